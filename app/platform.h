@@ -1,0 +1,43 @@
+// What the windows need of the desktop, behind one interface: the Qt implementation talks to
+// the real desktop, tests script it so that no modal dialog ever blocks them.
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+namespace coilspring {
+
+struct FileDialogRequest {
+  QString filter;        // Qt filter text, e.g. "圧縮バネのデーター (*.abd)"
+  QString proposedName;  // full path or bare name; empty proposes nothing
+};
+
+enum class MessageKind { Information, Warning, Error };
+
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  // The chosen path, or nothing when the user cancels.
+  virtual std::optional<QString> AskOpenFile(QWidget* parent, const FileDialogRequest& request) = 0;
+  virtual std::optional<QString> AskSaveFile(QWidget* parent, const FileDialogRequest& request) = 0;
+  virtual void ShowMessage(QWidget* parent, MessageKind kind, const QString& text) = 0;
+  // A yes/no question; true for yes.
+  virtual bool Confirm(QWidget* parent, const QString& text) = 0;
+
+  virtual void SetClipboardText(const QString& text) = 0;
+  virtual void SetClipboardImage(const QImage& image) = 0;
+  // Opens a document in the desktop's viewer; false when that did not happen.
+  virtual bool OpenDocument(const QString& path) = 0;
+  // Prints one page with the image at the top-left of the printable area, scaled by
+  // printer dpi / 96 on each axis. Returns an error text, or nothing on success.
+  virtual std::optional<QString> PrintImage(const QImage& image, const QString& jobTitle) = 0;
+};
+
+// The desktop implementation.
+Platform& DesktopPlatform();
+
+}  // namespace coilspring

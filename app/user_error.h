@@ -1,0 +1,22 @@
+// Failures the user can cause (a text that is not a number, a file that cannot be opened or
+// written). They stop the running action; the window's guard shows the message.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace coilspring {
+
+class UserError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Messages are UTF-8; %s is replaced by the text or path.
+std::string NotADecimalMessage(const std::string& text);
+std::string NotAnIntegerMessage(const std::string& text);
+std::string CannotOpenMessage(const std::string& path);
+std::string CannotCreateMessage(const std::string& path);
+inline constexpr const char* kWriteErrorMessage = "ストリームへの書き込みエラー";
+
+}  // namespace coilspring

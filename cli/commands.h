@@ -1,0 +1,28 @@
+// Subcommands of coilspring-cli. Each returns the process exit code: 0 success, 2 a bad file
+// or bad arguments (the message has gone to stderr).
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace coilspring::cli {
+
+using Args = std::vector<std::string>;  // the arguments after the subcommand name
+
+int RunMaterials(const Args& args);  // materials import TABLE OUT.dst | materials export FILE.dst
+int RunSettings(const Args& args);   // settings import TABLE OUT | settings export FILE
+int RunCalc(const Args& args);       // calc FILE.abd [--slot N] [--materials F] [--settings F] [--json]
+
+// Shared option handling for the subcommands that read a design file.
+struct DesignFileOptions {
+  std::string designPath;
+  int slot = 0;
+  std::string materialsPath;  // defaults to zaidat.dst beside the executable
+  std::string settingsPath;   // defaults to the settings file beside the executable
+  bool json = false;
+  std::vector<std::string> rest;  // options a subcommand handles itself
+};
+// Parses FILE and the common options; throws std::invalid_argument on bad usage.
+DesignFileOptions ParseDesignFileOptions(const Args& args);
+
+}  // namespace coilspring::cli
