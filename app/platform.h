@@ -17,6 +17,12 @@ struct FileDialogRequest {
 
 enum class MessageKind { Information, Warning, Error };
 
+// How a captured window goes onto the page.
+enum class PagePlacement {
+  ScreenSize,  // scaled by printer dpi / 96 on each axis, as large as it is on a 96 dpi screen
+  FitToPage,   // as large as the printable page allows, proportions kept
+};
+
 class Platform {
  public:
   virtual ~Platform() = default;
@@ -32,9 +38,10 @@ class Platform {
   virtual void SetClipboardImage(const QImage& image) = 0;
   // Opens a document in the desktop's viewer; false when that did not happen.
   virtual bool OpenDocument(const QString& path) = 0;
-  // Prints one page with the image at the top-left of the printable area, scaled by
-  // printer dpi / 96 on each axis. Returns an error text, or nothing on success.
-  virtual std::optional<QString> PrintImage(const QImage& image, const QString& jobTitle) = 0;
+  // Prints one page on the default printer, without a dialog, with the image at the top-left of
+  // the printable area. Returns an error text, or nothing on success.
+  virtual std::optional<QString> PrintImage(const QImage& image, const QString& jobTitle,
+                                            PagePlacement placement) = 0;
 };
 
 // The desktop implementation.

@@ -5,13 +5,24 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrinter>
+#include <QPageLayout>
 #include <QPrinterInfo>
 #include <QUrl>
 
 #include "app/platform.h"
+#include "output/page_fit.h"
 
 namespace coilspring {
 namespace {
+
+QRectF PrintedRect(const QImage& image, const QPrinter& printer, PagePlacement placement) {
+  if (placement == PagePlacement::ScreenSize)
+    return QRectF(0, 0, image.width() * printer.logicalDpiX() / 96.0,
+                  image.height() * printer.logicalDpiY() / 96.0);
+  const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+  const PageSize fitted = FitToPage(image.width(), image.height(), page.width(), page.height());
+  return QRectF(0, 0, fitted.width, fitted.height);
+}
 
 class QtPlatform final : public Platform {
  public:
@@ -48,7 +59,8 @@ class QtPlatform final : public Platform {
   bool OpenDocument(const QString& path) override {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
   }
-  std::optional<QString> PrintImage(const QImage& image, const QString& jobTitle) override {
+  std::optional<QString> PrintImage(const QImage& image, const QString& jobTitle,
+                                    PagePlacement placement) override {
     // A default QPrinter claims to be valid even without any printer: ask for the default
     // printer, and let QPainter::begin() tell whether a page can really be started.
     if (QPrinterInfo::defaultPrinter().isNull())
@@ -58,9 +70,7 @@ class QtPlatform final : public Platform {
     QPainter painter;
     if (!painter.begin(&printer))
       return QStringLiteral("プリンタ %1 で印刷を開始できません。").arg(printer.printerName());
-    const double sx = printer.logicalDpiX() / 96.0;
-    const double sy = printer.logicalDpiY() / 96.0;
-    painter.drawImage(QRectF(0, 0, image.width() * sx, image.height() * sy), image);
+    painter.drawImage(PrintedRect(image, printer, placement), image);
     if (!painter.end()) return QStringLiteral("印刷に失敗しました。");
     return std::nullopt;
   }

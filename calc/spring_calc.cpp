@@ -147,3 +147,27 @@ int EndDrawModeOf(std::int32_t endKind) {
 double BodyTurnsOf(double totalTurns) { return std::nearbyint(totalTurns - 2); }
 
 }  // namespace coilspring
+
+namespace coilspring {
+
+double EnteredDiameterOf(const DesignRecord& r) {
+  switch (r.DiameterKind) {
+    case 0: return r.InnerDiameter;
+    case 2: return r.OuterDiameter;
+    default: return r.MeanDiameter;
+  }
+}
+
+void DeriveInputsFromRecord(DesignRecord& r, const MaterialTable& materials) {
+  if (const auto d = WireDiameterAt(materials, r.MaterialNo, r.WireRow)) r.WireDiameter = *d;
+  const CoilDiameters current{r.InnerDiameter, r.MeanDiameter, r.OuterDiameter};
+  const CoilDiameters derived =
+      DiametersFrom(r.DiameterKind, EnteredDiameterOf(r), r.WireDiameter, current);
+  r.InnerDiameter = derived.inner;
+  r.MeanDiameter = derived.mean;
+  r.OuterDiameter = derived.outer;
+  if (r.EndKind >= 0 && r.EndKind < static_cast<int>(kEndKindNames.size()))
+    r.ActiveTurns = ActiveTurnsFor(r.TotalTurns, r.EndKind);
+}
+
+}  // namespace coilspring

@@ -68,3 +68,16 @@ double BodyTurnsOf(double totalTurns);
 extern const std::array<const char*, 7> kEndKindNames;
 
 }  // namespace coilspring
+
+namespace coilspring {
+
+// Brings a stored design's inputs into the form the input panel would read them in: the wire
+// diameter from the material's table at WireRow (kept where that row does not exist), the three
+// coil diameters from the stored diameter of DiameterKind, ActiveTurns from TotalTurns and
+// EndKind. Used where a design is recalculated without a window.
+void DeriveInputsFromRecord(DesignRecord& design, const MaterialTable& materials);
+
+// Diameter of the kind the record says Edit18 holds.
+double EnteredDiameterOf(const DesignRecord& design);
+
+}  // namespace coilspring

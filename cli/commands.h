@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "app/calculator_state.h"
+
 namespace coilspring::cli {
 
 using Args = std::vector<std::string>;  // the arguments after the subcommand name
@@ -12,6 +14,7 @@ using Args = std::vector<std::string>;  // the arguments after the subcommand na
 int RunMaterials(const Args& args);  // materials import TABLE OUT.dst | materials export FILE.dst
 int RunSettings(const Args& args);   // settings import TABLE OUT | settings export FILE
 int RunCalc(const Args& args);       // calc FILE.abd [--slot N] [--materials F] [--settings F] [--json]
+int RunDxf(const Args& args);        // dxf FILE.abd OUT.dxf [--slot N]
 
 // Shared option handling for the subcommands that read a design file.
 struct DesignFileOptions {
@@ -24,5 +27,11 @@ struct DesignFileOptions {
 };
 // Parses FILE and the common options; throws std::invalid_argument on bad usage.
 DesignFileOptions ParseDesignFileOptions(const Args& args);
+
+// Reads the design file (and, with `withData`, the material database and the settings).
+CalculatorState LoadDesignFile(const DesignFileOptions& options, bool withData);
+// Recalculates one record as the calculate button would (inputs derived as the panel reads
+// them, calculation, life class) and returns its check lines.
+ValidationResult RecalculateSlot(CalculatorState& state, int slot);
 
 }  // namespace coilspring::cli

@@ -11,6 +11,7 @@ namespace {
 constexpr const char* kUsage =
     "使い方:\n"
     "  coilspring-cli calc FILE.abd [--slot N] [--all] [--materials F] [--settings F] [--json]\n"
+    "  coilspring-cli dxf FILE.abd OUT.dxf [--slot N]\n"
     "  coilspring-cli materials import TABLE.tsv OUT.dst\n"
     "  coilspring-cli materials export FILE.dst\n"
     "  coilspring-cli settings import TABLE.tsv OUT\n"
@@ -23,6 +24,7 @@ struct Command {
 
 constexpr Command kCommands[] = {
     {"calc", coilspring::cli::RunCalc},
+    {"dxf", coilspring::cli::RunDxf},
     {"materials", coilspring::cli::RunMaterials},
     {"settings", coilspring::cli::RunSettings},
 };

@@ -28,6 +28,7 @@ class ScriptedPlatform final : public Platform {
   QImage clipboardImage;
   std::vector<QString> openedDocuments;
   std::vector<QImage> printedPages;
+  std::vector<PagePlacement> placements;
 
   std::optional<QString> AskOpenFile(QWidget*, const FileDialogRequest& r) override {
     openRequests.push_back(r);
@@ -53,9 +54,11 @@ class ScriptedPlatform final : public Platform {
     openedDocuments.push_back(path);
     return true;
   }
-  std::optional<QString> PrintImage(const QImage& image, const QString&) override {
+  std::optional<QString> PrintImage(const QImage& image, const QString&,
+                                    PagePlacement placement) override {
     if (printFailure) return printFailure;
     printedPages.push_back(image);
+    placements.push_back(placement);
     return std::nullopt;
   }
 
