@@ -9,6 +9,7 @@
 #include "app/file_io.h"
 #include "app/number_format.h"
 #include "app/text_number.h"
+#include "calc/fatigue.h"
 #include "cli/commands.h"
 #include "cli/design_fields.h"
 
@@ -62,7 +63,8 @@ ValidationResult RecalculateSlot(CalculatorState& state, int slot) {
   DesignRecord& r = state.design[slot];
   DeriveInputsFromRecord(r, state.materials);
   CalculateSpring(r, state.materials, state.settings, state.allowable);
-  // FATIGUE-PENDING
+  const StressCoefficients k = FatigueCoefficients(r, state.materials);
+  r.LifeClass = LifeClassOf(k.x, k.y);
   return ValidateDesign(r, state.allowable);
 }
 
@@ -92,6 +94,7 @@ std::string JsonObject(const DesignRecord& r, int slot, const ValidationResult& 
   for (const DesignField& f : kDesignFields)
     out += ", \"" + std::string(f.name) + "\": " +
            (f.isInteger ? std::to_string(f.integer(r)) : JsonNumber(f.real(r)));
+  out += ", \"LifeClassText\": " + JsonString(LifeClassText(r.LifeClass));
   out += ", \"lines\": [";
   for (std::size_t i = 0; i < v.lines.size(); ++i)
     out += (i ? ", " : "") + JsonString(v.lines[i]);
@@ -104,6 +107,7 @@ void PrintTable(const DesignRecord& r, int slot, const ValidationResult& v) {
     const std::string value = f.isInteger ? std::to_string(f.integer(r)) : FormatFull(f.real(r));
     std::printf("  %-24s %-14s %s %s\n", f.name, f.label, value.c_str(), f.unit);
   }
+  std::printf("  %-24s %-14s %s\n", "LifeClassText", "期待寿命", LifeClassText(r.LifeClass).c_str());
   for (const std::string& line : v.lines) std::printf("  %s\n", line.c_str());
 }
 

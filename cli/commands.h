@@ -15,6 +15,7 @@ int RunMaterials(const Args& args);  // materials import TABLE OUT.dst | materia
 int RunSettings(const Args& args);   // settings import TABLE OUT | settings export FILE
 int RunCalc(const Args& args);       // calc FILE.abd [--slot N] [--materials F] [--settings F] [--json]
 int RunDxf(const Args& args);        // dxf FILE.abd OUT.dxf [--slot N]
+int RunSheet(const Args& args);      // sheet FILE.abd OUT.pdf [--slot N] [--materials F] ... [--left]
 
 // Shared option handling for the subcommands that read a design file.
 struct DesignFileOptions {

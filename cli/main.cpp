@@ -12,6 +12,7 @@ constexpr const char* kUsage =
     "使い方:\n"
     "  coilspring-cli calc FILE.abd [--slot N] [--all] [--materials F] [--settings F] [--json]\n"
     "  coilspring-cli dxf FILE.abd OUT.dxf [--slot N]\n"
+    "  coilspring-cli sheet FILE.abd OUT.pdf [--slot N] [--materials F] [--settings F] [--left]\n"
     "  coilspring-cli materials import TABLE.tsv OUT.dst\n"
     "  coilspring-cli materials export FILE.dst\n"
     "  coilspring-cli settings import TABLE.tsv OUT\n"
@@ -25,6 +26,7 @@ struct Command {
 constexpr Command kCommands[] = {
     {"calc", coilspring::cli::RunCalc},
     {"dxf", coilspring::cli::RunDxf},
+    {"sheet", coilspring::cli::RunSheet},
     {"materials", coilspring::cli::RunMaterials},
     {"settings", coilspring::cli::RunSettings},
 };

@@ -1,0 +1,149 @@
+#include "app/gui_helpers_view.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QHeaderView>
+#include <QPainter>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+#include <QToolButton>
+
+#include "calc/history.h"
+
+namespace coilspring {
+
+QLineEdit* PlaceEdit(QWidget* parent, const char* name, int x, int y, int width,
+                     const QString& text) {
+  auto* edit = Place<QLineEdit>(parent, name, x, y, width, 21);
+  edit->setText(text);
+  return edit;
+}
+
+QComboBox* PlaceCombo(QWidget* parent, const char* name, int x, int y, int width) {
+  auto* combo = Place<QComboBox>(parent, name, x, y, width, 21);
+  combo->setEditable(false);
+  return combo;
+}
+
+QToolButton* PlaceSmallButton(QWidget* parent, const char* name, int x, int y,
+                              const QString& hint) {
+  auto* button = Place<QToolButton>(parent, name, x, y, 12, 12);
+  button->setToolTip(hint);
+  button->setArrowType(Qt::RightArrow);
+  return button;
+}
+
+void SetBoxColour(QWidget* box, const QColor& colour) {
+  QPalette p = box->palette();
+  for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    p.setColor(group, QPalette::Base, colour);
+    p.setColor(group, QPalette::Button, colour);
+  }
+  box->setPalette(p);
+}
+
+namespace {
+
+class CentredCellDelegate final : public QStyledItemDelegate {
+ public:
+  CentredCellDelegate(QTableWidget* grid, GridShape shape, const bool* unfocused)
+      : QStyledItemDelegate(grid), grid_(grid), shape_(std::move(shape)), unfocused_(unfocused) {}
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override {
+    const QPalette& pal = grid_->palette();
+    const bool fixed = index.row() < shape_.fixedRows || index.column() < shape_.fixedColumns;
+    QColor fill = fixed ? pal.color(QPalette::Button) : pal.color(QPalette::Base);
+    QColor ink = pal.color(QPalette::Text);
+    const bool selected = option.state & QStyle::State_Selected;
+    if (selected && !fixed && !*unfocused_) {
+      fill = pal.color(QPalette::Active, QPalette::Highlight);
+      ink = pal.color(QPalette::Active, QPalette::HighlightedText);
+    }
+    painter->save();
+    painter->fillRect(option.rect, fill);
+    painter->setPen(ink);
+    painter->setFont(grid_->font());
+    painter->drawText(option.rect.translated(0, 2), Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine,
+                      index.data().toString());
+    painter->restore();
+  }
+
+ private:
+  QTableWidget* grid_;
+  GridShape shape_;
+  const bool* unfocused_;
+};
+
+class FocusFlagFilter final : public QObject {
+ public:
+  FocusFlagFilter(QTableWidget* grid, bool* flag) : QObject(grid), grid_(grid), flag_(flag) {}
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::FocusIn) *flag_ = false;
+    if (event->type() == QEvent::FocusOut) *flag_ = true;
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+      grid_->viewport()->update();
+    return false;
+  }
+
+ private:
+  QTableWidget* grid_;
+  bool* flag_;
+};
+
+}  // namespace
+
+QTableWidget* MakeStringGrid(QWidget* parent, const char* name, const GridShape& shape,
+                             bool* unfocusedFlag) {
+  auto* grid = new QTableWidget(shape.rows, shape.columns, parent);
+  grid->setObjectName(QString::fromLatin1(name));
+  grid->horizontalHeader()->hide();
+  grid->verticalHeader()->hide();
+  grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  grid->setSelectionMode(QAbstractItemView::SingleSelection);
+  grid->setSelectionBehavior(QAbstractItemView::SelectItems);
+  grid->setShowGrid(true);
+  grid->setWordWrap(false);
+  grid->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+  for (std::size_t c = 0; c < shape.columnWidths.size(); ++c)
+    grid->setColumnWidth(static_cast<int>(c), shape.columnWidths[c]);
+  if (shape.rowHeight > 0) grid->verticalHeader()->setDefaultSectionSize(shape.rowHeight);
+  else grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 8);
+  grid->setItemDelegate(new CentredCellDelegate(grid, shape, unfocusedFlag));
+  grid->installEventFilter(new FocusFlagFilter(grid, unfocusedFlag));
+  grid->setProperty("fixedRows", shape.fixedRows);
+  grid->setProperty("fixedColumns", shape.fixedColumns);
+  return grid;
+}
+
+void SetCellText(QTableWidget* grid, int row, int column, const QString& text) {
+  QTableWidgetItem* item = grid->item(row, column);
+  if (!item) {
+    item = new QTableWidgetItem;
+    const bool fixed = row < grid->property("fixedRows").toInt() ||
+                       column < grid->property("fixedColumns").toInt();
+    item->setFlags(fixed ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    grid->setItem(row, column, item);
+  }
+  item->setText(text);
+}
+
+QString CellText(const QTableWidget* grid, int row, int column) {
+  const QTableWidgetItem* item = grid->item(row, column);
+  return item ? item->text() : QString();
+}
+
+QTableWidget* MakeHistoryGrid(QWidget* parent, bool* unfocusedFlag) {
+  GridShape shape;
+  shape.columns = kHistoryColumns;
+  shape.rows = 12;  // the form's own value; start-up gives it its 32 rows
+  shape.fixedRows = kHistoryHeadingRows;
+  shape.fixedColumns = 1;
+  shape.columnWidths.assign(kHistoryColumnWidths.begin(), kHistoryColumnWidths.end());
+  QTableWidget* grid = MakeStringGrid(parent, "sg1", shape, unfocusedFlag);
+  grid->setGeometry(5, 16, 785, 193);
+  grid->setCursor(Qt::PointingHandCursor);
+  return grid;
+}
+
+}  // namespace coilspring

@@ -1,0 +1,177 @@
+// Showing a design, the calculate actions, the checks list, the side view and the history.
+#include <QApplication>
+#include <QComboBox>
+#include <QSignalBlocker>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSpinBox>
+#include <QTableWidget>
+
+#include "app/gui_helpers_view.h"
+#include "app/number_format.h"
+#include "app/tf_atu_window.h"
+#include "calc/fatigue.h"
+#include "calc/history.h"
+#include "drawing/qt_canvas.h"
+#include "drawing/shape_view_sink.h"
+
+namespace coilspring {
+
+namespace {
+
+QString Short(double v) { return QString::fromStdString(FormatShort(v)); }
+QString Full(double v) { return QString::fromStdString(FormatFull(v)); }
+
+const QString kDiameterKindNames[] = {QStringLiteral("内径"), QStringLiteral("平均径"),
+                                      QStringLiteral("外径")};
+
+struct ShapeState {
+  double DesignRecord::*length;
+  const char* caption;
+};
+const ShapeState kShapeStates[] = {
+    {&DesignRecord::FreeLength, "フリー"},
+    {&DesignRecord::Length1, "荷重１"},
+    {&DesignRecord::Length2, "荷重２"},
+};
+
+}  // namespace
+
+void Tf_atu::ShowListLines(const std::vector<std::string>& lines, bool asError) {
+  ListBox1->clear();
+  QPalette p = ListBox1->palette();
+  p.setColor(QPalette::Text,
+             asError ? QColor(255, 0, 0) : QApplication::palette().color(QPalette::WindowText));
+  ListBox1->setPalette(p);
+  for (const std::string& line : lines) ListBox1->addItem(QString::fromStdString(line));
+}
+
+void Tf_atu::AddListLine(const QString& line) { ListBox1->addItem(line); }
+
+void Tf_atu::ShowDesign() {
+  DesignRecord& r = state_.current();
+  SelectMaterial(r.MaterialNo);
+  const double wireDiameter = r.WireDiameter;
+  FillWireList(r.MaterialNo);
+  r.WireDiameter = wireDiameter;
+  {
+    const QSignalBlocker block(ComboBox6);
+    ComboBox6->setCurrentIndex(r.WireRow >= 0 && r.WireRow < ComboBox6->count() ? r.WireRow : -1);
+  }
+  if (r.DiameterKind >= 0 && r.DiameterKind <= 2) {
+    Label48->setText(kDiameterKindNames[r.DiameterKind]);
+    Edit18->setText(Full(EnteredDiameterOf(r)));
+  }
+  const StressCoefficients k = FatigueCoefficients(r, state_.materials);
+  bool overflow = false;
+  fatigueImage_ = RenderFatigueDiagram(k.x, k.y, &overflow);
+  Image1->setPixmap(QPixmap::fromImage(fatigueImage_));
+  if (overflow) AddListLine(QString::fromUtf8(kGraphAreaOverLine));
+  r.LifeClass = LifeClassOf(k.x, k.y);
+
+  Edit19->setText(Full(r.TotalTurns));
+  {
+    const QSignalBlocker block(ComboBox8);
+    ComboBox8->setCurrentIndex(r.EndKind >= 0 && r.EndKind < ComboBox8->count() ? r.EndKind : -1);
+  }
+  Edit20->setText(Short(r.FreeLength));
+  Edit21->setText(Short(r.Length1));
+  Edit22->setText(Short(r.Length2));
+  Edit23->setText(Short(r.Load1));
+  Edit24->setText(Short(r.Load2));
+  Edit25->setText(Short(r.SpringRate));
+  Edit27->setText(Short(r.Stress2));
+  Edit26->setText(QString::fromStdString(LifeClassText(r.LifeClass)));
+  Edit28->setText(Short(r.AllowableStress));
+  Edit1->setText(Short(r.ActiveTurns));
+  ShowInputMode();
+}
+
+QImage Tf_atu::RenderFatigueDiagram(double x, double y, bool* overflow) const {
+  QImage image(400, 417, QImage::Format_RGB32);
+  QtCanvas canvas(image);
+  *overflow = DrawFatigueDiagram(canvas, true, x, y);
+  return image;
+}
+
+void Tf_atu::ValidateDesign() {
+  const ValidationResult v = coilspring::ValidateDesign(state_.current(), state_.allowable);
+  ShowListLines(v.lines, v.failed);
+}
+
+void Tf_atu::DrawSpringShape(double length) {
+  const DesignRecord& r = state_.current();
+  QtCanvas canvas(shapeImage_);
+  coilspring::DrawSpringShape(canvas, EndDrawModeOf(r.EndKind), r.WireDiameter, r.MeanDiameter,
+                              BodyTurnsOf(r.TotalTurns), length);
+  Image2->setPixmap(QPixmap::fromImage(shapeImage_));
+}
+
+void Tf_atu::RunCalculateCycle() {
+  ReadInputs();
+  CalculateSpring();
+  ShowDesign();
+  ValidateDesign();
+}
+
+void Tf_atu::BitBtn2Click() {
+  RunCalculateCycle();
+  state_.shapeViewPosition = 0;
+  DrawSpringShape(state_.current().FreeLength);
+  Label8->setText(QString::fromUtf8(kShapeStates[0].caption));
+}
+
+void Tf_atu::BitBtn3Click() {
+  RunCalculateCycle();
+  int& position = state_.shapeViewPosition;
+  position = position >= 2 || position < 0 ? 0 : position + 1;
+  const ShapeState& shown = kShapeStates[position];
+  DrawSpringShape(state_.current().*shown.length);
+  Label8->setText(QString::fromUtf8(shown.caption));
+}
+
+void Tf_atu::SetUpHistoryGrid() {
+  for (int column = 0; column < kHistoryColumns; ++column) {
+    SetCellText(sg1, 0, column, QString::fromUtf8(kHistoryItemHeadings[column]));
+    SetCellText(sg1, 1, column, QString::fromUtf8(kHistoryUnitHeadings[column]));
+  }
+  for (int n = 1; n <= kHistorySlots; ++n) {
+    SetCellText(sg1, HistoryRowOfSlot(n), 0, QString::number(n));
+    ShowHistoryRow(n);
+  }
+}
+
+void Tf_atu::ShowHistoryRow(int slot) {
+  const auto texts = HistoryRowTexts(state_.design[slot], state_.materials);
+  for (int column = 1; column < kHistoryColumns; ++column)
+    SetCellText(sg1, HistoryRowOfSlot(slot), column, QString::fromStdString(texts[column - 1]));
+}
+
+int Tf_atu::SlotFromSpinBox() const {
+  return HistorySlotFromText(SpinEdit1->cleanText().toStdString());
+}
+
+void Tf_atu::SpeedButton5Click() {
+  const int n = SlotFromSpinBox();
+  state_.current().InUse = 1;
+  CopyDesignRecord(state_.design, 0, n);
+  ShowHistoryRow(n);
+}
+
+void Tf_atu::SpeedButton6Click() {
+  const int n = SlotFromSpinBox();
+  if (state_.design[n].InUse == 0) return;
+  CopyDesignRecord(state_.design, n, 0);
+  ShowDesign();
+}
+
+void Tf_atu::sg1Click(int row, int column) {
+  if (row < kHistoryHeadingRows || row >= kHistoryRows || column < 1) return;
+  const int n = HistorySlotOfRow(row);
+  if (state_.design[n].InUse != 1) return;
+  CopyDesignRecord(state_.design, n, 0);
+  ShowDesign();
+}
+
+}  // namespace coilspring

@@ -1,0 +1,71 @@
+// sheet: the data sheet (要目表) of a design file as a one-page PDF, the page the window prints.
+#include <QApplication>
+#include <QFile>
+#include <QFont>
+#include <cstdlib>
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+#include "cli/commands.h"
+#include "output/data_sheet.h"
+#include "output/prinform_window.h"
+
+namespace coilspring::cli {
+namespace {
+
+constexpr const char* kSheetUsage =
+    "usage: sheet FILE.abd OUT.pdf [--slot N] [--materials F] [--settings F] [--left]";
+
+struct SheetOptions {
+  std::string pdfPath;
+  bool leftHanded = false;
+};
+
+SheetOptions ParseSheetOptions(const DesignFileOptions& o) {
+  SheetOptions sheet;
+  for (const std::string& extra : o.rest) {
+    if (extra == "--left") {
+      sheet.leftHanded = true;
+    } else if (!extra.starts_with("--") && sheet.pdfPath.empty()) {
+      sheet.pdfPath = extra;
+    } else {
+      throw std::invalid_argument(kSheetUsage);
+    }
+  }
+  if (sheet.pdfPath.empty() || o.json) throw std::invalid_argument(kSheetUsage);
+  return sheet;
+}
+
+// The sheet is laid out by widgets, which need an application; a script usually has no
+// display, so the offscreen platform is taken unless the caller chose one.
+class WidgetRuntime {
+ public:
+  WidgetRuntime() {
+    if (QApplication::instance() != nullptr) return;
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    app_.emplace(argc_, argv_);
+    QApplication::setFont(QFont(QStringLiteral("IPAPGothic")));
+  }
+
+ private:
+  char name_[15] = "coilspring-cli";
+  char* argv_[2] = {name_, nullptr};
+  int argc_ = 1;
+  std::optional<QApplication> app_;
+};
+
+}  // namespace
+
+int RunSheet(const Args& args) {
+  const DesignFileOptions o = ParseDesignFileOptions(args);
+  const SheetOptions sheet = ParseSheetOptions(o);
+  CalculatorState state = LoadDesignFile(o, true);
+  RecalculateSlot(state, o.slot);
+  const DataSheet data = MakeDataSheet(state.design[o.slot], state.materials, sheet.leftHanded);
+  WidgetRuntime runtime;
+  Tprinform::WritePagePdf(data, QFile::decodeName(sheet.pdfPath.c_str()));
+  return 0;
+}
+
+}  // namespace coilspring::cli

@@ -1,0 +1,59 @@
+// Canvas on a QImage, drawn crisp (no antialiasing) with the conventions of a classic bitmap
+// canvas: rectangles and line ends exclude their right/bottom pixel, text is drawn on an
+// opaque background of the brush colour.
+#pragma once
+
+#include <QFont>
+#include <QImage>
+
+#include "drawing/canvas.h"
+
+class QPainter;
+
+namespace coilspring {
+
+class QtCanvas : public Canvas {
+ public:
+  // Draws into `image`, which must outlive the canvas. No painter is held between calls, so
+  // the owner may show or copy the image at any time.
+  explicit QtCanvas(QImage& image);
+
+  // A white RGB32 image of the given size, ready to be drawn on.
+  static QImage MakeImage(int width, int height);
+
+  // The font of TextOut; starts as the application font (a default QFont).
+  void SetFont(const QFont& font) { font_ = font; }
+  const QFont& Font() const { return font_; }
+
+  int Width() const override { return image_.width(); }
+  int Height() const override { return image_.height(); }
+
+  void SetPenColour(Rgb colour) override { pen_ = colour; }
+  void SetPenWidth(int width) override { penWidth_ = width; }
+  void SetPenStyle(PenStyle style) override { penStyle_ = style; }
+  void SetBrushColour(Rgb colour) override { brush_ = colour; }
+  void SetFontColour(Rgb colour) override { fontColour_ = colour; }
+
+  void FillRect(int left, int top, int right, int bottom) override;
+  void Rectangle(int left, int top, int right, int bottom) override;
+  void MoveTo(int x, int y) override { position_ = {x, y}; }
+  void LineTo(int x, int y) override;
+  void Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) override;
+  void Polygon(std::span<const PixelPoint> points) override;
+  void TextOut(int x, int y, std::string_view text) override;
+
+ private:
+  // Sets up a painter with the current pen (or none) and brush (or none).
+  void Prepare(QPainter& painter, bool withPen, bool withBrush) const;
+
+  QImage& image_;
+  QFont font_;
+  Rgb pen_ = kBlack;
+  int penWidth_ = 1;
+  PenStyle penStyle_ = PenStyle::Solid;
+  Rgb brush_ = kWhite;
+  Rgb fontColour_ = kBlack;
+  PixelPoint position_;
+};
+
+}  // namespace coilspring
