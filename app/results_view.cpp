@@ -13,8 +13,7 @@
 #include "app/tf_atu_window.h"
 #include "calc/fatigue.h"
 #include "calc/history.h"
-#include "drawing/qt_canvas.h"
-#include "drawing/shape_view_sink.h"
+#include "drawing/qt_pictures.h"
 
 namespace coilspring {
 
@@ -63,12 +62,11 @@ void Tf_atu::ShowDesign() {
     Label48->setText(kDiameterKindNames[r.DiameterKind]);
     Edit18->setText(Full(EnteredDiameterOf(r)));
   }
-  const StressCoefficients k = FatigueCoefficients(r, state_.materials);
-  bool overflow = false;
-  fatigueImage_ = RenderFatigueDiagram(k.x, k.y, &overflow);
+  const FatigueDiagramImage diagram = RenderFatigueDiagram(r, state_.materials);
+  fatigueImage_ = diagram.image;
   Image1->setPixmap(QPixmap::fromImage(fatigueImage_));
-  if (overflow) AddListLine(QString::fromUtf8(kGraphAreaOverLine));
-  r.LifeClass = LifeClassOf(k.x, k.y);
+  if (diagram.overflow) AddListLine(QString::fromUtf8(kGraphAreaOverLine));
+  r.LifeClass = diagram.lifeClass;
 
   Edit19->setText(Full(r.TotalTurns));
   {
@@ -88,23 +86,13 @@ void Tf_atu::ShowDesign() {
   ShowInputMode();
 }
 
-QImage Tf_atu::RenderFatigueDiagram(double x, double y, bool* overflow) const {
-  QImage image(400, 417, QImage::Format_RGB32);
-  QtCanvas canvas(image);
-  *overflow = DrawFatigueDiagram(canvas, true, x, y);
-  return image;
-}
-
 void Tf_atu::ValidateDesign() {
   const ValidationResult v = coilspring::ValidateDesign(state_.current(), state_.allowable);
   ShowListLines(v.lines, v.failed);
 }
 
 void Tf_atu::DrawSpringShape(double length) {
-  const DesignRecord& r = state_.current();
-  QtCanvas canvas(shapeImage_);
-  coilspring::DrawSpringShape(canvas, EndDrawModeOf(r.EndKind), r.WireDiameter, r.MeanDiameter,
-                              BodyTurnsOf(r.TotalTurns), length);
+  shapeImage_ = RenderSpringShape(state_.current(), length);
   Image2->setPixmap(QPixmap::fromImage(shapeImage_));
 }
 

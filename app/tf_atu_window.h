@@ -112,7 +112,6 @@ class Tf_atu : public QMainWindow {
   void ShowListLines(const std::vector<std::string>& lines, bool asError);
   void AddListLine(const QString& line);
   int SlotFromSpinBox() const;
-  QImage RenderFatigueDiagram(double x, double y, bool* overflow) const;
 
   CalculatorState& state_;
   Platform& platform_;

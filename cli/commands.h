@@ -13,7 +13,8 @@ using Args = std::vector<std::string>;  // the arguments after the subcommand na
 
 int RunMaterials(const Args& args);  // materials import TABLE OUT.dst | materials export FILE.dst
 int RunSettings(const Args& args);   // settings import TABLE OUT | settings export FILE
-int RunCalc(const Args& args);       // calc FILE.abd [--slot N] [--materials F] [--settings F] [--json]
+int RunCalc(const Args& args);       // calc FILE.abd [--slot N] [--all] [--materials F] [--settings F] [--json]
+int RunPicture(const Args& args);    // picture FILE.abd (--diagram | --shape) OUT.png [--state S] [--slot N]
 int RunDxf(const Args& args);        // dxf FILE.abd OUT.dxf [--slot N]
 int RunSheet(const Args& args);      // sheet FILE.abd OUT.pdf [--slot N] [--materials F] ... [--left]
 

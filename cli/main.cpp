@@ -12,6 +12,8 @@ constexpr const char* kUsage =
     "使い方:\n"
     "  coilspring-cli calc FILE.abd [--slot N] [--all] [--materials F] [--settings F] [--json]\n"
     "  coilspring-cli dxf FILE.abd OUT.dxf [--slot N]\n"
+    "  coilspring-cli picture FILE.abd --diagram OUT.png [--slot N]\n"
+    "  coilspring-cli picture FILE.abd --shape OUT.png [--state free|load1|load2] [--slot N]\n"
     "  coilspring-cli sheet FILE.abd OUT.pdf [--slot N] [--materials F] [--settings F] [--left]\n"
     "  coilspring-cli materials import TABLE.tsv OUT.dst\n"
     "  coilspring-cli materials export FILE.dst\n"
@@ -26,6 +28,7 @@ struct Command {
 constexpr Command kCommands[] = {
     {"calc", coilspring::cli::RunCalc},
     {"dxf", coilspring::cli::RunDxf},
+    {"picture", coilspring::cli::RunPicture},
     {"sheet", coilspring::cli::RunSheet},
     {"materials", coilspring::cli::RunMaterials},
     {"settings", coilspring::cli::RunSettings},

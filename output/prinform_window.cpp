@@ -108,7 +108,7 @@ class SheetCellDelegate final : public QStyledItemDelegate {
 // While alive, the window looks as it does on paper: no buttons, no selection highlight.
 class Tprinform::PageMode {
  public:
-  explicit PageMode(Tprinform& window) : window_(window) {
+  explicit PageMode(Tprinform& window) : window_(window), focused_(window.focusWidget()) {
     window_.Button1->hide();
     window_.Button2->hide();
     SetSelectionShown(false);
@@ -117,6 +117,8 @@ class Tprinform::PageMode {
     SetSelectionShown(!window_.sg1FocusLeft_);
     window_.Button1->show();
     window_.Button2->show();
+    // Hiding the pressed button moved the focus on; give it back, so Enter presses it again.
+    if (focused_ == window_.Button1 || focused_ == window_.Button2) focused_->setFocus();
   }
   PageMode(const PageMode&) = delete;
   PageMode& operator=(const PageMode&) = delete;
@@ -127,6 +129,7 @@ class Tprinform::PageMode {
     window_.sg1->viewport()->update();
   }
   Tprinform& window_;
+  QWidget* focused_;
 };
 
 Tprinform::Tprinform(Platform& platform, QWidget* parent) : QDialog(parent), platform_(platform) {

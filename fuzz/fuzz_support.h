@@ -1,0 +1,61 @@
+// Shared pieces of the fuzz targets: the shipped data they calculate with and a check that
+// stops the run with a message libFuzzer keeps beside the crashing input.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <span>
+#include <string>
+
+#include "app/coefficient_settings.h"
+#include "app/file_io.h"
+#include "app/material_table.h"
+
+namespace coilspring::fuzz {
+
+inline void Require(bool condition, const char* what, const std::string& detail = {}) {
+  if (condition) return;
+  std::fprintf(stderr, "property broken: %s %s\n", what, detail.c_str());
+  std::abort();
+}
+
+inline std::span<const std::uint8_t> AsBytes(const std::uint8_t* data, std::size_t size) {
+  return {data, size};
+}
+
+// The seed corpora hold the shipped database and settings file; the targets that need real
+// data read them from there, so they run on exactly what a user gets.
+inline std::string SeedFile(const char* target, const char* name) {
+  return std::string(COILSPRING_FUZZ_CORPUS) + "/" + target + "/" + name;
+}
+
+inline const MaterialTable& ShippedMaterials() {
+  static const MaterialTable table = [] {
+    MaterialTable t;
+    ReadRecordFile(SeedFile("material_file", kMaterialFileName), t);
+    return t;
+  }();
+  return table;
+}
+
+inline const CoefficientSettings& ShippedSettings() {
+  static const CoefficientSettings settings = [] {
+    CoefficientSettings s;
+    ReadRecordFile(SeedFile("settings_file", kSettingsFileName), s);
+    return s;
+  }();
+  return settings;
+}
+
+// A record read over `image` must write back as the same bytes as far as the image goes:
+// reading and saving a file changes nothing.
+template <class Record>
+void RequireRoundTrip(const Record& record, std::span<const std::uint8_t> image) {
+  const Bytes written = Encode(record);
+  const std::size_t n = std::min(image.size(), written.size());
+  Require(std::equal(image.begin(), image.begin() + n, written.begin()),
+          "record image does not round-trip");
+}
+
+}  // namespace coilspring::fuzz
