@@ -1,6 +1,8 @@
 #include "app/text_number.h"
 
 #include <charconv>
+#include <clocale>
+#include <cstdlib>
 #include <limits>
 #include <string>
 
@@ -25,6 +27,13 @@ bool IsPlainNumber(std::string_view s) {
     else if (c != '.' && c != 'e' && c != 'E' && c != '+' && c != '-') return false;
   }
   return digit;
+}
+
+// from_chars leaves the value alone when it is out of range; strtod in the "C" locale (the
+// program's locale may use a decimal comma) gives the correctly rounded infinity or zero.
+double NearestBeyondRange(std::string_view number) {
+  static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t{});
+  return strtod_l(std::string(number).c_str(), nullptr, cLocale);
 }
 
 }  // namespace
@@ -52,8 +61,13 @@ double ParseDecimal(std::string_view text) {
   double value = 0;
   if (IsPlainNumber(digits)) {
     const auto res = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    // Out-of-range magnitudes are refused rather than silently made infinite or zero.
-    if (res.ec == std::errc() && res.ptr == digits.data() + digits.size()) return value;
+    if (res.ptr == digits.data() + digits.size()) {
+      if (res.ec == std::errc()) return value;
+      // A magnitude beyond the double range reads as the nearest double, infinity or zero:
+      // the formatter rounds values next to the largest double up to such texts
+      // ("1.798E308"), and a box the program filled must never block the next calculation.
+      if (res.ec == std::errc::result_out_of_range) return NearestBeyondRange(digits);
+    }
   }
   throw UserError(NotADecimalMessage(std::string(text)));
 }

@@ -9,6 +9,7 @@ namespace coilspring {
 // A decimal number with "." as the decimal point, optional sign and exponent, surrounding
 // blanks allowed. "NAN", "INF" and "-INF" (what the number format shows for undefined results)
 // read back as such, so a box the program filled never blocks the next calculation.
+// A number beyond the double range reads as the nearest double: infinity or zero.
 // Throws UserError "'%s' は浮動小数点数ではありません" for anything else.
 double ParseDecimal(std::string_view text);
 

@@ -90,6 +90,26 @@ def main():
                     os.path.join(HERE, "corpus", "material_file", "zaidat.dst"))
         shutil.copy(os.path.join(sys.argv[1], "keisuu.dat"),
                     os.path.join(HERE, "corpus", "settings_file", "keisuu.dat"))
+    write("material_file", "damaged", damaged_materials())
+
+
+def damaged_materials():
+    """The shipped database with counts, kind numbers and name lengths out of range, and a
+    ninth material in one kind."""
+    with open(os.path.join(HERE, "corpus", "material_file", "zaidat.dst"), "rb") as f:
+        image = bytearray(f.read())
+    size = 1736
+    struct.pack_into("<i", image, 0 * size + 112, 1000)   # RowCount
+    struct.pack_into("<i", image, 1 * size + 112, -7)
+    struct.pack_into("<i", image, 2 * size + 116, -3)     # KindNo
+    struct.pack_into("<i", image, 3 * size + 116, 99)
+    image[4 * size] = 255                                 # KindName length
+    image[5 * size + 51] = 200                            # Symbol length
+    for i in range(10, 30):
+        struct.pack_into("<i", image, i * size + 116, 1)
+    struct.pack_into("<d", image, 6 * size + 136, math.nan)  # first wire diameter
+    struct.pack_into("<d", image, 7 * size + 536 + 8, math.inf)  # tensile strength
+    return bytes(image)
 
 
 if __name__ == "__main__":
