@@ -54,7 +54,7 @@ class CentredCellDelegate final : public QStyledItemDelegate {
     const QPalette& pal = grid_->palette();
     const bool fixed = index.row() < shape_.fixedRows || index.column() < shape_.fixedColumns;
     QColor fill = fixed ? pal.color(QPalette::Button) : pal.color(QPalette::Base);
-    QColor ink = pal.color(QPalette::Text);
+    QColor ink = pal.color(fixed ? QPalette::ButtonText : QPalette::Text);
     const bool selected = option.state & QStyle::State_Selected;
     if (selected && !fixed && !*unfocused_) {
       fill = pal.color(QPalette::Active, QPalette::Highlight);
@@ -62,6 +62,7 @@ class CentredCellDelegate final : public QStyledItemDelegate {
     }
     painter->save();
     painter->fillRect(option.rect, fill);
+    painter->setClipRect(option.rect);
     painter->setPen(ink);
     painter->setFont(grid_->font());
     painter->drawText(option.rect.translated(0, 2), Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine,
@@ -107,12 +108,15 @@ QTableWidget* MakeStringGrid(QWidget* parent, const char* name, const GridShape&
   grid->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
   for (std::size_t c = 0; c < shape.columnWidths.size(); ++c)
     grid->setColumnWidth(static_cast<int>(c), shape.columnWidths[c]);
-  if (shape.rowHeight > 0) grid->verticalHeader()->setDefaultSectionSize(shape.rowHeight);
-  else grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 8);
+  grid->verticalHeader()->setMinimumSectionSize(1);
+  grid->verticalHeader()->setDefaultSectionSize(
+      shape.rowHeight > 0 ? shape.rowHeight : grid->fontMetrics().height() + 8);
   grid->setItemDelegate(new CentredCellDelegate(grid, shape, unfocusedFlag));
   grid->installEventFilter(new FocusFlagFilter(grid, unfocusedFlag));
   grid->setProperty("fixedRows", shape.fixedRows);
   grid->setProperty("fixedColumns", shape.fixedColumns);
+  for (int row = 0; row < shape.rows; ++row)
+    for (int column = 0; column < shape.columns; ++column) SetCellText(grid, row, column, QString());
   return grid;
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "cli/widget_runtime.h"
 #include "output/data_sheet.h"
 #include "output/prinform_window.h"
 
@@ -36,24 +37,6 @@ SheetOptions ParseSheetOptions(const DesignFileOptions& o) {
   if (sheet.pdfPath.empty() || o.json) throw std::invalid_argument(kSheetUsage);
   return sheet;
 }
-
-// The sheet is laid out by widgets, which need an application; a script usually has no
-// display, so the offscreen platform is taken unless the caller chose one.
-class WidgetRuntime {
- public:
-  WidgetRuntime() {
-    if (QApplication::instance() != nullptr) return;
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    app_.emplace(argc_, argv_);
-    QApplication::setFont(QFont(QStringLiteral("IPAPGothic")));
-  }
-
- private:
-  char name_[15] = "coilspring-cli";
-  char* argv_[2] = {name_, nullptr};
-  int argc_ = 1;
-  std::optional<QApplication> app_;
-};
 
 }  // namespace
 

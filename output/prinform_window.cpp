@@ -13,11 +13,11 @@
 #include <QPdfWriter>
 #include <QPixmap>
 #include <QPushButton>
-#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <string_view>
 
 #include "app/file_io.h"
+#include "app/gui_helpers_view.h"
 #include "app/handler_guard.h"
 #include "app/user_error.h"
 #include "drawing/illustration.h"
@@ -46,7 +46,6 @@ constexpr int kGridFontPixels = 13;
 // sizes: 64 + 222 + 97 + 169 + 4 lines + 2 x 2 border = 560, 16 x 30 + 16 lines + 4 = 500.
 constexpr int kGridLine = 1;
 constexpr int kGridBorder = 2;
-constexpr int kCellTextDrop = 2;
 
 constexpr double kScreenDpi = 96;
 constexpr double kPdfMarginMm = 10;
@@ -64,57 +63,22 @@ QPixmap IllustrationPixmap() {
   return QPixmap::fromImage(image);
 }
 
-// The heading row and the item-number column.
-bool IsFixedCell(int row, int column) { return row == 0 || column == 0; }
-
 // The print job's and the PDF's title.
 QString SheetTitle() { return QStringLiteral("要目表"); }
 
 }  // namespace
 
-// Paints every cell itself: a flat fill, the text centred and dropped by two pixels, and the
-// selection only while the grid has the focus, so a selected cell never reaches paper.
-class SheetCellDelegate final : public QStyledItemDelegate {
- public:
-  using QStyledItemDelegate::QStyledItemDelegate;
-
-  void SetSelectionShown(bool shown) { selectionShown_ = shown; }
-
-  void paint(QPainter* painter, const QStyleOptionViewItem& option,
-             const QModelIndex& index) const override {
-    const QPalette& palette = option.palette;
-    const bool fixed = IsFixedCell(index.row(), index.column());
-    QColor fill = palette.color(fixed ? QPalette::Button : QPalette::Base);
-    QColor text = palette.color(fixed ? QPalette::ButtonText : QPalette::Text);
-    if (!fixed && selectionShown_ && (option.state & QStyle::State_Selected)) {
-      fill = palette.color(QPalette::Highlight);
-      text = palette.color(QPalette::HighlightedText);
-    }
-    painter->save();
-    painter->fillRect(option.rect, fill);
-    painter->setClipRect(option.rect);
-    painter->setPen(text);
-    painter->setFont(option.font);
-    painter->drawText(option.rect.translated(0, kCellTextDrop),
-                      Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine,
-                      index.data(Qt::DisplayRole).toString());
-    painter->restore();
-  }
-
- private:
-  bool selectionShown_ = true;
-};
-
 // While alive, the window looks as it does on paper: no buttons, no selection highlight.
 class Tprinform::PageMode {
  public:
-  explicit PageMode(Tprinform& window) : window_(window), focused_(window.focusWidget()) {
+  explicit PageMode(Tprinform& window)
+      : window_(window), focused_(window.focusWidget()), focusLeft_(window.sg1FocusLeft_) {
     window_.Button1->hide();
     window_.Button2->hide();
-    SetSelectionShown(false);
+    SetSelectionHidden(true);
   }
   ~PageMode() {
-    SetSelectionShown(!window_.sg1FocusLeft_);
+    SetSelectionHidden(focusLeft_);
     window_.Button1->show();
     window_.Button2->show();
     // Hiding the pressed button moved the focus on; give it back, so Enter presses it again.
@@ -124,12 +88,13 @@ class Tprinform::PageMode {
   PageMode& operator=(const PageMode&) = delete;
 
  private:
-  void SetSelectionShown(bool shown) {
-    window_.cellPainter_->SetSelectionShown(shown);
+  void SetSelectionHidden(bool hidden) {
+    window_.sg1FocusLeft_ = hidden;
     window_.sg1->viewport()->update();
   }
   Tprinform& window_;
   QWidget* focused_;
+  bool focusLeft_;
 };
 
 Tprinform::Tprinform(Platform& platform, QWidget* parent) : QDialog(parent), platform_(platform) {
@@ -185,35 +150,21 @@ void Tprinform::BuildControls() {
 }
 
 void Tprinform::BuildGrid() {
-  sg1 = new QTableWidget(kDataSheetRows, kDataSheetColumns, this);
-  sg1->setObjectName(QStringLiteral("sg1"));
+  GridShape shape;
+  shape.columns = kDataSheetColumns;
+  shape.rows = kDataSheetRows;
+  shape.fixedRows = 1;
+  shape.fixedColumns = 1;
+  for (int width : kDataSheetColumnWidths) shape.columnWidths.push_back(width + kGridLine);
+  shape.rowHeight = kDataSheetRowHeight + kGridLine;
+  sg1 = MakeStringGrid(this, "sg1", shape, &sg1FocusLeft_);
   sg1->setGeometry(kDataSheetGridPlace.left, kDataSheetGridPlace.top, kDataSheetGridWidth,
                    kDataSheetGridHeight);
   sg1->setFont(GothicFont(kGridFontPixels));
   sg1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   sg1->setLineWidth(kGridBorder);
-  sg1->horizontalHeader()->hide();
-  sg1->verticalHeader()->hide();
   sg1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   sg1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  sg1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  sg1->setSelectionMode(QAbstractItemView::SingleSelection);
-  sg1->setSelectionBehavior(QAbstractItemView::SelectItems);
-  sg1->setWordWrap(false);
-  for (int c = 0; c < kDataSheetColumns; ++c)
-    sg1->setColumnWidth(c, kDataSheetColumnWidths[c] + kGridLine);
-  for (int r = 0; r < kDataSheetRows; ++r) {
-    sg1->setRowHeight(r, kDataSheetRowHeight + kGridLine);
-    for (int c = 0; c < kDataSheetColumns; ++c) {
-      auto* item = new QTableWidgetItem();
-      item->setFlags(IsFixedCell(r, c) ? Qt::ItemIsEnabled
-                                       : Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-      sg1->setItem(r, c, item);
-    }
-  }
-  cellPainter_ = new SheetCellDelegate(sg1);
-  sg1->setItemDelegate(cellPainter_);
-  sg1->installEventFilter(this);
 }
 
 std::array<QLabel*, 6> Tprinform::Labels() const {
@@ -228,7 +179,7 @@ void Tprinform::ShowSheet(const DataSheet& sheet) {
 void Tprinform::Fill(const DataSheet& sheet) {
   for (int r = 0; r < kDataSheetRows; ++r)
     for (int c = 0; c < kDataSheetColumns; ++c)
-      sg1->item(r, c)->setText(QString::fromStdString(sheet.cells[r][c]));
+      SetCellText(sg1, r, c, QString::fromStdString(sheet.cells[r][c]));
   const auto labels = Labels();
   for (std::size_t i = 0; i < labels.size(); ++i) {
     labels[i]->setText(QString::fromStdString(sheet.labels[i]));
@@ -295,26 +246,6 @@ void Tprinform::Button2Click() {
       this, {QStringLiteral("PDFファイル (*.pdf)"), QStringLiteral("aspring.pdf")});
   if (!path) return;
   WritePdf(*path);
-}
-
-bool Tprinform::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == sg1) {
-    if (event->type() == QEvent::FocusIn) sg1Enter();
-    if (event->type() == QEvent::FocusOut) sg1Exit();
-  }
-  return QDialog::eventFilter(watched, event);
-}
-
-void Tprinform::sg1Enter() {
-  sg1FocusLeft_ = false;
-  cellPainter_->SetSelectionShown(true);
-  sg1->viewport()->update();
-}
-
-void Tprinform::sg1Exit() {
-  sg1FocusLeft_ = true;
-  cellPainter_->SetSelectionShown(false);
-  sg1->viewport()->update();
 }
 
 }  // namespace coilspring

@@ -16,7 +16,6 @@ class QTableWidget;
 
 namespace coilspring {
 
-class SheetCellDelegate;
 
 class Tprinform : public QDialog {
   Q_OBJECT
@@ -41,16 +40,11 @@ class Tprinform : public QDialog {
   static QImage RenderPage(const DataSheet& sheet);
   static void WritePagePdf(const DataSheet& sheet, const QString& path);
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
  private:
   class PageMode;
 
   void Button1Click();
   void Button2Click();
-  void sg1Enter();
-  void sg1Exit();
 
   void BuildControls();
   void BuildGrid();
@@ -60,7 +54,6 @@ class Tprinform : public QDialog {
   // Set when the grid loses the input focus, cleared when it gets it back: an unfocused grid
   // shows no selection, so none reaches paper.
   bool sg1FocusLeft_ = false;
-  SheetCellDelegate* cellPainter_;
 
   QPushButton* Button1;  // "プリント": prints the sheet and closes the window
   QPushButton* Button2;  // "PDF保存": saves the printed page as a PDF file
