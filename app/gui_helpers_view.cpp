@@ -12,6 +12,12 @@
 
 namespace coilspring {
 
+QFont GothicFont(int pixelSize) {
+  QFont font(QStringLiteral("IPAPGothic"));
+  font.setPixelSize(pixelSize);
+  return font;
+}
+
 QLineEdit* PlaceEdit(QWidget* parent, const char* name, int x, int y, int width,
                      const QString& text) {
   auto* edit = Place<QLineEdit>(parent, name, x, y, width, 21);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QLineEdit>
 #include <QString>
 #include <vector>
@@ -15,6 +16,10 @@ class QWidget;
 namespace coilspring {
 
 inline const QColor kAqua(0, 255, 255);
+
+// The Japanese gothic the windows are laid out for. Qt's own fallback would pick the monospaced
+// IPAGothic; the proportional one matches the layout.
+QFont GothicFont(int pixelSize);
 
 template <class W>
 W* Place(QWidget* parent, const char* name, int x, int y, int width, int height) {

@@ -48,11 +48,7 @@ QLabel* PlaceLabel(QWidget* parent, const QString& text, int x, int y) {
 
 void ApplyApplicationLook(QApplication& app) {
   QApplication::setStyle(QStringLiteral("Fusion"));
-  // Qt's own fallback would pick the monospaced IPAGothic; the proportional one matches the
-  // layout.
-  QFont font(QStringLiteral("IPAPGothic"));
-  font.setPixelSize(12);
-  app.setFont(font);
+  app.setFont(GothicFont(12));
 }
 
 template <class Handler>

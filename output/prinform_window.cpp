@@ -50,11 +50,6 @@ constexpr int kGridBorder = 2;
 constexpr double kScreenDpi = 96;
 constexpr double kPdfMarginMm = 10;
 
-QFont GothicFont(int pixels) {
-  QFont font(QStringLiteral("IPAPGothic"));
-  font.setPixelSize(pixels);
-  return font;
-}
 
 QPixmap IllustrationPixmap() {
   QImage image = QtCanvas::MakeImage(illustration::kWidth, illustration::kHeight);

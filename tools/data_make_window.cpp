@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "app/file_io.h"
+#include "app/gui_helpers_view.h"
 #include "app/handler_guard.h"
 
 namespace coilspring {
@@ -57,9 +58,7 @@ Tdata_make::Tdata_make(CalculatorState& state, Platform& platform, QWidget* pare
     : QDialog(parent), state_(state), platform_(platform) {
   setObjectName(QStringLiteral("data_make"));
   setWindowTitle(QStringLiteral("data_make"));
-  QFont font(QStringLiteral("IPAPGothic"));
-  font.setPixelSize(kFontPixels);
-  setFont(font);
+  setFont(GothicFont(kFontPixels));
   setFixedSize(kClientWidth, kClientHeight);
   BuildControls();
   RunGuarded(platform_, this, [this] { FormCreate(); });

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "app/file_io.h"
+#include "app/gui_helpers_view.h"
 #include "app/handler_guard.h"
 
 namespace coilspring {
@@ -42,9 +43,7 @@ Tkeisuu_make::Tkeisuu_make(CalculatorState& state, Platform& platform, QString s
     : QDialog(parent), state_(state), platform_(platform), settingsPath_(std::move(settingsPath)) {
   setObjectName(QStringLiteral("keisuu_make"));
   setWindowTitle(QStringLiteral("keisuu_make"));
-  QFont font(QStringLiteral("IPAPGothic"));
-  font.setPixelSize(kFontPixels);
-  setFont(font);
+  setFont(GothicFont(kFontPixels));
   setFixedSize(kClientWidth, kClientHeight);
   BuildControls();
   RunGuarded(platform_, this, [this] { FormCreate(); });

@@ -304,3 +304,19 @@ TEST_F(CommandsTest, ToolWindowsOpenModally) {
 
 }  // namespace
 }  // namespace coilspring::testing
+
+#include <QPrinterInfo>
+
+namespace coilspring::testing {
+namespace {
+
+TEST(DesktopPrinting, WithoutADefaultPrinterTheUserIsToldSo) {
+  if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "this machine has a printer";
+  QImage page(10, 10, QImage::Format_RGB32);
+  const auto failure = DesktopPlatform().PrintImage(page, "test", PagePlacement::FitToPage);
+  ASSERT_TRUE(failure.has_value());
+  EXPECT_FALSE(failure->isEmpty());
+}
+
+}  // namespace
+}  // namespace coilspring::testing
