@@ -10,6 +10,7 @@
 
 #include "app/gui_helpers_view.h"
 #include "app/number_format.h"
+#include "app/reference_view.h"
 #include "app/tf_atu_window.h"
 #include "calc/fatigue.h"
 #include "calc/history.h"
@@ -103,20 +104,25 @@ void Tf_atu::RunCalculateCycle() {
   ValidateDesign();
 }
 
+// The side view and the reference page follow the calculate actions only, never a recall or a
+// file read.
+void Tf_atu::ShowSideViewAt(int position) {
+  state_.shapeViewPosition = position;
+  const ShapeState& shown = kShapeStates[position];
+  DrawSpringShape(state_.current().*shown.length);
+  Label8->setText(QString::fromUtf8(shown.caption));
+  referencePage_->Refresh(state_.current(), state_.currentMaterial());
+}
+
 void Tf_atu::BitBtn2Click() {
   RunCalculateCycle();
-  state_.shapeViewPosition = 0;
-  DrawSpringShape(state_.current().FreeLength);
-  Label8->setText(QString::fromUtf8(kShapeStates[0].caption));
+  ShowSideViewAt(0);
 }
 
 void Tf_atu::BitBtn3Click() {
   RunCalculateCycle();
-  int& position = state_.shapeViewPosition;
-  position = position >= 2 || position < 0 ? 0 : position + 1;
-  const ShapeState& shown = kShapeStates[position];
-  DrawSpringShape(state_.current().*shown.length);
-  Label8->setText(QString::fromUtf8(shown.caption));
+  const int position = state_.shapeViewPosition;
+  ShowSideViewAt(position >= 2 || position < 0 ? 0 : position + 1);
 }
 
 void Tf_atu::SetUpHistoryGrid() {

@@ -23,6 +23,7 @@
 #include "app/file_io.h"
 #include "app/gui_helpers_view.h"
 #include "app/handler_guard.h"
+#include "app/reference_view.h"
 #include "calc/history.h"
 #include "drawing/illustration.h"
 #include "drawing/qt_canvas.h"
@@ -228,10 +229,10 @@ void Tf_atu::BuildResultsGroup() {
   PlaceLabel(g, QStringLiteral("ねじり応力"), 78, 43);
   Edit27 = PlaceEdit(g, "Edit27", 138, 40, 56, QString());
   PlaceLabel(g, QStringLiteral("kgf/mm^2"), 196, 43);
-  PlaceLabel(g, QStringLiteral("期待寿命"), 250, 19);
-  Edit26 = PlaceEdit(g, "Edit26", 300, 16, 68, QString());
-  PlaceLabel(g, QStringLiteral("許容応力"), 250, 43);
-  Edit28 = PlaceEdit(g, "Edit28", 300, 40, 68, QString());
+  PlaceLabel(g, QStringLiteral("期待寿命"), 256, 19);
+  Edit26 = PlaceEdit(g, "Edit26", 306, 16, 62, QString());
+  PlaceLabel(g, QStringLiteral("許容応力"), 256, 43);
+  Edit28 = PlaceEdit(g, "Edit28", 306, 40, 62, QString());
   for (QLineEdit* e : {Edit25, Edit26, Edit27, Edit28}) e->setReadOnly(true);
   ListBox1 = Place<QListWidget>(g, "ListBox1", 8, 64, 256, 52);
   ListBox1->setFocusPolicy(Qt::NoFocus);
@@ -282,6 +283,8 @@ void Tf_atu::BuildPageControl() {
   Label8 = PlaceLabel(TabSheet2, QString(), 38, 7);
   Label8->setObjectName("Label8");
   Label8->setMinimumWidth(60);
+  referencePage_ = new ReferencePage(nullptr);
+  PageControl1->addTab(referencePage_, QString::fromUtf8(kReferenceTabCaption));
   connect(BitBtn3, &QPushButton::clicked, this, [this] { Guarded([&] { BitBtn3Click(); }); });
 }
 

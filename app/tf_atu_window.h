@@ -30,6 +30,7 @@ void ApplyApplicationLook(QApplication& app);
 class Tdata_make;
 class Tkeisuu_make;
 class Tprinform;
+class ReferencePage;
 
 class Tf_atu : public QMainWindow {
   Q_OBJECT
@@ -109,6 +110,7 @@ class Tf_atu : public QMainWindow {
   template <class Handler>
   void Guarded(Handler&& handler);
   void RunCalculateCycle();
+  void ShowSideViewAt(int position);
   void ShowListLines(const std::vector<std::string>& lines, bool asError);
   void AddListLine(const QString& line);
   int SlotFromSpinBox() const;
@@ -174,6 +176,7 @@ class Tf_atu : public QMainWindow {
   QLabel* Image2 = nullptr;        // side view, 777 x 201
   QLabel* Label8 = nullptr;        // which length the side view shows
   QPushButton* BitBtn3 = nullptr;  // "▲" steps the side view and recalculates
+  ReferencePage* referencePage_ = nullptr;  // "＜参考計算＞": buckling, surge, solid stress, tolerances
 
   // Menu entries that need loaded data
   QAction* Edit2 = nullptr;        // "読み取り"

@@ -1,6 +1,7 @@
 #include "calc/reference.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <string>
 #include <string_view>
@@ -41,7 +42,7 @@ std::optional<BucklingTerms> TermsOf(double shearModulus, double youngModulus) {
 }
 
 // ---- Tolerances -----------------------------------------------------------------------------
-// JIS B 2704-2:2009 (coil springs, part 2: specification of compression springs), tables of
+// JIS B 2704-2:2009 (coil springs, part 2: compression springs), tables of
 // the standard tolerances of cold-coiled compression springs, as published by the Japan Spring
 // Manufacturers Association (JSMA SB001-2): free length and coil (inner or outer) diameter by
 // spring index D/d, each the larger of a percentage and a minimum in mm; load at a specified
@@ -182,7 +183,8 @@ void FillGeometry(const DesignRecord& r, ReferenceChecks& out) {
   const double square = D * D + (pitch * pitch - pitch2 * pitch2) / (kPi * kPi);
   if (!(square > 0)) return;
   out.outerDiameterAtL2 = Valid(std::sqrt(square) + d);
-  if (out.outerDiameterAtL2.valid) out.outerDiameterGrowth = Valid(out.outerDiameterAtL2.value - (D + d));
+  if (out.outerDiameterAtL2.valid)
+    out.outerDiameterGrowth = Valid(out.outerDiameterAtL2.value - (D + d));
 }
 
 bool Contains(std::string_view text, std::string_view part) {
@@ -201,29 +203,40 @@ bool StartsWithSus(std::string_view symbol) {
 
 double SeatingFactor(Seating seating) {
   switch (seating) {
-    case Seating::BothFixed: return 0.5;
-    case Seating::FixedHinged: return 0.7;
-    case Seating::BothHinged: return 1;
-    case Seating::FixedFree: return 2;
+    case Seating::BothFixed:
+      return 0.5;
+    case Seating::FixedHinged:
+      return 0.7;
+    case Seating::BothHinged:
+      return 1;
+    case Seating::FixedFree:
+      return 2;
   }
   return 0.5;
 }
 
 const char* SeatingName(Seating seating) {
   switch (seating) {
-    case Seating::BothFixed: return "両端固定（ν=0.5）";
-    case Seating::FixedHinged: return "一端固定・他端回転自由（ν=0.7）";
-    case Seating::BothHinged: return "両端回転自由（ν=1）";
-    case Seating::FixedFree: return "一端固定・他端自由（ν=2）";
+    case Seating::BothFixed:
+      return "両端固定（ν=0.5）";
+    case Seating::FixedHinged:
+      return "一端固定・他端回転自由（ν=0.7）";
+    case Seating::BothHinged:
+      return "両端回転自由（ν=1）";
+    case Seating::FixedFree:
+      return "一端固定・他端自由（ν=2）";
   }
   return "";
 }
 
 const char* VerdictText(Verdict verdict) {
   switch (verdict) {
-    case Verdict::Ok: return "OK";
-    case Verdict::Caution: return "注意";
-    case Verdict::None: break;
+    case Verdict::Ok:
+      return "OK";
+    case Verdict::Caution:
+      return "注意";
+    case Verdict::None:
+      break;
   }
   return "";
 }
@@ -231,8 +244,8 @@ const char* VerdictText(Verdict verdict) {
 double DefaultDensity(const MaterialRecord& material) {
   const std::string kind = SjisToUtf8(material.KindName.Raw());
   const std::string symbol = SjisToUtf8(material.Symbol.Raw());
-  const bool stainless = Contains(kind, "ステンレス") || StartsWithSus(symbol) ||
-                         Contains(symbol, "ＳＵＳ");
+  const bool stainless =
+      Contains(kind, "ステンレス") || StartsWithSus(symbol) || Contains(symbol, "ＳＵＳ");
   return stainless ? kStainlessDensity : kSteelDensity;
 }
 

@@ -15,7 +15,7 @@ namespace coilspring {
 enum class Seating { BothFixed, FixedHinged, BothHinged, FixedFree };
 inline constexpr std::array<Seating, 4> kSeatings = {Seating::BothFixed, Seating::FixedHinged,
                                                      Seating::BothHinged, Seating::FixedFree};
-double SeatingFactor(Seating seating);    // ν: 0.5, 0.7, 1, 2
+double SeatingFactor(Seating seating);     // ν: 0.5, 0.7, 1, 2
 const char* SeatingName(Seating seating);  // Japanese, as the drop-down shows it
 
 inline constexpr double kSteelDensity = 7.85;      // g/cm^3
@@ -40,13 +40,13 @@ enum class Verdict { None, Ok, Caution };  // None: no limit, or nothing to judg
 const char* VerdictText(Verdict verdict);  // "", "OK", "注意"
 
 enum class BucklingState {
-  Unknown,         // the formula cannot be evaluated (E, G, D or L0 unusable)
-  Stable,          // no deflection at all makes it buckle
+  Unknown,  // the formula cannot be evaluated (E, G, D or L0 unusable)
+  Stable,   // no deflection at all makes it buckle
   HasCriticalDeflection,
 };
 
 inline constexpr int kToleranceGrades = 3;
-struct GradeTolerances {  // ± half-widths for one grade
+struct GradeTolerances {        // ± half-widths for one grade
   ReferenceValue freeLength;    // mm
   ReferenceValue coilDiameter;  // mm, of the diameter named by toleranceOnInner
   ReferenceValue load1;         // kgf
@@ -67,11 +67,11 @@ struct ReferenceChecks {
   ReferenceValue density;           // g/cm^3 used
   ReferenceValue naturalFrequency;  // Hz, both ends fixed
 
-  ReferenceValue solidLoad;                 // kgf
-  ReferenceValue solidStress;               // uncorrected, kgf/mm^2
-  ReferenceValue solidStressCorrected;      // with the stress correction factor, kgf/mm^2
-  ReferenceValue solidStressRatio;          // uncorrected / allowable
-  ReferenceValue solidStressCorrectedRatio; // corrected / allowable
+  ReferenceValue solidLoad;                  // kgf
+  ReferenceValue solidStress;                // uncorrected, kgf/mm^2
+  ReferenceValue solidStressCorrected;       // with the stress correction factor, kgf/mm^2
+  ReferenceValue solidStressRatio;           // uncorrected / allowable
+  ReferenceValue solidStressCorrectedRatio;  // corrected / allowable
   Verdict solidStressVerdict = Verdict::None;
 
   ReferenceValue pitch;                // mm, free
@@ -97,7 +97,7 @@ struct BucklingResult {
 BucklingResult BucklingOf(double freeLength, double meanDiameter, double shearModulus,
                           double youngModulus, double seatingFactor);
 // Fundamental natural frequency in Hz with both ends fixed; density in g/cm^3.
-std::optional<double> NaturalFrequency(double wireDiameter, double meanDiameter,
-                                       double activeTurns, double shearModulus, double density);
+std::optional<double> NaturalFrequency(double wireDiameter, double meanDiameter, double activeTurns,
+                                       double shearModulus, double density);
 
 }  // namespace coilspring

@@ -12,6 +12,7 @@
 #include "calc/fatigue.h"
 #include "cli/commands.h"
 #include "cli/design_fields.h"
+#include "cli/reference_json.h"
 
 namespace coilspring::cli {
 
@@ -89,12 +90,14 @@ std::string JsonString(const std::string& s) {
 
 std::string JsonNumber(double v) { return std::isfinite(v) ? FormatFull(v) : "null"; }
 
-std::string JsonObject(const DesignRecord& r, int slot, const ValidationResult& v) {
+std::string JsonObject(const DesignRecord& r, int slot, const ValidationResult& v,
+                       const std::string& reference) {
   std::string out = "{\"slot\": " + std::to_string(slot);
   for (const DesignField& f : kDesignFields)
     out += ", \"" + std::string(f.name) + "\": " +
            (f.isInteger ? std::to_string(f.integer(r)) : JsonNumber(f.real(r)));
   out += ", \"LifeClassText\": " + JsonString(LifeClassText(r.LifeClass));
+  out += ", \"reference\": " + reference;
   out += ", \"lines\": [";
   for (std::size_t i = 0; i < v.lines.size(); ++i)
     out += (i ? ", " : "") + JsonString(v.lines[i]);
@@ -130,8 +133,14 @@ int RunCalc(const Args& args) {
   std::vector<std::string> objects;
   for (int slot : slots) {
     const ValidationResult v = RecalculateSlot(state, slot);
-    if (o.json) objects.push_back(JsonObject(state.design[slot], slot, v));
-    else PrintTable(state.design[slot], slot, v);
+    const DesignRecord& r = state.design[slot];
+    const MaterialRecord& m = MaterialOf(state.materials, r.MaterialNo);
+    if (o.json) {
+      objects.push_back(JsonObject(r, slot, v, ReferenceJson(r, m)));
+    } else {
+      PrintTable(r, slot, v);
+      std::printf("%s", ReferenceTable(r, m).c_str());
+    }
   }
   if (o.json) {
     if (!all) {

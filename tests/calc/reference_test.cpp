@@ -4,9 +4,12 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "app/sjis.h"
+#include "calc/reference_rows.h"
 #include "calc/spring_calc.h"
 
 namespace coilspring {
@@ -100,8 +103,8 @@ TEST(ReferenceChecks, EuropeanExampleBySeating) {
     if (row.state == BucklingState::HasCriticalDeflection) {
       ExpectRelative(x.criticalDeflection.value, row.criticalDeflection);
       // Under 620 N the spring deflects 620/16.181 = 38.32 mm: below 40.58, above 8.17.
-      EXPECT_EQ(x.buckling, x.deflection2.value < row.criticalDeflection ? Verdict::Ok
-                                                                        : Verdict::Caution);
+      EXPECT_EQ(x.buckling,
+                x.deflection2.value < row.criticalDeflection ? Verdict::Ok : Verdict::Caution);
     }
   }
   EXPECT_EQ(EnExample().Checks(Seating::BothHinged).buckling, Verdict::Ok);
@@ -146,10 +149,14 @@ TEST(ReferenceChecks, DefaultDensityByKind) {
     double density;
   };
   const std::vector<Row> rows = {
-      {"ピアノ線", "SWP-B", 7.85},          {"硬鋼線", "SW-C", 7.85},
-      {"オイルテンパー線", "SWOSC-V", 7.85}, {"ステンレス鋼線", "SUS304-WPB", 7.93},
-      {"ステンレス", "X", 7.93},            {"特殊線", " sus631J1", 7.93},
-      {"特殊線", "ＳＵＳ３０４", 7.93},     {"", "", 7.85},
+      {"ピアノ線", "SWP-B", 7.85},
+      {"硬鋼線", "SW-C", 7.85},
+      {"オイルテンパー線", "SWOSC-V", 7.85},
+      {"ステンレス鋼線", "SUS304-WPB", 7.93},
+      {"ステンレス", "X", 7.93},
+      {"特殊線", " sus631J1", 7.93},
+      {"特殊線", "ＳＵＳ３０４", 7.93},
+      {"", "", 7.85},
       {"鋼線", "SU", 7.85},
   };
   for (const Row& row : rows) {
@@ -244,10 +251,10 @@ TEST(ReferenceChecks, ToleranceGrades) {
       // c = 5, L0 10: the minimums 0.2, 0.5, 0.7 win; outer 6: 0.15, 0.2, 0.4 minimums too
       {"small index", 1, 5, 5, 10, 2, 4, -4, {0.2, 0.5, 0.7}, {0.15, 0.2, 0.4}, {0.2, 0.4, 0.6}},
       // c = 8 belongs to the first band; inner diameter 14 is held: 1 % -> 0.15 min, 1.5 % 0.21
-      {"band edge 8", 2, 16, 10, 100, 0, 10, 20, {1, 2, 3}, {0.15, 0.21, 0.4}, {0.5, 1, 1.5}},
+      {"edge 8", 2, 16, 10, 100, 0, 10, 20, {1, 2, 3}, {0.15, 0.21, 0.4}, {0.5, 1, 1.5}},
       // c = 22: last band, 2 %, 4 %, 6 % of 200; outer 23: 2 % 0.46, 3 % 0.69, 4 % 0.92;
       // 10.5 active coils: 4 %, 8 %, 12 %
-      {"band edge 22", 1, 22, 10.5, 200, 2, 10, 20, {4, 8, 12}, {0.46, 0.69, 0.92}, {0.4, 0.8, 1.2}},
+      {"edge 22", 1, 22, 10.5, 200, 2, 10, 20, {4, 8, 12}, {0.46, 0.69, 0.92}, {0.4, 0.8, 1.2}},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.what);
@@ -306,10 +313,19 @@ TEST(ReferenceChecks, TolerancesOutsideTheTables) {
 }
 
 std::vector<ReferenceValue> AllValues(const ReferenceChecks& x) {
-  std::vector<ReferenceValue> v = {x.slenderness, x.criticalFreeLength, x.criticalDeflection,
-                                   x.deflection2, x.density, x.naturalFrequency, x.solidLoad,
-                                   x.solidStress, x.solidStressCorrected, x.solidStressRatio,
-                                   x.solidStressCorrectedRatio, x.pitch, x.outerDiameterAtL2,
+  std::vector<ReferenceValue> v = {x.slenderness,
+                                   x.criticalFreeLength,
+                                   x.criticalDeflection,
+                                   x.deflection2,
+                                   x.density,
+                                   x.naturalFrequency,
+                                   x.solidLoad,
+                                   x.solidStress,
+                                   x.solidStressCorrected,
+                                   x.solidStressRatio,
+                                   x.solidStressCorrectedRatio,
+                                   x.pitch,
+                                   x.outerDiameterAtL2,
                                    x.outerDiameterGrowth};
   for (const GradeTolerances& t : x.tolerances)
     v.insert(v.end(), {t.freeLength, t.coilDiameter, t.load1, t.load2});
@@ -353,7 +369,9 @@ TEST(ReferenceChecks, DegenerateDesignsGiveNoNumbersThatAreNotNumbers) {
           EXPECT_EQ(v.value, 0);
         }
       }
-      if (!x.deflection2.valid) EXPECT_NE(x.buckling, Verdict::Caution);
+      if (!x.deflection2.valid) {
+        EXPECT_NE(x.buckling, Verdict::Caution);
+      }
     }
   }
   Calculated noModulus(78500, 0, 2, 18, 10, 8, 40);
@@ -366,6 +384,53 @@ TEST(ReferenceChecks, DegenerateDesignsGiveNoNumbersThatAreNotNumbers) {
   EXPECT_FALSE(y.solidLoad.valid);
   EXPECT_EQ(y.solidStressVerdict, Verdict::None);
   EXPECT_FALSE(y.pitch.valid);
+}
+
+// The rows the tab shows: short number format, units, "―" for what the design does not give.
+TEST(ReferenceRows, WorkedExampleTexts) {
+  Calculated c = WorkedExample();
+  const std::vector<ReferenceRow> rows = ReferenceRows(c.Checks());
+  ASSERT_EQ(rows.size(), 17u);
+  struct Expect {
+    std::size_t row;
+    const char* value;
+    const char* unit;
+    Verdict verdict;
+  };
+  // Critical free length π·18/0.5·√((1-g)/(0.5+g)), g = 78500/206000: 94.79 mm > 40 mm.
+  const std::vector<Expect> expected = {
+      {0, "2.222", "", Verdict::None},
+      {1, "94.79", "mm", Verdict::None},
+      {2, kNoBuckling, "", Verdict::None},  // no unit without a number
+      {3, "10", "mm", Verdict::Ok},
+      {5, "6.177", "kgf", Verdict::None},
+      {6, "35.39", "kgf/mm^2", Verdict::None},
+      {7, "41.13", "kgf/mm^2", Verdict::None},
+      {9, "0.3361", "", Verdict::Ok},
+      {10, "4.25", "mm", Verdict::None},
+      {11, "20.03", "mm", Verdict::None},
+      {13, "±0.6 / ±1.2 / ±1.6", "mm", Verdict::None},
+      {14, "±0.3 / ±0.4 / ±0.6", "mm", Verdict::None},
+  };
+  for (const Expect& e : expected) {
+    SCOPED_TRACE(rows[e.row].item);
+    EXPECT_EQ(rows[e.row].value, e.value);
+    EXPECT_EQ(rows[e.row].unit, e.unit);
+    EXPECT_EQ(rows[e.row].verdict, e.verdict);
+  }
+  EXPECT_EQ(rows[14].item, "コイル外径の許容差（1級/2級/3級）");
+}
+
+TEST(ReferenceRows, DegenerateDesignShowsDashesOnly) {
+  Calculated c(0, 0, 0, 0, 0, 0, 0);
+  for (const ReferenceRow& row : ReferenceRows(c.Checks())) {
+    SCOPED_TRACE(row.item);
+    EXPECT_EQ(row.value.find("NAN"), std::string::npos);
+    EXPECT_EQ(row.value.find("INF"), std::string::npos);
+    EXPECT_EQ(row.verdict, Verdict::None);
+  }
+  EXPECT_EQ(ReferenceRows(c.Checks())[4].value, kNotAvailable);
+  EXPECT_EQ(ReferenceRows(c.Checks())[4].unit, "");
 }
 
 }  // namespace

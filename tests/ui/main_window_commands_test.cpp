@@ -1,5 +1,6 @@
 // History, design files, DXF export, clipboard, printing and help through the main window.
 #include <QFile>
+#include <QTabWidget>
 #include <QTimer>
 
 #include "app/byte_image.h"
@@ -265,6 +266,31 @@ TEST_F(CommandsTest, ScreenPrintSendsTheClientAreaFittedToThePage) {
   platform.printFailure = QStringLiteral("プリンタがありません");
   trigger("N1");
   EXPECT_EQ(platform.LastMessage(), QStringLiteral("プリンタがありません"));
+}
+
+TEST_F(CommandsTest, ReferenceTabFollowsTheCalculateActionsOnly) {
+  auto* tabs = get<QTabWidget>("PageControl1");
+  ASSERT_EQ(tabs->count(), 3);
+  EXPECT_EQ(tabs->tabText(2), QStringLiteral("＜参考計算＞"));
+  auto* grid = tabs->widget(2)->findChild<QTableWidget*>("ReferenceGrid");
+  ASSERT_NE(grid, nullptr);
+  ASSERT_GT(grid->rowCount(), 0);  // filled by the calculation of SetUp
+  const auto shown = [grid] {
+    QStringList cells;
+    for (int r = 0; r < grid->rowCount(); ++r)
+      cells << (grid->item(r, 1) ? grid->item(r, 1)->text() : QString());
+    return cells;
+  };
+  const QStringList at40 = shown();
+  click("SpeedButton5");  // slot 1 holds L0 = 40
+  setText("Edit20", "45");
+  click("BitBtn2");
+  const QStringList at45 = shown();
+  EXPECT_NE(at45, at40);
+  click("SpeedButton6");  // recalling slot 1 leaves the reference values alone
+  EXPECT_EQ(shown(), at45);
+  click("BitBtn3");  // the shape button recalculates from the panel (L0 40 again)
+  EXPECT_EQ(shown(), at40);
 }
 
 TEST_F(CommandsTest, DataSheetShowsTheCurrentDesignWithTheWindingDirection) {
