@@ -84,17 +84,20 @@ class CentredCellDelegate final : public QStyledItemDelegate {
 
 class FocusFlagFilter final : public QObject {
  public:
-  FocusFlagFilter(QTableWidget* grid, bool* flag) : QObject(grid), grid_(grid), flag_(flag) {}
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::FocusIn) *flag_ = false;
-    if (event->type() == QEvent::FocusOut) *flag_ = true;
-    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
-      grid_->viewport()->update();
+  FocusFlagFilter(QObject* parent, bool* flag) : QObject(parent), flag_(flag) {}
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    const bool in = event->type() == QEvent::FocusIn;
+    if (!in && event->type() != QEvent::FocusOut) return false;
+    // A grid being destroyed loses its focus too; by then it is no grid any more, and its
+    // owner's flag may be gone with it.
+    auto* grid = qobject_cast<QAbstractItemView*>(watched);
+    if (grid == nullptr) return false;
+    *flag_ = !in;
+    grid->viewport()->update();
     return false;
   }
 
  private:
-  QTableWidget* grid_;
   bool* flag_;
 };
 
