@@ -1,6 +1,5 @@
 // The number formatter on arbitrary doubles and precisions: the text reads back as the value
 // rounded to p significant digits, and its notation follows the exponent rule.
-#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstddef>
@@ -17,9 +16,8 @@ using namespace coilspring;
 
 namespace {
 
-// The reference rounding, written independently of the formatter: the shortest decimal form
-// of |v| as an integer digit string times a power of ten, cut to p digits with the remainder
-// compared to one half.
+// The reference rounding, written apart from the formatter: the digits of the shortest decimal
+// form of |v| cut to p, carrying one up when the first digit cut off is 5 or more.
 struct Rounded {
   std::string digits;  // without leading zeros, at most p of them
   int exponent = 0;    // value = 0.digits x 10^exponent
@@ -60,7 +58,6 @@ Rounded RoundShortest(double magnitude, int p) {
 // The nearest double to the rounded decimal (infinite beyond the double range).
 double ValueOf(const Rounded& r, bool negative) {
   const std::string text = (negative ? "-0." : "0.") + r.digits + "e" + std::to_string(r.exponent);
-  errno = 0;
   return std::strtod(text.c_str(), nullptr);
 }
 
@@ -93,8 +90,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   const Rounded r = RoundShortest(std::fabs(v), p);
   const double expected = ValueOf(r, v < 0);
-  fuzz::Require(back == expected, "not the value rounded to p digits:",
-                text + " p=" + std::to_string(p));
+  fuzz::Require(back == expected,
+                "not the value rounded to p digits:", text + " p=" + std::to_string(p));
 
   const bool fixed = r.exponent >= -3 && r.exponent <= p;
   fuzz::Require((text.find('E') == std::string::npos) == fixed, "wrong notation:", text);
@@ -103,8 +100,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::size_t mantissaEnd = fixed ? text.size() : text.find('E');
   const std::string mantissa = text.substr(0, mantissaEnd);
   if (mantissa.find('.') != std::string::npos)
-    fuzz::Require(mantissa.back() != '0' && mantissa.back() != '.', "trailing zero or point:",
-                  text);
+    fuzz::Require(mantissa.back() != '0' && mantissa.back() != '.',
+                  "trailing zero or point:", text);
   if (!fixed)
     fuzz::Require(text.substr(mantissaEnd + 1) == std::to_string(r.exponent - 1),
                   "exponent:", text);

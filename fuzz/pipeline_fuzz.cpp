@@ -50,8 +50,8 @@ void RequireReadsBack(const std::string& shown) {
 void RequireShownValuesReadBack(const DesignRecord& r) {
   RequireReadsBack(FormatFull(EnteredDiameterOf(r)));
   RequireReadsBack(FormatFull(r.TotalTurns));
-  for (double v : {r.FreeLength, r.Length1, r.Length2, r.Load1, r.Load2, r.SpringRate,
-                   r.Stress2, r.AllowableStress, r.ActiveTurns})
+  for (double v : {r.FreeLength, r.Length1, r.Length2, r.Load1, r.Load2, r.SpringRate, r.Stress2,
+                   r.AllowableStress, r.ActiveTurns})
     RequireReadsBack(FormatShort(v));
 }
 

@@ -10,6 +10,7 @@ packages=(
   clang-14 libclang-rt-14-dev
   fonts-ipafont-gothic xdg-utils
   python3 python3-ezdxf poppler-utils
+  librsvg2-bin desktop-file-utils
 )
 
 missing=()

@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Builds and runs the benchmarks and measures start-up; prints one short table.
+#   bench/run.sh [BUILD_DIR]      (default: build-bench in the source tree, a Release build)
+# Start-up: the calculator is started offscreen with COILSPRING_QUIT_AFTER_FIRST_PAINT=1, which
+# makes it quit right after the first paint of its main window; wall time and peak RSS come
+# from /usr/bin/time, the median of 7 runs.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:-$top/build-bench}
+runs=7
+
+cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCOILSPRING_BENCH=ON >/dev/null
+cmake --build "$build" -j 2 --target core_bench window_bench coilspring program_data >/dev/null
+
+export QT_QPA_PLATFORM=offscreen
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d /tmp/coilspring-runtime-XXXXXX)}
+chmod 700 "$XDG_RUNTIME_DIR"
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+for b in core_bench window_bench; do
+  "$build/bench/$b" --benchmark_repetitions=$runs --benchmark_report_aggregates_only=true \
+    --benchmark_format=json >"$out/$b.json" 2>/dev/null
+done
+for i in $(seq $runs); do
+  COILSPRING_QUIT_AFTER_FIRST_PAINT=1 /usr/bin/time -f "%e %M" -o "$out/time.$i" \
+    "$build/bin/coilspring" 2>>"$out/paint.log"
+done
+
+/usr/bin/python3 - "$out" <<'PY'
+import glob, json, statistics, sys
+out = sys.argv[1]
+rows = []
+for path in sorted(glob.glob(out + "/*.json")):
+    for b in json.load(open(path))["benchmarks"]:
+        if b.get("aggregate_name") == "median":
+            ns = {"ns": 1, "us": 1e3, "ms": 1e6, "s": 1e9}[b["time_unit"]] * b["real_time"]
+            text = ("%.1f ns" % ns if ns < 1e3 else "%.2f us" % (ns / 1e3) if ns < 1e5
+                    else "%.3f ms" % (ns / 1e6))
+            rows.append((b["run_name"], text))
+times = [open(p).read().split() for p in glob.glob(out + "/time.*")]
+wall = statistics.median(float(t[0]) for t in times)
+rss = statistics.median(int(t[1]) for t in times)
+paints = [int(l.split()[3]) for l in open(out + "/paint.log") if l.startswith("first paint after")]
+rows.append(("start-up to first paint (wall, process)", "%.0f ms" % (wall * 1000)))
+if paints:
+    rows.append(("start-up to first paint (from main)", "%.0f ms" % statistics.median(paints)))
+rows.append(("peak RSS at first paint", "%.1f MB" % (rss / 1024)))
+width = max(len(r[0]) for r in rows)
+print("%-*s  %s" % (width, "benchmark", "median"))
+for name, value in rows:
+    print("%-*s  %s" % (width, name, value))
+PY
