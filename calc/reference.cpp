@@ -42,7 +42,7 @@ std::optional<BucklingTerms> TermsOf(double shearModulus, double youngModulus) {
 }
 
 // ---- Tolerances -----------------------------------------------------------------------------
-// JIS B 2704-2:2009 (coil springs, part 2: compression springs), tables of
+// JIS B 2704-2:2009 (compression coil springs), tables of
 // the standard tolerances of cold-coiled compression springs, as published by the Japan Spring
 // Manufacturers Association (JSMA SB001-2): free length and coil (inner or outer) diameter by
 // spring index D/d, each the larger of a percentage and a minimum in mm; load at a specified
