@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include "app/byte_image.h"
+#include "blocked_write.h"
 #include "main_window_fixture.h"
 
 namespace coilspring::testing {
@@ -197,6 +198,25 @@ TEST_F(CommandsTest, FailedSaveAndReadReportAndLoseNothing) {
   EXPECT_EQ(platform.LastMessage(), QStringLiteral("ファイル %1 は開けません").arg(QString::fromStdString(missing)));
   EXPECT_EQ(state->design, before);
   EXPECT_EQ(text("Edit20"), "55");  // nothing shown after a failed read
+}
+
+TEST_F(CommandsTest, AFailedSaveOverAnExistingFileLeavesItWhole) {
+  // The design file and the DXF file: the previous file survives a save that fails midway.
+  for (const char* action : {"N3", "N7"}) {
+    const QString sub = folder.path() + "/blocked-" + action;
+    QDir().mkpath(sub);
+    const std::string path = (sub + "/old.file").toStdString();
+    WriteFileAtomically(path, std::string_view("the previous file"));
+    platform.saveAnswers.push_back(QString::fromStdString(path));
+    {
+      BlockedWrite blocked(sub.toStdString(), path);
+      trigger(action);
+      EXPECT_EQ(platform.LastMessage().toStdString(), blocked.expectedMessage()) << action;
+    }
+    const Bytes kept = fileBytes(path);
+    EXPECT_EQ(std::string(kept.begin(), kept.end()), "the previous file") << action;
+    EXPECT_EQ(QDir(sub).entryList(QDir::Files | QDir::Hidden).size(), 1) << action;
+  }
 }
 
 TEST_F(CommandsTest, ReadingAnyFileNeverCrashes) {
