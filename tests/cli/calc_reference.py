@@ -13,20 +13,14 @@ L2 30, allowable 1500 N/mm^2 at d = 2, 80 %). Expected figures by hand:
 """
 import json
 import os
-import struct
-import subprocess
 import sys
 import tempfile
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "support"))
+from clitest import WORKED_EXAMPLE, check, finish, record, runner, worked_example_data, write_design  # noqa: E402
+
 bin_dir, source_dir = sys.argv[1], sys.argv[2]
-cli = os.path.join(bin_dir, "coilspring-cli")
-failures = []
-
-
-def check(condition, what):
-    if not condition:
-        failures.append(what)
-        print("FAIL:", what)
+run = runner(bin_dir)
 
 
 def near(actual, expected, what, rel=2e-6):
@@ -34,50 +28,17 @@ def near(actual, expected, what, rel=2e-6):
           f"{what} = {actual}, expected {expected}")
 
 
-def record(**f):
-    """One 336-byte design record, fields at their offsets."""
-    b = bytearray(336)
-    ints = {"InUse": 0, "MaterialNo": 4, "WireRow": 8, "DiameterKind": 44, "EndKind": 64,
-            "InputMode": 128}
-    reals = {"MeanDiameter": 28, "TotalTurns": 48, "FreeLength": 104, "Length1": 148,
-             "Length2": 156}
-    for name, value in f.items():
-        if name in ints:
-            struct.pack_into("<i", b, ints[name], value)
-        else:
-            struct.pack_into("<d", b, reals[name], value)
-    return bytes(b)
-
-
 def no_constants(name):
     raise ValueError("not JSON: " + name)
 
 
-def run(*args):
-    return subprocess.run([cli, *args], capture_output=True, text=True)
-
-
 with tempfile.TemporaryDirectory() as tmp:
-    table = os.path.join(tmp, "m.tsv")
-    with open(table, "w", encoding="utf-8") as t:
-        t.write("material\t0\nkind\t0\tピアノ線\nsymbol\tTEST-1\nshear-modulus\t78500\n"
-                "young-modulus\t206000\ntorsion-ratio\t40\nbending-ratio\t70\n"
-                "1.6\t1960\t1550\t0\n2\t1960\t1500\t0\n2.6\t1960\t1450\t0\n")
-    materials = os.path.join(tmp, "m.dst")
-    check(run("materials", "import", table, materials).returncode == 0, "materials import")
-    settings_table = os.path.join(tmp, "s.tsv")
-    with open(settings_table, "w") as s:
-        s.write("CompressionStressRatio\t80\n")
-    settings = os.path.join(tmp, "s.dat")
-    check(run("settings", "import", settings_table, settings).returncode == 0, "settings import")
+    data = worked_example_data(run, tmp)
 
-    example = dict(InUse=1, MaterialNo=0, WireRow=1, DiameterKind=1, MeanDiameter=18,
-                   TotalTurns=10, EndKind=0, FreeLength=40, InputMode=1, Length1=35, Length2=30)
+    example = WORKED_EXAMPLE
     degenerate = dict(example, MeanDiameter=0)  # every division by D has no value
     design = os.path.join(tmp, "a.abd")
-    with open(design, "wb") as f:
-        f.write(record(**example) + record(**degenerate) + record() * 29)
-    data = ["--materials", materials, "--settings", settings]
+    write_design(design, [record(**example), record(**degenerate)])
 
     r = run("calc", design, "--json", *data)
     check(r.returncode == 0, "calc exit code: " + r.stderr)
@@ -113,5 +74,4 @@ with tempfile.TemporaryDirectory() as tmp:
     check(r.returncode == 0 and "参考計算" in r.stdout and "固有振動数（両端固定）  274.7 Hz"
           in r.stdout, "readable table has the reference lines:\n" + r.stdout)
 
-print(f"{0 if failures else 1} passed, {len(failures)} failed")
-sys.exit(1 if failures else 0)
+finish()

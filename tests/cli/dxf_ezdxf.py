@@ -5,7 +5,6 @@ Run as: dxf_ezdxf.py <build/bin dir> <source dir>
 """
 import math
 import os
-import struct
 import subprocess
 import sys
 import tempfile
@@ -15,31 +14,13 @@ import ezdxf
 BIN = sys.argv[1]
 CLI = os.path.join(BIN, "coilspring-cli")
 
-RECORD_SIZE = 336
-SLOTS = 31
-# Offsets in a design record (little-endian int32 / double).
-OFFSETS = {"InUse": (0, "<i"), "WireDiameter": (12, "<d"), "MeanDiameter": (28, "<d"),
-           "TotalTurns": (48, "<d"), "EndKind": (64, "<i"), "FreeLength": (104, "<d"),
-           "Length1": (148, "<d"), "Length2": (156, "<d")}
-
-failures = []
-
-
-def check(condition, what):
-    if not condition:
-        failures.append(what)
-        print("FAIL:", what)
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "support"))
+from clitest import RECORDS, check, failures, record, write_design  # noqa: E402
 
 
 def design_file(path, slots):
     """slots: {slot number: {field: value}}; everything else zero."""
-    image = bytearray(RECORD_SIZE * SLOTS)
-    for slot, fields in slots.items():
-        for name, value in fields.items():
-            offset, fmt = OFFSETS[name]
-            struct.pack_into(fmt, image, RECORD_SIZE * slot + offset, value)
-    with open(path, "wb") as f:
-        f.write(image)
+    write_design(path, [record(**slots.get(n, {})) for n in range(RECORDS)])
 
 
 def spring(end_kind, d=2.0, D=20.0, total_turns=8.0, free_length=60.0):
