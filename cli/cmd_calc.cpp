@@ -1,5 +1,4 @@
 // calc: recalculates a design file's design as the window would and prints every field.
-#include <cmath>
 #include <cstdio>
 #include <stdexcept>
 #include <string>
@@ -12,6 +11,7 @@
 #include "calc/fatigue.h"
 #include "cli/commands.h"
 #include "cli/design_fields.h"
+#include "cli/json_text.h"
 #include "cli/reference_json.h"
 
 namespace coilspring::cli {
@@ -71,37 +71,17 @@ ValidationResult RecalculateSlot(CalculatorState& state, int slot) {
 
 namespace {
 
-std::string JsonString(const std::string& s) {
-  std::string out = "\"";
-  for (unsigned char c : s) {
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += static_cast<char>(c);
-    } else if (c < 0x20) {
-      char buf[8];
-      std::snprintf(buf, sizeof buf, "\\u%04x", c);
-      out += buf;
-    } else {
-      out += static_cast<char>(c);
-    }
-  }
-  return out + "\"";
-}
-
-std::string JsonNumber(double v) { return std::isfinite(v) ? FormatFull(v) : "null"; }
-
-std::string JsonObject(const DesignRecord& r, int slot, const ValidationResult& v,
+std::string DesignJson(const DesignRecord& r, int slot, const ValidationResult& v,
                        const std::string& reference) {
-  std::string out = "{\"slot\": " + std::to_string(slot);
+  JsonMembers members{{"slot", std::to_string(slot)}};
   for (const DesignField& f : kDesignFields)
-    out += ", \"" + std::string(f.name) + "\": " +
-           (f.isInteger ? std::to_string(f.integer(r)) : JsonNumber(f.real(r)));
-  out += ", \"LifeClassText\": " + JsonString(LifeClassText(r.LifeClass));
-  out += ", \"reference\": " + reference;
-  out += ", \"lines\": [";
-  for (std::size_t i = 0; i < v.lines.size(); ++i)
-    out += (i ? ", " : "") + JsonString(v.lines[i]);
-  return out + "]}";
+    members.emplace_back(f.name, f.isInteger ? std::to_string(f.integer(r)) : JsonNumber(f.real(r)));
+  members.emplace_back("LifeClassText", JsonString(LifeClassText(r.LifeClass)));
+  members.emplace_back("reference", reference);
+  std::vector<std::string> lines;
+  for (const std::string& line : v.lines) lines.push_back(JsonString(line));
+  members.emplace_back("lines", JsonArray(lines));
+  return JsonObject(members);
 }
 
 void PrintTable(const DesignRecord& r, int slot, const ValidationResult& v) {
@@ -136,7 +116,7 @@ int RunCalc(const Args& args) {
     const DesignRecord& r = state.design[slot];
     const MaterialRecord& m = MaterialOf(state.materials, r.MaterialNo);
     if (o.json) {
-      objects.push_back(JsonObject(r, slot, v, ReferenceJson(r, m)));
+      objects.push_back(DesignJson(r, slot, v, ReferenceJson(r, m)));
     } else {
       PrintTable(r, slot, v);
       std::printf("%s", ReferenceTable(r, m).c_str());

@@ -6,15 +6,14 @@
 #include "app/number_format.h"
 #include "calc/reference.h"
 #include "calc/reference_rows.h"
+#include "cli/json_text.h"
 
 namespace coilspring::cli {
 
 namespace {
 
-std::string Number(const ReferenceValue& v) { return v.valid ? FormatFull(v.value) : "null"; }
-
-// The texts written here are our own constants: nothing to escape.
-std::string Quoted(const char* text) { return std::string("\"") + text + "\""; }
+std::string Number(const ReferenceValue& v) { return v.valid ? JsonNumber(v.value) : "null"; }
+std::string Quoted(const char* text) { return JsonString(text); }
 
 std::string VerdictJson(Verdict verdict) {
   return verdict == Verdict::None ? "null" : Quoted(VerdictText(verdict));
@@ -32,33 +31,24 @@ const char* BucklingStateName(BucklingState state) {
   return "unknown";
 }
 
-using Members = std::vector<std::pair<const char*, std::string>>;
-
-std::string Object(const Members& members) {
-  std::string out = "{";
-  for (std::size_t i = 0; i < members.size(); ++i)
-    out += (i ? ", \"" : "\"") + std::string(members[i].first) + "\": " + members[i].second;
-  return out + "}";
-}
-
 std::string TolerancesJson(const ReferenceChecks& x) {
-  std::string out = "[";
+  std::vector<std::string> grades;
   for (int g = 0; g < kToleranceGrades; ++g) {
     const GradeTolerances& t = x.tolerances[g];
-    out += (g ? ", " : "") + Object({{"grade", std::to_string(g + 1)},
-                                     {"freeLength", Number(t.freeLength)},
-                                     {"coilDiameter", Number(t.coilDiameter)},
-                                     {"load1", Number(t.load1)},
-                                     {"load2", Number(t.load2)}});
+    grades.push_back(JsonObject({{"grade", std::to_string(g + 1)},
+                                 {"freeLength", Number(t.freeLength)},
+                                 {"coilDiameter", Number(t.coilDiameter)},
+                                 {"load1", Number(t.load1)},
+                                 {"load2", Number(t.load2)}}));
   }
-  return out + "]";
+  return JsonArray(grades);
 }
 
 }  // namespace
 
 std::string ReferenceJson(const DesignRecord& design, const MaterialRecord& material) {
   const ReferenceChecks x = ComputeReferenceChecks(design, material, {});
-  return Object({
+  return JsonObject({
       {"seating", Quoted(SeatingName(x.seating))},
       {"seatingFactor", FormatFull(x.seatingFactor)},
       {"slenderness", Number(x.slenderness)},

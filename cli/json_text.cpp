@@ -1,0 +1,44 @@
+#include "cli/json_text.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "app/number_format.h"
+
+namespace coilspring::cli {
+
+std::string JsonString(const std::string& text) {
+  std::string out = "\"";
+  for (unsigned char c : text) {
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += static_cast<char>(c);
+    } else if (c < 0x20) {
+      char buf[8];
+      std::snprintf(buf, sizeof buf, "\\u%04x", c);
+      out += buf;
+    } else {
+      out += static_cast<char>(c);
+    }
+  }
+  return out + "\"";
+}
+
+std::string JsonNumber(double value) {
+  return std::isfinite(value) ? FormatFull(value) : "null";
+}
+
+std::string JsonObject(const JsonMembers& members) {
+  std::string out = "{";
+  for (std::size_t i = 0; i < members.size(); ++i)
+    out += (i ? ", " : "") + JsonString(members[i].first) + ": " + members[i].second;
+  return out + "}";
+}
+
+std::string JsonArray(const std::vector<std::string>& values) {
+  std::string out = "[";
+  for (std::size_t i = 0; i < values.size(); ++i) out += (i ? ", " : "") + values[i];
+  return out + "]";
+}
+
+}  // namespace coilspring::cli
