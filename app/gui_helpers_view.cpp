@@ -8,9 +8,13 @@
 #include <QTableWidget>
 #include <QToolButton>
 
+#include "app/number_format.h"
 #include "calc/history.h"
 
 namespace coilspring {
+
+QString ShortText(double value) { return QString::fromStdString(FormatShort(value)); }
+QString FullText(double value) { return QString::fromStdString(FormatFull(value)); }
 
 QFont GothicFont(int pixelSize) {
   QFont font(QStringLiteral("IPAPGothic"));

@@ -21,6 +21,10 @@ inline const QColor kAqua(0, 255, 255);
 // IPAGothic; the proportional one matches the layout.
 QFont GothicFont(int pixelSize);
 
+// A number as every window shows it: the short (4 digits) or the full (15 digits) format.
+QString ShortText(double value);
+QString FullText(double value);
+
 template <class W>
 W* Place(QWidget* parent, const char* name, int x, int y, int width, int height) {
   auto* w = new W(parent);

@@ -18,11 +18,6 @@ namespace coilspring {
 namespace {
 
 double ReadBox(const QLineEdit* box) { return ParseDecimal(box->text().toStdString()); }
-QString Short(double v) { return QString::fromStdString(FormatShort(v)); }
-QString Full(double v) { return QString::fromStdString(FormatFull(v)); }
-
-const QString kDiameterKindNames[] = {QStringLiteral("内径"), QStringLiteral("平均径"),
-                                      QStringLiteral("外径")};
 
 }  // namespace
 
@@ -96,7 +91,7 @@ void Tf_atu::UpdateDiameters() {
   r.OuterDiameter = derived.outer;
   r.WireDiameter = ParseDecimal(ComboBox6->currentText().toStdString());
   if (r.MeanDiameter != 0)
-    Label28->setText(QStringLiteral("バネ指数=") + Short(r.MeanDiameter / r.WireDiameter));
+    Label28->setText(QStringLiteral("バネ指数=") + ShortText(r.MeanDiameter / r.WireDiameter));
 }
 
 void Tf_atu::ReadInputs() {
@@ -110,18 +105,18 @@ void Tf_atu::ReadInputs() {
   r.Length2 = ReadBox(Edit22);
   r.Load1 = ReadBox(Edit23);
   r.Load2 = ReadBox(Edit24);
-  Edit1->setText(Short(r.ActiveTurns));
+  Edit1->setText(ShortText(r.ActiveTurns));
 }
 
 void Tf_atu::CalculateSpring() {
   coilspring::CalculateSpring(state_.current(), state_.materials, state_.settings,
                               state_.allowable);
-  Label28->setText(QStringLiteral("バネ指数=") + Short(state_.current().SpringIndex));
+  Label28->setText(QStringLiteral("バネ指数=") + ShortText(state_.current().SpringIndex));
 }
 
 void Tf_atu::ShowRecommendedValues() {
   const DesignRecord& r = state_.current();
-  Label36->setText(QStringLiteral("密着高さ=") + Short((r.TotalTurns + 1) * r.WireDiameter) +
+  Label36->setText(QStringLiteral("密着高さ=") + ShortText((r.TotalTurns + 1) * r.WireDiameter) +
                    QStringLiteral("mm"));
   ReadInputs();
   CalculateSpring();
@@ -132,8 +127,8 @@ void Tf_atu::ShowRecommendedValues() {
     return;
   }
   ListBox1->clear();
-  Label30->setText(QStringLiteral("自由高さ=") + Short(r.RecommendedFreeLength) + QStringLiteral("mm"));
-  Label56->setText(QStringLiteral("最大荷重=") + Short(r.MaxLoad) + QStringLiteral("kgf"));
+  Label30->setText(QStringLiteral("自由高さ=") + ShortText(r.RecommendedFreeLength) + QStringLiteral("mm"));
+  Label56->setText(QStringLiteral("最大荷重=") + ShortText(r.MaxLoad) + QStringLiteral("kgf"));
 }
 
 void Tf_atu::ShowInputMode() {
@@ -178,8 +173,8 @@ void Tf_atu::BitBtn1Click() {
   DesignRecord& r = state_.current();
   r.DiameterKind = r.DiameterKind == 0 ? 1 : r.DiameterKind == 1 ? 2 : 0;
   const double shown = EnteredDiameterOf(r);
-  Label48->setText(kDiameterKindNames[r.DiameterKind]);
-  Edit18->setText(Full(shown));
+  Label48->setText(QString::fromUtf8(kDiameterKindNames[r.DiameterKind]));
+  Edit18->setText(FullText(shown));
 }
 
 void Tf_atu::Edit18KeyPress() {
@@ -204,7 +199,7 @@ void Tf_atu::ComboBox8Change() {
 }
 
 void Tf_atu::BitBtn6Click() {
-  Edit20->setText(Short(state_.current().RecommendedFreeLength));
+  Edit20->setText(ShortText(state_.current().RecommendedFreeLength));
   ReadInputs();
   CalculateSpring();
   state_.current().FreeLength = state_.current().RecommendedFreeLength;
@@ -212,7 +207,7 @@ void Tf_atu::BitBtn6Click() {
 
 void Tf_atu::SpeedButton7Click() {
   const DesignRecord& r = state_.current();
-  Edit22->setText(Short((r.TotalTurns + 1) * r.WireDiameter));
+  Edit22->setText(ShortText((r.TotalTurns + 1) * r.WireDiameter));
 }
 
 void Tf_atu::SpeedButton1Click() {
@@ -221,8 +216,8 @@ void Tf_atu::SpeedButton1Click() {
   ReadInputs();
   CalculateSpring();
   const DesignRecord& r = state_.current();
-  Label56->setText(QStringLiteral("最大荷重=") + Short(r.MaxLoad) + QStringLiteral("kgf"));
-  Edit24->setText(Short(r.MaxLoad));
+  Label56->setText(QStringLiteral("最大荷重=") + ShortText(r.MaxLoad) + QStringLiteral("kgf"));
+  Edit24->setText(ShortText(r.MaxLoad));
 }
 
 void Tf_atu::llchengClick() {

@@ -11,6 +11,7 @@
 #include <exception>
 #include <string>
 
+#include "app/gui_helpers_view.h"
 #include "app/number_format.h"
 #include "app/text_number.h"
 #include "calc/reference_rows.h"
@@ -38,7 +39,7 @@ ReferencePage::ReferencePage(QWidget* parent) : QWidget(parent) {
   densityEdit_ = new QLineEdit(this);
   densityEdit_->setObjectName("ReferenceDensity");
   densityEdit_->setFixedWidth(64);
-  densityEdit_->setText(Text(FormatShort(kSteelDensity)));
+  densityEdit_->setText(ShortText(kSteelDensity));
 
   grid_ = new QTableWidget(0, 4, this);
   grid_->setObjectName("ReferenceGrid");
@@ -73,7 +74,7 @@ ReferencePage::ReferencePage(QWidget* parent) : QWidget(parent) {
 
 void ReferencePage::Refresh(const DesignRecord& design, const MaterialRecord& material) {
   if (!design_ || !SameMaterial(material, material_))
-    densityEdit_->setText(Text(FormatShort(DefaultDensity(material))));
+    densityEdit_->setText(ShortText(DefaultDensity(material)));
   design_ = design;
   material_ = material;
   Recompute();

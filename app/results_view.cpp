@@ -20,12 +20,6 @@ namespace coilspring {
 
 namespace {
 
-QString Short(double v) { return QString::fromStdString(FormatShort(v)); }
-QString Full(double v) { return QString::fromStdString(FormatFull(v)); }
-
-const QString kDiameterKindNames[] = {QStringLiteral("内径"), QStringLiteral("平均径"),
-                                      QStringLiteral("外径")};
-
 struct ShapeState {
   double DesignRecord::*length;
   const char* caption;
@@ -60,8 +54,8 @@ void Tf_atu::ShowDesign() {
     ComboBox6->setCurrentIndex(r.WireRow >= 0 && r.WireRow < ComboBox6->count() ? r.WireRow : -1);
   }
   if (r.DiameterKind >= 0 && r.DiameterKind <= 2) {
-    Label48->setText(kDiameterKindNames[r.DiameterKind]);
-    Edit18->setText(Full(EnteredDiameterOf(r)));
+    Label48->setText(QString::fromUtf8(kDiameterKindNames[r.DiameterKind]));
+    Edit18->setText(FullText(EnteredDiameterOf(r)));
   }
   const FatigueDiagramImage diagram = RenderFatigueDiagram(r, state_.materials);
   fatigueImage_ = diagram.image;
@@ -69,21 +63,21 @@ void Tf_atu::ShowDesign() {
   if (diagram.overflow) AddListLine(QString::fromUtf8(kGraphAreaOverLine));
   r.LifeClass = diagram.lifeClass;
 
-  Edit19->setText(Full(r.TotalTurns));
+  Edit19->setText(FullText(r.TotalTurns));
   {
     const QSignalBlocker block(ComboBox8);
     ComboBox8->setCurrentIndex(r.EndKind >= 0 && r.EndKind < ComboBox8->count() ? r.EndKind : -1);
   }
-  Edit20->setText(Short(r.FreeLength));
-  Edit21->setText(Short(r.Length1));
-  Edit22->setText(Short(r.Length2));
-  Edit23->setText(Short(r.Load1));
-  Edit24->setText(Short(r.Load2));
-  Edit25->setText(Short(r.SpringRate));
-  Edit27->setText(Short(r.Stress2));
+  Edit20->setText(ShortText(r.FreeLength));
+  Edit21->setText(ShortText(r.Length1));
+  Edit22->setText(ShortText(r.Length2));
+  Edit23->setText(ShortText(r.Load1));
+  Edit24->setText(ShortText(r.Load2));
+  Edit25->setText(ShortText(r.SpringRate));
+  Edit27->setText(ShortText(r.Stress2));
   Edit26->setText(QString::fromStdString(LifeClassText(r.LifeClass)));
-  Edit28->setText(Short(r.AllowableStress));
-  Edit1->setText(Short(r.ActiveTurns));
+  Edit28->setText(ShortText(r.AllowableStress));
+  Edit1->setText(ShortText(r.ActiveTurns));
   ShowInputMode();
 }
 

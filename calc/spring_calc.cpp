@@ -4,6 +4,8 @@
 
 namespace coilspring {
 
+const std::array<const char*, 3> kDiameterKindNames = {"内径", "平均径", "外径"};
+
 const std::array<const char*, 7> kEndKindNames = {
     "クローズ（無研削）", "クローズ（研削）",   "クローズ（テーパー）",      "オープン（無研削）",
     "オープン（研削）",   "オープン（テーパー）", "オープン3/4座巻（無研削）",

@@ -64,6 +64,9 @@ int EndDrawModeOf(std::int32_t endKind);
 // Body turns of the side view: TotalTurns - 2 rounded to the nearest integer, halves to even.
 double BodyTurnsOf(double totalTurns);
 
+// The captions of Label48 for DiameterKind 0 (inner), 1 (mean), 2 (outer).
+extern const std::array<const char*, 3> kDiameterKindNames;
+
 // The seven end-form texts, by EndKind.
 extern const std::array<const char*, 7> kEndKindNames;
 
