@@ -8,7 +8,6 @@
 #include <QSignalBlocker>
 
 #include "app/gui_helpers_view.h"
-#include "app/number_format.h"
 #include "app/sjis.h"
 #include "app/text_number.h"
 #include "app/tf_atu_window.h"

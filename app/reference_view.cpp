@@ -12,7 +12,6 @@
 #include <string>
 
 #include "app/gui_helpers_view.h"
-#include "app/number_format.h"
 #include "app/text_number.h"
 #include "calc/reference_rows.h"
 

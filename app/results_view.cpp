@@ -9,7 +9,6 @@
 #include <QTableWidget>
 
 #include "app/gui_helpers_view.h"
-#include "app/number_format.h"
 #include "app/reference_view.h"
 #include "app/tf_atu_window.h"
 #include "calc/fatigue.h"
