@@ -4,9 +4,10 @@
 #include <QFont>
 #include <cstdio>
 
-#include "app/calculator_state.h"
-#include "app/platform.h"
-#include "app/tf_atu_window.h"
+#include "core/calc/calculator_state.h"
+#include "ui/platform/platform.h"
+#include "ui/platform/widgets.h"
+#include "ui/main_window/main_window.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "app/calculator_state.h"
-#include "app/file_io.h"
+#include "core/calc/calculator_state.h"
+#include "core/records/file_io.h"
 
 namespace coilspring::bench {
 

@@ -5,12 +5,13 @@
 #include <QApplication>
 #include <QImage>
 
-#include "app/platform.h"
-#include "app/tf_atu_window.h"
+#include "ui/platform/platform.h"
+#include "ui/platform/widgets.h"
+#include "ui/main_window/main_window.h"
 #include "bench_designs.h"
-#include "calc/fatigue.h"
-#include "drawing/qt_canvas.h"
-#include "drawing/shape_view_sink.h"
+#include "core/drawing/fatigue_diagram.h"
+#include "ui/platform/qt_canvas.h"
+#include "core/drawing/shape_view_sink.h"
 
 namespace coilspring::bench {
 namespace {

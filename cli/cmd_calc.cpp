@@ -2,80 +2,39 @@
 #include <cstdio>
 #include <stdexcept>
 #include <string>
+#include <type_traits>
 #include <vector>
 
-#include "app/calculator_state.h"
-#include "app/file_io.h"
-#include "app/number_format.h"
-#include "app/text_number.h"
-#include "calc/fatigue.h"
+#include "core/calc/calculator_state.h"
+#include "core/records/file_io.h"
+#include "core/text/number_format.h"
+#include "core/text/text_number.h"
+#include "core/calc/fatigue.h"
 #include "cli/commands.h"
-#include "cli/design_fields.h"
 #include "cli/json_text.h"
 #include "cli/reference_json.h"
 
 namespace coilspring::cli {
 
-DesignFileOptions ParseDesignFileOptions(const Args& args) {
-  DesignFileOptions o;
-  const std::string folder = ExecutableFolder();
-  o.materialsPath = folder + "/" + kMaterialFileName;
-  o.settingsPath = folder + "/" + kSettingsFileName;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    const auto value = [&]() -> const std::string& {
-      if (i + 1 >= args.size()) throw std::invalid_argument(a + " needs a value");
-      return args[++i];
-    };
-    if (a == "--slot") {
-      o.slot = ParseInteger(value());
-      if (o.slot < 0 || o.slot > kHistorySlots)
-        throw std::invalid_argument("--slot must be 0..30 (0 is the current design)");
-    } else if (a == "--materials") {
-      o.materialsPath = value();
-    } else if (a == "--settings") {
-      o.settingsPath = value();
-    } else if (a == "--json") {
-      o.json = true;
-    } else if (a.starts_with("--")) {
-      o.rest.push_back(a);
-    } else if (o.designPath.empty()) {
-      o.designPath = a;
-    } else {
-      o.rest.push_back(a);
-    }
-  }
-  if (o.designPath.empty()) throw std::invalid_argument("a design file (.abd) is needed");
-  return o;
-}
-
-CalculatorState LoadDesignFile(const DesignFileOptions& o, bool withData) {
-  CalculatorState state;
-  ReadRecordFile(o.designPath, state.design);
-  if (withData) {
-    ReadRecordFile(o.materialsPath, state.materials);
-    ReadRecordFile(o.settingsPath, state.settings);
-    state.kinds = BuildKindIndex(state.materials);
-  }
-  return state;
-}
-
-ValidationResult RecalculateSlot(CalculatorState& state, int slot) {
-  DesignRecord& r = state.design[slot];
-  DeriveInputsFromRecord(r, state.materials);
-  CalculateSpring(r, state.materials, state.settings, state.allowable);
-  const StressCoefficients k = FatigueCoefficients(r, state.materials);
-  r.LifeClass = LifeClassOf(k.x, k.y);
-  return ValidateDesign(r, state.allowable);
-}
-
 namespace {
+
+// Calls visit(info, integer, real) for every number field of the record (reserved bytes left
+// out), in record order; exactly one of the two pointers is set.
+template <class Visitor>
+void ForEachNumberField(const DesignRecord& r, Visitor&& visit) {
+  DesignRecord::VisitFields(r, [&](const FieldInfo& info, const auto& value) {
+    using T = std::decay_t<decltype(value)>;
+    if constexpr (std::is_same_v<T, std::int32_t>) visit(info, &value, nullptr);
+    if constexpr (std::is_same_v<T, double>) visit(info, nullptr, &value);
+  });
+}
 
 std::string DesignJson(const DesignRecord& r, int slot, const ValidationResult& v,
                        const std::string& reference) {
   JsonMembers members{{"slot", std::to_string(slot)}};
-  for (const DesignField& f : kDesignFields)
-    members.emplace_back(f.name, f.isInteger ? std::to_string(f.integer(r)) : JsonNumber(f.real(r)));
+  ForEachNumberField(r, [&](const FieldInfo& f, const std::int32_t* integer, const double* real) {
+    members.emplace_back(f.name, integer ? std::to_string(*integer) : JsonNumber(*real));
+  });
   members.emplace_back("LifeClassText", JsonString(LifeClassText(r.LifeClass)));
   members.emplace_back("reference", reference);
   std::vector<std::string> lines;
@@ -86,10 +45,10 @@ std::string DesignJson(const DesignRecord& r, int slot, const ValidationResult& 
 
 void PrintTable(const DesignRecord& r, int slot, const ValidationResult& v) {
   std::printf("記録 %d\n", slot);
-  for (const DesignField& f : kDesignFields) {
-    const std::string value = f.isInteger ? std::to_string(f.integer(r)) : FormatFull(f.real(r));
+  ForEachNumberField(r, [](const FieldInfo& f, const std::int32_t* integer, const double* real) {
+    const std::string value = integer ? std::to_string(*integer) : FormatFull(*real);
     std::printf("  %-24s %-14s %s %s\n", f.name, f.label, value.c_str(), f.unit);
-  }
+  });
   std::printf("  %-24s %-14s %s\n", "LifeClassText", "期待寿命", LifeClassText(r.LifeClass).c_str());
   for (const std::string& line : v.lines) std::printf("  %s\n", line.c_str());
 }
@@ -112,7 +71,7 @@ int RunCalc(const Args& args) {
   }
   std::vector<std::string> objects;
   for (int slot : slots) {
-    const ValidationResult v = RecalculateSlot(state, slot);
+    const ValidationResult v = RecalculateDesign(state, slot, DesignInputs::FromRecord);
     const DesignRecord& r = state.design[slot];
     const MaterialRecord& m = MaterialOf(state.materials, r.MaterialNo);
     if (o.json) {

@@ -3,9 +3,9 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/file_io.h"
+#include "core/records/file_io.h"
 #include "cli/commands.h"
-#include "drawing/dxf_writer.h"
+#include "core/drawing/dxf_writer.h"
 
 namespace coilspring::cli {
 

@@ -4,9 +4,9 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/file_io.h"
-#include "app/material_table.h"
-#include "app/material_text.h"
+#include "core/records/file_io.h"
+#include "core/records/material_table.h"
+#include "core/records/material_text.h"
 #include "cli/commands.h"
 
 namespace coilspring::cli {

@@ -5,10 +5,10 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/file_io.h"
+#include "core/records/file_io.h"
 #include "cli/commands.h"
 #include "cli/widget_runtime.h"
-#include "drawing/qt_pictures.h"
+#include "ui/platform/pictures.h"
 
 namespace coilspring::cli {
 namespace {
@@ -61,11 +61,18 @@ int RunPicture(const Args& args) {
   const DesignFileOptions o = ParseDesignFileOptions(args);
   const PictureOptions p = ParsePictureOptions(o);
   CalculatorState state = LoadDesignFile(o, true);
-  RecalculateSlot(state, o.slot);
+  RecalculateDesign(state, o.slot, DesignInputs::FromRecord);
   const DesignRecord& r = state.design[o.slot];
   WidgetRuntime runtime;
-  if (!p.diagramPath.empty()) WritePng(p.diagramPath, RenderFatigueDiagram(r, state.materials).image);
-  else WritePng(p.shapePath, RenderSpringShape(r, r.*p.length));
+  if (!p.diagramPath.empty()) {
+    FatigueDiagramPicture diagram;
+    diagram.Show(r, state.materials);
+    WritePng(p.diagramPath, diagram.Image());
+  } else {
+    SpringShapePicture shape;
+    shape.Show(r, r.*p.length);
+    WritePng(p.shapePath, shape.Image());
+  }
   return 0;
 }
 

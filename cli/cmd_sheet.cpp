@@ -9,8 +9,8 @@
 
 #include "cli/commands.h"
 #include "cli/widget_runtime.h"
-#include "output/data_sheet.h"
-#include "output/prinform_window.h"
+#include "core/output/data_sheet.h"
+#include "ui/dialogs/data_sheet_dialog.h"
 
 namespace coilspring::cli {
 namespace {
@@ -44,7 +44,7 @@ int RunSheet(const Args& args) {
   const DesignFileOptions o = ParseDesignFileOptions(args);
   const SheetOptions sheet = ParseSheetOptions(o);
   CalculatorState state = LoadDesignFile(o, true);
-  RecalculateSlot(state, o.slot);
+  RecalculateDesign(state, o.slot, DesignInputs::FromRecord);
   const DataSheet data = MakeDataSheet(state.design[o.slot], state.materials, sheet.leftHanded);
   WidgetRuntime runtime;
   Tprinform::WritePagePdf(data, QFile::decodeName(sheet.pdfPath.c_str()));

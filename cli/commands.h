@@ -5,11 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "app/calculator_state.h"
+#include "cli/command_table.h"
+#include "core/calc/calculate_cycle.h"
 
 namespace coilspring::cli {
-
-using Args = std::vector<std::string>;  // the arguments after the subcommand name
 
 int RunMaterials(const Args& args);  // materials import TABLE OUT.dst | materials export FILE.dst
 int RunSettings(const Args& args);   // settings import TABLE OUT | settings export FILE
@@ -32,8 +31,4 @@ DesignFileOptions ParseDesignFileOptions(const Args& args);
 
 // Reads the design file (and, with `withData`, the material database and the settings).
 CalculatorState LoadDesignFile(const DesignFileOptions& options, bool withData);
-// Recalculates one record as the calculate button would (inputs derived as the panel reads
-// them, calculation, life class) and returns its check lines.
-ValidationResult RecalculateSlot(CalculatorState& state, int slot);
-
 }  // namespace coilspring::cli

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "app/number_format.h"
+#include "core/text/number_format.h"
 
 namespace coilspring::cli {
 

@@ -1,9 +1,5 @@
-// coilspring-cli: the calculator's core for scripts and for the build.
-#include <cstdio>
-#include <cstring>
-#include <exception>
-#include <string>
-
+// coilspring-cli: the calculator's core for scripts.
+#include "cli/command_table.h"
 #include "cli/commands.h"
 
 namespace {
@@ -20,12 +16,7 @@ constexpr const char* kUsage =
     "  coilspring-cli settings import TABLE.tsv OUT\n"
     "  coilspring-cli settings export FILE\n";
 
-struct Command {
-  const char* name;
-  int (*run)(const coilspring::cli::Args&);
-};
-
-constexpr Command kCommands[] = {
+constexpr coilspring::cli::Command kCommands[] = {
     {"calc", coilspring::cli::RunCalc},
     {"dxf", coilspring::cli::RunDxf},
     {"picture", coilspring::cli::RunPicture},
@@ -37,20 +28,5 @@ constexpr Command kCommands[] = {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2) {
-    std::fputs(kUsage, stderr);
-    return 2;
-  }
-  const coilspring::cli::Args args(argv + 2, argv + argc);
-  for (const Command& c : kCommands) {
-    if (std::strcmp(argv[1], c.name) != 0) continue;
-    try {
-      return c.run(args);
-    } catch (const std::exception& e) {
-      std::fprintf(stderr, "coilspring-cli %s: %s\n", c.name, e.what());
-      return 2;
-    }
-  }
-  std::fputs(kUsage, stderr);
-  return 2;
+  return coilspring::cli::RunCommandLine(argc, argv, kCommands, kUsage);
 }

@@ -3,9 +3,9 @@
 #include <utility>
 #include <vector>
 
-#include "app/number_format.h"
-#include "calc/reference.h"
-#include "calc/reference_rows.h"
+#include "core/text/number_format.h"
+#include "core/calc/reference.h"
+#include "core/calc/reference_rows.h"
 #include "cli/json_text.h"
 
 namespace coilspring::cli {

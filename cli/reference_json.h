@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "app/design_record.h"
-#include "app/material_table.h"
+#include "core/records/design_record.h"
+#include "core/records/material_table.h"
 
 namespace coilspring::cli {
 

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <optional>
 
-#include "app/tf_atu_window.h"
+#include "ui/platform/widgets.h"
 
 namespace coilspring::cli {
 

@@ -3,11 +3,11 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "app/design_record.h"
-#include "calc/fatigue.h"
-#include "calc/history.h"
+#include "core/records/design_record.h"
+#include "core/calc/fatigue.h"
+#include "core/calc/history.h"
 #include "fuzz/fuzz_support.h"
-#include "output/data_sheet.h"
+#include "core/output/data_sheet.h"
 
 using namespace coilspring;
 

@@ -8,9 +8,9 @@
 #include <span>
 #include <string>
 
-#include "app/coefficient_settings.h"
-#include "app/file_io.h"
-#include "app/material_table.h"
+#include "core/records/coefficient_settings.h"
+#include "core/records/file_io.h"
+#include "core/records/material_table.h"
 
 namespace coilspring::fuzz {
 

@@ -5,12 +5,12 @@
 #include <cstdint>
 #include <stdexcept>
 
-#include "app/material_table.h"
-#include "app/material_text.h"
-#include "app/sjis.h"
-#include "calc/spring_calc.h"
+#include "core/records/material_table.h"
+#include "core/records/material_text.h"
+#include "core/text/sjis.h"
+#include "core/calc/spring_calc.h"
 #include "fuzz/fuzz_support.h"
-#include "tools/material_editing.h"
+#include "core/editing/material_editing.h"
 
 using namespace coilspring;
 

@@ -8,8 +8,8 @@
 #include <cstring>
 #include <string>
 
-#include "app/number_format.h"
-#include "app/text_number.h"
+#include "core/text/number_format.h"
+#include "core/text/text_number.h"
 #include "fuzz/fuzz_support.h"
 
 using namespace coilspring;

@@ -9,15 +9,15 @@
 #include <string>
 #include <string_view>
 
-#include "app/design_record.h"
-#include "app/number_format.h"
-#include "app/text_number.h"
-#include "calc/fatigue.h"
-#include "calc/spring_calc.h"
-#include "drawing/dxf_writer.h"
-#include "drawing/recording_canvas.h"
-#include "drawing/shape_view_sink.h"
+#include "core/calc/calculate_cycle.h"
+#include "core/calc/fatigue.h"
+#include "core/drawing/dxf_writer.h"
+#include "core/drawing/fatigue_diagram.h"
+#include "core/drawing/shape_view_sink.h"
+#include "core/text/number_format.h"
+#include "core/text/text_number.h"
 #include "fuzz/fuzz_support.h"
+#include "support/recording_canvas.h"
 
 using namespace coilspring;
 
@@ -83,27 +83,26 @@ void RequireFiniteDxf(std::string_view text) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static SpringDesign design;
-  InitDesign(design);
-  DesignRecord& r = design[0];
+  static CalculatorState state = [] {
+    CalculatorState s;
+    s.materials = fuzz::ShippedMaterials();
+    s.settings = fuzz::ShippedSettings();
+    return s;
+  }();
+  InitDesign(state.design);
+  DesignRecord& r = state.current();
   OverlayBytes(r, fuzz::AsBytes(data, size));
-  const MaterialTable& materials = fuzz::ShippedMaterials();
 
-  DeriveInputsFromRecord(r, materials);
-  AllowableStressTable allowable;
-  CalculateSpring(r, materials, fuzz::ShippedSettings(), allowable);
-
-  const StressCoefficients k = FatigueCoefficients(r, materials);
-  RecordingCanvas diagram(kFatigueDiagramWidth, kFatigueDiagramHeight);
-  DrawFatigueDiagram(diagram, true, k.x, k.y);
-  RequireNearPicture(diagram);
-  r.LifeClass = LifeClassOf(k.x, k.y);
+  const ValidationResult checks = RecalculateDesign(state, 0, DesignInputs::FromRecord);
+  fuzz::Require(!checks.lines.empty(), "validation wrote no line");
   fuzz::Require(r.LifeClass >= 0 && r.LifeClass <= kLowestLifeClass, "life class out of range");
   fuzz::Require(!LifeClassText(r.LifeClass).empty(), "life class without text");
   RequireShownValuesReadBack(r);
 
-  const ValidationResult checks = ValidateDesign(r, allowable);
-  fuzz::Require(!checks.lines.empty(), "validation wrote no line");
+  const StressCoefficients k = FatigueCoefficients(r, state.materials);
+  RecordingCanvas diagram(kFatigueDiagramWidth, kFatigueDiagramHeight);
+  DrawFatigueDiagram(diagram, true, k.x, k.y);
+  RequireNearPicture(diagram);
 
   for (double length : {r.FreeLength, r.Length1, r.Length2}) {
     RecordingCanvas shape(kShapeWidth, kShapeHeight);

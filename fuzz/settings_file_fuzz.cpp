@@ -3,11 +3,11 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "app/coefficient_settings.h"
-#include "app/design_record.h"
-#include "calc/spring_calc.h"
+#include "core/records/coefficient_settings.h"
+#include "core/records/design_record.h"
+#include "core/calc/spring_calc.h"
 #include "fuzz/fuzz_support.h"
-#include "tools/coefficient_editing.h"
+#include "core/editing/coefficient_editing.h"
 
 using namespace coilspring;
 

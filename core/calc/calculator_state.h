@@ -1,0 +1,28 @@
+// Everything the calculator keeps for the whole run, in one place: the design with its
+// history, the material database with its kind index, the coefficients and the small working
+// tables of the calculation and the drawing.
+#pragma once
+
+#include "core/records/coefficient_settings.h"
+#include "core/records/design_record.h"
+#include "core/records/material_table.h"
+#include "core/calc/spring_calc.h"
+
+namespace coilspring {
+
+struct CalculatorState {
+  SpringDesign design;
+  MaterialTable materials;
+  KindIndex kinds;
+  CoefficientSettings settings;
+  AllowableStressTable allowable;
+  int shapeViewPosition = 0;  // 0 free length, 1 under load 1, 2 under load 2
+
+  DesignRecord& current() { return design[0]; }
+  const DesignRecord& current() const { return design[0]; }
+  const MaterialRecord& currentMaterial() const {
+    return MaterialOf(materials, design[0].MaterialNo);
+  }
+};
+
+}  // namespace coilspring

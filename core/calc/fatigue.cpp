@@ -1,0 +1,67 @@
+#include "core/calc/fatigue.h"
+
+#include <cmath>
+#include <limits>
+
+#include "core/text/number_format.h"
+#include "core/calc/spring_calc.h"
+
+namespace coilspring {
+namespace {
+
+// kgf/mm^2 to N/mm^2 as the diagram has always been read (not the 9.8066 of the spring rate).
+constexpr double kKgfForFatigue = 9.8;
+// Where the life lines meet the diagonal for the classification; the drawing uses 0.667 (see
+// fatigue_diagram.cpp), and both are kept so that classes and pictures stay as users know them.
+constexpr double kLifeLineEndForClass = 0.67;
+
+}  // namespace
+
+std::string LifeClassText(std::int32_t lifeClass) {
+  if (lifeClass < 0 || lifeClass >= kLifeClassCount) return {};
+  return LifeClassNames[static_cast<std::size_t>(lifeClass)];
+}
+
+double TensileStrengthOf(const DesignRecord& design, const MaterialTable& materials) {
+  if (design.WireRow < 0 || design.WireRow >= kMaterialRows) return 0;
+  return MaterialOf(materials, design.MaterialNo)
+      .TensileStrengths[static_cast<std::size_t>(design.WireRow)];
+}
+
+StressCoefficients FatigueCoefficients(const DesignRecord& design, const MaterialTable& materials) {
+  const double sigmaB = TensileStrengthOf(design, materials);
+  // A zero or negative strength is a gap in the material data, not a material: no point of the
+  // diagram stands for it.
+  if (!(sigmaB > 0) || !std::isfinite(sigmaB)) {
+    constexpr double kUndefined = std::numeric_limits<double>::quiet_NaN();
+    return {kUndefined, kUndefined};
+  }
+  return {design.Stress1 * kKgfForFatigue / sigmaB, design.Stress2 * kKgfForFatigue / sigmaB};
+}
+
+std::int32_t LifeClassOf(double x, double y) {
+  // An undefined point promises nothing, so it gets the shortest life.
+  if (!std::isfinite(x) || !std::isfinite(y)) return kLowestLifeClass;
+  if (y > kTopLineLevel) return kLowestLifeClass;
+  for (std::size_t i = 0; i < LifeLineIntercepts.size(); ++i) {
+    const double t = LifeLineIntercepts[i];
+    if (y <= t + (kLifeLineEndForClass - t) / kLifeLineEndForClass * x) {
+      return static_cast<std::int32_t>(i);
+    }
+  }
+  // Only a negative x gets here: the point lies above the 1万 line, which is class 8's place.
+  return kLowestLifeClass;
+}
+
+void DetermineLifeClass(DesignRecord& design, const MaterialTable& materials) {
+  const StressCoefficients k = FatigueCoefficients(design, materials);
+  design.LifeClass = LifeClassOf(k.x, k.y);
+}
+
+bool OutsideDiagram(double x, double y) {
+  // Only y is held against the plot area; a point that has no place at all (NaN, infinity) is
+  // reported the same way instead of being drawn somewhere arbitrary.
+  return !std::isfinite(x) || !std::isfinite(y) || y > kPlotTop;
+}
+
+}  // namespace coilspring

@@ -1,0 +1,304 @@
+#include "core/calc/reference.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <string>
+#include <string_view>
+
+#include "core/text/sjis.h"
+#include "core/calc/spring_calc.h"
+
+namespace coilspring {
+
+namespace {
+
+// Same allowance as the solid-height check, so a length the checks accept as "at solid" is
+// treated as reaching solid here too.
+constexpr double kSolidSlack = 0.0000001;
+
+ReferenceValue Valid(double v) {
+  if (!std::isfinite(v)) return {};
+  return {v, true};
+}
+
+bool Positive(double v) { return std::isfinite(v) && v > 0; }
+
+// ---- Buckling -------------------------------------------------------------------------------
+// Haringx's solution for a helical spring as a column, in the form of EN 13906-1 (9.14) and
+// JIS B 2704-1: with g = G/E and ν the seating factor,
+//   s_k = L0 · 0.5 / (1 − g) · [1 − √(1 − (1 − g)/(0.5 + g) · (π·D / (ν·L0))²)]
+// A negative radicand means no deflection at all makes the spring buckle.
+struct BucklingTerms {
+  double shape;  // (1 − g) / (0.5 + g)
+  double gap;    // 1 − g
+};
+
+std::optional<BucklingTerms> TermsOf(double shearModulus, double youngModulus) {
+  if (!Positive(shearModulus) || !Positive(youngModulus)) return std::nullopt;
+  const double g = shearModulus / youngModulus;
+  if (!(g < 1)) return std::nullopt;  // no real material; the formula divides by 1 − g
+  return BucklingTerms{(1 - g) / (0.5 + g), 1 - g};
+}
+
+// ---- Tolerances -----------------------------------------------------------------------------
+// JIS B 2704-2:2009 (compression coil springs), tables of
+// the standard tolerances of cold-coiled compression springs, as published by the Japan Spring
+// Manufacturers Association (JSMA SB001-2): free length and coil (inner or outer) diameter by
+// spring index D/d, each the larger of a percentage and a minimum in mm; load at a specified
+// length by the number of active coils. The tables cover D/d 3..22 and 3 or more active coils.
+struct PercentOrMinimum {
+  double percent;
+  double minimum;  // mm
+};
+struct IndexBand {
+  double upperIndex;  // this band holds indices up to and including this
+  std::array<PercentOrMinimum, kToleranceGrades> grades;
+};
+constexpr double kLowestIndex = 3;
+constexpr std::array<IndexBand, 3> kFreeLengthBands = {{
+    {8, {{{1.0, 0.2}, {2.0, 0.5}, {3.0, 0.7}}}},
+    {15, {{{1.5, 0.5}, {3.0, 0.7}, {4.0, 0.8}}}},
+    {22, {{{2.0, 0.6}, {4.0, 0.8}, {6.0, 1.0}}}},
+}};
+constexpr std::array<IndexBand, 3> kCoilDiameterBands = {{
+    {8, {{{1.0, 0.15}, {1.5, 0.2}, {2.5, 0.4}}}},
+    {15, {{{1.5, 0.2}, {2.0, 0.3}, {3.0, 0.5}}}},
+    {22, {{{2.0, 0.3}, {3.0, 0.5}, {4.0, 0.7}}}},
+}};
+struct TurnsBand {
+  double upperTurns;
+  std::array<double, kToleranceGrades> percent;
+};
+constexpr double kLowestActiveTurns = 3;
+constexpr std::array<TurnsBand, 2> kLoadBands = {{
+    {10, {5, 10, 15}},
+    {INFINITY, {4, 8, 12}},
+}};
+
+const IndexBand* BandOf(const std::array<IndexBand, 3>& bands, double index) {
+  if (!std::isfinite(index) || index < kLowestIndex) return nullptr;
+  for (const IndexBand& band : bands)
+    if (index <= band.upperIndex) return &band;
+  return nullptr;
+}
+
+ReferenceValue DimensionTolerance(const IndexBand* band, int grade, double size) {
+  if (band == nullptr || !Positive(size)) return {};
+  const PercentOrMinimum& g = band->grades[grade];
+  return Valid(std::max(g.percent / 100 * size, g.minimum));
+}
+
+const TurnsBand* LoadBandOf(double activeTurns) {
+  if (!std::isfinite(activeTurns) || activeTurns < kLowestActiveTurns) return nullptr;
+  for (const TurnsBand& band : kLoadBands)
+    if (activeTurns <= band.upperTurns) return &band;
+  return nullptr;
+}
+
+ReferenceValue LoadTolerance(const TurnsBand* band, int grade, double load) {
+  if (band == nullptr) return {};
+  return Valid(band->percent[grade] / 100 * std::fabs(load));
+}
+
+void FillTolerances(const DesignRecord& r, ReferenceChecks& out) {
+  const double d = r.WireDiameter;
+  const double D = r.MeanDiameter;
+  const double index = Positive(d) ? D / d : NAN;
+  // The standard holds either the inner or the outer diameter; a mean diameter is made to
+  // its outer diameter.
+  out.toleranceOnInner = r.DiameterKind == 0;
+  const double coil = out.toleranceOnInner ? D - d : D + d;
+  const IndexBand* lengthBand = BandOf(kFreeLengthBands, index);
+  const IndexBand* diameterBand = BandOf(kCoilDiameterBands, index);
+  const TurnsBand* loadBand = LoadBandOf(r.ActiveTurns);
+  for (int grade = 0; grade < kToleranceGrades; ++grade) {
+    GradeTolerances& t = out.tolerances[grade];
+    t.freeLength = DimensionTolerance(lengthBand, grade, r.FreeLength);
+    t.coilDiameter = DimensionTolerance(diameterBand, grade, coil);
+    t.load1 = LoadTolerance(loadBand, grade, r.Load1);
+    t.load2 = LoadTolerance(loadBand, grade, r.Load2);
+  }
+}
+
+// ---- The other groups -------------------------------------------------------------------------
+
+void FillBuckling(const DesignRecord& r, const MaterialRecord& m, ReferenceChecks& out) {
+  const double L0 = r.FreeLength;
+  const double D = r.MeanDiameter;
+  if (Positive(D)) out.slenderness = Valid(L0 / D);
+  if (const auto lc = CriticalFreeLength(D, m.ShearModulus, m.YoungModulus, out.seatingFactor))
+    out.criticalFreeLength = Valid(*lc);
+  const BucklingResult b = BucklingOf(L0, D, m.ShearModulus, m.YoungModulus, out.seatingFactor);
+  out.bucklingState = b.state;
+  if (b.state == BucklingState::HasCriticalDeflection)
+    out.criticalDeflection = Valid(b.criticalDeflection);
+  out.deflection2 = Valid(L0 - r.Length2);
+  if (b.state == BucklingState::Stable) {
+    out.buckling = Verdict::Ok;
+  } else if (b.state == BucklingState::HasCriticalDeflection && out.deflection2.valid) {
+    out.buckling = out.deflection2.value < b.criticalDeflection ? Verdict::Ok : Verdict::Caution;
+  }
+}
+
+void FillSolidStress(const DesignRecord& r, ReferenceChecks& out) {
+  const double d = r.WireDiameter;
+  const double travel = r.FreeLength - r.SolidHeight;
+  // A free length below solid height has no solid load to speak of.
+  if (!(travel >= -kSolidSlack) || !Positive(d)) return;
+  const double load = r.SpringRate * std::max(travel, 0.0);
+  out.solidLoad = Valid(load);
+  if (!out.solidLoad.valid) return;
+  // The stress formula of the six checks, without and with the stress correction factor.
+  out.solidStress = Valid(8 * r.MeanDiameter * load / kPi / (d * d * d));
+  out.solidStressCorrected = Valid(r.WahlFactor * out.solidStress.value);
+  if (!out.solidStress.valid || !out.solidStressCorrected.valid) {
+    out.solidStress = out.solidStressCorrected = {};
+    return;
+  }
+  if (!Positive(r.AllowableStress)) return;
+  out.solidStressRatio = Valid(out.solidStress.value / r.AllowableStress);
+  out.solidStressCorrectedRatio = Valid(out.solidStressCorrected.value / r.AllowableStress);
+  // Judged like the stress check of the design: corrected stress against the allowable one.
+  out.solidStressVerdict =
+      out.solidStressCorrected.value <= r.AllowableStress + 0.0005 ? Verdict::Ok : Verdict::Caution;
+}
+
+// The active coils close completely at the program's solid height, so the free pitch is the
+// wire diameter plus each coil's share of the travel to solid. Under compression the wire
+// keeps its length and the coils their number, so the helix widens:
+//   (π·D_L)² + p_L² = (π·D)² + p²    (the classic relation of the spring makers' handbooks;
+//   EN 13906-1 gives an approximation of it at solid height).
+void FillGeometry(const DesignRecord& r, ReferenceChecks& out) {
+  const double d = r.WireDiameter;
+  const double D = r.MeanDiameter;
+  const double Na = r.ActiveTurns;
+  const double Hs = r.SolidHeight;
+  if (!Positive(d) || !Positive(D) || !Positive(Na) || !std::isfinite(Hs)) return;
+  if (!(r.FreeLength + kSolidSlack >= Hs)) return;
+  const double pitch = std::max(r.FreeLength - Hs, 0.0) / Na + d;
+  out.pitch = Valid(pitch);
+  if (!out.pitch.valid || !(r.Length2 + kSolidSlack >= Hs)) return;  // L2 beyond solid
+  const double pitch2 = std::max(r.Length2 - Hs, 0.0) / Na + d;
+  const double square = D * D + (pitch * pitch - pitch2 * pitch2) / (kPi * kPi);
+  if (!(square > 0)) return;
+  out.outerDiameterAtL2 = Valid(std::sqrt(square) + d);
+  if (out.outerDiameterAtL2.valid)
+    out.outerDiameterGrowth = Valid(out.outerDiameterAtL2.value - (D + d));
+}
+
+bool Contains(std::string_view text, std::string_view part) {
+  return text.find(part) != std::string_view::npos;
+}
+
+bool StartsWithSus(std::string_view symbol) {
+  const std::size_t first = symbol.find_first_not_of(' ');
+  if (first == std::string_view::npos || symbol.size() - first < 3) return false;
+  std::string head(symbol.substr(first, 3));
+  for (char& c : head) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return head == "SUS";
+}
+
+}  // namespace
+
+double SeatingFactor(Seating seating) {
+  switch (seating) {
+    case Seating::BothFixed:
+      return 0.5;
+    case Seating::FixedHinged:
+      return 0.7;
+    case Seating::BothHinged:
+      return 1;
+    case Seating::FixedFree:
+      return 2;
+  }
+  return 0.5;
+}
+
+const char* SeatingName(Seating seating) {
+  switch (seating) {
+    case Seating::BothFixed:
+      return "両端固定（ν=0.5）";
+    case Seating::FixedHinged:
+      return "一端固定・他端回転自由（ν=0.7）";
+    case Seating::BothHinged:
+      return "両端回転自由（ν=1）";
+    case Seating::FixedFree:
+      return "一端固定・他端自由（ν=2）";
+  }
+  return "";
+}
+
+const char* VerdictText(Verdict verdict) {
+  switch (verdict) {
+    case Verdict::Ok:
+      return "OK";
+    case Verdict::Caution:
+      return "注意";
+    case Verdict::None:
+      break;
+  }
+  return "";
+}
+
+double DefaultDensity(const MaterialRecord& material) {
+  const std::string kind = SjisToUtf8(material.KindName.Raw());
+  const std::string symbol = SjisToUtf8(material.Symbol.Raw());
+  const bool stainless =
+      Contains(kind, "ステンレス") || StartsWithSus(symbol) || Contains(symbol, "ＳＵＳ");
+  return stainless ? kStainlessDensity : kSteelDensity;
+}
+
+std::optional<double> CriticalFreeLength(double D, double G, double E, double nu) {
+  const auto terms = TermsOf(G, E);
+  if (!terms || !Positive(D) || !Positive(nu)) return std::nullopt;
+  const double length = kPi * D / nu * std::sqrt(terms->shape);
+  if (!std::isfinite(length)) return std::nullopt;
+  return length;
+}
+
+BucklingResult BucklingOf(double L0, double D, double G, double E, double nu) {
+  const auto terms = TermsOf(G, E);
+  if (!terms || !Positive(L0) || !Positive(D) || !Positive(nu)) return {};
+  const double ratio = kPi * D / (nu * L0);
+  const double radicand = 1 - terms->shape * ratio * ratio;
+  if (!std::isfinite(radicand)) return {};
+  if (radicand < 0) return {BucklingState::Stable, 0};
+  const double s = L0 * 0.5 / terms->gap * (1 - std::sqrt(radicand));
+  if (!std::isfinite(s)) return {};
+  return {BucklingState::HasCriticalDeflection, s};
+}
+
+// EN 13906-1 (9.16), first natural frequency of a spring held at both ends:
+//   f = 3.56·10³ · d / (n·D²) · √(G / ρ)   [Hz; d, D in mm; G in N/mm²; ρ in kg/dm³ = g/cm³]
+// (the constant is 10³·√10³ / (2π·√2), rounded as the standard prints it).
+std::optional<double> NaturalFrequency(double d, double D, double Na, double G, double density) {
+  if (!Positive(d) || !Positive(D) || !Positive(Na) || !Positive(G) || !Positive(density))
+    return std::nullopt;
+  const double f = 3.56e3 * d / (Na * D * D) * std::sqrt(G / density);
+  if (!std::isfinite(f)) return std::nullopt;
+  return f;
+}
+
+ReferenceChecks ComputeReferenceChecks(const DesignRecord& r, const MaterialRecord& m,
+                                       const ReferenceInputs& in) {
+  ReferenceChecks out;
+  out.seating = in.seating;
+  out.seatingFactor = SeatingFactor(in.seating);
+  FillBuckling(r, m, out);
+
+  out.density = Valid(in.density.value_or(DefaultDensity(m)));
+  if (!Positive(out.density.value)) out.density = {};
+  if (out.density.valid) {
+    if (const auto f = NaturalFrequency(r.WireDiameter, r.MeanDiameter, r.ActiveTurns,
+                                        m.ShearModulus, out.density.value))
+      out.naturalFrequency = Valid(*f);
+  }
+
+  FillSolidStress(r, out);
+  FillGeometry(r, out);
+  FillTolerances(r, out);
+  return out;
+}
+
+}  // namespace coilspring

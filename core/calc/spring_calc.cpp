@@ -1,0 +1,175 @@
+#include "core/calc/spring_calc.h"
+
+#include <cmath>
+
+namespace coilspring {
+
+const std::array<const char*, 3> kDiameterKindNames = {"内径", "平均径", "外径"};
+
+const std::array<const char*, 7> kEndKindNames = {
+    "クローズ（無研削）", "クローズ（研削）",   "クローズ（テーパー）",      "オープン（無研削）",
+    "オープン（研削）",   "オープン（テーパー）", "オープン3/4座巻（無研削）",
+};
+
+void BuildAllowableStressTable(const MaterialRecord& m, AllowableStressTable& table) {
+  table.count = 0;
+  const int n = m.UsableRows();
+  const bool explicitTable = m.AllowableTorsion[0] != 0;
+  for (int j = 0; j < n; ++j) {
+    if (explicitTable) {
+      if (m.AllowableTorsion[j] == 0) continue;
+      table.diameters[table.count] = m.WireDiameters[j];
+      table.stresses[table.count] = m.AllowableTorsion[j];
+    } else {
+      table.diameters[table.count] = m.WireDiameters[j];
+      table.stresses[table.count] = m.TorsionRatio * m.TensileStrengths[j] / 100;
+    }
+    ++table.count;
+  }
+}
+
+double InterpolateTable(const MaterialColumn& diameters, const MaterialColumn& stresses, int count,
+                        double x) {
+  count = std::min(count, kMaterialRows);
+  if (count <= 0) return 0;
+  bool matched = false;
+  double result = 0;
+  for (int i = 0; i + 1 < count; ++i) {
+    if (diameters[i] <= x && x <= diameters[i + 1]) {
+      const double span = diameters[i + 1] - diameters[i];
+      // Two equal diameters only match when x is that diameter: take the later entry.
+      result = span == 0 ? stresses[i + 1]
+                         : stresses[i] + (stresses[i + 1] - stresses[i]) / span * (x - diameters[i]);
+      matched = true;
+    }
+  }
+  if (matched) return result;
+  return x < diameters[0] ? stresses[0] : stresses[count - 1];
+}
+
+bool TableCovers(const AllowableStressTable& t, double x) {
+  for (int i = 0; i + 1 < t.count; ++i)
+    if (t.diameters[i] <= x && x <= t.diameters[i + 1]) return true;
+  return false;
+}
+
+const MaterialRecord& MaterialOf(const MaterialTable& table, std::int32_t materialNo) {
+  static const MaterialRecord kNone{};
+  if (materialNo < 0 || materialNo >= kMaterialCount) return kNone;
+  return table[materialNo];
+}
+
+void CalculateSpring(DesignRecord& r, const MaterialTable& materials,
+                     const CoefficientSettings& settings, AllowableStressTable& table) {
+  const MaterialRecord& m = MaterialOf(materials, r.MaterialNo);
+  const double d = r.WireDiameter;
+  const double D = r.MeanDiameter;
+  const double d3 = d * d * d;
+
+  const double k = m.ShearModulus * d3 * d / (8 * r.ActiveTurns * D * D * D) / kKgfForRate;
+  const double c = D / d;
+  const double kappa = (4 * c - 1) / (4 * c - 4) + 0.615 / c;
+  r.SpringIndex = c;
+  r.WahlFactor = kappa;
+  r.SolidHeight = (r.TotalTurns + 1) * d;
+
+  BuildAllowableStressTable(m, table);
+  const double s = InterpolateTable(table.diameters, table.stresses, table.count, d);
+  r.AllowableStress = s * settings.CompressionStressRatio / 100 / kKgfForAllowable;
+  r.MaxLoad = kPi * r.AllowableStress * d3 / 8 / D / kappa;
+  r.RecommendedFreeLength = r.MaxLoad / k + r.SolidHeight;
+  r.SpringRate = k;
+
+  if (r.InputMode == 1) {
+    r.Load1 = (r.FreeLength - r.Length1) * k;
+    r.Load2 = (r.FreeLength - r.Length2) * k;
+  } else {
+    r.Length1 = r.FreeLength - r.Load1 / k;
+    r.Length2 = r.FreeLength - r.Load2 / k;
+  }
+  r.Stress1 = kappa * 8 * D * r.Load1 / kPi / d3;
+  r.Stress2 = kappa * 8 * D * r.Load2 / kPi / d3;
+}
+
+namespace {
+
+bool AllResultsFinite(const DesignRecord& r) {
+  for (double v : {r.SpringRate, r.SpringIndex, r.WahlFactor, r.SolidHeight, r.AllowableStress,
+                   r.MaxLoad, r.RecommendedFreeLength, r.Load1, r.Load2, r.Length1, r.Length2,
+                   r.Stress1, r.Stress2})
+    if (!std::isfinite(v)) return false;
+  return true;
+}
+
+}  // namespace
+
+ValidationResult ValidateDesign(const DesignRecord& r, const AllowableStressTable& table) {
+  ValidationResult out;
+  const auto fail = [&out](const char* line) {
+    out.lines.emplace_back(line);
+    out.failed = true;
+  };
+  if (r.SpringIndex < 4) fail("エラー：バネ指数が４以下");
+  if (r.SpringIndex > 22) fail("エラー：バネ指数が２２以上");
+  if (r.Length2 + 0.0000001 < r.SolidHeight) fail("エラー：L2が密着高さより短い");
+  if (r.FreeLength < r.Length1 || r.Length1 < r.Length2) fail("エラー:バネ高さの順番が不適");
+  if (r.AllowableStress + 0.0005 < r.Stress2) fail("エラー:ねじり応力オーバー");
+  if (r.ActiveTurns < 3) fail("エラー:有効巻き数が３以下です");
+  // Faults the six checks cannot see: comparisons with NaN are all false, and an allowable
+  // stress taken from beyond the material's table is not a value to design with.
+  if (!TableCovers(table, r.WireDiameter)) fail("エラー：線径が許容応力表の範囲外");
+  if (!AllResultsFinite(r)) fail("エラー：計算できない値があります（入力値を確認）");
+  if (!out.failed) out.lines.emplace_back(kSuccessLine);
+  return out;
+}
+
+double ActiveTurnsFor(double totalTurns, std::int32_t endKind) {
+  const double active = endKind <= 2 ? totalTurns - 2 : totalTurns - 1.5;
+  return active < 3 ? 2.99 : active;
+}
+
+CoilDiameters DiametersFrom(std::int32_t kind, double x, double d, const CoilDiameters& current) {
+  switch (kind) {
+    case 0: return {x, x + d, x + 2 * d};
+    case 1: return {x - d, x, x + d};
+    case 2: return {x - 2 * d, x - d, x};
+    default: return current;
+  }
+}
+
+int EndDrawModeOf(std::int32_t endKind) {
+  switch (endKind) {
+    case 1: case 2: return 3;
+    case 3: return 0;
+    case 4: case 5: case 6: return 1;
+    default: return 2;
+  }
+}
+
+double BodyTurnsOf(double totalTurns) { return std::nearbyint(totalTurns - 2); }
+
+}  // namespace coilspring
+
+namespace coilspring {
+
+double EnteredDiameterOf(const DesignRecord& r) {
+  switch (r.DiameterKind) {
+    case 0: return r.InnerDiameter;
+    case 2: return r.OuterDiameter;
+    default: return r.MeanDiameter;
+  }
+}
+
+void DeriveInputsFromRecord(DesignRecord& r, const MaterialTable& materials) {
+  if (const auto d = WireDiameterAt(materials, r.MaterialNo, r.WireRow)) r.WireDiameter = *d;
+  const CoilDiameters current{r.InnerDiameter, r.MeanDiameter, r.OuterDiameter};
+  const CoilDiameters derived =
+      DiametersFrom(r.DiameterKind, EnteredDiameterOf(r), r.WireDiameter, current);
+  r.InnerDiameter = derived.inner;
+  r.MeanDiameter = derived.mean;
+  r.OuterDiameter = derived.outer;
+  if (r.EndKind >= 0 && r.EndKind < static_cast<int>(kEndKindNames.size()))
+    r.ActiveTurns = ActiveTurnsFor(r.TotalTurns, r.EndKind);
+}
+
+}  // namespace coilspring

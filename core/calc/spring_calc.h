@@ -1,0 +1,86 @@
+// The spring formulas, the allowable stress of the material and the six design checks.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/records/coefficient_settings.h"
+#include "core/records/design_record.h"
+#include "core/records/material_table.h"
+
+namespace coilspring {
+
+inline constexpr double kPi = 3.141592654;  // the literal the results are defined with
+inline constexpr double kKgfForRate = 9.8066;
+inline constexpr double kKgfForAllowable = 9.807;
+
+struct AllowableStressTable {
+  MaterialColumn diameters{};  // mm
+  MaterialColumn stresses{};   // N/mm^2
+  std::int32_t count = 0;
+};
+
+void BuildAllowableStressTable(const MaterialRecord& material, AllowableStressTable& table);
+
+// Linear interpolation over the first `count` pairs; a later matching segment wins. Where no
+// segment holds x (x beyond either end, or fewer than two pairs) the nearest end value is used,
+// and 0 for an empty table; TableCovers tells the design checks about it.
+double InterpolateTable(const MaterialColumn& diameters, const MaterialColumn& stresses,
+                        int count, double x);
+bool TableCovers(const AllowableStressTable& table, double x);
+
+// The material a design refers to; an all-zero record when MaterialNo names none.
+const MaterialRecord& MaterialOf(const MaterialTable& table, std::int32_t materialNo);
+
+// Computes every result field of `design` from its inputs. Returns nothing: design faults are
+// the business of ValidateDesign.
+void CalculateSpring(DesignRecord& design, const MaterialTable& materials,
+                     const CoefficientSettings& settings, AllowableStressTable& table);
+
+struct ValidationResult {
+  std::vector<std::string> lines;  // UTF-8
+  bool failed = false;             // error lines are shown in red
+};
+
+inline constexpr const char* kSuccessLine = "Calculation Success!";
+inline constexpr const char* kSpringIndexOutOfRangeLine = "エラー：バネ指数が範囲外";
+
+ValidationResult ValidateDesign(const DesignRecord& design, const AllowableStressTable& table);
+
+// Values the input panel derives from its boxes.
+double ActiveTurnsFor(double totalTurns, std::int32_t endKind);
+struct CoilDiameters {
+  double inner, mean, outer;
+};
+// `x` is the diameter of kind `diameterKind` (0 inner, 1 mean, 2 outer); another kind changes
+// nothing and gives the current diameters back.
+CoilDiameters DiametersFrom(std::int32_t diameterKind, double x, double wireDiameter,
+                            const CoilDiameters& current);
+
+// End style of the side view for an end kind 0..6 (2 for anything else, like kind 0).
+int EndDrawModeOf(std::int32_t endKind);
+// Body turns of the side view: TotalTurns - 2 rounded to the nearest integer, halves to even.
+double BodyTurnsOf(double totalTurns);
+
+// The captions of Label48 for DiameterKind 0 (inner), 1 (mean), 2 (outer).
+extern const std::array<const char*, 3> kDiameterKindNames;
+
+// The seven end-form texts, by EndKind.
+extern const std::array<const char*, 7> kEndKindNames;
+
+}  // namespace coilspring
+
+namespace coilspring {
+
+// Brings a stored design's inputs into the form the input panel would read them in: the wire
+// diameter from the material's table at WireRow (kept where that row does not exist), the three
+// coil diameters from the stored diameter of DiameterKind, ActiveTurns from TotalTurns and
+// EndKind. Used where a design is recalculated without a window.
+void DeriveInputsFromRecord(DesignRecord& design, const MaterialTable& materials);
+
+// Diameter of the kind the record says Edit18 holds.
+double EnteredDiameterOf(const DesignRecord& design);
+
+}  // namespace coilspring

@@ -1,0 +1,119 @@
+#include "core/drawing/dxf_writer.h"
+
+#include <array>
+#include <string_view>
+
+#include "core/text/number_format.h"
+#include "core/text/sjis.h"
+
+namespace coilspring {
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+
+// The fixed header: an A1 drawing area, two line types, two text styles and two layers. The
+// odd value widths are what the readers of these files have always been given. One code/value
+// pair or one table record per row, as the file reads.
+// clang-format off
+constexpr std::array<std::string_view, kDxfHeaderLineCount> kHeader = {
+    "  0", "SECTION", "  2", "HEADER", "  9", "$ACADVER", "  1", "AC1009",
+    "  9", "$INSBASE", " 10", "0", " 20", "0", " 30", "0",
+    "  9", "$EXTMIN", " 10", "0", " 20", "0",
+    "  9", "$EXTMAX", " 10", "841", " 20", "594",
+    "  9", "$LIMMIN", " 10", "0", " 20", "0",
+    "  9", "$LIMMAX", " 10", "841", " 20", "594",
+    "  9", "$LTSCALE", " 40", "1",
+    "  0", "ENDSEC",
+    "  0", "SECTION", "  2", "TABLES",
+    "  0", "TABLE", "  2", "LTYPE", " 70", "     9",
+    "  0", "LTYPE", "  2", "CONTINUOUS", " 70", "    64", "  3", "実線",
+    " 72", "    65", " 73", "     0", " 40", "0.0",
+    "  0", "LTYPE", "  2", "DASHED1", " 70", "    64",
+    "  3", "--  --  --  --  --  --  --  --  ", " 72", "    65", " 73", "     2",
+    " 40", "2.5", " 49", "1.25", " 49", "-1.25",
+    "  0", "ENDTAB",
+    "  0", "TABLE", "  2", "STYLE", "  5", "3", "100", "AcDbSymbolTable", " 70", "     1",
+    "  0", "STYLE", "  5", "10", "100", "AcDbSymbolTableRecord",
+    "100", "AcDbTextStyleTableRecord", "  2", "STANDARD", " 70", "     0",
+    " 40", "0.0", " 41", "1.0", " 50", "0.0", " 71", "     0", " 42", "0.2",
+    "  3", "txt", "  4", "bigfont.shx",
+    "  0", "STYLE", "  5", "26", "100", "AcDbSymbolTableRecord",
+    "100", "AcDbTextStyleTableRecord", "  2", "TATEGAKI", " 70", "    68",
+    " 40", "0.0", " 41", "1.0", " 50", "0.0", " 71", "     0", " 42", "1.0",
+    "  3", "txt", "  4", "bigfont.shx",
+    "  0", "ENDTAB",
+    "  0", "TABLE", "  2", "LAYER", " 70", "    2",
+    "  0", "LAYER", "  2", "_0-0_", " 70", "   64", " 62", "    7", "  6", "CONTINUOUS",
+    "  0", "LAYER", "  2", "ADD_LINE", " 70", "   64", " 62", "    7", "  6", "CONTINUOUS",
+    "  0", "ENDTAB",
+    "  0", "ENDSEC",
+    "  0", "SECTION", "  2", "BLOCKS", "  0", "ENDSEC",
+    "  0", "SECTION", "  2", "ENTITIES",
+};
+// clang-format on
+
+constexpr std::array<std::string_view, 4> kClosing = {"  0", "ENDSEC", "  0", "EOF"};
+
+void AppendLine(std::string& out, std::string_view line) {
+  out.append(line);
+  out.append(kLineEnd);
+}
+
+double AngleOf(const ArcAngle& angle, ModelPoint centre, ModelPoint point) {
+  if (angle.kind == ArcAngle::Kind::Fixed) return angle.degrees;
+  return DirectionAngle(centre, point) + angle.degrees;
+}
+
+}  // namespace
+
+void DxfEntitySink::Text(std::string_view line) { AppendLine(out_, line); }
+
+void DxfEntitySink::Group(const char* code, double value) {
+  Text(code);
+  Text(FormatFull(value));
+}
+
+// Layer _0-0_, line type CONTINUOUS, colour 7; the entity colour code is four characters wide,
+// unlike the three of the layer table.
+void DxfEntitySink::Entity(const char* kind, ModelPoint first) {
+  for (std::string_view line : {"  0", kind, "  8", "_0-0_", "  6", "CONTINUOUS", "  62", "    7"})
+    Text(line);
+  Group(" 10", first.x);
+  Group(" 20", first.y);
+}
+
+void DxfEntitySink::Line(const ShapeLine& line) {
+  const ModelPoint& start = line.reversedInFile ? line.to : line.from;
+  const ModelPoint& end = line.reversedInFile ? line.from : line.to;
+  Entity("LINE", start);
+  Group(" 11", end.x);
+  Group(" 21", end.y);
+}
+
+void DxfEntitySink::Arc(const ShapeArc& arc) {
+  Entity("ARC", arc.centre);
+  Group(" 40", arc.radius);
+  Group(" 50", AngleOf(arc.start, arc.centre, arc.from));
+  Group(" 51", AngleOf(arc.end, arc.centre, arc.to));
+}
+
+std::string SpringDxfText(int mode, double d, double D, double n, double L) {
+  std::string out;
+  const std::string solidLineName = Utf8ToSjis("実線");
+  for (std::string_view line : kHeader)
+    AppendLine(out, line == "実線" ? std::string_view(solidLineName) : line);
+  ShapeBuilder builder;
+  if (builder.Build({mode, d, D, n, L}) == ShapeStatus::Built) {
+    DxfEntitySink sink(out);
+    builder.Emit(sink);
+  }
+  for (std::string_view line : kClosing) AppendLine(out, line);
+  return out;
+}
+
+std::string DesignDxfText(const DesignRecord& design) {
+  const ShapeInputs in = ShapeInputsOf(design, design.FreeLength);
+  return SpringDxfText(in.mode, in.d, in.D, in.n, in.L);
+}
+
+}  // namespace coilspring

@@ -1,0 +1,44 @@
+// The side view as an R12 DXF drawing: the construction of the picture written as LINE and ARC
+// entities in model millimetres.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "core/records/design_record.h"
+#include "core/drawing/shape_builder.h"
+
+namespace coilspring {
+
+inline constexpr const char* kDxfDefaultFileName = "aspring.dxf";
+inline constexpr const char* kDxfFileFilter = "DXFファイル|*.dxf";
+
+// The lines every drawing file starts with (code page 932, without line ends); they end by
+// opening the ENTITIES section.
+inline constexpr int kDxfHeaderLineCount = 194;
+
+// The whole file as raw bytes, every line ended by CR LF. Inputs the construction refuses
+// (ShapeStatus) give the header and the closing lines with no entity between them: still a
+// drawing every reader opens, just an empty one.
+std::string SpringDxfText(int mode, double d, double D, double n, double L);
+
+// The file for a design as stored: always at its free length, whatever the picture shows, and
+// without recalculating anything.
+std::string DesignDxfText(const DesignRecord& design);
+
+// The sink that writes entity records; exposed so that callers can write any construction.
+class DxfEntitySink : public ShapeSink {
+ public:
+  explicit DxfEntitySink(std::string& out) : out_(out) {}
+  void Line(const ShapeLine& line) override;
+  void Arc(const ShapeArc& arc) override;
+
+ private:
+  void Entity(const char* kind, ModelPoint first);
+  void Group(const char* code, double value);
+  void Text(std::string_view line);
+
+  std::string& out_;
+};
+
+}  // namespace coilspring

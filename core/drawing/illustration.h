@@ -1,0 +1,45 @@
+// The fixed line art of a compression spring shown on the input panel and on the data sheet.
+// The panel and the sheet lay their labels and boxes on it, next to the dimensions below.
+#pragma once
+
+#include "core/drawing/canvas.h"
+
+namespace coilspring {
+
+namespace illustration {
+
+inline constexpr int kWidth = 360;
+inline constexpr int kHeight = 200;
+
+// Spring ends; the left one carries the common extension line of the three length arrows, the
+// right one the free-length extension line and the right edge of the load diagram.
+inline constexpr int kLeftX = 14;
+inline constexpr int kFreeRightX = 240;
+inline constexpr int kLength1X = 221;  // L1 extension line
+inline constexpr int kLength2X = 180;  // left edge of the load diagram, where the L2 arrow ends
+
+// Horizontal dimension arrows, longest on top. Their labels sit just above them.
+inline constexpr int kFreeArrowY = 40;
+inline constexpr int kLength1ArrowY = 71;
+inline constexpr int kLength2ArrowY = 103;
+
+// Load diagram: upper edge = load P2 at L2, lower edge = no load at the free length.
+inline constexpr int kLoadTopY = 78;
+inline constexpr int kLoadBottomY = 122;
+// Height where the L1 extension line meets the diagonal: load P1.
+inline constexpr int kLoad1Y = kLoadTopY + ((kLoadBottomY - kLoadTopY) * (kLength1X - kLength2X) +
+                                            (kFreeRightX - kLength2X) / 2) /
+                                               (kFreeRightX - kLength2X);
+
+// Coils and the coil-diameter arrow at their right.
+inline constexpr int kCoilTopY = 132;
+inline constexpr int kCoilBottomY = 188;
+inline constexpr int kCoilTurns = 14;
+inline constexpr int kDiameterArrowX = 264;
+
+}  // namespace illustration
+
+// Clears the picture to white and draws the spring with its dimension arrows in blue.
+void DrawSpringIllustration(Canvas& canvas);
+
+}  // namespace coilspring

@@ -1,0 +1,46 @@
+// What the data sheet (要目表) window shows of a design: the texts of its item grid and of the
+// six labels on the illustration. The window only places them; every text is made here.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "core/records/design_record.h"
+#include "core/records/material_table.h"
+
+namespace coilspring {
+
+inline constexpr int kDataSheetColumns = 4;
+inline constexpr int kDataSheetRows = 16;  // the heading row and fifteen items
+inline constexpr std::array<int, kDataSheetColumns> kDataSheetColumnWidths{64, 222, 97, 169};
+inline constexpr int kDataSheetRowHeight = 30;
+
+// The sheet shows loads and stresses in N and N/mm^2; the design holds kgf and kgf/mm^2.
+inline constexpr long double kSheetNewtonsPerKgf = 9.807L;
+
+// Window geometry of the sheet, client pixels at 96 pixels per inch.
+struct SheetPlace {
+  int left, top;
+};
+inline constexpr SheetPlace kDataSheetPicturePlace{176, 32};
+inline constexpr SheetPlace kDataSheetGridPlace{88, 256};
+inline constexpr int kDataSheetGridWidth = 560;
+inline constexpr int kDataSheetGridHeight = 500;
+// Label1..Label6: free length, L1, L2, P2, P1, mean coil diameter.
+inline constexpr std::array<SheetPlace, 6> kDataSheetLabelPlaces{
+    {{216, 48}, {216, 80}, {216, 112}, {456, 96}, {456, 128}, {464, 184}}};
+
+struct DataSheet {
+  // cells[row][column], UTF-8. Row 0 is the heading, rows 1..15 the items; column 0 the item
+  // number, 1 the item name, 2 the unit, 3 the value.
+  std::array<std::array<std::string, kDataSheetColumns>, kDataSheetRows> cells;
+  // Label1..Label6 in that order (see kDataSheetLabelPlaces), UTF-8.
+  std::array<std::string, 6> labels;
+};
+
+// The sheet of `design` as it stands: nothing is read from the panel and nothing calculated.
+// A MaterialNo or EndKind that names nothing leaves that value cell empty.
+DataSheet MakeDataSheet(const DesignRecord& design, const MaterialTable& materials,
+                        bool leftHanded);
+
+}  // namespace coilspring

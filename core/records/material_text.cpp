@@ -1,0 +1,338 @@
+#include "core/records/material_text.h"
+
+#include <array>
+#include <cmath>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/text/number_format.h"
+#include "core/text/sjis.h"
+#include "core/text/text_number.h"
+#include "core/text/user_error.h"
+
+namespace coilspring {
+namespace {
+
+// Export writes this header so that the shipped table is itself in canonical form; it explains
+// the format and where the shipped values come from.
+constexpr std::string_view kHeader =
+    R"(# coilspring material database: the text form of zaidat.dst (30 material records).
+# "coilspring-cli materials import THIS.tsv OUT.dst" builds a material file from it;
+# "coilspring-cli materials export FILE.dst" writes any material file in this same canonical
+# form: this header, then every record that holds anything, in record order.
+#
+# Format (UTF-8; lines whose first character is # and blank lines are ignored):
+#   material<TAB>record number 0..29        starts a record; each number at most once
+#   kind<TAB>kind number<TAB>kind name      0..9 lists the material under that kind (at most
+#                                           8 materials per kind), 10 hides the record
+#   symbol<TAB>material symbol
+#   shear-modulus<TAB>G, N/mm^2
+#   young-modulus<TAB>E, N/mm^2
+#   torsion-ratio<TAB>allowable torsional stress in percent of the tensile strength
+#   bending-ratio<TAB>allowable bending stress in percent of the tensile strength
+#   then up to 50 rows, wire diameters strictly ascending:
+#   diameter mm<TAB>tensile strength<TAB>allowable torsion<TAB>allowable bending (N/mm^2)
+# A name is the text after its TAB, at most 50 bytes in Shift-JIS. Numbers are not negative and
+# have at most 15 significant digits. Records not listed are empty (kind number 10, all zero).
+# An allowable-torsion column whose first entry is 0 makes the calculation use torsion-ratio x
+# tensile strength; a non-zero first entry makes the column the material's own stress table.
+#
+# Sources of the shipped data: JIS tables as reproduced by spring and wire makers.
+#   ピアノ線 JIS G 3522: SWP-B (1991 values, 0.08-7.00 mm) and SWP-V complete; SWP-A only at
+#     the diameters whose minimum was found (0.08, 0.50-2.30, 4.00, 10.0 mm).
+#   硬鋼線 JIS G 3521 (1991): SW-A and SW-C as read; SW-B read for 0.08-0.40 mm, for 0.45-2.00 mm
+#     from the published relation "SW-B minimum = SW-A maximum" at each diameter.
+#   ステンレス鋼線 JIS G 4314: one strength range per diameter group; every standard diameter of
+#     a group is listed with the group's value (the standard's rule: a diameter between
+#     standard diameters takes the value of the larger one). SUS631J1-WPC values are those
+#     before precipitation hardening (afterwards at least 250 N/mm^2 higher).
+#   オイルテンパー線 SWOSC-V (JIS G 3561 grade): a wire maker's catalogue, the JIS table itself
+#     was not available.
+# Rules:
+#   - Tensile strength is the MINIMUM of the standard's min-max range: the conservative value
+#     that designers use.
+#   - G and E are the JIS B 2704 design values: steel wires 78500 / 206000, SUS304 and SUS316
+#     68500 / 186000, SUS631J1 73500 / 196000.
+#   - torsion-ratio 45: the static allowable stress of 45 % of the minimum tensile strength
+#     (a spring maker's worked example, equal to the 0.45 upper-stress coefficient of the JIS
+#     shear fatigue diagram); bending-ratio 70: the upper-stress coefficient of the tensile
+#     fatigue diagram. No tabulated allowable stresses were available, so both allowable
+#     columns are 0 and the ratios apply.
+#   - Diameters whose value was not found are left out; nothing is interpolated or invented.
+)";
+
+constexpr std::string_view kRowHeading =
+    "# diameter\ttensile\tallowable torsion\tallowable bending\n";
+
+[[noreturn]] void Fail(int lineNo, const std::string& message) {
+  throw std::invalid_argument("line " + std::to_string(lineNo) + ": " + message);
+}
+
+std::string_view Trim(std::string_view s) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
+  while (!s.empty() && blank(s.front())) s.remove_prefix(1);
+  while (!s.empty() && blank(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+// Splits at the first TAB: the part before it and the verbatim rest (empty without a TAB).
+std::pair<std::string_view, std::string_view> SplitAtTab(std::string_view s) {
+  const std::size_t tab = s.find('\t');
+  if (tab == std::string_view::npos) return {s, {}};
+  return {s.substr(0, tab), s.substr(tab + 1)};
+}
+
+std::vector<std::string_view> SplitFields(std::string_view s) {
+  std::vector<std::string_view> fields;
+  std::size_t pos = 0;
+  while (pos < s.size()) {
+    const std::size_t start = s.find_first_not_of(" \t", pos);
+    if (start == std::string_view::npos) break;
+    const std::size_t end = std::min(s.find_first_of(" \t", start), s.size());
+    fields.push_back(s.substr(start, end - start));
+    pos = end;
+  }
+  return fields;
+}
+
+bool HasControlCharacter(std::string_view s) {
+  for (const char c : s)
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return true;
+  return false;
+}
+
+// A number the record holds exactly and the text writes back unchanged.
+double ParseValue(int lineNo, std::string_view text, const char* what) {
+  double value = 0;
+  try {
+    value = ParseDecimal(text);
+  } catch (const UserError& e) {
+    Fail(lineNo, std::string(what) + ": " + e.what());
+  }
+  if (!std::isfinite(value) || value < 0)
+    Fail(lineNo, std::string(what) + " must be a finite number not below 0: " + std::string(text));
+  if (ParseDecimal(FormatFull(value)) != value)
+    Fail(lineNo, std::string(what) + " has more than 15 significant digits: " + std::string(text));
+  return value + 0.0;  // -0 becomes 0
+}
+
+std::int32_t ParseWhole(int lineNo, std::string_view text, const char* what, int lo, int hi) {
+  std::int32_t value = 0;
+  try {
+    value = ParseInteger(text);
+  } catch (const UserError& e) {
+    Fail(lineNo, std::string(what) + ": " + e.what());
+  }
+  if (value < lo || value > hi)
+    Fail(lineNo, std::string(what) + " must lie in " + std::to_string(lo) + ".." +
+                     std::to_string(hi) + ": " + std::string(text));
+  return value;
+}
+
+template <std::size_t N>
+void AssignName(int lineNo, std::string_view utf8, ShortString<N>& target) {
+  if (HasControlCharacter(utf8)) Fail(lineNo, "a name may not contain a TAB or control character");
+  const std::string sjis = Utf8ToSjis(utf8);
+  if (SjisToUtf8(sjis) != utf8)
+    Fail(lineNo, "the name '" + std::string(utf8) + "' has characters that Shift-JIS cannot hold");
+  if (sjis.size() > N)
+    Fail(lineNo, "the name '" + std::string(utf8) + "' takes " + std::to_string(sjis.size()) +
+                     " bytes in Shift-JIS; at most " + std::to_string(N) + " fit");
+  target.AssignRaw(sjis);
+}
+
+enum class Key { Kind, Symbol, ShearModulus, YoungModulus, TorsionRatio, BendingRatio };
+
+struct KeySpec {
+  std::string_view name;
+  Key key;
+};
+
+constexpr std::array<KeySpec, 6> kKeys{{
+    {"kind", Key::Kind},
+    {"symbol", Key::Symbol},
+    {"shear-modulus", Key::ShearModulus},
+    {"young-modulus", Key::YoungModulus},
+    {"torsion-ratio", Key::TorsionRatio},
+    {"bending-ratio", Key::BendingRatio},
+}};
+
+// One material block while it is being read.
+struct Block {
+  int startLine = 0;
+  int recordNo = 0;
+  MaterialRecord record = EmptyMaterialRecord();
+  std::array<bool, kKeys.size()> seen{};
+};
+
+class MaterialTextParser {
+ public:
+  MaterialTable Parse(std::string_view text) {
+    for (auto& r : table_.records) r = EmptyMaterialRecord();
+    int lineNo = 0;
+    std::size_t pos = 0;
+    while (pos <= text.size()) {
+      const std::size_t end = std::min(text.find('\n', pos), text.size());
+      std::string_view line = text.substr(pos, end - pos);
+      if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+      ParseLine(++lineNo, line);
+      pos = end + 1;
+    }
+    FinishBlock();
+    CheckKindCapacity();
+    return table_;
+  }
+
+ private:
+  void ParseLine(int lineNo, std::string_view line) {
+    const std::string_view trimmed = Trim(line);
+    if (trimmed.empty() || trimmed.front() == '#') return;
+    const auto [word, rest] = SplitAtTab(line);
+    if (word == "material") return StartBlock(lineNo, Trim(rest));
+    if (!block_) Fail(lineNo, "expected 'material<TAB>record number' before any other line");
+    for (std::size_t k = 0; k < kKeys.size(); ++k) {
+      if (word != kKeys[k].name) continue;
+      if (block_->seen[k]) Fail(lineNo, "'" + std::string(word) + "' given twice");
+      block_->seen[k] = true;
+      return ApplyKey(lineNo, kKeys[k].key, rest);
+    }
+    const char first = trimmed.front();
+    if ((first >= '0' && first <= '9') || first == '.' || first == '+' || first == '-')
+      return AddRow(lineNo, trimmed);
+    Fail(lineNo, "unknown line '" + std::string(word) + "'");
+  }
+
+  void StartBlock(int lineNo, std::string_view number) {
+    FinishBlock();
+    const int recordNo = ParseWhole(lineNo, number, "record number", 0, kMaterialCount - 1);
+    if (listed_[recordNo]) Fail(lineNo, "material " + std::to_string(recordNo) + " given twice");
+    listed_[recordNo] = true;
+    block_ = Block{lineNo, recordNo};
+  }
+
+  void ApplyKey(int lineNo, Key key, std::string_view value) {
+    MaterialRecord& r = block_->record;
+    switch (key) {
+      case Key::Kind: {
+        const auto [number, name] = SplitAtTab(value);
+        r.KindNo = ParseWhole(lineNo, Trim(number), "kind number", 0, kEmptyKindNo);
+        return AssignName(lineNo, name, r.KindName);
+      }
+      case Key::Symbol:
+        return AssignName(lineNo, value, r.Symbol);
+      case Key::ShearModulus:
+        r.ShearModulus = ParseValue(lineNo, value, "shear modulus");
+        return;
+      case Key::YoungModulus:
+        r.YoungModulus = ParseValue(lineNo, value, "Young's modulus");
+        return;
+      case Key::TorsionRatio:
+        r.TorsionRatio = ParseWhole(lineNo, value, "torsion ratio", 0, 100);
+        return;
+      case Key::BendingRatio:
+        r.BendingRatio = ParseWhole(lineNo, value, "bending ratio", 0, 100);
+        return;
+    }
+  }
+
+  void AddRow(int lineNo, std::string_view line) {
+    MaterialRecord& r = block_->record;
+    const std::vector<std::string_view> fields = SplitFields(line);
+    if (fields.size() != 4)
+      Fail(lineNo,
+           "a table row has 4 numbers (diameter, tensile, allowable torsion, allowable "
+           "bending), this one has " +
+               std::to_string(fields.size()));
+    if (r.RowCount == kMaterialRows)
+      Fail(lineNo, "more than " + std::to_string(kMaterialRows) + " table rows");
+    const int i = r.RowCount;
+    r.WireDiameters[i] = ParseValue(lineNo, fields[0], "wire diameter");
+    r.TensileStrengths[i] = ParseValue(lineNo, fields[1], "tensile strength");
+    r.AllowableTorsion[i] = ParseValue(lineNo, fields[2], "allowable torsional stress");
+    r.AllowableBending[i] = ParseValue(lineNo, fields[3], "allowable bending stress");
+    if (r.WireDiameters[i] <= 0) Fail(lineNo, "a wire diameter must be above 0");
+    if (i > 0 && r.WireDiameters[i] <= r.WireDiameters[i - 1])
+      Fail(lineNo, "wire diameters must ascend: " + FormatFull(r.WireDiameters[i]) + " follows " +
+                       FormatFull(r.WireDiameters[i - 1]));
+    ++r.RowCount;
+  }
+
+  void FinishBlock() {
+    if (!block_) return;
+    for (std::size_t k = 0; k < kKeys.size(); ++k)
+      if (!block_->seen[k])
+        Fail(block_->startLine, "material " + std::to_string(block_->recordNo) + " lacks '" +
+                                    std::string(kKeys[k].name) + "'");
+    table_[block_->recordNo] = block_->record;
+    block_.reset();
+  }
+
+  // The kind lists have eight places per kind; a ninth material could never be chosen.
+  void CheckKindCapacity() const {
+    std::array<int, kKindCount> count{};
+    for (int r = 0; r < kMaterialCount; ++r) {
+      const std::int32_t k = table_[r].KindNo;
+      if (k < 0 || k >= kKindCount) continue;
+      if (++count[k] > kMembersPerKind)
+        throw std::invalid_argument("kind number " + std::to_string(k) + " holds more than " +
+                                    std::to_string(kMembersPerKind) + " materials (material " +
+                                    std::to_string(r) + " is one too many)");
+    }
+  }
+
+  MaterialTable table_;
+  std::array<bool, kMaterialCount> listed_{};
+  std::optional<Block> block_;
+};
+
+template <std::size_t N>
+std::string NameText(int recordNo, const ShortString<N>& name) {
+  std::string utf8 = SjisToUtf8(name.Raw());
+  if (HasControlCharacter(utf8))
+    throw std::invalid_argument("material " + std::to_string(recordNo) +
+                                ": a name holds a control character that the text cannot carry");
+  return utf8;
+}
+
+bool HoldsAnything(const MaterialRecord& r) {
+  return r.KindNo != kEmptyKindNo || r.KindName.length != 0 || r.Symbol.length != 0 ||
+         r.ShearModulus != 0 || r.YoungModulus != 0 || r.TorsionRatio != 0 || r.BendingRatio != 0 ||
+         r.UsableRows() != 0;
+}
+
+void AppendRecord(std::string& out, int recordNo, const MaterialRecord& r) {
+  out += "\nmaterial\t" + std::to_string(recordNo) + "\n";
+  out += "kind\t" + std::to_string(r.KindNo) + "\t" + NameText(recordNo, r.KindName) + "\n";
+  out += "symbol\t" + NameText(recordNo, r.Symbol) + "\n";
+  out += "shear-modulus\t" + FormatFull(r.ShearModulus) + "\n";
+  out += "young-modulus\t" + FormatFull(r.YoungModulus) + "\n";
+  out += "torsion-ratio\t" + std::to_string(r.TorsionRatio) + "\n";
+  out += "bending-ratio\t" + std::to_string(r.BendingRatio) + "\n";
+  out += kRowHeading;
+  for (int i = 0; i < r.UsableRows(); ++i) {
+    out += FormatFull(r.WireDiameters[i]) + "\t" + FormatFull(r.TensileStrengths[i]) + "\t" +
+           FormatFull(r.AllowableTorsion[i]) + "\t" + FormatFull(r.AllowableBending[i]) + "\n";
+  }
+}
+
+}  // namespace
+
+MaterialRecord EmptyMaterialRecord() {
+  MaterialRecord r;
+  r.KindNo = kEmptyKindNo;
+  return r;
+}
+
+MaterialTable ParseMaterialText(std::string_view utf8) { return MaterialTextParser().Parse(utf8); }
+
+std::string FormatMaterialText(const MaterialTable& table) {
+  std::string out(kHeader);
+  for (int r = 0; r < kMaterialCount; ++r)
+    if (HoldsAnything(table[r])) AppendRecord(out, r, table[r]);
+  return out;
+}
+
+}  // namespace coilspring

@@ -1,0 +1,261 @@
+#include "core/records/material_text.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "core/records/byte_image.h"
+#include "core/text/sjis.h"
+
+namespace coilspring {
+namespace {
+
+std::string Repeat(const std::string& s, int n) {
+  std::string out;
+  for (int i = 0; i < n; ++i) out += s;
+  return out;
+}
+
+// A complete block with the given rows; every key present once.
+std::string Block(int recordNo, int kindNo, const std::string& rows,
+                  const std::string& symbol = "SWP-B") {
+  return "material\t" + std::to_string(recordNo) + "\nkind\t" + std::to_string(kindNo) +
+         "\tピアノ線\nsymbol\t" + symbol +
+         "\nshear-modulus\t78500\nyoung-modulus\t206000\ntorsion-ratio\t45\n"
+         "bending-ratio\t70\n" +
+         rows;
+}
+
+std::string HexAt(const Bytes& image, std::size_t offset, std::size_t count) {
+  static const char* digits = "0123456789abcdef";
+  std::string hex;
+  for (std::size_t i = offset; i < offset + count; ++i) {
+    hex += digits[image[i] >> 4];
+    hex += digits[image[i] & 15];
+  }
+  return hex;
+}
+
+struct BadText {
+  const char* what;
+  std::string text;
+  std::string expected;  // part of the message, the line number included
+};
+
+class MaterialTextErrorTest : public testing::TestWithParam<BadText> {};
+
+TEST_P(MaterialTextErrorTest, NamesTheLineAndTheFault) {
+  const BadText& c = GetParam();
+  try {
+    ParseMaterialText(c.text);
+    FAIL() << "accepted: " << c.what;
+  } catch (const std::invalid_argument& e) {
+    EXPECT_NE(std::string(e.what()).find(c.expected), std::string::npos)
+        << c.what << ": " << e.what();
+  }
+}
+
+std::string FiftyOneRows() {
+  std::string rows;
+  for (int i = 1; i <= 51; ++i) rows += std::to_string(i) + "\t1000\t0\t0\n";
+  return rows;
+}
+
+std::string NineOfKindZero() {
+  std::string text;
+  for (int r = 0; r < 9; ++r) text += Block(r, 0, "1\t2000\t0\t0\n");
+  return text;
+}
+
+const BadText kBadTexts[] = {
+    BadText{"row before any material", "# c\n0.8\t2000\t0\t0\n", "line 2: expected 'material"},
+    BadText{"record number 30", "\nmaterial\t30\n", "line 2: record number must lie in 0..29"},
+    BadText{"record number not a number", "material\tx\n", "line 1: record number: 'x' は整数"},
+    BadText{"record twice", Block(4, 0, "") + Block(4, 1, ""), "line 8: material 4 given twice"},
+    BadText{"kind number 11", "material\t0\nkind\t11\tX\n", "line 2: kind number must lie"},
+    BadText{"descending diameters", Block(0, 0, "0.8\t2000\t0\t0\n0.7\t2100\t0\t0\n"),
+            "line 9: wire diameters must ascend: 0.7 follows 0.8"},
+    BadText{"repeated diameter", Block(0, 0, "0.8\t2000\t0\t0\n0.8\t2100\t0\t0\n"),
+            "line 9: wire diameters must ascend"},
+    BadText{"zero diameter", Block(0, 0, "0\t2000\t0\t0\n"), "line 8: a wire diameter must"},
+    BadText{"three numbers in a row", Block(0, 0, "0.8\t2000\t0\n"),
+            "line 8: a table row has 4 numbers"},
+    BadText{"51 rows", Block(0, 0, FiftyOneRows()), "line 58: more than 50 table rows"},
+    BadText{"modulus not a number", "material\t0\nshear-modulus\t7850O\n",
+            "line 2: shear modulus: '7850O' は浮動小数点数ではありません"},
+    BadText{"negative strength", Block(0, 0, "0.8\t-2000\t0\t0\n"),
+            "line 8: tensile strength must be a finite number not below 0"},
+    BadText{"NAN strength", Block(0, 0, "0.8\tNAN\t0\t0\n"), "line 8: tensile strength must"},
+    BadText{"16 significant digits", Block(0, 0, "0.8000000000000001\t2000\t0\t0\n"),
+            "line 8: wire diameter has more than 15 significant digits"},
+    BadText{"missing symbol",
+            "material\t2\nkind\t0\tX\nshear-modulus\t1\nyoung-modulus\t1\n"
+            "torsion-ratio\t1\nbending-ratio\t1\n",
+            "line 1: material 2 lacks 'symbol'"},
+    BadText{"key twice", Block(0, 0, "symbol\tSWP-A\n"), "line 8: 'symbol' given twice"},
+    BadText{"unknown key", "material\t0\nshear modulus\t78500\n",
+            "line 2: unknown line 'shear modulus"},
+    BadText{"ratio above 100", "material\t0\ntorsion-ratio\t101\n",
+            "line 2: torsion ratio must lie in 0..100"},
+    BadText{"name of 52 Shift-JIS bytes", "material\t0\nsymbol\t" + Repeat("線", 26) + "\n",
+            "line 2: the name '" + Repeat("線", 26) + "' takes 52 bytes"},
+    BadText{"name without Shift-JIS form", "material\t0\nsymbol\tSWP\xF0\x9F\x99\x82\n",
+            "line 2: the name 'SWP\xF0\x9F\x99\x82' has characters that Shift-JIS"},
+    BadText{"TAB inside a name", "material\t0\nsymbol\tSWP\tB\n",
+            "line 2: a name may not contain a TAB"},
+    BadText{"nine materials of one kind", NineOfKindZero(),
+            "kind number 0 holds more than 8 materials (material 8"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cases, MaterialTextErrorTest, testing::ValuesIn(kBadTexts));
+
+TEST(MaterialTextTest, TwoByteCharacterCutAtByte50KeepsItsFirstByte) {
+  // "A" and 25 two-byte characters: 51 Shift-JIS bytes, the last character split by the cut.
+  const std::string sjis = Utf8ToSjis("A" + Repeat("線", 25));
+  ASSERT_EQ(sjis.size(), 51u);
+  MaterialTable table;
+  for (auto& r : table.records) r = EmptyMaterialRecord();
+  table[0].Symbol.AssignRaw(sjis);
+  EXPECT_EQ(table[0].Symbol.length, 50);
+  EXPECT_EQ(table[0].Symbol.bytes[47], 0x90);  // the 24th 線 whole at bytes 47..48
+  EXPECT_EQ(table[0].Symbol.bytes[48], 0xFC);
+  EXPECT_EQ(table[0].Symbol.bytes[49], 0x90);  // first byte of the cut 25th 線, kept
+  EXPECT_EQ(Encode(table)[51 + 1 + 49], 0x90);
+
+  // The text shows the lone byte as U+FFFD; reading that back cannot restore the byte and the
+  // text form refuses the 51-byte original name.
+  const std::string text = FormatMaterialText(table);
+  EXPECT_NE(text.find("symbol\tA" + Repeat("線", 24) + "\xEF\xBF\xBD\n"), std::string::npos);
+  EXPECT_THROW(ParseMaterialText(Block(0, 0, "", "A" + Repeat("線", 25))), std::invalid_argument);
+  // Exactly 50 bytes fit.
+  const MaterialTable fifty = ParseMaterialText(Block(0, 0, "", Repeat("線", 25)));
+  EXPECT_EQ(fifty[0].Symbol.length, 50);
+}
+
+TEST(MaterialTextTest, UnlistedRecordsAreEmpty) {
+  const MaterialTable table = ParseMaterialText(Block(3, 1, "1\t2000\t0\t0\n"));
+  const Bytes image = Encode(table);
+  ASSERT_EQ(image.size(), 52080u);
+  for (int r = 0; r < kMaterialCount; ++r) {
+    if (r == 3) continue;
+    EXPECT_EQ(table[r], EmptyMaterialRecord()) << r;
+    for (std::size_t i = 0; i < MaterialRecord::kSize; ++i) {
+      const std::uint8_t expected = (i == 116) ? 10 : 0;  // KindNo 10, little-endian
+      ASSERT_EQ(image[1736 * r + i], expected) << "record " << r << " byte " << i;
+    }
+  }
+  EXPECT_EQ(table[3].KindNo, 1);
+  EXPECT_EQ(FormatMaterialText(ParseMaterialText("# nothing\n")).find("\nmaterial"),
+            std::string::npos);
+}
+
+// A hand-written table in canonical form (after the header).
+const std::string kSmallBlocks =
+    "\nmaterial\t1\n"
+    "kind\t0\tピアノ線\n"
+    "symbol\tSWP-B\n"
+    "shear-modulus\t78500\n"
+    "young-modulus\t206000\n"
+    "torsion-ratio\t45\n"
+    "bending-ratio\t70\n"
+    "# diameter\ttensile\tallowable torsion\tallowable bending\n"
+    "0.5\t2550\t0\t0\n"
+    "0.8\t2350\t0\t0\n"
+    "1.5E-5\t1\t0.001\t123456789012345\n"
+    "\nmaterial\t29\n"
+    "kind\t10\t\n"
+    "symbol\t予備 SUS\n"
+    "shear-modulus\t0\n"
+    "young-modulus\t0\n"
+    "torsion-ratio\t0\n"
+    "bending-ratio\t0\n"
+    "# diameter\ttensile\tallowable torsion\tallowable bending\n";
+
+TEST(MaterialTextTest, FieldsLandAtTheirByteOffsets) {
+  // The diameters of material 1 would not ascend with 1.5E-5 last; use a table without it.
+  std::string text = kSmallBlocks;
+  text.erase(text.find("1.5E-5"), std::string("1.5E-5\t1\t0.001\t123456789012345\n").size());
+  const Bytes image = Encode(ParseMaterialText(text));
+  const std::size_t r = 1736;                               // record 1
+  EXPECT_EQ(HexAt(image, r + 0, 9), "0883738341836d90fc");  // length 8, ピアノ線
+  EXPECT_EQ(HexAt(image, r + 51, 6), "055357502d42");       // length 5, SWP-B
+  EXPECT_EQ(HexAt(image, r + 102, 2), "0000");
+  EXPECT_EQ(HexAt(image, r + 104, 8), "00000000402af340");                   // G 78500
+  EXPECT_EQ(HexAt(image, r + 112, 4), "02000000");                           // RowCount 2
+  EXPECT_EQ(HexAt(image, r + 116, 4), "00000000");                           // KindNo 0
+  EXPECT_EQ(HexAt(image, r + 120, 8), "0000000080250941");                   // E 206000
+  EXPECT_EQ(HexAt(image, r + 128, 8), "2d00000046000000");                   // ratios 45, 70
+  EXPECT_EQ(HexAt(image, r + 136, 16), "000000000000e03f9a9999999999e93f");  // 0.5, 0.8
+  EXPECT_EQ(HexAt(image, r + 536 + 8, 8), "00000000005ca240");               // 2350
+  EXPECT_EQ(HexAt(image, r + 136 + 16, 8), "0000000000000000");              // rows past RowCount
+  const std::size_t last = 1736 * 29;
+  EXPECT_EQ(HexAt(image, last + 116, 4), "0a000000");
+  EXPECT_EQ(image[last + 51], 8);  // 予備 SUS: 2 + 2 + 1 + 3 bytes
+}
+
+TEST(MaterialTextTest, RejectsAscendingViolationInTheSmallTable) {
+  EXPECT_THROW(ParseMaterialText(kSmallBlocks), std::invalid_argument);
+}
+
+TEST(MaterialTextTest, CanonicalTextRoundTripsExactly) {
+  std::string blocks = kSmallBlocks;
+  // Move the tiny diameter to the front so the rows ascend.
+  const std::string tiny = "1.5E-5\t1\t0.001\t123456789012345\n";
+  blocks.erase(blocks.find(tiny), tiny.size());
+  blocks.insert(blocks.find("0.5\t2550"), tiny);
+
+  const MaterialTable first = ParseMaterialText(blocks);
+  const std::string text = FormatMaterialText(first);
+  ASSERT_GE(text.size(), blocks.size());
+  EXPECT_EQ(text.substr(text.size() - blocks.size()), blocks);
+  EXPECT_EQ(text.front(), '#');
+  const MaterialTable second = ParseMaterialText(text);
+  EXPECT_EQ(Encode(second), Encode(first));
+  EXPECT_EQ(FormatMaterialText(second), text);
+  EXPECT_EQ(first[1].WireDiameters[0], 1.5e-5);
+  EXPECT_EQ(first[1].AllowableBending[0], 123456789012345.0);
+}
+
+TEST(MaterialTextTest, LayoutFreedomsReadTheSame) {
+  const std::string canonical = Block(0, 0, "0.8\t2350\t0\t0\n1\t2260\t0\t0\n");
+  const std::string loose =
+      "# a comment\r\n\r\n"
+      "material\t0\r\n"
+      "bending-ratio\t70\r\n"
+      "torsion-ratio\t 45\r\n"
+      "symbol\tSWP-B\r\n"
+      "kind\t0\tピアノ線\r\n"
+      "young-modulus\t2.06E5\r\n"
+      "shear-modulus\t78500.0\r\n"
+      "   # indented comment\r\n"
+      "0.80 \t\t2350   0  0\r\n"
+      "+1.00\t2260\t0\t-0\r\n";
+  EXPECT_EQ(Encode(ParseMaterialText(loose)), Encode(ParseMaterialText(canonical)));
+}
+
+TEST(MaterialTextTest, ExportKeepsHiddenRecordsAndClampsDamagedCounts) {
+  MaterialTable table;
+  for (auto& r : table.records) r = EmptyMaterialRecord();
+  table[5].ShearModulus = 1;  // kind 10 but not empty: must survive export
+  table[6].KindNo = 2;
+  table[6].RowCount = 70;  // damaged; only 50 rows exist
+  for (int i = 0; i < kMaterialRows; ++i) table[6].WireDiameters[i] = i + 1;
+  const std::string text = FormatMaterialText(table);
+  EXPECT_NE(text.find("\nmaterial\t5\nkind\t10\t\n"), std::string::npos);
+  EXPECT_NE(text.find("\n50\t0\t0\t0\n"), std::string::npos);
+  const MaterialTable back = ParseMaterialText(text);
+  EXPECT_EQ(back[5].ShearModulus, 1);
+  EXPECT_EQ(back[6].RowCount, 50);
+}
+
+TEST(MaterialTextTest, ExportRefusesNamesWithControlCharacters) {
+  MaterialTable table;
+  for (auto& r : table.records) r = EmptyMaterialRecord();
+  table[0].Symbol.AssignRaw("SW\nP");
+  EXPECT_THROW(FormatMaterialText(table), std::invalid_argument);
+}
+
+}  // namespace
+}  // namespace coilspring

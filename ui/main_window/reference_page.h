@@ -1,0 +1,44 @@
+// The third tab of the main window, "＜参考計算＞": buckling, natural frequency, stress at
+// solid height, diameter growth and tolerance grades of the last calculated design.
+#pragma once
+
+#include <QWidget>
+#include <optional>
+
+#include "core/records/design_record.h"
+#include "core/records/material_table.h"
+#include "core/calc/reference.h"
+
+class QComboBox;
+class QLineEdit;
+class QTableWidget;
+
+namespace coilspring {
+
+inline constexpr const char* kReferenceTabCaption = "＜参考計算＞";
+
+class ReferencePage : public QWidget {
+ public:
+  explicit ReferencePage(QWidget* parent);
+
+  // Recomputes for a freshly calculated design and shows it. A design of another material
+  // brings that material's default density back into the density box.
+  void Refresh(const DesignRecord& design, const MaterialRecord& material);
+
+  // What the tab shows now; empty before the first Refresh.
+  const std::optional<ReferenceChecks>& checks() const { return checks_; }
+
+ private:
+  void Recompute();
+  void ShowChecks();
+  double DensityFromBox() const;
+
+  QComboBox* seatingBox_;   // "ReferenceSeating": how the ends are held, for buckling
+  QLineEdit* densityEdit_;  // "ReferenceDensity": g/cm^3, for the natural frequency
+  QTableWidget* grid_;      // "ReferenceGrid": item, value, unit, verdict
+  std::optional<DesignRecord> design_;
+  MaterialRecord material_;
+  std::optional<ReferenceChecks> checks_;
+};
+
+}  // namespace coilspring

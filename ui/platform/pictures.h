@@ -1,0 +1,47 @@
+// The two computed pictures as images, drawn the same way for the window and for the CLI. Each
+// picture keeps its image from one design to the next and redraws only what changes: a press
+// of "計算" must not allocate, clear and convert whole images.
+#pragma once
+
+#include <QImage>
+#include <optional>
+
+#include "core/drawing/fatigue_diagram.h"
+#include "core/records/design_record.h"
+#include "core/records/material_table.h"
+
+namespace coilspring {
+
+// The fatigue-strength diagram with a design's working point. The lines and texts every design
+// shares are drawn once; a new design only moves the red square.
+class FatigueDiagramPicture {
+ public:
+  FatigueDiagramPicture();
+
+  // Shows the working point of the design's stress coefficients. Returns true when the point
+  // has no place on the diagram and is not marked (ListBox1 then gets kGraphAreaOverLine).
+  bool Show(const DesignRecord& design, const MaterialTable& materials);
+  const QImage& Image() const { return image_; }
+
+ private:
+  void RestoreBackground(const PixelRect& area);
+
+  QImage image_;
+  std::optional<PixelRect> mark_;  // where the square of the shown design lies
+};
+
+// The side view (777 x 201) of a design compressed to a length.
+class SpringShapePicture {
+ public:
+  static constexpr int kWidth = 777;
+  static constexpr int kHeight = 201;
+
+  SpringShapePicture();
+  void Show(const DesignRecord& design, double length);
+  const QImage& Image() const { return image_; }
+
+ private:
+  QImage image_;
+};
+
+}  // namespace coilspring

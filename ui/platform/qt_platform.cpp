@@ -1,0 +1,86 @@
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrinter>
+#include <QPageLayout>
+#include <QPrinterInfo>
+#include <QUrl>
+
+#include "ui/platform/platform.h"
+#include "core/output/page_fit.h"
+
+namespace coilspring {
+namespace {
+
+QRectF PrintedRect(const QImage& image, const QPrinter& printer, PagePlacement placement) {
+  if (placement == PagePlacement::ScreenSize)
+    return QRectF(0, 0, image.width() * printer.logicalDpiX() / 96.0,
+                  image.height() * printer.logicalDpiY() / 96.0);
+  const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+  const PageSize fitted = FitToPage(image.width(), image.height(), page.width(), page.height());
+  return QRectF(0, 0, fitted.width, fitted.height);
+}
+
+class QtPlatform final : public Platform {
+ public:
+  std::optional<QString> AskOpenFile(QWidget* parent, const FileDialogRequest& r) override {
+    const QString path = QFileDialog::getOpenFileName(parent, QString(), r.proposedName, r.filter);
+    if (path.isEmpty()) return std::nullopt;
+    return path;
+  }
+  std::optional<QString> AskSaveFile(QWidget* parent, const FileDialogRequest& r) override {
+    // The name is used as typed: no extension is added and replacing asks nothing.
+    const QString path = QFileDialog::getSaveFileName(parent, QString(), r.proposedName, r.filter,
+                                                      nullptr, QFileDialog::DontConfirmOverwrite);
+    if (path.isEmpty()) return std::nullopt;
+    return path;
+  }
+  void ShowMessage(QWidget* parent, MessageKind kind, const QString& text) override {
+    const QString title = QApplication::applicationName();
+    switch (kind) {
+      case MessageKind::Information: QMessageBox::information(parent, title, text); break;
+      case MessageKind::Warning: QMessageBox::warning(parent, title, text); break;
+      case MessageKind::Error: QMessageBox::critical(parent, title, text); break;
+    }
+  }
+  bool Confirm(QWidget* parent, const QString& text) override {
+    return QMessageBox::question(parent, QApplication::applicationName(), text) ==
+           QMessageBox::Yes;
+  }
+  void SetClipboardText(const QString& text) override {
+    QApplication::clipboard()->setText(text);
+  }
+  void SetClipboardImage(const QImage& image) override {
+    QApplication::clipboard()->setImage(image);
+  }
+  bool OpenDocument(const QString& path) override {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+  }
+  std::optional<QString> PrintImage(const QImage& image, const QString& jobTitle,
+                                    PagePlacement placement) override {
+    // A default QPrinter claims to be valid even without any printer: ask for the default
+    // printer, and let QPainter::begin() tell whether a page can really be started.
+    if (QPrinterInfo::defaultPrinter().isNull())
+      return QStringLiteral("プリンタが設定されていません。印刷できません。");
+    QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+    printer.setDocName(jobTitle);
+    QPainter painter;
+    if (!painter.begin(&printer))
+      return QStringLiteral("プリンタ %1 で印刷を開始できません。").arg(printer.printerName());
+    painter.drawImage(PrintedRect(image, printer, placement), image);
+    if (!painter.end()) return QStringLiteral("印刷に失敗しました。");
+    return std::nullopt;
+  }
+};
+
+}  // namespace
+
+Platform& DesktopPlatform() {
+  static QtPlatform platform;
+  return platform;
+}
+
+}  // namespace coilspring

@@ -1,0 +1,184 @@
+#include "ui/platform/widgets.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QEvent>
+#include <QHeaderView>
+#include <QPainter>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+#include <QToolButton>
+
+#include "core/text/number_format.h"
+#include "core/calc/history.h"
+
+namespace coilspring {
+
+QString ShortText(double value) { return QString::fromStdString(FormatShort(value)); }
+QString FullText(double value) { return QString::fromStdString(FormatFull(value)); }
+
+void ApplyApplicationLook(QApplication& app) {
+  QApplication::setStyle(QStringLiteral("Fusion"));
+  app.setFont(GothicFont(12));
+}
+
+QFont GothicFont(int pixelSize) {
+  QFont font(QStringLiteral("IPAPGothic"));
+  font.setPixelSize(pixelSize);
+  return font;
+}
+
+QLineEdit* PlaceEdit(QWidget* parent, const char* name, int x, int y, int width,
+                     const QString& text) {
+  auto* edit = Place<QLineEdit>(parent, name, x, y, width, 21);
+  edit->setText(text);
+  return edit;
+}
+
+QComboBox* PlaceCombo(QWidget* parent, const char* name, int x, int y, int width) {
+  auto* combo = Place<QComboBox>(parent, name, x, y, width, 21);
+  combo->setEditable(false);
+  return combo;
+}
+
+QToolButton* PlaceSmallButton(QWidget* parent, const char* name, int x, int y,
+                              const QString& hint) {
+  auto* button = Place<QToolButton>(parent, name, x, y, 12, 12);
+  button->setToolTip(hint);
+  button->setArrowType(Qt::RightArrow);
+  return button;
+}
+
+void SetBoxColour(QWidget* box, const QColor& colour) {
+  QPalette p = box->palette();
+  for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    p.setColor(group, QPalette::Base, colour);
+    p.setColor(group, QPalette::Button, colour);
+  }
+  box->setPalette(p);
+}
+
+namespace {
+
+class CentredCellDelegate final : public QStyledItemDelegate {
+ public:
+  CentredCellDelegate(QTableWidget* grid, GridShape shape, const bool* unfocused)
+      : QStyledItemDelegate(grid), grid_(grid), shape_(std::move(shape)), unfocused_(unfocused) {}
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override {
+    const QPalette& pal = grid_->palette();
+    const bool fixed = index.row() < shape_.fixedRows || index.column() < shape_.fixedColumns;
+    QColor fill = fixed ? pal.color(QPalette::Button) : pal.color(QPalette::Base);
+    QColor ink = pal.color(fixed ? QPalette::ButtonText : QPalette::Text);
+    const bool selected = option.state & QStyle::State_Selected;
+    if (selected && !fixed && !*unfocused_) {
+      fill = pal.color(QPalette::Active, QPalette::Highlight);
+      ink = pal.color(QPalette::Active, QPalette::HighlightedText);
+    }
+    painter->save();
+    painter->fillRect(option.rect, fill);
+    painter->setClipRect(option.rect);
+    painter->setPen(ink);
+    painter->setFont(grid_->font());
+    painter->drawText(option.rect.translated(0, 2), Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine,
+                      index.data().toString());
+    painter->restore();
+  }
+
+ private:
+  QTableWidget* grid_;
+  GridShape shape_;
+  const bool* unfocused_;
+};
+
+class FocusFlagFilter final : public QObject {
+ public:
+  FocusFlagFilter(QObject* parent, bool* flag) : QObject(parent), flag_(flag) {}
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    const bool in = event->type() == QEvent::FocusIn;
+    if (!in && event->type() != QEvent::FocusOut) return false;
+    // A grid being destroyed loses its focus too; by then it is no grid any more, and its
+    // owner's flag may be gone with it.
+    auto* grid = qobject_cast<QAbstractItemView*>(watched);
+    if (grid == nullptr) return false;
+    *flag_ = !in;
+    grid->viewport()->update();
+    return false;
+  }
+
+ private:
+  bool* flag_;
+};
+
+}  // namespace
+
+QTableWidget* MakeStringGrid(QWidget* parent, const char* name, const GridShape& shape,
+                             bool* unfocusedFlag) {
+  auto* grid = new QTableWidget(shape.rows, shape.columns, parent);
+  grid->setObjectName(QString::fromLatin1(name));
+  grid->horizontalHeader()->hide();
+  grid->verticalHeader()->hide();
+  grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  grid->setSelectionMode(QAbstractItemView::SingleSelection);
+  grid->setSelectionBehavior(QAbstractItemView::SelectItems);
+  grid->setShowGrid(true);
+  grid->setWordWrap(false);
+  grid->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+  for (std::size_t c = 0; c < shape.columnWidths.size(); ++c)
+    grid->setColumnWidth(static_cast<int>(c), shape.columnWidths[c]);
+  grid->verticalHeader()->setMinimumSectionSize(1);
+  grid->verticalHeader()->setDefaultSectionSize(
+      shape.rowHeight > 0 ? shape.rowHeight : grid->fontMetrics().height() + 8);
+  grid->setItemDelegate(new CentredCellDelegate(grid, shape, unfocusedFlag));
+  grid->installEventFilter(new FocusFlagFilter(grid, unfocusedFlag));
+  grid->setProperty("fixedRows", shape.fixedRows);
+  grid->setProperty("fixedColumns", shape.fixedColumns);
+  for (int row = 0; row < shape.rows; ++row)
+    for (int column = 0; column < shape.columns; ++column) SetCellText(grid, row, column, QString());
+  return grid;
+}
+
+void SetCellText(QTableWidget* grid, int row, int column, const QString& text) {
+  QTableWidgetItem* item = grid->item(row, column);
+  if (!item) {
+    item = new QTableWidgetItem;
+    const bool fixed = row < grid->property("fixedRows").toInt() ||
+                       column < grid->property("fixedColumns").toInt();
+    item->setFlags(fixed ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    grid->setItem(row, column, item);
+  }
+  item->setText(text);
+}
+
+QString CellText(const QTableWidget* grid, int row, int column) {
+  const QTableWidgetItem* item = grid->item(row, column);
+  return item ? item->text() : QString();
+}
+
+PictureView::PictureView(QWidget* parent, const char* name, int x, int y, const QImage& image)
+    : QWidget(parent), image_(image) {
+  setObjectName(QString::fromLatin1(name));
+  setGeometry(x, y, image.width(), image.height());
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PictureView::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.drawImage(0, 0, image_);
+}
+
+QTableWidget* MakeHistoryGrid(QWidget* parent, bool* unfocusedFlag) {
+  GridShape shape;
+  shape.columns = kHistoryColumns;
+  shape.rows = 12;  // the form's own value; start-up gives it its 32 rows
+  shape.fixedRows = kHistoryHeadingRows;
+  shape.fixedColumns = 1;
+  shape.columnWidths.assign(kHistoryColumnWidths.begin(), kHistoryColumnWidths.end());
+  QTableWidget* grid = MakeStringGrid(parent, "sg1", shape, unfocusedFlag);
+  grid->setGeometry(5, 16, 785, 193);
+  grid->setCursor(Qt::PointingHandCursor);
+  return grid;
+}
+
+}  // namespace coilspring

@@ -1,0 +1,86 @@
+// Small construction helpers shared by the windows: controls at fixed pixel places, box
+// colours, and the string grid with centred, owner-painted cells.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QLineEdit>
+#include <QString>
+#include <QWidget>
+#include <vector>
+
+class QComboBox;
+class QApplication;
+class QTableWidget;
+class QToolButton;
+
+namespace coilspring {
+
+inline const QColor kAqua(0, 255, 255);
+
+// The font and style the windows are laid out for: a Japanese gothic at 12 pixels.
+void ApplyApplicationLook(QApplication& app);
+
+// The Japanese gothic the windows are laid out for. Qt's own fallback would pick the monospaced
+// IPAGothic; the proportional one matches the layout.
+QFont GothicFont(int pixelSize);
+
+// A number as every window shows it: the short (4 digits) or the full (15 digits) format.
+QString ShortText(double value);
+QString FullText(double value);
+
+template <class W>
+W* Place(QWidget* parent, const char* name, int x, int y, int width, int height) {
+  auto* w = new W(parent);
+  w->setObjectName(QString::fromLatin1(name));
+  w->setGeometry(x, y, width, height);
+  return w;
+}
+
+QLineEdit* PlaceEdit(QWidget* parent, const char* name, int x, int y, int width,
+                     const QString& text);
+QComboBox* PlaceCombo(QWidget* parent, const char* name, int x, int y, int width);
+// A 12 x 12 button with a hint.
+QToolButton* PlaceSmallButton(QWidget* parent, const char* name, int x, int y,
+                              const QString& hint);
+// Background of a box, also while it is disabled or read-only.
+void SetBoxColour(QWidget* box, const QColor& colour);
+
+struct GridShape {
+  int columns = 0;
+  int rows = 0;
+  int fixedRows = 0;
+  int fixedColumns = 0;
+  std::vector<int> columnWidths;
+  int rowHeight = 0;  // 0 keeps the default
+};
+
+// A read-only string grid whose cells are painted centred, 2 pixels down, with fixed (heading)
+// cells in the button colour. While *unfocusedFlag is set, a selected cell is painted like any
+// other, so the grid shows no selection it does not have the focus for (and none on paper). The
+// grid keeps the flag: set when it loses the focus, cleared when it gets it.
+QTableWidget* MakeStringGrid(QWidget* parent, const char* name, const GridShape& shape,
+                             bool* unfocusedFlag);
+// Sets a cell's text, creating the item with the right flags for a fixed or a normal cell.
+void SetCellText(QTableWidget* grid, int row, int column, const QString& text);
+QString CellText(const QTableWidget* grid, int row, int column);
+
+// Shows an image that its owner keeps and redraws in place: no copy and no conversion per
+// change, only a repaint (Refresh) once the owner has drawn.
+class PictureView final : public QWidget {
+ public:
+  PictureView(QWidget* parent, const char* name, int x, int y, const QImage& image);
+  void Refresh() { update(); }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  const QImage& image_;
+};
+
+// The history grid of the main window.
+QTableWidget* MakeHistoryGrid(QWidget* parent, bool* unfocusedFlag);
+
+}  // namespace coilspring
