@@ -47,7 +47,7 @@ int RunSheet(const Args& args) {
   RecalculateDesign(state, o.slot, DesignInputs::FromRecord);
   const DataSheet data = MakeDataSheet(state.design[o.slot], state.materials, sheet.leftHanded);
   WidgetRuntime runtime;
-  Tprinform::WritePagePdf(data, QFile::decodeName(sheet.pdfPath.c_str()));
+  DataSheetDialog::WritePagePdf(data, QFile::decodeName(sheet.pdfPath.c_str()));
   return 0;
 }
 

@@ -38,7 +38,7 @@ constexpr int kGuidanceX = kBoxX + kBoxWidth + 6;
 
 }  // namespace
 
-Tkeisuu_make::Tkeisuu_make(CalculatorState& state, Platform& platform, QString settingsPath,
+CoefficientDialog::CoefficientDialog(CalculatorState& state, Platform& platform, QString settingsPath,
                            QWidget* parent)
     : QDialog(parent), state_(state), platform_(platform), settingsPath_(std::move(settingsPath)) {
   setObjectName(QStringLiteral("keisuu_make"));
@@ -49,7 +49,7 @@ Tkeisuu_make::Tkeisuu_make(CalculatorState& state, Platform& platform, QString s
   RunGuarded(platform_, this, [this] { FormCreate(); });
 }
 
-void Tkeisuu_make::BuildControls() {
+void CoefficientDialog::BuildControls() {
   GroupBox1 = new QGroupBox(QStringLiteral("許容応力の設定"), this);
   GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
   GroupBox2 = new QGroupBox(QStringLiteral("初張力の設定"), this);
@@ -91,17 +91,17 @@ void Tkeisuu_make::BuildControls() {
           [this] { RunGuarded(platform_, this, [this] { BitBtn1Click(); }); });
 }
 
-std::array<QLineEdit*, kCoefficientCount> Tkeisuu_make::Boxes() const {
+std::array<QLineEdit*, kCoefficientCount> CoefficientDialog::Boxes() const {
   return {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7};
 }
 
-void Tkeisuu_make::FormCreate() {
+void CoefficientDialog::FormCreate() {
   const CoefficientTexts texts = TextsOfSettings(state_.settings);
   const auto boxes = Boxes();
   for (int i = 0; i < kCoefficientCount; ++i) boxes[i]->setText(QString::fromStdString(texts[i]));
 }
 
-void Tkeisuu_make::BitBtn1Click() {
+void CoefficientDialog::BitBtn1Click() {
   CoefficientTexts texts;
   const auto boxes = Boxes();
   for (int i = 0; i < kCoefficientCount; ++i) texts[i] = boxes[i]->text().toStdString();

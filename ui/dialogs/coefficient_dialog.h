@@ -16,13 +16,13 @@ class QPushButton;
 
 namespace coilspring {
 
-class Tkeisuu_make : public QDialog {
+class CoefficientDialog : public QDialog {
   Q_OBJECT
 
  public:
   // Construct after start-up has read the settings record: the boxes show it. `settingsPath`
   // is the settings file that start-up reads.
-  Tkeisuu_make(CalculatorState& state, Platform& platform, QString settingsPath,
+  CoefficientDialog(CalculatorState& state, Platform& platform, QString settingsPath,
                QWidget* parent = nullptr);
 
  private:

@@ -64,9 +64,9 @@ QString SheetTitle() { return QStringLiteral("要目表"); }
 }  // namespace
 
 // While alive, the window looks as it does on paper: no buttons, no selection highlight.
-class Tprinform::PageMode {
+class DataSheetDialog::PageMode {
  public:
-  explicit PageMode(Tprinform& window)
+  explicit PageMode(DataSheetDialog& window)
       : window_(window), focused_(window.focusWidget()), focusLeft_(window.sg1FocusLeft_) {
     window_.Button1->hide();
     window_.Button2->hide();
@@ -87,12 +87,12 @@ class Tprinform::PageMode {
     window_.sg1FocusLeft_ = hidden;
     window_.sg1->viewport()->update();
   }
-  Tprinform& window_;
+  DataSheetDialog& window_;
   QWidget* focused_;
   bool focusLeft_;
 };
 
-Tprinform::Tprinform(Platform& platform, QWidget* parent) : QDialog(parent), platform_(platform) {
+DataSheetDialog::DataSheetDialog(Platform& platform, QWidget* parent) : QDialog(parent), platform_(platform) {
   setObjectName(QStringLiteral("prinform"));
   setWindowTitle(QStringLiteral("prinform"));
   setFont(GothicFont(kWindowFontPixels));
@@ -104,7 +104,7 @@ Tprinform::Tprinform(Platform& platform, QWidget* parent) : QDialog(parent), pla
   BuildControls();
 }
 
-void Tprinform::BuildControls() {
+void DataSheetDialog::BuildControls() {
   Button1 = new QPushButton(QStringLiteral("プリント"), this);
   Button1->setObjectName(QStringLiteral("Button1"));
   Button1->setGeometry(kButtonLeft, kButtonTop, kButtonWidth, kButtonHeight);
@@ -144,7 +144,7 @@ void Tprinform::BuildControls() {
   BuildGrid();
 }
 
-void Tprinform::BuildGrid() {
+void DataSheetDialog::BuildGrid() {
   GridShape shape;
   shape.columns = kDataSheetColumns;
   shape.rows = kDataSheetRows;
@@ -162,16 +162,16 @@ void Tprinform::BuildGrid() {
   sg1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
-std::array<QLabel*, 6> Tprinform::Labels() const {
+std::array<QLabel*, 6> DataSheetDialog::Labels() const {
   return {Label1, Label2, Label3, Label4, Label5, Label6};
 }
 
-void Tprinform::ShowSheet(const DataSheet& sheet) {
+void DataSheetDialog::ShowSheet(const DataSheet& sheet) {
   Fill(sheet);
   exec();
 }
 
-void Tprinform::Fill(const DataSheet& sheet) {
+void DataSheetDialog::Fill(const DataSheet& sheet) {
   for (int r = 0; r < kDataSheetRows; ++r)
     for (int c = 0; c < kDataSheetColumns; ++c)
       SetCellText(sg1, r, c, QString::fromStdString(sheet.cells[r][c]));
@@ -182,7 +182,7 @@ void Tprinform::Fill(const DataSheet& sheet) {
   }
 }
 
-QImage Tprinform::PageImage() {
+QImage DataSheetDialog::PageImage() {
   PageMode page(*this);
   QImage image(size(), QImage::Format_RGB32);
   image.fill(Qt::white);
@@ -190,7 +190,7 @@ QImage Tprinform::PageImage() {
   return image;
 }
 
-void Tprinform::WritePdf(const QString& path) {
+void DataSheetDialog::WritePdf(const QString& path) {
   // The page is made in memory and written in one go, so the file is either whole or not
   // touched at all.
   const std::string target = QFile::encodeName(path).toStdString();
@@ -216,19 +216,19 @@ void Tprinform::WritePdf(const QString& path) {
                       std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
 }
 
-QImage Tprinform::RenderPage(const DataSheet& sheet) {
-  Tprinform window(DesktopPlatform());
+QImage DataSheetDialog::RenderPage(const DataSheet& sheet) {
+  DataSheetDialog window(DesktopPlatform());
   window.Fill(sheet);
   return window.PageImage();
 }
 
-void Tprinform::WritePagePdf(const DataSheet& sheet, const QString& path) {
-  Tprinform window(DesktopPlatform());
+void DataSheetDialog::WritePagePdf(const DataSheet& sheet, const QString& path) {
+  DataSheetDialog window(DesktopPlatform());
   window.Fill(sheet);
   window.WritePdf(path);
 }
 
-void Tprinform::Button1Click() {
+void DataSheetDialog::Button1Click() {
   // The buttons are back before the printer is asked, so they are there whatever it answers.
   const QImage page = PageImage();
   if (const auto failure = platform_.PrintImage(page, SheetTitle(), PagePlacement::ScreenSize))
@@ -236,7 +236,7 @@ void Tprinform::Button1Click() {
   accept();
 }
 
-void Tprinform::Button2Click() {
+void DataSheetDialog::Button2Click() {
   const auto path = platform_.AskSaveFile(
       this, {QStringLiteral("PDFファイル (*.pdf)"), QStringLiteral("aspring.pdf")});
   if (!path) return;

@@ -17,12 +17,12 @@ class QTableWidget;
 namespace coilspring {
 
 
-class Tprinform : public QDialog {
+class DataSheetDialog : public QDialog {
   Q_OBJECT
 
  public:
   // Created once at start-up and kept hidden between uses.
-  Tprinform(Platform& platform, QWidget* parent = nullptr);
+  DataSheetDialog(Platform& platform, QWidget* parent = nullptr);
 
   // Fills the sheet, then shows it modally until the user prints or closes it.
   void ShowSheet(const DataSheet& sheet);

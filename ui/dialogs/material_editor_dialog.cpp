@@ -48,13 +48,13 @@ QString Qt8(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 }  // namespace
 
-const QString Tdata_make::kFileFilter =
+const QString MaterialEditorDialog::kFileFilter =
     QStringLiteral("材料のデーター (*.dst);;すべてのファイル (*)");
-const QString Tdata_make::kRestartNotice =
+const QString MaterialEditorDialog::kRestartNotice =
     QStringLiteral("材料特性を変更した場合は、ソフトを一度終了して下さい！");
-const QString Tdata_make::kEraseQuestion = QStringLiteral("本当に現在のデーターNo.の内容を消去");
+const QString MaterialEditorDialog::kEraseQuestion = QStringLiteral("本当に現在のデーターNo.の内容を消去");
 
-Tdata_make::Tdata_make(CalculatorState& state, Platform& platform, QWidget* parent)
+MaterialEditorDialog::MaterialEditorDialog(CalculatorState& state, Platform& platform, QWidget* parent)
     : QDialog(parent), state_(state), platform_(platform) {
   setObjectName(QStringLiteral("data_make"));
   setWindowTitle(QStringLiteral("data_make"));
@@ -64,21 +64,21 @@ Tdata_make::Tdata_make(CalculatorState& state, Platform& platform, QWidget* pare
   RunGuarded(platform_, this, [this] { FormCreate(); });
 }
 
-QLabel* Tdata_make::AddLabel(const QString& text, int x, int y) {
+QLabel* MaterialEditorDialog::AddLabel(const QString& text, int x, int y) {
   auto* label = new QLabel(text, this);
   label->move(x, y + 3);
   label->adjustSize();
   return label;
 }
 
-QLineEdit* Tdata_make::AddEdit(const char* name, int x, int y, int width) {
+QLineEdit* MaterialEditorDialog::AddEdit(const char* name, int x, int y, int width) {
   auto* edit = new QLineEdit(this);
   edit->setObjectName(QString::fromLatin1(name));
   edit->setGeometry(x, y, width, 21);
   return edit;
 }
 
-QPushButton* Tdata_make::AddButton(const char* name, const QString& text, int x, int y, int width) {
+QPushButton* MaterialEditorDialog::AddButton(const char* name, const QString& text, int x, int y, int width) {
   auto* button = new QPushButton(text, this);
   button->setObjectName(QString::fromLatin1(name));
   button->setGeometry(x, y, width, 25);
@@ -88,13 +88,13 @@ QPushButton* Tdata_make::AddButton(const char* name, const QString& text, int x,
   return button;
 }
 
-void Tdata_make::OnClick(QPushButton* button, void (Tdata_make::*handler)()) {
+void MaterialEditorDialog::OnClick(QPushButton* button, void (MaterialEditorDialog::*handler)()) {
   connect(button, &QPushButton::clicked, this, [this, handler] {
     RunGuarded(platform_, this, [this, handler] { (this->*handler)(); });
   });
 }
 
-void Tdata_make::BuildControls() {
+void MaterialEditorDialog::BuildControls() {
   AddLabel(QStringLiteral("データーNo"), kLeftCaptionX, 8);
   Edit7 = AddEdit("Edit7", kLeftBoxX, 8, 41);
   Edit7->setReadOnly(true);
@@ -167,18 +167,18 @@ void Tdata_make::BuildControls() {
   for (int r = 0; r < kGridRows; ++r)
     for (int c = 0; c < kGridColumns; ++c) SetCell(r, c, QString(), r < kGridHeadingRows || c == 0);
 
-  OnClick(BitBtn3, &Tdata_make::BitBtn3Click);
-  OnClick(BitBtn4, &Tdata_make::BitBtn4Click);
-  OnClick(BitBtn1, &Tdata_make::BitBtn1Click);
-  OnClick(BitBtn2, &Tdata_make::BitBtn2Click);
-  OnClick(BitBtn6, &Tdata_make::BitBtn6Click);
-  OnClick(BitBtn7, &Tdata_make::BitBtn7Click);
-  OnClick(BitBtn8, &Tdata_make::BitBtn8Click);
+  OnClick(BitBtn3, &MaterialEditorDialog::BitBtn3Click);
+  OnClick(BitBtn4, &MaterialEditorDialog::BitBtn4Click);
+  OnClick(BitBtn1, &MaterialEditorDialog::BitBtn1Click);
+  OnClick(BitBtn2, &MaterialEditorDialog::BitBtn2Click);
+  OnClick(BitBtn6, &MaterialEditorDialog::BitBtn6Click);
+  OnClick(BitBtn7, &MaterialEditorDialog::BitBtn7Click);
+  OnClick(BitBtn8, &MaterialEditorDialog::BitBtn8Click);
   connect(SE1, &QSpinBox::valueChanged, this,
           [this] { RunGuarded(platform_, this, [this] { SE1Change(); }); });
 }
 
-void Tdata_make::SetCell(int row, int column, const QString& text, bool fixed) {
+void MaterialEditorDialog::SetCell(int row, int column, const QString& text, bool fixed) {
   QTableWidgetItem* item = SG1->item(row, column);
   if (!item) {
     item = new QTableWidgetItem;
@@ -191,7 +191,7 @@ void Tdata_make::SetCell(int row, int column, const QString& text, bool fixed) {
   item->setText(text);
 }
 
-bool Tdata_make::eventFilter(QObject* watched, QEvent* event) {
+bool MaterialEditorDialog::eventFilter(QObject* watched, QEvent* event) {
   if (watched == ListBox1->viewport() && event->type() == QEvent::MouseButtonDblClick) {
     RunGuarded(platform_, this, [this] { ListBox1DblClick(); });
     return true;
@@ -199,7 +199,7 @@ bool Tdata_make::eventFilter(QObject* watched, QEvent* event) {
   return QDialog::eventFilter(watched, event);
 }
 
-void Tdata_make::FormCreate() {
+void MaterialEditorDialog::FormCreate() {
   for (int c = 0; c < kGridColumns; ++c) SetCell(0, c, kGridHeadings[c], true);
   SetCell(1, 1, kDiameterUnit, true);
   for (int c = 2; c < kGridColumns; ++c) SetCell(1, c, kStressUnit, true);
@@ -210,7 +210,7 @@ void Tdata_make::FormCreate() {
   ShowMaterialRecord(0);
 }
 
-void Tdata_make::ShowMaterialRecord(int n) {
+void MaterialEditorDialog::ShowMaterialRecord(int n) {
   dataNo_ = std::clamp(n, 0, kMaterialCount - 1);
   const MaterialTexts texts = TextsOfRecord(current());
   Edit7->setText(QString::number(dataNo_));
@@ -227,7 +227,7 @@ void Tdata_make::ShowMaterialRecord(int n) {
       SG1->item(kGridHeadingRows + i, 1 + c)->setText(Qt8(texts.rows[i][c]));
 }
 
-MaterialTexts Tdata_make::ScreenTexts() const {
+MaterialTexts MaterialEditorDialog::ScreenTexts() const {
   MaterialTexts texts;
   texts.kindName = Edit1->text().toStdString();
   texts.symbol = Edit2->text().toStdString();
@@ -243,26 +243,26 @@ MaterialTexts Tdata_make::ScreenTexts() const {
   return texts;
 }
 
-void Tdata_make::StoreMaterialRecord() {
+void MaterialEditorDialog::StoreMaterialRecord() {
   StoreTexts(ScreenTexts(), current());
   Edit4->setText(QString::number(current().RowCount));
 }
 
-int Tdata_make::CurrentEntry() const {
+int MaterialEditorDialog::CurrentEntry() const {
   return std::clamp(SG1->currentRow() - kGridHeadingRows, 0, kMaterialRows - 1);
 }
 
-void Tdata_make::BitBtn3Click() {
+void MaterialEditorDialog::BitBtn3Click() {
   StoreMaterialRecord();
   if (dataNo_ < kMaterialCount - 1) ShowMaterialRecord(dataNo_ + 1);
 }
 
-void Tdata_make::BitBtn4Click() {
+void MaterialEditorDialog::BitBtn4Click() {
   StoreMaterialRecord();
   if (dataNo_ > 0) ShowMaterialRecord(dataNo_ - 1);
 }
 
-void Tdata_make::BitBtn1Click() {
+void MaterialEditorDialog::BitBtn1Click() {
   const std::optional<QString> path = platform_.AskOpenFile(this, {kFileFilter, QString()});
   if (path) ReadRecordFile(LocalPath(*path), state_.materials);
   // Also after a cancel: the editor starts over at record 0, without storing the screen.
@@ -270,7 +270,7 @@ void Tdata_make::BitBtn1Click() {
   ShowMaterialRecord(0);
 }
 
-void Tdata_make::BitBtn2Click() {
+void MaterialEditorDialog::BitBtn2Click() {
   StoreMaterialRecord();
   ApplyEmptyRecordRule(state_.materials);
   // The shown record may just have become empty: let the spin box say what is saved.
@@ -281,31 +281,31 @@ void Tdata_make::BitBtn2Click() {
   platform_.ShowMessage(this, MessageKind::Information, kRestartNotice);
 }
 
-void Tdata_make::BitBtn6Click() {
+void MaterialEditorDialog::BitBtn6Click() {
   StoreMaterialRecord();
   InsertTableRow(current(), CurrentEntry());
   ShowMaterialRecord(dataNo_);
 }
 
-void Tdata_make::BitBtn7Click() {
+void MaterialEditorDialog::BitBtn7Click() {
   StoreMaterialRecord();
   DeleteTableRow(current(), CurrentEntry());
   ShowMaterialRecord(dataNo_);
 }
 
-void Tdata_make::BitBtn8Click() {
+void MaterialEditorDialog::BitBtn8Click() {
   if (!platform_.Confirm(this, kEraseQuestion)) return;
   EraseRecord(current());
   ShowMaterialRecord(dataNo_);
 }
 
-void Tdata_make::SE1Change() {
+void MaterialEditorDialog::SE1Change() {
   const int kindNo = SE1->value();
   const int count = KindCountWithShown(state_.materials, kindNo);
   Edit9->setText(QString::number(count));
   if (const auto warning = KindCountWarning(kindNo, count)) ListBox1->addItem(Qt8(*warning));
 }
 
-void Tdata_make::ListBox1DblClick() { ListBox1->clear(); }
+void MaterialEditorDialog::ListBox1DblClick() { ListBox1->clear(); }
 
 }  // namespace coilspring

@@ -17,12 +17,12 @@ class QTableWidget;
 
 namespace coilspring {
 
-class Tdata_make : public QDialog {
+class MaterialEditorDialog : public QDialog {
   Q_OBJECT
 
  public:
   // Construct after start-up has loaded the material table: the window shows record 0 of it.
-  Tdata_make(CalculatorState& state, Platform& platform, QWidget* parent = nullptr);
+  MaterialEditorDialog(CalculatorState& state, Platform& platform, QWidget* parent = nullptr);
 
   // The record shown, 0..29.
   int currentDataNo() const { return dataNo_; }
@@ -53,7 +53,7 @@ class Tdata_make : public QDialog {
 
   void BuildControls();
   // Connects a button to a handler that runs inside the guard.
-  void OnClick(QPushButton* button, void (Tdata_make::*handler)());
+  void OnClick(QPushButton* button, void (MaterialEditorDialog::*handler)());
   QLabel* AddLabel(const QString& text, int x, int y);
   QLineEdit* AddEdit(const char* name, int x, int y, int width);
   QPushButton* AddButton(const char* name, const QString& text, int x, int y, int width);

@@ -343,9 +343,9 @@ void Tf_atu::FormCreate() {
 
 void Tf_atu::CreateSecondaryWindows() {
   const QString settingsPath = programFolder_ + "/" + kSettingsFileName;
-  dataMake_ = new Tdata_make(state_, platform_, this);
-  keisuuMake_ = new Tkeisuu_make(state_, platform_, settingsPath, this);
-  prinform_ = new Tprinform(platform_, this);
+  dataMake_ = new MaterialEditorDialog(state_, platform_, this);
+  keisuuMake_ = new CoefficientDialog(state_, platform_, settingsPath, this);
+  prinform_ = new DataSheetDialog(platform_, this);
 }
 
 void Tf_atu::N8Click() { dataMake_->exec(); }

@@ -24,9 +24,9 @@ class QToolButton;
 
 namespace coilspring {
 
-class Tdata_make;
-class Tkeisuu_make;
-class Tprinform;
+class MaterialEditorDialog;
+class CoefficientDialog;
+class DataSheetDialog;
 class ReferencePage;
 class PictureView;
 
@@ -89,9 +89,9 @@ class Tf_atu : public QMainWindow {
 
   const QImage& FatigueImage() const { return fatigueDiagram_.Image(); }
   const QImage& ShapeImage() const { return springShape_.Image(); }
-  Tdata_make* MaterialEditor() const { return dataMake_; }
-  Tkeisuu_make* CoefficientWindow() const { return keisuuMake_; }
-  Tprinform* DataSheetWindow() const { return prinform_; }
+  MaterialEditorDialog* MaterialEditor() const { return dataMake_; }
+  CoefficientDialog* CoefficientWindow() const { return keisuuMake_; }
+  DataSheetDialog* DataSheetWindow() const { return prinform_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -188,9 +188,9 @@ class Tf_atu : public QMainWindow {
   QAction* N9 = nullptr;           // "係数編集"
   QAction* Help2 = nullptr;        // "ヘルプ"
 
-  Tdata_make* dataMake_ = nullptr;
-  Tkeisuu_make* keisuuMake_ = nullptr;
-  Tprinform* prinform_ = nullptr;
+  MaterialEditorDialog* dataMake_ = nullptr;
+  CoefficientDialog* keisuuMake_ = nullptr;
+  DataSheetDialog* prinform_ = nullptr;
   bool gridUnfocused_ = false;
 };
 

@@ -2,8 +2,12 @@
 // becomes a message box, and no exception ever reaches Qt's event loop.
 #pragma once
 
+#include <QObject>
 #include <QString>
+#include <QWidget>
 #include <exception>
+#include <functional>
+#include <type_traits>
 #include <utility>
 
 #include "ui/platform/platform.h"
@@ -20,6 +24,22 @@ void RunGuarded(Platform& platform, QWidget* parent, Handler&& handler) {
   } catch (const std::exception& e) {
     platform.ShowMessage(parent, MessageKind::Error, QString::fromUtf8(e.what()));
   }
+}
+
+// Connects a control's signal to a handler of `window` that runs inside the guard. The
+// handler takes the signal's arguments (or none): ConnectGuarded(platform, this, button,
+// &QPushButton::clicked, &MainWindow::Calculate).
+template <class Window, class Sender, class Signal, class Handler>
+void ConnectGuarded(Platform& platform, Window* window, Sender* sender, Signal signal,
+                    Handler handler) {
+  QObject::connect(sender, signal, window, [&platform, window, handler](auto&&... args) {
+    RunGuarded(platform, window, [&] {
+      if constexpr (std::is_invocable_v<Handler, Window*, decltype(args)...>)
+        std::invoke(handler, window, std::forward<decltype(args)>(args)...);
+      else
+        std::invoke(handler, window);
+    });
+  });
 }
 
 }  // namespace coilspring

@@ -49,7 +49,7 @@ class KeisuuMakeWindow : public ::testing::Test {
   void Start() {
     state = std::make_unique<CalculatorState>();
     ReadRecordFile(settingsPath.toStdString(), state->settings);
-    window = std::make_unique<Tkeisuu_make>(*state, platform, settingsPath);
+    window = std::make_unique<CoefficientDialog>(*state, platform, settingsPath);
   }
   QLineEdit* Box(int n) const {
     auto* box = window->findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(n));
@@ -63,7 +63,7 @@ class KeisuuMakeWindow : public ::testing::Test {
   QString settingsPath;
   ScriptedPlatform platform;
   std::unique_ptr<CalculatorState> state;
-  std::unique_ptr<Tkeisuu_make> window;
+  std::unique_ptr<CoefficientDialog> window;
 };
 
 TEST_F(KeisuuMakeWindow, ShowsTheSettingsInTwoGroups) {

@@ -89,7 +89,7 @@ std::optional<QString> Poppler(const QString& tool, const QStringList& args) {
 class PrinformWindow : public ::testing::Test {
  protected:
   void SetUp() override {
-    window = std::make_unique<Tprinform>(platform, nullptr);
+    window = std::make_unique<DataSheetDialog>(platform, nullptr);
     window->Fill(SampleSheet());
   }
   template <class Widget>
@@ -104,7 +104,7 @@ class PrinformWindow : public ::testing::Test {
   QString Cell(int row, int column) const { return Grid()->item(row, column)->text(); }
 
   ScriptedPlatform platform;
-  std::unique_ptr<Tprinform> window;
+  std::unique_ptr<DataSheetDialog> window;
   QTemporaryDir dir;
 };
 
@@ -292,7 +292,7 @@ TEST_F(PrinformWindow, PageOfAnUnshownSheetIsThePrintedPage) {
   window->show();
   PrintButton()->click();
   ASSERT_EQ(platform.printedPages.size(), 1u);
-  EXPECT_EQ(Tprinform::RenderPage(SampleSheet()), platform.printedPages[0]);
+  EXPECT_EQ(DataSheetDialog::RenderPage(SampleSheet()), platform.printedPages[0]);
 }
 
 TEST_F(PrinformWindow, PdfButtonWritesOnePageWithRealTextAtScreenSize) {

@@ -62,7 +62,7 @@ class DataMakeWindow : public ::testing::Test {
   void SetUp() override {
     state = std::make_unique<CalculatorState>();
     FillTable(state->materials);
-    window = std::make_unique<Tdata_make>(*state, platform);
+    window = std::make_unique<MaterialEditorDialog>(*state, platform);
   }
 
   template <class T>
@@ -94,7 +94,7 @@ class DataMakeWindow : public ::testing::Test {
   QTemporaryDir dir;
   ScriptedPlatform platform;
   std::unique_ptr<CalculatorState> state;
-  std::unique_ptr<Tdata_make> window;
+  std::unique_ptr<MaterialEditorDialog> window;
 };
 
 TEST_F(DataMakeWindow, CreationWritesHeadingsAndShowsRecordZero) {
