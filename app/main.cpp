@@ -5,9 +5,9 @@
 #include <cstdio>
 
 #include "core/calc/calculator_state.h"
+#include "ui/main_window/main_window.h"
 #include "ui/platform/platform.h"
 #include "ui/platform/widgets.h"
-#include "ui/main_window/main_window.h"
 
 namespace {
 
@@ -51,8 +51,8 @@ int main(int argc, char** argv) {
   coilspring::ApplyApplicationLook(app);
   // All state lives for the whole run, as the windows expect.
   static coilspring::CalculatorState state;
-  coilspring::Tf_atu mainWindow(state, coilspring::DesktopPlatform(),
-                                QCoreApplication::applicationDirPath());
+  coilspring::MainWindow mainWindow(state, coilspring::DesktopPlatform(),
+                                    QCoreApplication::applicationDirPath());
   mainWindow.CreateSecondaryWindows();
   QuitAfterFirstPaint quitter(&mainWindow, sinceStart);
   if (qEnvironmentVariableIsSet("COILSPRING_QUIT_AFTER_FIRST_PAINT"))

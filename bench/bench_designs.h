@@ -20,6 +20,14 @@ inline CalculatorState ShippedState() {
   return state;
 }
 
+// A spring of `bodyTurns` body turns between its two end turns, long enough to be drawn.
+inline void MakeLongSpring(DesignRecord& r, int bodyTurns) {
+  r.TotalTurns = bodyTurns + 2;
+  r.FreeLength = 2.7 * (bodyTurns + 2);
+  r.Length1 = 0.9 * r.FreeLength;
+  r.Length2 = 0.8 * r.FreeLength;
+}
+
 // 62 total turns draw 60 body turns between the two end turns.
 inline void MakeSixtyTurnSpring(DesignRecord& r) {
   r.TotalTurns = 62;

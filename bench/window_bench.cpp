@@ -4,14 +4,16 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QPushButton>
+#include <cstdlib>
 
-#include "ui/platform/platform.h"
-#include "ui/platform/widgets.h"
-#include "ui/main_window/main_window.h"
 #include "bench_designs.h"
 #include "core/drawing/fatigue_diagram.h"
-#include "ui/platform/qt_canvas.h"
 #include "core/drawing/shape_view_sink.h"
+#include "ui/main_window/main_window.h"
+#include "ui/platform/platform.h"
+#include "ui/platform/qt_canvas.h"
+#include "ui/platform/widgets.h"
 
 namespace coilspring::bench {
 namespace {
@@ -39,31 +41,36 @@ void BM_SideView60TurnsOnQImage(benchmark::State& s) {
 }
 BENCHMARK(BM_SideView60TurnsOnQImage)->Unit(benchmark::kMicrosecond);
 
-// The main window on the shipped program folder, shown offscreen.
+// The main window on the shipped program folder, shown offscreen, and its "計算" button.
 class CalculatorWindow {
  public:
   CalculatorWindow() : window_(state_, DesktopPlatform(), QString::fromStdString(kProgramFolder)) {
     window_.CreateSecondaryWindows();
     window_.show();
     QApplication::processEvents();
+    calculateButton_ = window_.findChild<QPushButton*>(QStringLiteral("BitBtn2"));
+    if (calculateButton_ == nullptr) std::abort();
   }
-  Tf_atu& window() { return window_; }
+  MainWindow& window() { return window_; }
+  // Runs the handler as a click does, without the mouse events around it.
+  void Calculate() { calculateButton_->click(); }
 
  private:
   CalculatorState state_;
-  Tf_atu window_;
+  MainWindow window_;
+  QPushButton* calculateButton_ = nullptr;
 };
 
 void BM_CalculateHandler(benchmark::State& s) {
   CalculatorWindow w;
-  for (auto _ : s) w.window().BitBtn2Click();
+  for (auto _ : s) w.Calculate();
 }
 BENCHMARK(BM_CalculateHandler)->Unit(benchmark::kMillisecond);
 
 void BM_CalculateHandlerWithRepaint(benchmark::State& s) {
   CalculatorWindow w;
   for (auto _ : s) {
-    w.window().BitBtn2Click();
+    w.Calculate();
     w.window().repaint();  // what the user waits for: the window painted with the results
   }
 }

@@ -5,14 +5,14 @@
 #include <type_traits>
 #include <vector>
 
-#include "core/calc/calculator_state.h"
-#include "core/records/file_io.h"
-#include "core/text/number_format.h"
-#include "core/text/text_number.h"
-#include "core/calc/fatigue.h"
 #include "cli/commands.h"
 #include "cli/json_text.h"
 #include "cli/reference_json.h"
+#include "core/calc/calculator_state.h"
+#include "core/calc/fatigue.h"
+#include "core/records/file_io.h"
+#include "core/text/number_format.h"
+#include "core/text/text_number.h"
 
 namespace coilspring::cli {
 
@@ -49,7 +49,8 @@ void PrintTable(const DesignRecord& r, int slot, const ValidationResult& v) {
     const std::string value = integer ? std::to_string(*integer) : FormatFull(*real);
     std::printf("  %-24s %-14s %s %s\n", f.name, f.label, value.c_str(), f.unit);
   });
-  std::printf("  %-24s %-14s %s\n", "LifeClassText", "期待寿命", LifeClassText(r.LifeClass).c_str());
+  std::printf("  %-24s %-14s %s\n", "LifeClassText", "期待寿命",
+              LifeClassText(r.LifeClass).c_str());
   for (const std::string& line : v.lines) std::printf("  %s\n", line.c_str());
 }
 

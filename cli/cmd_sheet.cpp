@@ -1,16 +1,12 @@
 // sheet: the data sheet (要目表) of a design file as a one-page PDF, the page the window prints.
-#include <QApplication>
 #include <QFile>
-#include <QFont>
-#include <cstdlib>
-#include <optional>
 #include <stdexcept>
 #include <string>
 
 #include "cli/commands.h"
 #include "cli/widget_runtime.h"
 #include "core/output/data_sheet.h"
-#include "ui/dialogs/data_sheet_dialog.h"
+#include "ui/platform/data_sheet_page.h"
 
 namespace coilspring::cli {
 namespace {
@@ -47,7 +43,7 @@ int RunSheet(const Args& args) {
   RecalculateDesign(state, o.slot, DesignInputs::FromRecord);
   const DataSheet data = MakeDataSheet(state.design[o.slot], state.materials, sheet.leftHanded);
   WidgetRuntime runtime;
-  DataSheetDialog::WritePagePdf(data, QFile::decodeName(sheet.pdfPath.c_str()));
+  DataSheetPage::WritePagePdf(data, QFile::decodeName(sheet.pdfPath.c_str()));
   return 0;
 }
 

@@ -17,12 +17,9 @@ constexpr const char* kUsage =
     "  coilspring-cli settings export FILE\n";
 
 constexpr coilspring::cli::Command kCommands[] = {
-    {"calc", coilspring::cli::RunCalc},
-    {"dxf", coilspring::cli::RunDxf},
-    {"picture", coilspring::cli::RunPicture},
-    {"sheet", coilspring::cli::RunSheet},
-    {"materials", coilspring::cli::RunMaterials},
-    {"settings", coilspring::cli::RunSettings},
+    {"calc", coilspring::cli::RunCalc},           {"dxf", coilspring::cli::RunDxf},
+    {"picture", coilspring::cli::RunPicture},     {"sheet", coilspring::cli::RunSheet},
+    {"materials", coilspring::cli::RunMaterials}, {"settings", coilspring::cli::RunSettings},
 };
 
 }  // namespace

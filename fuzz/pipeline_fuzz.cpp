@@ -38,7 +38,7 @@ void RequireNearPicture(const RecordingCanvas& canvas) {
                     std::to_string(q.x) + "," + std::to_string(q.y));
 }
 
-// What ShowDesign writes into a box, ReadInputs must read back.
+// What ShowDesign writes into a box, ReadInputBoxes must read back.
 void RequireReadsBack(const std::string& shown) {
   try {
     ParseDecimal(shown);

@@ -159,9 +159,15 @@ void DrawFatigueDiagramBackground(Canvas& canvas) {
   DrawTexts(canvas);
 }
 
-std::optional<PixelRect> MarkWorkingPoint(Canvas& canvas, double x, double y) {
+std::optional<PixelRect> WorkingPointSquare(double x, double y) {
   if (OutsideDiagram(x, y)) return std::nullopt;
-  const PixelRect square = SquareAround(x, y);
+  return SquareAround(x, y);
+}
+
+std::optional<PixelRect> MarkWorkingPoint(Canvas& canvas, double x, double y) {
+  const std::optional<PixelRect> found = WorkingPointSquare(x, y);
+  if (!found) return std::nullopt;
+  const PixelRect& square = *found;
   const PixelPoint corners[] = {{square.left, square.bottom},
                                 {square.right, square.bottom},
                                 {square.right, square.top},

@@ -20,6 +20,10 @@ struct PixelRect {
 // Clears the canvas and draws everything but the working point.
 void DrawFatigueDiagramBackground(Canvas& canvas);
 
+// The pixels the red square of the working point (x, y) covers; nothing where
+// OutsideDiagram(x, y).
+std::optional<PixelRect> WorkingPointSquare(double x, double y);
+
 // Marks the working point (x, y) of the stress coefficients on a drawn background and returns
 // the pixels the mark covers; nothing is drawn where OutsideDiagram(x, y).
 std::optional<PixelRect> MarkWorkingPoint(Canvas& canvas, double x, double y);

@@ -17,6 +17,9 @@ bool Finite(const ShapePrimitive& primitive) {
          std::isfinite(arc.start.degrees) && std::isfinite(arc.end.degrees);
 }
 
+constexpr std::size_t kPrimitivesPerBodyTurn = 6;
+constexpr std::size_t kEndPrimitivesAtMost = 64;
+
 // sin 60°, taken from the radian literal the ground faces of closed ends are defined with.
 const double kSin60 = std::sin(1.0471975511965977);
 
@@ -39,6 +42,10 @@ ShapeStatus ShapeBuilder::Build(const ShapeInputs& inputs) {
   if (!std::isfinite(v.p) || v.p == 0 || !std::isfinite(v.c) || !std::isfinite(v.s))
     return ShapeStatus::UndefinedPoint;
 
+  // Six primitives a body turn and a few dozen for the ends: one allocation, so a long spring
+  // costs the same per turn as a short one.
+  primitives_.reserve(kPrimitivesPerBodyTurn * static_cast<std::size_t>(v.bodyTurns + 1) +
+                      kEndPrimitivesAtMost);
   BuildBody();
   switch (in_.mode) {
     case kOpenEnd:

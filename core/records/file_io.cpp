@@ -8,21 +8,51 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 
 #include "core/text/user_error.h"
 
 namespace coilspring {
 
+namespace {
+
+// Closes a descriptor however the function that opened it is left.
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : fd_(fd) {}
+  ~Descriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  int get() const { return fd_; }
+
+ private:
+  int fd_;
+};
+
+}  // namespace
+
 Bytes ReadWholeFile(const std::string& path) {
+  // One plain read of the size the file says it has; the loop only goes on for a file that
+  // grows while it is read.
+  // Only a regular file is opened: opening a FIFO or a device could block or have effects.
   struct stat st {};
   if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
     throw UserError(CannotOpenMessage(path));
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw UserError(CannotOpenMessage(path));
-  Bytes bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) throw UserError(CannotOpenMessage(path));
+  const Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  if (file.get() < 0 || ::fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode))
+    throw UserError(CannotOpenMessage(path));
+  Bytes bytes(static_cast<std::size_t>(st.st_size) + 1);
+  std::size_t size = 0;
+  for (;;) {
+    if (size == bytes.size()) bytes.resize(bytes.size() * 2);
+    const ssize_t n = ::read(file.get(), bytes.data() + size, bytes.size() - size);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) throw UserError(CannotOpenMessage(path));
+    if (n == 0) break;
+    size += static_cast<std::size_t>(n);
+  }
+  bytes.resize(size);
   return bytes;
 }
 
@@ -78,8 +108,8 @@ void WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> 
 }
 
 void WriteFileAtomically(const std::string& path, std::string_view text) {
-  WriteFileAtomically(path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()),
-                                      text.size()));
+  WriteFileAtomically(path,
+                      std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
 }
 
 std::string ExecutableFolder() {

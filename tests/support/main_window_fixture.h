@@ -88,7 +88,7 @@ class MainWindowTest : public ::testing::Test {
     if (withSettings) WriteRecordFile(folder.file(kSettingsFileName), settings);
     if (withMaterials) WriteRecordFile(folder.file(kMaterialFileName), materials);
     state = std::make_unique<CalculatorState>();
-    window = std::make_unique<Tf_atu>(*state, platform, folder.path());
+    window = std::make_unique<MainWindow>(*state, platform, folder.path());
     window->CreateSecondaryWindows();
   }
 
@@ -127,7 +127,7 @@ class MainWindowTest : public ::testing::Test {
   TempFolder folder;
   ScriptedPlatform platform;
   std::unique_ptr<CalculatorState> state;
-  std::unique_ptr<Tf_atu> window;
+  std::unique_ptr<MainWindow> window;
 };
 
 }  // namespace coilspring::testing

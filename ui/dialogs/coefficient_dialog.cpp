@@ -9,8 +9,8 @@
 #include <utility>
 
 #include "core/records/file_io.h"
-#include "ui/platform/widgets.h"
 #include "ui/platform/handler_guard.h"
+#include "ui/platform/widgets.h"
 
 namespace coilspring {
 namespace {
@@ -38,23 +38,23 @@ constexpr int kGuidanceX = kBoxX + kBoxWidth + 6;
 
 }  // namespace
 
-CoefficientDialog::CoefficientDialog(CalculatorState& state, Platform& platform, QString settingsPath,
-                           QWidget* parent)
+CoefficientDialog::CoefficientDialog(CalculatorState& state, Platform& platform,
+                                     QString settingsPath, QWidget* parent)
     : QDialog(parent), state_(state), platform_(platform), settingsPath_(std::move(settingsPath)) {
   setObjectName(QStringLiteral("keisuu_make"));
   setWindowTitle(QStringLiteral("keisuu_make"));
   setFont(GothicFont(kFontPixels));
   setFixedSize(kClientWidth, kClientHeight);
   BuildControls();
-  RunGuarded(platform_, this, [this] { FormCreate(); });
+  RunGuarded(platform_, this, [this] { ShowSettings(); });
 }
 
 void CoefficientDialog::BuildControls() {
-  GroupBox1 = new QGroupBox(QStringLiteral("許容応力の設定"), this);
-  GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-  GroupBox2 = new QGroupBox(QStringLiteral("初張力の設定"), this);
-  GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
-  const std::array<QGroupBox*, 2> groups{GroupBox1, GroupBox2};
+  stressGroup_ = new QGroupBox(QStringLiteral("許容応力の設定"), this);
+  stressGroup_->setObjectName(QStringLiteral("GroupBox1"));
+  tensionGroup_ = new QGroupBox(QStringLiteral("初張力の設定"), this);
+  tensionGroup_->setObjectName(QStringLiteral("GroupBox2"));
+  const std::array<QGroupBox*, 2> groups{stressGroup_, tensionGroup_};
   for (int g = 0; g < 2; ++g)
     groups[g]->setGeometry(kGroupX, kGroupTop[g], kGroupWidth, kGroupHeight[g]);
 
@@ -64,44 +64,46 @@ void CoefficientDialog::BuildControls() {
     const CoefficientRow& row = kCoefficientRows[i];
     QGroupBox* group = groups[row.group];
     const int y = kFirstBoxTop + kBoxPitch * placed[row.group]++;
-    auto* caption = new QLabel(QString::fromUtf8(row.caption), group);
+    auto* caption = new QLabel(Utf8(row.caption), group);
     caption->move(kCaptionX, y + 3);
     auto* box = new QLineEdit(group);
     box->setObjectName(QStringLiteral("Edit%1").arg(i + 1));
     box->setGeometry(kBoxX, y, kBoxWidth, kBoxHeight);
-    auto* guidance = new QLabel(QString::fromUtf8(row.guidance), group);
+    auto* guidance = new QLabel(Utf8(row.guidance), group);
     guidance->move(kGuidanceX, y + 3);
     boxes[i] = box;
   }
-  Edit1 = boxes[0];
-  Edit2 = boxes[1];
-  Edit3 = boxes[2];
-  Edit4 = boxes[3];
-  Edit5 = boxes[4];
-  Edit6 = boxes[5];
-  Edit7 = boxes[6];
+  compressionRatioEdit_ = boxes[0];
+  extensionRatioEdit_ = boxes[1];
+  hookFactorEdit_ = boxes[2];
+  stainlessReductionEdit_ = boxes[3];
+  pianoWireReductionEdit_ = boxes[4];
+  hardDrawnReductionEdit_ = boxes[5];
+  annealedStainlessReductionEdit_ = boxes[6];
 
-  BitBtn1 = new QPushButton(QStringLiteral("設定ボタン"), this);
-  BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-  BitBtn1->setGeometry(kGroupX, kButtonTop, kGroupWidth, kButtonHeight);
+  applyButton_ = new QPushButton(QStringLiteral("設定ボタン"), this);
+  applyButton_->setObjectName(QStringLiteral("BitBtn1"));
+  applyButton_->setGeometry(kGroupX, kButtonTop, kGroupWidth, kButtonHeight);
   // Enter in a box must not write the settings file behind the user's back.
-  BitBtn1->setAutoDefault(false);
-  BitBtn1->setDefault(false);
-  connect(BitBtn1, &QPushButton::clicked, this,
-          [this] { RunGuarded(platform_, this, [this] { BitBtn1Click(); }); });
+  applyButton_->setAutoDefault(false);
+  applyButton_->setDefault(false);
+  ConnectGuarded(platform_, this, applyButton_, &QPushButton::clicked,
+                 &CoefficientDialog::ApplyAndSaveSettings);
 }
 
 std::array<QLineEdit*, kCoefficientCount> CoefficientDialog::Boxes() const {
-  return {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7};
+  return {compressionRatioEdit_,          extensionRatioEdit_,     hookFactorEdit_,
+          stainlessReductionEdit_,        pianoWireReductionEdit_, hardDrawnReductionEdit_,
+          annealedStainlessReductionEdit_};
 }
 
-void CoefficientDialog::FormCreate() {
+void CoefficientDialog::ShowSettings() {
   const CoefficientTexts texts = TextsOfSettings(state_.settings);
   const auto boxes = Boxes();
-  for (int i = 0; i < kCoefficientCount; ++i) boxes[i]->setText(QString::fromStdString(texts[i]));
+  for (int i = 0; i < kCoefficientCount; ++i) boxes[i]->setText(Utf8(texts[i]));
 }
 
-void CoefficientDialog::BitBtn1Click() {
+void CoefficientDialog::ApplyAndSaveSettings() {
   CoefficientTexts texts;
   const auto boxes = Boxes();
   for (int i = 0; i < kCoefficientCount; ++i) texts[i] = boxes[i]->text().toStdString();

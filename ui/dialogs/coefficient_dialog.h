@@ -7,8 +7,8 @@
 #include <array>
 
 #include "core/calc/calculator_state.h"
-#include "ui/platform/platform.h"
 #include "core/editing/coefficient_editing.h"
+#include "ui/platform/platform.h"
 
 class QGroupBox;
 class QLineEdit;
@@ -23,11 +23,14 @@ class CoefficientDialog : public QDialog {
   // Construct after start-up has read the settings record: the boxes show it. `settingsPath`
   // is the settings file that start-up reads.
   CoefficientDialog(CalculatorState& state, Platform& platform, QString settingsPath,
-               QWidget* parent = nullptr);
+                    QWidget* parent = nullptr);
+
+ private slots:
+  void ApplyAndSaveSettings();
 
  private:
-  void FormCreate();
-  void BitBtn1Click();
+  // Shows the settings record in the boxes.
+  void ShowSettings();
 
   void BuildControls();
   std::array<QLineEdit*, kCoefficientCount> Boxes() const;
@@ -36,16 +39,16 @@ class CoefficientDialog : public QDialog {
   Platform& platform_;
   QString settingsPath_;
 
-  QGroupBox* GroupBox1;  // allowable stress settings
-  QGroupBox* GroupBox2;  // initial tension settings
-  QLineEdit* Edit1;      // CompressionStressRatio
-  QLineEdit* Edit2;      // ExtensionStressRatio
-  QLineEdit* Edit3;      // HookStressFactor
-  QLineEdit* Edit4;      // StainlessTensionReduction
-  QLineEdit* Edit5;      // PianoWireTensionReduction
-  QLineEdit* Edit6;      // HardDrawnTensionReduction
-  QLineEdit* Edit7;      // AnnealedStainlessTensionReduction
-  QPushButton* BitBtn1;  // apply and write the settings file
+  QGroupBox* stressGroup_;                     // GroupBox1: allowable stress settings
+  QGroupBox* tensionGroup_;                    // GroupBox2: initial tension settings
+  QLineEdit* compressionRatioEdit_;            // Edit1: CompressionStressRatio
+  QLineEdit* extensionRatioEdit_;              // Edit2: ExtensionStressRatio
+  QLineEdit* hookFactorEdit_;                  // Edit3: HookStressFactor
+  QLineEdit* stainlessReductionEdit_;          // Edit4: StainlessTensionReduction
+  QLineEdit* pianoWireReductionEdit_;          // Edit5: PianoWireTensionReduction
+  QLineEdit* hardDrawnReductionEdit_;          // Edit6: HardDrawnTensionReduction
+  QLineEdit* annealedStainlessReductionEdit_;  // Edit7: AnnealedStainlessTensionReduction
+  QPushButton* applyButton_;  // BitBtn1: "設定ボタン" applies and writes the settings file
 };
 
 }  // namespace coilspring

@@ -13,8 +13,8 @@
 #include <algorithm>
 
 #include "core/records/file_io.h"
-#include "ui/platform/widgets.h"
 #include "ui/platform/handler_guard.h"
+#include "ui/platform/widgets.h"
 
 namespace coilspring {
 namespace {
@@ -44,7 +44,6 @@ constexpr int kRightBoxX = 340;
 constexpr int kUnitGap = 4;
 
 std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
-QString Qt8(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 }  // namespace
 
@@ -52,16 +51,18 @@ const QString MaterialEditorDialog::kFileFilter =
     QStringLiteral("材料のデーター (*.dst);;すべてのファイル (*)");
 const QString MaterialEditorDialog::kRestartNotice =
     QStringLiteral("材料特性を変更した場合は、ソフトを一度終了して下さい！");
-const QString MaterialEditorDialog::kEraseQuestion = QStringLiteral("本当に現在のデーターNo.の内容を消去");
+const QString MaterialEditorDialog::kEraseQuestion =
+    QStringLiteral("本当に現在のデーターNo.の内容を消去");
 
-MaterialEditorDialog::MaterialEditorDialog(CalculatorState& state, Platform& platform, QWidget* parent)
+MaterialEditorDialog::MaterialEditorDialog(CalculatorState& state, Platform& platform,
+                                           QWidget* parent)
     : QDialog(parent), state_(state), platform_(platform) {
   setObjectName(QStringLiteral("data_make"));
   setWindowTitle(QStringLiteral("data_make"));
   setFont(GothicFont(kFontPixels));
   setFixedSize(kClientWidth, kClientHeight);
   BuildControls();
-  RunGuarded(platform_, this, [this] { FormCreate(); });
+  RunGuarded(platform_, this, [this] { StartAtFirstRecord(); });
 }
 
 QLabel* MaterialEditorDialog::AddLabel(const QString& text, int x, int y) {
@@ -72,197 +73,184 @@ QLabel* MaterialEditorDialog::AddLabel(const QString& text, int x, int y) {
 }
 
 QLineEdit* MaterialEditorDialog::AddEdit(const char* name, int x, int y, int width) {
-  auto* edit = new QLineEdit(this);
-  edit->setObjectName(QString::fromLatin1(name));
-  edit->setGeometry(x, y, width, 21);
-  return edit;
+  return Place<QLineEdit>(this, name, x, y, width, 21);
 }
 
-QPushButton* MaterialEditorDialog::AddButton(const char* name, const QString& text, int x, int y, int width) {
-  auto* button = new QPushButton(text, this);
-  button->setObjectName(QString::fromLatin1(name));
-  button->setGeometry(x, y, width, 25);
+QPushButton* MaterialEditorDialog::AddButton(const char* name, const QString& text, int x, int y,
+                                             int width) {
+  auto* button = Place<QPushButton>(this, name, x, y, width, 25);
+  button->setText(text);
   // Enter in a box must not press a button behind the user's back.
   button->setAutoDefault(false);
   button->setDefault(false);
   return button;
 }
 
-void MaterialEditorDialog::OnClick(QPushButton* button, void (MaterialEditorDialog::*handler)()) {
-  connect(button, &QPushButton::clicked, this, [this, handler] {
-    RunGuarded(platform_, this, [this, handler] { (this->*handler)(); });
-  });
-}
-
 void MaterialEditorDialog::BuildControls() {
   AddLabel(QStringLiteral("データーNo"), kLeftCaptionX, 8);
-  Edit7 = AddEdit("Edit7", kLeftBoxX, 8, 41);
-  Edit7->setReadOnly(true);
-  BitBtn3 = AddButton("BitBtn3", QStringLiteral("▲"), 130, 6, 28);
-  BitBtn4 = AddButton("BitBtn4", QStringLiteral("▼"), 160, 6, 28);
-  BitBtn8 = AddButton("BitBtn8", QStringLiteral("消去"), 200, 6, 60);
-  BitBtn1 = AddButton("BitBtn1", QStringLiteral("load"), 300, 6, 70);
-  BitBtn2 = AddButton("BitBtn2", QStringLiteral("save"), 375, 6, 70);
+  recordNoEdit_ = AddEdit("Edit7", kLeftBoxX, 8, 41);
+  recordNoEdit_->setReadOnly(true);
+  nextButton_ = AddButton("BitBtn3", QStringLiteral("▲"), 130, 6, 28);
+  previousButton_ = AddButton("BitBtn4", QStringLiteral("▼"), 160, 6, 28);
+  eraseButton_ = AddButton("BitBtn8", QStringLiteral("消去"), 200, 6, 60);
+  loadButton_ = AddButton("BitBtn1", QStringLiteral("load"), 300, 6, 70);
+  saveButton_ = AddButton("BitBtn2", QStringLiteral("save"), 375, 6, 70);
 
   AddLabel(QStringLiteral("材料の種類"), kLeftCaptionX, 40);
-  Edit1 = AddEdit("Edit1", kLeftBoxX, 40, 160);
+  kindNameEdit_ = AddEdit("Edit1", kLeftBoxX, 40, 160);
   AddLabel(QStringLiteral("種類番号"), kRightCaptionX, 40);
-  SE1 = new QSpinBox(this);
-  SE1->setObjectName(QStringLiteral("SE1"));
-  SE1->setGeometry(kRightBoxX, 40, 50, 21);
-  SE1->setRange(kKindSpinMin, kKindSpinMax);
+  kindNoSpin_ = new QSpinBox(this);
+  kindNoSpin_->setObjectName(QStringLiteral("SE1"));
+  kindNoSpin_->setGeometry(kRightBoxX, 40, 50, 21);
+  kindNoSpin_->setRange(kKindSpinMin, kKindSpinMax);
   // Only the arrows change the kind number.
-  if (auto* text = SE1->findChild<QLineEdit*>()) text->setReadOnly(true);
+  if (auto* text = kindNoSpin_->findChild<QLineEdit*>()) text->setReadOnly(true);
 
   AddLabel(QStringLiteral("材料の記号"), kLeftCaptionX, 66);
-  Edit2 = AddEdit("Edit2", kLeftBoxX, 66, 160);
+  symbolEdit_ = AddEdit("Edit2", kLeftBoxX, 66, 160);
   AddLabel(QStringLiteral("種類別登録数"), kRightCaptionX, 66);
-  Edit9 = AddEdit("Edit9", kRightBoxX, 66, 50);
-  Edit9->setReadOnly(true);
+  kindCountEdit_ = AddEdit("Edit9", kRightBoxX, 66, 50);
+  kindCountEdit_->setReadOnly(true);
   AddLabel(QStringLiteral("max=8"), kRightBoxX + 50 + kUnitGap, 66);
 
   AddLabel(QStringLiteral("横弾性係数"), kLeftCaptionX, 92);
-  Edit3 = AddEdit("Edit3", kLeftBoxX, 92, 110);
+  shearModulusEdit_ = AddEdit("Edit3", kLeftBoxX, 92, 110);
   AddLabel(QStringLiteral("N/mm^2"), kLeftBoxX + 110 + kUnitGap, 92);
   AddLabel(QStringLiteral("ねじり応力比"), kRightCaptionX, 92);
-  Edit10 = AddEdit("Edit10", kRightBoxX, 92, 50);
+  torsionRatioEdit_ = AddEdit("Edit10", kRightBoxX, 92, 50);
   AddLabel(QStringLiteral("%"), kRightBoxX + 50 + kUnitGap, 92);
 
   AddLabel(QStringLiteral("縦弾性係数"), kLeftCaptionX, 118);
-  Edit5 = AddEdit("Edit5", kLeftBoxX, 118, 110);
+  youngModulusEdit_ = AddEdit("Edit5", kLeftBoxX, 118, 110);
   AddLabel(QStringLiteral("N/mm^2"), kLeftBoxX + 110 + kUnitGap, 118);
   AddLabel(QStringLiteral("曲げ応力比"), kRightCaptionX, 118);
-  Edit11 = AddEdit("Edit11", kRightBoxX, 118, 50);
+  bendingRatioEdit_ = AddEdit("Edit11", kRightBoxX, 118, 50);
   AddLabel(QStringLiteral("%"), kRightBoxX + 50 + kUnitGap, 118);
 
   AddLabel(QStringLiteral("コメント"), kLeftCaptionX, 146);
-  ListBox1 = new QListWidget(this);
-  ListBox1->setObjectName(QStringLiteral("ListBox1"));
-  ListBox1->setGeometry(kLeftBoxX, 146, kClientWidth - kLeftBoxX - 8, 44);
-  ListBox1->setToolTip(QStringLiteral("ダブルクリックでクリアー"));
-  ListBox1->viewport()->installEventFilter(this);
+  warningList_ = new QListWidget(this);
+  warningList_->setObjectName(QStringLiteral("ListBox1"));
+  warningList_->setGeometry(kLeftBoxX, 146, kClientWidth - kLeftBoxX - 8, 44);
+  warningList_->setToolTip(QStringLiteral("ダブルクリックでクリアー"));
+  warningList_->viewport()->installEventFilter(this);
 
   AddLabel(QStringLiteral("データーの数"), kLeftCaptionX, 198);
-  Edit4 = AddEdit("Edit4", kLeftBoxX, 198, 50);
-  Edit4->setReadOnly(true);
-  BitBtn6 = AddButton("BitBtn6", QStringLiteral("行挿入"), 285, 196, 78);
-  BitBtn7 = AddButton("BitBtn7", QStringLiteral("行削除"), 367, 196, 78);
+  rowCountEdit_ = AddEdit("Edit4", kLeftBoxX, 198, 50);
+  rowCountEdit_->setReadOnly(true);
+  insertRowButton_ = AddButton("BitBtn6", QStringLiteral("行挿入"), 285, 196, 78);
+  deleteRowButton_ = AddButton("BitBtn7", QStringLiteral("行削除"), 367, 196, 78);
 
-  SG1 = new QTableWidget(kGridRows, kGridColumns, this);
-  SG1->setObjectName(QStringLiteral("SG1"));
-  SG1->setGeometry(kLeftCaptionX, 228, kClientWidth - 2 * kLeftCaptionX, kClientHeight - 228 - 8);
-  SG1->horizontalHeader()->hide();
-  SG1->verticalHeader()->hide();
-  SG1->verticalHeader()->setMinimumSectionSize(kGridRowHeight);
-  SG1->verticalHeader()->setDefaultSectionSize(kGridRowHeight);
-  for (int c = 0; c < kGridColumns; ++c) SG1->setColumnWidth(c, kGridColumnWidths[c]);
-  SG1->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  SG1->setSelectionBehavior(QAbstractItemView::SelectItems);
-  SG1->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                       QAbstractItemView::AnyKeyPressed);
-  SG1->setTabKeyNavigation(true);
+  wireGrid_ = new QTableWidget(kGridRows, kGridColumns, this);
+  wireGrid_->setObjectName(QStringLiteral("SG1"));
+  wireGrid_->setGeometry(kLeftCaptionX, 228, kClientWidth - 2 * kLeftCaptionX,
+                         kClientHeight - 228 - 8);
+  wireGrid_->horizontalHeader()->hide();
+  wireGrid_->verticalHeader()->hide();
+  wireGrid_->verticalHeader()->setMinimumSectionSize(kGridRowHeight);
+  wireGrid_->verticalHeader()->setDefaultSectionSize(kGridRowHeight);
+  for (int c = 0; c < kGridColumns; ++c) wireGrid_->setColumnWidth(c, kGridColumnWidths[c]);
+  wireGrid_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  wireGrid_->setSelectionBehavior(QAbstractItemView::SelectItems);
+  wireGrid_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                             QAbstractItemView::AnyKeyPressed);
+  wireGrid_->setTabKeyNavigation(true);
   // The narrow index and diameter columns clip their text rather than replace it by "…".
-  SG1->setTextElideMode(Qt::ElideNone);
-  SG1->setWordWrap(false);
+  wireGrid_->setTextElideMode(Qt::ElideNone);
+  wireGrid_->setWordWrap(false);
+  SetEditableGridCells(wireGrid_, kGridHeadingRows, 1, palette().button());
   for (int r = 0; r < kGridRows; ++r)
-    for (int c = 0; c < kGridColumns; ++c) SetCell(r, c, QString(), r < kGridHeadingRows || c == 0);
+    for (int c = 0; c < kGridColumns; ++c) SetCellText(wireGrid_, r, c, QString());
 
-  OnClick(BitBtn3, &MaterialEditorDialog::BitBtn3Click);
-  OnClick(BitBtn4, &MaterialEditorDialog::BitBtn4Click);
-  OnClick(BitBtn1, &MaterialEditorDialog::BitBtn1Click);
-  OnClick(BitBtn2, &MaterialEditorDialog::BitBtn2Click);
-  OnClick(BitBtn6, &MaterialEditorDialog::BitBtn6Click);
-  OnClick(BitBtn7, &MaterialEditorDialog::BitBtn7Click);
-  OnClick(BitBtn8, &MaterialEditorDialog::BitBtn8Click);
-  connect(SE1, &QSpinBox::valueChanged, this,
-          [this] { RunGuarded(platform_, this, [this] { SE1Change(); }); });
-}
-
-void MaterialEditorDialog::SetCell(int row, int column, const QString& text, bool fixed) {
-  QTableWidgetItem* item = SG1->item(row, column);
-  if (!item) {
-    item = new QTableWidgetItem;
-    if (fixed) {
-      item->setFlags(Qt::ItemIsEnabled);
-      item->setBackground(palette().button());
-    }
-    SG1->setItem(row, column, item);
-  }
-  item->setText(text);
+  ConnectGuarded(platform_, this, nextButton_, &QPushButton::clicked,
+                 &MaterialEditorDialog::ShowNextRecord);
+  ConnectGuarded(platform_, this, previousButton_, &QPushButton::clicked,
+                 &MaterialEditorDialog::ShowPreviousRecord);
+  ConnectGuarded(platform_, this, loadButton_, &QPushButton::clicked,
+                 &MaterialEditorDialog::LoadMaterialFile);
+  ConnectGuarded(platform_, this, saveButton_, &QPushButton::clicked,
+                 &MaterialEditorDialog::SaveMaterialFile);
+  ConnectGuarded(platform_, this, insertRowButton_, &QPushButton::clicked,
+                 &MaterialEditorDialog::InsertRow);
+  ConnectGuarded(platform_, this, deleteRowButton_, &QPushButton::clicked,
+                 &MaterialEditorDialog::DeleteRow);
+  ConnectGuarded(platform_, this, eraseButton_, &QPushButton::clicked,
+                 &MaterialEditorDialog::EraseShownRecord);
+  ConnectGuarded(platform_, this, kindNoSpin_, &QSpinBox::valueChanged,
+                 &MaterialEditorDialog::CountKindRecords);
 }
 
 bool MaterialEditorDialog::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == ListBox1->viewport() && event->type() == QEvent::MouseButtonDblClick) {
-    RunGuarded(platform_, this, [this] { ListBox1DblClick(); });
+  if (watched == warningList_->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+    RunGuarded(platform_, this, [this] { ClearWarnings(); });
     return true;
   }
   return QDialog::eventFilter(watched, event);
 }
 
-void MaterialEditorDialog::FormCreate() {
-  for (int c = 0; c < kGridColumns; ++c) SetCell(0, c, kGridHeadings[c], true);
-  SetCell(1, 1, kDiameterUnit, true);
-  for (int c = 2; c < kGridColumns; ++c) SetCell(1, c, kStressUnit, true);
+void MaterialEditorDialog::StartAtFirstRecord() {
+  for (int c = 0; c < kGridColumns; ++c) SetCellText(wireGrid_, 0, c, kGridHeadings[c]);
+  SetCellText(wireGrid_, 1, 1, kDiameterUnit);
+  for (int c = 2; c < kGridColumns; ++c) SetCellText(wireGrid_, 1, c, kStressUnit);
   for (int i = 0; i < kMaterialRows; ++i)
-    SetCell(kGridHeadingRows + i, 0, QString::number(i), true);
-  Edit9->setText(QStringLiteral("0"));
-  SG1->setCurrentCell(kGridHeadingRows, 1);
+    SetCellText(wireGrid_, kGridHeadingRows + i, 0, QString::number(i));
+  kindCountEdit_->setText(QStringLiteral("0"));
+  wireGrid_->setCurrentCell(kGridHeadingRows, 1);
   ShowMaterialRecord(0);
 }
 
 void MaterialEditorDialog::ShowMaterialRecord(int n) {
   dataNo_ = std::clamp(n, 0, kMaterialCount - 1);
   const MaterialTexts texts = TextsOfRecord(current());
-  Edit7->setText(QString::number(dataNo_));
-  Edit1->setText(Qt8(texts.kindName));
-  Edit2->setText(Qt8(texts.symbol));
-  Edit3->setText(Qt8(texts.shearModulus));
-  Edit4->setText(Qt8(texts.rowCount));
-  SE1->setValue(texts.kindNo);
-  Edit5->setText(Qt8(texts.youngModulus));
-  Edit10->setText(Qt8(texts.torsionRatio));
-  Edit11->setText(Qt8(texts.bendingRatio));
+  recordNoEdit_->setText(QString::number(dataNo_));
+  kindNameEdit_->setText(Utf8(texts.kindName));
+  symbolEdit_->setText(Utf8(texts.symbol));
+  shearModulusEdit_->setText(Utf8(texts.shearModulus));
+  rowCountEdit_->setText(Utf8(texts.rowCount));
+  kindNoSpin_->setValue(texts.kindNo);
+  youngModulusEdit_->setText(Utf8(texts.youngModulus));
+  torsionRatioEdit_->setText(Utf8(texts.torsionRatio));
+  bendingRatioEdit_->setText(Utf8(texts.bendingRatio));
   for (int i = 0; i < kMaterialRows; ++i)
     for (int c = 0; c < kTableColumnCount; ++c)
-      SG1->item(kGridHeadingRows + i, 1 + c)->setText(Qt8(texts.rows[i][c]));
+      SetCellText(wireGrid_, kGridHeadingRows + i, 1 + c, Utf8(texts.rows[i][c]));
 }
 
 MaterialTexts MaterialEditorDialog::ScreenTexts() const {
   MaterialTexts texts;
-  texts.kindName = Edit1->text().toStdString();
-  texts.symbol = Edit2->text().toStdString();
-  texts.shearModulus = Edit3->text().toStdString();
-  texts.youngModulus = Edit5->text().toStdString();
-  texts.rowCount = Edit4->text().toStdString();
-  texts.kindNo = SE1->value();
-  texts.torsionRatio = Edit10->text().toStdString();
-  texts.bendingRatio = Edit11->text().toStdString();
+  texts.kindName = kindNameEdit_->text().toStdString();
+  texts.symbol = symbolEdit_->text().toStdString();
+  texts.shearModulus = shearModulusEdit_->text().toStdString();
+  texts.youngModulus = youngModulusEdit_->text().toStdString();
+  texts.rowCount = rowCountEdit_->text().toStdString();
+  texts.kindNo = kindNoSpin_->value();
+  texts.torsionRatio = torsionRatioEdit_->text().toStdString();
+  texts.bendingRatio = bendingRatioEdit_->text().toStdString();
   for (int i = 0; i < kMaterialRows; ++i)
     for (int c = 0; c < kTableColumnCount; ++c)
-      texts.rows[i][c] = SG1->item(kGridHeadingRows + i, 1 + c)->text().toStdString();
+      texts.rows[i][c] = CellText(wireGrid_, kGridHeadingRows + i, 1 + c).toStdString();
   return texts;
 }
 
 void MaterialEditorDialog::StoreMaterialRecord() {
   StoreTexts(ScreenTexts(), current());
-  Edit4->setText(QString::number(current().RowCount));
+  rowCountEdit_->setText(QString::number(current().RowCount));
 }
 
 int MaterialEditorDialog::CurrentEntry() const {
-  return std::clamp(SG1->currentRow() - kGridHeadingRows, 0, kMaterialRows - 1);
+  return std::clamp(wireGrid_->currentRow() - kGridHeadingRows, 0, kMaterialRows - 1);
 }
 
-void MaterialEditorDialog::BitBtn3Click() {
+void MaterialEditorDialog::ShowNextRecord() {
   StoreMaterialRecord();
   if (dataNo_ < kMaterialCount - 1) ShowMaterialRecord(dataNo_ + 1);
 }
 
-void MaterialEditorDialog::BitBtn4Click() {
+void MaterialEditorDialog::ShowPreviousRecord() {
   StoreMaterialRecord();
   if (dataNo_ > 0) ShowMaterialRecord(dataNo_ - 1);
 }
 
-void MaterialEditorDialog::BitBtn1Click() {
+void MaterialEditorDialog::LoadMaterialFile() {
   const std::optional<QString> path = platform_.AskOpenFile(this, {kFileFilter, QString()});
   if (path) ReadRecordFile(LocalPath(*path), state_.materials);
   // Also after a cancel: the editor starts over at record 0, without storing the screen.
@@ -270,42 +258,42 @@ void MaterialEditorDialog::BitBtn1Click() {
   ShowMaterialRecord(0);
 }
 
-void MaterialEditorDialog::BitBtn2Click() {
+void MaterialEditorDialog::SaveMaterialFile() {
   StoreMaterialRecord();
   ApplyEmptyRecordRule(state_.materials);
   // The shown record may just have become empty: let the spin box say what is saved.
-  SE1->setValue(ClampKindNo(current().KindNo));
+  kindNoSpin_->setValue(ClampKindNo(current().KindNo));
   const std::optional<QString> path = platform_.AskSaveFile(this, {kFileFilter, QString()});
   if (!path) return;
   WriteRecordFile(LocalPath(*path), state_.materials);
   platform_.ShowMessage(this, MessageKind::Information, kRestartNotice);
 }
 
-void MaterialEditorDialog::BitBtn6Click() {
+void MaterialEditorDialog::InsertRow() {
   StoreMaterialRecord();
   InsertTableRow(current(), CurrentEntry());
   ShowMaterialRecord(dataNo_);
 }
 
-void MaterialEditorDialog::BitBtn7Click() {
+void MaterialEditorDialog::DeleteRow() {
   StoreMaterialRecord();
   DeleteTableRow(current(), CurrentEntry());
   ShowMaterialRecord(dataNo_);
 }
 
-void MaterialEditorDialog::BitBtn8Click() {
+void MaterialEditorDialog::EraseShownRecord() {
   if (!platform_.Confirm(this, kEraseQuestion)) return;
   EraseRecord(current());
   ShowMaterialRecord(dataNo_);
 }
 
-void MaterialEditorDialog::SE1Change() {
-  const int kindNo = SE1->value();
+void MaterialEditorDialog::CountKindRecords() {
+  const int kindNo = kindNoSpin_->value();
   const int count = KindCountWithShown(state_.materials, kindNo);
-  Edit9->setText(QString::number(count));
-  if (const auto warning = KindCountWarning(kindNo, count)) ListBox1->addItem(Qt8(*warning));
+  kindCountEdit_->setText(QString::number(count));
+  if (const auto warning = KindCountWarning(kindNo, count)) warningList_->addItem(Utf8(*warning));
 }
 
-void MaterialEditorDialog::ListBox1DblClick() { ListBox1->clear(); }
+void MaterialEditorDialog::ClearWarnings() { warningList_->clear(); }
 
 }  // namespace coilspring

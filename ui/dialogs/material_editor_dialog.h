@@ -5,8 +5,8 @@
 #include <QDialog>
 
 #include "core/calc/calculator_state.h"
-#include "ui/platform/platform.h"
 #include "core/editing/material_editing.h"
+#include "ui/platform/platform.h"
 
 class QLabel;
 class QLineEdit;
@@ -39,25 +39,25 @@ class MaterialEditorDialog : public QDialog {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
+ private slots:
+  void ShowNextRecord();
+  void ShowPreviousRecord();
+  void LoadMaterialFile();
+  void SaveMaterialFile();
+  void InsertRow();
+  void DeleteRow();
+  void EraseShownRecord();
+  void CountKindRecords();
+  void ClearWarnings();
+
  private:
-  void FormCreate();
-  void BitBtn3Click();
-  void BitBtn4Click();
-  void BitBtn1Click();
-  void BitBtn2Click();
-  void BitBtn6Click();
-  void BitBtn7Click();
-  void BitBtn8Click();
-  void SE1Change();
-  void ListBox1DblClick();
+  // Writes the grid's headings and shows record 0.
+  void StartAtFirstRecord();
 
   void BuildControls();
-  // Connects a button to a handler that runs inside the guard.
-  void OnClick(QPushButton* button, void (MaterialEditorDialog::*handler)());
   QLabel* AddLabel(const QString& text, int x, int y);
   QLineEdit* AddEdit(const char* name, int x, int y, int width);
   QPushButton* AddButton(const char* name, const QString& text, int x, int y, int width);
-  void SetCell(int row, int column, const QString& text, bool fixed);
   MaterialTexts ScreenTexts() const;
   // The table entry of the grid's current row.
   int CurrentEntry() const;
@@ -67,25 +67,25 @@ class MaterialEditorDialog : public QDialog {
   Platform& platform_;
   int dataNo_ = 0;  // the record shown and stored
 
-  QLineEdit* Edit7;       // data number shown
-  QPushButton* BitBtn3;   // ▲ next record
-  QPushButton* BitBtn4;   // ▼ previous record
-  QPushButton* BitBtn8;   // erase the shown record
-  QPushButton* BitBtn1;   // load a material file
-  QPushButton* BitBtn2;   // save the table to a material file
-  QLineEdit* Edit1;       // KindName
-  QLineEdit* Edit2;       // Symbol
-  QSpinBox* SE1;          // KindNo 0..10
-  QLineEdit* Edit9;       // records of the shown kind number
-  QLineEdit* Edit3;       // ShearModulus
-  QLineEdit* Edit5;       // YoungModulus
-  QLineEdit* Edit10;      // TorsionRatio
-  QLineEdit* Edit11;      // BendingRatio
-  QListWidget* ListBox1;  // kind-count warnings
-  QLineEdit* Edit4;       // RowCount shown
-  QPushButton* BitBtn6;   // insert a table row
-  QPushButton* BitBtn7;   // delete a table row
-  QTableWidget* SG1;      // the wire table
+  QLineEdit* recordNoEdit_;       // Edit7: data number shown
+  QPushButton* nextButton_;       // BitBtn3: "▲" shows the next record
+  QPushButton* previousButton_;   // BitBtn4: "▼" shows the previous record
+  QPushButton* eraseButton_;      // BitBtn8: "消去" erases the shown record
+  QPushButton* loadButton_;       // BitBtn1: "load" loads a material file
+  QPushButton* saveButton_;       // BitBtn2: "save" saves the table to a material file
+  QLineEdit* kindNameEdit_;       // Edit1: KindName
+  QLineEdit* symbolEdit_;         // Edit2: Symbol
+  QSpinBox* kindNoSpin_;          // SE1: KindNo 0..10
+  QLineEdit* kindCountEdit_;      // Edit9: records of the shown kind number
+  QLineEdit* shearModulusEdit_;   // Edit3: ShearModulus
+  QLineEdit* youngModulusEdit_;   // Edit5: YoungModulus
+  QLineEdit* torsionRatioEdit_;   // Edit10: TorsionRatio
+  QLineEdit* bendingRatioEdit_;   // Edit11: BendingRatio
+  QListWidget* warningList_;      // ListBox1: kind-count warnings, cleared by a double click
+  QLineEdit* rowCountEdit_;       // Edit4: RowCount shown
+  QPushButton* insertRowButton_;  // BitBtn6: "行挿入" inserts a table row
+  QPushButton* deleteRowButton_;  // BitBtn7: "行削除" deletes a table row
+  QTableWidget* wireGrid_;        // SG1: the wire table
 };
 
 }  // namespace coilspring

@@ -3,15 +3,15 @@
 #include <QFileInfo>
 #include <QTableWidget>
 
-#include "core/records/file_io.h"
-#include "ui/platform/widgets.h"
-#include "core/text/user_error.h"
-#include "ui/main_window/main_window.h"
 #include "core/calc/history.h"
 #include "core/drawing/dxf_writer.h"
 #include "core/output/data_sheet.h"
 #include "core/output/grid_clipboard.h"
+#include "core/records/file_io.h"
+#include "core/text/user_error.h"
 #include "ui/dialogs/data_sheet_dialog.h"
+#include "ui/main_window/main_window.h"
+#include "ui/platform/widgets.h"
 
 namespace coilspring {
 
@@ -22,15 +22,15 @@ const QString kDxfFilter = QStringLiteral("DXFファイル (*.dxf)");
 
 }  // namespace
 
-void Tf_atu::N3Click() {
-  ReadInputs();
+void MainWindow::SaveDesignFile() {
+  ReadInputBoxes();
   const auto path = platform_.AskSaveFile(this, {kDesignFilter, lastDesignSaveName_});
   if (!path) return;
   lastDesignSaveName_ = *path;
   WriteRecordFile(path->toStdString(), state_.design);
 }
 
-void Tf_atu::Edit2Click() {
+void MainWindow::OpenDesignFile() {
   if (const auto path = platform_.AskOpenFile(this, {kDesignFilter, lastDesignOpenName_})) {
     lastDesignOpenName_ = *path;
     ReadRecordFile(path->toStdString(), state_.design);
@@ -39,7 +39,7 @@ void Tf_atu::Edit2Click() {
   for (int n = 1; n <= kHistorySlots; ++n) ShowHistoryRow(n);
 }
 
-void Tf_atu::N7Click() {
+void MainWindow::ExportDxf() {
   const std::string text = DesignDxfText(state_.current());
   const auto path = platform_.AskSaveFile(this, {kDxfFilter, lastDxfSaveName_});
   if (!path) return;
@@ -47,28 +47,29 @@ void Tf_atu::N7Click() {
   WriteFileAtomically(path->toStdString(), text);
 }
 
-void Tf_atu::N5Click() {
-  prinform_->ShowSheet(MakeDataSheet(state_.current(), state_.materials, cb1->isChecked()));
+void MainWindow::ShowDataSheet() {
+  dataSheet_->ShowSheet(
+      MakeDataSheet(state_.current(), state_.materials, leftHandCheck_->isChecked()));
 }
 
-void Tf_atu::N1Click() {
+void MainWindow::PrintWindow() {
   const QImage client = centralWidget()->grab().toImage();
-  if (const auto failure =
-          platform_.PrintImage(client, windowTitle(), PagePlacement::FitToPage))
+  if (const auto failure = platform_.PrintImage(client, windowTitle(), PagePlacement::FitToPage))
     throw UserError(failure->toStdString());
 }
 
-void Tf_atu::N2Click() {
-  std::vector<std::vector<std::string>> cells(sg1->rowCount());
-  for (int row = 0; row < sg1->rowCount(); ++row)
-    for (int column = 0; column < sg1->columnCount(); ++column)
-      cells[row].push_back(CellText(sg1, row, column).toStdString());
-  platform_.SetClipboardText(QString::fromStdString(GridRangeText(cells, 0, 0, kHistoryColumns - 1, kHistoryRows - 1)));
+void MainWindow::CopyHistoryText() {
+  std::vector<std::vector<std::string>> cells(historyGrid_->rowCount());
+  for (int row = 0; row < historyGrid_->rowCount(); ++row)
+    for (int column = 0; column < historyGrid_->columnCount(); ++column)
+      cells[row].push_back(CellText(historyGrid_, row, column).toStdString());
+  platform_.SetClipboardText(
+      Utf8(GridRangeText(cells, 0, 0, kHistoryColumns - 1, kHistoryRows - 1)));
 }
 
-void Tf_atu::N4Click() { platform_.SetClipboardImage(fatigueDiagram_.Image()); }
+void MainWindow::CopyFatigueDiagram() { platform_.SetClipboardImage(fatigueDiagram_.Image()); }
 
-void Tf_atu::Help2Click() {
+void MainWindow::OpenHelp() {
   // A missing document or viewer is not an error to report: nothing happens.
   const QString document = programFolder_ + QStringLiteral("/help/helphelp.htm");
   if (QFileInfo(document).isFile()) platform_.OpenDocument(document);

@@ -1,16 +1,22 @@
-// The input panel: reading the boxes into the current design, the derived diameters, the
-// recommended values, the input mode, the material lists and the panel's handlers.
+// The input panel: its controls, reading the boxes into the current design, the derived
+// diameters, the recommended values, the input mode, the material lists and the panel's
+// handlers.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSignalBlocker>
+#include <QToolButton>
 
-#include "ui/platform/widgets.h"
+#include "core/drawing/illustration.h"
 #include "core/text/sjis.h"
 #include "core/text/text_number.h"
 #include "ui/main_window/main_window.h"
+#include "ui/platform/handler_guard.h"
+#include "ui/platform/qt_canvas.h"
+#include "ui/platform/widgets.h"
 
 namespace coilspring {
 
@@ -18,208 +24,332 @@ namespace {
 
 double ReadBox(const QLineEdit* box) { return ParseDecimal(box->text().toStdString()); }
 
+QString MaxLoadText(double load) {
+  return QStringLiteral("最大荷重=") + ShortText(load) + QStringLiteral("kgf");
+}
+
 }  // namespace
 
-void Tf_atu::FillKindList() {
-  const QSignalBlocker block(ComboBox5);
-  ComboBox5->clear();
+void MainWindow::BuildInputPanel() {
+  inputGroup_ = Place<QGroupBox>(centralWidget(), "GroupBox1", 8, 8, 377, 321);
+  inputGroup_->setTitle(QStringLiteral("入力項目"));
+  QWidget* g = inputGroup_;
+
+  illustration_ = Place<QLabel>(g, "Image5", 8, 16, 360, 200);
+  QImage art(360, 200, QImage::Format_RGB32);
+  {
+    QtCanvas canvas(art);
+    DrawSpringIllustration(canvas);
+  }
+  illustration_->setPixmap(QPixmap::fromImage(art));
+
+  // Boxes and labels that sit on the picture, on white like the picture itself.
+  const auto onPicture = [](QLabel* label) {
+    label->setAutoFillBackground(true);
+    QPalette p = label->palette();
+    p.setColor(QPalette::Window, Qt::white);
+    label->setPalette(p);
+    return label;
+  };
+  // The captions left of the length boxes cross the picture's extension line: they stay
+  // transparent so the line shows through.
+  PlaceLabel(g, QStringLiteral("自由長さ"), 34, 35);
+  freeLengthEdit_ = PlaceEdit(g, "Edit20", 88, 32, 65, QStringLiteral("20"));
+  onPicture(PlaceLabel(g, QStringLiteral("mm"), 156, 35));
+  PlaceLabel(g, QStringLiteral("長さ（Ｌ１）"), 16, 64);
+  length1Edit_ = PlaceEdit(g, "Edit21", 88, 61, 65, QStringLiteral("15"));
+  onPicture(PlaceLabel(g, QStringLiteral("mm"), 156, 64));
+  PlaceLabel(g, QStringLiteral("長さ（Ｌ２）"), 16, 96);
+  length2Edit_ = PlaceEdit(g, "Edit22", 88, 93, 65, QStringLiteral("12"));
+  onPicture(PlaceLabel(g, QStringLiteral("mm"), 156, 96));
+  onPicture(PlaceLabel(g, QStringLiteral("荷重（Ｐ２）"), 208, 80));
+  load2Edit_ = PlaceEdit(g, "Edit24", 280, 77, 81, QStringLiteral("2"));
+  onPicture(PlaceLabel(g, QStringLiteral("kgf"), 340, 62));
+  onPicture(PlaceLabel(g, QStringLiteral("荷重（Ｐ１）"), 208, 120));
+  load1Edit_ = PlaceEdit(g, "Edit23", 280, 117, 81, QStringLiteral("1"));
+  onPicture(PlaceLabel(g, QStringLiteral("kgf"), 340, 102));
+  springIndexLabel_ = onPicture(PlaceLabel(g, QStringLiteral("バネ指数="), 256, 24));
+  springIndexLabel_->setObjectName("Label28");
+  springIndexLabel_->setMinimumWidth(100);
+  onPicture(PlaceLabel(g, QStringLiteral("適正範囲=4～22"), 256, 40));
+  diameterKindLabel_ = onPicture(PlaceLabel(g, QStringLiteral("平均径"), 304, 160));
+  diameterKindLabel_->setObjectName("Label48");
+  diameterKindButton_ = PlaceSmallButton(g, "BitBtn1", 288, 160, QStringLiteral("径切替"));
+  coilDiameterEdit_ = PlaceEdit(g, "Edit18", 288, 176, 73, QStringLiteral("10"));
+  onPicture(PlaceLabel(g, QStringLiteral("mm"), 350, 160));
+
+  PlaceLabel(g, QStringLiteral("材料"), 8, 227);
+  kindCombo_ = PlaceCombo(g, "ComboBox5", 40, 224, 145);
+  PlaceLabel(g, QStringLiteral("記号"), 8, 251);
+  symbolCombo_ = PlaceCombo(g, "ComboBox7", 40, 248, 145);
+  PlaceLabel(g, QStringLiteral("線径"), 8, 275);
+  wireDiameterCombo_ = PlaceCombo(g, "ComboBox6", 40, 272, 81);
+  PlaceLabel(g, QStringLiteral("mm"), 124, 275);
+  PlaceLabel(g, QStringLiteral("総巻数"), 8, 299);
+  totalTurnsEdit_ = PlaceEdit(g, "Edit19", 56, 296, 41, QStringLiteral("5"));
+  PlaceLabel(g, QStringLiteral("有効"), 112, 299);
+  activeTurnsEdit_ = PlaceEdit(g, "Edit1", 144, 296, 41, QString());
+  activeTurnsEdit_->setReadOnly(true);
+  activeTurnsEdit_->setToolTip(QStringLiteral("有効巻数"));
+  leftHandCheck_ = Place<QCheckBox>(g, "cb1", 144, 278, 49, 18);
+  leftHandCheck_->setText(QStringLiteral("左巻"));
+  PlaceLabel(g, QStringLiteral("座巻き"), 196, 227);
+  endFormCombo_ = PlaceCombo(g, "ComboBox8", 240, 224, 129);
+  for (const char* name : kEndKindNames) endFormCombo_->addItem(Utf8(name));
+  endFormCombo_->setCurrentIndex(0);
+
+  recommendedGroup_ = Place<QGroupBox>(g, "GroupBox5", 192, 244, 177, 73);
+  recommendedGroup_->setTitle(QStringLiteral("推奨値"));
+  setFreeLengthButton_ =
+      PlaceSmallButton(recommendedGroup_, "BitBtn6", 8, 18, QStringLiteral("自由長さ設定"));
+  recommendedFreeLengthLabel_ = PlaceLabel(recommendedGroup_, QStringLiteral("自由高さ="), 26, 16);
+  recommendedFreeLengthLabel_->setObjectName("Label30");
+  setLength2Button_ = PlaceSmallButton(recommendedGroup_, "SpeedButton7", 8, 37, QString());
+  solidHeightLabel_ = PlaceLabel(recommendedGroup_, QStringLiteral("密着高さ="), 26, 36);
+  solidHeightLabel_->setObjectName("Label36");
+  setLoad2Button_ = PlaceSmallButton(recommendedGroup_, "SpeedButton1", 8, 56, QString());
+  maxLoadLabel_ = PlaceLabel(recommendedGroup_, QStringLiteral("最大荷重="), 26, 56);
+  maxLoadLabel_->setObjectName("Label56");
+  for (QLabel* l : {recommendedFreeLengthLabel_, solidHeightLabel_, maxLoadLabel_})
+    l->setMinimumWidth(140);
+
+  for (QLineEdit* e :
+       {coilDiameterEdit_, totalTurnsEdit_, freeLengthEdit_, length1Edit_, length2Edit_})
+    SetBoxColour(e, kAqua);
+  for (QComboBox* c : {kindCombo_, symbolCombo_, wireDiameterCombo_, endFormCombo_})
+    SetBoxColour(c, kAqua);
+
+  ConnectGuarded(platform_, this, kindCombo_, &QComboBox::activated, &MainWindow::KindChosen);
+  ConnectGuarded(platform_, this, symbolCombo_, &QComboBox::activated, &MainWindow::SymbolChosen);
+  ConnectGuarded(platform_, this, wireDiameterCombo_, &QComboBox::activated,
+                 &MainWindow::WireDiameterChosen);
+  ConnectGuarded(platform_, this, endFormCombo_, &QComboBox::activated, &MainWindow::EndFormChosen);
+  ConnectGuarded(platform_, this, diameterKindButton_, &QToolButton::clicked,
+                 &MainWindow::CycleDiameterKind);
+  ConnectGuarded(platform_, this, coilDiameterEdit_, &QLineEdit::returnPressed,
+                 &MainWindow::CoilDiameterEntered);
+  ConnectGuarded(platform_, this, setFreeLengthButton_, &QToolButton::clicked,
+                 &MainWindow::SetRecommendedFreeLength);
+  ConnectGuarded(platform_, this, setLength2Button_, &QToolButton::clicked,
+                 &MainWindow::SetLength2ToSolidHeight);
+  ConnectGuarded(platform_, this, setLoad2Button_, &QToolButton::clicked,
+                 &MainWindow::SetLoad2ToMaxLoad);
+  coilDiameterEdit_->installEventFilter(this);
+  totalTurnsEdit_->installEventFilter(this);
+}
+
+void MainWindow::FillKindList() {
+  const QSignalBlocker block(kindCombo_);
+  kindCombo_->clear();
   for (const std::string& name : KindListEntries(state_.kinds, state_.materials))
-    ComboBox5->addItem(QString::fromStdString(SjisToUtf8(name)));
+    kindCombo_->addItem(Utf8(SjisToUtf8(name)));
 }
 
-void Tf_atu::FillSymbolList(int kindPosition) {
-  const QSignalBlocker block(ComboBox7);
-  ComboBox7->clear();
+void MainWindow::FillSymbolList(int kindPosition) {
+  const QSignalBlocker block(symbolCombo_);
+  symbolCombo_->clear();
   for (const std::string& symbol : SymbolListEntries(state_.kinds, state_.materials, kindPosition))
-    ComboBox7->addItem(QString::fromStdString(SjisToUtf8(symbol)));
+    symbolCombo_->addItem(Utf8(SjisToUtf8(symbol)));
 }
 
-void Tf_atu::FillWireList(int materialNo) {
+void MainWindow::FillWireList(int materialNo) {
   DesignRecord& r = state_.current();
   const double previous = r.WireDiameter;
   // Take the lists' selection into the design; where the lists name no table value, the
   // design keeps what it had.
-  if (const auto m = state_.kinds.MaterialAt(ComboBox5->currentIndex(), ComboBox7->currentIndex())) {
+  if (const auto m =
+          state_.kinds.MaterialAt(kindCombo_->currentIndex(), symbolCombo_->currentIndex())) {
     r.MaterialNo = *m;
-    if (const auto d = WireDiameterAt(state_.materials, *m, ComboBox6->currentIndex())) {
-      r.WireRow = ComboBox6->currentIndex();
+    if (const auto d = WireDiameterAt(state_.materials, *m, wireDiameterCombo_->currentIndex())) {
+      r.WireRow = wireDiameterCombo_->currentIndex();
       r.WireDiameter = *d;
     }
   }
-  const QSignalBlocker block(ComboBox6);
-  ComboBox6->clear();
+  const QSignalBlocker block(wireDiameterCombo_);
+  wireDiameterCombo_->clear();
   const MaterialRecord& material = MaterialOf(state_.materials, materialNo);
   for (const std::string& entry : WireListEntries(material))
-    ComboBox6->addItem(QString::fromStdString(entry));
+    wireDiameterCombo_->addItem(Utf8(entry));
   if (const auto row = FirstRowNotBelow(material, previous)) {
-    ComboBox6->setCurrentIndex(*row);
+    wireDiameterCombo_->setCurrentIndex(*row);
     r.WireRow = *row;
   } else {
-    ComboBox6->setCurrentIndex(-1);
+    wireDiameterCombo_->setCurrentIndex(-1);
   }
 }
 
-void Tf_atu::SelectMaterial(int materialNo) {
+void MainWindow::SelectMaterial(int materialNo) {
   // A material that stands in no kind leaves the lists as they are; the design then takes the
   // material they show when the wire list is filled.
   const auto place = state_.kinds.PlaceOf(materialNo);
   if (!place) return;
   {
-    const QSignalBlocker block(ComboBox5);
-    ComboBox5->setCurrentIndex(place->kindPosition);
+    const QSignalBlocker block(kindCombo_);
+    kindCombo_->setCurrentIndex(place->kindPosition);
   }
   FillSymbolList(place->kindPosition);
-  const QSignalBlocker block(ComboBox7);
-  ComboBox7->setCurrentIndex(place->symbolPosition);
+  const QSignalBlocker block(symbolCombo_);
+  symbolCombo_->setCurrentIndex(place->symbolPosition);
 }
 
-void Tf_atu::UpdateDiameters() {
+// Takes the lists' material and wire diameter into the design and derives the three coil
+// diameters from the coil diameter box.
+void MainWindow::ReadMaterialAndDiameters() {
   DesignRecord& r = state_.current();
-  if (const auto m = state_.kinds.MaterialAt(ComboBox5->currentIndex(), ComboBox7->currentIndex())) {
+  if (const auto m =
+          state_.kinds.MaterialAt(kindCombo_->currentIndex(), symbolCombo_->currentIndex())) {
     r.MaterialNo = *m;
-    if (const auto d = WireDiameterAt(state_.materials, *m, ComboBox6->currentIndex())) {
-      r.WireRow = ComboBox6->currentIndex();
+    if (const auto d = WireDiameterAt(state_.materials, *m, wireDiameterCombo_->currentIndex())) {
+      r.WireRow = wireDiameterCombo_->currentIndex();
       r.WireDiameter = *d;
     }
   }
-  const double x = ReadBox(Edit18);
-  const CoilDiameters derived = DiametersFrom(
-      r.DiameterKind, x, r.WireDiameter, {r.InnerDiameter, r.MeanDiameter, r.OuterDiameter});
+  const double x = ReadBox(coilDiameterEdit_);
+  const CoilDiameters derived = DiametersFrom(r.DiameterKind, x, r.WireDiameter,
+                                              {r.InnerDiameter, r.MeanDiameter, r.OuterDiameter});
   r.InnerDiameter = derived.inner;
   r.MeanDiameter = derived.mean;
   r.OuterDiameter = derived.outer;
-  r.WireDiameter = ParseDecimal(ComboBox6->currentText().toStdString());
-  if (r.MeanDiameter != 0)
-    Label28->setText(QStringLiteral("バネ指数=") + ShortText(r.MeanDiameter / r.WireDiameter));
+  r.WireDiameter = ParseDecimal(wireDiameterCombo_->currentText().toStdString());
+  if (r.MeanDiameter != 0) ShowSpringIndex(r.MeanDiameter / r.WireDiameter);
 }
 
-void Tf_atu::ReadInputs() {
-  UpdateDiameters();
+void MainWindow::ReadInputBoxes() {
+  ReadMaterialAndDiameters();
   DesignRecord& r = state_.current();
-  r.TotalTurns = ReadBox(Edit19);
-  r.EndKind = ComboBox8->currentIndex();
+  r.TotalTurns = ReadBox(totalTurnsEdit_);
+  r.EndKind = endFormCombo_->currentIndex();
   if (r.EndKind >= 0) r.ActiveTurns = ActiveTurnsFor(r.TotalTurns, r.EndKind);
-  r.FreeLength = ReadBox(Edit20);
-  r.Length1 = ReadBox(Edit21);
-  r.Length2 = ReadBox(Edit22);
-  r.Load1 = ReadBox(Edit23);
-  r.Load2 = ReadBox(Edit24);
-  Edit1->setText(ShortText(r.ActiveTurns));
+  r.FreeLength = ReadBox(freeLengthEdit_);
+  r.Length1 = ReadBox(length1Edit_);
+  r.Length2 = ReadBox(length2Edit_);
+  r.Load1 = ReadBox(load1Edit_);
+  r.Load2 = ReadBox(load2Edit_);
+  activeTurnsEdit_->setText(ShortText(r.ActiveTurns));
 }
 
-void Tf_atu::CalculateSpring() {
-  coilspring::CalculateSpring(state_.current(), state_.materials, state_.settings,
-                              state_.allowable);
-  Label28->setText(QStringLiteral("バネ指数=") + ShortText(state_.current().SpringIndex));
+void MainWindow::CalculateAndShowSpringIndex() {
+  CalculateSpring(state_.current(), state_.materials, state_.settings, state_.allowable);
+  ShowSpringIndex(state_.current().SpringIndex);
 }
 
-void Tf_atu::ShowRecommendedValues() {
+void MainWindow::ShowSpringIndex(double index) {
+  springIndexLabel_->setText(QStringLiteral("バネ指数=") + ShortText(index));
+}
+
+// The solid height shown is that of the design as it stood before the boxes are read; the
+// recommended free length and the maximum load are those of the design recalculated from the
+// boxes. A spring index outside 3..22 leaves those two as they were and shows the error line.
+void MainWindow::ReadAndShowRecommendedValues() {
   const DesignRecord& r = state_.current();
-  Label36->setText(QStringLiteral("密着高さ=") + ShortText((r.TotalTurns + 1) * r.WireDiameter) +
-                   QStringLiteral("mm"));
-  ReadInputs();
-  CalculateSpring();
+  solidHeightLabel_->setText(QStringLiteral("密着高さ=") +
+                             ShortText((r.TotalTurns + 1) * r.WireDiameter) + QStringLiteral("mm"));
+  ReadInputBoxes();
+  CalculateAndShowSpringIndex();
   const double c = r.SpringIndex;
   // An undefined index (NaN) is outside the range too.
   if (!(c >= 3 && c <= 22)) {
-    ShowListLines({kSpringIndexOutOfRangeLine}, true);
+    ShowCheckLines({kSpringIndexOutOfRangeLine}, true);
     return;
   }
-  ListBox1->clear();
-  Label30->setText(QStringLiteral("自由高さ=") + ShortText(r.RecommendedFreeLength) + QStringLiteral("mm"));
-  Label56->setText(QStringLiteral("最大荷重=") + ShortText(r.MaxLoad) + QStringLiteral("kgf"));
+  checkList_->clear();
+  recommendedFreeLengthLabel_->setText(QStringLiteral("自由高さ=") +
+                                       ShortText(r.RecommendedFreeLength) + QStringLiteral("mm"));
+  maxLoadLabel_->setText(MaxLoadText(r.MaxLoad));
 }
 
-void Tf_atu::ShowInputMode() {
+// The input mode says which pair the user enters: the lengths L1 and L2, or the loads P1 and P2.
+void MainWindow::ShowInputMode() {
   const bool loadsEntered = state_.current().InputMode == 0;
-  for (QLineEdit* e : {Edit21, Edit22}) {
+  for (QLineEdit* e : {length1Edit_, length2Edit_}) {
     e->setEnabled(!loadsEntered);
     SetBoxColour(e, loadsEntered ? QColor(Qt::white) : kAqua);
   }
-  for (QLineEdit* e : {Edit23, Edit24}) {
+  for (QLineEdit* e : {load1Edit_, load2Edit_}) {
     e->setEnabled(loadsEntered);
     SetBoxColour(e, loadsEntered ? kAqua : QColor(Qt::white));
   }
 }
 
-void Tf_atu::ComboBox5Change() {
-  const int k = ComboBox5->currentIndex();
+void MainWindow::KindChosen() {
+  const int k = kindCombo_->currentIndex();
   FillSymbolList(k);
   {
-    const QSignalBlocker block(ComboBox7);
-    ComboBox7->setCurrentIndex(0);
+    const QSignalBlocker block(symbolCombo_);
+    symbolCombo_->setCurrentIndex(0);
   }
   FillWireList(state_.kinds.MaterialAt(k, 0).value_or(-1));
-  UpdateDiameters();
-  ReadInputs();
-  ShowRecommendedValues();
+  ReadMaterialAndDiameters();
+  ReadInputBoxes();
+  ReadAndShowRecommendedValues();
 }
 
-void Tf_atu::ComboBox7Change() {
-  FillWireList(state_.kinds.MaterialAt(ComboBox5->currentIndex(), ComboBox7->currentIndex())
+void MainWindow::SymbolChosen() {
+  FillWireList(state_.kinds.MaterialAt(kindCombo_->currentIndex(), symbolCombo_->currentIndex())
                    .value_or(-1));
-  ReadInputs();
-  ShowRecommendedValues();
+  ReadInputBoxes();
+  ReadAndShowRecommendedValues();
 }
 
-void Tf_atu::ComboBox6Change() {
-  UpdateDiameters();
-  ShowRecommendedValues();
-  CalculateSpring();
+void MainWindow::WireDiameterChosen() {
+  ReadMaterialAndDiameters();
+  ReadAndShowRecommendedValues();
+  CalculateAndShowSpringIndex();
 }
 
-void Tf_atu::BitBtn1Click() {
+void MainWindow::EndFormChosen() {
+  ReadMaterialAndDiameters();
+  ReadInputBoxes();
+  ReadAndShowRecommendedValues();
+}
+
+void MainWindow::CycleDiameterKind() {
   DesignRecord& r = state_.current();
   r.DiameterKind = r.DiameterKind == 0 ? 1 : r.DiameterKind == 1 ? 2 : 0;
   const double shown = EnteredDiameterOf(r);
-  Label48->setText(QString::fromUtf8(kDiameterKindNames[r.DiameterKind]));
-  Edit18->setText(FullText(shown));
+  diameterKindLabel_->setText(Utf8(kDiameterKindNames[r.DiameterKind]));
+  coilDiameterEdit_->setText(FullText(shown));
 }
 
-void Tf_atu::Edit18KeyPress() {
-  if (!Edit18->text().isEmpty() && Edit18->text() != ComboBox6->currentText()) {
-    UpdateDiameters();
-    ShowRecommendedValues();
+void MainWindow::CoilDiameterEntered() {
+  const QString entered = coilDiameterEdit_->text();
+  if (!entered.isEmpty() && entered != wireDiameterCombo_->currentText()) {
+    ReadMaterialAndDiameters();
+    ReadAndShowRecommendedValues();
   }
 }
 
-void Tf_atu::Edit18Exit() { Edit18KeyPress(); }
+void MainWindow::CoilDiameterLeft() { CoilDiameterEntered(); }
 
-void Tf_atu::Edit19Exit() {
-  if (Edit19->text().isEmpty()) return;
-  state_.current().TotalTurns = ReadBox(Edit19);
-  ShowRecommendedValues();
+void MainWindow::TotalTurnsLeft() {
+  if (totalTurnsEdit_->text().isEmpty()) return;
+  state_.current().TotalTurns = ReadBox(totalTurnsEdit_);
+  ReadAndShowRecommendedValues();
 }
 
-void Tf_atu::ComboBox8Change() {
-  UpdateDiameters();
-  ReadInputs();
-  ShowRecommendedValues();
-}
-
-void Tf_atu::BitBtn6Click() {
-  Edit20->setText(ShortText(state_.current().RecommendedFreeLength));
-  ReadInputs();
-  CalculateSpring();
+void MainWindow::SetRecommendedFreeLength() {
+  freeLengthEdit_->setText(ShortText(state_.current().RecommendedFreeLength));
+  ReadInputBoxes();
+  CalculateAndShowSpringIndex();
   state_.current().FreeLength = state_.current().RecommendedFreeLength;
 }
 
-void Tf_atu::SpeedButton7Click() {
+void MainWindow::SetLength2ToSolidHeight() {
   const DesignRecord& r = state_.current();
-  Edit22->setText(ShortText((r.TotalTurns + 1) * r.WireDiameter));
+  length2Edit_->setText(ShortText((r.TotalTurns + 1) * r.WireDiameter));
 }
 
-void Tf_atu::SpeedButton1Click() {
-  // Only the maximum load is taken over: the free length stays what Edit20 shows, so a design
+void MainWindow::SetLoad2ToMaxLoad() {
+  // Only the maximum load is taken over: the free length stays what its box shows, so a design
   // stored right after this holds the free length the user sees.
-  ReadInputs();
-  CalculateSpring();
+  ReadInputBoxes();
+  CalculateAndShowSpringIndex();
   const DesignRecord& r = state_.current();
-  Label56->setText(QStringLiteral("最大荷重=") + ShortText(r.MaxLoad) + QStringLiteral("kgf"));
-  Edit24->setText(ShortText(r.MaxLoad));
+  maxLoadLabel_->setText(MaxLoadText(r.MaxLoad));
+  load2Edit_->setText(ShortText(r.MaxLoad));
 }
 
-void Tf_atu::llchengClick() {
+void MainWindow::ToggleInputMode() {
   DesignRecord& r = state_.current();
   r.InputMode = r.InputMode == 0 ? 1 : 0;
   ShowInputMode();

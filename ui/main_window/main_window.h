@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QMainWindow>
 #include <QString>
+#include <string>
+#include <vector>
 
 #include "core/calc/calculator_state.h"
 #include "ui/platform/pictures.h"
@@ -30,87 +32,102 @@ class DataSheetDialog;
 class ReferencePage;
 class PictureView;
 
-class Tf_atu : public QMainWindow {
+// Every control keeps the object name it has always had: tests and automation find the
+// controls by it. The comment at each control member gives that name.
+class MainWindow : public QMainWindow {
   Q_OBJECT
 
  public:
   // Runs the start-up sequence with the data files of `programFolder`.
-  Tf_atu(CalculatorState& state, Platform& platform, QString programFolder,
-         QWidget* parent = nullptr);
-  ~Tf_atu() override;
+  MainWindow(CalculatorState& state, Platform& platform, QString programFolder,
+             QWidget* parent = nullptr);
+  ~MainWindow() override;
 
   // The secondary windows are created after the main window, once the data is loaded.
   void CreateSecondaryWindows();
   bool StartupCompleted() const { return startupCompleted_; }
 
-  // Routines shared by the handlers.
-  void ReadInputs();
-  void UpdateDiameters();
-  void ShowRecommendedValues();
-  void ShowInputMode();
-  void ShowDesign();
-  void CalculateSpring();
-  void DrawSpringShape(double length);
-  void FillKindList();
-  void FillSymbolList(int kindPosition);
-  void FillWireList(int materialNo);
-  void SelectMaterial(int materialNo);
-  void SetUpHistoryGrid();
-  void ShowHistoryRow(int slot);
-
-  // Event handlers, named after their control and event.
-  void ComboBox5Change();
-  void ComboBox7Change();
-  void ComboBox6Change();
-  void BitBtn1Click();
-  void Edit18KeyPress();
-  void Edit18Exit();
-  void Edit19Exit();
-  void ComboBox8Change();
-  void BitBtn6Click();
-  void SpeedButton7Click();
-  void SpeedButton1Click();
-  void llchengClick();
-  void BitBtn2Click();
-  void BitBtn3Click();
-  void SpeedButton5Click();
-  void SpeedButton6Click();
-  void sg1Click(int row, int column);
-  void N3Click();
-  void Edit2Click();
-  void N5Click();
-  void N1Click();
-  void N7Click();
-  void N2Click();
-  void N4Click();
-  void Help2Click();
-  void N8Click();
-  void N9Click();
-
   const QImage& FatigueImage() const { return fatigueDiagram_.Image(); }
   const QImage& ShapeImage() const { return springShape_.Image(); }
-  MaterialEditorDialog* MaterialEditor() const { return dataMake_; }
-  CoefficientDialog* CoefficientWindow() const { return keisuuMake_; }
-  DataSheetDialog* DataSheetWindow() const { return prinform_; }
+  MaterialEditorDialog* MaterialEditor() const { return materialEditor_; }
+  CoefficientDialog* CoefficientWindow() const { return coefficientDialog_; }
+  DataSheetDialog* DataSheetWindow() const { return dataSheet_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
+ private slots:
+  // Input panel (input_panel.cpp)
+  void KindChosen();
+  void SymbolChosen();
+  void WireDiameterChosen();
+  void EndFormChosen();
+  void CycleDiameterKind();
+  void CoilDiameterEntered();
+  void CoilDiameterLeft();
+  void TotalTurnsLeft();
+  void SetRecommendedFreeLength();
+  void SetLength2ToSolidHeight();
+  void SetLoad2ToMaxLoad();
+  void ToggleInputMode();
+
+  // Results (results.cpp), side view (side_view.cpp), history (history.cpp)
+  void Calculate();
+  void StepSideView();
+  void StoreInHistory();
+  void RecallFromHistory();
+  void RecallHistoryRow(int row, int column);
+
+  // Menu commands (file_commands.cpp, main_window.cpp)
+  void OpenDesignFile();
+  void SaveDesignFile();
+  void ShowDataSheet();
+  void PrintWindow();
+  void ExportDxf();
+  void CopyHistoryText();
+  void CopyFatigueDiagram();
+  void EditMaterials();
+  void EditCoefficients();
+  void OpenHelp();
+
  private:
+  // Construction and start-up (main_window.cpp)
   void BuildMenus();
-  void BuildInputPanel();
-  void BuildResultsGroup();
   void BuildDiagramGroup();
-  void BuildPageControl();
-  void FormCreate();
+  void BuildPages();
+  void StartUp();
   bool LoadDataFiles();
-  template <class Handler>
-  void Guarded(Handler&& handler);
-  void RunCalculateCycle();
+
+  // Input panel (input_panel.cpp)
+  void BuildInputPanel();
+  void FillKindList();
+  void FillSymbolList(int kindPosition);
+  void FillWireList(int materialNo);
+  void SelectMaterial(int materialNo);
+  void ReadMaterialAndDiameters();
+  void ReadInputBoxes();
+  void CalculateAndShowSpringIndex();
+  void ShowSpringIndex(double index);
+  void ReadAndShowRecommendedValues();
+  void ShowInputMode();
+
+  // Results (results.cpp)
+  void BuildResultsGroup();
+  void ShowDesign();
+  void RecalculateAndShow();
+  void ShowCheckLines(const std::vector<std::string>& lines, bool asError);
+  void AddCheckLine(const QString& line);
+
+  // Side view (side_view.cpp)
+  void BuildSideViewPage();
+  void DrawSideView(double length);
   void ShowSideViewAt(int position);
-  void ShowListLines(const std::vector<std::string>& lines, bool asError);
-  void AddListLine(const QString& line);
-  int SlotFromSpinBox() const;
+
+  // History (history.cpp)
+  void BuildHistoryPage();
+  void FillHistoryGrid();
+  void ShowHistoryRow(int slot);
+  int ChosenHistorySlot() const;
 
   CalculatorState& state_;
   Platform& platform_;
@@ -123,75 +140,75 @@ class Tf_atu : public QMainWindow {
   SpringShapePicture springShape_;
 
   // Regions
-  QGroupBox* GroupBox1 = nullptr;  // "入力項目": the input panel
-  QGroupBox* GroupBox2 = nullptr;  // "計算結果": results, checks and history buttons
-  QGroupBox* GroupBox3 = nullptr;  // "疲れ強さ線図": the fatigue diagram
-  QTabWidget* PageControl1 = nullptr;  // history and side view tabs
-  QWidget* TabSheet1 = nullptr;    // "＜計算結果の履歴＞"
-  QWidget* TabSheet2 = nullptr;    // the side view tab
+  QGroupBox* inputGroup_ = nullptr;    // GroupBox1: "入力項目"
+  QGroupBox* resultsGroup_ = nullptr;  // GroupBox2: "計算結果", checks and history buttons
+  QGroupBox* fatigueDiagramGroup_ = nullptr;  // GroupBox3: "疲れ強さ線図"
+  QTabWidget* pages_ = nullptr;               // PageControl1: history, side view, reference
+  QWidget* historyPage_ = nullptr;            // TabSheet1: "＜計算結果の履歴＞"
+  QWidget* sideViewPage_ = nullptr;           // TabSheet2: the side view
 
   // Input panel
-  QLabel* Image5 = nullptr;        // illustration of the spring and its dimensions
-  QComboBox* ComboBox5 = nullptr;  // material kind
-  QComboBox* ComboBox7 = nullptr;  // material symbol
-  QComboBox* ComboBox6 = nullptr;  // wire diameter
-  QLabel* Label48 = nullptr;       // which diameter Edit18 holds
-  QToolButton* BitBtn1 = nullptr;  // cycles the diameter kind
-  QLineEdit* Edit18 = nullptr;     // coil diameter
-  QLineEdit* Edit19 = nullptr;     // total turns
-  QLineEdit* Edit1 = nullptr;      // active turns (read-only)
-  QCheckBox* cb1 = nullptr;        // left-hand winding, read by the data sheet
-  QComboBox* ComboBox8 = nullptr;  // end form
-  QLineEdit* Edit20 = nullptr;     // free length
-  QLineEdit* Edit21 = nullptr;     // length L1
-  QLineEdit* Edit22 = nullptr;     // length L2
-  QLineEdit* Edit23 = nullptr;     // load P1
-  QLineEdit* Edit24 = nullptr;     // load P2
-  QLabel* Label28 = nullptr;       // spring index
-  QGroupBox* GroupBox5 = nullptr;  // "推奨値"
-  QLabel* Label30 = nullptr;       // recommended free length
-  QToolButton* BitBtn6 = nullptr;  // sets the recommended free length
-  QLabel* Label36 = nullptr;       // solid height
-  QToolButton* SpeedButton7 = nullptr;  // sets L2 to the solid height
-  QLabel* Label56 = nullptr;       // maximum load
-  QToolButton* SpeedButton1 = nullptr;  // sets P2 to the maximum load
+  QLabel* illustration_ = nullptr;                // Image5: the spring and its dimensions
+  QComboBox* kindCombo_ = nullptr;                // ComboBox5: material kind
+  QComboBox* symbolCombo_ = nullptr;              // ComboBox7: material symbol
+  QComboBox* wireDiameterCombo_ = nullptr;        // ComboBox6: wire diameter
+  QLabel* diameterKindLabel_ = nullptr;           // Label48: which diameter the coil box holds
+  QToolButton* diameterKindButton_ = nullptr;     // BitBtn1: cycles the diameter kind
+  QLineEdit* coilDiameterEdit_ = nullptr;         // Edit18: inner, mean or outer diameter
+  QLineEdit* totalTurnsEdit_ = nullptr;           // Edit19: total turns
+  QLineEdit* activeTurnsEdit_ = nullptr;          // Edit1: active turns (read-only)
+  QCheckBox* leftHandCheck_ = nullptr;            // cb1: left-hand winding, for the data sheet
+  QComboBox* endFormCombo_ = nullptr;             // ComboBox8: end form
+  QLineEdit* freeLengthEdit_ = nullptr;           // Edit20: free length
+  QLineEdit* length1Edit_ = nullptr;              // Edit21: length L1
+  QLineEdit* length2Edit_ = nullptr;              // Edit22: length L2
+  QLineEdit* load1Edit_ = nullptr;                // Edit23: load P1
+  QLineEdit* load2Edit_ = nullptr;                // Edit24: load P2
+  QLabel* springIndexLabel_ = nullptr;            // Label28: spring index
+  QGroupBox* recommendedGroup_ = nullptr;         // GroupBox5: "推奨値"
+  QLabel* recommendedFreeLengthLabel_ = nullptr;  // Label30: recommended free length
+  QToolButton* setFreeLengthButton_ = nullptr;    // BitBtn6: takes the recommended free length
+  QLabel* solidHeightLabel_ = nullptr;            // Label36: solid height
+  QToolButton* setLength2Button_ = nullptr;       // SpeedButton7: sets L2 to the solid height
+  QLabel* maxLoadLabel_ = nullptr;                // Label56: maximum load
+  QToolButton* setLoad2Button_ = nullptr;         // SpeedButton1: sets P2 to the maximum load
 
   // Results
-  QPushButton* BitBtn2 = nullptr;  // "計算"
-  QLineEdit* Edit25 = nullptr;     // spring rate
-  QLineEdit* Edit27 = nullptr;     // torsional stress at P2
-  QLineEdit* Edit26 = nullptr;     // expected life
-  QLineEdit* Edit28 = nullptr;     // allowable stress
-  QListWidget* ListBox1 = nullptr; // check lines
-  QSpinBox* SpinEdit1 = nullptr;   // history slot number
-  QToolButton* SpeedButton5 = nullptr;  // "▼" store into the slot
-  QToolButton* SpeedButton6 = nullptr;  // "▲" recall the slot
+  QPushButton* calculateButton_ = nullptr;    // BitBtn2: "計算"
+  QLineEdit* springRateEdit_ = nullptr;       // Edit25: spring rate
+  QLineEdit* stress2Edit_ = nullptr;          // Edit27: torsional stress at P2
+  QLineEdit* lifeEdit_ = nullptr;             // Edit26: expected life
+  QLineEdit* allowableStressEdit_ = nullptr;  // Edit28: allowable stress
+  QListWidget* checkList_ = nullptr;          // ListBox1: check lines
+  QSpinBox* historySlotSpin_ = nullptr;       // SpinEdit1: history slot number
+  QToolButton* storeButton_ = nullptr;        // SpeedButton5: "▼" stores into the slot
+  QToolButton* recallButton_ = nullptr;       // SpeedButton6: "▲" recalls the slot
 
   // Diagram, history, side view
-  PictureView* Image1 = nullptr;   // fatigue diagram, 400 x 417
-  QTableWidget* sg1 = nullptr;     // history grid
-  PictureView* Image2 = nullptr;   // side view, 777 x 201
-  QLabel* Label8 = nullptr;        // which length the side view shows
-  QPushButton* BitBtn3 = nullptr;  // "▲" steps the side view and recalculates
-  ReferencePage* referencePage_ = nullptr;  // "＜参考計算＞": buckling, surge, solid stress, tolerances
+  PictureView* fatigueDiagramView_ = nullptr;  // Image1: fatigue diagram, 400 x 417
+  QTableWidget* historyGrid_ = nullptr;        // sg1: history grid
+  PictureView* sideView_ = nullptr;            // Image2: side view, 777 x 201
+  QLabel* sideViewCaption_ = nullptr;          // Label8: which length the side view shows
+  QPushButton* sideViewStepButton_ = nullptr;  // BitBtn3: "▲" steps the view and recalculates
+  ReferencePage* referencePage_ = nullptr;  // "＜参考計算＞": buckling, surge, solid stress...
 
-  // Menu entries that need loaded data
-  QAction* Edit2 = nullptr;        // "読み取り"
-  QAction* N3 = nullptr;           // "保存"
-  QAction* N5 = nullptr;           // "要目表印刷"
-  QAction* N1 = nullptr;           // "画面印刷"
-  QAction* N7 = nullptr;           // "ＤＸＦ出力"
-  QAction* N2 = nullptr;           // "全データーコピー"
-  QAction* N4 = nullptr;           // "寿命グラフコピー"
-  QAction* llcheng = nullptr;      // "長さ・荷重切替"
-  QAction* N8 = nullptr;           // "材料編集"
-  QAction* N9 = nullptr;           // "係数編集"
-  QAction* Help2 = nullptr;        // "ヘルプ"
+  // Menu entries
+  QAction* openAction_ = nullptr;          // Edit2: "読み取り"
+  QAction* saveAction_ = nullptr;          // N3: "保存"
+  QAction* dataSheetAction_ = nullptr;     // N5: "要目表印刷"
+  QAction* printAction_ = nullptr;         // N1: "画面印刷"
+  QAction* dxfAction_ = nullptr;           // N7: "ＤＸＦ出力"
+  QAction* copyHistoryAction_ = nullptr;   // N2: "全データーコピー"
+  QAction* copyDiagramAction_ = nullptr;   // N4: "寿命グラフコピー"
+  QAction* inputModeAction_ = nullptr;     // llcheng: "長さ・荷重切替"
+  QAction* materialsAction_ = nullptr;     // N8: "材料編集"
+  QAction* coefficientsAction_ = nullptr;  // N9: "係数編集"
+  QAction* helpAction_ = nullptr;          // Help2: "ヘルプ"
 
-  MaterialEditorDialog* dataMake_ = nullptr;
-  CoefficientDialog* keisuuMake_ = nullptr;
-  DataSheetDialog* prinform_ = nullptr;
-  bool gridUnfocused_ = false;
+  MaterialEditorDialog* materialEditor_ = nullptr;  // data_make
+  CoefficientDialog* coefficientDialog_ = nullptr;  // keisuu_make
+  DataSheetDialog* dataSheet_ = nullptr;            // prinform
+  bool historyGridUnfocused_ = false;
 };
 
 }  // namespace coilspring

@@ -11,15 +11,13 @@
 #include <exception>
 #include <string>
 
-#include "ui/platform/widgets.h"
-#include "core/text/text_number.h"
 #include "core/calc/reference_rows.h"
+#include "core/text/text_number.h"
+#include "ui/platform/widgets.h"
 
 namespace coilspring {
 
 namespace {
-
-QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 const QColor kCautionInk(255, 0, 0);
 
@@ -33,7 +31,7 @@ ReferencePage::ReferencePage(QWidget* parent) : QWidget(parent) {
   setObjectName("ReferencePage");
   seatingBox_ = new QComboBox(this);
   seatingBox_->setObjectName("ReferenceSeating");
-  for (Seating s : kSeatings) seatingBox_->addItem(Text(SeatingName(s)));
+  for (Seating s : kSeatings) seatingBox_->addItem(Utf8(SeatingName(s)));
   seatingBox_->setCurrentIndex(0);
   densityEdit_ = new QLineEdit(this);
   densityEdit_->setObjectName("ReferenceDensity");
@@ -103,7 +101,7 @@ void ReferencePage::ShowChecks() {
     const ReferenceRow& row = rows[i];
     const std::string cells[] = {row.item, row.value, row.unit, VerdictText(row.verdict)};
     for (int column = 0; column < 4; ++column) {
-      auto* item = new QTableWidgetItem(Text(cells[column]));
+      auto* item = new QTableWidgetItem(Utf8(cells[column]));
       if (column > 0) item->setTextAlignment(Qt::AlignCenter);
       if (column == 3 && row.verdict == Verdict::Caution) item->setForeground(kCautionInk);
       grid_->setItem(i, column, item);

@@ -5,9 +5,9 @@
 #include <QWidget>
 #include <optional>
 
+#include "core/calc/reference.h"
 #include "core/records/design_record.h"
 #include "core/records/material_table.h"
-#include "core/calc/reference.h"
 
 class QComboBox;
 class QLineEdit;

@@ -1,7 +1,9 @@
 #include "ui/platform/pictures.h"
 
-#include <QPainter>
+#include <QFont>
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <cstring>
 
 #include "core/calc/fatigue.h"
@@ -12,15 +14,32 @@
 namespace coilspring {
 namespace {
 
-// The diagram without a working point, drawn once for the whole run.
+// The diagram without a working point, drawn once for the whole run, and again only if the
+// application's font (the font its texts are drawn in) changes.
+// The cacheKey of a QImage changes with every new drawing, so a picture can tell that the
+// background it started from is no longer the current one.
 const QImage& DiagramBackground() {
-  static const QImage background = [] {
-    QImage image = QtCanvas::MakeImage(kFatigueDiagramWidth, kFatigueDiagramHeight);
-    QtCanvas canvas(image);
-    DrawFatigueDiagramBackground(canvas);
-    return image;
-  }();
+  static QFont drawnWith;
+  static QImage background;
+  if (background.isNull() || drawnWith != QFont()) {
+    drawnWith = QFont();
+    QImage fresh = QtCanvas::MakeImage(kFatigueDiagramWidth, kFatigueDiagramHeight);
+    {
+      QtCanvas canvas(fresh);
+      DrawFatigueDiagramBackground(canvas);
+    }
+    background = fresh;
+  }
   return background;
+}
+
+// Bit for bit, so that even -0 and NaN inputs, which the construction may treat differently
+// from 0 and from each other, are only taken as the same when they are.
+bool SameInputs(const ShapeInputs& a, const ShapeInputs& b) {
+  const auto same = [](double x, double y) {
+    return std::bit_cast<std::uint64_t>(x) == std::bit_cast<std::uint64_t>(y);
+  };
+  return a.mode == b.mode && same(a.d, b.d) && same(a.D, b.D) && same(a.n, b.n) && same(a.L, b.L);
 }
 
 // The square's outline pen may reach a pixel beyond its corners; restoring a little more than
@@ -29,14 +48,26 @@ constexpr int kMarkSlack = 2;
 
 }  // namespace
 
-FatigueDiagramPicture::FatigueDiagramPicture() : image_(DiagramBackground().copy()) {}
+FatigueDiagramPicture::FatigueDiagramPicture() { StartFromBackground(); }
+
+void FatigueDiagramPicture::StartFromBackground() {
+  const QImage& background = DiagramBackground();
+  if (backgroundKey_ == background.cacheKey()) return;
+  // Painted over in place: the image keeps its buffer, the view showing it stays valid.
+  if (image_.size() != background.size()) image_ = QImage(background.size(), background.format());
+  std::memcpy(image_.bits(), background.constBits(),
+              static_cast<std::size_t>(background.sizeInBytes()));
+  backgroundKey_ = background.cacheKey();
+  mark_.reset();
+}
 
 void FatigueDiagramPicture::RestoreBackground(const PixelRect& area) {
   const QImage& background = DiagramBackground();
-  const int left = std::max(area.left - kMarkSlack, 0);
-  const int right = std::min(area.right + kMarkSlack, image_.width() - 1);
-  const int top = std::max(area.top - kMarkSlack, 0);
-  const int bottom = std::min(area.bottom + kMarkSlack, image_.height() - 1);
+  // A point below or left of the origin gives a square whose corners are the other way round.
+  const int left = std::max(std::min(area.left, area.right) - kMarkSlack, 0);
+  const int right = std::min(std::max(area.left, area.right) + kMarkSlack, image_.width() - 1);
+  const int top = std::max(std::min(area.top, area.bottom) - kMarkSlack, 0);
+  const int bottom = std::min(std::max(area.top, area.bottom) + kMarkSlack, image_.height() - 1);
   if (left > right || top > bottom) return;
   const auto bytes = static_cast<std::size_t>(right - left + 1) * sizeof(QRgb);
   for (int y = top; y <= bottom; ++y) {
@@ -46,19 +77,25 @@ void FatigueDiagramPicture::RestoreBackground(const PixelRect& area) {
 }
 
 bool FatigueDiagramPicture::Show(const DesignRecord& design, const MaterialTable& materials) {
-  if (mark_) RestoreBackground(*mark_);
+  StartFromBackground();
   const StressCoefficients k = FatigueCoefficients(design, materials);
-  QtCanvas canvas(image_);
-  mark_ = MarkWorkingPoint(canvas, k.x, k.y);
+  const std::optional<PixelRect> square = WorkingPointSquare(k.x, k.y);
+  if (square != mark_) {
+    if (mark_) RestoreBackground(*mark_);
+    QtCanvas canvas(image_);
+    mark_ = MarkWorkingPoint(canvas, k.x, k.y);
+  }
   return OutsideDiagram(k.x, k.y);
 }
 
 SpringShapePicture::SpringShapePicture() : image_(QtCanvas::MakeImage(kWidth, kHeight)) {}
 
 void SpringShapePicture::Show(const DesignRecord& design, double length) {
-  QtCanvas canvas(image_);
   const ShapeInputs in = ShapeInputsOf(design, length);
+  if (shown_ && SameInputs(*shown_, in)) return;
+  QtCanvas canvas(image_);
   DrawSpringShape(canvas, in.mode, in.d, in.D, in.n, in.L);
+  shown_ = in;
 }
 
 }  // namespace coilspring

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "core/drawing/fatigue_diagram.h"
+#include "core/drawing/shape_builder.h"
 #include "core/records/design_record.h"
 #include "core/records/material_table.h"
 
@@ -24,13 +25,16 @@ class FatigueDiagramPicture {
   const QImage& Image() const { return image_; }
 
  private:
+  void StartFromBackground();
   void RestoreBackground(const PixelRect& area);
 
   QImage image_;
+  qint64 backgroundKey_ = 0;       // the cacheKey of the background the image was copied from
   std::optional<PixelRect> mark_;  // where the square of the shown design lies
 };
 
-// The side view (777 x 201) of a design compressed to a length.
+// The side view (777 x 201) of a design compressed to a length. The same drawing inputs give
+// the same picture, so it is drawn again only when they change.
 class SpringShapePicture {
  public:
   static constexpr int kWidth = 777;
@@ -42,6 +46,7 @@ class SpringShapePicture {
 
  private:
   QImage image_;
+  std::optional<ShapeInputs> shown_;
 };
 
 }  // namespace coilspring

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPainter>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
@@ -26,6 +27,13 @@ QFont GothicFont(int pixelSize) {
   QFont font(QStringLiteral("IPAPGothic"));
   font.setPixelSize(pixelSize);
   return font;
+}
+
+QLabel* PlaceLabel(QWidget* parent, const QString& text, int x, int y) {
+  auto* label = new QLabel(text, parent);
+  label->move(x, y);
+  label->adjustSize();
+  return label;
 }
 
 QLineEdit* PlaceEdit(QWidget* parent, const char* name, int x, int y, int width,
@@ -145,10 +153,25 @@ void SetCellText(QTableWidget* grid, int row, int column, const QString& text) {
     item = new QTableWidgetItem;
     const bool fixed = row < grid->property("fixedRows").toInt() ||
                        column < grid->property("fixedColumns").toInt();
-    item->setFlags(fixed ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    const bool editable = grid->property("editableCells").toBool();
+    if (fixed) {
+      item->setFlags(Qt::ItemIsEnabled);
+      // A string grid paints its headings itself; Qt's own painting needs the fill on the item.
+      if (editable) item->setBackground(grid->property("headingFill").value<QBrush>());
+    } else if (!editable) {
+      item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    }
     grid->setItem(row, column, item);
   }
   item->setText(text);
+}
+
+void SetEditableGridCells(QTableWidget* grid, int fixedRows, int fixedColumns,
+                          const QBrush& headingFill) {
+  grid->setProperty("fixedRows", fixedRows);
+  grid->setProperty("fixedColumns", fixedColumns);
+  grid->setProperty("editableCells", true);
+  grid->setProperty("headingFill", headingFill);
 }
 
 QString CellText(const QTableWidget* grid, int row, int column) {

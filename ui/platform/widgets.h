@@ -2,15 +2,18 @@
 // colours, and the string grid with centred, owner-painted cells.
 #pragma once
 
+#include <QBrush>
 #include <QColor>
 #include <QFont>
 #include <QImage>
 #include <QLineEdit>
 #include <QString>
 #include <QWidget>
+#include <string>
 #include <vector>
 
 class QComboBox;
+class QLabel;
 class QApplication;
 class QTableWidget;
 class QToolButton;
@@ -30,6 +33,10 @@ QFont GothicFont(int pixelSize);
 QString ShortText(double value);
 QString FullText(double value);
 
+// Text the core holds (UTF-8) as a window shows it.
+inline QString Utf8(const std::string& text) { return QString::fromStdString(text); }
+inline QString Utf8(const char* text) { return QString::fromUtf8(text); }
+
 template <class W>
 W* Place(QWidget* parent, const char* name, int x, int y, int width, int height) {
   auto* w = new W(parent);
@@ -38,6 +45,8 @@ W* Place(QWidget* parent, const char* name, int x, int y, int width, int height)
   return w;
 }
 
+// A caption at a fixed place, as wide as its text.
+QLabel* PlaceLabel(QWidget* parent, const QString& text, int x, int y);
 QLineEdit* PlaceEdit(QWidget* parent, const char* name, int x, int y, int width,
                      const QString& text);
 QComboBox* PlaceCombo(QWidget* parent, const char* name, int x, int y, int width);
@@ -64,6 +73,11 @@ QTableWidget* MakeStringGrid(QWidget* parent, const char* name, const GridShape&
                              bool* unfocusedFlag);
 // Sets a cell's text, creating the item with the right flags for a fixed or a normal cell.
 void SetCellText(QTableWidget* grid, int row, int column, const QString& text);
+// For a grid that Qt paints and edits itself (not a string grid): SetCellText makes its first
+// `fixedRows` rows and `fixedColumns` columns headings filled with `headingFill`, which cannot be
+// selected or edited, and its other cells editable in place.
+void SetEditableGridCells(QTableWidget* grid, int fixedRows, int fixedColumns,
+                          const QBrush& headingFill);
 QString CellText(const QTableWidget* grid, int row, int column);
 
 // Shows an image that its owner keeps and redraws in place: no copy and no conversion per

@@ -5,10 +5,12 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <ostream>
 #include <string>
 #include <tuple>
 #include <vector>
 
+#include "../param_names.h"
 
 namespace coilspring {
 namespace {
@@ -20,6 +22,8 @@ struct ClassCase {
   double x, y;
   int expected;
 };
+
+void PrintTo(const ClassCase& c, std::ostream* out) { *out << test_names::PointText(c.x, c.y); }
 
 class LifeClassOfTest : public ::testing::TestWithParam<ClassCase> {};
 
@@ -51,7 +55,8 @@ INSTANTIATE_TEST_SUITE_P(
         ClassCase{-0.01, 0.3, 1},
         // Undefined coefficients (no tensile strength) promise nothing.
         ClassCase{kNaN, 0.3, 8}, ClassCase{0.1, kNaN, 8}, ClassCase{kInf, 0.3, 8},
-        ClassCase{0.1, -kInf, 8}));
+        ClassCase{0.1, -kInf, 8}),
+    [](const auto& info) { return test_names::FromPoint(info.param.x, info.param.y); });
 
 TEST(LifeClassTextTest, NamesTheNineClassesAndNothingElse) {
   const std::vector<std::string> expected = {"1000万", "100万", "10万", "6万",    "4万",

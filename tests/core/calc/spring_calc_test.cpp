@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 #include <string>
 #include <vector>
+
+#include "../param_names.h"
 
 namespace coilspring {
 namespace {
@@ -101,6 +104,8 @@ struct TableCase {
   double expectedStress;  // N/mm^2
 };
 
+void PrintTo(const TableCase& c, std::ostream* out) { *out << c.name; }
+
 class AllowableTableTest : public ::testing::TestWithParam<TableCase> {};
 
 TEST_P(AllowableTableTest, InterpolatesAsDescribed) {
@@ -136,7 +141,8 @@ INSTANTIATE_TEST_SUITE_P(
         TableCase{"single row", {1}, {0}, {900}, 0, 1, 900},
         // Two equal diameters: no division by zero, the later entry.
         TableCase{"equal diameters", {1, 2, 2, 3}, {0, 0, 0, 0}, {900, 880, 860, 850}, 0, 2,
-                  860}));
+                  860}),
+    [](const auto& info) { return test_names::FromText(info.param.name); });
 
 TEST(InterpolateTable, ALaterMatchingSegmentWins) {
   // A table that repeats its diameters: segments 0 and 2 both hold x = 1.5, the later counts.
@@ -153,6 +159,8 @@ struct CheckCase {
   double c, L0, L1, L2, Hs, allowable, stress2, Na;
   std::vector<std::string> lines;
 };
+
+void PrintTo(const CheckCase& c, std::ostream* out) { *out << c.name; }
 
 class ValidateDesignTest : public ::testing::TestWithParam<CheckCase> {};
 
@@ -202,7 +210,8 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"Na = 2.99", 9, 40, 35, 30, 22, 100, 50, 2.99, {"エラー:有効巻き数が３以下です"}},
         CheckCase{"checks 1, 3 and 5", 3, 40, 35, 20, 22, 100, 200, 8,
                   {"エラー：バネ指数が４以下", "エラー：L2が密着高さより短い",
-                   "エラー:ねじり応力オーバー"}}));
+                   "エラー:ねじり応力オーバー"}}),
+    [](const auto& info) { return test_names::FromText(info.param.name); });
 
 TEST(ValidateDesign, DegenerateDesignsAreFaulty) {
   const double nan = std::nan("");

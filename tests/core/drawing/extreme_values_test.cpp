@@ -14,6 +14,7 @@
 #include "core/text/text_number.h"
 #include "core/drawing/dxf_writer.h"
 #include "support/recording_canvas.h"
+#include "../param_names.h"
 #include "core/drawing/shape_view_sink.h"
 
 namespace coilspring {
@@ -88,10 +89,18 @@ TEST_P(ExtremeShapes, DxfHoldsOnlyFiniteNumbers) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ExtremeShapes, ::testing::ValuesIn(kShapeCases),
-                         [](const auto& info) { return "case" + std::to_string(info.index); });
+                         [](const auto& info) { return test_names::FromText(info.param.what); });
 
 TEST(ExtremeShapes, OrdinarySpringHasEntities) {
-  EXPECT_GT(DxfValues(SpringDxfText(2, 0.8, 10, 8, 25)).size(), 100u);
+  // Closed ends, 8 body turns: 9 sections of 2 lines and 2 arcs, joined by 8 pairs of lines.
+  // The pitch (25 - 3 * 0.8) / 8.5 = 2.66 is too short for an end turn to stand upright
+  // (p / 4 = 0.66 < r / cos(theta) + r = 0.80), so the left end adds 5 lines and 1 arc, the right
+  // end 6 lines and 2 arcs.
+  constexpr std::size_t lines = 9 * 2 + 8 * 2 + 5 + 6;
+  constexpr std::size_t arcs = 9 * 2 + 1 + 2;
+  // The header holds 17 of these values: 10 for $INSBASE..$LIMMAX, 3 in $LTSCALE and the line
+  // types, 4 in the text styles. A LINE adds its two points, an ARC its centre, radius and angles.
+  EXPECT_EQ(DxfValues(SpringDxfText(2, 0.8, 10, 8, 25)).size(), 17 + 4 * lines + 5 * arcs);
 }
 
 struct ShownCase {

@@ -5,11 +5,13 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <ostream>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "core/calc/fatigue.h"
+#include "../param_names.h"
 #include "support/recording_canvas.h"
 
 namespace coilspring {
@@ -179,6 +181,8 @@ struct MarkerCase {
   bool over;
 };
 
+void PrintTo(const MarkerCase& c, std::ostream* out) { *out << test_names::PointText(c.x, c.y); }
+
 class FatigueMarkerTest : public ::testing::TestWithParam<MarkerCase> {};
 
 TEST_P(FatigueMarkerTest, MarksThePointOrReportsIt) {
@@ -207,7 +211,8 @@ INSTANTIATE_TEST_SUITE_P(
         // Undefined points are not placed and are reported.
         MarkerCase{kNaN, kNaN, {}, true}, MarkerCase{0.1, kNaN, {}, true},
         MarkerCase{kNaN, 0.2, {}, true}, MarkerCase{kInf, 0.2, {}, true},
-        MarkerCase{0.1, -kInf, {}, true}, MarkerCase{0.1, kInf, {}, true}));
+        MarkerCase{0.1, -kInf, {}, true}, MarkerCase{0.1, kInf, {}, true}),
+    [](const auto& info) { return test_names::FromPoint(info.param.x, info.param.y); });
 
 TEST(FatigueDiagramTest, WithoutMarkPointNothingIsMarkedButTheOverflowIsStillReported) {
   const Drawn inside = Draw(false, 0.1, 0.4);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "core/text/user_error.h"
@@ -63,6 +64,8 @@ struct MarkerCase {
   double diameterAt5;  // entry 5 of the diameters after the store
   double tensileAt8;   // entry 8 of the tensile strengths after the store
 };
+
+void PrintTo(const MarkerCase& c, std::ostream* out) { *out << c.name; }
 
 class EndMarker : public ::testing::TestWithParam<MarkerCase> {};
 

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
+
+#include "../param_names.h"
 
 namespace coilspring {
 namespace {
@@ -23,6 +26,8 @@ struct RangeCase {
   int left, top, right, bottom;
   const char* text;
 };
+
+void PrintTo(const RangeCase& c, std::ostream* out) { *out << c.what; }
 
 class GridRange : public testing::TestWithParam<RangeCase> {};
 
@@ -45,7 +50,8 @@ INSTANTIATE_TEST_SUITE_P(
         RangeCase{"left > right", 2, 0, 1, 2, ""}, RangeCase{"bottom < top", 0, 2, 2, 1, ""},
         RangeCase{"right < 0", -3, 0, -1, 2, ""}, RangeCase{"bottom < 0", 0, -3, 2, -1, ""},
         RangeCase{"left at the column count", 3, 0, 5, 2, ""},
-        RangeCase{"top at the row count", 0, 3, 2, 5, ""}));
+        RangeCase{"top at the row count", 0, 3, 2, 5, ""}),
+    [](const auto& info) { return test_names::FromText(info.param.what); });
 
 TEST(GridRangeText, CellsAreCopiedAsTheyStand) {
   Grid g{{" a ", "b\tc"}, {"", "line\r\nbreak"}};

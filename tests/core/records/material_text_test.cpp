@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "core/records/byte_image.h"
 #include "core/text/sjis.h"
+#include "../param_names.h"
 
 namespace coilspring {
 namespace {
@@ -43,6 +45,8 @@ struct BadText {
   std::string text;
   std::string expected;  // part of the message, the line number included
 };
+
+void PrintTo(const BadText& c, std::ostream* out) { *out << c.what; }
 
 class MaterialTextErrorTest : public testing::TestWithParam<BadText> {};
 
@@ -109,7 +113,8 @@ const BadText kBadTexts[] = {
             "kind number 0 holds more than 8 materials (material 8"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Cases, MaterialTextErrorTest, testing::ValuesIn(kBadTexts));
+INSTANTIATE_TEST_SUITE_P(Cases, MaterialTextErrorTest, testing::ValuesIn(kBadTexts),
+                         [](const auto& info) { return test_names::FromText(info.param.what); });
 
 TEST(MaterialTextTest, TwoByteCharacterCutAtByte50KeepsItsFirstByte) {
   // "A" and 25 two-byte characters: 51 Shift-JIS bytes, the last character split by the cut.

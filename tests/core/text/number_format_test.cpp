@@ -4,6 +4,10 @@
 
 #include <cmath>
 #include <limits>
+#include <ostream>
+#include <string>
+
+#include "../param_names.h"
 
 namespace coilspring {
 namespace {
@@ -14,7 +18,16 @@ struct FormatCase {
   const char* expected;
 };
 
+void PrintTo(const FormatCase& c, std::ostream* out) {
+  *out << test_names::Shortest(c.value) << " with " << c.digits << " digits";
+}
+
 class NumberFormatTest : public ::testing::TestWithParam<FormatCase> {};
+
+// Each suite writes its values with one number of digits, so the value alone names a case.
+std::string ValueName(const ::testing::TestParamInfo<FormatCase>& info) {
+  return "value_" + test_names::FromNumber(info.param.value);
+}
 
 TEST_P(NumberFormatTest, WritesTheGeneralForm) {
   const FormatCase& c = GetParam();
@@ -43,7 +56,8 @@ INSTANTIATE_TEST_SUITE_P(
         // Halves of the written decimal round away from zero.
         FormatCase{1.2345, 4, "1.235"}, FormatCase{-1.2345, 4, "-1.235"},
         FormatCase{0.00012345, 4, "0.0001235"}, FormatCase{2.0005, 4, "2.001"},
-        FormatCase{0.99995, 4, "1"}, FormatCase{99.995, 4, "100"}));
+        FormatCase{0.99995, 4, "1"}, FormatCase{99.995, 4, "100"}),
+    ValueName);
 
 INSTANTIATE_TEST_SUITE_P(
     FullFormat, NumberFormatTest,
@@ -55,7 +69,8 @@ INSTANTIATE_TEST_SUITE_P(
                       FormatCase{1234567890123456.0, 15, "1.23456789012346E15"},
                       FormatCase{0.0001, 15, "0.0001"}, FormatCase{0.00001, 15, "1E-5"},
                       FormatCase{543.8, 15, "543.8"}, FormatCase{1e15, 15, "1E15"},
-                      FormatCase{999999999999999.0, 15, "999999999999999"}));
+                      FormatCase{999999999999999.0, 15, "999999999999999"}),
+    ValueName);
 
 TEST(NumberFormat, NonFiniteValuesAreMarked) {
   EXPECT_EQ(FormatShort(std::numeric_limits<double>::quiet_NaN()), "NAN");

@@ -19,6 +19,7 @@
 
 #include "core/text/sjis.h"
 #include "core/output/data_sheet.h"
+#include "ui/platform/data_sheet_page.h"
 #include "support/blocked_write.h"
 #include "support/scripted_platform.h"
 
@@ -252,7 +253,7 @@ TEST_F(PrinformWindow, AfterAFailedPrintTheFocusIsBackOnTheButtonAndTheGridShows
   Grid()->setCurrentCell(5, 3);
   PrintButton()->setFocus();
   ASSERT_EQ(window->focusWidget(), PrintButton());
-  PrintButton()->click();  // hiding the button hands the focus to the grid for a moment
+  PrintButton()->click();
   EXPECT_EQ(window->focusWidget(), PrintButton());
   const QColor highlight = Grid()->palette().color(QPalette::Highlight);
   EXPECT_FALSE(Contains(window->grab().toImage(), ValueCellEdge(5), highlight));
@@ -292,7 +293,7 @@ TEST_F(PrinformWindow, PageOfAnUnshownSheetIsThePrintedPage) {
   window->show();
   PrintButton()->click();
   ASSERT_EQ(platform.printedPages.size(), 1u);
-  EXPECT_EQ(DataSheetDialog::RenderPage(SampleSheet()), platform.printedPages[0]);
+  EXPECT_EQ(DataSheetPage::RenderPage(SampleSheet()), platform.printedPages[0]);
 }
 
 TEST_F(PrinformWindow, PdfButtonWritesOnePageWithRealTextAtScreenSize) {

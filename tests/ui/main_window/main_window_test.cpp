@@ -191,11 +191,11 @@ TEST_F(MainWindowTest, LengthLoadSwitchOnlyChangesWhichBoxesTakeInput) {
   Start();
   click("BitBtn2");
   const QString before = text("Edit21");
-  window->llchengClick();
+  trigger("llcheng");
   EXPECT_FALSE(edit("Edit21")->isEnabled());
   EXPECT_TRUE(edit("Edit23")->isEnabled());
   EXPECT_EQ(current().InputMode, 0);
-  window->llchengClick();
+  trigger("llcheng");
   EXPECT_TRUE(edit("Edit21")->isEnabled());
   EXPECT_FALSE(edit("Edit24")->isEnabled());
   EXPECT_EQ(text("Edit21"), before);
@@ -237,7 +237,7 @@ TEST_F(CalculateTest, CalculateShowsTheResultsAndTheSuccessLine) {
 
 TEST_F(CalculateTest, LoadModeGivesTheLengthsBack) {
   EnterWorkedExample();
-  window->llchengClick();
+  trigger("llcheng");
   setText("Edit23", "1.715709");
   setText("Edit24", "3.431419");
   click("BitBtn2");

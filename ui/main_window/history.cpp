@@ -1,0 +1,63 @@
+// The history: the grid of stored designs on the first page, storing the current design into a
+// slot and recalling a slot by its number or by a click on its row.
+#include "core/calc/history.h"
+
+#include <QSpinBox>
+#include <QTableWidget>
+
+#include "ui/main_window/main_window.h"
+#include "ui/platform/handler_guard.h"
+#include "ui/platform/widgets.h"
+
+namespace coilspring {
+
+void MainWindow::BuildHistoryPage() {
+  historyGrid_ = MakeHistoryGrid(historyPage_, &historyGridUnfocused_);
+  ConnectGuarded(platform_, this, historyGrid_, &QTableWidget::cellClicked,
+                 &MainWindow::RecallHistoryRow);
+}
+
+void MainWindow::FillHistoryGrid() {
+  for (int column = 0; column < kHistoryColumns; ++column) {
+    SetCellText(historyGrid_, 0, column, Utf8(kHistoryItemHeadings[column]));
+    SetCellText(historyGrid_, 1, column, Utf8(kHistoryUnitHeadings[column]));
+  }
+  for (int n = 1; n <= kHistorySlots; ++n) {
+    SetCellText(historyGrid_, HistoryRowOfSlot(n), 0, QString::number(n));
+    ShowHistoryRow(n);
+  }
+}
+
+void MainWindow::ShowHistoryRow(int slot) {
+  const auto texts = HistoryRowTexts(state_.design[slot], state_.materials);
+  for (int column = 1; column < kHistoryColumns; ++column)
+    SetCellText(historyGrid_, HistoryRowOfSlot(slot), column, Utf8(texts[column - 1]));
+}
+
+int MainWindow::ChosenHistorySlot() const {
+  return HistorySlotFromText(historySlotSpin_->cleanText().toStdString());
+}
+
+void MainWindow::StoreInHistory() {
+  const int n = ChosenHistorySlot();
+  state_.current().InUse = 1;
+  CopyDesignRecord(state_.design, 0, n);
+  ShowHistoryRow(n);
+}
+
+void MainWindow::RecallFromHistory() {
+  const int n = ChosenHistorySlot();
+  if (state_.design[n].InUse == 0) return;
+  CopyDesignRecord(state_.design, n, 0);
+  ShowDesign();
+}
+
+void MainWindow::RecallHistoryRow(int row, int column) {
+  if (row < kHistoryHeadingRows || row >= kHistoryRows || column < 1) return;
+  const int n = HistorySlotOfRow(row);
+  if (state_.design[n].InUse != 1) return;
+  CopyDesignRecord(state_.design, n, 0);
+  ShowDesign();
+}
+
+}  // namespace coilspring

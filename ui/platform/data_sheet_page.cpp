@@ -1,0 +1,192 @@
+#include "ui/platform/data_sheet_page.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QFile>
+#include <QFont>
+#include <QLabel>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPixmap>
+#include <QTableWidget>
+#include <string_view>
+
+#include "core/drawing/illustration.h"
+#include "core/records/file_io.h"
+#include "core/text/user_error.h"
+#include "ui/platform/qt_canvas.h"
+#include "ui/platform/widgets.h"
+
+namespace coilspring {
+namespace {
+
+constexpr int kPictureWidth = 361;
+constexpr int kPictureHeight = 201;
+
+constexpr int kPageFontPixels = 12;
+constexpr int kLabelFontPixels = 19;
+constexpr int kGridFontPixels = 13;
+// Grid lines are one pixel between cells and the border two pixels each side, outside the cell
+// sizes: 64 + 222 + 97 + 169 + 4 lines + 2 x 2 border = 560, 16 x 30 + 16 lines + 4 = 500.
+constexpr int kGridLine = 1;
+constexpr int kGridBorder = 2;
+
+constexpr double kScreenDpi = 96;
+constexpr double kPdfMarginMm = 10;
+
+QPixmap IllustrationPixmap() {
+  QImage image = QtCanvas::MakeImage(illustration::kWidth, illustration::kHeight);
+  QtCanvas canvas(image);
+  DrawSpringIllustration(canvas);
+  return QPixmap::fromImage(image);
+}
+
+}  // namespace
+
+// While alive, the grid shows no selection, whether or not it has the focus: paper never does.
+class DataSheetPage::PaperMode {
+ public:
+  explicit PaperMode(DataSheetPage& page) : page_(page), focusLeft_(page.gridFocusLeft_) {
+    SetSelectionHidden(true);
+  }
+  ~PaperMode() {
+    // Back on the screen, a grid without the focus in the active window shows no selection,
+    // not even one set before it ever had the focus.
+    const bool unfocused = page_.isActiveWindow() && !page_.sheetGrid_->hasFocus();
+    SetSelectionHidden(focusLeft_ || unfocused);
+  }
+  PaperMode(const PaperMode&) = delete;
+  PaperMode& operator=(const PaperMode&) = delete;
+
+ private:
+  void SetSelectionHidden(bool hidden) {
+    page_.gridFocusLeft_ = hidden;
+    page_.sheetGrid_->viewport()->update();
+  }
+  DataSheetPage& page_;
+  bool focusLeft_;
+};
+
+DataSheetPage::DataSheetPage(QWidget* parent) : QWidget(parent) {
+  setFont(GothicFont(kPageFontPixels));
+  QPalette white = palette();
+  white.setColor(QPalette::Window, Qt::white);
+  setPalette(white);
+  setAutoFillBackground(true);
+  setFixedSize(kWidth, kHeight);
+  BuildControls();
+}
+
+void DataSheetPage::BuildControls() {
+  illustration_ = new QLabel(this);
+  illustration_->setObjectName(QStringLiteral("Image1"));
+  illustration_->setGeometry(kDataSheetPicturePlace.left, kDataSheetPicturePlace.top, kPictureWidth,
+                             kPictureHeight);
+  illustration_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  illustration_->setPixmap(IllustrationPixmap());
+
+  // Created after the picture, so they lie on top of it.
+  std::array<QLabel*, 6> labels{};
+  for (int i = 0; i < static_cast<int>(labels.size()); ++i) {
+    QLabel* label = new QLabel(this);
+    label->setObjectName(QStringLiteral("Label%1").arg(i + 1));
+    label->setFont(GothicFont(kLabelFontPixels));
+    label->setAutoFillBackground(true);  // opaque: it hides the line art behind its text
+    label->move(kDataSheetLabelPlaces[i].left, kDataSheetLabelPlaces[i].top);
+    labels[i] = label;
+  }
+  freeLengthLabel_ = labels[0];
+  length1Label_ = labels[1];
+  length2Label_ = labels[2];
+  load2Label_ = labels[3];
+  load1Label_ = labels[4];
+  meanDiameterLabel_ = labels[5];
+
+  BuildGrid();
+}
+
+void DataSheetPage::BuildGrid() {
+  GridShape shape;
+  shape.columns = kDataSheetColumns;
+  shape.rows = kDataSheetRows;
+  shape.fixedRows = 1;
+  shape.fixedColumns = 1;
+  for (int width : kDataSheetColumnWidths) shape.columnWidths.push_back(width + kGridLine);
+  shape.rowHeight = kDataSheetRowHeight + kGridLine;
+  sheetGrid_ = MakeStringGrid(this, "sg1", shape, &gridFocusLeft_);
+  sheetGrid_->setGeometry(kDataSheetGridPlace.left, kDataSheetGridPlace.top, kDataSheetGridWidth,
+                          kDataSheetGridHeight);
+  sheetGrid_->setFont(GothicFont(kGridFontPixels));
+  sheetGrid_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  sheetGrid_->setLineWidth(kGridBorder);
+  sheetGrid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  sheetGrid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
+std::array<QLabel*, 6> DataSheetPage::Labels() const {
+  return {freeLengthLabel_, length1Label_, length2Label_,
+          load2Label_,      load1Label_,   meanDiameterLabel_};
+}
+
+void DataSheetPage::Fill(const DataSheet& sheet) {
+  for (int r = 0; r < kDataSheetRows; ++r)
+    for (int c = 0; c < kDataSheetColumns; ++c)
+      SetCellText(sheetGrid_, r, c, Utf8(sheet.cells[r][c]));
+  const auto labels = Labels();
+  for (std::size_t i = 0; i < labels.size(); ++i) {
+    labels[i]->setText(Utf8(sheet.labels[i]));
+    labels[i]->adjustSize();
+  }
+}
+
+QImage DataSheetPage::PageImage() {
+  PaperMode paper(*this);
+  QImage image(size(), QImage::Format_RGB32);
+  image.fill(Qt::white);
+  render(&image, QPoint(), QRegion(), DrawWindowBackground | DrawChildren);
+  return image;
+}
+
+void DataSheetPage::WritePdf(const QString& path) {
+  // The page is made in memory and written in one go, so the file is either whole or not
+  // touched at all.
+  const std::string target = QFile::encodeName(path).toStdString();
+  QByteArray pdf;
+  QBuffer buffer(&pdf);
+  buffer.open(QIODevice::WriteOnly);
+  {
+    QPdfWriter writer(&buffer);
+    writer.setTitle(Title());
+    writer.setCreator(QStringLiteral("coilspring"));
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins(QMarginsF(kPdfMarginMm, kPdfMarginMm, kPdfMarginMm, kPdfMarginMm),
+                          QPageLayout::Millimeter);
+    QPainter painter;
+    if (!painter.begin(&writer)) throw UserError(CannotCreateMessage(target));
+    // The same size as on a 96 dpi screen; widgets paint as vectors, so the text stays text.
+    painter.scale(writer.logicalDpiX() / kScreenDpi, writer.logicalDpiY() / kScreenDpi);
+    PaperMode paper(*this);
+    render(&painter, QPoint(), QRegion(), DrawWindowBackground | DrawChildren);
+    if (!painter.end()) throw UserError(kWriteErrorMessage);
+  }
+  WriteFileAtomically(target,
+                      std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+}
+
+QString DataSheetPage::Title() { return QStringLiteral("要目表"); }
+
+QImage DataSheetPage::RenderPage(const DataSheet& sheet) {
+  DataSheetPage page;
+  page.Fill(sheet);
+  return page.PageImage();
+}
+
+void DataSheetPage::WritePagePdf(const DataSheet& sheet, const QString& path) {
+  DataSheetPage page;
+  page.Fill(sheet);
+  page.WritePdf(path);
+}
+
+}  // namespace coilspring

@@ -1,0 +1,66 @@
+// The data sheet (要目表) page: the spring illustration with its six dimension labels above the
+// item grid, on white. The data sheet window shows it under its buttons; scripts fill, print or
+// save one that is never shown.
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QWidget>
+#include <array>
+
+#include "core/output/data_sheet.h"
+
+class QLabel;
+class QTableWidget;
+
+namespace coilspring {
+
+class DataSheetPage : public QWidget {
+  Q_OBJECT
+
+ public:
+  // The window's outer size is 716 x 832; the page is its client area inside a common window
+  // frame.
+  static constexpr int kWidth = 708;
+  static constexpr int kHeight = 805;
+
+  explicit DataSheetPage(QWidget* parent = nullptr);
+
+  // Writes every cell and label of `sheet` into the page.
+  void Fill(const DataSheet& sheet);
+
+  // The page as it goes to paper: without a selection highlight, one pixel per screen pixel at
+  // 96 pixels per inch.
+  QImage PageImage();
+  // Writes the page as a one-page A4 PDF with real text, at its 96-dpi size from the page's
+  // top-left. A failed save leaves any existing file untouched; throws UserError.
+  void WritePdf(const QString& path);
+
+  // The print job's and the PDF's title.
+  static QString Title();
+  // The same for a sheet that is never shown, for scripts.
+  static QImage RenderPage(const DataSheet& sheet);
+  static void WritePagePdf(const DataSheet& sheet, const QString& path);
+
+ private:
+  class PaperMode;
+
+  void BuildControls();
+  void BuildGrid();
+  std::array<QLabel*, 6> Labels() const;
+
+  // Set when the grid loses the input focus, cleared when it gets it back: an unfocused grid
+  // shows no selection, so none reaches paper.
+  bool gridFocusLeft_ = false;
+
+  QLabel* illustration_;       // Image1: the spring illustration, 360 x 200 at its top-left
+  QLabel* freeLengthLabel_;    // Label1: free length
+  QLabel* length1Label_;       // Label2: length L1
+  QLabel* length2Label_;       // Label3: length L2
+  QLabel* load2Label_;         // Label4: load P2
+  QLabel* load1Label_;         // Label5: load P1
+  QLabel* meanDiameterLabel_;  // Label6: mean coil diameter
+  QTableWidget* sheetGrid_;    // sg1: the item table, 4 x 16 cells, first row and column fixed
+};
+
+}  // namespace coilspring
