@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QLineEdit>
 #include <QPushButton>
 #include <cstdlib>
 
@@ -54,6 +55,10 @@ class CalculatorWindow {
   MainWindow& window() { return window_; }
   // Runs the handler as a click does, without the mouse events around it.
   void Calculate() { calculateButton_->click(); }
+  // Types a number of total turns as the user would before pressing "計算".
+  void EnterTotalTurns(const QString& turns) {
+    window_.findChild<QLineEdit*>(QStringLiteral("Edit19"))->setText(turns);
+  }
 
  private:
   CalculatorState state_;
@@ -66,6 +71,18 @@ void BM_CalculateHandler(benchmark::State& s) {
   for (auto _ : s) w.Calculate();
 }
 BENCHMARK(BM_CalculateHandler)->Unit(benchmark::kMillisecond);
+
+// The same with a design that changes on every press, so the side view, the marker and the
+// results are all drawn anew.
+void BM_CalculateHandlerChangedDesign(benchmark::State& s) {
+  CalculatorWindow w;
+  bool odd = false;
+  for (auto _ : s) {
+    w.EnterTotalTurns((odd = !odd) ? QStringLiteral("10") : QStringLiteral("12"));
+    w.Calculate();
+  }
+}
+BENCHMARK(BM_CalculateHandlerChangedDesign)->Unit(benchmark::kMillisecond);
 
 void BM_CalculateHandlerWithRepaint(benchmark::State& s) {
   CalculatorWindow w;

@@ -24,6 +24,14 @@ namespace {
 
 double ReadBox(const QLineEdit* box) { return ParseDecimal(box->text().toStdString()); }
 
+// List texts kept as raw Shift-JIS in the records, for the screen.
+std::vector<std::string> ToUtf8(const std::vector<std::string>& sjisTexts) {
+  std::vector<std::string> texts;
+  texts.reserve(sjisTexts.size());
+  for (const std::string& text : sjisTexts) texts.push_back(SjisToUtf8(text));
+  return texts;
+}
+
 QString MaxLoadText(double load) {
   return QStringLiteral("最大荷重=") + ShortText(load) + QStringLiteral("kgf");
 }
@@ -140,16 +148,13 @@ void MainWindow::BuildInputPanel() {
 
 void MainWindow::FillKindList() {
   const QSignalBlocker block(kindCombo_);
-  kindCombo_->clear();
-  for (const std::string& name : KindListEntries(state_.kinds, state_.materials))
-    kindCombo_->addItem(Utf8(SjisToUtf8(name)));
+  ShowListEntries(kindCombo_, ToUtf8(KindListEntries(state_.kinds, state_.materials)));
 }
 
 void MainWindow::FillSymbolList(int kindPosition) {
   const QSignalBlocker block(symbolCombo_);
-  symbolCombo_->clear();
-  for (const std::string& symbol : SymbolListEntries(state_.kinds, state_.materials, kindPosition))
-    symbolCombo_->addItem(Utf8(SjisToUtf8(symbol)));
+  ShowListEntries(symbolCombo_,
+                  ToUtf8(SymbolListEntries(state_.kinds, state_.materials, kindPosition)));
 }
 
 void MainWindow::FillWireList(int materialNo) {
@@ -166,10 +171,8 @@ void MainWindow::FillWireList(int materialNo) {
     }
   }
   const QSignalBlocker block(wireDiameterCombo_);
-  wireDiameterCombo_->clear();
   const MaterialRecord& material = MaterialOf(state_.materials, materialNo);
-  for (const std::string& entry : WireListEntries(material))
-    wireDiameterCombo_->addItem(Utf8(entry));
+  ShowListEntries(wireDiameterCombo_, WireListEntries(material));
   if (const auto row = FirstRowNotBelow(material, previous)) {
     wireDiameterCombo_->setCurrentIndex(*row);
     r.WireRow = *row;

@@ -101,10 +101,16 @@ void ReferencePage::ShowChecks() {
     const ReferenceRow& row = rows[i];
     const std::string cells[] = {row.item, row.value, row.unit, VerdictText(row.verdict)};
     for (int column = 0; column < 4; ++column) {
-      auto* item = new QTableWidgetItem(Utf8(cells[column]));
-      if (column > 0) item->setTextAlignment(Qt::AlignCenter);
-      if (column == 3 && row.verdict == Verdict::Caution) item->setForeground(kCautionInk);
-      grid_->setItem(i, column, item);
+      // The items stay from one design to the next; only what changes is written.
+      QTableWidgetItem* item = grid_->item(i, column);
+      if (item == nullptr) {
+        item = new QTableWidgetItem;
+        if (column > 0) item->setTextAlignment(Qt::AlignCenter);
+        grid_->setItem(i, column, item);
+      }
+      item->setText(Utf8(cells[column]));
+      const bool caution = column == 3 && row.verdict == Verdict::Caution;
+      item->setData(Qt::ForegroundRole, caution ? QVariant(QBrush(kCautionInk)) : QVariant());
     }
   }
 }

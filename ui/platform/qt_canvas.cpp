@@ -42,6 +42,15 @@ int SixteenthDegrees(double degrees) { return static_cast<int>(std::lround(degre
 QtCanvas::QtCanvas(QImage& image) : image_(image), painter_(&image) {
   painter_.setRenderHint(QPainter::Antialiasing, false);
   painter_.setRenderHint(QPainter::TextAntialiasing, false);
+  SetFont(font_);
+}
+
+void QtCanvas::SetFont(const QFont& font) {
+  font_ = font;
+  // Crisp glyphs in exactly the font colour, like the rest of the canvas.
+  QFont crisp = font;
+  crisp.setStyleStrategy(QFont::NoAntialias);
+  painter_.setFont(crisp);
 }
 
 QImage QtCanvas::MakeImage(int width, int height) {
@@ -114,10 +123,6 @@ void QtCanvas::Polygon(std::span<const PixelPoint> points) {
 void QtCanvas::TextOut(int x, int y, std::string_view text) {
   const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
   Prepare(false, true);
-  // Crisp glyphs in exactly the font colour, like the rest of the canvas.
-  QFont font = font_;
-  font.setStyleStrategy(QFont::NoAntialias);
-  painter_.setFont(font);
   const QFontMetrics metrics = painter_.fontMetrics();
   painter_.fillRect(QRect(x, y, metrics.horizontalAdvance(s), metrics.height()), ToQColor(brush_));
   painter_.setPen(ToQColor(fontColour_));

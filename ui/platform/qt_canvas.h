@@ -23,7 +23,7 @@ class QtCanvas : public Canvas {
   static QImage MakeImage(int width, int height);
 
   // The font of TextOut; starts as the application font (a default QFont).
-  void SetFont(const QFont& font) { font_ = font; }
+  void SetFont(const QFont& font);
   const QFont& Font() const { return font_; }
 
   int Width() const override { return image_.width(); }

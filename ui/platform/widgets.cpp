@@ -57,6 +57,18 @@ QToolButton* PlaceSmallButton(QWidget* parent, const char* name, int x, int y,
   return button;
 }
 
+void ShowListEntries(QComboBox* list, const std::vector<std::string>& entries) {
+  bool same = list->count() == static_cast<int>(entries.size());
+  for (int i = 0; same && i < list->count(); ++i)
+    same = list->itemText(i) == Utf8(entries[static_cast<std::size_t>(i)]);
+  if (!same) {
+    list->clear();
+    for (const std::string& entry : entries) list->addItem(Utf8(entry));
+  }
+  // Where a list is filled afresh its first entry is chosen; a list left as it was says the same.
+  list->setCurrentIndex(entries.empty() ? -1 : 0);
+}
+
 void SetBoxColour(QWidget* box, const QColor& colour) {
   QPalette p = box->palette();
   for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {

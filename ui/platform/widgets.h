@@ -53,6 +53,10 @@ QComboBox* PlaceCombo(QWidget* parent, const char* name, int x, int y, int width
 // A 12 x 12 button with a hint.
 QToolButton* PlaceSmallButton(QWidget* parent, const char* name, int x, int y,
                               const QString& hint);
+// Makes the list's entries these texts (UTF-8), the first one chosen. A list that already holds
+// them is not rebuilt: every "計算" shows the design's lists again, and rebuilding an unchanged
+// list of fifty entries would be most of its cost.
+void ShowListEntries(QComboBox* list, const std::vector<std::string>& entries);
 // Background of a box, also while it is disabled or read-only.
 void SetBoxColour(QWidget* box, const QColor& colour);
 
