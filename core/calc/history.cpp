@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "core/text/number_format.h"
+#include "core/text/trim.h"
 #include "core/text/sjis.h"
 #include "core/calc/fatigue.h"
 #include "core/calc/spring_calc.h"
@@ -23,13 +24,6 @@ std::string SymbolText(const MaterialTable& materials, std::int32_t materialNo) 
 std::string EndKindText(std::int32_t endKind) {
   if (endKind < 0 || endKind >= static_cast<std::int32_t>(kEndKindNames.size())) return {};
   return kEndKindNames[static_cast<std::size_t>(endKind)];
-}
-
-std::string_view TrimBlanks(std::string_view s) {
-  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-  while (!s.empty() && blank(s.front())) s.remove_prefix(1);
-  while (!s.empty() && blank(s.back())) s.remove_suffix(1);
-  return s;
 }
 
 }  // namespace
@@ -63,7 +57,7 @@ int HistorySlotFromNumber(long long number) {
 }
 
 int HistorySlotFromText(std::string_view text) {
-  std::string_view s = TrimBlanks(text);
+  std::string_view s = Trim(text);
   if (!s.empty() && s.front() == '+') s.remove_prefix(1);
   const bool negative = !s.empty() && s.front() == '-';
   long long number = 0;

@@ -11,6 +11,7 @@
 #include "core/text/number_format.h"
 #include "core/text/sjis.h"
 #include "core/text/text_number.h"
+#include "core/text/trim.h"
 #include "core/text/user_error.h"
 
 namespace coilspring {
@@ -71,12 +72,8 @@ constexpr std::string_view kRowHeading =
   throw std::invalid_argument("line " + std::to_string(lineNo) + ": " + message);
 }
 
-std::string_view Trim(std::string_view s) {
-  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
-  while (!s.empty() && blank(s.front())) s.remove_prefix(1);
-  while (!s.empty() && blank(s.back())) s.remove_suffix(1);
-  return s;
-}
+// A table written on Windows ends its lines in CR LF; the CR is a blank too.
+constexpr std::string_view kBlanks = " \t\r";
 
 // Splits at the first TAB: the part before it and the verbatim rest (empty without a TAB).
 std::pair<std::string_view, std::string_view> SplitAtTab(std::string_view s) {
@@ -188,10 +185,10 @@ class MaterialTextParser {
 
  private:
   void ParseLine(int lineNo, std::string_view line) {
-    const std::string_view trimmed = Trim(line);
+    const std::string_view trimmed = Trim(line, kBlanks);
     if (trimmed.empty() || trimmed.front() == '#') return;
     const auto [word, rest] = SplitAtTab(line);
-    if (word == "material") return StartBlock(lineNo, Trim(rest));
+    if (word == "material") return StartBlock(lineNo, Trim(rest, kBlanks));
     if (!block_) Fail(lineNo, "expected 'material<TAB>record number' before any other line");
     for (std::size_t k = 0; k < kKeys.size(); ++k) {
       if (word != kKeys[k].name) continue;
@@ -218,7 +215,7 @@ class MaterialTextParser {
     switch (key) {
       case Key::Kind: {
         const auto [number, name] = SplitAtTab(value);
-        r.KindNo = ParseWhole(lineNo, Trim(number), "kind number", 0, kEmptyKindNo);
+        r.KindNo = ParseWhole(lineNo, Trim(number, kBlanks), "kind number", 0, kEmptyKindNo);
         return AssignName(lineNo, name, r.KindName);
       }
       case Key::Symbol:

@@ -6,17 +6,11 @@
 #include <limits>
 #include <string>
 
+#include "core/text/trim.h"
 #include "core/text/user_error.h"
 
 namespace coilspring {
 namespace {
-
-std::string_view Trim(std::string_view s) {
-  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-  while (!s.empty() && blank(s.front())) s.remove_prefix(1);
-  while (!s.empty() && blank(s.back())) s.remove_suffix(1);
-  return s;
-}
 
 // from_chars takes neither a leading '+' nor "inf"/"nan" spellings we do not show; both are
 // handled here so the accepted language is exactly ours.

@@ -14,6 +14,7 @@
 
 #include "core/calc/history.h"
 #include "core/records/file_io.h"
+#include "core/text/user_error.h"
 #include "ui/dialogs/coefficient_dialog.h"
 #include "ui/dialogs/data_sheet_dialog.h"
 #include "ui/dialogs/material_editor_dialog.h"

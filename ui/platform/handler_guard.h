@@ -11,7 +11,7 @@
 #include <utility>
 
 #include "ui/platform/platform.h"
-#include "core/text/user_error.h"
+#include "ui/platform/widgets.h"
 
 namespace coilspring {
 
@@ -19,10 +19,8 @@ template <class Handler>
 void RunGuarded(Platform& platform, QWidget* parent, Handler&& handler) {
   try {
     std::forward<Handler>(handler)();
-  } catch (const UserError& e) {
-    platform.ShowMessage(parent, MessageKind::Error, QString::fromUtf8(e.what()));
-  } catch (const std::exception& e) {
-    platform.ShowMessage(parent, MessageKind::Error, QString::fromUtf8(e.what()));
+  } catch (const std::exception& e) {  // a UserError, or anything unexpected
+    platform.ShowMessage(parent, MessageKind::Error, Utf8(e.what()));
   }
 }
 

@@ -8,6 +8,8 @@
 #include <numbers>
 #include <vector>
 
+#include "ui/platform/widgets.h"
+
 namespace coilspring {
 namespace {
 
@@ -121,7 +123,7 @@ void QtCanvas::Polygon(std::span<const PixelPoint> points) {
 }
 
 void QtCanvas::TextOut(int x, int y, std::string_view text) {
-  const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  const QString s = Utf8(text);
   Prepare(false, true);
   const QFontMetrics metrics = painter_.fontMetrics();
   painter_.fillRect(QRect(x, y, metrics.horizontalAdvance(s), metrics.height()), ToQColor(brush_));

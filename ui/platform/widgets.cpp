@@ -15,8 +15,8 @@
 
 namespace coilspring {
 
-QString ShortText(double value) { return QString::fromStdString(FormatShort(value)); }
-QString FullText(double value) { return QString::fromStdString(FormatFull(value)); }
+QString ShortText(double value) { return Utf8(FormatShort(value)); }
+QString FullText(double value) { return Utf8(FormatFull(value)); }
 
 void ApplyApplicationLook(QApplication& app) {
   QApplication::setStyle(QStringLiteral("Fusion"));

@@ -10,6 +10,7 @@
 #include <QString>
 #include <QWidget>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class QComboBox;
@@ -34,8 +35,9 @@ QString ShortText(double value);
 QString FullText(double value);
 
 // Text the core holds (UTF-8) as a window shows it.
-inline QString Utf8(const std::string& text) { return QString::fromStdString(text); }
-inline QString Utf8(const char* text) { return QString::fromUtf8(text); }
+inline QString Utf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 template <class W>
 W* Place(QWidget* parent, const char* name, int x, int y, int width, int height) {
@@ -51,8 +53,7 @@ QLineEdit* PlaceEdit(QWidget* parent, const char* name, int x, int y, int width,
                      const QString& text);
 QComboBox* PlaceCombo(QWidget* parent, const char* name, int x, int y, int width);
 // A 12 x 12 button with a hint.
-QToolButton* PlaceSmallButton(QWidget* parent, const char* name, int x, int y,
-                              const QString& hint);
+QToolButton* PlaceSmallButton(QWidget* parent, const char* name, int x, int y, const QString& hint);
 // Makes the list's entries these texts (UTF-8), the first one chosen. A list that already holds
 // them is not rebuilt: every "計算" shows the design's lists again, and rebuilding an unchanged
 // list of fifty entries would be most of its cost.
