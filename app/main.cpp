@@ -49,6 +49,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("バネ計算"));
   coilspring::ApplyApplicationLook(app);
+  coilspring::InstallJapaneseQtTexts(app);
   // All state lives for the whole run, as the windows expect.
   static coilspring::CalculatorState state;
   coilspring::MainWindow mainWindow(state, coilspring::DesktopPlatform(),

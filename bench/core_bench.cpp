@@ -7,8 +7,9 @@
 #include "core/calc/fatigue.h"
 #include "core/calc/spring_calc.h"
 #include "core/drawing/dxf_writer.h"
-#include "support/recording_canvas.h"
 #include "core/drawing/shape_view_sink.h"
+#include "core/search/design_search.h"
+#include "support/recording_canvas.h"
 
 namespace coilspring::bench {
 namespace {
@@ -106,6 +107,44 @@ void BM_ReadMaterialFile(benchmark::State& s) {
   }
 }
 BENCHMARK(BM_ReadMaterialFile);
+
+// One design as the search calculates it: the material's stress table built once beforehand,
+// then the calculation, the checks (as fault bits, no text) and the life class.
+void BM_DesignCalculation(benchmark::State& s) {
+  CalculatorState state = ShippedState();
+  DeriveInputsFromRecord(state.current(), state.materials);
+  const PreparedMaterial prepared = PrepareMaterial(state.currentMaterial());
+  DesignRecord r = state.current();
+  double length = r.FreeLength;
+  for (auto _ : s) {
+    r.FreeLength = length;
+    CalculateSpring(r, prepared, state.settings);
+    benchmark::DoNotOptimize(CheckDesign(r, PreparedCovers(prepared, r)));
+    DetermineLifeClass(r, state.materials);
+    benchmark::DoNotOptimize(r.LifeClass);
+    length = length < 30 ? length + 0.1 : 25;  // not one cached result
+  }
+}
+BENCHMARK(BM_DesignCalculation);
+
+// The whole shipped database, every end form, mean diameters 1 to 100 mm, on every core.
+void BM_SearchWholeDatabase(benchmark::State& s) {
+  const CalculatorState state = ShippedState();
+  SearchRequirements q;
+  q.P1 = 20;
+  q.L1 = 40;
+  q.P2 = 60;
+  q.L2 = 30;
+  q.meanDiameter = ValueRange{1, 100};
+  std::int64_t evaluated = 0;
+  for (auto _ : s) {
+    const SearchResult result = SearchDesigns(q, state.materials, state.settings);
+    evaluated = result.evaluated;
+    benchmark::DoNotOptimize(result.candidates.data());
+  }
+  s.counters["candidates"] = static_cast<double>(evaluated);
+}
+BENCHMARK(BM_SearchWholeDatabase)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 }  // namespace coilspring::bench

@@ -59,8 +59,10 @@ void PrintTable(const DesignRecord& r, int slot, const ValidationResult& v) {
 int RunCalc(const Args& args) {
   DesignFileOptions o = ParseDesignFileOptions(args);
   bool all = false;
-  for (const std::string& extra : o.rest) {
-    if (extra != "--all") throw std::invalid_argument("unknown argument " + extra);
+  ReferenceInputs reference;
+  for (std::size_t i = 0; i < o.rest.size(); ++i) {
+    if (TakeReferenceOption(o.rest, i, reference)) continue;
+    if (o.rest[i] != "--all") throw std::invalid_argument("unknown argument " + o.rest[i]);
     all = true;
   }
   CalculatorState state = LoadDesignFile(o, true);
@@ -71,15 +73,17 @@ int RunCalc(const Args& args) {
       if (state.design[n].InUse == 1) slots.push_back(n);
   }
   std::vector<std::string> objects;
+  bool anyFailed = false;  // exit code 1: scripts tell a faulty design from an error
   for (int slot : slots) {
     const ValidationResult v = RecalculateDesign(state, slot, DesignInputs::FromRecord);
+    anyFailed = anyFailed || v.failed;
     const DesignRecord& r = state.design[slot];
     const MaterialRecord& m = MaterialOf(state.materials, r.MaterialNo);
     if (o.json) {
-      objects.push_back(DesignJson(r, slot, v, ReferenceJson(r, m)));
+      objects.push_back(DesignJson(r, slot, v, ReferenceJson(r, m, reference)));
     } else {
       PrintTable(r, slot, v);
-      std::printf("%s", ReferenceTable(r, m).c_str());
+      std::printf("%s", ReferenceTable(r, m, reference).c_str());
     }
   }
   if (o.json) {
@@ -92,7 +96,7 @@ int RunCalc(const Args& args) {
       std::printf("]\n");
     }
   }
-  return 0;
+  return anyFailed ? 1 : 0;
 }
 
 }  // namespace coilspring::cli

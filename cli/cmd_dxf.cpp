@@ -3,9 +3,9 @@
 #include <stdexcept>
 #include <string>
 
-#include "core/records/file_io.h"
 #include "cli/commands.h"
 #include "core/drawing/dxf_writer.h"
+#include "core/records/file_io.h"
 
 namespace coilspring::cli {
 
@@ -15,8 +15,12 @@ int RunDxf(const Args& args) {
     throw std::invalid_argument("usage: dxf FILE.abd OUT.dxf [--slot N]");
   // The record is written as stored: the window exports without recalculating, and so do we.
   const CalculatorState state = LoadDesignFile(o, false);
-  WriteFileAtomically(o.rest[0], DesignDxfText(state.design[o.slot]));
-  return 0;
+  const DesignRecord& design = state.design[o.slot];
+  WriteFileAtomically(o.rest[0], DesignDxfText(design));
+  // The file is written either way, as the window writes it; a spring that cannot be drawn
+  // leaves it empty, and a script must be able to tell.
+  ShapeBuilder shape;
+  return shape.Build(ShapeInputsOf(design, design.FreeLength)) == ShapeStatus::Built ? 0 : 1;
 }
 
 }  // namespace coilspring::cli

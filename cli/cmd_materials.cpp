@@ -1,21 +1,19 @@
 // materials import/export: the material database as the readable text table of
-// app/material_text.h.
+// core/records/material_text.h.
 #include <cstdio>
 #include <stdexcept>
 #include <string>
 
+#include "cli/commands.h"
 #include "core/records/file_io.h"
 #include "core/records/material_table.h"
 #include "core/records/material_text.h"
-#include "cli/commands.h"
 
 namespace coilspring::cli {
 
 int RunMaterials(const Args& args) {
   if (args.size() == 3 && args[0] == "import") {
-    const Bytes text = ReadWholeFile(args[1]);
-    const MaterialTable table = ParseMaterialText(std::string(text.begin(), text.end()));
-    WriteRecordFile(args[2], table);
+    WriteRecordFile(args[2], ParseMaterialText(ReadTextTable(args[1])));
     return 0;
   }
   if (args.size() == 2 && args[0] == "export") {
@@ -24,9 +22,7 @@ int RunMaterials(const Args& args) {
     MaterialTable table;
     for (auto& r : table.records) r = EmptyMaterialRecord();
     ReadRecordFile(args[1], table);
-    const std::string text = FormatMaterialText(table);
-    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0)
-      throw std::runtime_error("cannot write to standard output");
+    std::fputs(FormatMaterialText(table).c_str(), stdout);
     return 0;
   }
   throw std::invalid_argument(

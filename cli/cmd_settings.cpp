@@ -12,8 +12,7 @@ namespace coilspring::cli {
 
 int RunSettings(const Args& args) {
   if (args.size() == 3 && args[0] == "import") {
-    const Bytes table = ReadWholeFile(args[1]);
-    WriteRecordFile(args[2], ParseSettingsText(std::string(table.begin(), table.end())));
+    WriteRecordFile(args[2], ParseSettingsText(ReadTextTable(args[1])));
     return 0;
   }
   if (args.size() == 2 && args[0] == "export") {

@@ -1,11 +1,15 @@
 // sheet: the data sheet (要目表) of a design file as a one-page PDF, the page the window prints.
 #include <QFile>
+#include <cstdlib>
+#include <filesystem>
 #include <stdexcept>
 #include <string>
 
 #include "cli/commands.h"
 #include "cli/widget_runtime.h"
 #include "core/output/data_sheet.h"
+#include "core/records/file_io.h"
+#include "core/text/user_error.h"
 #include "ui/platform/data_sheet_page.h"
 
 namespace coilspring::cli {
@@ -34,6 +38,31 @@ SheetOptions ParseSheetOptions(const DesignFileOptions& o) {
   return sheet;
 }
 
+// The page writer takes the file name as a QString, which cannot hold every byte string a Linux
+// file name may be ("\xff\xfe.pdf" would become a different, U+FFFD-named file). The PDF is made
+// under a name of our own in a private folder and saved under the user's bytes unchanged.
+void WriteSheetPdf(const DataSheet& data, const std::string& path) {
+  const char* tmp = std::getenv("TMPDIR");
+  std::string folder = std::string(tmp && *tmp ? tmp : "/tmp") + "/coilspring-sheet-XXXXXX";
+  if (!::mkdtemp(folder.data())) throw UserError(CannotCreateMessage(path));
+  struct RemoveFolder {
+    const std::string& folder;
+    ~RemoveFolder() {
+      std::error_code ignored;
+      std::filesystem::remove_all(folder, ignored);
+    }
+  } remove{folder};
+  const std::string page = folder + "/sheet.pdf";
+  Bytes pdf;
+  try {
+    DataSheetPage::WritePagePdf(data, QFile::decodeName(page.c_str()));
+    pdf = ReadWholeFile(page);
+  } catch (const UserError&) {
+    throw UserError(CannotCreateMessage(path));
+  }
+  WriteFileAtomically(path, pdf);
+}
+
 }  // namespace
 
 int RunSheet(const Args& args) {
@@ -43,7 +72,7 @@ int RunSheet(const Args& args) {
   RecalculateDesign(state, o.slot, DesignInputs::FromRecord);
   const DataSheet data = MakeDataSheet(state.design[o.slot], state.materials, sheet.leftHanded);
   WidgetRuntime runtime;
-  DataSheetPage::WritePagePdf(data, QFile::decodeName(sheet.pdfPath.c_str()));
+  WriteSheetPdf(data, sheet.pdfPath);
   return 0;
 }
 

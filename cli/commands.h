@@ -16,6 +16,8 @@ int RunCalc(const Args& args);       // calc FILE.abd [--slot N] [--all] [--mate
 int RunPicture(const Args& args);    // picture FILE.abd (--diagram | --shape) OUT.png [--state S] [--slot N]
 int RunDxf(const Args& args);        // dxf FILE.abd OUT.dxf [--slot N]
 int RunSheet(const Args& args);      // sheet FILE.abd OUT.pdf [--slot N] [--materials F] ... [--left]
+int RunSolve(const Args& args);      // solve REQ.json [--rank R] [--top N] [--json] [--write OUT.abd]
+int RunDesign(const Args& args);     // design export FILE.abd [--slot N] | design import DESIGN.json OUT.abd
 
 // Shared option handling for the subcommands that read a design file.
 struct DesignFileOptions {
@@ -31,4 +33,6 @@ DesignFileOptions ParseDesignFileOptions(const Args& args);
 
 // Reads the design file (and, with `withData`, the material database and the settings).
 CalculatorState LoadDesignFile(const DesignFileOptions& options, bool withData);
+// A design file made of one design given as JSON (cmd_design.cpp); the history is empty.
+SpringDesign ReadDesignJsonFile(const std::string& path);
 }  // namespace coilspring::cli

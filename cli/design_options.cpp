@@ -42,7 +42,10 @@ DesignFileOptions ParseDesignFileOptions(const Args& args) {
 
 CalculatorState LoadDesignFile(const DesignFileOptions& o, bool withData) {
   CalculatorState state;
-  ReadRecordFile(o.designPath, state.design);
+  if (o.designPath.ends_with(".json"))
+    state.design = ReadDesignJsonFile(o.designPath);
+  else
+    ReadRecordFile(o.designPath, state.design);
   if (withData) {
     ReadRecordFile(o.materialsPath, state.materials);
     ReadRecordFile(o.settingsPath, state.settings);

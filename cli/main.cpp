@@ -14,12 +14,17 @@ constexpr const char* kUsage =
     "  coilspring-cli materials import TABLE.tsv OUT.dst\n"
     "  coilspring-cli materials export FILE.dst\n"
     "  coilspring-cli settings import TABLE.tsv OUT\n"
-    "  coilspring-cli settings export FILE\n";
+    "  coilspring-cli settings export FILE\n"
+    "  coilspring-cli solve REQ.json [--rank mass|life|margin|solid] [--top N] [--json]\n"
+    "                [--write OUT.abd] [--materials F] [--settings F] [--threads N]\n"
+    "  coilspring-cli design export FILE.abd [--slot N]\n"
+    "  coilspring-cli design import DESIGN.json OUT.abd [--materials F] [--settings F]\n";
 
 constexpr coilspring::cli::Command kCommands[] = {
     {"calc", coilspring::cli::RunCalc},           {"dxf", coilspring::cli::RunDxf},
     {"picture", coilspring::cli::RunPicture},     {"sheet", coilspring::cli::RunSheet},
     {"materials", coilspring::cli::RunMaterials}, {"settings", coilspring::cli::RunSettings},
+    {"solve", coilspring::cli::RunSolve},         {"design", coilspring::cli::RunDesign},
 };
 
 }  // namespace

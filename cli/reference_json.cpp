@@ -1,12 +1,16 @@
 #include "cli/reference_json.h"
 
+#include <cmath>
+#include <stdexcept>
 #include <utility>
 #include <vector>
 
-#include "core/text/number_format.h"
+#include "cli/json_text.h"
+#include "core/calc/fatigue.h"
 #include "core/calc/reference.h"
 #include "core/calc/reference_rows.h"
-#include "cli/json_text.h"
+#include "core/text/number_format.h"
+#include "core/text/text_number.h"
 
 namespace coilspring::cli {
 
@@ -44,10 +48,57 @@ std::string TolerancesJson(const ReferenceChecks& x) {
   return JsonArray(grades);
 }
 
+std::string WorstCaseJson(const WorstCase& w) {
+  return JsonObject({
+      {"grade", std::to_string(w.grade)},
+      {"outerDiameterMax", Number(w.outerDiameterMax)},
+      {"bore", Number(w.bore)},
+      {"boreVerdict", VerdictJson(w.boreVerdict)},
+      {"innerDiameterMin", Number(w.innerDiameterMin)},
+      {"rod", Number(w.rod)},
+      {"rodVerdict", VerdictJson(w.rodVerdict)},
+      {"load1Min", Number(w.load1Min)},
+      {"load1Max", Number(w.load1Max)},
+      {"load2Min", Number(w.load2Min)},
+      {"load2Max", Number(w.load2Max)},
+      {"stress2Max", Number(w.stress2Max)},
+      {"stress2Verdict", VerdictJson(w.stressVerdict)},
+      {"lifeClassWorst", w.lifeClass ? std::to_string(*w.lifeClass) : "null"},
+      {"lifeClassWorstText", w.lifeClass ? JsonString(LifeClassText(*w.lifeClass)) : "null"},
+  });
+}
+
 }  // namespace
 
-std::string ReferenceJson(const DesignRecord& design, const MaterialRecord& material) {
-  const ReferenceChecks x = ComputeReferenceChecks(design, material, {});
+bool TakeReferenceOption(const std::vector<std::string>& args, std::size_t& i,
+                         ReferenceInputs& inputs) {
+  const std::string& option = args[i];
+  if (option != "--grade" && option != "--bore" && option != "--rod" && option != "--temperature")
+    return false;
+  if (i + 1 >= args.size()) throw std::invalid_argument(option + " needs a value");
+  const std::string& text = args[++i];
+  if (option == "--grade") {
+    inputs.grade = ParseInteger(text);
+    if (inputs.grade < 1 || inputs.grade > kToleranceGrades)
+      throw std::invalid_argument("--grade must be 1, 2 or 3");
+    return true;
+  }
+  const double value = ParseDecimal(text);
+  if (option == "--temperature") {
+    if (!std::isfinite(value) || value < kAbsoluteZero)
+      throw std::invalid_argument("--temperature must be a temperature in °C (-273.15 or more)");
+    inputs.temperature = value;
+    return true;
+  }
+  if (!std::isfinite(value) || !(value > 0))
+    throw std::invalid_argument(option + " must be a positive diameter in mm");
+  (option == "--bore" ? inputs.bore : inputs.rod) = value;
+  return true;
+}
+
+std::string ReferenceJson(const DesignRecord& design, const MaterialRecord& material,
+                          const ReferenceInputs& inputs) {
+  const ReferenceChecks x = ComputeReferenceChecks(design, material, inputs);
   return JsonObject({
       {"seating", Quoted(SeatingName(x.seating))},
       {"seatingFactor", FormatFull(x.seatingFactor)},
@@ -70,13 +121,33 @@ std::string ReferenceJson(const DesignRecord& design, const MaterialRecord& mate
       {"outerDiameterGrowth", Number(x.outerDiameterGrowth)},
       {"toleranceDiameter", Quoted(x.toleranceOnInner ? "inner" : "outer")},
       {"tolerances", TolerancesJson(x)},
+      {"worstCase", WorstCaseJson(x.worstCase)},
+      {"smallestSafeLength", Number(x.smallestSafeLength)},
+      {"smallestSafeLengthDynamic", Number(x.smallestSafeLengthDynamic)},
+      {"coilClearance", VerdictJson(x.coilClearance)},
+      {"coilClearanceDynamic", VerdictJson(x.coilClearanceDynamic)},
+      {"energy12", Number(x.energy12)},
+      {"energy2", Number(x.energy2)},
+      {"wireLength", Number(x.wireLength)},
+      {"mass", Number(x.mass)},
+      {"temperature", Number(x.temperature)},
+      {"shearLossPerKelvin", Number(x.shearLossPerKelvin)},
+      {"shearModulusAtTemperature", Number(x.shearModulusAtTemperature)},
+      {"rateAtTemperature", Number(x.rateAtTemperature)},
+      {"load1AtTemperature", Number(x.load1AtTemperature)},
+      {"load2AtTemperature", Number(x.load2AtTemperature)},
   });
 }
 
-std::string ReferenceTable(const DesignRecord& design, const MaterialRecord& material) {
-  const ReferenceChecks x = ComputeReferenceChecks(design, material, {});
+std::string ReferenceTable(const DesignRecord& design, const MaterialRecord& material,
+                           const ReferenceInputs& inputs) {
+  const ReferenceChecks x = ComputeReferenceChecks(design, material, inputs);
   std::string out = std::string("  参考計算（") + SeatingName(x.seating) + "、密度 " +
-                    ReferenceText(x.density) + " g/cm^3）\n";
+                    ReferenceText(x.density) + " g/cm^3、運転温度 " + ReferenceText(x.temperature) +
+                    " ℃";
+  if (x.worstCase.bore.valid) out += "、穴径 " + ReferenceText(x.worstCase.bore) + " mm";
+  if (x.worstCase.rod.valid) out += "、軸径 " + ReferenceText(x.worstCase.rod) + " mm";
+  out += "）\n";
   for (const ReferenceRow& row : ReferenceRows(x)) {
     out += "    " + row.item + "  " + row.value;
     if (!row.unit.empty()) out += " " + row.unit;

@@ -1,20 +1,31 @@
 // The reference checks of a calculated design in `coilspring-cli calc`: the "reference" object
-// of --json and the lines of the readable table, with the tab's default inputs (both ends
-// fixed, the material's default density).
+// of --json and the lines of the readable table. Inputs left at their defaults are the tab's
+// (both ends fixed, the material's default density, grade 2, no bore or rod, 20 °C).
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <vector>
 
+#include "core/calc/reference.h"
 #include "core/records/design_record.h"
 #include "core/records/material_table.h"
 
 namespace coilspring::cli {
 
+// Reads the reference option at args[i] (--grade N, --bore MM, --rod MM, --temperature C) with
+// its value into `inputs` and moves i to the value; false when args[i] is no such option.
+// Throws std::invalid_argument or the number's UserError for a missing or unusable value.
+bool TakeReferenceOption(const std::vector<std::string>& args, std::size_t& i,
+                         ReferenceInputs& inputs);
+
 // A JSON object on one line; values the design does not give are null.
-std::string ReferenceJson(const DesignRecord& design, const MaterialRecord& material);
+std::string ReferenceJson(const DesignRecord& design, const MaterialRecord& material,
+                          const ReferenceInputs& inputs = {});
 
 // The same checks as lines of the readable table: a heading, then item, value, unit and
 // verdict per line, each line ending in a newline.
-std::string ReferenceTable(const DesignRecord& design, const MaterialRecord& material);
+std::string ReferenceTable(const DesignRecord& design, const MaterialRecord& material,
+                           const ReferenceInputs& inputs = {});
 
 }  // namespace coilspring::cli

@@ -91,6 +91,24 @@ def main():
         shutil.copy(os.path.join(sys.argv[1], "keisuu.dat"),
                     os.path.join(HERE, "corpus", "settings_file", "keisuu.dat"))
     write("material_file", "damaged", damaged_materials())
+    write_text_tables()
+
+
+def write_text_tables():
+    """The shipped readable tables and a few written the way editors on Windows write them."""
+    data = os.path.join(os.path.dirname(HERE), "data")
+    for name in ("materials.tsv", "settings.tsv"):
+        with open(os.path.join(data, name), "rb") as f:
+            write("text_table", name, f.read())
+    write("text_table", "bom_crlf_settings", b"\xef\xbb\xbf" + b"".join(
+        b"%s\t%s\r\n" % (n, v) for n, v in (
+            (b"CompressionStressRatio", b"80"), (b"ExtensionStressRatio", b"+80.0"),
+            (b"HookStressFactor", b"1.25E0"), (b"StainlessTensionReduction", b"15"),
+            (b"PianoWireTensionReduction", b"25"), (b"HardDrawnTensionReduction", b"25"),
+            (b"AnnealedStainlessTensionReduction", b"20"))))
+    write("text_table", "sjis_material", b"material\t3\nkind\t1\t" +
+          "ステンレス鋼線".encode("cp932") + b"\nsymbol\tSUS304-WPB\nshear-modulus\t68500\n"
+          b"young-modulus\t186000\ntorsion-ratio\t45\nbending-ratio\t70\n0.5\t1650\t0\t0\n")
 
 
 def damaged_materials():

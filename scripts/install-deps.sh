@@ -8,9 +8,10 @@ packages=(
   qt6-base-dev qt6-qpa-plugins libgl-dev
   libgtest-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev
-  fonts-ipafont-gothic xdg-utils
+  fonts-ipafont-gothic xdg-utils qt6-translations-l10n
   python3 python3-ezdxf poppler-utils
   librsvg2-bin desktop-file-utils
+  nlohmann-json3-dev
 )
 
 missing=()

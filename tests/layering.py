@@ -13,6 +13,7 @@ RANKS = {
     "core/drawing": 3,
     "core/output": 4,
     "core/editing": 4,
+    "core/search": 4,
     "ui/platform": 5,
     "ui/dialogs": 6,
     "ui/main_window": 7,

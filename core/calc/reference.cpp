@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <memory>
 #include <string>
 #include <string_view>
 
-#include "core/text/sjis.h"
+#include "core/calc/fatigue.h"
 #include "core/calc/spring_calc.h"
+#include "core/text/sjis.h"
 
 namespace coilspring {
 
@@ -187,6 +189,139 @@ void FillGeometry(const DesignRecord& r, ReferenceChecks& out) {
     out.outerDiameterGrowth = Valid(out.outerDiameterAtL2.value - (D + d));
 }
 
+// ---- Worst case of one grade ------------------------------------------------------------------
+// Stress is proportional to load, so a stress at another load is the design's stress scaled.
+double StressAt(double stress, double load, double otherLoad) {
+  return load != 0 ? stress * otherLoad / load : stress;
+}
+
+// The life class through the one classification of the fatigue diagram, for the design's
+// working point moved to other stresses.
+std::optional<std::int32_t> LifeClassAt(const DesignRecord& r, const MaterialRecord& m,
+                                        double stress1, double stress2) {
+  // One table per thread, not one per call: the design search asks this for every candidate it
+  // keeps, and a fresh 52 KB table each time would be most of its cost.
+  static thread_local MaterialTable materials;
+  materials[0] = m;
+  DesignRecord point = r;
+  point.MaterialNo = 0;
+  point.Stress1 = stress1;
+  point.Stress2 = stress2;
+  const StressCoefficients k = FatigueCoefficients(point, materials);
+  if (!std::isfinite(k.x) || !std::isfinite(k.y)) return std::nullopt;
+  return LifeClassOf(k.x, k.y);
+}
+
+// The check allowance of the design's own stress check.
+constexpr double kStressSlack = 0.0005;
+
+Verdict AtMost(const ReferenceValue& value, const ReferenceValue& limit) {
+  if (!value.valid || !limit.valid) return Verdict::None;
+  return value.value <= limit.value ? Verdict::Ok : Verdict::Caution;
+}
+
+void FillWorstCase(const DesignRecord& r, const MaterialRecord& m, const ReferenceInputs& in,
+                   ReferenceChecks& out) {
+  WorstCase& w = out.worstCase;
+  w.grade = std::clamp(in.grade, 1, kToleranceGrades);
+  const GradeTolerances& t = out.tolerances[w.grade - 1];
+  // A bore or rod that is no positive size is no check.
+  if (in.bore && Positive(*in.bore)) w.bore = Valid(*in.bore);
+  if (in.rod && Positive(*in.rod)) w.rod = Valid(*in.rod);
+
+  if (t.coilDiameter.valid && out.outerDiameterAtL2.valid)
+    w.outerDiameterMax = Valid(out.outerDiameterAtL2.value + t.coilDiameter.value);
+  // The inner diameter only grows under load: the free spring is the tightest over a rod.
+  if (t.coilDiameter.valid && Positive(r.MeanDiameter - r.WireDiameter))
+    w.innerDiameterMin = Valid(r.MeanDiameter - r.WireDiameter - t.coilDiameter.value);
+  w.boreVerdict = AtMost(w.outerDiameterMax, w.bore);
+  w.rodVerdict = AtMost(w.rod, w.innerDiameterMin);
+
+  if (!t.load1.valid || !t.load2.valid) return;
+  w.load1Min = Valid(r.Load1 - t.load1.value);
+  w.load1Max = Valid(r.Load1 + t.load1.value);
+  w.load2Min = Valid(r.Load2 - t.load2.value);
+  w.load2Max = Valid(r.Load2 + t.load2.value);
+  if (!w.load1Min.valid || !w.load1Max.valid || !w.load2Min.valid || !w.load2Max.valid) {
+    w.load1Min = w.load1Max = w.load2Min = w.load2Max = {};
+    return;
+  }
+  w.stress2Max = Valid(StressAt(r.Stress2, r.Load2, w.load2Max.value));
+  if (w.stress2Max.valid && std::isfinite(r.AllowableStress))
+    w.stressVerdict =
+        w.stress2Max.value <= r.AllowableStress + kStressSlack ? Verdict::Ok : Verdict::Caution;
+  // The life lines rise with the lower stress, so the least P1 with the greatest P2 is the
+  // point with the shortest life.
+  const double stress1Min = StressAt(r.Stress1, r.Load1, w.load1Min.value);
+  if (w.stress2Max.valid && std::isfinite(stress1Min))
+    w.lifeClass = LifeClassAt(r, m, stress1Min, w.stress2Max.value);
+}
+
+// ---- Coil clearance, energy, wire, temperature ------------------------------------------------
+// EN 13906-1 (cold-coiled springs): the sum of the minimum gaps between the active coils,
+//   Sa = Na · (0.0015 · D² / d + 0.1 · d),
+// is kept free at the last working length; under dynamic load 1.5 · Sa.
+constexpr double kDynamicClearanceFactor = 1.5;
+
+void FillCoilClearance(const DesignRecord& r, ReferenceChecks& out) {
+  const double d = r.WireDiameter;
+  const double D = r.MeanDiameter;
+  const double Na = r.ActiveTurns;
+  if (!Positive(d) || !Positive(D) || !Positive(Na) || !std::isfinite(r.SolidHeight)) return;
+  const double gaps = Na * (0.0015 * D * D / d + 0.1 * d);
+  out.smallestSafeLength = Valid(r.SolidHeight + gaps);
+  out.smallestSafeLengthDynamic = Valid(r.SolidHeight + kDynamicClearanceFactor * gaps);
+  if (!out.smallestSafeLength.valid || !out.smallestSafeLengthDynamic.valid) {
+    out.smallestSafeLength = out.smallestSafeLengthDynamic = {};
+    return;
+  }
+  if (!std::isfinite(r.Length2)) return;
+  const auto clears = [&](const ReferenceValue& ln) {
+    return r.Length2 + kSolidSlack >= ln.value ? Verdict::Ok : Verdict::Caution;
+  };
+  out.coilClearance = clears(out.smallestSafeLength);
+  out.coilClearanceDynamic = clears(out.smallestSafeLengthDynamic);
+}
+
+// Work of a linear spring: the mean load times the travel.
+void FillEnergy(const DesignRecord& r, ReferenceChecks& out) {
+  out.energy12 = Valid((r.Load1 + r.Load2) / 2 * (r.Length1 - r.Length2));
+  out.energy2 = Valid(r.Load2 / 2 * (r.FreeLength - r.Length2));
+}
+
+// The active coils are a helix at the free pitch; the end coils lie closed (pitch d).
+void FillWire(const DesignRecord& r, ReferenceChecks& out) {
+  const double d = r.WireDiameter;
+  const double D = r.MeanDiameter;
+  if (!out.pitch.valid || !Positive(D) || !std::isfinite(r.TotalTurns)) return;
+  const double around = kPi * D;
+  const double endTurns = std::max(r.TotalTurns - r.ActiveTurns, 0.0);
+  const double length =
+      r.ActiveTurns * std::hypot(around, out.pitch.value) + endTurns * std::hypot(around, d);
+  out.wireLength = Valid(length);
+  if (!out.wireLength.valid || !out.density.valid) return;
+  constexpr double kCubicMillimetresPerCubicCentimetre = 1000;
+  out.mass =
+      Valid(kPi / 4 * d * d * length * out.density.value / kCubicMillimetresPerCubicCentimetre);
+}
+
+// EN 13906-1: G(T) = G · (1 − k · (T − 20 °C)); rate and loads at fixed lengths follow G.
+void FillTemperature(const DesignRecord& r, const MaterialRecord& m, double temperature,
+                     ReferenceChecks& out) {
+  if (!std::isfinite(temperature) || temperature < kAbsoluteZero) return;
+  out.temperature = Valid(temperature);
+  const double loss = IsStainless(m) ? kStainlessShearLossPerKelvin : kSteelShearLossPerKelvin;
+  out.shearLossPerKelvin = Valid(loss);
+  const double factor = 1 - loss * (temperature - kRoomTemperature);
+  // Hot enough to take the whole modulus away is outside what the relation describes.
+  if (!(factor > 0)) return;
+  if (Positive(m.ShearModulus)) out.shearModulusAtTemperature = Valid(m.ShearModulus * factor);
+  if (!Positive(r.SpringRate)) return;
+  out.rateAtTemperature = Valid(r.SpringRate * factor);
+  out.load1AtTemperature = Valid(r.Load1 * factor);
+  out.load2AtTemperature = Valid(r.Load2 * factor);
+}
+
 bool Contains(std::string_view text, std::string_view part) {
   return text.find(part) != std::string_view::npos;
 }
@@ -241,12 +376,14 @@ const char* VerdictText(Verdict verdict) {
   return "";
 }
 
-double DefaultDensity(const MaterialRecord& material) {
+bool IsStainless(const MaterialRecord& material) {
   const std::string kind = SjisToUtf8(material.KindName.Raw());
   const std::string symbol = SjisToUtf8(material.Symbol.Raw());
-  const bool stainless =
-      Contains(kind, "ステンレス") || StartsWithSus(symbol) || Contains(symbol, "ＳＵＳ");
-  return stainless ? kStainlessDensity : kSteelDensity;
+  return Contains(kind, "ステンレス") || StartsWithSus(symbol) || Contains(symbol, "ＳＵＳ");
+}
+
+double DefaultDensity(const MaterialRecord& material) {
+  return IsStainless(material) ? kStainlessDensity : kSteelDensity;
 }
 
 std::optional<double> CriticalFreeLength(double D, double G, double E, double nu) {
@@ -287,7 +424,9 @@ ReferenceChecks ComputeReferenceChecks(const DesignRecord& r, const MaterialReco
   out.seatingFactor = SeatingFactor(in.seating);
   FillBuckling(r, m, out);
 
-  out.density = Valid(in.density.value_or(DefaultDensity(m)));
+  // Not value_or: the default looks the material's names up in Shift-JIS, which a search of
+  // millions of designs must not pay when it gives the density itself.
+  out.density = Valid(in.density ? *in.density : DefaultDensity(m));
   if (!Positive(out.density.value)) out.density = {};
   if (out.density.valid) {
     if (const auto f = NaturalFrequency(r.WireDiameter, r.MeanDiameter, r.ActiveTurns,
@@ -298,6 +437,11 @@ ReferenceChecks ComputeReferenceChecks(const DesignRecord& r, const MaterialReco
   FillSolidStress(r, out);
   FillGeometry(r, out);
   FillTolerances(r, out);
+  FillWorstCase(r, m, in, out);
+  FillCoilClearance(r, out);
+  FillEnergy(r, out);
+  FillWire(r, out);
+  FillTemperature(r, m, in.temperature, out);
   return out;
 }
 

@@ -1,9 +1,12 @@
 // Reference checks shown beside the six design checks: buckling, natural frequency, stress at
-// solid height, growth of the outer diameter under load and the makers' tolerance grades.
+// solid height, growth of the outer diameter under load, the makers' tolerance grades and the
+// worst case of one grade, the coil clearance at L2, the stored energy, the wire's length and
+// mass, and the spring at its operating temperature.
 // They never change the design, its checks or any file; they only inform the designer.
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 
 #include "core/records/design_record.h"
@@ -20,13 +23,27 @@ const char* SeatingName(Seating seating);  // Japanese, as the drop-down shows i
 
 inline constexpr double kSteelDensity = 7.85;      // g/cm^3
 inline constexpr double kStainlessDensity = 7.93;  // g/cm^3
-// 7.93 for a stainless wire (kind name with ステンレス, or a symbol starting with SUS),
-// 7.85 for every other (steel) wire.
+// A stainless wire: kind name with ステンレス, or a symbol starting with SUS (also full-width).
+// Every other wire of the database (piano, hard-drawn, oil-tempered) is carbon or alloy steel.
+bool IsStainless(const MaterialRecord& material);
+// 7.93 for a stainless wire, 7.85 for every other (steel) wire.
 double DefaultDensity(const MaterialRecord& material);
+
+inline constexpr int kToleranceGrades = 3;
+inline constexpr int kDefaultGrade = 2;
+inline constexpr double kRoomTemperature = 20;    // °C, where the material's G holds
+inline constexpr double kAbsoluteZero = -273.15;  // °C
+// Loss of the shear modulus per kelvin above room temperature (EN 13906-1).
+inline constexpr double kSteelShearLossPerKelvin = 0.25e-3;
+inline constexpr double kStainlessShearLossPerKelvin = 0.40e-3;
 
 struct ReferenceInputs {
   Seating seating = Seating::BothFixed;
-  std::optional<double> density;  // g/cm^3; empty: DefaultDensity of the material
+  std::optional<double> density;          // g/cm^3; empty: DefaultDensity of the material
+  int grade = kDefaultGrade;              // JIS B 2704-2 grade of the worst case, 1..3
+  std::optional<double> bore{};           // mm the spring works in; empty: no check
+  std::optional<double> rod{};            // mm the spring works over; empty: no check
+  double temperature = kRoomTemperature;  // °C; NaN where no temperature is known
 };
 
 // A computed value; `valid` is false where the design gives no meaningful number (then the
@@ -45,12 +62,26 @@ enum class BucklingState {
   HasCriticalDeflection,
 };
 
-inline constexpr int kToleranceGrades = 3;
 struct GradeTolerances {        // ± half-widths for one grade
   ReferenceValue freeLength;    // mm
   ReferenceValue coilDiameter;  // mm, of the diameter named by toleranceOnInner
   ReferenceValue load1;         // kgf
   ReferenceValue load2;         // kgf
+};
+
+// The spring as the grade's tolerances may deliver it, at its worst for the designer.
+struct WorstCase {
+  int grade = kDefaultGrade;
+  ReferenceValue outerDiameterMax;  // mm, at L2 with growth and tolerance
+  ReferenceValue bore;              // mm, as given
+  Verdict boreVerdict = Verdict::None;
+  ReferenceValue innerDiameterMin;  // mm, free
+  ReferenceValue rod;               // mm, as given
+  Verdict rodVerdict = Verdict::None;
+  ReferenceValue load1Min, load1Max, load2Min, load2Max;  // kgf
+  ReferenceValue stress2Max;                              // kgf/mm^2 at load2Max
+  Verdict stressVerdict = Verdict::None;                  // against the allowable stress
+  std::optional<std::int32_t> lifeClass;                  // of (τ1 at load1Min, τ2 at load2Max)
 };
 
 struct ReferenceChecks {
@@ -80,6 +111,27 @@ struct ReferenceChecks {
 
   bool toleranceOnInner = false;  // the design gives its inner diameter, else the outer
   std::array<GradeTolerances, kToleranceGrades> tolerances{};
+
+  WorstCase worstCase;
+
+  // EN 13906-1 smallest safe length Ln = Hs + Sa, static and under dynamic load (1.5·Sa).
+  ReferenceValue smallestSafeLength;             // mm
+  ReferenceValue smallestSafeLengthDynamic;      // mm
+  Verdict coilClearance = Verdict::None;         // L2 >= Ln
+  Verdict coilClearanceDynamic = Verdict::None;  // L2 >= Ln, dynamic
+
+  ReferenceValue energy12;  // kgf·mm between L1 and L2
+  ReferenceValue energy2;   // kgf·mm from free to L2
+
+  ReferenceValue wireLength;  // mm
+  ReferenceValue mass;        // g
+
+  ReferenceValue temperature;                // °C
+  ReferenceValue shearLossPerKelvin;         // 1/K
+  ReferenceValue shearModulusAtTemperature;  // N/mm^2
+  ReferenceValue rateAtTemperature;          // kgf/mm
+  ReferenceValue load1AtTemperature;         // kgf at L1
+  ReferenceValue load2AtTemperature;         // kgf at L2
 };
 
 // Everything from a calculated design (the result fields must be those of CalculateSpring).

@@ -1,5 +1,9 @@
 #include "core/calc/reference_rows.h"
 
+#include <cstdint>
+#include <optional>
+
+#include "core/calc/fatigue.h"
 #include "core/text/number_format.h"
 
 namespace coilspring {
@@ -23,6 +27,29 @@ std::string GradesText(const ReferenceChecks& x, Field field) {
 std::string CriticalDeflectionText(const ReferenceChecks& x) {
   if (x.bucklingState == BucklingState::Stable) return kNoBuckling;
   return ReferenceText(x.criticalDeflection);
+}
+
+// "lower / upper", or one "―" when the grade gives no range.
+std::string RangeText(const ReferenceValue& lower, const ReferenceValue& upper) {
+  if (!lower.valid || !upper.valid) return kNotAvailable;
+  return FormatShort(lower.value) + " / " + FormatShort(upper.value);
+}
+
+std::string LifeText(const std::optional<std::int32_t>& lifeClass) {
+  return lifeClass ? LifeClassText(*lifeClass) : kNotAvailable;
+}
+
+std::vector<ReferenceRow> WorstCaseRows(const WorstCase& w) {
+  const std::string grade = "（" + std::to_string(w.grade) + "級）";
+  return {
+      {"L2時の最大外径" + grade, ReferenceText(w.outerDiameterMax), "mm", w.boreVerdict},
+      {"自由時の最小内径" + grade, ReferenceText(w.innerDiameterMin), "mm", w.rodVerdict},
+      {"L1時荷重の下限／上限" + grade, RangeText(w.load1Min, w.load1Max), "kgf", Verdict::None},
+      {"L2時荷重の下限／上限" + grade, RangeText(w.load2Min, w.load2Max), "kgf", Verdict::None},
+      {"L2時荷重の上限でのねじり応力" + grade, ReferenceText(w.stress2Max), "kgf/mm^2",
+       w.stressVerdict},
+      {"最悪点の期待寿命" + grade, LifeText(w.lifeClass), "", Verdict::None},
+  };
 }
 
 }  // namespace
@@ -57,6 +84,24 @@ std::vector<ReferenceRow> ReferenceRows(const ReferenceChecks& x) {
       {"L2時荷重の許容差（1級/2級/3級）", GradesText(x, &GradeTolerances::load2), "kgf",
        Verdict::None},
   };
+  const std::vector<ReferenceRow> worstCase = WorstCaseRows(x.worstCase);
+  rows.insert(rows.end(), worstCase.begin(), worstCase.end());
+  const std::vector<ReferenceRow> more = {
+      {"密着安全長さ Ln（静的）", ReferenceText(x.smallestSafeLength), "mm", x.coilClearance},
+      {"密着安全長さ Ln（動的）", ReferenceText(x.smallestSafeLengthDynamic), "mm",
+       x.coilClearanceDynamic},
+      {"エネルギー（L1→L2）", ReferenceText(x.energy12), "kgf·mm", Verdict::None},
+      {"エネルギー（自由→L2）", ReferenceText(x.energy2), "kgf·mm", Verdict::None},
+      {"素線の長さ", ReferenceText(x.wireLength), "mm", Verdict::None},
+      {"質量", ReferenceText(x.mass), "g", Verdict::None},
+      {"横弾性係数の温度係数", ReferenceText(x.shearLossPerKelvin), "1/K", Verdict::None},
+      {"運転温度での横弾性係数", ReferenceText(x.shearModulusAtTemperature), "N/mm^2",
+       Verdict::None},
+      {"運転温度でのバネ定数", ReferenceText(x.rateAtTemperature), "kgf/mm", Verdict::None},
+      {"運転温度でのL1時荷重", ReferenceText(x.load1AtTemperature), "kgf", Verdict::None},
+      {"運転温度でのL2時荷重", ReferenceText(x.load2AtTemperature), "kgf", Verdict::None},
+  };
+  rows.insert(rows.end(), more.begin(), more.end());
   // A unit belongs to a number only.
   for (ReferenceRow& row : rows)
     if (row.value == kNotAvailable || row.value == kNoBuckling) row.unit.clear();

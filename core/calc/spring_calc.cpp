@@ -1,13 +1,14 @@
 #include "core/calc/spring_calc.h"
 
 #include <cmath>
+#include <utility>
 
 namespace coilspring {
 
 const std::array<const char*, 3> kDiameterKindNames = {"内径", "平均径", "外径"};
 
 const std::array<const char*, 7> kEndKindNames = {
-    "クローズ（無研削）", "クローズ（研削）",   "クローズ（テーパー）",      "オープン（無研削）",
+    "クローズ（無研削）", "クローズ（研削）",     "クローズ（テーパー）",      "オープン（無研削）",
     "オープン（研削）",   "オープン（テーパー）", "オープン3/4座巻（無研削）",
 };
 
@@ -38,8 +39,9 @@ double InterpolateTable(const MaterialColumn& diameters, const MaterialColumn& s
     if (diameters[i] <= x && x <= diameters[i + 1]) {
       const double span = diameters[i + 1] - diameters[i];
       // Two equal diameters only match when x is that diameter: take the later entry.
-      result = span == 0 ? stresses[i + 1]
-                         : stresses[i] + (stresses[i + 1] - stresses[i]) / span * (x - diameters[i]);
+      result = span == 0
+                   ? stresses[i + 1]
+                   : stresses[i] + (stresses[i + 1] - stresses[i]) / span * (x - diameters[i]);
       matched = true;
     }
   }
@@ -59,22 +61,42 @@ const MaterialRecord& MaterialOf(const MaterialTable& table, std::int32_t materi
   return table[materialNo];
 }
 
-void CalculateSpring(DesignRecord& r, const MaterialTable& materials,
-                     const CoefficientSettings& settings, AllowableStressTable& table) {
-  const MaterialRecord& m = MaterialOf(materials, r.MaterialNo);
+PreparedMaterial PrepareMaterial(const MaterialRecord& m) {
+  PreparedMaterial p;
+  p.material = &m;
+  BuildAllowableStressTable(m, p.table);
+  p.rows = m.UsableRows();
+  for (int j = 0; j < p.rows; ++j) {
+    p.rowStress[j] =
+        InterpolateTable(p.table.diameters, p.table.stresses, p.table.count, m.WireDiameters[j]);
+    p.rowCovered[j] = TableCovers(p.table, m.WireDiameters[j]);
+  }
+  return p;
+}
+
+namespace {
+
+// The stress table's row for the design's wire, when the design's diameter is that row's.
+int PreparedRowOf(const PreparedMaterial& p, const DesignRecord& r) {
+  const int row = r.WireRow;
+  if (row < 0 || row >= p.rows) return -1;
+  return p.material->WireDiameters[row] == r.WireDiameter ? row : -1;
+}
+
+// Everything after the allowable stress s (N/mm^2) of the material at d is known.
+void CalculateFrom(DesignRecord& r, double shearModulus, double s,
+                   const CoefficientSettings& settings) {
   const double d = r.WireDiameter;
   const double D = r.MeanDiameter;
   const double d3 = d * d * d;
 
-  const double k = m.ShearModulus * d3 * d / (8 * r.ActiveTurns * D * D * D) / kKgfForRate;
+  const double k = SpringRateFor(shearModulus, d, D, r.ActiveTurns);
   const double c = D / d;
   const double kappa = (4 * c - 1) / (4 * c - 4) + 0.615 / c;
   r.SpringIndex = c;
   r.WahlFactor = kappa;
   r.SolidHeight = (r.TotalTurns + 1) * d;
 
-  BuildAllowableStressTable(m, table);
-  const double s = InterpolateTable(table.diameters, table.stresses, table.count, d);
   r.AllowableStress = s * settings.CompressionStressRatio / 100 / kKgfForAllowable;
   r.MaxLoad = kPi * r.AllowableStress * d3 / 8 / D / kappa;
   r.RecommendedFreeLength = r.MaxLoad / k + r.SolidHeight;
@@ -91,58 +113,110 @@ void CalculateSpring(DesignRecord& r, const MaterialTable& materials,
   r.Stress2 = kappa * 8 * D * r.Load2 / kPi / d3;
 }
 
+}  // namespace
+
+void CalculateSpring(DesignRecord& r, const MaterialTable& materials,
+                     const CoefficientSettings& settings, AllowableStressTable& table) {
+  const MaterialRecord& m = MaterialOf(materials, r.MaterialNo);
+  BuildAllowableStressTable(m, table);
+  const double s = InterpolateTable(table.diameters, table.stresses, table.count, r.WireDiameter);
+  CalculateFrom(r, m.ShearModulus, s, settings);
+}
+
+void CalculateSpring(DesignRecord& r, const PreparedMaterial& p,
+                     const CoefficientSettings& settings) {
+  const int row = PreparedRowOf(p, r);
+  const double s = row >= 0 ? p.rowStress[row]
+                            : InterpolateTable(p.table.diameters, p.table.stresses, p.table.count,
+                                               r.WireDiameter);
+  CalculateFrom(r, p.material->ShearModulus, s, settings);
+}
+
+bool PreparedCovers(const PreparedMaterial& p, const DesignRecord& r) {
+  const int row = PreparedRowOf(p, r);
+  return row >= 0 ? p.rowCovered[row] : TableCovers(p.table, r.WireDiameter);
+}
+
 namespace {
 
 bool AllResultsFinite(const DesignRecord& r) {
-  for (double v : {r.SpringRate, r.SpringIndex, r.WahlFactor, r.SolidHeight, r.AllowableStress,
-                   r.MaxLoad, r.RecommendedFreeLength, r.Load1, r.Load2, r.Length1, r.Length2,
-                   r.Stress1, r.Stress2})
+  for (double v :
+       {r.SpringRate, r.SpringIndex, r.WahlFactor, r.SolidHeight, r.AllowableStress, r.MaxLoad,
+        r.RecommendedFreeLength, r.Load1, r.Load2, r.Length1, r.Length2, r.Stress1, r.Stress2})
     if (!std::isfinite(v)) return false;
   return true;
 }
 
 }  // namespace
 
-ValidationResult ValidateDesign(const DesignRecord& r, const AllowableStressTable& table) {
-  ValidationResult out;
-  const auto fail = [&out](const char* line) {
-    out.lines.emplace_back(line);
-    out.failed = true;
-  };
-  if (r.SpringIndex < 4) fail("エラー：バネ指数が４以下");
-  if (r.SpringIndex > 22) fail("エラー：バネ指数が２２以上");
-  if (r.Length2 + 0.0000001 < r.SolidHeight) fail("エラー：L2が密着高さより短い");
-  if (r.FreeLength < r.Length1 || r.Length1 < r.Length2) fail("エラー:バネ高さの順番が不適");
-  if (r.AllowableStress + 0.0005 < r.Stress2) fail("エラー:ねじり応力オーバー");
-  if (r.ActiveTurns < 3) fail("エラー:有効巻き数が３以下です");
+unsigned CheckDesign(const DesignRecord& r, bool tableCoversWire) {
+  unsigned faults = 0;
+  if (r.SpringIndex < 4) faults |= kFaultIndexLow;
+  if (r.SpringIndex > 22) faults |= kFaultIndexHigh;
+  if (r.Length2 + 0.0000001 < r.SolidHeight) faults |= kFaultBelowSolid;
+  if (r.FreeLength < r.Length1 || r.Length1 < r.Length2) faults |= kFaultLengthOrder;
+  if (r.AllowableStress + 0.0005 < r.Stress2) faults |= kFaultOverstress;
+  if (r.ActiveTurns < 3) faults |= kFaultFewTurns;
   // Faults the six checks cannot see: comparisons with NaN are all false, and an allowable
   // stress taken from beyond the material's table is not a value to design with.
-  if (!TableCovers(table, r.WireDiameter)) fail("エラー：線径が許容応力表の範囲外");
-  if (!AllResultsFinite(r)) fail("エラー：計算できない値があります（入力値を確認）");
+  if (!tableCoversWire) faults |= kFaultOutsideTable;
+  if (!AllResultsFinite(r)) faults |= kFaultNotFinite;
+  return faults;
+}
+
+ValidationResult ValidateDesign(const DesignRecord& r, const AllowableStressTable& table) {
+  static constexpr std::pair<DesignFault, const char*> kLines[] = {
+      {kFaultIndexLow, "エラー：バネ指数が４以下"},
+      {kFaultIndexHigh, "エラー：バネ指数が２２以上"},
+      {kFaultBelowSolid, "エラー：L2が密着高さより短い"},
+      {kFaultLengthOrder, "エラー:バネ高さの順番が不適"},
+      {kFaultOverstress, "エラー:ねじり応力オーバー"},
+      {kFaultFewTurns, "エラー:有効巻き数が３以下です"},
+      {kFaultOutsideTable, "エラー：線径が許容応力表の範囲外"},
+      {kFaultNotFinite, "エラー：計算できない値があります（入力値を確認）"},
+  };
+  ValidationResult out;
+  const unsigned faults = CheckDesign(r, TableCovers(table, r.WireDiameter));
+  out.failed = faults != 0;
+  for (const auto& [fault, line] : kLines)
+    if (faults & fault) out.lines.emplace_back(line);
   if (!out.failed) out.lines.emplace_back(kSuccessLine);
   return out;
 }
 
+double EndTurnsOf(std::int32_t endKind) { return endKind <= 2 ? 2 : 1.5; }
+
 double ActiveTurnsFor(double totalTurns, std::int32_t endKind) {
-  const double active = endKind <= 2 ? totalTurns - 2 : totalTurns - 1.5;
+  const double active = totalTurns - EndTurnsOf(endKind);
   return active < 3 ? 2.99 : active;
 }
 
 CoilDiameters DiametersFrom(std::int32_t kind, double x, double d, const CoilDiameters& current) {
   switch (kind) {
-    case 0: return {x, x + d, x + 2 * d};
-    case 1: return {x - d, x, x + d};
-    case 2: return {x - 2 * d, x - d, x};
-    default: return current;
+    case 0:
+      return {x, x + d, x + 2 * d};
+    case 1:
+      return {x - d, x, x + d};
+    case 2:
+      return {x - 2 * d, x - d, x};
+    default:
+      return current;
   }
 }
 
 int EndDrawModeOf(std::int32_t endKind) {
   switch (endKind) {
-    case 1: case 2: return 3;
-    case 3: return 0;
-    case 4: case 5: case 6: return 1;
-    default: return 2;
+    case 1:
+    case 2:
+      return 3;
+    case 3:
+      return 0;
+    case 4:
+    case 5:
+    case 6:
+      return 1;
+    default:
+      return 2;
   }
 }
 
@@ -154,9 +228,12 @@ namespace coilspring {
 
 double EnteredDiameterOf(const DesignRecord& r) {
   switch (r.DiameterKind) {
-    case 0: return r.InnerDiameter;
-    case 2: return r.OuterDiameter;
-    default: return r.MeanDiameter;
+    case 0:
+      return r.InnerDiameter;
+    case 2:
+      return r.OuterDiameter;
+    default:
+      return r.MeanDiameter;
   }
 }
 

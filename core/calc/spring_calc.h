@@ -27,9 +27,23 @@ void BuildAllowableStressTable(const MaterialRecord& material, AllowableStressTa
 // Linear interpolation over the first `count` pairs; a later matching segment wins. Where no
 // segment holds x (x beyond either end, or fewer than two pairs) the nearest end value is used,
 // and 0 for an empty table; TableCovers tells the design checks about it.
-double InterpolateTable(const MaterialColumn& diameters, const MaterialColumn& stresses,
-                        int count, double x);
+double InterpolateTable(const MaterialColumn& diameters, const MaterialColumn& stresses, int count,
+                        double x);
 bool TableCovers(const AllowableStressTable& table, double x);
+
+// A material's allowable-stress table built once, with the stress and the coverage at each of
+// the material's own wire diameters worked out in advance: a design search calculates millions
+// of designs of the same few materials, and rebuilding and interpolating the table each time
+// would be most of the cost. Results are those of the rebuilding path, bit for bit.
+struct PreparedMaterial {
+  const MaterialRecord* material = nullptr;
+  AllowableStressTable table;
+  int rows = 0;
+  MaterialColumn rowStress{};  // InterpolateTable at WireDiameters[row], N/mm^2
+  std::array<bool, kMaterialRows> rowCovered{};
+};
+// `material` must outlive the result and stay unchanged while it is used.
+PreparedMaterial PrepareMaterial(const MaterialRecord& material);
 
 // The material a design refers to; an all-zero record when MaterialNo names none.
 const MaterialRecord& MaterialOf(const MaterialTable& table, std::int32_t materialNo);
@@ -38,6 +52,15 @@ const MaterialRecord& MaterialOf(const MaterialTable& table, std::int32_t materi
 // the business of ValidateDesign.
 void CalculateSpring(DesignRecord& design, const MaterialTable& materials,
                      const CoefficientSettings& settings, AllowableStressTable& table);
+// The same for a design of the prepared material (its MaterialNo is not looked at).
+void CalculateSpring(DesignRecord& design, const PreparedMaterial& material,
+                     const CoefficientSettings& settings);
+
+// The spring rate in kgf/mm of G (N/mm^2), d, D (mm) and Na active turns; CalculateSpring's.
+inline double SpringRateFor(double shearModulus, double d, double D, double activeTurns) {
+  const double d3 = d * d * d;
+  return shearModulus * d3 * d / (8 * activeTurns * D * D * D) / kKgfForRate;
+}
 
 struct ValidationResult {
   std::vector<std::string> lines;  // UTF-8
@@ -49,8 +72,25 @@ inline constexpr const char* kSpringIndexOutOfRangeLine = "エラー：バネ指
 
 ValidationResult ValidateDesign(const DesignRecord& design, const AllowableStressTable& table);
 
+// The faults ValidateDesign reports, as bits, without making any text: 0 is a sound design.
+enum DesignFault : unsigned {
+  kFaultIndexLow = 1u << 0,
+  kFaultIndexHigh = 1u << 1,
+  kFaultBelowSolid = 1u << 2,
+  kFaultLengthOrder = 1u << 3,
+  kFaultOverstress = 1u << 4,
+  kFaultFewTurns = 1u << 5,
+  kFaultOutsideTable = 1u << 6,
+  kFaultNotFinite = 1u << 7,
+};
+unsigned CheckDesign(const DesignRecord& design, bool tableCoversWire);
+// Whether the prepared table holds the design's wire diameter (TableCovers).
+bool PreparedCovers(const PreparedMaterial& material, const DesignRecord& design);
+
 // Values the input panel derives from its boxes.
 double ActiveTurnsFor(double totalTurns, std::int32_t endKind);
+// The turns an end form takes from the total: 2 for closed ends (0..2), 1.5 for open ones.
+double EndTurnsOf(std::int32_t endKind);
 struct CoilDiameters {
   double inner, mean, outer;
 };

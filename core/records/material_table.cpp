@@ -20,6 +20,14 @@ KindIndex BuildKindIndex(const MaterialTable& table) {
   return index;
 }
 
+bool HasUsableMaterial(const MaterialTable& table) {
+  const KindIndex index = BuildKindIndex(table);
+  for (const KindMembers& kind : index.kinds)
+    for (int i = 0; i < kind.Count; ++i)
+      if (table[kind.Members[i]].UsableRows() > 0) return true;
+  return false;
+}
+
 std::vector<int> KindIndex::ListedKinds() const {
   std::vector<int> listed;
   for (int k = 0; k < kKindCount; ++k)

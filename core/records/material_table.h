@@ -86,6 +86,10 @@ struct KindIndex {
 
 KindIndex BuildKindIndex(const MaterialTable& table);
 
+// Whether any material can be chosen in the lists and has a wire diameter to offer: a database
+// that is empty, all zero or all 0xFF has none, and nothing could be calculated with it.
+bool HasUsableMaterial(const MaterialTable& table);
+
 // Texts of the lists, still as raw Shift-JIS bytes.
 std::vector<std::string> KindListEntries(const KindIndex& index, const MaterialTable& table);
 std::vector<std::string> SymbolListEntries(const KindIndex& index, const MaterialTable& table,

@@ -1,5 +1,6 @@
 #include "core/records/material_text.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <optional>
@@ -8,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/records/table_lines.h"
 #include "core/text/number_format.h"
 #include "core/text/sjis.h"
 #include "core/text/text_number.h"
@@ -68,8 +70,8 @@ constexpr std::string_view kHeader =
 constexpr std::string_view kRowHeading =
     "# diameter\ttensile\tallowable torsion\tallowable bending\n";
 
-[[noreturn]] void Fail(int lineNo, const std::string& message) {
-  throw std::invalid_argument("line " + std::to_string(lineNo) + ": " + message);
+[[noreturn]] void Fail(TableLineNo lineNo, const std::string& message) {
+  FailAtLine(lineNo, message);
 }
 
 // A table written on Windows ends its lines in CR LF; the CR is a blank too.
@@ -102,42 +104,57 @@ bool HasControlCharacter(std::string_view s) {
 }
 
 // A number the record holds exactly and the text writes back unchanged.
-double ParseValue(int lineNo, std::string_view text, const char* what) {
+double ParseValue(TableLineNo lineNo, std::string_view text, const char* what) {
   double value = 0;
   try {
     value = ParseDecimal(text);
-  } catch (const UserError& e) {
-    Fail(lineNo, std::string(what) + ": " + e.what());
+  } catch (const UserError&) {
+    Fail(lineNo, std::string(what) + ": " + NotADecimalMessage(Excerpt(text)));
   }
   if (!std::isfinite(value) || value < 0)
-    Fail(lineNo, std::string(what) + " must be a finite number not below 0: " + std::string(text));
+    Fail(lineNo, std::string(what) + " must be a finite number not below 0: " + Excerpt(text));
   if (ParseDecimal(FormatFull(value)) != value)
-    Fail(lineNo, std::string(what) + " has more than 15 significant digits: " + std::string(text));
+    Fail(lineNo, std::string(what) + " has more than 15 significant digits: " + Excerpt(text));
   return value + 0.0;  // -0 becomes 0
 }
 
-std::int32_t ParseWhole(int lineNo, std::string_view text, const char* what, int lo, int hi) {
+std::int32_t ParseWhole(TableLineNo lineNo, std::string_view text, const char* what, int lo,
+                        int hi) {
   std::int32_t value = 0;
   try {
     value = ParseInteger(text);
-  } catch (const UserError& e) {
-    Fail(lineNo, std::string(what) + ": " + e.what());
+  } catch (const UserError&) {
+    Fail(lineNo, std::string(what) + ": " + NotAnIntegerMessage(Excerpt(text)));
   }
   if (value < lo || value > hi)
     Fail(lineNo, std::string(what) + " must lie in " + std::to_string(lo) + ".." +
-                     std::to_string(hi) + ": " + std::string(text));
+                     std::to_string(hi) + ": " + Excerpt(text));
   return value;
 }
 
+// The record's bytes for a name: UTF-8 text converted, or, for a name that is no UTF-8 (a
+// table saved in Shift-JIS), its own bytes as they are, so no two names ever become one.
+std::string NameBytes(TableLineNo lineNo, std::string_view text) {
+  if (IsValidUtf8(text)) {
+    const std::string sjis = Utf8ToSjis(text);
+    if (SjisToUtf8(sjis) != text)
+      Fail(lineNo, "the name '" + Excerpt(text) + "' has characters that Shift-JIS cannot hold");
+    return sjis;
+  }
+  const std::string utf8 = SjisToUtf8(text);
+  if (Utf8ToSjis(utf8) != text || utf8.find("\xEF\xBF\xBD") != std::string::npos)
+    Fail(lineNo, "a name is neither UTF-8 nor Shift-JIS text");
+  return std::string(text);
+}
+
 template <std::size_t N>
-void AssignName(int lineNo, std::string_view utf8, ShortString<N>& target) {
-  if (HasControlCharacter(utf8)) Fail(lineNo, "a name may not contain a TAB or control character");
-  const std::string sjis = Utf8ToSjis(utf8);
-  if (SjisToUtf8(sjis) != utf8)
-    Fail(lineNo, "the name '" + std::string(utf8) + "' has characters that Shift-JIS cannot hold");
+void AssignName(TableLineNo lineNo, std::string_view text, ShortString<N>& target) {
+  if (HasControlCharacter(text)) Fail(lineNo, "a name may not contain a TAB or control character");
+  const std::string sjis = NameBytes(lineNo, text);
   if (sjis.size() > N)
-    Fail(lineNo, "the name '" + std::string(utf8) + "' takes " + std::to_string(sjis.size()) +
-                     " bytes in Shift-JIS; at most " + std::to_string(N) + " fit");
+    Fail(lineNo, "the name '" + Excerpt(SjisToUtf8(sjis)) + "' takes " +
+                     std::to_string(sjis.size()) + " bytes in Shift-JIS; at most " +
+                     std::to_string(N) + " fit");
   target.AssignRaw(sjis);
 }
 
@@ -159,7 +176,7 @@ constexpr std::array<KeySpec, 6> kKeys{{
 
 // One material block while it is being read.
 struct Block {
-  int startLine = 0;
+  TableLineNo startLine = 0;
   int recordNo = 0;
   MaterialRecord record = EmptyMaterialRecord();
   std::array<bool, kKeys.size()> seen{};
@@ -169,22 +186,18 @@ class MaterialTextParser {
  public:
   MaterialTable Parse(std::string_view text) {
     for (auto& r : table_.records) r = EmptyMaterialRecord();
-    int lineNo = 0;
-    std::size_t pos = 0;
-    while (pos <= text.size()) {
-      const std::size_t end = std::min(text.find('\n', pos), text.size());
-      std::string_view line = text.substr(pos, end - pos);
-      if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-      ParseLine(++lineNo, line);
-      pos = end + 1;
-    }
+    ForEachTableLine(
+        text, [this](TableLineNo lineNo, std::string_view line) { ParseLine(lineNo, line); });
     FinishBlock();
+    // An empty table would make a database without a single material.
+    if (std::find(listed_.begin(), listed_.end(), true) == listed_.end())
+      throw std::invalid_argument("the table lists no material");
     CheckKindCapacity();
     return table_;
   }
 
  private:
-  void ParseLine(int lineNo, std::string_view line) {
+  void ParseLine(TableLineNo lineNo, std::string_view line) {
     const std::string_view trimmed = Trim(line, kBlanks);
     if (trimmed.empty() || trimmed.front() == '#') return;
     const auto [word, rest] = SplitAtTab(line);
@@ -192,17 +205,17 @@ class MaterialTextParser {
     if (!block_) Fail(lineNo, "expected 'material<TAB>record number' before any other line");
     for (std::size_t k = 0; k < kKeys.size(); ++k) {
       if (word != kKeys[k].name) continue;
-      if (block_->seen[k]) Fail(lineNo, "'" + std::string(word) + "' given twice");
+      if (block_->seen[k]) Fail(lineNo, "'" + std::string(kKeys[k].name) + "' given twice");
       block_->seen[k] = true;
       return ApplyKey(lineNo, kKeys[k].key, rest);
     }
     const char first = trimmed.front();
     if ((first >= '0' && first <= '9') || first == '.' || first == '+' || first == '-')
       return AddRow(lineNo, trimmed);
-    Fail(lineNo, "unknown line '" + std::string(word) + "'");
+    Fail(lineNo, "unknown line '" + Excerpt(word) + "'");
   }
 
-  void StartBlock(int lineNo, std::string_view number) {
+  void StartBlock(TableLineNo lineNo, std::string_view number) {
     FinishBlock();
     const int recordNo = ParseWhole(lineNo, number, "record number", 0, kMaterialCount - 1);
     if (listed_[recordNo]) Fail(lineNo, "material " + std::to_string(recordNo) + " given twice");
@@ -210,7 +223,7 @@ class MaterialTextParser {
     block_ = Block{lineNo, recordNo};
   }
 
-  void ApplyKey(int lineNo, Key key, std::string_view value) {
+  void ApplyKey(TableLineNo lineNo, Key key, std::string_view value) {
     MaterialRecord& r = block_->record;
     switch (key) {
       case Key::Kind: {
@@ -235,7 +248,7 @@ class MaterialTextParser {
     }
   }
 
-  void AddRow(int lineNo, std::string_view line) {
+  void AddRow(TableLineNo lineNo, std::string_view line) {
     MaterialRecord& r = block_->record;
     const std::vector<std::string_view> fields = SplitFields(line);
     if (fields.size() != 4)

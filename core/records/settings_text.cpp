@@ -1,11 +1,16 @@
 #include "core/records/settings_text.h"
 
-#include <sstream>
+#include <array>
+#include <cmath>
 #include <stdexcept>
 #include <type_traits>
+#include <vector>
 
+#include "core/records/table_lines.h"
 #include "core/text/number_format.h"
 #include "core/text/text_number.h"
+#include "core/text/trim.h"
+#include "core/text/user_error.h"
 
 namespace coilspring {
 namespace {
@@ -18,29 +23,87 @@ void ForEachCoefficient(Settings& settings, Visitor&& visit) {
   });
 }
 
+constexpr std::string_view kBlanks = " \t\r";
+
+std::vector<std::string_view> Tokens(std::string_view line) {
+  std::vector<std::string_view> tokens;
+  for (line = Trim(line, kBlanks); !line.empty(); line = Trim(line, kBlanks)) {
+    const std::size_t end = std::min(line.find_first_of(kBlanks), line.size());
+    tokens.push_back(line.substr(0, end));
+    line.remove_prefix(end);
+  }
+  return tokens;
+}
+
+double ParseCoefficient(TableLineNo lineNo, std::string_view name, std::string_view text,
+                        CoefficientRange range) {
+  double value = 0;
+  try {
+    value = ParseDecimal(text);
+  } catch (const UserError&) {
+    FailAtLine(lineNo, NotADecimalMessage(Excerpt(text)));
+  }
+  if (!(value >= range.min && value <= range.max))
+    FailAtLine(lineNo, std::string(name) + " must lie in " + FormatFull(range.min) + ".." +
+                           FormatFull(range.max) + ": " + Excerpt(text));
+  if (ParseDecimal(FormatFull(value)) != value)
+    FailAtLine(lineNo,
+               std::string(name) + " has more than 15 significant digits: " + Excerpt(text));
+  return value + 0.0;  // -0 becomes 0
+}
+
+constexpr std::array<double CoefficientSettings::*, 7> kCoefficients{
+    &CoefficientSettings::CompressionStressRatio,
+    &CoefficientSettings::ExtensionStressRatio,
+    &CoefficientSettings::HookStressFactor,
+    &CoefficientSettings::StainlessTensionReduction,
+    &CoefficientSettings::PianoWireTensionReduction,
+    &CoefficientSettings::HardDrawnTensionReduction,
+    &CoefficientSettings::AnnealedStainlessTensionReduction,
+};
+
+// The range of the coefficient `field` of `settings` refers to.
+CoefficientRange RangeAt(const CoefficientSettings& settings, const double& field) {
+  for (const auto member : kCoefficients)
+    if (&(settings.*member) == &field) return RangeOfCoefficient(member);
+  return {0, 0};
+}
+
 }  // namespace
+
+CoefficientRange RangeOfCoefficient(double CoefficientSettings::*field) {
+  if (field == &CoefficientSettings::HookStressFactor) return {1, 25};
+  return {0, 100};
+}
 
 CoefficientSettings ParseSettingsText(std::string_view text) {
   CoefficientSettings settings;
-  std::istringstream in{std::string(text)};
-  std::string line;
-  int lineNo = 0;
-  while (std::getline(in, line)) {
-    ++lineNo;
-    line = line.substr(0, line.find('#'));
-    std::istringstream fields(line);
-    std::string name, value;
-    if (!(fields >> name)) continue;
-    fields >> value;
+  std::array<TableLineNo, kCoefficients.size()> givenAt{};
+  ForEachTableLine(text, [&](TableLineNo lineNo, std::string_view line) {
+    const std::vector<std::string_view> tokens = Tokens(line.substr(0, line.find('#')));
+    if (tokens.empty()) return;
+    std::size_t index = 0;
     bool known = false;
     ForEachCoefficient(settings, [&](const FieldInfo& info, double& field) {
-      if (name != info.name) return;
-      field = ParseDecimal(value);
+      const std::size_t i = index++;
+      if (tokens[0] != info.name) return;
       known = true;
+      if (givenAt[i] != 0)
+        FailAtLine(lineNo, std::string(info.name) + " given twice (first on line " +
+                               std::to_string(givenAt[i]) + ")");
+      if (tokens.size() != 2)
+        FailAtLine(lineNo, std::string(info.name) + " takes exactly one number, this line has " +
+                               std::to_string(tokens.size() - 1));
+      givenAt[i] = lineNo;
+      field = ParseCoefficient(lineNo, info.name, tokens[1], RangeAt(settings, field));
     });
-    if (!known)
-      throw std::invalid_argument("line " + std::to_string(lineNo) + ": unknown field " + name);
-  }
+    if (!known) FailAtLine(lineNo, "unknown field " + Excerpt(tokens[0]));
+  });
+  std::size_t index = 0;
+  ForEachCoefficient(settings, [&](const FieldInfo& info, double&) {
+    if (givenAt[index++] == 0)
+      throw std::invalid_argument("the table lacks " + std::string(info.name));
+  });
   return settings;
 }
 

@@ -9,8 +9,19 @@
 
 namespace coilspring {
 
-// Throws std::invalid_argument naming the line of an unknown field, UserError for a value that
-// is not a number. Fields the table does not name stay 0, reserved bytes stay zero.
+// The values a coefficient may take: percentages from 0 to 100, the hook factor within its
+// guidance "1..25".
+struct CoefficientRange {
+  double min;
+  double max;
+};
+CoefficientRange RangeOfCoefficient(double CoefficientSettings::*field);
+
+// Reads a table that names every coefficient exactly once, each with one finite number inside
+// its range that the record holds exactly (at most 15 significant digits). Throws
+// std::invalid_argument naming the line of anything else (an unknown or repeated field, a
+// missing value, a second value) and naming the field that the table lacks. Reserved bytes stay
+// zero.
 CoefficientSettings ParseSettingsText(std::string_view text);
 
 // Every coefficient in the full number format, in record order.

@@ -6,6 +6,7 @@
 #include <limits>
 #include <string>
 
+#include "core/text/half_width.h"
 #include "core/text/trim.h"
 #include "core/text/user_error.h"
 
@@ -46,12 +47,14 @@ std::string CannotCreateMessage(const std::string& path) {
 }
 
 double ParseDecimal(std::string_view text) {
-  std::string_view s = Trim(text);
+  const std::string halfWidth = HalfWidthText(text);
+  std::string_view s = Trim(halfWidth);
   if (s == "NAN") return std::numeric_limits<double>::quiet_NaN();
   if (s == "INF") return std::numeric_limits<double>::infinity();
   if (s == "-INF") return -std::numeric_limits<double>::infinity();
   std::string_view digits = s;
-  if (!digits.empty() && digits.front() == '+') digits.remove_prefix(1);
+  // One sign at most: "+-5" is no number.
+  if (digits.starts_with('+') && !digits.starts_with("+-")) digits.remove_prefix(1);
   double value = 0;
   if (IsPlainNumber(digits)) {
     const auto res = std::from_chars(digits.data(), digits.data() + digits.size(), value);
@@ -67,8 +70,9 @@ double ParseDecimal(std::string_view text) {
 }
 
 std::int32_t ParseInteger(std::string_view text) {
-  std::string_view s = Trim(text);
-  if (!s.empty() && s.front() == '+') s.remove_prefix(1);
+  const std::string halfWidth = HalfWidthText(text);
+  std::string_view s = Trim(halfWidth);
+  if (s.starts_with('+') && !s.starts_with("+-")) s.remove_prefix(1);
   std::int32_t value = 0;
   const auto res = std::from_chars(s.data(), s.data() + s.size(), value);
   if (s.empty() || res.ec != std::errc() || res.ptr != s.data() + s.size())

@@ -34,13 +34,13 @@ def run_dxf(args):
     return subprocess.run([CLI, "dxf"] + args, capture_output=True)
 
 
-def export(work, name, slots, slot=None):
+def export(work, name, slots, slot=None, code=0):
     abd = os.path.join(work, name + ".abd")
     dxf = os.path.join(work, name + ".dxf")
     design_file(abd, slots)
     args = [abd, dxf] + (["--slot", str(slot)] if slot is not None else [])
     result = run_dxf(args)
-    check(result.returncode == 0, f"{name}: exit code {result.returncode} {result.stderr!r}")
+    check(result.returncode == code, f"{name}: exit code {result.returncode} {result.stderr!r}")
     return dxf
 
 
@@ -150,7 +150,7 @@ def main():
         # n = 3: four front half-turns (8 edges, 6 back lines, 8 caps) and closed ground ends.
         check(counts(ents) == (14 + 6, 8 + 4), f"slot: counts {counts(ents)}")
 
-        # Degenerate designs: a readable drawing with no entities.
+        # Degenerate designs: a readable drawing with no entities, and exit code 1 to say so.
         degenerate = {
             "empty": {},
             "tooshort": spring(3, free_length=5.0),
@@ -162,7 +162,7 @@ def main():
             "hugeturns": spring(3, total_turns=1e12),
         }
         for name, fields in degenerate.items():
-            path = export(work, name, {0: fields})
+            path = export(work, name, {0: fields}, code=1)
             raw = open(path, "rb").read()
             check(b"NAN" not in raw and b"INF" not in raw, f"{name}: non-finite number")
             check(raw.count(b"\r\n") == 198, f"{name}: header and closing only")

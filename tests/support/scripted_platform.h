@@ -2,6 +2,7 @@
 // every message, clipboard write, document opening and print job.
 #pragma once
 
+#include <QPainter>
 #include <deque>
 #include <optional>
 #include <vector>
@@ -27,6 +28,8 @@ class ScriptedPlatform final : public Platform {
   QString clipboardText;
   QImage clipboardImage;
   std::vector<QString> openedDocuments;
+  bool desktopOpensDocuments = true;  // false: a desktop without a viewer for the document
+  std::vector<QString> helpWindows;   // documents shown in the program's own help window
   std::vector<QImage> printedPages;
   std::vector<PagePlacement> placements;
 
@@ -51,9 +54,11 @@ class ScriptedPlatform final : public Platform {
   void SetClipboardText(const QString& text) override { clipboardText = text; }
   void SetClipboardImage(const QImage& image) override { clipboardImage = image; }
   bool OpenDocument(const QString& path) override {
+    if (!desktopOpensDocuments) return false;
     openedDocuments.push_back(path);
     return true;
   }
+  void ShowHelpWindow(QWidget*, const QString& path) override { helpWindows.push_back(path); }
   std::optional<QString> PrintImage(const QImage& image, const QString&,
                                     PagePlacement placement) override {
     if (printFailure) return printFailure;
@@ -61,13 +66,30 @@ class ScriptedPlatform final : public Platform {
     placements.push_back(placement);
     return std::nullopt;
   }
+  // The drawing as it would reach paper at 96 dpi, recorded like a printed image at screen size.
+  std::optional<QString> PrintDrawing(const QSize& size, const QString&,
+                                      const std::function<void(QPainter&)>& draw) override {
+    if (printFailure) return printFailure;
+    QImage page(size, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    {
+      QPainter painter(&page);
+      draw(painter);
+    }
+    printedPages.push_back(page);
+    placements.push_back(PagePlacement::ScreenSize);
+    return std::nullopt;
+  }
 
   QString LastMessage() const { return messages.empty() ? QString() : messages.back().text; }
 
  private:
   static std::optional<QString> Next(std::deque<std::optional<QString>>& answers) {
-    if (answers.empty()) return std::nullopt;
-    auto answer = answers.front();
+    if (answers.empty() || !answers.front()) {
+      if (!answers.empty()) answers.pop_front();
+      return std::nullopt;
+    }
+    const QString answer = *answers.front();
     answers.pop_front();
     return answer;
   }

@@ -59,9 +59,9 @@ void DataSheetDialog::Fill(const DataSheet& sheet) { page_->Fill(sheet); }
 QImage DataSheetDialog::PageImage() { return page_->PageImage(); }
 
 void DataSheetDialog::PrintSheet() {
-  const QImage page = PageImage();
-  if (const auto failure =
-          platform_.PrintImage(page, DataSheetPage::Title(), PagePlacement::ScreenSize))
+  // Drawn for the printer, not captured: its lines and text come out at the printer's resolution.
+  if (const auto failure = platform_.PrintDrawing(page_->size(), DataSheetPage::Title(),
+                                                  [this](QPainter& p) { page_->Paint(p); }))
     throw UserError(failure->toStdString());
   accept();
 }

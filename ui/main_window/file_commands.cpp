@@ -22,8 +22,11 @@ const QString kDxfFilter = QStringLiteral("DXFファイル (*.dxf)");
 
 }  // namespace
 
+// The file holds the design as the boxes show it, with the results of those very inputs: the
+// boxes are read and calculated as "計算" does, so a design saved before any calculation (or
+// after its inputs were changed) never pairs one design's inputs with another's results.
 void MainWindow::SaveDesignFile() {
-  ReadInputBoxes();
+  Calculate();
   const auto path = platform_.AskSaveFile(this, {kDesignFilter, lastDesignSaveName_});
   if (!path) return;
   lastDesignSaveName_ = *path;
@@ -31,10 +34,11 @@ void MainWindow::SaveDesignFile() {
 }
 
 void MainWindow::OpenDesignFile() {
-  if (const auto path = platform_.AskOpenFile(this, {kDesignFilter, lastDesignOpenName_})) {
-    lastDesignOpenName_ = *path;
-    ReadRecordFile(path->toStdString(), state_.design);
-  }
+  // A cancelled dialog changes nothing, not even the text typed into the boxes.
+  const auto path = platform_.AskOpenFile(this, {kDesignFilter, lastDesignOpenName_});
+  if (!path) return;
+  lastDesignOpenName_ = *path;
+  ReadRecordFile(path->toStdString(), state_.design);
   ShowDesign();
   for (int n = 1; n <= kHistorySlots; ++n) ShowHistoryRow(n);
 }
@@ -70,9 +74,11 @@ void MainWindow::CopyHistoryText() {
 void MainWindow::CopyFatigueDiagram() { platform_.SetClipboardImage(fatigueDiagram_.Image()); }
 
 void MainWindow::OpenHelp() {
-  // A missing document or viewer is not an error to report: nothing happens.
+  // Never silent: a missing document is reported, and where the desktop has no viewer for it
+  // the program shows it in its own help window.
   const QString document = programFolder_ + QStringLiteral("/help/helphelp.htm");
-  if (QFileInfo(document).isFile()) platform_.OpenDocument(document);
+  if (!QFileInfo(document).isFile()) throw UserError(CannotOpenMessage(document.toStdString()));
+  if (!platform_.OpenDocument(document)) platform_.ShowHelpWindow(this, document);
 }
 
 }  // namespace coilspring

@@ -19,19 +19,27 @@ void MainWindow::BuildHistoryPage() {
 
 void MainWindow::FillHistoryGrid() {
   for (int column = 0; column < kHistoryColumns; ++column) {
-    SetCellText(historyGrid_, 0, column, Utf8(kHistoryItemHeadings[column]));
-    SetCellText(historyGrid_, 1, column, Utf8(kHistoryUnitHeadings[column]));
+    for (int row = 0; row < 2; ++row) {
+      const QString heading =
+          Utf8((row == 0 ? kHistoryItemHeadings : kHistoryUnitHeadings)[column]);
+      SetCellText(historyGrid_, row, column, heading);
+      WidenColumnToFit(historyGrid_, column, heading);
+    }
   }
   for (int n = 1; n <= kHistorySlots; ++n) {
     SetCellText(historyGrid_, HistoryRowOfSlot(n), 0, QString::number(n));
+    WidenColumnToFit(historyGrid_, 0, QString::number(n));
     ShowHistoryRow(n);
   }
 }
 
 void MainWindow::ShowHistoryRow(int slot) {
   const auto texts = HistoryRowTexts(state_.design[slot], state_.materials);
-  for (int column = 1; column < kHistoryColumns; ++column)
-    SetCellText(historyGrid_, HistoryRowOfSlot(slot), column, Utf8(texts[column - 1]));
+  for (int column = 1; column < kHistoryColumns; ++column) {
+    const QString text = Utf8(texts[column - 1]);
+    SetCellText(historyGrid_, HistoryRowOfSlot(slot), column, text);
+    WidenColumnToFit(historyGrid_, column, text);
+  }
 }
 
 int MainWindow::ChosenHistorySlot() const {

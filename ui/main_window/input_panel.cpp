@@ -59,21 +59,21 @@ void MainWindow::BuildInputPanel() {
     label->setPalette(p);
     return label;
   };
-  // The captions left of the length boxes cross the picture's extension line: they stay
-  // transparent so the line shows through.
+  // The captions of the length boxes lie right of the picture's common extension line, the
+  // load captions above their boxes, clear of the load diagram.
   PlaceLabel(g, QStringLiteral("自由長さ"), 34, 35);
   freeLengthEdit_ = PlaceEdit(g, "Edit20", 88, 32, 65, QStringLiteral("20"));
   onPicture(PlaceLabel(g, QStringLiteral("mm"), 156, 35));
-  PlaceLabel(g, QStringLiteral("長さ（Ｌ１）"), 16, 64);
+  PlaceLabel(g, QStringLiteral("長さ（Ｌ１）"), 34, 64);
   length1Edit_ = PlaceEdit(g, "Edit21", 88, 61, 65, QStringLiteral("15"));
   onPicture(PlaceLabel(g, QStringLiteral("mm"), 156, 64));
-  PlaceLabel(g, QStringLiteral("長さ（Ｌ２）"), 16, 96);
+  PlaceLabel(g, QStringLiteral("長さ（Ｌ２）"), 34, 96);
   length2Edit_ = PlaceEdit(g, "Edit22", 88, 93, 65, QStringLiteral("12"));
   onPicture(PlaceLabel(g, QStringLiteral("mm"), 156, 96));
-  onPicture(PlaceLabel(g, QStringLiteral("荷重（Ｐ２）"), 208, 80));
+  onPicture(PlaceLabel(g, QStringLiteral("荷重（Ｐ２）"), 280, 62));
   load2Edit_ = PlaceEdit(g, "Edit24", 280, 77, 81, QStringLiteral("2"));
   onPicture(PlaceLabel(g, QStringLiteral("kgf"), 340, 62));
-  onPicture(PlaceLabel(g, QStringLiteral("荷重（Ｐ１）"), 208, 120));
+  onPicture(PlaceLabel(g, QStringLiteral("荷重（Ｐ１）"), 280, 102));
   load1Edit_ = PlaceEdit(g, "Edit23", 280, 117, 81, QStringLiteral("1"));
   onPicture(PlaceLabel(g, QStringLiteral("kgf"), 340, 102));
   springIndexLabel_ = onPicture(PlaceLabel(g, QStringLiteral("バネ指数="), 256, 24));
@@ -87,26 +87,28 @@ void MainWindow::BuildInputPanel() {
   onPicture(PlaceLabel(g, QStringLiteral("mm"), 350, 160));
 
   PlaceLabel(g, QStringLiteral("材料"), 8, 227);
-  kindCombo_ = PlaceCombo(g, "ComboBox5", 40, 224, 145);
+  // Narrower than the kind and symbol names allow no more: the end form list beside them needs
+  // room for its longest form.
+  kindCombo_ = PlaceCombo(g, "ComboBox5", 40, 224, 124);
   PlaceLabel(g, QStringLiteral("記号"), 8, 251);
-  symbolCombo_ = PlaceCombo(g, "ComboBox7", 40, 248, 145);
+  symbolCombo_ = PlaceCombo(g, "ComboBox7", 40, 248, 124);
   PlaceLabel(g, QStringLiteral("線径"), 8, 275);
-  wireDiameterCombo_ = PlaceCombo(g, "ComboBox6", 40, 272, 81);
-  PlaceLabel(g, QStringLiteral("mm"), 124, 275);
+  wireDiameterCombo_ = PlaceCombo(g, "ComboBox6", 40, 272, 72);
+  PlaceLabel(g, QStringLiteral("mm"), 115, 275);
   PlaceLabel(g, QStringLiteral("総巻数"), 8, 299);
   totalTurnsEdit_ = PlaceEdit(g, "Edit19", 56, 296, 41, QStringLiteral("5"));
   PlaceLabel(g, QStringLiteral("有効"), 112, 299);
   activeTurnsEdit_ = PlaceEdit(g, "Edit1", 144, 296, 41, QString());
   activeTurnsEdit_->setReadOnly(true);
   activeTurnsEdit_->setToolTip(QStringLiteral("有効巻数"));
-  leftHandCheck_ = Place<QCheckBox>(g, "cb1", 144, 278, 49, 18);
+  leftHandCheck_ = Place<QCheckBox>(g, "cb1", 142, 276, 49, 19);
   leftHandCheck_->setText(QStringLiteral("左巻"));
-  PlaceLabel(g, QStringLiteral("座巻き"), 196, 227);
-  endFormCombo_ = PlaceCombo(g, "ComboBox8", 240, 224, 129);
+  PlaceLabel(g, QStringLiteral("座巻き"), 168, 227);
+  endFormCombo_ = PlaceCombo(g, "ComboBox8", 205, 224, 164);
   for (const char* name : kEndKindNames) endFormCombo_->addItem(Utf8(name));
   endFormCombo_->setCurrentIndex(0);
 
-  recommendedGroup_ = Place<QGroupBox>(g, "GroupBox5", 192, 244, 177, 73);
+  recommendedGroup_ = Place<QGroupBox>(g, "GroupBox5", 192, 247, 177, 72);
   recommendedGroup_->setTitle(QStringLiteral("推奨値"));
   setFreeLengthButton_ =
       PlaceSmallButton(recommendedGroup_, "BitBtn6", 8, 18, QStringLiteral("自由長さ設定"));
@@ -179,6 +181,20 @@ void MainWindow::FillWireList(int materialNo) {
   } else {
     wireDiameterCombo_->setCurrentIndex(-1);
   }
+}
+
+// After the user picks a material: where all its diameters lie below the previous one, the
+// nearest, its largest, is kept. Leaving none chosen would stop every following action at an
+// empty wire diameter. False when the material has no diameters at all: nothing to read yet.
+bool MainWindow::KeepNearestWireDiameter() {
+  const int rows = wireDiameterCombo_->count();
+  if (rows == 0) return false;
+  if (wireDiameterCombo_->currentIndex() < 0) {
+    const QSignalBlocker block(wireDiameterCombo_);
+    wireDiameterCombo_->setCurrentIndex(rows - 1);
+    state_.current().WireRow = rows - 1;
+  }
+  return true;
 }
 
 void MainWindow::SelectMaterial(int materialNo) {
@@ -261,6 +277,18 @@ void MainWindow::ReadAndShowRecommendedValues() {
   maxLoadLabel_->setText(MaxLoadText(r.MaxLoad));
 }
 
+// The labels derived from the design shown (after a calculation, a recall or a file read), from
+// its own stored values: nothing is read or calculated, so the design stays as stored.
+void MainWindow::ShowDerivedLabels() {
+  const DesignRecord& r = state_.current();
+  if (r.MeanDiameter != 0) ShowSpringIndex(r.MeanDiameter / r.WireDiameter);
+  solidHeightLabel_->setText(QStringLiteral("密着高さ=") +
+                             ShortText((r.TotalTurns + 1) * r.WireDiameter) + QStringLiteral("mm"));
+  recommendedFreeLengthLabel_->setText(QStringLiteral("自由高さ=") +
+                                       ShortText(r.RecommendedFreeLength) + QStringLiteral("mm"));
+  maxLoadLabel_->setText(MaxLoadText(r.MaxLoad));
+}
+
 // The input mode says which pair the user enters: the lengths L1 and L2, or the loads P1 and P2.
 void MainWindow::ShowInputMode() {
   const bool loadsEntered = state_.current().InputMode == 0;
@@ -282,6 +310,7 @@ void MainWindow::KindChosen() {
     symbolCombo_->setCurrentIndex(0);
   }
   FillWireList(state_.kinds.MaterialAt(k, 0).value_or(-1));
+  if (!KeepNearestWireDiameter()) return;
   ReadMaterialAndDiameters();
   ReadInputBoxes();
   ReadAndShowRecommendedValues();
@@ -290,6 +319,7 @@ void MainWindow::KindChosen() {
 void MainWindow::SymbolChosen() {
   FillWireList(state_.kinds.MaterialAt(kindCombo_->currentIndex(), symbolCombo_->currentIndex())
                    .value_or(-1));
+  if (!KeepNearestWireDiameter()) return;
   ReadInputBoxes();
   ReadAndShowRecommendedValues();
 }

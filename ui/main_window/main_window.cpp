@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
+#include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSpinBox>
@@ -48,6 +49,9 @@ MainWindow::MainWindow(CalculatorState& state, Platform& platform, QString progr
   auto* client = new QWidget(this);
   client->setFixedSize(kClientWidth, kClientHeight);
   setCentralWidget(client);
+  // The window keeps its designed size: maximising would only add empty grey space.
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+  setWindowFlag(Qt::WindowMaximizeButtonHint, false);
   BuildMenus();
   BuildInputPanel();
   BuildResultsGroup();
@@ -79,6 +83,7 @@ void MainWindow::BuildMenus() {
   tools->setObjectName("Tool1");
   materialsAction_ = AddAction(tools, "N8", QStringLiteral("材料編集"));
   coefficientsAction_ = AddAction(tools, "N9", QStringLiteral("係数編集"));
+  designSearchAction_ = AddAction(tools, "DesignSearchMenu", QStringLiteral("設計支援"));
   QMenu* help = bar->addMenu(QStringLiteral("ヘルプ"));
   help->setObjectName("Help1");
   helpAction_ = AddAction(help, "Help2", QStringLiteral("ヘルプ"));
@@ -99,6 +104,8 @@ void MainWindow::BuildMenus() {
                  &MainWindow::EditMaterials);
   ConnectGuarded(platform_, this, coefficientsAction_, &QAction::triggered,
                  &MainWindow::EditCoefficients);
+  ConnectGuarded(platform_, this, designSearchAction_, &QAction::triggered,
+                 &MainWindow::OpenDesignSearch);
   ConnectGuarded(platform_, this, helpAction_, &QAction::triggered, &MainWindow::OpenHelp);
 }
 
@@ -148,10 +155,22 @@ bool MainWindow::LoadDataFiles() {
             .arg(Utf8(settingsPath)));
     return false;
   }
+  const std::string materialsPath = folder + "/" + kMaterialFileName;
   try {
-    ReadRecordFile(folder + "/" + kMaterialFileName, state_.materials);
+    ReadRecordFile(materialsPath, state_.materials);
   } catch (const UserError& e) {
     platform_.ShowMessage(this, MessageKind::Error, Utf8(e.what()));
+    return false;
+  }
+  // Without a material to choose, the first reading of the boxes would only report an empty
+  // wire diameter: say what is wrong and where.
+  if (!HasUsableMaterial(state_.materials)) {
+    platform_.ShowMessage(
+        this, MessageKind::Error,
+        QStringLiteral("材料データファイル %1 には使える材料がありません。\n材料が選べないため計算"
+                       "できません。「ツール」→「材料編集」で材料を登録して保存してから、プログ"
+                       "ラムを起動し直してください。")
+            .arg(Utf8(materialsPath)));
     return false;
   }
   return true;
@@ -197,6 +216,7 @@ void MainWindow::CreateSecondaryWindows() {
   materialEditor_ = new MaterialEditorDialog(state_, platform_, this);
   coefficientDialog_ = new CoefficientDialog(state_, platform_, settingsPath, this);
   dataSheet_ = new DataSheetDialog(platform_, this);
+  CreateDesignSearchWindow();
 }
 
 void MainWindow::EditMaterials() { materialEditor_->exec(); }

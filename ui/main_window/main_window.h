@@ -29,6 +29,7 @@ namespace coilspring {
 class MaterialEditorDialog;
 class CoefficientDialog;
 class DataSheetDialog;
+class DesignSearchDialog;
 class ReferencePage;
 class PictureView;
 
@@ -52,6 +53,11 @@ class MainWindow : public QMainWindow {
   MaterialEditorDialog* MaterialEditor() const { return materialEditor_; }
   CoefficientDialog* CoefficientWindow() const { return coefficientDialog_; }
   DataSheetDialog* DataSheetWindow() const { return dataSheet_; }
+  DesignSearchDialog* DesignSearchWindow() const { return designSearch_; }
+
+  // Makes `design` the current design as if the user had entered it: the input panel shows it
+  // and the "計算" cycle runs (design_search_commands.cpp).
+  void AdoptDesign(const DesignRecord& design);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -88,6 +94,9 @@ class MainWindow : public QMainWindow {
   void CopyFatigueDiagram();
   void EditMaterials();
   void EditCoefficients();
+  void OpenDesignSearch();
+  void AdoptSearchCandidate(int index);
+  void PutShortListIntoHistory();
   void OpenHelp();
 
  private:
@@ -95,6 +104,7 @@ class MainWindow : public QMainWindow {
   void BuildMenus();
   void BuildDiagramGroup();
   void BuildPages();
+  void CreateDesignSearchWindow();
   void StartUp();
   bool LoadDataFiles();
 
@@ -103,12 +113,14 @@ class MainWindow : public QMainWindow {
   void FillKindList();
   void FillSymbolList(int kindPosition);
   void FillWireList(int materialNo);
+  bool KeepNearestWireDiameter();
   void SelectMaterial(int materialNo);
   void ReadMaterialAndDiameters();
   void ReadInputBoxes();
   void CalculateAndShowSpringIndex();
   void ShowSpringIndex(double index);
   void ReadAndShowRecommendedValues();
+  void ShowDerivedLabels();
   void ShowInputMode();
 
   // Results (results.cpp)
@@ -203,11 +215,13 @@ class MainWindow : public QMainWindow {
   QAction* inputModeAction_ = nullptr;     // llcheng: "長さ・荷重切替"
   QAction* materialsAction_ = nullptr;     // N8: "材料編集"
   QAction* coefficientsAction_ = nullptr;  // N9: "係数編集"
+  QAction* designSearchAction_ = nullptr;  // DesignSearchMenu: "設計支援"
   QAction* helpAction_ = nullptr;          // Help2: "ヘルプ"
 
   MaterialEditorDialog* materialEditor_ = nullptr;  // data_make
   CoefficientDialog* coefficientDialog_ = nullptr;  // keisuu_make
   DataSheetDialog* dataSheet_ = nullptr;            // prinform
+  DesignSearchDialog* designSearch_ = nullptr;      // DesignSearch: "設計支援"
   bool historyGridUnfocused_ = false;
 };
 

@@ -8,7 +8,9 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 #include <exception>
+#include <optional>
 #include <string>
 
 #include "core/calc/reference_rows.h"
@@ -25,6 +27,31 @@ bool SameMaterial(const MaterialRecord& a, const MaterialRecord& b) {
   return a.KindName == b.KindName && a.Symbol == b.Symbol;
 }
 
+// A box that holds no number gives no value: the rows that need it show "―", no message box
+// interrupts the designer, and the rest of the tab stays.
+std::optional<double> NumberIn(const QLineEdit* box) {
+  try {
+    return ParseDecimal(box->text().trimmed().toStdString());
+  } catch (const std::exception&) {
+    return std::nullopt;
+  }
+}
+
+QLineEdit* NumberBox(QWidget* parent, const char* name, const QString& text) {
+  auto* box = new QLineEdit(text, parent);
+  box->setObjectName(name);
+  box->setFixedWidth(64);
+  return box;
+}
+
+void AddLabelled(QHBoxLayout* row, QWidget* parent, const char* label, QWidget* box,
+                 const char* unit) {
+  row->addWidget(new QLabel(Utf8(label), parent));
+  row->addWidget(box);
+  if (*unit != 0) row->addWidget(new QLabel(Utf8(unit), parent));
+  row->addSpacing(16);
+}
+
 }  // namespace
 
 ReferencePage::ReferencePage(QWidget* parent) : QWidget(parent) {
@@ -33,10 +60,15 @@ ReferencePage::ReferencePage(QWidget* parent) : QWidget(parent) {
   seatingBox_->setObjectName("ReferenceSeating");
   for (Seating s : kSeatings) seatingBox_->addItem(Utf8(SeatingName(s)));
   seatingBox_->setCurrentIndex(0);
-  densityEdit_ = new QLineEdit(this);
-  densityEdit_->setObjectName("ReferenceDensity");
-  densityEdit_->setFixedWidth(64);
-  densityEdit_->setText(ShortText(kSteelDensity));
+  densityEdit_ = NumberBox(this, "ReferenceDensity", ShortText(kSteelDensity));
+  gradeBox_ = new QComboBox(this);
+  gradeBox_->setObjectName("ReferenceGrade");
+  for (int grade = 1; grade <= kToleranceGrades; ++grade)
+    gradeBox_->addItem(QString::number(grade) + QStringLiteral("級"));
+  gradeBox_->setCurrentIndex(kDefaultGrade - 1);
+  boreEdit_ = NumberBox(this, "ReferenceBore", QString());
+  rodEdit_ = NumberBox(this, "ReferenceRod", QString());
+  temperatureEdit_ = NumberBox(this, "ReferenceTemperature", ShortText(kRoomTemperature));
 
   grid_ = new QTableWidget(0, 4, this);
   grid_->setObjectName("ReferenceGrid");
@@ -52,21 +84,26 @@ ReferencePage::ReferencePage(QWidget* parent) : QWidget(parent) {
   grid_->horizontalHeader()->setStretchLastSection(true);
 
   auto* controls = new QHBoxLayout;
-  controls->addWidget(new QLabel(QStringLiteral("座屈の端末条件"), this));
-  controls->addWidget(seatingBox_);
-  controls->addSpacing(16);
-  controls->addWidget(new QLabel(QStringLiteral("密度"), this));
-  controls->addWidget(densityEdit_);
-  controls->addWidget(new QLabel(QStringLiteral("g/cm^3"), this));
+  AddLabelled(controls, this, "座屈の端末条件", seatingBox_, "");
+  AddLabelled(controls, this, "密度", densityEdit_, "g/cm^3");
+  AddLabelled(controls, this, "運転温度", temperatureEdit_, "℃");
   controls->addStretch();
+  auto* worstCase = new QHBoxLayout;
+  AddLabelled(worstCase, this, "最悪ケースの等級", gradeBox_, "");
+  AddLabelled(worstCase, this, "穴径", boreEdit_, "mm");
+  AddLabelled(worstCase, this, "軸径", rodEdit_, "mm");
+  worstCase->addStretch();
   auto* page = new QVBoxLayout(this);
   page->setContentsMargins(4, 4, 4, 4);
   page->setSpacing(4);
   page->addLayout(controls);
+  page->addLayout(worstCase);
   page->addWidget(grid_);
 
   connect(seatingBox_, &QComboBox::currentIndexChanged, this, [this] { Recompute(); });
-  connect(densityEdit_, &QLineEdit::editingFinished, this, [this] { Recompute(); });
+  connect(gradeBox_, &QComboBox::currentIndexChanged, this, [this] { Recompute(); });
+  for (QLineEdit* box : {densityEdit_, boreEdit_, rodEdit_, temperatureEdit_})
+    connect(box, &QLineEdit::editingFinished, this, [this] { Recompute(); });
 }
 
 void ReferencePage::Refresh(const DesignRecord& design, const MaterialRecord& material) {
@@ -77,20 +114,20 @@ void ReferencePage::Refresh(const DesignRecord& design, const MaterialRecord& ma
   Recompute();
 }
 
-// A density that is no positive number leaves the natural frequency without a value; the
-// rest of the tab does not depend on it.
-double ReferencePage::DensityFromBox() const {
-  try {
-    return ParseDecimal(densityEdit_->text().trimmed().toStdString());
-  } catch (const std::exception&) {
-    return 0.0;
-  }
-}
+// A density that is no positive number leaves the natural frequency and the mass without a
+// value; the rest of the tab does not depend on it.
+double ReferencePage::DensityFromBox() const { return NumberIn(densityEdit_).value_or(0.0); }
 
 void ReferencePage::Recompute() {
   if (!design_) return;
-  const int seating = std::max(seatingBox_->currentIndex(), 0);
-  checks_ = ComputeReferenceChecks(*design_, material_, {kSeatings[seating], DensityFromBox()});
+  ReferenceInputs inputs;
+  inputs.seating = kSeatings[std::max(seatingBox_->currentIndex(), 0)];
+  inputs.density = DensityFromBox();
+  inputs.grade = std::max(gradeBox_->currentIndex(), 0) + 1;
+  inputs.bore = NumberIn(boreEdit_);
+  inputs.rod = NumberIn(rodEdit_);
+  inputs.temperature = NumberIn(temperatureEdit_).value_or(NAN);
+  checks_ = ComputeReferenceChecks(*design_, material_, inputs);
   ShowChecks();
 }
 

@@ -1,5 +1,7 @@
 // The third tab of the main window, "＜参考計算＞": buckling, natural frequency, stress at
-// solid height, diameter growth and tolerance grades of the last calculated design.
+// solid height, diameter growth, tolerance grades, the worst case of one grade, coil clearance,
+// energy, wire length and mass, and the spring at its operating temperature, of the last
+// calculated design.
 #pragma once
 
 #include <QWidget>
@@ -33,9 +35,13 @@ class ReferencePage : public QWidget {
   void ShowChecks();
   double DensityFromBox() const;
 
-  QComboBox* seatingBox_;   // "ReferenceSeating": how the ends are held, for buckling
-  QLineEdit* densityEdit_;  // "ReferenceDensity": g/cm^3, for the natural frequency
-  QTableWidget* grid_;      // "ReferenceGrid": item, value, unit, verdict
+  QComboBox* seatingBox_;       // "ReferenceSeating": how the ends are held, for buckling
+  QLineEdit* densityEdit_;      // "ReferenceDensity": g/cm^3, for the natural frequency
+  QComboBox* gradeBox_;         // "ReferenceGrade": JIS grade 1..3 of the worst case
+  QLineEdit* boreEdit_;         // "ReferenceBore": mm, empty for no bore
+  QLineEdit* rodEdit_;          // "ReferenceRod": mm, empty for no rod
+  QLineEdit* temperatureEdit_;  // "ReferenceTemperature": °C
+  QTableWidget* grid_;          // "ReferenceGrid": item, value, unit, verdict
   std::optional<DesignRecord> design_;
   MaterialRecord material_;
   std::optional<ReferenceChecks> checks_;

@@ -19,33 +19,36 @@
 namespace coilspring {
 
 void MainWindow::BuildResultsGroup() {
-  resultsGroup_ = Place<QGroupBox>(centralWidget(), "GroupBox2", 8, 336, 377, 121);
+  // Each result with its unit on two rows, the check list below them tall enough for the five
+  // lines a design can fail with, the history controls beside it.
+  resultsGroup_ = Place<QGroupBox>(centralWidget(), "GroupBox2", 8, 336, 377, 133);
   resultsGroup_->setTitle(QStringLiteral("計算結果"));
   QWidget* g = resultsGroup_;
-  calculateButton_ = Place<QPushButton>(g, "BitBtn2", 8, 18, 64, 42);
-  calculateButton_->setText(QStringLiteral("計算"));
-  PlaceLabel(g, QStringLiteral("バネ定数"), 78, 19);
-  springRateEdit_ = PlaceEdit(g, "Edit25", 138, 16, 56, QString());
-  PlaceLabel(g, QStringLiteral("kgf/mm"), 196, 19);
-  PlaceLabel(g, QStringLiteral("ねじり応力"), 78, 43);
-  stress2Edit_ = PlaceEdit(g, "Edit27", 138, 40, 56, QString());
-  PlaceLabel(g, QStringLiteral("kgf/mm^2"), 196, 43);
-  PlaceLabel(g, QStringLiteral("期待寿命"), 256, 19);
-  lifeEdit_ = PlaceEdit(g, "Edit26", 306, 16, 62, QString());
-  PlaceLabel(g, QStringLiteral("許容応力"), 256, 43);
-  allowableStressEdit_ = PlaceEdit(g, "Edit28", 306, 40, 62, QString());
+  PlaceLabel(g, QStringLiteral("バネ定数"), 8, 17);
+  springRateEdit_ = PlaceEdit(g, "Edit25", 64, 14, 56, QString());
+  PlaceLabel(g, QStringLiteral("kgf/mm"), 123, 17);
+  PlaceLabel(g, QStringLiteral("ねじり応力"), 8, 40);
+  stress2Edit_ = PlaceEdit(g, "Edit27", 64, 37, 56, QString());
+  PlaceLabel(g, QStringLiteral("kgf/mm^2"), 123, 40);
+  PlaceLabel(g, QStringLiteral("期待寿命"), 188, 17);
+  lifeEdit_ = PlaceEdit(g, "Edit26", 238, 14, 56, QString());
+  PlaceLabel(g, QStringLiteral("許容応力"), 188, 40);
+  allowableStressEdit_ = PlaceEdit(g, "Edit28", 238, 37, 56, QString());
+  PlaceLabel(g, QStringLiteral("kgf/mm^2"), 297, 40);
   for (QLineEdit* e : {springRateEdit_, lifeEdit_, stress2Edit_, allowableStressEdit_})
     e->setReadOnly(true);
-  checkList_ = Place<QListWidget>(g, "ListBox1", 8, 64, 256, 52);
+  calculateButton_ = Place<QPushButton>(g, "BitBtn2", 8, 61, 52, 42);
+  calculateButton_->setText(QStringLiteral("計算"));
+  checkList_ = Place<QListWidget>(g, "ListBox1", 64, 61, 236, 5 * fontMetrics().height() + 4);
   checkList_->setFocusPolicy(Qt::NoFocus);
-  PlaceLabel(g, QStringLiteral("履歴"), 272, 68);
-  historySlotSpin_ = Place<QSpinBox>(g, "SpinEdit1", 300, 64, 44, 22);
+  PlaceLabel(g, QStringLiteral("履歴"), 308, 63);
+  historySlotSpin_ = Place<QSpinBox>(g, "SpinEdit1", 308, 79, 60, 22);
   historySlotSpin_->setRange(1, 10);
   historySlotSpin_->setValue(1);
-  storeButton_ = Place<QToolButton>(g, "SpeedButton5", 300, 90, 22, 22);
+  storeButton_ = Place<QToolButton>(g, "SpeedButton5", 308, 103, 28, 22);
   storeButton_->setText(QStringLiteral("▼"));
   storeButton_->setToolTip(QStringLiteral("履歴に保存"));
-  recallButton_ = Place<QToolButton>(g, "SpeedButton6", 322, 90, 22, 22);
+  recallButton_ = Place<QToolButton>(g, "SpeedButton6", 340, 103, 28, 22);
   recallButton_->setText(QStringLiteral("▲"));
   recallButton_->setToolTip(QStringLiteral("履歴から呼び出し"));
   ConnectGuarded(platform_, this, calculateButton_, &QPushButton::clicked, &MainWindow::Calculate);
@@ -102,6 +105,7 @@ void MainWindow::ShowDesign() {
   allowableStressEdit_->setText(ShortText(r.AllowableStress));
   activeTurnsEdit_->setText(ShortText(r.ActiveTurns));
   ShowInputMode();
+  ShowDerivedLabels();
 }
 
 // Reads the boxes, recalculates and checks the design, and shows it with the check lines.

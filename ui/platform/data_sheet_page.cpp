@@ -11,6 +11,7 @@
 #include <QPdfWriter>
 #include <QPixmap>
 #include <QTableWidget>
+#include <algorithm>
 #include <string_view>
 
 #include "core/drawing/illustration.h"
@@ -138,7 +139,15 @@ void DataSheetPage::Fill(const DataSheet& sheet) {
   for (std::size_t i = 0; i < labels.size(); ++i) {
     labels[i]->setText(Utf8(sheet.labels[i]));
     labels[i]->adjustSize();
+    labels[i]->move(kDataSheetLabelPlaces[i].left, kDataSheetLabelPlaces[i].top);
   }
+  // L2 lies left of the load diagram: a longer text moves left along its arrow rather than
+  // cover the diagram's corner, though never past the common extension line.
+  const int diagramLeft = kDataSheetPicturePlace.left + illustration::kLength2X;
+  const int lineRight = kDataSheetPicturePlace.left + illustration::kLeftX + 2;
+  if (length2Label_->geometry().right() >= diagramLeft - 1)
+    length2Label_->move(std::max(lineRight, diagramLeft - 2 - length2Label_->width()),
+                        length2Label_->y());
 }
 
 QImage DataSheetPage::PageImage() {
@@ -147,6 +156,11 @@ QImage DataSheetPage::PageImage() {
   image.fill(Qt::white);
   render(&image, QPoint(), QRegion(), DrawWindowBackground | DrawChildren);
   return image;
+}
+
+void DataSheetPage::Paint(QPainter& painter) {
+  PaperMode paper(*this);
+  render(&painter, QPoint(), QRegion(), DrawWindowBackground | DrawChildren);
 }
 
 void DataSheetPage::WritePdf(const QString& path) {
@@ -167,8 +181,7 @@ void DataSheetPage::WritePdf(const QString& path) {
     if (!painter.begin(&writer)) throw UserError(CannotCreateMessage(target));
     // The same size as on a 96 dpi screen; widgets paint as vectors, so the text stays text.
     painter.scale(writer.logicalDpiX() / kScreenDpi, writer.logicalDpiY() / kScreenDpi);
-    PaperMode paper(*this);
-    render(&painter, QPoint(), QRegion(), DrawWindowBackground | DrawChildren);
+    Paint(painter);
     if (!painter.end()) throw UserError(kWriteErrorMessage);
   }
   WriteFileAtomically(target,

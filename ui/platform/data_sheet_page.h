@@ -11,6 +11,7 @@
 #include "core/output/data_sheet.h"
 
 class QLabel;
+class QPainter;
 class QTableWidget;
 
 namespace coilspring {
@@ -32,6 +33,9 @@ class DataSheetPage : public QWidget {
   // The page as it goes to paper: without a selection highlight, one pixel per screen pixel at
   // 96 pixels per inch.
   QImage PageImage();
+  // Paints the page as it goes to paper, in 96-dpi pixels from its top-left: lines and text stay
+  // vectors, so a printer or a PDF gets them at its own resolution.
+  void Paint(QPainter& painter);
   // Writes the page as a one-page A4 PDF with real text, at its 96-dpi size from the page's
   // top-left. A failed save leaves any existing file untouched; throws UserError.
   void WritePdf(const QString& path);

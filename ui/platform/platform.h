@@ -3,9 +3,12 @@
 #pragma once
 
 #include <QImage>
+#include <QSize>
 #include <QString>
+#include <functional>
 #include <optional>
 
+class QPainter;
 class QWidget;
 
 namespace coilspring {
@@ -38,10 +41,18 @@ class Platform {
   virtual void SetClipboardImage(const QImage& image) = 0;
   // Opens a document in the desktop's viewer; false when that did not happen.
   virtual bool OpenDocument(const QString& path) = 0;
+  // Shows an HTML document in the program's own help window, for a desktop that cannot.
+  virtual void ShowHelpWindow(QWidget* parent, const QString& path) = 0;
   // Prints one page on the default printer, without a dialog, with the image at the top-left of
   // the printable area. Returns an error text, or nothing on success.
   virtual std::optional<QString> PrintImage(const QImage& image, const QString& jobTitle,
                                             PagePlacement placement) = 0;
+  // Prints one page on the default printer, without a dialog: `draw` paints a page of `size`
+  // pixels at 96 per inch from the top-left of the printable area, as large as on such a screen,
+  // and the printer gets its lines and text at its own resolution. Returns an error text, or
+  // nothing on success.
+  virtual std::optional<QString> PrintDrawing(const QSize& size, const QString& jobTitle,
+                                              const std::function<void(QPainter&)>& draw) = 0;
 };
 
 // The desktop implementation.

@@ -7,8 +7,13 @@
 #include <QPrinter>
 #include <QPageLayout>
 #include <QPrinterInfo>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QUrl>
 
+#include "ui/platform/help_window.h"
 #include "ui/platform/platform.h"
 #include "core/output/page_fit.h"
 
@@ -57,10 +62,40 @@ class QtPlatform final : public Platform {
     QApplication::clipboard()->setImage(image);
   }
   bool OpenDocument(const QString& path) override {
+    // xdg-open starts even where no viewer is set up and then fails unseen: ask first whether
+    // the desktop names a program for the document's type.
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (opener.isEmpty() || QGuiApplication::platformName() == QLatin1String("offscreen"))
+      return false;
+    QProcess query;
+    query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"),
+                                             QStringLiteral("text/html")});
+    if (!query.waitForFinished() || query.exitCode() != 0 ||
+        query.readAllStandardOutput().trimmed().isEmpty())
+      return false;
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+  }
+  void ShowHelpWindow(QWidget* parent, const QString& path) override {
+    if (!helpWindow_) helpWindow_ = new HelpWindow(parent);
+    helpWindow_->ShowDocument(path);
   }
   std::optional<QString> PrintImage(const QImage& image, const QString& jobTitle,
                                     PagePlacement placement) override {
+    return PrintPage(jobTitle, [&](QPrinter& printer, QPainter& painter) {
+      painter.drawImage(PrintedRect(image, printer, placement), image);
+    });
+  }
+  std::optional<QString> PrintDrawing(const QSize&, const QString& jobTitle,
+                                      const std::function<void(QPainter&)>& draw) override {
+    return PrintPage(jobTitle, [&](QPrinter& printer, QPainter& painter) {
+      painter.scale(printer.logicalDpiX() / 96.0, printer.logicalDpiY() / 96.0);
+      draw(painter);
+    });
+  }
+
+ private:
+  template <class Paint>
+  static std::optional<QString> PrintPage(const QString& jobTitle, const Paint& paint) {
     // A default QPrinter claims to be valid even without any printer: ask for the default
     // printer, and let QPainter::begin() tell whether a page can really be started.
     if (QPrinterInfo::defaultPrinter().isNull())
@@ -70,10 +105,12 @@ class QtPlatform final : public Platform {
     QPainter painter;
     if (!painter.begin(&printer))
       return QStringLiteral("プリンタ %1 で印刷を開始できません。").arg(printer.printerName());
-    painter.drawImage(PrintedRect(image, printer, placement), image);
+    paint(printer, painter);
     if (!painter.end()) return QStringLiteral("印刷に失敗しました。");
     return std::nullopt;
   }
+
+  QPointer<HelpWindow> helpWindow_;
 };
 
 }  // namespace

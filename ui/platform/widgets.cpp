@@ -1,14 +1,18 @@
 #include "ui/platform/widgets.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QComboBox>
 #include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QPainter>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QToolButton>
+#include <QTranslator>
 
 #include "core/text/number_format.h"
 #include "core/calc/history.h"
@@ -21,6 +25,15 @@ QString FullText(double value) { return Utf8(FormatFull(value)); }
 void ApplyApplicationLook(QApplication& app) {
   QApplication::setStyle(QStringLiteral("Fusion"));
   app.setFont(GothicFont(12));
+}
+
+bool InstallJapaneseQtTexts(QApplication& app) {
+  static QTranslator qtTexts;
+  if (!qtTexts.isEmpty()) return true;
+  if (!qtTexts.load(QStringLiteral("qtbase_ja"),
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    return false;
+  return app.installTranslator(&qtTexts);
 }
 
 QFont GothicFont(int pixelSize) {
@@ -191,6 +204,108 @@ QString CellText(const QTableWidget* grid, int row, int column) {
   return item ? item->text() : QString();
 }
 
+namespace {
+
+// Three views over the grid's own model lie on top of it: the fixed rows (scrolling sideways
+// with the grid), the fixed columns (scrolling up and down with it) and their corner (never
+// scrolling). They paint with the grid's delegate, so they look exactly like the cells beneath.
+class FrozenCells final : public QObject {
+ public:
+  explicit FrozenCells(QTableWidget* grid) : QObject(grid), grid_(grid) {
+    rows_ = grid->property("fixedRows").toInt();
+    columns_ = grid->property("fixedColumns").toInt();
+    top_ = MakeView();
+    left_ = MakeView();
+    corner_ = MakeView();
+    connect(grid->horizontalScrollBar(), &QScrollBar::valueChanged, top_->horizontalScrollBar(),
+            &QScrollBar::setValue);
+    connect(grid->verticalScrollBar(), &QScrollBar::valueChanged, left_->verticalScrollBar(),
+            &QScrollBar::setValue);
+    connect(grid->horizontalHeader(), &QHeaderView::sectionResized, this,
+            [this](int column, int, int width) {
+              for (QTableView* v : {top_, left_, corner_}) v->setColumnWidth(column, width);
+              Place();
+            });
+    connect(grid->verticalHeader(), &QHeaderView::sectionResized, this,
+            [this](int row, int, int height) {
+              for (QTableView* v : {top_, left_, corner_}) v->setRowHeight(row, height);
+              Place();
+            });
+    grid->installEventFilter(this);
+    grid->viewport()->installEventFilter(this);
+    Place();
+  }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Wheel && watched != grid_->viewport()) {
+      // The frozen cells scroll nothing of their own: the wheel moves the grid beneath.
+      QCoreApplication::sendEvent(grid_->viewport(), event);
+      return true;
+    }
+    if (event->type() == QEvent::Resize || event->type() == QEvent::Show) Place();
+    return false;
+  }
+
+ private:
+  QTableView* MakeView() {
+    auto* view = new QTableView(grid_);
+    view->setModel(grid_->model());
+    view->setItemDelegate(grid_->itemDelegate());
+    view->horizontalHeader()->hide();
+    view->verticalHeader()->hide();
+    view->setFrameStyle(QFrame::NoFrame);
+    view->setFocusPolicy(Qt::NoFocus);
+    view->setSelectionMode(QAbstractItemView::NoSelection);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->setHorizontalScrollMode(grid_->horizontalScrollMode());
+    view->setVerticalScrollMode(grid_->verticalScrollMode());
+    view->setShowGrid(grid_->showGrid());
+    view->setWordWrap(false);
+    view->setCursor(grid_->cursor());
+    view->verticalHeader()->setMinimumSectionSize(1);
+    view->verticalHeader()->setDefaultSectionSize(grid_->verticalHeader()->defaultSectionSize());
+    for (int c = 0; c < grid_->columnCount(); ++c)
+      view->setColumnWidth(c, grid_->columnWidth(c));
+    view->viewport()->installEventFilter(this);
+    return view;
+  }
+
+  void Place() {
+    const QRect area = grid_->viewport()->geometry();
+    const int height = std::min(grid_->verticalHeader()->sectionPosition(rows_), area.height());
+    const int width = std::min(grid_->horizontalHeader()->sectionPosition(columns_), area.width());
+    top_->setGeometry(area.x(), area.y(), area.width(), height);
+    left_->setGeometry(area.x(), area.y(), width, area.height());
+    corner_->setGeometry(area.x(), area.y(), width, height);
+    top_->setVisible(rows_ > 0);
+    left_->setVisible(columns_ > 0);
+    corner_->setVisible(rows_ > 0 && columns_ > 0);
+    corner_->raise();
+    top_->horizontalScrollBar()->setValue(grid_->horizontalScrollBar()->value());
+    left_->verticalScrollBar()->setValue(grid_->verticalScrollBar()->value());
+  }
+
+  QTableWidget* grid_;
+  int rows_ = 0;
+  int columns_ = 0;
+  QTableView* top_ = nullptr;
+  QTableView* left_ = nullptr;
+  QTableView* corner_ = nullptr;
+};
+
+constexpr int kCellMargin = 4;
+
+}  // namespace
+
+void FreezeFixedCells(QTableWidget* grid) { new FrozenCells(grid); }
+
+void WidenColumnToFit(QTableWidget* grid, int column, const QString& text) {
+  const int needed = grid->fontMetrics().horizontalAdvance(text) + 2 * kCellMargin + 1;
+  if (grid->columnWidth(column) < needed) grid->setColumnWidth(column, needed);
+}
+
 PictureView::PictureView(QWidget* parent, const char* name, int x, int y, const QImage& image)
     : QWidget(parent), image_(image) {
   setObjectName(QString::fromLatin1(name));
@@ -213,6 +328,7 @@ QTableWidget* MakeHistoryGrid(QWidget* parent, bool* unfocusedFlag) {
   QTableWidget* grid = MakeStringGrid(parent, "sg1", shape, unfocusedFlag);
   grid->setGeometry(5, 16, 785, 193);
   grid->setCursor(Qt::PointingHandCursor);
+  FreezeFixedCells(grid);
   return grid;
 }
 

@@ -26,6 +26,10 @@ inline const QColor kAqua(0, 255, 255);
 // The font and style the windows are laid out for: a Japanese gothic at 12 pixels.
 void ApplyApplicationLook(QApplication& app);
 
+// Qt's own texts (file dialogs, message box buttons) in Japanese, like the rest of the program,
+// whatever the user's locale. False when Qt's Japanese translations are not installed.
+bool InstallJapaneseQtTexts(QApplication& app);
+
 // The Japanese gothic the windows are laid out for. Qt's own fallback would pick the monospaced
 // IPAGothic; the proportional one matches the layout.
 QFont GothicFont(int pixelSize);
@@ -84,6 +88,12 @@ void SetCellText(QTableWidget* grid, int row, int column, const QString& text);
 void SetEditableGridCells(QTableWidget* grid, int fixedRows, int fixedColumns,
                           const QBrush& headingFill);
 QString CellText(const QTableWidget* grid, int row, int column);
+// Keeps the grid's fixed rows and columns (those of its GridShape) in place while the other cells
+// scroll beneath them, as the headings of a table on paper stay put.
+void FreezeFixedCells(QTableWidget* grid);
+// Widens a column so that `text` fits it in the grid's font with a margin each side; a column is
+// never narrowed, so a wider text shown earlier keeps its room.
+void WidenColumnToFit(QTableWidget* grid, int column, const QString& text);
 
 // Shows an image that its owner keeps and redraws in place: no copy and no conversion per
 // change, only a repaint (Refresh) once the owner has drawn.

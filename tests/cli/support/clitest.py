@@ -70,7 +70,9 @@ def worked_example_data(run, folder):
     check(run("materials", "import", table, materials).returncode == 0, "materials import")
     settings_table = os.path.join(folder, "s.tsv")
     with open(settings_table, "w") as s:
-        s.write("CompressionStressRatio\t80\n")
+        s.write("CompressionStressRatio\t80\nExtensionStressRatio\t80\nHookStressFactor\t1.25\n"
+                "StainlessTensionReduction\t15\nPianoWireTensionReduction\t25\n"
+                "HardDrawnTensionReduction\t25\nAnnealedStainlessTensionReduction\t20\n")
     settings = os.path.join(folder, "s.dat")
     check(run("settings", "import", settings_table, settings).returncode == 0, "settings import")
     return ["--materials", materials, "--settings", settings]

@@ -8,9 +8,10 @@
 #include <utility>
 #include <vector>
 
-#include "core/text/sjis.h"
+#include "core/calc/fatigue.h"
 #include "core/calc/reference_rows.h"
 #include "core/calc/spring_calc.h"
+#include "core/text/sjis.h"
 
 namespace coilspring {
 namespace {
@@ -329,6 +330,12 @@ std::vector<ReferenceValue> AllValues(const ReferenceChecks& x) {
                                    x.outerDiameterGrowth};
   for (const GradeTolerances& t : x.tolerances)
     v.insert(v.end(), {t.freeLength, t.coilDiameter, t.load1, t.load2});
+  const WorstCase& w = x.worstCase;
+  v.insert(v.end(),
+           {w.outerDiameterMax, w.innerDiameterMin, w.load1Min, w.load1Max, w.load2Min, w.load2Max,
+            w.stress2Max, x.smallestSafeLength, x.smallestSafeLengthDynamic, x.energy12, x.energy2,
+            x.wireLength, x.mass, x.temperature, x.shearLossPerKelvin, x.shearModulusAtTemperature,
+            x.rateAtTemperature, x.load1AtTemperature, x.load2AtTemperature});
   return v;
 }
 
@@ -362,6 +369,10 @@ TEST(ReferenceChecks, DegenerateDesignsGiveNoNumbersThatAreNotNumbers) {
     c.r.Length2 = row.L0 * 0.8;
     for (Seating s : kSeatings) {
       const ReferenceChecks x = c.Checks(s);
+      if (x.worstCase.lifeClass) {
+        EXPECT_GE(*x.worstCase.lifeClass, 0);
+        EXPECT_LE(*x.worstCase.lifeClass, kLowestLifeClass);
+      }
       for (const ReferenceValue& v : AllValues(x)) {
         if (v.valid) {
           EXPECT_TRUE(std::isfinite(v.value));
@@ -390,7 +401,7 @@ TEST(ReferenceChecks, DegenerateDesignsGiveNoNumbersThatAreNotNumbers) {
 TEST(ReferenceRows, WorkedExampleTexts) {
   Calculated c = WorkedExample();
   const std::vector<ReferenceRow> rows = ReferenceRows(c.Checks());
-  ASSERT_EQ(rows.size(), 17u);
+  ASSERT_EQ(rows.size(), 34u);
   struct Expect {
     std::size_t row;
     const char* value;
@@ -411,6 +422,16 @@ TEST(ReferenceRows, WorkedExampleTexts) {
       {11, "20.03", "mm", Verdict::None},
       {13, "±0.6 / ±1.2 / ±1.6", "mm", Verdict::None},
       {14, "±0.3 / ±0.4 / ±0.6", "mm", Verdict::None},
+      // Grade 2 (see WorstCaseByGrade): no bore and no rod given, so no verdict.
+      {17, "20.43", "mm", Verdict::None},
+      {19, "1.544 / 1.887", "kgf", Verdict::None},
+      {21, "25.13", "kgf/mm^2", Verdict::Ok},
+      {22, kNotAvailable, "", Verdict::None},  // the material has no tensile strength
+      {23, "25.54", "mm", Verdict::Ok},
+      {25, "12.87", "kgf·mm", Verdict::None},
+      {28, "13.98", "g", Verdict::None},
+      {29, "0.00025", "1/K", Verdict::None},
+      {31, "0.3431", "kgf/mm", Verdict::None},  // at 20 °C the rate itself
   };
   for (const Expect& e : expected) {
     SCOPED_TRACE(rows[e.row].item);
@@ -419,6 +440,7 @@ TEST(ReferenceRows, WorkedExampleTexts) {
     EXPECT_EQ(rows[e.row].verdict, e.verdict);
   }
   EXPECT_EQ(rows[14].item, "コイル外径の許容差（1級/2級/3級）");
+  EXPECT_EQ(rows[17].item, "L2時の最大外径（2級）");
 }
 
 TEST(ReferenceRows, DegenerateDesignShowsDashesOnly) {
@@ -431,6 +453,205 @@ TEST(ReferenceRows, DegenerateDesignShowsDashesOnly) {
   }
   EXPECT_EQ(ReferenceRows(c.Checks())[4].value, kNotAvailable);
   EXPECT_EQ(ReferenceRows(c.Checks())[4].unit, "");
+}
+
+// ---- Worst case, coil clearance, energy, wire, temperature -----------------------------------
+// The worked example by hand: k = 78500·2⁴/(8·8·18³)/9.8066 = 0.3431419 kgf/mm, P1 = 5k =
+// 1.715709, P2 = 10k = 3.431419 kgf; κ = 35/32 + 0.615/9 = 1.162083;
+// τ2 = κ·8·18·P2/(π·2³) = 22.84723 kgf/mm²; outer diameter at L2 20.025488 (see above).
+// Grade tolerances at D/d = 9, 8 active coils: outer diameter ±0.3 / ±0.4 / ±0.6 mm, loads
+// ±5 / ±10 / ±15 %. Largest outer diameter 20.025488 + tol, least inner 16 − tol, loads
+// P(1 ∓ %), τ2 at the upper P2 22.84723·(1 + %).
+ReferenceChecks WorkedExampleWith(const ReferenceInputs& inputs) {
+  Calculated c = WorkedExample();
+  c.Calculate();
+  return ComputeReferenceChecks(c.r, c.materials[0], inputs);
+}
+
+TEST(ReferenceWorstCase, WorstCaseByGrade) {
+  struct Row {
+    int grade;
+    double outerMax, innerMin, load1Min, load1Max, load2Min, load2Max, stress2Max;
+  };
+  const std::vector<Row> rows = {
+      {1, 20.32549, 15.7, 1.629924, 1.801495, 3.259848, 3.602989, 23.98959},
+      {2, 20.42549, 15.6, 1.544138, 1.887280, 3.088277, 3.774560, 25.13196},
+      {3, 20.62549, 15.4, 1.458353, 1.973066, 2.916706, 3.946131, 26.27432},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.grade);
+    ReferenceInputs in;
+    in.grade = row.grade;
+    const WorstCase w = WorkedExampleWith(in).worstCase;
+    EXPECT_EQ(w.grade, row.grade);
+    ExpectRelative(w.outerDiameterMax.value, row.outerMax);
+    ExpectRelative(w.innerDiameterMin.value, row.innerMin);
+    ExpectRelative(w.load1Min.value, row.load1Min);
+    ExpectRelative(w.load1Max.value, row.load1Max);
+    ExpectRelative(w.load2Min.value, row.load2Min);
+    ExpectRelative(w.load2Max.value, row.load2Max);
+    ExpectRelative(w.stress2Max.value, row.stress2Max);
+    EXPECT_EQ(w.stressVerdict, Verdict::Ok);  // far below τa = 1500·0.8/9.807 = 122.36
+    EXPECT_EQ(w.boreVerdict, Verdict::None);
+    EXPECT_EQ(w.rodVerdict, Verdict::None);
+  }
+}
+
+// Grade 2: largest outer diameter 20.42549 mm, least inner diameter 15.6 mm.
+TEST(ReferenceWorstCase, BoreAndRodVerdicts) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  struct Row {
+    const char* what;
+    std::optional<double> bore, rod;
+    Verdict boreVerdict, rodVerdict;
+  };
+  const std::vector<Row> rows = {
+      {"bore just clears", 20.4255, std::nullopt, Verdict::Ok, Verdict::None},
+      {"bore too tight", 20.4254, std::nullopt, Verdict::Caution, Verdict::None},
+      {"rod just clears", std::nullopt, 15.5999, Verdict::None, Verdict::Ok},
+      {"rod too thick", std::nullopt, 15.6001, Verdict::None, Verdict::Caution},
+      {"no sizes", 0.0, -3.0, Verdict::None, Verdict::None},
+      {"not numbers", nan, nan, Verdict::None, Verdict::None},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    ReferenceInputs in;
+    in.bore = row.bore;
+    in.rod = row.rod;
+    const WorstCase w = WorkedExampleWith(in).worstCase;
+    EXPECT_EQ(w.boreVerdict, row.boreVerdict);
+    EXPECT_EQ(w.rodVerdict, row.rodVerdict);
+  }
+}
+
+// τ2 at the upper P2 of grade 2 is 25.13196; the check allows 0.0005 above τa like check 5.
+TEST(ReferenceWorstCase, StressVerdictBoundary) {
+  const std::vector<std::pair<double, Verdict>> rows = {{25.1315, Verdict::Ok},
+                                                        {25.1314, Verdict::Caution}};
+  for (const auto& [allowable, verdict] : rows) {
+    Calculated c = WorkedExample();
+    c.Calculate();
+    c.r.AllowableStress = allowable;
+    EXPECT_EQ(ComputeReferenceChecks(c.r, c.materials[0], {}).worstCase.stressVerdict, verdict)
+        << allowable;
+  }
+}
+
+// σB 600 N/mm²: τ1 = τ2/2 = 11.42362. The design's point x = 11.42362·9.8/600 = 0.186586,
+// y = 22.84723·9.8/600 = 0.373171 lies under the 1000万 line 0.3 + 0.37/0.67·x = 0.403040.
+// The worst point of grade 2, x = 0.9·0.186586 = 0.167927, y = 1.1·0.373171 = 0.410489, lies
+// above it (0.392736) but under the 100万 line 0.328 + 0.342/0.67·x = 0.413718: class 1.
+TEST(ReferenceWorstCase, LifeClassOfTheWorstPoint) {
+  Calculated c = WorkedExample();
+  c.materials[0].TensileStrengths = {600, 600};
+  c.Calculate();
+  DetermineLifeClass(c.r, c.materials);
+  EXPECT_EQ(c.r.LifeClass, 0);
+  const WorstCase w = ComputeReferenceChecks(c.r, c.materials[0], {}).worstCase;
+  ASSERT_TRUE(w.lifeClass.has_value());
+  EXPECT_EQ(*w.lifeClass, 1);
+  // Without a tensile strength the diagram has no point for it.
+  c.materials[0].TensileStrengths = {0, 0};
+  EXPECT_FALSE(ComputeReferenceChecks(c.r, c.materials[0], {}).worstCase.lifeClass);
+}
+
+// Sa = 8·(0.0015·18²/2 + 0.1·2) = 8·0.443 = 3.544 mm; Ln = 22 + 3.544 = 25.544 mm,
+// dynamic 22 + 1.5·3.544 = 27.316 mm.
+TEST(ReferenceCoilClearance, VerdictAtEachBoundary) {
+  struct Row {
+    double length2;
+    Verdict statically, dynamically;
+  };
+  const std::vector<Row> rows = {
+      {30, Verdict::Ok, Verdict::Ok},
+      {27.3161, Verdict::Ok, Verdict::Ok},
+      {27.3159, Verdict::Ok, Verdict::Caution},
+      {25.5441, Verdict::Ok, Verdict::Caution},
+      {25.5439, Verdict::Caution, Verdict::Caution},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.length2);
+    Calculated c = WorkedExample();
+    c.r.Length2 = row.length2;
+    const ReferenceChecks x = c.Checks();
+    ExpectRelative(x.smallestSafeLength.value, 25.544);
+    ExpectRelative(x.smallestSafeLengthDynamic.value, 27.316);
+    EXPECT_EQ(x.coilClearance, row.statically);
+    EXPECT_EQ(x.coilClearanceDynamic, row.dynamically);
+  }
+}
+
+// W12 = (1.715709 + 3.431419)/2·(35 − 30) = 12.86782 kgf·mm; W2 = 3.431419/2·(40 − 30) =
+// 17.15709 kgf·mm.
+TEST(ReferenceEnergy, WorkedExample) {
+  const ReferenceChecks x = WorkedExampleWith({});
+  ExpectRelative(x.energy12.value, 12.86782);
+  ExpectRelative(x.energy2.value, 17.15709);
+}
+
+// π·18 = 56.54867; active 8·√(56.54867² + 4.25²) = 453.6652, ends 2·√(56.54867² + 2²) =
+// 113.1680, together 566.8333 mm; mass π/4·2²·566.8333·ρ/1000: 13.97896 g at 7.85, 14.12142 g
+// at 7.93.
+TEST(ReferenceWire, LengthAndMass) {
+  const std::vector<std::pair<std::optional<double>, double>> rows = {{std::nullopt, 13.97896},
+                                                                      {7.93, 14.12142}};
+  for (const auto& [density, mass] : rows) {
+    ReferenceInputs in;
+    in.density = density;
+    const ReferenceChecks x = WorkedExampleWith(in);
+    ExpectRelative(x.wireLength.value, 566.8333);
+    ExpectRelative(x.mass.value, mass);
+  }
+  ReferenceInputs noDensity;
+  noDensity.density = 0.0;
+  const ReferenceChecks x = WorkedExampleWith(noDensity);
+  EXPECT_TRUE(x.wireLength.valid);
+  EXPECT_FALSE(x.mass.valid);
+}
+
+// G(T) = 78500·(1 − k·(T − 20)): steel k = 0.25·10⁻³, stainless 0.40·10⁻³. At 120 °C the
+// factor is 0.975 (steel) or 0.96 (stainless), at −40 °C 1.015; rate and loads at L1/L2 scale
+// with it from 0.3431419, 1.715709 and 3.431419.
+TEST(ReferenceTemperature, ShearModulusRateAndLoads) {
+  struct Row {
+    const char* kind;
+    double temperature, loss, shear, rate, load1, load2;
+  };
+  const std::vector<Row> rows = {
+      {"ピアノ線", 20, 0.25e-3, 78500, 0.3431419, 1.715709, 3.431419},
+      {"ピアノ線", 120, 0.25e-3, 76537.5, 0.3345633, 1.672817, 3.345633},
+      {"ステンレス鋼線", 120, 0.40e-3, 75360, 0.3294162, 1.647081, 3.294162},
+      {"硬鋼線", -40, 0.25e-3, 79677.5, 0.3482890, 1.741445, 3.482890},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(std::string(row.kind) + " " + std::to_string(row.temperature));
+    Calculated c = WorkedExample();
+    c.materials[0].KindName.AssignRaw(Utf8ToSjis(row.kind));
+    c.Calculate();
+    ReferenceInputs in;
+    in.temperature = row.temperature;
+    const ReferenceChecks x = ComputeReferenceChecks(c.r, c.materials[0], in);
+    ExpectRelative(x.temperature.value, row.temperature);
+    ExpectRelative(x.shearLossPerKelvin.value, row.loss);
+    ExpectRelative(x.shearModulusAtTemperature.value, row.shear);
+    ExpectRelative(x.rateAtTemperature.value, row.rate);
+    ExpectRelative(x.load1AtTemperature.value, row.load1);
+    ExpectRelative(x.load2AtTemperature.value, row.load2);
+  }
+}
+
+// No temperature, one below absolute zero, and 4020 °C where 1 − 0.25·10⁻³·4000 leaves no
+// modulus: nothing at temperature is offered.
+TEST(ReferenceTemperature, BeyondTheRelation) {
+  for (double t : {std::numeric_limits<double>::quiet_NaN(), -300.0, 4020.0}) {
+    SCOPED_TRACE(t);
+    ReferenceInputs in;
+    in.temperature = t;
+    const ReferenceChecks x = WorkedExampleWith(in);
+    EXPECT_FALSE(x.shearModulusAtTemperature.valid);
+    EXPECT_FALSE(x.rateAtTemperature.valid);
+    EXPECT_FALSE(x.load2AtTemperature.valid);
+  }
 }
 
 }  // namespace

@@ -104,9 +104,16 @@ const BadText kBadTexts[] = {
     BadText{"ratio above 100", "material\t0\ntorsion-ratio\t101\n",
             "line 2: torsion ratio must lie in 0..100"},
     BadText{"name of 52 Shift-JIS bytes", "material\t0\nsymbol\t" + Repeat("線", 26) + "\n",
-            "line 2: the name '" + Repeat("線", 26) + "' takes 52 bytes"},
+            "line 2: the name '" + Repeat("線", 13) + "...' takes 52 bytes"},
     BadText{"name without Shift-JIS form", "material\t0\nsymbol\tSWP\xF0\x9F\x99\x82\n",
             "line 2: the name 'SWP\xF0\x9F\x99\x82' has characters that Shift-JIS"},
+    BadText{"name neither UTF-8 nor Shift-JIS", "material\t0\nsymbol\tSWP\x81\n",
+            "line 2: a name is neither UTF-8 nor Shift-JIS text"},
+    BadText{
+        "huge value quoted short", "material\t0\nshear-modulus\t" + std::string(100000, 'x'),
+        "line 2: shear modulus: '" + std::string(40, 'x') + "...' は浮動小数点数ではありません"},
+    BadText{"empty table", "# nothing\n", "the table lists no material"},
+    BadText{"byte-order mark alone", "\xEF\xBB\xBF", "the table lists no material"},
     BadText{"TAB inside a name", "material\t0\nsymbol\tSWP\tB\n",
             "line 2: a name may not contain a TAB"},
     BadText{"nine materials of one kind", NineOfKindZero(),
@@ -152,8 +159,20 @@ TEST(MaterialTextTest, UnlistedRecordsAreEmpty) {
     }
   }
   EXPECT_EQ(table[3].KindNo, 1);
-  EXPECT_EQ(FormatMaterialText(ParseMaterialText("# nothing\n")).find("\nmaterial"),
-            std::string::npos);
+}
+
+// A table saved by a Windows editor: a byte-order mark, or names in Shift-JIS, which the record
+// keeps byte for byte and the export writes as UTF-8.
+TEST(MaterialTextTest, AcceptsAByteOrderMarkAndShiftJisNames) {
+  const std::string utf8 = Block(0, 0, "0.8\t2350\t0\t0\n");
+  const MaterialTable plain = ParseMaterialText(utf8);
+  EXPECT_EQ(Encode(ParseMaterialText("\xEF\xBB\xBF" + utf8)), Encode(plain));
+  const std::string sjisName = Utf8ToSjis("ピアノ線Ｂ");
+  const MaterialTable sjis = ParseMaterialText(Block(0, 0, "0.8\t2350\t0\t0\n", sjisName));
+  EXPECT_EQ(std::string(sjis[0].Symbol.Raw()), sjisName);
+  const std::string exported = FormatMaterialText(sjis);
+  EXPECT_NE(exported.find("\nsymbol\tピアノ線Ｂ\n"), std::string::npos);
+  EXPECT_EQ(Encode(ParseMaterialText(exported)), Encode(sjis));
 }
 
 // A hand-written table in canonical form (after the header).

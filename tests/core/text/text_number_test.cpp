@@ -17,6 +17,16 @@ TEST(ParseDecimal, ReadsDecimalNumbers) {
   for (const auto& [text, value] : cases) EXPECT_EQ(ParseDecimal(text), value) << text;
 }
 
+// What a Japanese input method types: full-width digits, point, signs, exponent and blanks.
+TEST(ParseDecimal, ReadsFullWidthInputAsItsHalfWidthEquivalent) {
+  const std::pair<const char*, double> cases[] = {
+      {"５０", 50},      {"１．５", 1.5},   {"－３", -3},      {"−３", -3},  {"＋２", 2},
+      {"２Ｅ３", 2000},  {"５ｅ－５", 5e-5}, {"　１２　", 12}, {"1．５", 1.5},
+  };
+  for (const auto& [text, value] : cases) EXPECT_EQ(ParseDecimal(text), value) << text;
+  EXPECT_EQ(ParseInteger("－７"), -7);
+}
+
 TEST(ParseDecimal, ReadsBackWhatTheFormatterShowsForUndefinedValues) {
   EXPECT_TRUE(std::isnan(ParseDecimal("NAN")));
   EXPECT_EQ(ParseDecimal("INF"), INFINITY);
@@ -33,7 +43,7 @@ TEST(ParseDecimal, ReadsMagnitudesBeyondTheDoubleRangeAsTheNearestDouble) {
 
 TEST(ParseDecimal, RefusesWhatIsNotANumberWithTheBoxText) {
   for (const char* text : {"", "abc", "1,5", "1.2.3", "12mm", "inf", "nan", "0x10", "-", "e5",
-                           "１０"}) {
+                           "５０ｍｍ", "１，５", "－", "一〇"}) {
     try {
       ParseDecimal(text);
       ADD_FAILURE() << "accepted " << text;

@@ -168,7 +168,7 @@ TEST_F(CommandsTest, AShortFileReplacesOnlyItsBytes) {
   EXPECT_EQ(cell(2, 5), "40");
 }
 
-TEST_F(CommandsTest, CancelledDialogsWriteNothingButReadingShowsRecordZero) {
+TEST_F(CommandsTest, CancelledDialogsChangeNothing) {
   const std::string path = folder.file("aspring.abd");
   WriteFileAtomically(path, std::string_view("keep"));
   platform.saveAnswers.push_back(std::nullopt);
@@ -177,7 +177,7 @@ TEST_F(CommandsTest, CancelledDialogsWriteNothingButReadingShowsRecordZero) {
   setText("Edit20", "77");
   platform.openAnswers.push_back(std::nullopt);
   trigger("Edit2");
-  EXPECT_EQ(text("Edit20"), "40");
+  EXPECT_EQ(text("Edit20"), "77");
 }
 
 TEST_F(CommandsTest, FailedSaveAndReadReportAndLoseNothing) {
@@ -269,9 +269,11 @@ TEST_F(CommandsTest, LifeGraphCopyIsTheDiagramBitmap) {
   EXPECT_EQ(platform.clipboardImage, window->FatigueImage());
 }
 
-TEST_F(CommandsTest, HelpOpensTheDocumentBesideTheProgramOrNothing) {
+TEST_F(CommandsTest, HelpOpensTheDocumentBesideTheProgramOrSaysItIsMissing) {
   trigger("Help2");
   EXPECT_TRUE(platform.openedDocuments.empty());  // no help folder in this program folder
+  EXPECT_EQ(platform.LastMessage(),
+            QStringLiteral("ファイル %1/help/helphelp.htm は開けません").arg(folder.path()));
   QDir(folder.path()).mkpath("help");
   QFile f(folder.path() + "/help/helphelp.htm");
   ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -279,6 +281,17 @@ TEST_F(CommandsTest, HelpOpensTheDocumentBesideTheProgramOrNothing) {
   trigger("Help2");
   ASSERT_EQ(platform.openedDocuments.size(), 1u);
   EXPECT_EQ(platform.openedDocuments[0], folder.path() + "/help/helphelp.htm");
+}
+
+TEST_F(CommandsTest, HelpWithoutAViewerShowsTheProgramsOwnHelpWindow) {
+  QDir(folder.path()).mkpath("help");
+  QFile f(folder.path() + "/help/helphelp.htm");
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.close();
+  platform.desktopOpensDocuments = false;
+  trigger("Help2");
+  EXPECT_EQ(platform.helpWindows, std::vector<QString>{folder.path() + "/help/helphelp.htm"});
+  EXPECT_TRUE(platform.messages.empty());
 }
 
 TEST_F(CommandsTest, ScreenPrintSendsTheClientAreaFittedToThePage) {

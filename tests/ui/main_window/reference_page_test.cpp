@@ -1,13 +1,15 @@
+#include "ui/main_window/reference_page.h"
+
 #include <gtest/gtest.h>
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTableWidget>
+#include <vector>
 
-#include "ui/main_window/reference_page.h"
-#include "core/text/sjis.h"
 #include "core/calc/reference_rows.h"
 #include "core/calc/spring_calc.h"
+#include "core/text/sjis.h"
 
 namespace coilspring {
 namespace {
@@ -51,20 +53,29 @@ struct Page {
   QComboBox* seating = page.findChild<QComboBox*>("ReferenceSeating");
   QLineEdit* density = page.findChild<QLineEdit*>("ReferenceDensity");
   QTableWidget* grid = page.findChild<QTableWidget*>("ReferenceGrid");
+  QComboBox* grade = page.findChild<QComboBox*>("ReferenceGrade");
+  QLineEdit* bore = page.findChild<QLineEdit*>("ReferenceBore");
+  QLineEdit* rod = page.findChild<QLineEdit*>("ReferenceRod");
+  QLineEdit* temperature = page.findChild<QLineEdit*>("ReferenceTemperature");
 
   QString Cell(int row, int column) const {
     const QTableWidgetItem* item = grid->item(row, column);
     return item ? item->text() : QString();
   }
-  void TypeDensity(const QString& text) {
-    density->setText(text);
-    emit density->editingFinished();
+  void TypeDensity(const QString& text) { Type(density, text); }
+  static void Type(QLineEdit* box, const QString& text) {
+    box->setText(text);
+    emit box->editingFinished();
   }
 };
 
 constexpr int kCriticalDeflectionRow = 2;
 constexpr int kBucklingRow = 3;
 constexpr int kFrequencyRow = 4;
+constexpr int kOuterDiameterMaxRow = 17;
+constexpr int kInnerDiameterMinRow = 18;
+constexpr int kRateAtTemperatureRow = 31;
+constexpr int kRows = 34;
 constexpr int kVerdictColumn = 3;
 
 TEST(ReferencePage, EmptyUntilTheFirstCalculation) {
@@ -76,8 +87,19 @@ TEST(ReferencePage, EmptyUntilTheFirstCalculation) {
   EXPECT_FALSE(p.page.checks().has_value());
   EXPECT_EQ(p.seating->count(), 4);
   EXPECT_EQ(p.seating->currentText(), QStringLiteral("両端固定（ν=0.5）"));
+  ASSERT_NE(p.grade, nullptr);
+  ASSERT_NE(p.bore, nullptr);
+  ASSERT_NE(p.rod, nullptr);
+  ASSERT_NE(p.temperature, nullptr);
+  EXPECT_EQ(p.grade->count(), 3);
+  EXPECT_EQ(p.grade->currentText(), QStringLiteral("2級"));
+  EXPECT_EQ(p.bore->text(), "");
+  EXPECT_EQ(p.rod->text(), "");
+  EXPECT_EQ(p.temperature->text(), "20");
   p.seating->setCurrentIndex(3);  // nothing to recompute yet, and no crash
+  p.grade->setCurrentIndex(0);
   p.TypeDensity("8");
+  Page::Type(p.temperature, "100");
   EXPECT_EQ(p.grid->rowCount(), 0);
 }
 
@@ -86,7 +108,7 @@ TEST(ReferencePage, ShowsTheEuropeanExample) {
   const MaterialRecord steel = Material("ピアノ線", "SWP-B");
   p.page.Refresh(EnExample(steel), steel);
   EXPECT_EQ(p.density->text(), "7.85");
-  EXPECT_EQ(p.grid->rowCount(), 17);
+  EXPECT_EQ(p.grid->rowCount(), kRows);
   EXPECT_EQ(p.Cell(kFrequencyRow, 0), QStringLiteral("固有振動数（両端固定）"));
   EXPECT_EQ(p.Cell(kFrequencyRow, 1), "159.5");
   EXPECT_EQ(p.Cell(kFrequencyRow, 2), "Hz");
@@ -130,10 +152,69 @@ TEST(ReferencePage, DensityBoxDrivesTheFrequency) {
   EXPECT_EQ(p.density->text(), "7.93");
 }
 
+// The European example by hand: k = 81500·5⁴/(8·9.5·34.6³)/9.8066 = 1.649975 kgf/mm, L2 =
+// 105.8 − (620/9.8066)/k = 67.48261; Hs = 12.5·5 = 62.5, pitch (105.8 − 62.5)/9.5 + 5 =
+// 9.557895, at L2 5.524485; outer diameter at L2 √(34.6² + (9.557895² − 5.524485²)/π²) + 5 =
+// 39.68896. Grade 2 at D/d = 6.92 holds the outer diameter 39.6 to 1.5 % = ±0.594 (grade 1:
+// 1 % = ±0.396): largest 40.28296 (40.08496), least inner diameter 29.6 − 0.594 = 29.006.
+TEST(ReferencePage, BoreAndRodBoxesJudgeTheWorstCase) {
+  Page p;
+  const MaterialRecord steel = Material("ピアノ線", "SWP-B");
+  p.page.Refresh(EnExample(steel), steel);
+  EXPECT_EQ(p.Cell(kOuterDiameterMaxRow, 0), QStringLiteral("L2時の最大外径（2級）"));
+  EXPECT_EQ(p.Cell(kOuterDiameterMaxRow, 1), "40.28");
+  EXPECT_EQ(p.Cell(kOuterDiameterMaxRow, kVerdictColumn), "");
+  struct Row {
+    QLineEdit* box;
+    int row;
+    const char* text;
+    const char* verdict;
+  };
+  const std::vector<Row> rows = {
+      {p.bore, kOuterDiameterMaxRow, "40.29", "OK"},
+      {p.bore, kOuterDiameterMaxRow, "40.28", "注意"},
+      {p.bore, kOuterDiameterMaxRow, "", ""},
+      {p.bore, kOuterDiameterMaxRow, "abc", ""},
+      {p.rod, kInnerDiameterMinRow, "29", "OK"},
+      {p.rod, kInnerDiameterMinRow, "29.01", "注意"},
+      {p.rod, kInnerDiameterMinRow, "", ""},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.text);
+    Page::Type(row.box, row.text);
+    EXPECT_EQ(p.Cell(row.row, kVerdictColumn), QString::fromUtf8(row.verdict));
+  }
+  Page::Type(p.bore, "40.28");
+  EXPECT_EQ(p.grid->item(kOuterDiameterMaxRow, kVerdictColumn)->foreground().color(),
+            QColor(255, 0, 0));
+  p.grade->setCurrentIndex(0);  // grade 1 is tighter: 40.08 fits the 40.28 bore
+  EXPECT_EQ(p.Cell(kOuterDiameterMaxRow, 0), QStringLiteral("L2時の最大外径（1級）"));
+  EXPECT_EQ(p.Cell(kOuterDiameterMaxRow, 1), "40.08");
+  EXPECT_EQ(p.Cell(kOuterDiameterMaxRow, kVerdictColumn), "OK");
+}
+
+// Piano wire loses 0.25·10⁻³ of G per kelvin: at 120 °C the rate is 1.649975·0.975 = 1.608725.
+TEST(ReferencePage, TemperatureBoxDrivesTheRateAtTemperature) {
+  Page p;
+  const MaterialRecord steel = Material("ピアノ線", "SWP-B");
+  p.page.Refresh(EnExample(steel), steel);
+  EXPECT_EQ(p.Cell(kRateAtTemperatureRow, 1), "1.65");
+  Page::Type(p.temperature, "120");
+  EXPECT_EQ(p.Cell(kRateAtTemperatureRow, 1), "1.609");
+  Page::Type(p.temperature, "abc");
+  EXPECT_EQ(p.Cell(kRateAtTemperatureRow, 1), QString::fromUtf8(kNotAvailable));
+  EXPECT_EQ(p.Cell(kRateAtTemperatureRow, 2), "");
+  Page::Type(p.temperature, "120");  // the box stays for the next design
+  p.page.Refresh(EnExample(steel), steel);
+  EXPECT_EQ(p.Cell(kRateAtTemperatureRow, 1), "1.609");
+}
+
 TEST(ReferencePage, DegenerateDesignShowsNoFakeNumbers) {
   Page p;
   p.page.Refresh(DesignRecord{}, MaterialRecord{});
-  ASSERT_EQ(p.grid->rowCount(), 17);
+  Page::Type(p.bore, "10");
+  Page::Type(p.rod, "10");
+  ASSERT_EQ(p.grid->rowCount(), kRows);
   for (int row = 0; row < p.grid->rowCount(); ++row) {
     const QString value = p.Cell(row, 1);
     EXPECT_FALSE(value.contains("NAN") || value.contains("INF")) << value.toStdString();

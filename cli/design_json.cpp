@@ -1,0 +1,65 @@
+#include "cli/design_json.h"
+
+#include <set>
+#include <type_traits>
+
+#include "cli/json_reading.h"
+#include "cli/json_text.h"
+
+namespace coilspring::cli {
+
+namespace {
+
+// Keys that "design export" and "calc --json" write beside the record's fields.
+const std::set<std::string> kCalculatedKeys = {"slot", "LifeClassText", "reference", "lines",
+                                               "Mass"};
+
+template <class Record, class Visitor>
+void ForEachNumber(Record& r, Visitor&& visit) {
+  DesignRecord::VisitFields(r, [&](const FieldInfo& info, auto& value) {
+    using T = std::decay_t<decltype(value)>;
+    if constexpr (std::is_same_v<T, std::int32_t> || std::is_same_v<T, double>) visit(info, value);
+  });
+}
+
+}  // namespace
+
+std::string DesignMembersJson(const DesignRecord& design) {
+  std::string out;
+  ForEachNumber(design, [&](const FieldInfo& f, const auto& value) {
+    using T = std::decay_t<decltype(value)>;
+    if (!out.empty()) out += ", ";
+    out += JsonString(f.name) + ": ";
+    if constexpr (std::is_same_v<T, double>)
+      out += JsonNumber(value);
+    else
+      out += std::to_string(value);
+  });
+  return out;
+}
+
+std::string DesignJson(const DesignRecord& design) { return "{" + DesignMembersJson(design) + "}"; }
+
+DesignRecord ReadDesignJson(std::string_view text) {
+  const nlohmann::json document = ParseJsonObject(text);
+  SpringDesign startUp;
+  InitDesign(startUp);
+  DesignRecord r = startUp[0];
+  r.InUse = 1;
+  std::set<std::string> known = kCalculatedKeys;
+  ForEachNumber(r, [&](const FieldInfo& f, auto& value) {
+    using T = std::decay_t<decltype(value)>;
+    known.insert(f.name);
+    const auto at = document.find(f.name);
+    if (at == document.end()) return;
+    if constexpr (std::is_same_v<T, double>)
+      value = NumberAt(*at, f.name, true);
+    else
+      value = IntegerAt(*at, f.name);
+  });
+  for (const auto& [key, value] : document.items())
+    if (!known.contains(key)) throw UserError("不明なキー '" + key + "' があります");
+  return r;
+}
+
+}  // namespace coilspring::cli

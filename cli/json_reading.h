@@ -1,0 +1,24 @@
+// Reading JSON documents with errors that name the key, shared by the requirement and design
+// readers.
+#pragma once
+
+#include <nlohmann/json.hpp>
+#include <string>
+#include <string_view>
+
+#include "core/text/user_error.h"
+
+namespace coilspring::cli {
+
+// The document's top-level object; throws UserError for malformed JSON or another top level.
+nlohmann::json ParseJsonObject(std::string_view text);
+
+// "キー 'name' は<what>にしてください"
+[[noreturn]] void ThrowKeyError(const std::string& key, const std::string& what);
+
+// A number (null reads as NaN where `nullIsNaN`).
+double NumberAt(const nlohmann::json& value, const std::string& key, bool nullIsNaN = false);
+// A whole number within 32 bits.
+int IntegerAt(const nlohmann::json& value, const std::string& key);
+
+}  // namespace coilspring::cli

@@ -1,0 +1,40 @@
+// What the readers of the readable tables share: the lines of a table, the way a fault names
+// its line, and the short excerpt of the input a message may quote.
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace coilspring {
+
+// Line numbers of a table; wide enough for any text that fits in memory.
+using TableLineNo = std::uint64_t;
+
+// Throws std::invalid_argument "line N: message".
+[[noreturn]] void FailAtLine(TableLineNo lineNo, const std::string& message);
+
+// At most a few dozen bytes of `text`, cut at a character boundary and marked "..." when cut, so
+// a message never repeats a huge input.
+std::string Excerpt(std::string_view text);
+
+bool IsValidUtf8(std::string_view text);
+
+// Calls visit(lineNo, line) for every line, numbered from 1, without its line end (LF or CR LF)
+// and without a UTF-8 byte-order mark before the first line, which Windows editors write.
+template <class Visitor>
+void ForEachTableLine(std::string_view text, Visitor&& visit) {
+  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+  TableLineNo lineNo = 0;
+  std::size_t pos = 0;
+  while (pos <= text.size()) {
+    const std::size_t end = std::min(text.find('\n', pos), text.size());
+    std::string_view line = text.substr(pos, end - pos);
+    if (line.ends_with('\r')) line.remove_suffix(1);
+    visit(++lineNo, line);
+    pos = end + 1;
+  }
+}
+
+}  // namespace coilspring

@@ -1,0 +1,368 @@
+#include "core/search/design_search.h"
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+#include <thread>
+#include <tuple>
+
+namespace coilspring {
+
+namespace {
+
+constexpr std::array<const char*, 4> kRankKeys = {"mass", "life", "margin", "solid"};
+constexpr std::array<const char*, 4> kRankNames = {"軽い順", "寿命の長い順", "応力余裕の大きい順",
+                                                   "密着高さの低い順"};
+constexpr std::array<const char*, kRejectionCount> kRejectionNames = {
+    "ねじり応力（許容応力を超える）",
+    "L2 が密着高さより短い",
+    "有効巻数が 3 未満",
+    "その他の設計チェック",
+    "荷重の許容差",
+    "バネ指数の範囲",
+    "穴径（外径）",
+    "軸径（内径）",
+    "最大自由長さ",
+    "期待寿命",
+    "穴径（L2 での外径の膨らみ）",
+    "座屈",
+    "固有振動数",
+};
+constexpr int kEndKinds = 7;
+// Slack for comparisons of values the grid produces exactly in decimal but not in binary.
+constexpr double kGridSlack = 1e-9;
+// No wire table reaches coils this large; an index range or a bore beyond them would only make
+// the grid endless.
+constexpr double kLargestMeanDiameter = 2000;  // mm
+constexpr double kSmallestMeanDiameter = 0.1;  // mm: the first grid step
+
+bool Finite(double v) { return std::isfinite(v); }
+
+// Everything the workers share, read-only.
+struct Context {
+  const SearchRequirements& req;
+  const MaterialTable& materials;
+  const CoefficientSettings& settings;
+  std::vector<PreparedMaterial> prepared;
+  std::vector<double> density;  // g/cm^3, by prepared material
+  std::vector<int> endKinds;
+  double p1 = 0, p2 = 0;  // kgf
+  double rate = 0;        // kgf/mm needed
+  ReferenceInputs referenceInputs(std::size_t prepared) const {
+    ReferenceInputs in;
+    in.seating = req.seating.value_or(Seating::BothFixed);
+    in.density = density[prepared];
+    // The designs are judged at room temperature; the temperature group would only cost time
+    // (it looks the material's kind up by name for every candidate).
+    in.temperature = std::numeric_limits<double>::quiet_NaN();
+    return in;
+  }
+};
+
+struct Job {
+  std::size_t prepared;
+  int row;
+};
+
+// One thread's share: its own best list and counts, merged once all threads are done.
+struct Worker {
+  std::vector<SearchCandidate> best;  // a heap: the worst of the best on top
+  std::int64_t evaluated = 0;
+  std::int64_t kept = 0;
+  std::array<std::int64_t, kRejectionCount> rejected{};
+};
+
+auto TieKey(const SearchCandidate& c) {
+  const DesignRecord& r = c.design;
+  return std::make_tuple(c.mass, r.MaterialNo, r.WireRow, r.MeanDiameter, r.EndKind, r.TotalTurns);
+}
+
+void Offer(Worker& w, const SearchCandidate& c, const Context& cx) {
+  const auto worse = [&cx](const SearchCandidate& a, const SearchCandidate& b) {
+    return RanksBefore(a, b, cx.req.rank);
+  };
+  const auto limit = static_cast<std::size_t>(cx.req.top);
+  if (w.best.size() < limit) {
+    w.best.push_back(c);
+    std::push_heap(w.best.begin(), w.best.end(), worse);
+  } else if (worse(c, w.best.front())) {
+    std::pop_heap(w.best.begin(), w.best.end(), worse);
+    w.best.back() = c;
+    std::push_heap(w.best.begin(), w.best.end(), worse);
+  }
+}
+
+// The calculated design `r` against every check and requirement; counts what rejects it.
+bool Accept(const DesignRecord& r, std::size_t prepared, const Context& cx, Worker& w,
+            ReferenceChecks& ref) {
+  const SearchRequirements& req = cx.req;
+  bool ok = true;
+  const auto reject = [&](Rejection why) {
+    ++w.rejected[static_cast<std::size_t>(why)];
+    ok = false;
+  };
+  const unsigned faults = CheckDesign(r, PreparedCovers(cx.prepared[prepared], r));
+  if (faults & kFaultOverstress) reject(Rejection::Overstress);
+  if (faults & kFaultBelowSolid) reject(Rejection::BelowSolid);
+  if (faults & kFaultFewTurns) reject(Rejection::FewActiveTurns);
+  if (faults & ~(kFaultOverstress | kFaultBelowSolid | kFaultFewTurns))
+    reject(Rejection::OtherChecks);
+  if (!(std::fabs(r.Load1 - cx.p1) <= req.loadTolerance * cx.p1 + kGridSlack) ||
+      !(std::fabs(r.Load2 - cx.p2) <= req.loadTolerance * cx.p2 + kGridSlack))
+    reject(Rejection::LoadTolerance);
+  if (!(r.SpringIndex >= req.springIndex.min - kGridSlack &&
+        r.SpringIndex <= req.springIndex.max + kGridSlack))
+    reject(Rejection::SpringIndex);
+  if (req.bore && !(r.OuterDiameter <= *req.bore + kGridSlack)) reject(Rejection::Bore);
+  if (req.rod && !(r.InnerDiameter >= *req.rod - kGridSlack)) reject(Rejection::Rod);
+  if (req.maxFreeLength && !(r.FreeLength <= *req.maxFreeLength + kGridSlack))
+    reject(Rejection::FreeLength);
+  if (r.LifeClass > req.lifeAtLeast) reject(Rejection::Life);
+  // The reference checks cost more than everything above together, so only candidates that
+  // pass the rest are put through them (and counted under them). They also give the mass.
+  if (!ok) return ok;
+  ref = ComputeReferenceChecks(r, *cx.prepared[prepared].material, cx.referenceInputs(prepared));
+  if (!ref.mass.valid) reject(Rejection::OtherChecks);
+  if (req.bore && !(ref.outerDiameterAtL2.valid && ref.outerDiameterAtL2.value <= *req.bore))
+    reject(Rejection::BoreAtL2);
+  if (req.seating && ref.buckling != Verdict::Ok) reject(Rejection::Buckling);
+  if (req.minNaturalFrequency &&
+      !(ref.naturalFrequency.valid && ref.naturalFrequency.value >= *req.minNaturalFrequency))
+    reject(Rejection::NaturalFrequency);
+  return ok;
+}
+
+// Every candidate of one wire diameter of one material.
+void SearchWire(const Job& job, const Context& cx, Worker& w) {
+  const SearchRequirements& req = cx.req;
+  const PreparedMaterial& pm = cx.prepared[job.prepared];
+  const MaterialRecord& m = *pm.material;
+  const double d = m.WireDiameters[job.row];
+  const double G = m.ShearModulus;
+  if (!(d > 0) || !Finite(d)) return;
+
+  // The mean diameters on the 0.1 mm grid that the index range and the space allow.
+  double low = req.springIndex.min * d;
+  double high = req.springIndex.max * d;
+  if (req.rod) low = std::max(low, *req.rod + d);
+  if (req.bore) high = std::min(high, *req.bore - d);
+  if (req.meanDiameter) {
+    low = std::max(low, req.meanDiameter->min);
+    high = std::min(high, req.meanDiameter->max);
+  }
+  low = std::max(low, kSmallestMeanDiameter);
+  high = std::min(high, kLargestMeanDiameter);
+  if (!(low <= high)) return;
+  const auto first = std::max<long>(1, std::lround(std::ceil(low * 10 - 1e-6)));
+  const auto last = std::lround(std::floor(high * 10 + 1e-6));
+
+  DesignRecord r;
+  SearchCandidate c;
+  r.InUse = 1;
+  r.MaterialNo = static_cast<std::int32_t>(&m - cx.materials.records.data());
+  r.WireRow = job.row;
+  r.WireDiameter = d;
+  r.DiameterKind = 1;
+  r.InputMode = 1;
+  r.Length1 = req.L1;
+  r.Length2 = req.L2;
+  for (long step = first; step <= last; ++step) {
+    const double D = static_cast<double>(step) / 10;
+    const CoilDiameters diameters = DiametersFrom(1, D, d, {});
+    r.InnerDiameter = diameters.inner;
+    r.MeanDiameter = diameters.mean;
+    r.OuterDiameter = diameters.outer;
+    const double activeTurnsNeeded = SpringRateFor(G, d, D, 1) / cx.rate;
+    if (!Finite(activeTurnsNeeded)) continue;
+    for (const int end : cx.endKinds) {
+      const double totalNeeded = activeTurnsNeeded + EndTurnsOf(end);
+      const double below = std::floor(totalNeeded * 4) / 4;
+      for (const double turns : {below, below + 0.25}) {
+        r.EndKind = end;
+        r.TotalTurns = turns;
+        r.ActiveTurns = ActiveTurnsFor(turns, end);
+        const double k = SpringRateFor(G, d, D, r.ActiveTurns);
+        r.FreeLength = std::round((req.L1 + cx.p1 / k) * 10) / 10;
+        CalculateSpring(r, pm, cx.settings);
+        DetermineLifeClass(r, cx.materials);
+        ++w.evaluated;
+        if (!Accept(r, job.prepared, cx, w, c.reference)) continue;
+        ++w.kept;
+        c.design = r;
+        c.mass = c.reference.mass.value;
+        c.stressRatio = r.Stress2 / r.AllowableStress;
+        Offer(w, c, cx);
+      }
+    }
+  }
+}
+
+bool ListedMaterial(const MaterialRecord& m) {
+  return m.KindNo >= 0 && m.KindNo < kKindCount && m.UsableRows() > 0;
+}
+
+std::string Format(const char* pattern, long long a, long long b) {
+  char buffer[256];
+  std::snprintf(buffer, sizeof buffer, pattern, a, b);
+  return buffer;
+}
+
+}  // namespace
+
+const char* RankKey(RankBy rank) { return kRankKeys[static_cast<std::size_t>(rank)]; }
+const char* RankName(RankBy rank) { return kRankNames[static_cast<std::size_t>(rank)]; }
+
+std::optional<RankBy> RankByKey(std::string_view key) {
+  for (RankBy rank : kRankings)
+    if (key == RankKey(rank)) return rank;
+  return std::nullopt;
+}
+
+const char* RejectionName(Rejection reason) {
+  return kRejectionNames[static_cast<std::size_t>(reason)];
+}
+
+std::vector<int> SearchableMaterials(const MaterialTable& materials) {
+  std::vector<int> numbers;
+  for (int n = 0; n < kMaterialCount; ++n)
+    if (ListedMaterial(materials[n])) numbers.push_back(n);
+  return numbers;
+}
+
+std::string RequirementProblem(const SearchRequirements& q, const MaterialTable& materials) {
+  if (!Finite(q.P1) || !Finite(q.P2) || !Finite(q.L1) || !Finite(q.L2))
+    return "荷重 P1, P2 と長さ L1, L2 には数値を入れてください";
+  if (q.P1 < 0) return "P1 は 0 以上にしてください";
+  if (q.P2 <= q.P1) return "P2 は P1 より大きくしてください（P2 ≦ P1 では探索できません）";
+  if (q.L2 <= 0) return "L2 は 0 より大きくしてください";
+  if (q.L2 >= q.L1) return "L2 は L1 より短くしてください（L2 ≧ L1 では探索できません）";
+  if (!Finite(q.loadTolerance) || q.loadTolerance < 0)
+    return "荷重の許容差は 0 以上の数にしてください";
+  for (const auto& [limit, name] : {std::pair{q.bore, "穴径"},
+                                    {q.rod, "軸径"},
+                                    {q.maxFreeLength, "最大自由長さ"},
+                                    {q.minNaturalFrequency, "固有振動数の下限"}})
+    if (limit && !(Finite(*limit) && *limit > 0))
+      return std::string(name) + "は 0 より大きい数にしてください";
+  if (q.bore && q.rod && *q.bore <= *q.rod)
+    return "穴径が軸径以下です：コイルの入る場所がありません";
+  if (q.maxFreeLength && *q.maxFreeLength < q.L1)
+    return "最大自由長さが L1 より短いです：自由長さは L1 以上になります";
+  const auto emptyRange = [](const ValueRange& r) {
+    return !Finite(r.min) || !Finite(r.max) || r.min > r.max || r.max <= 0;
+  };
+  if (emptyRange(q.springIndex)) return "バネ指数の範囲が空です（最小 ≦ 最大にしてください）";
+  if (q.meanDiameter && emptyRange(*q.meanDiameter))
+    return "平均径の範囲が空です（最小 ≦ 最大にしてください）";
+  if (q.lifeAtLeast < 0 || q.lifeAtLeast > kLowestLifeClass) return "期待寿命の指定が不正です";
+  for (const int end : q.endKinds)
+    if (end < 0 || end >= kEndKinds) return "座巻きの種類は 0～6 で指定してください";
+  for (const int n : q.materials)
+    if (n < 0 || n >= kMaterialCount || !ListedMaterial(materials[n]))
+      return "材料 " + std::to_string(n) + " はデータベースにありません";
+  if ((q.materials.empty() ? SearchableMaterials(materials) : q.materials).empty())
+    return "探索する材料がありません";
+  if (q.top < 1) return "表示する件数は 1 以上にしてください";
+  return {};
+}
+
+bool RanksBefore(const SearchCandidate& a, const SearchCandidate& b, RankBy rank) {
+  const DesignRecord& x = a.design;
+  const DesignRecord& y = b.design;
+  switch (rank) {
+    case RankBy::Mass:
+      break;
+    case RankBy::Life:
+      if (x.LifeClass != y.LifeClass) return x.LifeClass < y.LifeClass;
+      [[fallthrough]];
+    case RankBy::Margin:
+      if (a.stressRatio != b.stressRatio) return a.stressRatio < b.stressRatio;
+      break;
+    case RankBy::Solid:
+      if (x.SolidHeight != y.SolidHeight) return x.SolidHeight < y.SolidHeight;
+      break;
+  }
+  return TieKey(a) < TieKey(b);
+}
+
+SearchResult SearchDesigns(const SearchRequirements& req, const MaterialTable& materials,
+                           const CoefficientSettings& settings, int threads) {
+  const auto start = std::chrono::steady_clock::now();
+  SearchResult result;
+  result.problem = RequirementProblem(req, materials);
+  if (!result.problem.empty()) return result;
+
+  Context cx{req, materials, settings, {}, {}, {}};
+  const double toKgf = req.loadUnit == LoadUnit::Newton ? 1 / kNewtonsPerKgf : 1;
+  cx.p1 = req.P1 * toKgf;
+  cx.p2 = req.P2 * toKgf;
+  cx.rate = (cx.p2 - cx.p1) / (req.L1 - req.L2);
+  cx.endKinds = req.endKinds;
+  if (cx.endKinds.empty())
+    for (int e = 0; e < kEndKinds; ++e) cx.endKinds.push_back(e);
+  std::sort(cx.endKinds.begin(), cx.endKinds.end());
+  cx.endKinds.erase(std::unique(cx.endKinds.begin(), cx.endKinds.end()), cx.endKinds.end());
+  std::vector<int> numbers = req.materials.empty() ? SearchableMaterials(materials) : req.materials;
+  std::sort(numbers.begin(), numbers.end());
+  numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
+
+  std::vector<Job> jobs;
+  for (const int n : numbers) {
+    cx.prepared.push_back(PrepareMaterial(materials[n]));
+    cx.density.push_back(DefaultDensity(materials[n]));
+    for (int row = 0; row < cx.prepared.back().rows; ++row)
+      jobs.push_back({cx.prepared.size() - 1, row});
+  }
+
+  if (threads <= 0) threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+  threads = std::max(1, std::min<int>(threads, static_cast<int>(jobs.size())));
+  std::vector<Worker> workers(static_cast<std::size_t>(threads));
+  std::atomic<std::size_t> next{0};
+  const auto work = [&](Worker& w) {
+    for (std::size_t j = next++; j < jobs.size(); j = next++) SearchWire(jobs[j], cx, w);
+  };
+  std::vector<std::thread> pool;
+  for (int t = 1; t < threads; ++t) pool.emplace_back(work, std::ref(workers[t]));
+  work(workers[0]);
+  for (std::thread& t : pool) t.join();
+
+  for (Worker& w : workers) {
+    result.evaluated += w.evaluated;
+    result.kept += w.kept;
+    for (int i = 0; i < kRejectionCount; ++i) result.rejected[i] += w.rejected[i];
+    result.candidates.insert(result.candidates.end(), w.best.begin(), w.best.end());
+  }
+  std::sort(result.candidates.begin(), result.candidates.end(),
+            [&req](const SearchCandidate& a, const SearchCandidate& b) {
+              return RanksBefore(a, b, req.rank);
+            });
+  if (result.candidates.size() > static_cast<std::size_t>(req.top))
+    result.candidates.resize(static_cast<std::size_t>(req.top));
+  result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  return result;
+}
+
+std::string NothingFoundMessage(const SearchResult& result) {
+  if (!result.problem.empty()) return result.problem;
+  if (result.evaluated == 0)
+    return "探索範囲に候補がありません（材料の線径、バネ指数の範囲、穴径・軸径、平均径の範囲を"
+           "確認してください）";
+  const auto most = std::max_element(result.rejected.begin(), result.rejected.end());
+  const auto reason = static_cast<Rejection>(most - result.rejected.begin());
+  return std::string("条件をすべて満たす設計はありません。最も多くの候補を外した条件: ") +
+         RejectionName(reason) +
+         Format("（%lld 件／評価 %lld 件）。この条件を緩めてください", *most, result.evaluated);
+}
+
+void PutIntoHistory(SpringDesign& design, std::span<const SearchCandidate> candidates) {
+  const std::size_t n = std::min<std::size_t>(candidates.size(), kHistorySlots);
+  for (std::size_t i = 0; i < n; ++i) {
+    design[i + 1] = candidates[i].design;
+    design[i + 1].InUse = 1;
+  }
+}
+
+}  // namespace coilspring

@@ -1,0 +1,118 @@
+// The design assistant: from two working points, the space the spring must fit and the life it
+// must reach to a ranked short list of designs that already pass every check of the calculator.
+// Each candidate goes through the calculator's own calculation, checks, life class and reference
+// checks; the result does not depend on the number of threads.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/calc/fatigue.h"
+#include "core/calc/reference.h"
+#include "core/calc/spring_calc.h"
+#include "core/records/coefficient_settings.h"
+#include "core/records/design_record.h"
+#include "core/records/material_table.h"
+
+namespace coilspring {
+
+enum class LoadUnit { Newton, Kgf };
+// Standard gravity: what a designer's N means in the calculator's kgf.
+inline constexpr double kNewtonsPerKgf = 9.80665;
+
+enum class RankBy { Mass, Life, Margin, Solid };
+inline constexpr std::array<RankBy, 4> kRankings = {RankBy::Mass, RankBy::Life, RankBy::Margin,
+                                                    RankBy::Solid};
+const char* RankKey(RankBy rank);   // "mass", "life", "margin", "solid"
+const char* RankName(RankBy rank);  // Japanese, as the window offers it
+std::optional<RankBy> RankByKey(std::string_view key);
+
+struct ValueRange {
+  double min = 0;
+  double max = 0;
+};
+
+struct SearchRequirements {
+  std::vector<int> materials;  // record numbers; empty: every material the lists show
+  std::vector<int> endKinds;   // 0..6; empty: all seven
+  LoadUnit loadUnit = LoadUnit::Newton;
+  double P1 = 0;                                // at L1, in loadUnit
+  double L1 = 0;                                // mm
+  double P2 = 0;                                // at L2, in loadUnit
+  double L2 = 0;                                // mm
+  double loadTolerance = 0.05;                  // fraction of each load
+  std::optional<double> bore;                   // largest outer diameter, free and at L2, mm
+  std::optional<double> rod;                    // smallest inner diameter, mm
+  std::optional<double> maxFreeLength;          // mm
+  std::optional<ValueRange> meanDiameter;       // mm
+  std::int32_t lifeAtLeast = kLowestLifeClass;  // a life class; 8 asks for nothing
+  ValueRange springIndex{4, 22};                // the checks' own range
+  std::optional<Seating> seating;               // buckling at L2 must be safe for it
+  std::optional<double> minNaturalFrequency;    // Hz
+  RankBy rank = RankBy::Mass;
+  int top = 30;
+};
+
+// Why a calculated candidate was left out; a candidate counts under every reason it fails.
+enum class Rejection {
+  Overstress,        // check 5
+  BelowSolid,        // check 3
+  FewActiveTurns,    // check 6
+  OtherChecks,       // the remaining checks (order of lengths, table, undefined values)
+  LoadTolerance,     // P1 or P2 at L1, L2 outside the tolerance
+  SpringIndex,       // outside the required range
+  Bore,              // outer diameter larger than the bore
+  Rod,               // inner diameter smaller than the rod
+  FreeLength,        // free length above the largest allowed
+  Life,              // life class below the one required
+  BoreAtL2,          // outer diameter at L2 (grown under load) larger than the bore
+  Buckling,          // can buckle at L2 with the required seating
+  NaturalFrequency,  // below the lowest allowed
+};
+inline constexpr int kRejectionCount = 13;
+const char* RejectionName(Rejection reason);  // Japanese
+
+struct SearchCandidate {
+  DesignRecord design;        // calculated, with its life class; lengths entered (InputMode 1)
+  double mass = 0;            // g: the wire mass of the reference checks
+  double stressRatio = 0;     // Stress2 / AllowableStress
+  ReferenceChecks reference;  // with the required seating (both ends fixed when none)
+};
+
+struct SearchResult {
+  std::string problem;  // impossible requirements: what is wrong; nothing was searched
+  std::int64_t evaluated = 0;
+  std::int64_t kept = 0;
+  std::array<std::int64_t, kRejectionCount> rejected{};
+  std::vector<SearchCandidate> candidates;  // best first, at most `top`
+  double seconds = 0;
+};
+
+// What makes the requirements impossible, or empty when they can be searched.
+std::string RequirementProblem(const SearchRequirements& requirements,
+                               const MaterialTable& materials);
+
+// Materials a search over "the whole database" takes: those the material lists show.
+std::vector<int> SearchableMaterials(const MaterialTable& materials);
+
+// `threads` 0 uses every core.
+SearchResult SearchDesigns(const SearchRequirements& requirements, const MaterialTable& materials,
+                           const CoefficientSettings& settings, int threads = 0);
+
+// The ranking: true when `a` comes before `b`. Ties go by mass, then material, wire, mean
+// diameter, end form and turns, so no two candidates are ever equal.
+bool RanksBefore(const SearchCandidate& a, const SearchCandidate& b, RankBy rank);
+
+// Why a search found nothing, for the designer: the requirement that left out most candidates.
+std::string NothingFoundMessage(const SearchResult& result);
+
+// The candidates fill the history slots 1, 2, ... in rank order, at most 30; the slots after
+// them keep what they hold.
+void PutIntoHistory(SpringDesign& design, std::span<const SearchCandidate> candidates);
+
+}  // namespace coilspring

@@ -1,0 +1,66 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <string>
+
+#include "core/calc/spring_calc.h"
+#include "core/records/file_io.h"
+
+namespace coilspring {
+namespace {
+
+bool SameBits(const DesignRecord& a, const DesignRecord& b) {
+  return Encode(a) == Encode(b);  // NaN results too
+}
+
+// Every row of the shipped materials, plus rows the prepared table cannot answer from its cache
+// (a diameter between rows, a stale row number, an explicit table with gaps at both ends): the
+// prepared path gives the rebuilding path's record, bit for bit, and the same faults.
+TEST(PreparedMaterial, GivesTheRebuildingPathsResultsBitForBit) {
+  MaterialTable materials;
+  ReadRecordFile(std::string(COILSPRING_BIN_DIR) + "/" + kMaterialFileName, materials);
+  MaterialRecord& gaps = materials[29];
+  gaps.ShearModulus = 78500;
+  gaps.RowCount = 5;
+  gaps.WireDiameters = {1, 2, 3, 4, 5};
+  gaps.AllowableTorsion = {0, 900, 0, 860, 0};
+  gaps.TensileStrengths = {2000, 1900, 1800, 1700, 1600};
+  CoefficientSettings settings;
+  settings.CompressionStressRatio = 80;
+  int compared = 0;
+  for (int n = 0; n < kMaterialCount; ++n) {
+    const PreparedMaterial prepared = PrepareMaterial(materials[n]);
+    for (int row = -1; row <= materials[n].UsableRows(); ++row) {
+      for (double offset : {0.0, 0.05}) {
+        DesignRecord r;
+        r.MaterialNo = n;
+        r.WireRow = row;
+        r.WireDiameter =
+            (row >= 0 && row < kMaterialRows ? materials[n].WireDiameters[row] : 1.3) + offset;
+        r.MeanDiameter = 9 * r.WireDiameter;
+        r.TotalTurns = 10;
+        r.ActiveTurns = 8;
+        r.FreeLength = 40;
+        r.Length1 = 35;
+        r.Length2 = 30;
+        r.InputMode = row % 2 == 0 ? 1 : 0;
+        r.Load1 = 1;
+        r.Load2 = 2;
+        DesignRecord rebuilt = r;
+        AllowableStressTable table;
+        CalculateSpring(rebuilt, materials, settings, table);
+        CalculateSpring(r, prepared, settings);
+        EXPECT_TRUE(SameBits(r, rebuilt)) << n << " row " << row << " +" << offset;
+        EXPECT_EQ(CheckDesign(r, PreparedCovers(prepared, r)) != 0,
+                  ValidateDesign(rebuilt, table).failed)
+            << n << " row " << row;
+        ++compared;
+      }
+    }
+  }
+  EXPECT_GT(compared, 400);
+}
+
+}  // namespace
+}  // namespace coilspring

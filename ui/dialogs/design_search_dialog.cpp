@@ -1,0 +1,252 @@
+#include "ui/dialogs/design_search_dialog.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <algorithm>
+#include <iterator>
+#include <optional>
+#include <string>
+
+#include "core/calc/fatigue.h"
+#include "core/text/number_format.h"
+#include "core/text/sjis.h"
+#include "core/text/text_number.h"
+#include "ui/platform/handler_guard.h"
+#include "ui/platform/widgets.h"
+
+namespace coilspring {
+
+namespace {
+
+constexpr int kShownCandidates = 30;
+const char* const kColumns[] = {"材料",     "線径",     "平均径",   "外径",     "内径", "総巻数",
+                                "有効巻数", "座巻き",   "自由長さ", "バネ定数", "P1",   "P2",
+                                "τ2/τa",    "期待寿命", "質量(g)",  "座屈"};
+constexpr int kColumnCount = static_cast<int>(std::size(kColumns));
+
+// A box as the main window reads it; an empty optional box asks for nothing.
+std::optional<double> OptionalBox(const QLineEdit* box) {
+  if (box->text().trimmed().isEmpty()) return std::nullopt;
+  return ParseDecimal(box->text().toStdString());
+}
+double RequiredBox(const QLineEdit* box) { return ParseDecimal(box->text().toStdString()); }
+
+QLineEdit* LabelledEdit(QWidget* parent, const char* name, const QString& caption,
+                        const QString& unit, int x, int y, const QString& text = QString()) {
+  PlaceLabel(parent, caption, x, y + 3);
+  QLineEdit* edit = PlaceEdit(parent, name, x + 92, y, 64, text);
+  if (!unit.isEmpty()) PlaceLabel(parent, unit, x + 160, y + 3);
+  return edit;
+}
+
+QComboBox* LabelledCombo(QWidget* parent, const char* name, const QString& caption, int x, int y,
+                         int width) {
+  PlaceLabel(parent, caption, x, y + 3);
+  return PlaceCombo(parent, name, x + 92, y, width);
+}
+
+}  // namespace
+
+DesignSearchDialog::DesignSearchDialog(const CalculatorState& state, Platform& platform,
+                                       QWidget* parent)
+    : QDialog(parent), state_(state), platform_(platform) {
+  setObjectName("DesignSearch");
+  setWindowTitle(QStringLiteral("設計支援"));
+  setFont(GothicFont(12));
+  resize(1000, 640);
+  BuildControls();
+  FillMaterialList();
+}
+
+void DesignSearchDialog::BuildControls() {
+  materialCombo_ = LabelledCombo(this, "MaterialCombo", QStringLiteral("材料"), 8, 8, 200);
+  endKindCombo_ = LabelledCombo(this, "EndKindCombo", QStringLiteral("座巻き"), 8, 34, 200);
+  endKindCombo_->addItem(QStringLiteral("すべて"));
+  for (const char* name : kEndKindNames) endKindCombo_->addItem(Utf8(name));
+  loadUnitCombo_ = LabelledCombo(this, "LoadUnitCombo", QStringLiteral("荷重の単位"), 8, 60, 64);
+  loadUnitCombo_->addItems({QStringLiteral("N"), QStringLiteral("kgf")});
+  rankCombo_ = LabelledCombo(this, "RankCombo", QStringLiteral("並べ方"), 8, 86, 200);
+  for (RankBy rank : kRankings) rankCombo_->addItem(Utf8(RankName(rank)));
+
+  load1Edit_ = LabelledEdit(this, "Load1Edit", QStringLiteral("荷重（Ｐ１）"), QString(), 320, 8);
+  length1Edit_ = LabelledEdit(this, "Length1Edit", QStringLiteral("長さ（Ｌ１）"),
+                              QStringLiteral("mm"), 320, 34);
+  load2Edit_ = LabelledEdit(this, "Load2Edit", QStringLiteral("荷重（Ｐ２）"), QString(), 320, 60);
+  length2Edit_ = LabelledEdit(this, "Length2Edit", QStringLiteral("長さ（Ｌ２）"),
+                              QStringLiteral("mm"), 320, 86);
+  toleranceEdit_ = LabelledEdit(this, "ToleranceEdit", QStringLiteral("荷重の許容差"),
+                                QStringLiteral("±%"), 320, 112, QStringLiteral("5"));
+
+  boreEdit_ =
+      LabelledEdit(this, "BoreEdit", QStringLiteral("穴径"), QStringLiteral("mm 以下"), 560, 8);
+  rodEdit_ =
+      LabelledEdit(this, "RodEdit", QStringLiteral("軸径"), QStringLiteral("mm 以上"), 560, 34);
+  maxFreeLengthEdit_ = LabelledEdit(this, "MaxFreeLengthEdit", QStringLiteral("最大自由長さ"),
+                                    QStringLiteral("mm"), 560, 60);
+  meanMinEdit_ = LabelledEdit(this, "MeanDiameterMinEdit", QStringLiteral("平均径"),
+                              QStringLiteral("～"), 560, 86);
+  meanMaxEdit_ = PlaceEdit(this, "MeanDiameterMaxEdit", 740, 86, 64, QString());
+  PlaceLabel(this, QStringLiteral("mm"), 808, 89);
+  indexMinEdit_ = LabelledEdit(this, "IndexMinEdit", QStringLiteral("バネ指数"),
+                               QStringLiteral("～"), 560, 112, QStringLiteral("4"));
+  indexMaxEdit_ = PlaceEdit(this, "IndexMaxEdit", 740, 112, 64, QStringLiteral("22"));
+
+  lifeCombo_ = LabelledCombo(this, "LifeCombo", QStringLiteral("期待寿命"), 8, 112, 120);
+  lifeCombo_->addItem(QStringLiteral("指定なし"));
+  for (int c = 0; c < kLowestLifeClass; ++c) lifeCombo_->addItem(Utf8(LifeClassNames[c]) + "以上");
+  seatingCombo_ = LabelledCombo(this, "SeatingCombo", QStringLiteral("座屈（L2）"), 8, 138, 200);
+  seatingCombo_->addItem(QStringLiteral("考慮しない"));
+  for (Seating s : kSeatings) seatingCombo_->addItem(Utf8(SeatingName(s)));
+  frequencyEdit_ = LabelledEdit(this, "FrequencyEdit", QStringLiteral("固有振動数"),
+                                QStringLiteral("Hz 以上"), 320, 138);
+
+  searchButton_ = Place<QPushButton>(this, "SearchButton", 8, 172, 80, 28);
+  searchButton_->setText(QStringLiteral("探索"));
+  resultLabel_ = Place<QLabel>(this, "ResultLabel", 100, 172, 880, 28);
+  resultLabel_->setWordWrap(true);
+
+  candidateTable_ = Place<QTableWidget>(this, "CandidateTable", 8, 206, 984, 390);
+  candidateTable_->setColumnCount(kColumnCount);
+  QStringList headings;
+  for (const char* c : kColumns) headings << Utf8(c);
+  candidateTable_->setHorizontalHeaderLabels(headings);
+  candidateTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  candidateTable_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  candidateTable_->setSelectionMode(QAbstractItemView::SingleSelection);
+  candidateTable_->horizontalHeader()->setMinimumSectionSize(30);
+  candidateTable_->verticalHeader()->setDefaultSectionSize(20);
+
+  adoptButton_ = Place<QPushButton>(this, "AdoptButton", 8, 604, 80, 28);
+  adoptButton_->setText(QStringLiteral("採用"));
+  adoptButton_->setToolTip(QStringLiteral("選んだ候補を現在の設計にして計算します"));
+  historyButton_ = Place<QPushButton>(this, "HistoryButton", 96, 604, 80, 28);
+  historyButton_->setText(QStringLiteral("履歴へ"));
+  historyButton_->setToolTip(QStringLiteral("候補の一覧を履歴 1～30 に入れます"));
+
+  ConnectGuarded(platform_, this, searchButton_, &QPushButton::clicked,
+                 &DesignSearchDialog::Search);
+  ConnectGuarded(platform_, this, adoptButton_, &QPushButton::clicked,
+                 &DesignSearchDialog::AdoptChosen);
+  ConnectGuarded(platform_, this, candidateTable_, &QTableWidget::cellDoubleClicked,
+                 &DesignSearchDialog::AdoptRow);
+  connect(historyButton_, &QPushButton::clicked, this, [this] {
+    if (!candidates_.empty()) emit HistoryRequested();
+  });
+}
+
+void DesignSearchDialog::FillMaterialList() {
+  materialCombo_->addItem(QStringLiteral("すべての材料"));
+  materialChoices_.push_back({});  // the whole database
+  const std::vector<int> listed = SearchableMaterials(state_.materials);
+  for (int kind = 0; kind < kKindCount; ++kind) {
+    std::vector<int> members;
+    for (int n : listed)
+      if (state_.materials[n].KindNo == kind) members.push_back(n);
+    if (members.empty()) continue;
+    materialCombo_->addItem(Utf8(SjisToUtf8(state_.materials[members.front()].KindName.Raw())) +
+                            QStringLiteral("（すべて）"));
+    materialChoices_.push_back(members);
+    for (int n : members) {
+      materialCombo_->addItem(QStringLiteral("　") +
+                              Utf8(SjisToUtf8(state_.materials[n].Symbol.Raw())));
+      materialChoices_.push_back({n});
+    }
+  }
+}
+
+SearchRequirements DesignSearchDialog::ReadRequirements() const {
+  SearchRequirements q;
+  const int material = materialCombo_->currentIndex();
+  if (material > 0) q.materials = materialChoices_[static_cast<std::size_t>(material)];
+  if (endKindCombo_->currentIndex() > 0) q.endKinds = {endKindCombo_->currentIndex() - 1};
+  q.loadUnit = loadUnitCombo_->currentIndex() == 1 ? LoadUnit::Kgf : LoadUnit::Newton;
+  q.rank = kRankings[static_cast<std::size_t>(std::max(0, rankCombo_->currentIndex()))];
+  q.P1 = RequiredBox(load1Edit_);
+  q.L1 = RequiredBox(length1Edit_);
+  q.P2 = RequiredBox(load2Edit_);
+  q.L2 = RequiredBox(length2Edit_);
+  q.loadTolerance = RequiredBox(toleranceEdit_) / 100;
+  q.bore = OptionalBox(boreEdit_);
+  q.rod = OptionalBox(rodEdit_);
+  q.maxFreeLength = OptionalBox(maxFreeLengthEdit_);
+  const std::optional<double> meanMin = OptionalBox(meanMinEdit_);
+  const std::optional<double> meanMax = OptionalBox(meanMaxEdit_);
+  if (meanMin || meanMax) q.meanDiameter = ValueRange{meanMin.value_or(0), meanMax.value_or(1e9)};
+  q.springIndex = {RequiredBox(indexMinEdit_), RequiredBox(indexMaxEdit_)};
+  if (lifeCombo_->currentIndex() > 0) q.lifeAtLeast = lifeCombo_->currentIndex() - 1;
+  if (seatingCombo_->currentIndex() > 0)
+    q.seating = kSeatings[static_cast<std::size_t>(seatingCombo_->currentIndex() - 1)];
+  q.minNaturalFrequency = OptionalBox(frequencyEdit_);
+  q.top = kShownCandidates;
+  return q;
+}
+
+void DesignSearchDialog::Search() {
+  const SearchRequirements q = ReadRequirements();
+  const SearchResult result = SearchDesigns(q, state_.materials, state_.settings);
+  ShowCandidates(result, q.loadUnit);
+  if (!result.problem.empty()) {
+    platform_.ShowMessage(this, MessageKind::Warning, Utf8(result.problem));
+    return;
+  }
+  const QString counts = QStringLiteral("評価 %1 件、条件を満たす設計 %2 件、%3 秒")
+                             .arg(result.evaluated)
+                             .arg(result.kept)
+                             .arg(ShortText(result.seconds));
+  resultLabel_->setText(result.candidates.empty()
+                            ? counts + QStringLiteral("：") + Utf8(NothingFoundMessage(result))
+                            : counts);
+}
+
+void DesignSearchDialog::ShowCandidates(const SearchResult& result, LoadUnit unit) {
+  candidates_ = result.candidates;
+  resultLabel_->setText(Utf8(result.problem));
+  candidateTable_->clearContents();
+  candidateTable_->setRowCount(static_cast<int>(candidates_.size()));
+  const double perKgf = unit == LoadUnit::Newton ? kNewtonsPerKgf : 1;
+  const QString loadUnit =
+      unit == LoadUnit::Newton ? QStringLiteral("(N)") : QStringLiteral("(kgf)");
+  candidateTable_->horizontalHeaderItem(10)->setText(QStringLiteral("P1") + loadUnit);
+  candidateTable_->horizontalHeaderItem(11)->setText(QStringLiteral("P2") + loadUnit);
+  for (int row = 0; row < candidateTable_->rowCount(); ++row) {
+    const SearchCandidate& c = candidates_[static_cast<std::size_t>(row)];
+    const DesignRecord& r = c.design;
+    const QString cells[kColumnCount] = {
+        Utf8(SjisToUtf8(MaterialOf(state_.materials, r.MaterialNo).Symbol.Raw())),
+        FullText(r.WireDiameter),
+        FullText(r.MeanDiameter),
+        FullText(r.OuterDiameter),
+        FullText(r.InnerDiameter),
+        FullText(r.TotalTurns),
+        FullText(r.ActiveTurns),
+        Utf8(kEndKindNames[static_cast<std::size_t>(r.EndKind)]),
+        FullText(r.FreeLength),
+        ShortText(r.SpringRate),
+        ShortText(r.Load1 * perKgf),
+        ShortText(r.Load2 * perKgf),
+        ShortText(c.stressRatio),
+        Utf8(LifeClassText(r.LifeClass)),
+        ShortText(c.mass),
+        Utf8(VerdictText(c.reference.buckling)),
+    };
+    for (int column = 0; column < kColumnCount; ++column)
+      candidateTable_->setItem(row, column, new QTableWidgetItem(cells[column]));
+  }
+  candidateTable_->resizeColumnsToContents();
+  if (!candidates_.empty()) candidateTable_->selectRow(0);
+}
+
+void DesignSearchDialog::AdoptChosen() {
+  const int row = candidateTable_->currentRow();
+  if (row >= 0 && row < static_cast<int>(candidates_.size())) emit AdoptRequested(row);
+}
+
+void DesignSearchDialog::AdoptRow(int row, int) {
+  if (row >= 0 && row < static_cast<int>(candidates_.size())) emit AdoptRequested(row);
+}
+
+}  // namespace coilspring

@@ -1,0 +1,80 @@
+// The design assistant's window ("設計支援"): the requirements, the search and the ranked short
+// list. The main window takes a candidate over ("採用", a double click) or the whole list into
+// its history ("履歴へ"); this window only asks for it through its two signals.
+#pragma once
+
+#include <QDialog>
+#include <vector>
+
+#include "core/calc/calculator_state.h"
+#include "core/search/design_search.h"
+#include "ui/platform/platform.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+
+namespace coilspring {
+
+class DesignSearchDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  // Construct after start-up: the material list shows the database as it was read.
+  DesignSearchDialog(const CalculatorState& state, Platform& platform, QWidget* parent = nullptr);
+
+  // The ranked list of the last search (best first, at most 30).
+  const std::vector<SearchCandidate>& Candidates() const { return candidates_; }
+
+ signals:
+  // The user wants candidate `index` of Candidates() as the current design.
+  void AdoptRequested(int index);
+  // The user wants the whole list in the history slots.
+  void HistoryRequested();
+
+ private slots:
+  void Search();
+  void AdoptChosen();
+  void AdoptRow(int row, int column);
+
+ private:
+  void BuildControls();
+  void FillMaterialList();
+  // The requirements as the boxes give them; throws UserError for a box that is not a number.
+  SearchRequirements ReadRequirements() const;
+  void ShowCandidates(const SearchResult& result, LoadUnit unit);
+
+  const CalculatorState& state_;
+  Platform& platform_;
+  std::vector<std::vector<int>> materialChoices_;  // by position of the material list
+  std::vector<SearchCandidate> candidates_;
+
+  QComboBox* materialCombo_ = nullptr;      // MaterialCombo: all, a kind, or one symbol
+  QComboBox* endKindCombo_ = nullptr;       // EndKindCombo: any of the seven, or one
+  QComboBox* loadUnitCombo_ = nullptr;      // LoadUnitCombo: N or kgf
+  QLineEdit* load1Edit_ = nullptr;          // Load1Edit: P1
+  QLineEdit* length1Edit_ = nullptr;        // Length1Edit: L1
+  QLineEdit* load2Edit_ = nullptr;          // Load2Edit: P2
+  QLineEdit* length2Edit_ = nullptr;        // Length2Edit: L2
+  QLineEdit* toleranceEdit_ = nullptr;      // ToleranceEdit: load tolerance, %
+  QLineEdit* boreEdit_ = nullptr;           // BoreEdit: largest outer diameter
+  QLineEdit* rodEdit_ = nullptr;            // RodEdit: smallest inner diameter
+  QLineEdit* maxFreeLengthEdit_ = nullptr;  // MaxFreeLengthEdit
+  QLineEdit* meanMinEdit_ = nullptr;        // MeanDiameterMinEdit
+  QLineEdit* meanMaxEdit_ = nullptr;        // MeanDiameterMaxEdit
+  QLineEdit* indexMinEdit_ = nullptr;       // IndexMinEdit
+  QLineEdit* indexMaxEdit_ = nullptr;       // IndexMaxEdit
+  QComboBox* lifeCombo_ = nullptr;          // LifeCombo: no requirement, or a life class
+  QComboBox* seatingCombo_ = nullptr;       // SeatingCombo: buckling not required, or a seating
+  QLineEdit* frequencyEdit_ = nullptr;      // FrequencyEdit: lowest natural frequency, Hz
+  QComboBox* rankCombo_ = nullptr;          // RankCombo: the ranking
+  QPushButton* searchButton_ = nullptr;     // SearchButton: "探索"
+  QLabel* resultLabel_ = nullptr;           // ResultLabel: counts and time, or why nothing
+  QTableWidget* candidateTable_ = nullptr;  // CandidateTable: the top 30
+  QPushButton* adoptButton_ = nullptr;      // AdoptButton: "採用"
+  QPushButton* historyButton_ = nullptr;    // HistoryButton: "履歴へ"
+};
+
+}  // namespace coilspring

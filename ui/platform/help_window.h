@@ -1,0 +1,24 @@
+// The program's own help window: the help document in a browser of its own, for a desktop that
+// cannot open it in a viewer.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class QTextBrowser;
+
+namespace coilspring {
+
+class HelpWindow : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit HelpWindow(QWidget* parent = nullptr);
+  // Shows the document (an HTML file) from its beginning; its links and anchors work.
+  void ShowDocument(const QString& path);
+
+ private:
+  QTextBrowser* browser_;  // HelpBrowser
+};
+
+}  // namespace coilspring
