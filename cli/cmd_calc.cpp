@@ -1,5 +1,6 @@
 // calc: recalculates a design file's design as the window would and prints every field.
 #include <cstdio>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <type_traits>
@@ -9,6 +10,7 @@
 #include "cli/json_text.h"
 #include "cli/reference_json.h"
 #include "core/calc/calculator_state.h"
+#include "core/calc/display_units.h"
 #include "core/calc/fatigue.h"
 #include "core/records/file_io.h"
 #include "core/text/number_format.h"
@@ -29,12 +31,17 @@ void ForEachNumberField(const DesignRecord& r, Visitor&& visit) {
   });
 }
 
+// Loads, the rate and stresses in `units` (shown in the record's own units when none was asked
+// for, without a "units" member), under the record's field names.
 std::string DesignJson(const DesignRecord& r, int slot, const ValidationResult& v,
-                       const std::string& reference) {
+                       const std::string& reference, std::optional<UnitSystem> units) {
   JsonMembers members{{"slot", std::to_string(slot)}};
-  ForEachNumberField(r, [&](const FieldInfo& f, const std::int32_t* integer, const double* real) {
-    members.emplace_back(f.name, integer ? std::to_string(*integer) : JsonNumber(*real));
-  });
+  if (units) members.emplace_back("units", JsonString(UnitSystemName(*units)));
+  const DesignRecord shown = ShownRecord(r, units.value_or(UnitSystem::Gravitational));
+  ForEachNumberField(
+      shown, [&](const FieldInfo& f, const std::int32_t* integer, const double* real) {
+        members.emplace_back(f.name, integer ? std::to_string(*integer) : JsonNumber(*real));
+      });
   members.emplace_back("LifeClassText", JsonString(LifeClassText(r.LifeClass)));
   members.emplace_back("reference", reference);
   std::vector<std::string> lines;
@@ -43,11 +50,13 @@ std::string DesignJson(const DesignRecord& r, int slot, const ValidationResult& 
   return JsonObject(members);
 }
 
-void PrintTable(const DesignRecord& r, int slot, const ValidationResult& v) {
+void PrintTable(const DesignRecord& r, int slot, const ValidationResult& v, UnitSystem units) {
   std::printf("記録 %d\n", slot);
-  ForEachNumberField(r, [](const FieldInfo& f, const std::int32_t* integer, const double* real) {
+  ForEachNumberField(ShownRecord(r, units), [&](const FieldInfo& f, const std::int32_t* integer,
+                                                const double* real) {
     const std::string value = integer ? std::to_string(*integer) : FormatFull(*real);
-    std::printf("  %-24s %-14s %s %s\n", f.name, f.label, value.c_str(), f.unit);
+    std::printf("  %-24s %-14s %s %s\n", f.name, f.label, value.c_str(),
+                ShownUnit(f.unit, units).c_str());
   });
   std::printf("  %-24s %-14s %s\n", "LifeClassText", "期待寿命",
               LifeClassText(r.LifeClass).c_str());
@@ -60,8 +69,15 @@ int RunCalc(const Args& args) {
   DesignFileOptions o = ParseDesignFileOptions(args);
   bool all = false;
   ReferenceInputs reference;
+  std::optional<UnitSystem> units;
   for (std::size_t i = 0; i < o.rest.size(); ++i) {
     if (TakeReferenceOption(o.rest, i, reference)) continue;
+    if (o.rest[i] == "--units") {
+      if (i + 1 >= o.rest.size()) throw std::invalid_argument("--units needs a value");
+      units = UnitSystemNamed(o.rest[++i]);
+      if (!units) throw std::invalid_argument("--units must be si or gravity");
+      continue;
+    }
     if (o.rest[i] != "--all") throw std::invalid_argument("unknown argument " + o.rest[i]);
     all = true;
   }
@@ -72,6 +88,7 @@ int RunCalc(const Args& args) {
     for (int n = 1; n <= kHistorySlots; ++n)
       if (state.design[n].InUse == 1) slots.push_back(n);
   }
+  const UnitSystem shownUnits = units.value_or(UnitSystem::Gravitational);
   std::vector<std::string> objects;
   bool anyFailed = false;  // exit code 1: scripts tell a faulty design from an error
   for (int slot : slots) {
@@ -80,10 +97,10 @@ int RunCalc(const Args& args) {
     const DesignRecord& r = state.design[slot];
     const MaterialRecord& m = MaterialOf(state.materials, r.MaterialNo);
     if (o.json) {
-      objects.push_back(DesignJson(r, slot, v, ReferenceJson(r, m, reference)));
+      objects.push_back(DesignJson(r, slot, v, ReferenceJson(r, m, reference, shownUnits), units));
     } else {
-      PrintTable(r, slot, v);
-      std::printf("%s", ReferenceTable(r, m, reference).c_str());
+      PrintTable(r, slot, v, shownUnits);
+      std::printf("%s", ReferenceTable(r, m, reference, shownUnits).c_str());
     }
   }
   if (o.json) {

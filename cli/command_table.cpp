@@ -16,7 +16,8 @@ namespace {
 constexpr const char* kExitCodes =
     "終了コード:\n"
     "  0  成功\n"
-    "  1  計算はできたが設計がチェックを通らない（calc、描けないバネの dxf）\n"
+    "  1  計算はできたが設計がチェックを通らない（calc、描けないバネの dxf）、\n"
+    "     要求を満たす設計が見つからない（solve）\n"
     "  2  エラー（引数の誤り、読めない・書けないファイル、標準出力への書き込みの失敗）\n";
 
 // A descriptor 0, 1 or 2 that the caller closed would be taken by the next file we open, and

@@ -97,8 +97,9 @@ bool TakeReferenceOption(const std::vector<std::string>& args, std::size_t& i,
 }
 
 std::string ReferenceJson(const DesignRecord& design, const MaterialRecord& material,
-                          const ReferenceInputs& inputs) {
-  const ReferenceChecks x = ComputeReferenceChecks(design, material, inputs);
+                          const ReferenceInputs& inputs, UnitSystem units) {
+  const ReferenceChecks x =
+      ShownReferenceChecks(ComputeReferenceChecks(design, material, inputs), units);
   return JsonObject({
       {"seating", Quoted(SeatingName(x.seating))},
       {"seatingFactor", FormatFull(x.seatingFactor)},
@@ -140,8 +141,9 @@ std::string ReferenceJson(const DesignRecord& design, const MaterialRecord& mate
 }
 
 std::string ReferenceTable(const DesignRecord& design, const MaterialRecord& material,
-                           const ReferenceInputs& inputs) {
-  const ReferenceChecks x = ComputeReferenceChecks(design, material, inputs);
+                           const ReferenceInputs& inputs, UnitSystem units) {
+  const ReferenceChecks x =
+      ShownReferenceChecks(ComputeReferenceChecks(design, material, inputs), units);
   std::string out = std::string("  参考計算（") + SeatingName(x.seating) + "、密度 " +
                     ReferenceText(x.density) + " g/cm^3、運転温度 " + ReferenceText(x.temperature) +
                     " ℃";
@@ -150,7 +152,7 @@ std::string ReferenceTable(const DesignRecord& design, const MaterialRecord& mat
   out += "）\n";
   for (const ReferenceRow& row : ReferenceRows(x)) {
     out += "    " + row.item + "  " + row.value;
-    if (!row.unit.empty()) out += " " + row.unit;
+    if (!row.unit.empty()) out += " " + ShownUnit(row.unit, units);
     if (row.verdict != Verdict::None) out += std::string("  ") + VerdictText(row.verdict);
     out += "\n";
   }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/calc/display_units.h"
 #include "core/calc/reference.h"
 #include "core/records/design_record.h"
 #include "core/records/material_table.h"
@@ -19,13 +20,16 @@ namespace coilspring::cli {
 bool TakeReferenceOption(const std::vector<std::string>& args, std::size_t& i,
                          ReferenceInputs& inputs);
 
-// A JSON object on one line; values the design does not give are null.
+// A JSON object on one line; values the design does not give are null. Forces, rates and
+// stresses in `units`.
 std::string ReferenceJson(const DesignRecord& design, const MaterialRecord& material,
-                          const ReferenceInputs& inputs = {});
+                          const ReferenceInputs& inputs = {},
+                          UnitSystem units = UnitSystem::Gravitational);
 
 // The same checks as lines of the readable table: a heading, then item, value, unit and
 // verdict per line, each line ending in a newline.
 std::string ReferenceTable(const DesignRecord& design, const MaterialRecord& material,
-                           const ReferenceInputs& inputs = {});
+                           const ReferenceInputs& inputs = {},
+                           UnitSystem units = UnitSystem::Gravitational);
 
 }  // namespace coilspring::cli

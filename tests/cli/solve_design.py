@@ -164,6 +164,10 @@ with tempfile.TemporaryDirectory() as tmp:
     result = run("calc", broken)
     check(result.returncode == 2 and "キー 'MeanDiameter' は数値にしてください" in result.stderr,
           f"design JSON error names the key: {result.stderr.strip()}")
+    with open(broken, "w") as f:
+        f.write('{"MeanDiameter": 1e999}')
+    result = run("calc", broken)
+    check(result.returncode == 2 and "範囲外の数値" in result.stderr, "a number beyond double")
     nothing = os.path.join(tmp, "nothing.json")
     write_json(nothing, {"P1": 20, "L1": 40, "P2": 60, "L2": 30, "maxFreeLength": 40.01})
     result = run("solve", nothing)

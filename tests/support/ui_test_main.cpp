@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QStandardPaths>
 #include <cstdlib>
 
 int main(int argc, char** argv) {
@@ -13,6 +14,8 @@ int main(int argc, char** argv) {
                                      QFileDevice::ExeOwner);
   ::setenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit().constData(), 0);
   QApplication app(argc, argv);
+  // The windows keep the user's choices in the user's configuration: tests keep theirs apart.
+  QStandardPaths::setTestModeEnabled(true);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

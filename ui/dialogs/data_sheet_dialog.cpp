@@ -60,9 +60,7 @@ QImage DataSheetDialog::PageImage() { return page_->PageImage(); }
 
 void DataSheetDialog::PrintSheet() {
   // Drawn for the printer, not captured: its lines and text come out at the printer's resolution.
-  if (const auto failure = platform_.PrintDrawing(page_->size(), DataSheetPage::Title(),
-                                                  [this](QPainter& p) { page_->Paint(p); }))
-    throw UserError(failure->toStdString());
+  if (const auto failure = page_->Print(platform_)) throw UserError(failure->toStdString());
   accept();
 }
 

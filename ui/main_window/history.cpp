@@ -20,8 +20,8 @@ void MainWindow::BuildHistoryPage() {
 void MainWindow::FillHistoryGrid() {
   for (int column = 0; column < kHistoryColumns; ++column) {
     for (int row = 0; row < 2; ++row) {
-      const QString heading =
-          Utf8((row == 0 ? kHistoryItemHeadings : kHistoryUnitHeadings)[column]);
+      const QString heading = row == 0 ? Utf8(kHistoryItemHeadings[column])
+                                       : Utf8(ShownUnit(kHistoryUnitHeadings[column], units_));
       SetCellText(historyGrid_, row, column, heading);
       WidenColumnToFit(historyGrid_, column, heading);
     }
@@ -34,7 +34,7 @@ void MainWindow::FillHistoryGrid() {
 }
 
 void MainWindow::ShowHistoryRow(int slot) {
-  const auto texts = HistoryRowTexts(state_.design[slot], state_.materials);
+  const auto texts = HistoryRowTexts(ShownRecord(state_.design[slot], units_), state_.materials);
   for (int column = 1; column < kHistoryColumns; ++column) {
     const QString text = Utf8(texts[column - 1]);
     SetCellText(historyGrid_, HistoryRowOfSlot(slot), column, text);

@@ -32,10 +32,6 @@ std::vector<std::string> ToUtf8(const std::vector<std::string>& sjisTexts) {
   return texts;
 }
 
-QString MaxLoadText(double load) {
-  return QStringLiteral("最大荷重=") + ShortText(load) + QStringLiteral("kgf");
-}
-
 }  // namespace
 
 void MainWindow::BuildInputPanel() {
@@ -72,10 +68,14 @@ void MainWindow::BuildInputPanel() {
   onPicture(PlaceLabel(g, QStringLiteral("mm"), 156, 96));
   onPicture(PlaceLabel(g, QStringLiteral("荷重（Ｐ２）"), 280, 62));
   load2Edit_ = PlaceEdit(g, "Edit24", 280, 77, 81, QStringLiteral("2"));
-  onPicture(PlaceLabel(g, QStringLiteral("kgf"), 340, 62));
+  unitCaptions_.emplace_back(onPicture(PlaceLabel(g, QStringLiteral("kgf"), 340, 62)),
+                             Quantity::Load);
+  unitCaptions_.back().first->setObjectName("Load2Unit");
   onPicture(PlaceLabel(g, QStringLiteral("荷重（Ｐ１）"), 280, 102));
   load1Edit_ = PlaceEdit(g, "Edit23", 280, 117, 81, QStringLiteral("1"));
-  onPicture(PlaceLabel(g, QStringLiteral("kgf"), 340, 102));
+  unitCaptions_.emplace_back(onPicture(PlaceLabel(g, QStringLiteral("kgf"), 340, 102)),
+                             Quantity::Load);
+  unitCaptions_.back().first->setObjectName("Load1Unit");
   springIndexLabel_ = onPicture(PlaceLabel(g, QStringLiteral("バネ指数="), 256, 24));
   springIndexLabel_->setObjectName("Label28");
   springIndexLabel_->setMinimumWidth(100);
@@ -242,8 +242,8 @@ void MainWindow::ReadInputBoxes() {
   r.FreeLength = ReadBox(freeLengthEdit_);
   r.Length1 = ReadBox(length1Edit_);
   r.Length2 = ReadBox(length2Edit_);
-  r.Load1 = ReadBox(load1Edit_);
-  r.Load2 = ReadBox(load2Edit_);
+  r.Load1 = ReadLoadBox(load1Edit_);
+  r.Load2 = ReadLoadBox(load2Edit_);
   activeTurnsEdit_->setText(ShortText(r.ActiveTurns));
 }
 
@@ -274,7 +274,7 @@ void MainWindow::ReadAndShowRecommendedValues() {
   checkList_->clear();
   recommendedFreeLengthLabel_->setText(QStringLiteral("自由高さ=") +
                                        ShortText(r.RecommendedFreeLength) + QStringLiteral("mm"));
-  maxLoadLabel_->setText(MaxLoadText(r.MaxLoad));
+  ShowMaxLoad(r.MaxLoad);
 }
 
 // The labels derived from the design shown (after a calculation, a recall or a file read), from
@@ -286,7 +286,7 @@ void MainWindow::ShowDerivedLabels() {
                              ShortText((r.TotalTurns + 1) * r.WireDiameter) + QStringLiteral("mm"));
   recommendedFreeLengthLabel_->setText(QStringLiteral("自由高さ=") +
                                        ShortText(r.RecommendedFreeLength) + QStringLiteral("mm"));
-  maxLoadLabel_->setText(MaxLoadText(r.MaxLoad));
+  ShowMaxLoad(r.MaxLoad);
 }
 
 // The input mode says which pair the user enters: the lengths L1 and L2, or the loads P1 and P2.
@@ -378,8 +378,8 @@ void MainWindow::SetLoad2ToMaxLoad() {
   ReadInputBoxes();
   CalculateAndShowSpringIndex();
   const DesignRecord& r = state_.current();
-  maxLoadLabel_->setText(MaxLoadText(r.MaxLoad));
-  load2Edit_->setText(ShortText(r.MaxLoad));
+  ShowMaxLoad(r.MaxLoad);
+  ShowQuantity(load2Edit_, r.MaxLoad, Quantity::Load);
 }
 
 void MainWindow::ToggleInputMode() {

@@ -57,6 +57,7 @@ MainWindow::MainWindow(CalculatorState& state, Platform& platform, QString progr
   BuildResultsGroup();
   BuildDiagramGroup();
   BuildPages();
+  ApplySavedUnits();
   move(214, 81);
   StartUp();
 }
@@ -79,6 +80,7 @@ void MainWindow::BuildMenus() {
   QMenu* view = bar->addMenu(QStringLiteral("表示　　　"));
   view->setObjectName("N6");
   inputModeAction_ = AddAction(view, "llcheng", QStringLiteral("長さ・荷重切替"));
+  unitsAction_ = AddAction(view, "UnitsMenu", QStringLiteral("単位切替（SI／重力単位）"));
   QMenu* tools = bar->addMenu(QStringLiteral("ツール　　　"));
   tools->setObjectName("Tool1");
   materialsAction_ = AddAction(tools, "N8", QStringLiteral("材料編集"));
@@ -100,6 +102,7 @@ void MainWindow::BuildMenus() {
                  &MainWindow::CopyFatigueDiagram);
   ConnectGuarded(platform_, this, inputModeAction_, &QAction::triggered,
                  &MainWindow::ToggleInputMode);
+  ConnectGuarded(platform_, this, unitsAction_, &QAction::triggered, &MainWindow::ToggleUnits);
   ConnectGuarded(platform_, this, materialsAction_, &QAction::triggered,
                  &MainWindow::EditMaterials);
   ConnectGuarded(platform_, this, coefficientsAction_, &QAction::triggered,

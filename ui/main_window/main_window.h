@@ -5,9 +5,11 @@
 #include <QMainWindow>
 #include <QString>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/calc/calculator_state.h"
+#include "core/calc/display_units.h"
 #include "ui/platform/pictures.h"
 #include "ui/platform/platform.h"
 
@@ -76,6 +78,7 @@ class MainWindow : public QMainWindow {
   void SetLength2ToSolidHeight();
   void SetLoad2ToMaxLoad();
   void ToggleInputMode();
+  void ToggleUnits();  // units.cpp
 
   // Results (results.cpp), side view (side_view.cpp), history (history.cpp)
   void Calculate();
@@ -122,6 +125,15 @@ class MainWindow : public QMainWindow {
   void ReadAndShowRecommendedValues();
   void ShowDerivedLabels();
   void ShowInputMode();
+
+  // Loads, rate and stresses in the units chosen (units.cpp): the record keeps kgf, each box
+  // remembers the stored value it shows, so a switch shows the same numbers again.
+  void ApplySavedUnits();
+  void ShowUnitCaptions();
+  void ShowQuantity(QLineEdit* box, double stored, Quantity quantity);
+  void ShowMaxLoad(double stored);
+  double ReadLoadBox(const QLineEdit* box) const;
+  void ShowAgainInUnits(UnitSystem before);
 
   // Results (results.cpp)
   void BuildResultsGroup();
@@ -213,6 +225,7 @@ class MainWindow : public QMainWindow {
   QAction* copyHistoryAction_ = nullptr;   // N2: "全データーコピー"
   QAction* copyDiagramAction_ = nullptr;   // N4: "寿命グラフコピー"
   QAction* inputModeAction_ = nullptr;     // llcheng: "長さ・荷重切替"
+  QAction* unitsAction_ = nullptr;         // UnitsMenu: "単位切替（SI／重力単位）"
   QAction* materialsAction_ = nullptr;     // N8: "材料編集"
   QAction* coefficientsAction_ = nullptr;  // N9: "係数編集"
   QAction* designSearchAction_ = nullptr;  // DesignSearchMenu: "設計支援"
@@ -223,6 +236,8 @@ class MainWindow : public QMainWindow {
   DataSheetDialog* dataSheet_ = nullptr;            // prinform
   DesignSearchDialog* designSearch_ = nullptr;      // DesignSearch: "設計支援"
   bool historyGridUnfocused_ = false;
+  UnitSystem units_ = UnitSystem::Gravitational;
+  std::vector<std::pair<QLabel*, Quantity>> unitCaptions_;  // the unit beside each box
 };
 
 }  // namespace coilspring

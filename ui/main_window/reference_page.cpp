@@ -131,12 +131,18 @@ void ReferencePage::Recompute() {
   ShowChecks();
 }
 
+void ReferencePage::SetUnits(UnitSystem units) {
+  units_ = units;
+  if (checks_) ShowChecks();
+}
+
 void ReferencePage::ShowChecks() {
-  const std::vector<ReferenceRow> rows = ReferenceRows(*checks_);
+  const std::vector<ReferenceRow> rows = ReferenceRows(ShownReferenceChecks(*checks_, units_));
   grid_->setRowCount(static_cast<int>(rows.size()));
   for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
     const ReferenceRow& row = rows[i];
-    const std::string cells[] = {row.item, row.value, row.unit, VerdictText(row.verdict)};
+    const std::string cells[] = {row.item, row.value, ShownUnit(row.unit, units_),
+                                 VerdictText(row.verdict)};
     for (int column = 0; column < 4; ++column) {
       // The items stay from one design to the next; only what changes is written.
       QTableWidgetItem* item = grid_->item(i, column);

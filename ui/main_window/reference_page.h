@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <optional>
 
+#include "core/calc/display_units.h"
 #include "core/calc/reference.h"
 #include "core/records/design_record.h"
 #include "core/records/material_table.h"
@@ -27,7 +28,10 @@ class ReferencePage : public QWidget {
   // brings that material's default density back into the density box.
   void Refresh(const DesignRecord& design, const MaterialRecord& material);
 
-  // What the tab shows now; empty before the first Refresh.
+  // Forces, the rate and stresses in kgf or N from now on; the checks themselves stay.
+  void SetUnits(UnitSystem units);
+
+  // What the tab shows now, in the record's units; empty before the first Refresh.
   const std::optional<ReferenceChecks>& checks() const { return checks_; }
 
  private:
@@ -45,6 +49,7 @@ class ReferencePage : public QWidget {
   std::optional<DesignRecord> design_;
   MaterialRecord material_;
   std::optional<ReferenceChecks> checks_;
+  UnitSystem units_ = UnitSystem::Gravitational;
 };
 
 }  // namespace coilspring

@@ -28,6 +28,7 @@ constexpr int kPictureHeight = 201;
 
 constexpr int kPageFontPixels = 12;
 constexpr int kLabelFontPixels = 19;
+constexpr int kSmallestLabelPixels = 12;
 constexpr int kGridFontPixels = 13;
 // Grid lines are one pixel between cells and the border two pixels each side, outside the cell
 // sizes: 64 + 222 + 97 + 169 + 4 lines + 2 x 2 border = 560, 16 x 30 + 16 lines + 4 = 500.
@@ -137,17 +138,25 @@ void DataSheetPage::Fill(const DataSheet& sheet) {
       SetCellText(sheetGrid_, r, c, Utf8(sheet.cells[r][c]));
   const auto labels = Labels();
   for (std::size_t i = 0; i < labels.size(); ++i) {
+    labels[i]->setFont(GothicFont(kLabelFontPixels));
     labels[i]->setText(Utf8(sheet.labels[i]));
     labels[i]->adjustSize();
     labels[i]->move(kDataSheetLabelPlaces[i].left, kDataSheetLabelPlaces[i].top);
   }
   // L2 lies left of the load diagram: a longer text moves left along its arrow rather than
-  // cover the diagram's corner, though never past the common extension line.
+  // cover the diagram's corner, though never past the common extension line; one longer still
+  // is set smaller.
   const int diagramLeft = kDataSheetPicturePlace.left + illustration::kLength2X;
   const int lineRight = kDataSheetPicturePlace.left + illustration::kLeftX + 2;
-  if (length2Label_->geometry().right() >= diagramLeft - 1)
+  for (int pixels = kLabelFontPixels; length2Label_->geometry().right() >= diagramLeft - 1;) {
+    if (length2Label_->width() > diagramLeft - 2 - lineRight && pixels > kSmallestLabelPixels) {
+      length2Label_->setFont(GothicFont(--pixels));
+      length2Label_->adjustSize();
+    }
     length2Label_->move(std::max(lineRight, diagramLeft - 2 - length2Label_->width()),
                         length2Label_->y());
+    if (pixels == kSmallestLabelPixels) break;
+  }
 }
 
 QImage DataSheetPage::PageImage() {
@@ -158,9 +167,20 @@ QImage DataSheetPage::PageImage() {
   return image;
 }
 
+void DataSheetPage::RenderOnto(QPainter& painter) {
+  render(&painter, QPoint(), QRegion(), DrawWindowBackground | DrawChildren);
+}
+
 void DataSheetPage::Paint(QPainter& painter) {
   PaperMode paper(*this);
-  render(&painter, QPoint(), QRegion(), DrawWindowBackground | DrawChildren);
+  RenderOnto(painter);
+}
+
+std::optional<QString> DataSheetPage::Print(Platform& platform) {
+  // Also when the printer fails: back on the screen the grid shows no selection it does not
+  // have the focus for.
+  PaperMode paper(*this);
+  return platform.PrintDrawing(size(), Title(), [this](QPainter& p) { RenderOnto(p); });
 }
 
 void DataSheetPage::WritePdf(const QString& path) {

@@ -7,8 +7,10 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <optional>
 
 #include "core/output/data_sheet.h"
+#include "ui/platform/platform.h"
 
 class QLabel;
 class QPainter;
@@ -36,6 +38,8 @@ class DataSheetPage : public QWidget {
   // Paints the page as it goes to paper, in 96-dpi pixels from its top-left: lines and text stay
   // vectors, so a printer or a PDF gets them at its own resolution.
   void Paint(QPainter& painter);
+  // Prints the page on the default printer as such a drawing; returns the printer's error text.
+  std::optional<QString> Print(Platform& platform);
   // Writes the page as a one-page A4 PDF with real text, at its 96-dpi size from the page's
   // top-left. A failed save leaves any existing file untouched; throws UserError.
   void WritePdf(const QString& path);
@@ -51,6 +55,7 @@ class DataSheetPage : public QWidget {
 
   void BuildControls();
   void BuildGrid();
+  void RenderOnto(QPainter& painter);
   std::array<QLabel*, 6> Labels() const;
 
   // Set when the grid loses the input focus, cleared when it gets it back: an unfocused grid

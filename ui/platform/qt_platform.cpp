@@ -2,20 +2,20 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QFileDialog>
-#include <QMessageBox>
-#include <QPainter>
-#include <QPrinter>
-#include <QPageLayout>
-#include <QPrinterInfo>
 #include <QGuiApplication>
+#include <QMessageBox>
+#include <QPageLayout>
+#include <QPainter>
 #include <QPointer>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
 
+#include "core/output/page_fit.h"
 #include "ui/platform/help_window.h"
 #include "ui/platform/platform.h"
-#include "core/output/page_fit.h"
 
 namespace coilspring {
 namespace {
@@ -46,18 +46,21 @@ class QtPlatform final : public Platform {
   void ShowMessage(QWidget* parent, MessageKind kind, const QString& text) override {
     const QString title = QApplication::applicationName();
     switch (kind) {
-      case MessageKind::Information: QMessageBox::information(parent, title, text); break;
-      case MessageKind::Warning: QMessageBox::warning(parent, title, text); break;
-      case MessageKind::Error: QMessageBox::critical(parent, title, text); break;
+      case MessageKind::Information:
+        QMessageBox::information(parent, title, text);
+        break;
+      case MessageKind::Warning:
+        QMessageBox::warning(parent, title, text);
+        break;
+      case MessageKind::Error:
+        QMessageBox::critical(parent, title, text);
+        break;
     }
   }
   bool Confirm(QWidget* parent, const QString& text) override {
-    return QMessageBox::question(parent, QApplication::applicationName(), text) ==
-           QMessageBox::Yes;
+    return QMessageBox::question(parent, QApplication::applicationName(), text) == QMessageBox::Yes;
   }
-  void SetClipboardText(const QString& text) override {
-    QApplication::clipboard()->setText(text);
-  }
+  void SetClipboardText(const QString& text) override { QApplication::clipboard()->setText(text); }
   void SetClipboardImage(const QImage& image) override {
     QApplication::clipboard()->setImage(image);
   }
@@ -68,8 +71,8 @@ class QtPlatform final : public Platform {
     if (opener.isEmpty() || QGuiApplication::platformName() == QLatin1String("offscreen"))
       return false;
     QProcess query;
-    query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"),
-                                             QStringLiteral("text/html")});
+    query.start(QStringLiteral("xdg-mime"),
+                {QStringLiteral("query"), QStringLiteral("default"), QStringLiteral("text/html")});
     if (!query.waitForFinished() || query.exitCode() != 0 ||
         query.readAllStandardOutput().trimmed().isEmpty())
       return false;

@@ -1,7 +1,6 @@
 #include "ui/platform/widgets.h"
 
 #include <QApplication>
-#include <algorithm>
 #include <QComboBox>
 #include <QEvent>
 #include <QHeaderView>
@@ -13,9 +12,10 @@
 #include <QTableWidget>
 #include <QToolButton>
 #include <QTranslator>
+#include <algorithm>
 
-#include "core/text/number_format.h"
 #include "core/calc/history.h"
+#include "core/text/number_format.h"
 
 namespace coilspring {
 
@@ -114,7 +114,8 @@ class CentredCellDelegate final : public QStyledItemDelegate {
     painter->setClipRect(option.rect);
     painter->setPen(ink);
     painter->setFont(grid_->font());
-    painter->drawText(option.rect.translated(0, 2), Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine,
+    painter->drawText(option.rect.translated(0, 2),
+                      Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine,
                       index.data().toString());
     painter->restore();
   }
@@ -168,7 +169,8 @@ QTableWidget* MakeStringGrid(QWidget* parent, const char* name, const GridShape&
   grid->setProperty("fixedRows", shape.fixedRows);
   grid->setProperty("fixedColumns", shape.fixedColumns);
   for (int row = 0; row < shape.rows; ++row)
-    for (int column = 0; column < shape.columns; ++column) SetCellText(grid, row, column, QString());
+    for (int column = 0; column < shape.columns; ++column)
+      SetCellText(grid, row, column, QString());
   return grid;
 }
 
@@ -266,8 +268,7 @@ class FrozenCells final : public QObject {
     view->setCursor(grid_->cursor());
     view->verticalHeader()->setMinimumSectionSize(1);
     view->verticalHeader()->setDefaultSectionSize(grid_->verticalHeader()->defaultSectionSize());
-    for (int c = 0; c < grid_->columnCount(); ++c)
-      view->setColumnWidth(c, grid_->columnWidth(c));
+    for (int c = 0; c < grid_->columnCount(); ++c) view->setColumnWidth(c, grid_->columnWidth(c));
     view->viewport()->installEventFilter(this);
     return view;
   }

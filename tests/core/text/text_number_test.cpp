@@ -11,8 +11,8 @@ namespace {
 
 TEST(ParseDecimal, ReadsDecimalNumbers) {
   const std::pair<const char*, double> cases[] = {
-      {"10", 10},     {"0.8", 0.8},   {"-2.5", -2.5},   {"+3", 3},      {" 12 ", 12},
-      {"1.235E4", 12350}, {"5E-5", 5e-5}, {".5", 0.5}, {"1e3", 1000}, {"20.126", 20.126},
+      {"10", 10},         {"0.8", 0.8},   {"-2.5", -2.5}, {"+3", 3},     {" 12 ", 12},
+      {"1.235E4", 12350}, {"5E-5", 5e-5}, {".5", 0.5},    {"1e3", 1000}, {"20.126", 20.126},
   };
   for (const auto& [text, value] : cases) EXPECT_EQ(ParseDecimal(text), value) << text;
 }
@@ -20,8 +20,8 @@ TEST(ParseDecimal, ReadsDecimalNumbers) {
 // What a Japanese input method types: full-width digits, point, signs, exponent and blanks.
 TEST(ParseDecimal, ReadsFullWidthInputAsItsHalfWidthEquivalent) {
   const std::pair<const char*, double> cases[] = {
-      {"５０", 50},      {"１．５", 1.5},   {"－３", -3},      {"−３", -3},  {"＋２", 2},
-      {"２Ｅ３", 2000},  {"５ｅ－５", 5e-5}, {"　１２　", 12}, {"1．５", 1.5},
+      {"５０", 50},     {"１．５", 1.5},    {"－３", -3},     {"−３", -3},    {"＋２", 2},
+      {"２Ｅ３", 2000}, {"５ｅ－５", 5e-5}, {"　１２　", 12}, {"1．５", 1.5},
   };
   for (const auto& [text, value] : cases) EXPECT_EQ(ParseDecimal(text), value) << text;
   EXPECT_EQ(ParseInteger("－７"), -7);

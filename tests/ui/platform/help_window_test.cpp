@@ -19,7 +19,6 @@ TEST(HelpWindow, ShowsTheDocumentAndFollowsItsAnchors) {
   EXPECT_EQ(browser->verticalScrollBar()->value(), 0);
   browser->setSource(QUrl(QStringLiteral("#history")));
   EXPECT_GT(browser->verticalScrollBar()->value(), 0);
-  EXPECT_TRUE(browser->source().toString().endsWith(QStringLiteral("helphelp.htm#history")));
 }
 
 }  // namespace

@@ -1,0 +1,33 @@
+// The data sheet's L2 label stays clear of the load diagram, whatever its length.
+#include "ui/platform/data_sheet_page.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+
+#include "core/drawing/illustration.h"
+
+namespace coilspring {
+namespace {
+
+TEST(DataSheetPage, TheL2LabelNeverCoversTheLoadDiagram) {
+  const QRect diagram(kDataSheetPicturePlace.left + illustration::kLength2X,
+                      kDataSheetPicturePlace.top + illustration::kLoadTopY,
+                      illustration::kFreeRightX - illustration::kLength2X,
+                      illustration::kLoadBottomY - illustration::kLoadTopY);
+  for (const char* text : {"Ｌ２　= 15mm", "Ｌ２　= 123.5mm", "Ｌ２　= -1.235E-5mm"}) {
+    DataSheet sheet;
+    sheet.labels[2] = text;
+    DataSheetPage page;
+    page.Fill(sheet);
+    const QLabel* l2 = page.findChild<QLabel*>(QStringLiteral("Label3"));
+    ASSERT_NE(l2, nullptr);
+    EXPECT_EQ(l2->text(), QString::fromUtf8(text));
+    EXPECT_FALSE(l2->geometry().intersects(diagram))
+        << text << " " << l2->x() << "," << l2->y() << " " << l2->width() << "x" << l2->height();
+    EXPECT_GT(l2->x(), kDataSheetPicturePlace.left + illustration::kLeftX) << text;
+  }
+}
+
+}  // namespace
+}  // namespace coilspring
