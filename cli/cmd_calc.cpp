@@ -13,6 +13,7 @@
 #include "core/calc/display_units.h"
 #include "core/calc/fatigue.h"
 #include "core/records/file_io.h"
+#include "core/text/display_width.h"
 #include "core/text/number_format.h"
 #include "core/text/text_number.h"
 
@@ -55,18 +56,23 @@ void PrintTable(const DesignRecord& r, int slot, const ValidationResult& v, Unit
   ForEachNumberField(ShownRecord(r, units), [&](const FieldInfo& f, const std::int32_t* integer,
                                                 const double* real) {
     const std::string value = integer ? std::to_string(*integer) : FormatFull(*real);
-    std::printf("  %-24s %-14s %s %s\n", f.name, f.label, value.c_str(),
+    // The labels are Japanese, and printf pads by bytes: pad them by terminal columns.
+    std::printf("  %-24s %s %s %s\n", f.name, PadToWidth(f.label, 14).c_str(), value.c_str(),
                 ShownUnit(f.unit, units).c_str());
   });
-  std::printf("  %-24s %-14s %s\n", "LifeClassText", "期待寿命",
+  std::printf("  %-24s %s %s\n", "LifeClassText", PadToWidth("期待寿命", 14).c_str(),
               LifeClassText(r.LifeClass).c_str());
   for (const std::string& line : v.lines) std::printf("  %s\n", line.c_str());
 }
 
+constexpr OptionForm kCalcOptions[] = {
+    {"--all"},       {"--grade", "1|2|3"},   {"--bore", "MM"},
+    {"--rod", "MM"}, {"--temperature", "C"}, {"--units", "si|gravity"}};
+
 }  // namespace
 
 int RunCalc(const Args& args) {
-  DesignFileOptions o = ParseDesignFileOptions(args);
+  DesignFileOptions o = ParseDesignFileOptions(args, kCalcOptions);
   bool all = false;
   ReferenceInputs reference;
   std::optional<UnitSystem> units;
@@ -74,11 +80,12 @@ int RunCalc(const Args& args) {
     if (TakeReferenceOption(o.rest, i, reference)) continue;
     if (o.rest[i] == "--units") {
       if (i + 1 >= o.rest.size()) throw std::invalid_argument("--units needs a value");
-      units = UnitSystemNamed(o.rest[++i]);
-      if (!units) throw std::invalid_argument("--units must be si or gravity");
+      const std::string& name = o.rest[++i];
+      units = UnitSystemNamed(name);
+      if (!units) throw std::invalid_argument(BadValueMessage("--units", name, "si、gravity"));
       continue;
     }
-    if (o.rest[i] != "--all") throw std::invalid_argument("unknown argument " + o.rest[i]);
+    if (o.rest[i] != "--all") throw std::invalid_argument("不明なオプション " + o.rest[i]);
     all = true;
   }
   CalculatorState state = LoadDesignFile(o, true);
@@ -88,6 +95,7 @@ int RunCalc(const Args& args) {
     for (int n = 1; n <= kHistorySlots; ++n)
       if (state.design[n].InUse == 1) slots.push_back(n);
   }
+  for (int slot : slots) RequireStoredDesign(state, slot, o.designPath, true);
   const UnitSystem shownUnits = units.value_or(UnitSystem::Gravitational);
   std::vector<std::string> objects;
   bool anyFailed = false;  // exit code 1: scripts tell a faulty design from an error

@@ -15,9 +15,8 @@ namespace {
 std::string TextOf(const Bytes& bytes) { return std::string(bytes.begin(), bytes.end()); }
 
 int Export(const Args& args) {
-  DesignFileOptions o = ParseDesignFileOptions(args);
-  if (!o.rest.empty()) throw std::invalid_argument("unknown argument " + o.rest.front());
-  const CalculatorState state = LoadDesignFile(o, false);
+  const DesignFileOptions o = ParseDesignFileOptions(args);
+  const CalculatorState state = LoadDesignFile(o, false, SlotUse::AsStored);
   std::printf("%s\n", DesignJson(state.design[o.slot]).c_str());
   return 0;
 }
@@ -25,24 +24,30 @@ int Export(const Args& args) {
 // The design becomes the current design of a new file, recalculated as "calc" would so that
 // the window shows its results; the history stays empty.
 int Import(const Args& args) {
-  DesignFileOptions o = ParseDesignFileOptions(args);
-  if (o.rest.size() != 1 || o.rest.front().starts_with("--"))
-    throw std::invalid_argument("design import DESIGN.json OUT.abd");
-  CalculatorState state = LoadDesignFile(o, true);
+  const DesignFileOptions o = ParseDesignFileOptions(args, {}, {"OUT.abd"});
+  CalculatorState state = LoadDesignFile(o, true, SlotUse::AsStored);
   RecalculateDesign(state, 0, DesignInputs::FromRecord);
-  WriteRecordFile(o.rest.front(), state.design);
+  WriteRecordFile(o.files.front(), state.design);
   return 0;
 }
 
 }  // namespace
 
 int RunDesign(const Args& args) {
-  if (args.empty())
-    throw std::invalid_argument("design export FILE.abd | design import DESIGN.json OUT.abd");
-  const Args rest(args.begin() + 1, args.end());
-  if (args[0] == "export") return Export(rest);
-  if (args[0] == "import") return Import(rest);
-  throw std::invalid_argument("unknown design command " + args[0]);
+  // The action is the first argument that is neither an option nor an option's value, so
+  // options may come first.
+  auto action = args.begin();
+  while (action != args.end() && action->starts_with("--")) {
+    const bool takesValue =
+        *action == "--slot" || *action == "--materials" || *action == "--settings";
+    action += takesValue && action + 1 != args.end() ? 2 : 1;
+  }
+  if (action == args.end()) throw std::invalid_argument("export か import を指定してください");
+  Args rest(args.begin(), action);
+  rest.insert(rest.end(), action + 1, args.end());
+  if (*action == "export") return Export(rest);
+  if (*action == "import") return Import(rest);
+  throw std::invalid_argument("不明な操作 '" + *action + "'（export か import）");
 }
 
 // A design given as JSON: the current design of an otherwise empty design state.

@@ -10,13 +10,12 @@
 namespace coilspring::cli {
 
 int RunDxf(const Args& args) {
-  const DesignFileOptions o = ParseDesignFileOptions(args);
-  if (o.rest.size() != 1 || o.rest[0].starts_with("--") || o.json)
-    throw std::invalid_argument("usage: dxf FILE.abd OUT.dxf [--slot N]");
+  const DesignFileOptions o = ParseDesignFileOptions(args, {}, {"OUT.dxf"});
+  if (o.json) throw std::invalid_argument("--json は dxf では使えません");
   // The record is written as stored: the window exports without recalculating, and so do we.
   const CalculatorState state = LoadDesignFile(o, false);
   const DesignRecord& design = state.design[o.slot];
-  WriteFileAtomically(o.rest[0], DesignDxfText(design));
+  WriteFileAtomically(o.files[0], DesignDxfText(design));
   // The file is written either way, as the window writes it; a spring that cannot be drawn
   // leaves it empty, and a script must be able to tell.
   ShapeBuilder shape;

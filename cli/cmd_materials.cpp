@@ -11,22 +11,33 @@
 
 namespace coilspring::cli {
 
+const char* const kMaterialsUsage =
+    "materials import TABLE.tsv OUT.dst\n"
+    "materials export FILE.dst\n"
+    "\n"
+    "import: 読める表（1 MB まで）から材料データベースを作る。\n"
+    "export: 材料データベースを読める表にして標準出力に出す。\n";
+
 int RunMaterials(const Args& args) {
-  if (args.size() == 3 && args[0] == "import") {
-    WriteRecordFile(args[2], ParseMaterialText(ReadTextTable(args[1])));
+  const ParsedArguments parsed = ParseArguments(args, {});
+  const std::string action = parsed.positional.empty() ? "" : parsed.positional.front();
+  if (action == "import") {
+    RequirePositional(parsed, {"import", "TABLE.tsv", "OUT.dst"});
+    WriteRecordFile(parsed.positional[2], ParseMaterialText(ReadTextTable(parsed.positional[1])));
     return 0;
   }
-  if (args.size() == 2 && args[0] == "export") {
+  if (action == "export") {
+    RequirePositional(parsed, {"export", "FILE.dst"});
     // A shorter file fills the table as far as it goes, as the program reads it; the rest
     // stays empty.
     MaterialTable table;
     for (auto& r : table.records) r = EmptyMaterialRecord();
-    ReadRecordFile(args[1], table);
+    ReadRecordFile(parsed.positional[1], table);
     std::fputs(FormatMaterialText(table).c_str(), stdout);
     return 0;
   }
-  throw std::invalid_argument(
-      "usage: materials import TABLE.tsv OUT.dst | materials export FILE.dst");
+  if (action.empty()) throw std::invalid_argument("import か export を指定してください");
+  throw std::invalid_argument("不明な操作 '" + action + "'（import か export）");
 }
 
 }  // namespace coilspring::cli

@@ -5,17 +5,16 @@
 #include <stdexcept>
 #include <string>
 
-#include "core/records/file_io.h"
 #include "cli/commands.h"
 #include "cli/widget_runtime.h"
+#include "core/records/file_io.h"
 #include "ui/platform/pictures.h"
 
 namespace coilspring::cli {
 namespace {
 
-constexpr const char* kPictureUsage =
-    "usage: picture FILE.abd (--diagram OUT.png | --shape OUT.png [--state free|load1|load2]) "
-    "[--slot N]";
+constexpr OptionForm kPictureOptions[] = {
+    {"--diagram", "OUT.png"}, {"--shape", "OUT.png"}, {"--state", "free|load1|load2"}};
 
 struct PictureOptions {
   std::string diagramPath;
@@ -25,25 +24,34 @@ struct PictureOptions {
 
 PictureOptions ParsePictureOptions(const DesignFileOptions& o) {
   PictureOptions p;
-  for (std::size_t i = 0; i < o.rest.size(); ++i) {
-    const std::string& a = o.rest[i];
-    const bool hasValue = i + 1 < o.rest.size();
-    if (a == "--diagram" && hasValue) {
-      p.diagramPath = o.rest[++i];
-    } else if (a == "--shape" && hasValue) {
-      p.shapePath = o.rest[++i];
-    } else if (a == "--state" && hasValue) {
-      const std::string& state = o.rest[++i];
-      if (state == "free") p.length = &DesignRecord::FreeLength;
-      else if (state == "load1") p.length = &DesignRecord::Length1;
-      else if (state == "load2") p.length = &DesignRecord::Length2;
-      else throw std::invalid_argument(kPictureUsage);
-    } else {
-      throw std::invalid_argument(kPictureUsage);
+  bool stateGiven = false;
+  for (std::size_t i = 0; i + 1 < o.rest.size(); i += 2) {
+    const std::string& option = o.rest[i];
+    const std::string& value = o.rest[i + 1];
+    if (option == "--diagram") {
+      p.diagramPath = value;
+    } else if (option == "--shape") {
+      p.shapePath = value;
+    } else if (option == "--state") {
+      stateGiven = true;
+      if (value == "free")
+        p.length = &DesignRecord::FreeLength;
+      else if (value == "load1")
+        p.length = &DesignRecord::Length1;
+      else if (value == "load2")
+        p.length = &DesignRecord::Length2;
+      else
+        throw std::invalid_argument(
+            BadValueMessage(option, value, "free、load1、load2 のいずれか"));
     }
   }
-  if (p.diagramPath.empty() == p.shapePath.empty() || o.json)
-    throw std::invalid_argument(kPictureUsage);
+  if (o.json) throw std::invalid_argument("--json は picture では使えません");
+  if (p.diagramPath.empty() && p.shapePath.empty())
+    throw std::invalid_argument("--diagram OUT.png か --shape OUT.png を指定してください");
+  if (!p.diagramPath.empty() && !p.shapePath.empty())
+    throw std::invalid_argument("--diagram と --shape は一度に一つだけ指定してください");
+  if (stateGiven && p.shapePath.empty())
+    throw std::invalid_argument("--state は --shape の側面図にだけ使えます");
   return p;
 }
 
@@ -51,14 +59,15 @@ void WritePng(const std::string& path, const QImage& image) {
   QByteArray png;
   QBuffer buffer(&png);
   buffer.open(QIODevice::WriteOnly);
-  if (!image.save(&buffer, "PNG")) throw std::runtime_error("cannot encode the picture");
-  WriteFileAtomically(path, std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
+  if (!image.save(&buffer, "PNG")) throw std::runtime_error("画像を PNG にできません");
+  WriteFileAtomically(path,
+                      std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
 }
 
 }  // namespace
 
 int RunPicture(const Args& args) {
-  const DesignFileOptions o = ParseDesignFileOptions(args);
+  const DesignFileOptions o = ParseDesignFileOptions(args, kPictureOptions);
   const PictureOptions p = ParsePictureOptions(o);
   CalculatorState state = LoadDesignFile(o, true);
   RecalculateDesign(state, o.slot, DesignInputs::FromRecord);

@@ -10,18 +10,30 @@
 
 namespace coilspring::cli {
 
+const char* const kSettingsUsage =
+    "settings import TABLE.tsv OUT\n"
+    "settings export FILE\n"
+    "\n"
+    "import: 七つの係数の読める表（1 MB まで）から設定ファイルを作る。\n"
+    "export: 設定ファイルを読める表にして標準出力に出す。\n";
+
 int RunSettings(const Args& args) {
-  if (args.size() == 3 && args[0] == "import") {
-    WriteRecordFile(args[2], ParseSettingsText(ReadTextTable(args[1])));
+  const ParsedArguments parsed = ParseArguments(args, {});
+  const std::string action = parsed.positional.empty() ? "" : parsed.positional.front();
+  if (action == "import") {
+    RequirePositional(parsed, {"import", "TABLE.tsv", "OUT"});
+    WriteRecordFile(parsed.positional[2], ParseSettingsText(ReadTextTable(parsed.positional[1])));
     return 0;
   }
-  if (args.size() == 2 && args[0] == "export") {
+  if (action == "export") {
+    RequirePositional(parsed, {"export", "FILE"});
     CoefficientSettings settings;
-    ReadRecordFile(args[1], settings);
+    ReadRecordFile(parsed.positional[1], settings);
     std::fputs(FormatSettingsText(settings).c_str(), stdout);
     return 0;
   }
-  throw std::invalid_argument("usage: settings import TABLE OUT | settings export FILE");
+  if (action.empty()) throw std::invalid_argument("import か export を指定してください");
+  throw std::invalid_argument("不明な操作 '" + action + "'（import か export）");
 }
 
 }  // namespace coilspring::cli

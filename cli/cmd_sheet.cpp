@@ -15,28 +15,7 @@
 namespace coilspring::cli {
 namespace {
 
-constexpr const char* kSheetUsage =
-    "usage: sheet FILE.abd OUT.pdf [--slot N] [--materials F] [--settings F] [--left]";
-
-struct SheetOptions {
-  std::string pdfPath;
-  bool leftHanded = false;
-};
-
-SheetOptions ParseSheetOptions(const DesignFileOptions& o) {
-  SheetOptions sheet;
-  for (const std::string& extra : o.rest) {
-    if (extra == "--left") {
-      sheet.leftHanded = true;
-    } else if (!extra.starts_with("--") && sheet.pdfPath.empty()) {
-      sheet.pdfPath = extra;
-    } else {
-      throw std::invalid_argument(kSheetUsage);
-    }
-  }
-  if (sheet.pdfPath.empty() || o.json) throw std::invalid_argument(kSheetUsage);
-  return sheet;
-}
+constexpr OptionForm kSheetOptions[] = {{"--left"}};
 
 // The page writer takes the file name as a QString, which cannot hold every byte string a Linux
 // file name may be ("\xff\xfe.pdf" would become a different, U+FFFD-named file). The PDF is made
@@ -66,13 +45,14 @@ void WriteSheetPdf(const DataSheet& data, const std::string& path) {
 }  // namespace
 
 int RunSheet(const Args& args) {
-  const DesignFileOptions o = ParseDesignFileOptions(args);
-  const SheetOptions sheet = ParseSheetOptions(o);
+  const DesignFileOptions o = ParseDesignFileOptions(args, kSheetOptions, {"OUT.pdf"});
+  if (o.json) throw std::invalid_argument("--json は sheet では使えません");
+  const bool leftHanded = !o.rest.empty();
   CalculatorState state = LoadDesignFile(o, true);
   RecalculateDesign(state, o.slot, DesignInputs::FromRecord);
-  const DataSheet data = MakeDataSheet(state.design[o.slot], state.materials, sheet.leftHanded);
+  const DataSheet data = MakeDataSheet(state.design[o.slot], state.materials, leftHanded);
   WidgetRuntime runtime;
-  WriteSheetPdf(data, sheet.pdfPath);
+  WriteSheetPdf(data, o.files[0]);
   return 0;
 }
 

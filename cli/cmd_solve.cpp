@@ -33,40 +33,44 @@ struct SolveOptions {
   int threads = 0;
 };
 
+constexpr OptionForm kSolveOptions[] = {{"--rank", "mass|life|margin|solid"},
+                                        {"--top", "N"},
+                                        {"--threads", "N"},
+                                        {"--write", "OUT.abd"},
+                                        {"--materials", "F"},
+                                        {"--settings", "F"},
+                                        {"--json"}};
+
 SolveOptions ParseSolveOptions(const Args& args) {
   SolveOptions o;
   const std::string folder = ExecutableFolder();
   o.materialsPath = folder + "/" + kMaterialFileName;
   o.settingsPath = folder + "/" + kSettingsFileName;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    const auto value = [&]() -> const std::string& {
-      if (i + 1 >= args.size()) throw std::invalid_argument(a + " needs a value");
-      return args[++i];
-    };
-    if (a == "--rank") {
-      o.rank = RankByKey(value());
-      if (!o.rank) throw std::invalid_argument("--rank must be mass, life, margin or solid");
-    } else if (a == "--top") {
-      o.top = ParseInteger(value());
-    } else if (a == "--threads") {
-      o.threads = ParseInteger(value());
-    } else if (a == "--write") {
-      o.writePath = value();
-    } else if (a == "--materials") {
-      o.materialsPath = value();
-    } else if (a == "--settings") {
-      o.settingsPath = value();
-    } else if (a == "--json") {
+  const ParsedArguments parsed = ParseArguments(args, kSolveOptions);
+  RequirePositional(parsed, {"REQ.json"});
+  o.requirementsPath = parsed.positional.front();
+  for (const auto& [name, value] : parsed.options) {
+    if (name == "--rank") {
+      o.rank = RankByKey(value);
+      if (!o.rank)
+        throw std::invalid_argument(
+            BadValueMessage(name, value, "mass、life、margin、solid のいずれか"));
+    } else if (name == "--top") {
+      o.top = IntegerValue(name, value);
+    } else if (name == "--threads") {
+      o.threads = IntegerValue(name, value);
+      if (o.threads < 0)
+        throw std::invalid_argument(BadValueMessage(name, value, "0 以上、0 はすべてのコア"));
+    } else if (name == "--write") {
+      o.writePath = value;
+    } else if (name == "--materials") {
+      o.materialsPath = value;
+    } else if (name == "--settings") {
+      o.settingsPath = value;
+    } else if (name == "--json") {
       o.json = true;
-    } else if (a.starts_with("--") || !o.requirementsPath.empty()) {
-      throw std::invalid_argument("unknown argument " + a);
-    } else {
-      o.requirementsPath = a;
     }
   }
-  if (o.requirementsPath.empty())
-    throw std::invalid_argument("a requirement file (.json) is needed");
   return o;
 }
 

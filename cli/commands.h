@@ -2,6 +2,8 @@
 // or bad arguments (the message has gone to stderr).
 #pragma once
 
+#include <initializer_list>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -10,14 +12,21 @@
 
 namespace coilspring::cli {
 
+// The usage of the commands both programs have (see Command::usage).
+extern const char* const kMaterialsUsage;
+extern const char* const kSettingsUsage;
+
 int RunMaterials(const Args& args);  // materials import TABLE OUT.dst | materials export FILE.dst
 int RunSettings(const Args& args);   // settings import TABLE OUT | settings export FILE
-int RunCalc(const Args& args);       // calc FILE.abd [--slot N] [--all] [--materials F] [--settings F] [--json]
-int RunPicture(const Args& args);    // picture FILE.abd (--diagram | --shape) OUT.png [--state S] [--slot N]
-int RunDxf(const Args& args);        // dxf FILE.abd OUT.dxf [--slot N]
-int RunSheet(const Args& args);      // sheet FILE.abd OUT.pdf [--slot N] [--materials F] ... [--left]
-int RunSolve(const Args& args);      // solve REQ.json [--rank R] [--top N] [--json] [--write OUT.abd]
-int RunDesign(const Args& args);     // design export FILE.abd [--slot N] | design import DESIGN.json OUT.abd
+int RunCalc(
+    const Args& args);  // calc FILE.abd [--slot N] [--all] [--materials F] [--settings F] [--json]
+int RunPicture(
+    const Args& args);  // picture FILE.abd (--diagram | --shape) OUT.png [--state S] [--slot N]
+int RunDxf(const Args& args);    // dxf FILE.abd OUT.dxf [--slot N]
+int RunSheet(const Args& args);  // sheet FILE.abd OUT.pdf [--slot N] [--materials F] ... [--left]
+int RunSolve(const Args& args);  // solve REQ.json [--rank R] [--top N] [--json] [--write OUT.abd]
+int RunDesign(
+    const Args& args);  // design export FILE.abd [--slot N] | design import DESIGN.json OUT.abd
 
 // Shared option handling for the subcommands that read a design file.
 struct DesignFileOptions {
@@ -26,13 +35,33 @@ struct DesignFileOptions {
   std::string materialsPath;  // defaults to zaidat.dst beside the executable
   std::string settingsPath;   // defaults to the settings file beside the executable
   bool json = false;
-  std::vector<std::string> rest;  // options a subcommand handles itself
+  std::vector<std::string> files;  // the arguments after the design file (output files)
+  std::vector<std::string> rest;   // the command's own options, each followed by its value
 };
-// Parses FILE and the common options; throws std::invalid_argument on bad usage.
-DesignFileOptions ParseDesignFileOptions(const Args& args);
+// Parses FILE, the output files named in `outputs`, the common options (--slot, --materials,
+// --settings, --json) and the command's own `options`, in any order; throws
+// std::invalid_argument on bad usage, naming the argument.
+DesignFileOptions ParseDesignFileOptions(const Args& args, std::span<const OptionForm> options = {},
+                                         std::initializer_list<const char*> outputs = {});
+
+// What a command needs of the slot it reads.
+enum class SlotUse {
+  // A design to calculate or draw: the file must be long enough to hold the slot's whole
+  // record, a history slot must be in use and the record's inputs must make sense.
+  MustHoldDesign,
+  // The record as stored, whatever it holds (the window reads short files this way too).
+  AsStored,
+};
 
 // Reads the design file (and, with `withData`, the material database and the settings).
-CalculatorState LoadDesignFile(const DesignFileOptions& options, bool withData);
+// Throws UserError for a slot that does not hold a design (see SlotUse).
+CalculatorState LoadDesignFile(const DesignFileOptions& options, bool withData,
+                               SlotUse use = SlotUse::MustHoldDesign);
+// Throws UserError when record `slot` of a loaded state is not a design that can be calculated:
+// an empty history slot, or inputs no saved design has (an end form or material number out of
+// range, a number that is not finite). `withMaterials`: the material must be in the database.
+void RequireStoredDesign(const CalculatorState& state, int slot, const std::string& path,
+                         bool withMaterials);
 // A design file made of one design given as JSON (cmd_design.cpp); the history is empty.
 SpringDesign ReadDesignJsonFile(const std::string& path);
 }  // namespace coilspring::cli

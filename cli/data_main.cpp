@@ -5,18 +5,14 @@
 
 namespace {
 
-constexpr const char* kUsage =
-    "使い方:\n"
-    "  coilspring-data materials import TABLE.tsv OUT.dst\n"
-    "  coilspring-data settings import TABLE.tsv OUT\n";
-
-constexpr coilspring::cli::Command kCommands[] = {
-    {"materials", coilspring::cli::RunMaterials},
-    {"settings", coilspring::cli::RunSettings},
+const coilspring::cli::Command kCommands[] = {
+    {"materials", coilspring::cli::RunMaterials, coilspring::cli::kMaterialsUsage},
+    {"settings", coilspring::cli::RunSettings, coilspring::cli::kSettingsUsage},
 };
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  return coilspring::cli::RunCommandLine(argc, argv, kCommands, kUsage);
+  return coilspring::cli::RunCommandLine(argc, argv, kCommands,
+                                         "材料データベースと設定ファイルを作る");
 }

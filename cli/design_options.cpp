@@ -1,57 +1,138 @@
+#include <cmath>
+#include <iterator>
 #include <stdexcept>
 #include <string>
+#include <type_traits>
+#include <vector>
 
 #include "cli/commands.h"
+#include "core/calc/spring_calc.h"
 #include "core/records/file_io.h"
-#include "core/text/text_number.h"
+#include "core/text/user_error.h"
 
 namespace coilspring::cli {
+namespace {
 
-DesignFileOptions ParseDesignFileOptions(const Args& args) {
+constexpr OptionForm kCommonOptions[] = {
+    {"--slot", "N"}, {"--materials", "F"}, {"--settings", "F"}, {"--json"}};
+
+bool IsCommon(const std::string& name) {
+  for (const OptionForm& s : kCommonOptions)
+    if (s.name == name) return true;
+  return false;
+}
+
+std::string RecordName(int slot) {
+  return slot == 0 ? "現在の設計（記録 0）" : "履歴 " + std::to_string(slot) + " ";
+}
+
+// Slot N is read from bytes N * 336 .. (N + 1) * 336: a file that ends before its last byte
+// would leave part of the design at whatever the program started with.
+void RequireLength(const std::string& path, int slot, std::size_t length) {
+  const std::size_t needed = DesignRecord::kSize * static_cast<std::size_t>(slot + 1);
+  if (length >= needed) return;
+  throw UserError("ファイル " + path + " は短すぎます: " + RecordName(slot) + "を読むには " +
+                  std::to_string(needed) + " バイト必要ですが " + std::to_string(length) +
+                  " バイトしかありません");
+}
+
+// What is wrong with the inputs of a stored record, or "" when nothing is.
+std::string DamageOf(const DesignRecord& r, const MaterialTable* materials) {
+  if (r.MaterialNo < 0 || r.MaterialNo >= kMaterialCount)
+    return "材料番号 MaterialNo = " + std::to_string(r.MaterialNo) + " が 0〜" +
+           std::to_string(kMaterialCount - 1) + " の外です";
+  if (materials && (*materials)[static_cast<std::size_t>(r.MaterialNo)].KindNo == kEmptyKindNo)
+    return "材料番号 MaterialNo = " + std::to_string(r.MaterialNo) +
+           " の材料が材料データベースにありません";
+  if (r.EndKind < 0 || r.EndKind >= static_cast<int>(kEndKindNames.size()))
+    return "座巻き EndKind = " + std::to_string(r.EndKind) + " が 0〜" +
+           std::to_string(kEndKindNames.size() - 1) + " の外です";
+  if (r.DiameterKind < 0 || r.DiameterKind > 2)
+    return "径の種類 DiameterKind = " + std::to_string(r.DiameterKind) + " が 0〜2 の外です";
+  // The inputs the calculation starts from; a saved design never holds NaN or infinity there.
+  std::string bad;
+  DesignRecord::VisitFields(r, [&](const FieldInfo& f, const auto& value) {
+    if constexpr (std::is_same_v<std::decay_t<decltype(value)>, double>) {
+      const std::string name = f.name;
+      const bool input = name == "WireDiameter" || name == "InnerDiameter" ||
+                         name == "MeanDiameter" || name == "OuterDiameter" ||
+                         name == "TotalTurns" || name == "FreeLength" || name == "Load1" ||
+                         name == "Load2" || name == "Length1" || name == "Length2";
+      if (bad.empty() && input && !std::isfinite(value))
+        bad = std::string(f.label) + " " + name + " が有限の数ではありません";
+    }
+  });
+  return bad;
+}
+
+}  // namespace
+
+DesignFileOptions ParseDesignFileOptions(const Args& args, std::span<const OptionForm> options,
+                                         std::initializer_list<const char*> outputs) {
+  std::vector<OptionForm> forms(std::begin(kCommonOptions), std::end(kCommonOptions));
+  forms.insert(forms.end(), options.begin(), options.end());
+  const ParsedArguments parsed = ParseArguments(args, forms);
+  std::vector<const char*> names{"FILE.abd"};
+  names.insert(names.end(), outputs.begin(), outputs.end());
+  RequirePositional(parsed, names);
+
   DesignFileOptions o;
   const std::string folder = ExecutableFolder();
   o.materialsPath = folder + "/" + kMaterialFileName;
   o.settingsPath = folder + "/" + kSettingsFileName;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    const auto value = [&]() -> const std::string& {
-      if (i + 1 >= args.size()) throw std::invalid_argument(a + " needs a value");
-      return args[++i];
-    };
-    if (a == "--slot") {
-      o.slot = ParseInteger(value());
+  o.designPath = parsed.positional.front();
+  o.files.assign(parsed.positional.begin() + 1, parsed.positional.end());
+  for (const auto& [name, value] : parsed.options) {
+    if (name == "--slot") {
+      o.slot = IntegerValue(name, value);
       if (o.slot < 0 || o.slot > kHistorySlots)
-        throw std::invalid_argument("--slot must be 0..30 (0 is the current design)");
-    } else if (a == "--materials") {
-      o.materialsPath = value();
-    } else if (a == "--settings") {
-      o.settingsPath = value();
-    } else if (a == "--json") {
+        throw std::invalid_argument(
+            BadValueMessage(name, value, "0〜30、0 は現在の設計、1〜30 は履歴"));
+    } else if (name == "--materials") {
+      o.materialsPath = value;
+    } else if (name == "--settings") {
+      o.settingsPath = value;
+    } else if (name == "--json") {
       o.json = true;
-    } else if (a.starts_with("--")) {
-      o.rest.push_back(a);
-    } else if (o.designPath.empty()) {
-      o.designPath = a;
-    } else {
-      o.rest.push_back(a);
     }
+    if (IsCommon(name)) continue;
+    o.rest.push_back(name);
+    for (const OptionForm& s : options)
+      if (s.name == name && s.value) o.rest.push_back(value);
   }
-  if (o.designPath.empty()) throw std::invalid_argument("a design file (.abd) is needed");
   return o;
 }
 
-CalculatorState LoadDesignFile(const DesignFileOptions& o, bool withData) {
+CalculatorState LoadDesignFile(const DesignFileOptions& o, bool withData, SlotUse use) {
   CalculatorState state;
-  if (o.designPath.ends_with(".json"))
+  std::size_t length = SpringDesign::kSize;  // a JSON design has no history to fall short of
+  if (o.designPath.ends_with(".json")) {
     state.design = ReadDesignJsonFile(o.designPath);
-  else
-    ReadRecordFile(o.designPath, state.design);
+  } else {
+    const Bytes bytes = ReadWholeFile(o.designPath, SpringDesign::kSize);
+    OverlayBytes(state.design, bytes);
+    length = bytes.size();
+  }
   if (withData) {
     ReadRecordFile(o.materialsPath, state.materials);
     ReadRecordFile(o.settingsPath, state.settings);
     state.kinds = BuildKindIndex(state.materials);
   }
+  if (use == SlotUse::MustHoldDesign) {
+    RequireLength(o.designPath, o.slot, length);
+    RequireStoredDesign(state, o.slot, o.designPath, withData);
+  }
   return state;
+}
+
+void RequireStoredDesign(const CalculatorState& state, int slot, const std::string& path,
+                         bool withMaterials) {
+  const DesignRecord& r = state.design[static_cast<std::size_t>(slot)];
+  if (slot > 0 && r.InUse != 1)
+    throw UserError(path + ": 履歴 " + std::to_string(slot) + " は空です（設計が入っていません）");
+  const std::string damage = DamageOf(r, withMaterials ? &state.materials : nullptr);
+  if (!damage.empty())
+    throw UserError(path + ": " + RecordName(slot) + "の設計が壊れています: " + damage);
 }
 
 }  // namespace coilspring::cli

@@ -1,9 +1,9 @@
 #include "cli/json_text.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
-
-#include "core/text/number_format.h"
+#include <system_error>
 
 namespace coilspring::cli {
 
@@ -25,7 +25,12 @@ std::string JsonString(const std::string& text) {
 }
 
 std::string JsonNumber(double value) {
-  return std::isfinite(value) ? FormatFull(value) : "null";
+  if (!std::isfinite(value)) return "null";
+  // The shortest text that reads back as the same double, so a script's arithmetic on what it
+  // reads matches the program's.
+  char buf[32];
+  const auto [end, error] = std::to_chars(buf, buf + sizeof buf, value);
+  return error == std::errc() ? std::string(buf, end) : "null";
 }
 
 std::string JsonObject(const JsonMembers& members) {

@@ -9,7 +9,8 @@ namespace coilspring::cli {
 
 // A JSON string with quotes, backslashes and control characters escaped (UTF-8 passes as is).
 std::string JsonString(const std::string& text);
-// A number in the full number format; an undefined value (NaN, infinity) is null.
+// The shortest number that reads back as exactly `value`; an undefined value (NaN, infinity)
+// is null.
 std::string JsonNumber(double value);
 
 using JsonMembers = std::vector<std::pair<std::string, std::string>>;  // name, JSON value

@@ -4,31 +4,78 @@
 
 namespace {
 
-constexpr const char* kUsage =
-    "使い方:\n"
-    "  coilspring-cli calc FILE.abd [--slot N] [--all] [--materials F] [--settings F] [--json]\n"
-    "  coilspring-cli dxf FILE.abd OUT.dxf [--slot N]\n"
-    "  coilspring-cli picture FILE.abd --diagram OUT.png [--slot N]\n"
-    "  coilspring-cli picture FILE.abd --shape OUT.png [--state free|load1|load2] [--slot N]\n"
-    "  coilspring-cli sheet FILE.abd OUT.pdf [--slot N] [--materials F] [--settings F] [--left]\n"
-    "  coilspring-cli materials import TABLE.tsv OUT.dst\n"
-    "  coilspring-cli materials export FILE.dst\n"
-    "  coilspring-cli settings import TABLE.tsv OUT\n"
-    "  coilspring-cli settings export FILE\n"
-    "  coilspring-cli solve REQ.json [--rank mass|life|margin|solid] [--top N] [--json]\n"
-    "                [--write OUT.abd] [--materials F] [--settings F] [--threads N]\n"
-    "  coilspring-cli design export FILE.abd [--slot N]\n"
-    "  coilspring-cli design import DESIGN.json OUT.abd [--materials F] [--settings F]\n";
+constexpr const char* kCalcUsage =
+    "calc FILE.abd [--slot N] [--all] [--json] [--materials F] [--settings F]\n"
+    "     [--grade 1|2|3] [--bore MM] [--rod MM] [--temperature C] [--units si|gravity]\n"
+    "\n"
+    "設計ファイルの設計を「計算」ボタンと同じく計算し、記録の全項目、期待寿命、参考計算と\n"
+    "チェックの結果を表示する。FILE は .abd の設計ファイルか .json の設計。\n"
+    "  --slot N           0 は現在の設計（既定）、1〜30 は履歴\n"
+    "  --all              現在の設計と使用中のすべての履歴\n"
+    "  --json             JSON で出力する\n"
+    "  --materials F      材料データベース（既定: プログラムと同じフォルダの zaidat.dst）\n"
+    "  --settings F       設定ファイル（既定: プログラムと同じフォルダの keisuu.dat）\n"
+    "  --grade 1|2|3      参考計算の最悪値の等級（既定 2）\n"
+    "  --bore MM          穴径 mm（既定: チェックしない）\n"
+    "  --rod MM           軸径 mm（既定: チェックしない）\n"
+    "  --temperature C    運転温度 ℃（既定 20）\n"
+    "  --units si|gravity 荷重・バネ定数・応力の単位（既定: 記録のまま kgf）\n";
 
-constexpr coilspring::cli::Command kCommands[] = {
-    {"calc", coilspring::cli::RunCalc},           {"dxf", coilspring::cli::RunDxf},
-    {"picture", coilspring::cli::RunPicture},     {"sheet", coilspring::cli::RunSheet},
-    {"materials", coilspring::cli::RunMaterials}, {"settings", coilspring::cli::RunSettings},
-    {"solve", coilspring::cli::RunSolve},         {"design", coilspring::cli::RunDesign},
+constexpr const char* kDxfUsage =
+    "dxf FILE.abd OUT.dxf [--slot N]\n"
+    "\n"
+    "保存されている設計の側面図を「ＤＸＦ出力」と同じ DXF ファイルにする（計算し直さない）。\n"
+    "  --slot N   0 は現在の設計（既定）、1〜30 は履歴\n";
+
+constexpr const char* kPictureUsage =
+    "picture FILE.abd --diagram OUT.png [--slot N] [--materials F] [--settings F]\n"
+    "picture FILE.abd --shape OUT.png [--state free|load1|load2] [--slot N]\n"
+    "\n"
+    "設計を calc と同じく計算し、疲れ線図または側面図を PNG ファイルに描く。\n"
+    "  --diagram OUT.png          疲れ線図\n"
+    "  --shape OUT.png            側面図\n"
+    "  --state free|load1|load2   側面図の状態: 自由長さ（既定）、L1、L2\n"
+    "  --slot N                   0 は現在の設計（既定）、1〜30 は履歴\n";
+
+constexpr const char* kSheetUsage =
+    "sheet FILE.abd OUT.pdf [--slot N] [--materials F] [--settings F] [--left]\n"
+    "\n"
+    "設計を calc と同じく計算し、要目表を 1 ページの PDF にする。\n"
+    "  --slot N   0 は現在の設計（既定）、1〜30 は履歴\n"
+    "  --left     左巻き\n";
+
+constexpr const char* kSolveUsage =
+    "solve REQ.json [--rank mass|life|margin|solid] [--top N] [--json]\n"
+    "      [--write OUT.abd] [--materials F] [--settings F] [--threads N]\n"
+    "\n"
+    "要求（JSON）を満たす設計を探し、順位を付けて表示する（「設計支援」と同じ探索）。\n"
+    "  --rank mass|life|margin|solid  並べ方: 軽い順、寿命、τ2/τa の余裕、密着高さ\n"
+    "  --top N                        表示する候補の数\n"
+    "  --json                         JSON で出力する\n"
+    "  --write OUT.abd                最良の設計を現在の設計、上位 30 件を履歴にして保存する\n"
+    "  --threads N                    使うスレッドの数（既定: すべてのコア）\n";
+
+constexpr const char* kDesignUsage =
+    "design export FILE.abd [--slot N]\n"
+    "design import DESIGN.json OUT.abd [--materials F] [--settings F]\n"
+    "\n"
+    "export: 保存されている設計を記録の項目名の JSON にして標準出力に出す。\n"
+    "import: JSON の設計を calc と同じく計算し、履歴の空いた設計ファイルにする。\n";
+
+const coilspring::cli::Command kCommands[] = {
+    {"calc", coilspring::cli::RunCalc, kCalcUsage},
+    {"dxf", coilspring::cli::RunDxf, kDxfUsage},
+    {"picture", coilspring::cli::RunPicture, kPictureUsage},
+    {"sheet", coilspring::cli::RunSheet, kSheetUsage},
+    {"materials", coilspring::cli::RunMaterials, coilspring::cli::kMaterialsUsage},
+    {"settings", coilspring::cli::RunSettings, coilspring::cli::kSettingsUsage},
+    {"solve", coilspring::cli::RunSolve, kSolveUsage},
+    {"design", coilspring::cli::RunDesign, kDesignUsage},
 };
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  return coilspring::cli::RunCommandLine(argc, argv, kCommands, kUsage);
+  return coilspring::cli::RunCommandLine(argc, argv, kCommands,
+                                         "圧縮コイルバネ計算のコマンドライン");
 }

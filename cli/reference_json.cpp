@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "cli/command_table.h"
 #include "cli/json_text.h"
 #include "core/calc/fatigue.h"
 #include "core/calc/reference.h"
@@ -75,23 +76,23 @@ bool TakeReferenceOption(const std::vector<std::string>& args, std::size_t& i,
   const std::string& option = args[i];
   if (option != "--grade" && option != "--bore" && option != "--rod" && option != "--temperature")
     return false;
-  if (i + 1 >= args.size()) throw std::invalid_argument(option + " needs a value");
+  if (i + 1 >= args.size()) throw std::invalid_argument(option + " の後に値が必要です");
   const std::string& text = args[++i];
   if (option == "--grade") {
-    inputs.grade = ParseInteger(text);
+    inputs.grade = IntegerValue(option, text);
     if (inputs.grade < 1 || inputs.grade > kToleranceGrades)
-      throw std::invalid_argument("--grade must be 1, 2 or 3");
+      throw std::invalid_argument(BadValueMessage(option, text, "1、2、3 のいずれか"));
     return true;
   }
-  const double value = ParseDecimal(text);
+  const double value = DecimalValue(option, text);
   if (option == "--temperature") {
     if (!std::isfinite(value) || value < kAbsoluteZero)
-      throw std::invalid_argument("--temperature must be a temperature in °C (-273.15 or more)");
+      throw std::invalid_argument(BadValueMessage(option, text, "-273.15 ℃ 以上の温度"));
     inputs.temperature = value;
     return true;
   }
   if (!std::isfinite(value) || !(value > 0))
-    throw std::invalid_argument(option + " must be a positive diameter in mm");
+    throw std::invalid_argument(BadValueMessage(option, text, "正の直径 mm"));
   (option == "--bore" ? inputs.bore : inputs.rod) = value;
   return true;
 }

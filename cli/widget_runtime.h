@@ -5,7 +5,10 @@
 
 #include <QApplication>
 #include <cstdlib>
+#include <filesystem>
 #include <optional>
+#include <string>
+#include <system_error>
 
 #include "ui/platform/widgets.h"
 
@@ -16,14 +19,40 @@ class WidgetRuntime {
   WidgetRuntime() {
     if (QApplication::instance() != nullptr) return;
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    runtimeFolder_.Provide();
     app_.emplace(argc_, argv_);
     ApplyApplicationLook(*app_);
   }
 
  private:
+  // Qt wants a per-user runtime folder and warns on stderr when XDG_RUNTIME_DIR is not set (a
+  // cron job, a container, a login without a session). A script's successful run must leave
+  // stderr empty, so such a run gets a private 0700 folder of its own, removed at the end.
+  class RuntimeFolder {
+   public:
+    void Provide() {
+      const char* given = std::getenv("XDG_RUNTIME_DIR");
+      if (given && *given) return;
+      const char* tmp = std::getenv("TMPDIR");
+      std::string folder = std::string(tmp && *tmp ? tmp : "/tmp") + "/coilspring-runtime-XXXXXX";
+      if (!::mkdtemp(folder.data())) return;  // Qt falls back to its own folder and warns
+      ::setenv("XDG_RUNTIME_DIR", folder.c_str(), 1);
+      folder_ = folder;
+    }
+    ~RuntimeFolder() {
+      if (folder_.empty()) return;
+      std::error_code ignored;
+      std::filesystem::remove_all(folder_, ignored);
+    }
+
+   private:
+    std::string folder_;
+  };
+
   char name_[15] = "coilspring-cli";
   char* argv_[2] = {name_, nullptr};
   int argc_ = 1;
+  RuntimeFolder runtimeFolder_;  // outlives the application
   std::optional<QApplication> app_;
 };
 

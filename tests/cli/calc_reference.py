@@ -102,12 +102,12 @@ with tempfile.TemporaryDirectory() as tmp:
     near(ref["temperature"], 120, "temperature")
     near(ref["rateAtTemperature"], 0.3345633, "rateAtTemperature", 1e-5)
 
-    for options, message in ((["--grade", "4"], "--grade must be 1, 2 or 3"),
-                             (["--grade", "x"], "'x' は整数ではありません"),
-                             (["--bore", "abc"], "'abc' は浮動小数点数ではありません"),
-                             (["--rod", "-1"], "--rod must be a positive diameter in mm"),
-                             (["--temperature", "-300"], "--temperature must be"),
-                             (["--temperature"], "--temperature needs a value")):
+    for options, message in ((["--grade", "4"], "--grade の値 '4' は使えません"),
+                             (["--grade", "x"], "--grade: 'x' は整数ではありません"),
+                             (["--bore", "abc"], "--bore: 'abc' は浮動小数点数ではありません"),
+                             (["--rod", "-1"], "--rod の値 '-1' は使えません"),
+                             (["--temperature", "-300"], "--temperature の値 '-300' は使えません"),
+                             (["--temperature"], "--temperature の後に値 C が必要です")):
         r = run("calc", design, *options, *data)
         check(r.returncode == 2 and message in r.stderr,
               f"{options}: exit {r.returncode}, {r.stderr.strip()}")

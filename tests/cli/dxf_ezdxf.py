@@ -157,8 +157,6 @@ def main():
             "nowire": spring(3, d=0.0),
             "nocoil": spring(0, D=-20.0),
             "wirefillscoil": spring(4, d=20.0),
-            "nan": spring(0, free_length=float("nan")),
-            "inf": spring(1, D=float("inf")),
             "hugeturns": spring(3, total_turns=1e12),
         }
         for name, fields in degenerate.items():
@@ -168,6 +166,21 @@ def main():
             check(raw.count(b"\r\n") == 198, f"{name}: header and closing only")
             _, ents = read_checked(name, path)
             check(len(ents) == 0, f"{name}: {len(ents)} entities")
+
+        # Records no saved design holds, and slots without a design: exit code 2, no file.
+        refused = {
+            "nan": ({0: spring(0, free_length=float("nan"))}, None, "FreeLength"),
+            "inf": ({0: spring(1, D=float("inf"))}, None, "MeanDiameter"),
+            "endkind": ({0: spring(9)}, None, "EndKind"),
+            "emptyslot": ({0: spring(0), 5: dict(spring(0), InUse=0)}, 5, "履歴 5 は空"),
+        }
+        for name, (slots, slot, message) in refused.items():
+            abd, dxf = os.path.join(work, name + ".abd"), os.path.join(work, name + ".dxf")
+            design_file(abd, slots)
+            result = run_dxf([abd, dxf] + (["--slot", str(slot)] if slot else []))
+            stderr = result.stderr.decode("utf-8", "replace")
+            check(result.returncode == 2 and message in stderr, f"{name}: {result.returncode} {stderr}")
+            check(not os.path.exists(dxf), f"{name}: no file")
 
         # Bad usage and unreadable input fail with exit code 2 and leave no file.
         abd = os.path.join(work, "open.abd")

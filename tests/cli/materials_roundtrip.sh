@@ -47,7 +47,7 @@ EXPECT="は開けません" expect_refusal "missing table" \
   materials import "$TMP/missing.tsv" "$TMP/x.dst"
 EXPECT="を作成できません" expect_refusal "unwritable output" \
   materials import "$SRC/data/materials.tsv" "$TMP/no/such/folder/x.dst"
-EXPECT="usage: materials" expect_refusal "unknown action" materials convert "$TMP/a.dst"
+EXPECT="不明な操作 'convert'" expect_refusal "unknown action" materials convert "$TMP/a.dst"
 
 if [ "$failures" != 0 ]; then
   echo "$failures failure(s)"

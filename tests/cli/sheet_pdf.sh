@@ -76,8 +76,8 @@ expect_refusal() {
   [ ! -e "$output" ] || fail "$name: $output was written"
 }
 EXPECT="は開けません" expect_refusal "missing design" "$TMP/m.pdf" "$TMP/missing.abd" "$TMP/m.pdf"
-EXPECT="usage: sheet" expect_refusal "no output file" "$TMP/none" "$TMP/a.abd"
-EXPECT="usage: sheet" expect_refusal "unknown option" "$TMP/u.pdf" "$TMP/a.abd" "$TMP/u.pdf" --right
+EXPECT="OUT.pdf が指定されていません" expect_refusal "no output file" "$TMP/none" "$TMP/a.abd"
+EXPECT="不明なオプション --right" expect_refusal "unknown option" "$TMP/u.pdf" "$TMP/a.abd" "$TMP/u.pdf" --right
 EXPECT="を作成できません" expect_refusal "missing folder" "$TMP/no/x.pdf" "$TMP/a.abd" "$TMP/no/x.pdf"
 
 if [ "$failures" != 0 ]; then
