@@ -79,7 +79,7 @@ int RunCalc(const Args& args) {
   for (std::size_t i = 0; i < o.rest.size(); ++i) {
     if (TakeReferenceOption(o.rest, i, reference)) continue;
     if (o.rest[i] == "--units") {
-      if (i + 1 >= o.rest.size()) throw std::invalid_argument("--units needs a value");
+      if (i + 1 >= o.rest.size()) throw std::invalid_argument("--units の後に値が必要です");
       const std::string& name = o.rest[++i];
       units = UnitSystemNamed(name);
       if (!units) throw std::invalid_argument(BadValueMessage("--units", name, "si、gravity"));

@@ -80,7 +80,7 @@ std::string SymbolOf(const MaterialTable& materials, const DesignRecord& r) {
 
 // A load of the record (kgf) in the unit the requirements were given in.
 double InUnit(double kgf, LoadUnit unit) {
-  return unit == LoadUnit::Newton ? kgf * kNewtonsPerKgf : kgf;
+  return ShownValue(kgf, Quantity::Load, UnitSystemOf(unit));
 }
 
 std::string CandidateJson(const SearchCandidate& c, int rank, const MaterialTable& materials) {

@@ -112,9 +112,9 @@ double ParseValue(TableLineNo lineNo, std::string_view text, const char* what) {
     Fail(lineNo, std::string(what) + ": " + NotADecimalMessage(Excerpt(text)));
   }
   if (!std::isfinite(value) || value < 0)
-    Fail(lineNo, std::string(what) + " must be a finite number not below 0: " + Excerpt(text));
+    Fail(lineNo, std::string(what) + " は 0 以上の有限な数にしてください: " + Excerpt(text));
   if (ParseDecimal(FormatFull(value)) != value)
-    Fail(lineNo, std::string(what) + " has more than 15 significant digits: " + Excerpt(text));
+    Fail(lineNo, std::string(what) + " の有効数字が 15 桁を超えています: " + Excerpt(text));
   return value + 0.0;  // -0 becomes 0
 }
 
@@ -127,8 +127,8 @@ std::int32_t ParseWhole(TableLineNo lineNo, std::string_view text, const char* w
     Fail(lineNo, std::string(what) + ": " + NotAnIntegerMessage(Excerpt(text)));
   }
   if (value < lo || value > hi)
-    Fail(lineNo, std::string(what) + " must lie in " + std::to_string(lo) + ".." +
-                     std::to_string(hi) + ": " + Excerpt(text));
+    Fail(lineNo, std::string(what) + " は " + std::to_string(lo) + " から " + std::to_string(hi) +
+                     " までにしてください: " + Excerpt(text));
   return value;
 }
 
@@ -138,23 +138,23 @@ std::string NameBytes(TableLineNo lineNo, std::string_view text) {
   if (IsValidUtf8(text)) {
     const std::string sjis = Utf8ToSjis(text);
     if (SjisToUtf8(sjis) != text)
-      Fail(lineNo, "the name '" + Excerpt(text) + "' has characters that Shift-JIS cannot hold");
+      Fail(lineNo, "名前 '" + Excerpt(text) + "' に Shift-JIS で表せない文字があります");
     return sjis;
   }
   const std::string utf8 = SjisToUtf8(text);
   if (Utf8ToSjis(utf8) != text || utf8.find("\xEF\xBF\xBD") != std::string::npos)
-    Fail(lineNo, "a name is neither UTF-8 nor Shift-JIS text");
+    Fail(lineNo, "名前が UTF-8 でも Shift-JIS でもありません");
   return std::string(text);
 }
 
 template <std::size_t N>
 void AssignName(TableLineNo lineNo, std::string_view text, ShortString<N>& target) {
-  if (HasControlCharacter(text)) Fail(lineNo, "a name may not contain a TAB or control character");
+  if (HasControlCharacter(text)) Fail(lineNo, "名前に TAB や制御文字は使えません");
   const std::string sjis = NameBytes(lineNo, text);
   if (sjis.size() > N)
-    Fail(lineNo, "the name '" + Excerpt(SjisToUtf8(sjis)) + "' takes " +
-                     std::to_string(sjis.size()) + " bytes in Shift-JIS; at most " +
-                     std::to_string(N) + " fit");
+    Fail(lineNo, "名前 '" + Excerpt(SjisToUtf8(sjis)) + "' は Shift-JIS で " +
+                     std::to_string(sjis.size()) + " バイトあります（" + std::to_string(N) +
+                     " バイトまで）");
   target.AssignRaw(sjis);
 }
 
@@ -191,7 +191,7 @@ class MaterialTextParser {
     FinishBlock();
     // An empty table would make a database without a single material.
     if (std::find(listed_.begin(), listed_.end(), true) == listed_.end())
-      throw std::invalid_argument("the table lists no material");
+      throw std::invalid_argument("表に材料が一つもありません");
     CheckKindCapacity();
     return table_;
   }
@@ -202,23 +202,23 @@ class MaterialTextParser {
     if (trimmed.empty() || trimmed.front() == '#') return;
     const auto [word, rest] = SplitAtTab(line);
     if (word == "material") return StartBlock(lineNo, Trim(rest, kBlanks));
-    if (!block_) Fail(lineNo, "expected 'material<TAB>record number' before any other line");
+    if (!block_) Fail(lineNo, "ほかの行より前に 'material<TAB>材料番号' の行が必要です");
     for (std::size_t k = 0; k < kKeys.size(); ++k) {
       if (word != kKeys[k].name) continue;
-      if (block_->seen[k]) Fail(lineNo, "'" + std::string(kKeys[k].name) + "' given twice");
+      if (block_->seen[k]) Fail(lineNo, "'" + std::string(kKeys[k].name) + "' が二度あります");
       block_->seen[k] = true;
       return ApplyKey(lineNo, kKeys[k].key, rest);
     }
     const char first = trimmed.front();
     if ((first >= '0' && first <= '9') || first == '.' || first == '+' || first == '-')
       return AddRow(lineNo, trimmed);
-    Fail(lineNo, "unknown line '" + Excerpt(word) + "'");
+    Fail(lineNo, "不明な行 '" + Excerpt(word) + "'");
   }
 
   void StartBlock(TableLineNo lineNo, std::string_view number) {
     FinishBlock();
-    const int recordNo = ParseWhole(lineNo, number, "record number", 0, kMaterialCount - 1);
-    if (listed_[recordNo]) Fail(lineNo, "material " + std::to_string(recordNo) + " given twice");
+    const int recordNo = ParseWhole(lineNo, number, "材料番号", 0, kMaterialCount - 1);
+    if (listed_[recordNo]) Fail(lineNo, "材料 " + std::to_string(recordNo) + " が二度あります");
     listed_[recordNo] = true;
     block_ = Block{lineNo, recordNo};
   }
@@ -228,22 +228,22 @@ class MaterialTextParser {
     switch (key) {
       case Key::Kind: {
         const auto [number, name] = SplitAtTab(value);
-        r.KindNo = ParseWhole(lineNo, Trim(number, kBlanks), "kind number", 0, kEmptyKindNo);
+        r.KindNo = ParseWhole(lineNo, Trim(number, kBlanks), "種類番号", 0, kEmptyKindNo);
         return AssignName(lineNo, name, r.KindName);
       }
       case Key::Symbol:
         return AssignName(lineNo, value, r.Symbol);
       case Key::ShearModulus:
-        r.ShearModulus = ParseValue(lineNo, value, "shear modulus");
+        r.ShearModulus = ParseValue(lineNo, value, "横弾性係数");
         return;
       case Key::YoungModulus:
-        r.YoungModulus = ParseValue(lineNo, value, "Young's modulus");
+        r.YoungModulus = ParseValue(lineNo, value, "縦弾性係数");
         return;
       case Key::TorsionRatio:
-        r.TorsionRatio = ParseWhole(lineNo, value, "torsion ratio", 0, 100);
+        r.TorsionRatio = ParseWhole(lineNo, value, "ねじり応力比", 0, 100);
         return;
       case Key::BendingRatio:
-        r.BendingRatio = ParseWhole(lineNo, value, "bending ratio", 0, 100);
+        r.BendingRatio = ParseWhole(lineNo, value, "曲げ応力比", 0, 100);
         return;
     }
   }
@@ -253,20 +253,20 @@ class MaterialTextParser {
     const std::vector<std::string_view> fields = SplitFields(line);
     if (fields.size() != 4)
       Fail(lineNo,
-           "a table row has 4 numbers (diameter, tensile, allowable torsion, allowable "
-           "bending), this one has " +
-               std::to_string(fields.size()));
+           "表の行には数が 4 "
+           "個（線径、引張強さ、許容ねじり応力、許容曲げ応力）必要ですが、この行は " +
+               std::to_string(fields.size()) + " 個です");
     if (r.RowCount == kMaterialRows)
-      Fail(lineNo, "more than " + std::to_string(kMaterialRows) + " table rows");
+      Fail(lineNo, "表の行が " + std::to_string(kMaterialRows) + " 行を超えています");
     const int i = r.RowCount;
-    r.WireDiameters[i] = ParseValue(lineNo, fields[0], "wire diameter");
-    r.TensileStrengths[i] = ParseValue(lineNo, fields[1], "tensile strength");
-    r.AllowableTorsion[i] = ParseValue(lineNo, fields[2], "allowable torsional stress");
-    r.AllowableBending[i] = ParseValue(lineNo, fields[3], "allowable bending stress");
-    if (r.WireDiameters[i] <= 0) Fail(lineNo, "a wire diameter must be above 0");
+    r.WireDiameters[i] = ParseValue(lineNo, fields[0], "線径");
+    r.TensileStrengths[i] = ParseValue(lineNo, fields[1], "引張強さ");
+    r.AllowableTorsion[i] = ParseValue(lineNo, fields[2], "許容ねじり応力");
+    r.AllowableBending[i] = ParseValue(lineNo, fields[3], "許容曲げ応力");
+    if (r.WireDiameters[i] <= 0) Fail(lineNo, "線径は 0 より大きくしてください");
     if (i > 0 && r.WireDiameters[i] <= r.WireDiameters[i - 1])
-      Fail(lineNo, "wire diameters must ascend: " + FormatFull(r.WireDiameters[i]) + " follows " +
-                       FormatFull(r.WireDiameters[i - 1]));
+      Fail(lineNo, "線径は昇順に並べてください: " + FormatFull(r.WireDiameters[i]) + " が " +
+                       FormatFull(r.WireDiameters[i - 1]) + " の後にあります");
     ++r.RowCount;
   }
 
@@ -274,8 +274,8 @@ class MaterialTextParser {
     if (!block_) return;
     for (std::size_t k = 0; k < kKeys.size(); ++k)
       if (!block_->seen[k])
-        Fail(block_->startLine, "material " + std::to_string(block_->recordNo) + " lacks '" +
-                                    std::string(kKeys[k].name) + "'");
+        Fail(block_->startLine, "材料 " + std::to_string(block_->recordNo) + " に '" +
+                                    std::string(kKeys[k].name) + "' がありません");
     table_[block_->recordNo] = block_->record;
     block_.reset();
   }
@@ -287,9 +287,9 @@ class MaterialTextParser {
       const std::int32_t k = table_[r].KindNo;
       if (k < 0 || k >= kKindCount) continue;
       if (++count[k] > kMembersPerKind)
-        throw std::invalid_argument("kind number " + std::to_string(k) + " holds more than " +
-                                    std::to_string(kMembersPerKind) + " materials (material " +
-                                    std::to_string(r) + " is one too many)");
+        throw std::invalid_argument("種類番号 " + std::to_string(k) + " に入る材料は " +
+                                    std::to_string(kMembersPerKind) + " つまでです（材料 " +
+                                    std::to_string(r) + " で超えました）");
     }
   }
 
@@ -302,8 +302,8 @@ template <std::size_t N>
 std::string NameText(int recordNo, const ShortString<N>& name) {
   std::string utf8 = SjisToUtf8(name.Raw());
   if (HasControlCharacter(utf8))
-    throw std::invalid_argument("material " + std::to_string(recordNo) +
-                                ": a name holds a control character that the text cannot carry");
+    throw std::invalid_argument("材料 " + std::to_string(recordNo) +
+                                ": 名前に表へ書き出せない制御文字があります");
   return utf8;
 }
 

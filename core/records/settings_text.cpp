@@ -44,11 +44,10 @@ double ParseCoefficient(TableLineNo lineNo, std::string_view name, std::string_v
     FailAtLine(lineNo, NotADecimalMessage(Excerpt(text)));
   }
   if (!(value >= range.min && value <= range.max))
-    FailAtLine(lineNo, std::string(name) + " must lie in " + FormatFull(range.min) + ".." +
-                           FormatFull(range.max) + ": " + Excerpt(text));
+    FailAtLine(lineNo, std::string(name) + " は " + FormatFull(range.min) + " から " +
+                           FormatFull(range.max) + " までにしてください: " + Excerpt(text));
   if (ParseDecimal(FormatFull(value)) != value)
-    FailAtLine(lineNo,
-               std::string(name) + " has more than 15 significant digits: " + Excerpt(text));
+    FailAtLine(lineNo, std::string(name) + " の有効数字が 15 桁を超えています: " + Excerpt(text));
   return value + 0.0;  // -0 becomes 0
 }
 
@@ -89,20 +88,20 @@ CoefficientSettings ParseSettingsText(std::string_view text) {
       if (tokens[0] != info.name) return;
       known = true;
       if (givenAt[i] != 0)
-        FailAtLine(lineNo, std::string(info.name) + " given twice (first on line " +
-                               std::to_string(givenAt[i]) + ")");
+        FailAtLine(lineNo, std::string(info.name) + " が二度あります（最初は " +
+                               std::to_string(givenAt[i]) + " 行目）");
       if (tokens.size() != 2)
-        FailAtLine(lineNo, std::string(info.name) + " takes exactly one number, this line has " +
-                               std::to_string(tokens.size() - 1));
+        FailAtLine(lineNo, std::string(info.name) + " には数を一つだけ書いてください（この行は " +
+                               std::to_string(tokens.size() - 1) + " 個）");
       givenAt[i] = lineNo;
       field = ParseCoefficient(lineNo, info.name, tokens[1], RangeAt(settings, field));
     });
-    if (!known) FailAtLine(lineNo, "unknown field " + Excerpt(tokens[0]));
+    if (!known) FailAtLine(lineNo, "不明な項目 " + Excerpt(tokens[0]));
   });
   std::size_t index = 0;
   ForEachCoefficient(settings, [&](const FieldInfo& info, double&) {
     if (givenAt[index++] == 0)
-      throw std::invalid_argument("the table lacks " + std::string(info.name));
+      throw std::invalid_argument("表に " + std::string(info.name) + " がありません");
   });
   return settings;
 }

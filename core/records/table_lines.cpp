@@ -9,7 +9,7 @@ constexpr std::size_t kExcerptBytes = 40;
 }
 
 void FailAtLine(TableLineNo lineNo, const std::string& message) {
-  throw std::invalid_argument("line " + std::to_string(lineNo) + ": " + message);
+  throw std::invalid_argument(std::to_string(lineNo) + " 行目: " + message);
 }
 
 std::string Excerpt(std::string_view text) {

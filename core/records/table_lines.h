@@ -12,7 +12,7 @@ namespace coilspring {
 // Line numbers of a table; wide enough for any text that fits in memory.
 using TableLineNo = std::uint64_t;
 
-// Throws std::invalid_argument "line N: message".
+// Throws std::invalid_argument "N 行目: message".
 [[noreturn]] void FailAtLine(TableLineNo lineNo, const std::string& message);
 
 // At most a few dozen bytes of `text`, cut at a character boundary and marked "..." when cut, so

@@ -212,6 +212,10 @@ std::string Format(const char* pattern, long long a, long long b) {
 
 }  // namespace
 
+UnitSystem UnitSystemOf(LoadUnit unit) {
+  return unit == LoadUnit::Newton ? UnitSystem::SI : UnitSystem::Gravitational;
+}
+
 const char* RankKey(RankBy rank) { return kRankKeys[static_cast<std::size_t>(rank)]; }
 const char* RankName(RankBy rank) { return kRankNames[static_cast<std::size_t>(rank)]; }
 
@@ -296,9 +300,8 @@ SearchResult SearchDesigns(const SearchRequirements& req, const MaterialTable& m
   if (!result.problem.empty()) return result;
 
   Context cx{req, materials, settings, {}, {}, {}};
-  const double toKgf = req.loadUnit == LoadUnit::Newton ? 1 / kNewtonsPerKgf : 1;
-  cx.p1 = req.P1 * toKgf;
-  cx.p2 = req.P2 * toKgf;
+  cx.p1 = StoredValue(req.P1, Quantity::Load, UnitSystemOf(req.loadUnit));
+  cx.p2 = StoredValue(req.P2, Quantity::Load, UnitSystemOf(req.loadUnit));
   cx.rate = (cx.p2 - cx.p1) / (req.L1 - req.L2);
   cx.endKinds = req.endKinds;
   if (cx.endKinds.empty())

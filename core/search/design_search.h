@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/calc/display_units.h"
 #include "core/calc/fatigue.h"
 #include "core/calc/reference.h"
 #include "core/calc/spring_calc.h"
@@ -22,8 +23,9 @@
 namespace coilspring {
 
 enum class LoadUnit { Newton, Kgf };
-// Standard gravity: what a designer's N means in the calculator's kgf.
-inline constexpr double kNewtonsPerKgf = 9.80665;
+// The unit system a load unit belongs to: a load typed in N is taken in with the same factor the
+// main window and the data sheet use, so 20 N means the same design everywhere.
+UnitSystem UnitSystemOf(LoadUnit unit);
 
 enum class RankBy { Mass, Life, Margin, Solid };
 inline constexpr std::array<RankBy, 4> kRankings = {RankBy::Mass, RankBy::Life, RankBy::Margin,

@@ -139,7 +139,7 @@ with tempfile.TemporaryDirectory() as tmp:
     long_line = os.path.join(tmp, "long.tsv")
     put(long_line, b"CompressionStressRatio\t" + b"9x" * 400_000 + b"\n")
     code, _, err = run("settings", "import", long_line, os.path.join(tmp, "long.dat"))
-    check(code == 2 and "line 1:" in err and len(err) < 300, f"message quotes a short excerpt: "
+    check(code == 2 and "1 行目:" in err and len(err) < 300, f"message quotes a short excerpt: "
           f"{len(err)} characters")
 
     # --- Tables are checked strictly ----------------------------------------------------------
@@ -161,7 +161,7 @@ with tempfile.TemporaryDirectory() as tmp:
         table, out = os.path.join(tmp, "s.tsv"), os.path.join(tmp, "refused.dat")
         put(table, text.encode())
         code, _, err = run("settings", "import", table, out)
-        expected = "the table lacks" if name == "empty" else "line "
+        expected = "表に CompressionStressRatio がありません" if name == "empty" else " 行目: "
         check(code == 2 and expected in err and not os.path.exists(out),
               f"settings import refuses {name}: {code} {err}")
     put(os.path.join(tmp, "s.tsv"), b"\xef\xbb\xbf" + full.replace("\n", "\r\n").encode())
@@ -177,7 +177,7 @@ with tempfile.TemporaryDirectory() as tmp:
     put(os.path.join(tmp, "empty.tsv"), b"# nothing\n")
     code, _, err = run("materials", "import", os.path.join(tmp, "empty.tsv"),
                        os.path.join(tmp, "e.dst"))
-    check(code == 2 and "lists no material" in err, f"materials import refuses an empty table: {err}")
+    check(code == 2 and "表に材料が一つもありません" in err, f"materials import refuses an empty table: {err}")
 
     # --- File names are bytes ----------------------------------------------------------------
     for command, name in (("dxf", b"\xff\xfe.dxf"), ("sheet", b"\xff\xfe.pdf")):

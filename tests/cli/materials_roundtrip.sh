@@ -39,7 +39,7 @@ expect_refusal() {
   printf 'material\t0\nkind\t0\tX\nsymbol\tY\nshear-modulus\t1\nyoung-modulus\t1\n'
   printf 'torsion-ratio\t1\nbending-ratio\t1\n0.8\t1\t0\t0\n0.7\t1\t0\t0\n'
 } >"$TMP/bad.tsv"
-EXPECT="line 9: wire diameters must ascend" expect_refusal "descending diameters" \
+EXPECT="9 行目: 線径は昇順に並べてください" expect_refusal "descending diameters" \
   materials import "$TMP/bad.tsv" "$TMP/bad.dst"
 [ ! -e "$TMP/bad.dst" ] || fail "a refused table still wrote its output file"
 

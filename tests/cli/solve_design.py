@@ -16,7 +16,7 @@ from clitest import WORKED_EXAMPLE, check, finish, record, runner, write_design 
 
 bin_dir, source_dir = sys.argv[1], sys.argv[2]
 run = runner(bin_dir)
-KGF = 9.80665
+KGF = 9.807  # the N per kgf of the window, the data sheet and calc --units si
 LIFE = ["1000万", "100万", "10万", "6万", "4万", "3万", "2万", "1万", "1万以下"]
 
 

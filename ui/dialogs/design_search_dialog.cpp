@@ -5,12 +5,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QTableWidget>
 #include <algorithm>
 #include <iterator>
 #include <optional>
 #include <string>
 
+#include "core/calc/display_units.h"
 #include "core/calc/fatigue.h"
 #include "core/text/number_format.h"
 #include "core/text/sjis.h"
@@ -27,6 +29,9 @@ const char* const kColumns[] = {"材料",     "線径",     "平均径",   "外�
                                 "有効巻数", "座巻き",   "自由長さ", "バネ定数", "P1",   "P2",
                                 "τ2/τa",    "期待寿命", "質量(g)",  "座屈"};
 constexpr int kColumnCount = static_cast<int>(std::size(kColumns));
+constexpr int kRateColumn = 9;
+constexpr int kLoad1Column = 10;
+constexpr int kLoad2Column = 11;
 
 // A box as the main window reads it; an empty optional box asks for nothing.
 std::optional<double> OptionalBox(const QLineEdit* box) {
@@ -60,6 +65,18 @@ DesignSearchDialog::DesignSearchDialog(const CalculatorState& state, Platform& p
   resize(1000, 640);
   BuildControls();
   FillMaterialList();
+  SetUnits(units_);
+}
+
+void DesignSearchDialog::SetUnits(UnitSystem units) {
+  units_ = units;
+  if (!shownOnce_) loadUnitCombo_->setCurrentIndex(units == UnitSystem::SI ? 0 : 1);
+  FillCandidateTable();
+}
+
+void DesignSearchDialog::showEvent(QShowEvent* event) {
+  shownOnce_ = true;
+  QDialog::showEvent(event);
 }
 
 void DesignSearchDialog::BuildControls() {
@@ -188,7 +205,7 @@ SearchRequirements DesignSearchDialog::ReadRequirements() const {
 void DesignSearchDialog::Search() {
   const SearchRequirements q = ReadRequirements();
   const SearchResult result = SearchDesigns(q, state_.materials, state_.settings);
-  ShowCandidates(result, q.loadUnit);
+  ShowCandidates(result);
   if (!result.problem.empty()) {
     platform_.ShowMessage(this, MessageKind::Warning, Utf8(result.problem));
     return;
@@ -202,16 +219,28 @@ void DesignSearchDialog::Search() {
                             : counts);
 }
 
-void DesignSearchDialog::ShowCandidates(const SearchResult& result, LoadUnit unit) {
+void DesignSearchDialog::ShowCandidates(const SearchResult& result) {
   candidates_ = result.candidates;
   resultLabel_->setText(Utf8(result.problem));
+  FillCandidateTable();
+  if (!candidates_.empty()) candidateTable_->selectRow(0);
+}
+
+// The list speaks the main window's units whatever unit the requirements were typed in, so the
+// designer compares a candidate with the main window's numbers without converting.
+void DesignSearchDialog::FillCandidateTable() {
+  const auto caption = [this](const char* name, Quantity quantity) {
+    return Utf8(name) + "(" + Utf8(UnitCaption(quantity, units_)) + ")";
+  };
+  candidateTable_->horizontalHeaderItem(kRateColumn)
+      ->setText(caption(kColumns[kRateColumn], Quantity::Rate));
+  candidateTable_->horizontalHeaderItem(kLoad1Column)
+      ->setText(caption(kColumns[kLoad1Column], Quantity::Load));
+  candidateTable_->horizontalHeaderItem(kLoad2Column)
+      ->setText(caption(kColumns[kLoad2Column], Quantity::Load));
+  const int currentRow = candidateTable_->currentRow();
   candidateTable_->clearContents();
   candidateTable_->setRowCount(static_cast<int>(candidates_.size()));
-  const double perKgf = unit == LoadUnit::Newton ? kNewtonsPerKgf : 1;
-  const QString loadUnit =
-      unit == LoadUnit::Newton ? QStringLiteral("(N)") : QStringLiteral("(kgf)");
-  candidateTable_->horizontalHeaderItem(10)->setText(QStringLiteral("P1") + loadUnit);
-  candidateTable_->horizontalHeaderItem(11)->setText(QStringLiteral("P2") + loadUnit);
   for (int row = 0; row < candidateTable_->rowCount(); ++row) {
     const SearchCandidate& c = candidates_[static_cast<std::size_t>(row)];
     const DesignRecord& r = c.design;
@@ -225,9 +254,9 @@ void DesignSearchDialog::ShowCandidates(const SearchResult& result, LoadUnit uni
         FullText(r.ActiveTurns),
         Utf8(kEndKindNames[static_cast<std::size_t>(r.EndKind)]),
         FullText(r.FreeLength),
-        ShortText(r.SpringRate),
-        ShortText(r.Load1 * perKgf),
-        ShortText(r.Load2 * perKgf),
+        ShortText(ShownValue(r.SpringRate, Quantity::Rate, units_)),
+        ShortText(ShownValue(r.Load1, Quantity::Load, units_)),
+        ShortText(ShownValue(r.Load2, Quantity::Load, units_)),
         ShortText(c.stressRatio),
         Utf8(LifeClassText(r.LifeClass)),
         ShortText(c.mass),
@@ -237,7 +266,9 @@ void DesignSearchDialog::ShowCandidates(const SearchResult& result, LoadUnit uni
       candidateTable_->setItem(row, column, new QTableWidgetItem(cells[column]));
   }
   candidateTable_->resizeColumnsToContents();
-  if (!candidates_.empty()) candidateTable_->selectRow(0);
+  // A switch of units must not lose the candidate the designer has picked.
+  if (currentRow >= 0 && currentRow < candidateTable_->rowCount())
+    candidateTable_->selectRow(currentRow);
 }
 
 void DesignSearchDialog::AdoptChosen() {

@@ -25,6 +25,10 @@ class DesignSearchDialog : public QDialog {
   // Construct after start-up: the material list shows the database as it was read.
   DesignSearchDialog(const CalculatorState& state, Platform& platform, QWidget* parent = nullptr);
 
+  // Loads and the rate of the list in the main window's units. Until the window is first shown
+  // the requirements' load unit follows as well; after that it is the designer's own choice.
+  void SetUnits(UnitSystem units);
+
   // The ranked list of the last search (best first, at most 30).
   const std::vector<SearchCandidate>& Candidates() const { return candidates_; }
 
@@ -44,12 +48,16 @@ class DesignSearchDialog : public QDialog {
   void FillMaterialList();
   // The requirements as the boxes give them; throws UserError for a box that is not a number.
   SearchRequirements ReadRequirements() const;
-  void ShowCandidates(const SearchResult& result, LoadUnit unit);
+  void ShowCandidates(const SearchResult& result);
+  void FillCandidateTable();
+  void showEvent(QShowEvent* event) override;
 
   const CalculatorState& state_;
   Platform& platform_;
   std::vector<std::vector<int>> materialChoices_;  // by position of the material list
   std::vector<SearchCandidate> candidates_;
+  UnitSystem units_ = UnitSystem::Gravitational;
+  bool shownOnce_ = false;
 
   QComboBox* materialCombo_ = nullptr;      // MaterialCombo: all, a kind, or one symbol
   QComboBox* endKindCombo_ = nullptr;       // EndKindCombo: any of the seven, or one

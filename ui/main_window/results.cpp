@@ -45,7 +45,7 @@ void MainWindow::BuildResultsGroup() {
   checkList_ = Place<QListWidget>(g, "ListBox1", 64, 61, 236, 5 * fontMetrics().height() + 4);
   checkList_->setFocusPolicy(Qt::NoFocus);
   PlaceLabel(g, QStringLiteral("履歴"), 308, 63);
-  historySlotSpin_ = Place<QSpinBox>(g, "SpinEdit1", 308, 79, 60, 22);
+  historySlotSpin_ = Place<HalfWidthSpinBox>(g, "SpinEdit1", 308, 79, 60, 22);
   historySlotSpin_->setRange(1, 10);
   historySlotSpin_->setValue(1);
   storeButton_ = Place<QToolButton>(g, "SpeedButton5", 308, 103, 28, 22);

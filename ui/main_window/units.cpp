@@ -10,6 +10,7 @@
 #include "core/calc/history.h"
 #include "core/text/text_number.h"
 #include "core/text/user_error.h"
+#include "ui/dialogs/design_search_dialog.h"
 #include "ui/main_window/main_window.h"
 #include "ui/main_window/reference_page.h"
 #include "ui/platform/widgets.h"
@@ -120,6 +121,7 @@ void MainWindow::ShowAgainInUnits(UnitSystem before) {
   if (maxLoad.isValid()) ShowMaxLoad(maxLoad.toDouble());
   if (historyGrid_->rowCount() == kHistoryRows) FillHistoryGrid();
   referencePage_->SetUnits(units_);
+  if (designSearch_ != nullptr) designSearch_->SetUnits(units_);
 }
 
 }  // namespace coilspring

@@ -15,6 +15,7 @@
 #include <algorithm>
 
 #include "core/calc/history.h"
+#include "core/text/half_width.h"
 #include "core/text/number_format.h"
 
 namespace coilspring {
@@ -317,6 +318,21 @@ PictureView::PictureView(QWidget* parent, const char* name, int x, int y, const 
 void PictureView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.drawImage(0, 0, image_);
+}
+
+namespace {
+// Every character HalfWidthText replaces is one UTF-16 unit before and after, so the cursor
+// keeps its place.
+QString HalfWidth(const QString& text) { return Utf8(HalfWidthText(text.toStdString())); }
+}  // namespace
+
+QValidator::State HalfWidthSpinBox::validate(QString& input, int& pos) const {
+  input = HalfWidth(input);
+  return QSpinBox::validate(input, pos);
+}
+
+int HalfWidthSpinBox::valueFromText(const QString& text) const {
+  return QSpinBox::valueFromText(HalfWidth(text));
 }
 
 QTableWidget* MakeHistoryGrid(QWidget* parent, bool* unfocusedFlag) {

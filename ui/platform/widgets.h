@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QImage>
 #include <QLineEdit>
+#include <QSpinBox>
 #include <QString>
 #include <QWidget>
 #include <string>
@@ -107,6 +108,17 @@ class PictureView final : public QWidget {
 
  private:
   const QImage& image_;
+};
+
+// A whole-number box that takes the digits a Japanese input method types ("１２") as their
+// half-width forms, like every other number box; the box then shows the half-width text.
+class HalfWidthSpinBox final : public QSpinBox {
+ public:
+  using QSpinBox::QSpinBox;
+
+ protected:
+  QValidator::State validate(QString& input, int& pos) const override;
+  int valueFromText(const QString& text) const override;
 };
 
 // The history grid of the main window.

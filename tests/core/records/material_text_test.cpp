@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "../param_names.h"
 #include "core/records/byte_image.h"
 #include "core/text/sjis.h"
-#include "../param_names.h"
 
 namespace coilspring {
 namespace {
@@ -74,50 +74,49 @@ std::string NineOfKindZero() {
 }
 
 const BadText kBadTexts[] = {
-    BadText{"row before any material", "# c\n0.8\t2000\t0\t0\n", "line 2: expected 'material"},
-    BadText{"record number 30", "\nmaterial\t30\n", "line 2: record number must lie in 0..29"},
-    BadText{"record number not a number", "material\tx\n", "line 1: record number: 'x' は整数"},
-    BadText{"record twice", Block(4, 0, "") + Block(4, 1, ""), "line 8: material 4 given twice"},
-    BadText{"kind number 11", "material\t0\nkind\t11\tX\n", "line 2: kind number must lie"},
+    BadText{"row before any material", "# c\n0.8\t2000\t0\t0\n",
+            "2 行目: ほかの行より前に 'material<TAB>材料番号'"},
+    BadText{"record number 30", "\nmaterial\t30\n",
+            "2 行目: 材料番号 は 0 から 29 までにしてください"},
+    BadText{"record number not a number", "material\tx\n", "1 行目: 材料番号: 'x' は整数"},
+    BadText{"record twice", Block(4, 0, "") + Block(4, 1, ""), "8 行目: 材料 4 が二度あります"},
+    BadText{"kind number 11", "material\t0\nkind\t11\tX\n", "2 行目: 種類番号 は 0 から"},
     BadText{"descending diameters", Block(0, 0, "0.8\t2000\t0\t0\n0.7\t2100\t0\t0\n"),
-            "line 9: wire diameters must ascend: 0.7 follows 0.8"},
+            "9 行目: 線径は昇順に並べてください: 0.7 が 0.8 の後にあります"},
     BadText{"repeated diameter", Block(0, 0, "0.8\t2000\t0\t0\n0.8\t2100\t0\t0\n"),
-            "line 9: wire diameters must ascend"},
-    BadText{"zero diameter", Block(0, 0, "0\t2000\t0\t0\n"), "line 8: a wire diameter must"},
-    BadText{"three numbers in a row", Block(0, 0, "0.8\t2000\t0\n"),
-            "line 8: a table row has 4 numbers"},
-    BadText{"51 rows", Block(0, 0, FiftyOneRows()), "line 58: more than 50 table rows"},
+            "9 行目: 線径は昇順に並べてください"},
+    BadText{"zero diameter", Block(0, 0, "0\t2000\t0\t0\n"), "8 行目: 線径は 0 より大きく"},
+    BadText{"three numbers in a row", Block(0, 0, "0.8\t2000\t0\n"), "8 行目: 表の行には数が 4 個"},
+    BadText{"51 rows", Block(0, 0, FiftyOneRows()), "58 行目: 表の行が 50 行を超えています"},
     BadText{"modulus not a number", "material\t0\nshear-modulus\t7850O\n",
-            "line 2: shear modulus: '7850O' は浮動小数点数ではありません"},
+            "2 行目: 横弾性係数: '7850O' は浮動小数点数ではありません"},
     BadText{"negative strength", Block(0, 0, "0.8\t-2000\t0\t0\n"),
-            "line 8: tensile strength must be a finite number not below 0"},
-    BadText{"NAN strength", Block(0, 0, "0.8\tNAN\t0\t0\n"), "line 8: tensile strength must"},
+            "8 行目: 引張強さ は 0 以上の有限な数にしてください"},
+    BadText{"NAN strength", Block(0, 0, "0.8\tNAN\t0\t0\n"), "8 行目: 引張強さ は 0 以上"},
     BadText{"16 significant digits", Block(0, 0, "0.8000000000000001\t2000\t0\t0\n"),
-            "line 8: wire diameter has more than 15 significant digits"},
+            "8 行目: 線径 の有効数字が 15 桁を超えています"},
     BadText{"missing symbol",
             "material\t2\nkind\t0\tX\nshear-modulus\t1\nyoung-modulus\t1\n"
             "torsion-ratio\t1\nbending-ratio\t1\n",
-            "line 1: material 2 lacks 'symbol'"},
-    BadText{"key twice", Block(0, 0, "symbol\tSWP-A\n"), "line 8: 'symbol' given twice"},
+            "1 行目: 材料 2 に 'symbol' がありません"},
+    BadText{"key twice", Block(0, 0, "symbol\tSWP-A\n"), "8 行目: 'symbol' が二度あります"},
     BadText{"unknown key", "material\t0\nshear modulus\t78500\n",
-            "line 2: unknown line 'shear modulus"},
+            "2 行目: 不明な行 'shear modulus"},
     BadText{"ratio above 100", "material\t0\ntorsion-ratio\t101\n",
-            "line 2: torsion ratio must lie in 0..100"},
+            "2 行目: ねじり応力比 は 0 から 100 までにしてください"},
     BadText{"name of 52 Shift-JIS bytes", "material\t0\nsymbol\t" + Repeat("線", 26) + "\n",
-            "line 2: the name '" + Repeat("線", 13) + "...' takes 52 bytes"},
+            "2 行目: 名前 '" + Repeat("線", 13) + "...' は Shift-JIS で 52 バイトあります"},
     BadText{"name without Shift-JIS form", "material\t0\nsymbol\tSWP\xF0\x9F\x99\x82\n",
-            "line 2: the name 'SWP\xF0\x9F\x99\x82' has characters that Shift-JIS"},
+            "2 行目: 名前 'SWP\xF0\x9F\x99\x82' に Shift-JIS で表せない文字"},
     BadText{"name neither UTF-8 nor Shift-JIS", "material\t0\nsymbol\tSWP\x81\n",
-            "line 2: a name is neither UTF-8 nor Shift-JIS text"},
-    BadText{
-        "huge value quoted short", "material\t0\nshear-modulus\t" + std::string(100000, 'x'),
-        "line 2: shear modulus: '" + std::string(40, 'x') + "...' は浮動小数点数ではありません"},
-    BadText{"empty table", "# nothing\n", "the table lists no material"},
-    BadText{"byte-order mark alone", "\xEF\xBB\xBF", "the table lists no material"},
-    BadText{"TAB inside a name", "material\t0\nsymbol\tSWP\tB\n",
-            "line 2: a name may not contain a TAB"},
+            "2 行目: 名前が UTF-8 でも Shift-JIS でもありません"},
+    BadText{"huge value quoted short", "material\t0\nshear-modulus\t" + std::string(100000, 'x'),
+            "2 行目: 横弾性係数: '" + std::string(40, 'x') + "...' は浮動小数点数ではありません"},
+    BadText{"empty table", "# nothing\n", "表に材料が一つもありません"},
+    BadText{"byte-order mark alone", "\xEF\xBB\xBF", "表に材料が一つもありません"},
+    BadText{"TAB inside a name", "material\t0\nsymbol\tSWP\tB\n", "2 行目: 名前に TAB や制御文字"},
     BadText{"nine materials of one kind", NineOfKindZero(),
-            "kind number 0 holds more than 8 materials (material 8"},
+            "種類番号 0 に入る材料は 8 つまでです（材料 8 で"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, MaterialTextErrorTest, testing::ValuesIn(kBadTexts),

@@ -210,8 +210,9 @@ TEST(DesignSearch, EveryRankingIsMonotoneAndKeepsSoundDesigns) {
       const ValidationResult v = RecalculateDesign(s, 0, DesignInputs::FromRecord);
       EXPECT_FALSE(v.failed) << RankKey(rank);
       EXPECT_EQ(s.current(), c.design) << "recalculated like calc";
-      EXPECT_NEAR(c.design.Load1, 20 / kNewtonsPerKgf, 0.05 * 20 / kNewtonsPerKgf + 1e-9);
-      EXPECT_NEAR(c.design.Load2, 60 / kNewtonsPerKgf, 0.05 * 60 / kNewtonsPerKgf + 1e-9);
+      // 20 N / 9.807 = 2.03936 kgf, 60 N / 9.807 = 6.11808 kgf, each within 5 %.
+      EXPECT_NEAR(c.design.Load1, 2.03936, 0.05 * 2.03936 + 1e-5);
+      EXPECT_NEAR(c.design.Load2, 6.11808, 0.05 * 6.11808 + 1e-5);
     }
   }
 }
@@ -221,6 +222,27 @@ struct ImpossibleCase {
   void (*change)(SearchRequirements&);
   const char* message;
 };
+
+// A load in N means what the main window's N means: 9.807 N to the kgf, so 24.5175 N and
+// 49.035 N give the same search as 2.5 and 5 kgf.
+TEST(DesignSearch, NewtonsAreTakenInAsTheMainWindowTakesThem) {
+  const CalculatorState s = WorkedState();
+  SearchRequirements kgf = KgfRequirements(2.5, 35, 5, 28);
+  kgf.top = 1000;
+  SearchRequirements newtons = kgf;
+  newtons.loadUnit = LoadUnit::Newton;
+  newtons.P1 = 24.5175;  // 2.5 * 9.807
+  newtons.P2 = 49.035;   // 5 * 9.807
+  const SearchResult a = SearchDesigns(kgf, s.materials, s.settings, 1);
+  const SearchResult b = SearchDesigns(newtons, s.materials, s.settings, 1);
+  EXPECT_GT(a.kept, 0);
+  EXPECT_EQ(b.evaluated, a.evaluated);
+  EXPECT_EQ(b.kept, a.kept);
+  EXPECT_EQ(b.rejected, a.rejected);
+  ASSERT_EQ(b.candidates.size(), a.candidates.size());
+  for (std::size_t i = 0; i < a.candidates.size(); ++i)
+    EXPECT_EQ(b.candidates[i].design, a.candidates[i].design) << i;
+}
 
 TEST(DesignSearch, ImpossibleRequirementsSayWhy) {
   const ImpossibleCase cases[] = {

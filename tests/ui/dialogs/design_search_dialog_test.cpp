@@ -1,5 +1,8 @@
 #include "ui/dialogs/design_search_dialog.h"
 
+#include <QSettings>
+#include <QStandardPaths>
+
 #include "support/main_window_fixture.h"
 #include "ui/platform/widgets.h"
 
@@ -8,7 +11,17 @@ namespace {
 
 class DesignSearchWindow : public MainWindowTest {
  protected:
+  // The unit choice lives in the user's configuration: each test gets its own, gravitational.
   void SetUp() override {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, configFolder.path());
+    Open();
+  }
+  void TearDown() override {
+    window.reset();
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+  }
+  void Open() {
     Start();
     trigger("DesignSearchMenu");
     dialog = window->DesignSearchWindow();
@@ -26,6 +39,12 @@ class DesignSearchWindow : public MainWindowTest {
     setText("Length2Edit", "30");
   }
   QTableWidget* table() const { return get<QTableWidget>("CandidateTable"); }
+  QStringList headings(std::initializer_list<int> columns) const {
+    QStringList list;
+    for (int c : columns) list << table()->horizontalHeaderItem(c)->text();
+    return list;
+  }
+  TempFolder configFolder;
   DesignSearchDialog* dialog = nullptr;
 };
 
@@ -74,6 +93,47 @@ TEST_F(DesignSearchWindow, SearchAdoptAndHistory) {
   dialog->close();
   trigger("DesignSearchMenu");
   EXPECT_EQ(text("Load1Edit"), QStringLiteral("1.7"));
+}
+
+// The list follows the main window's unit switch, converted as the main window converts: loads
+// × 9.807, the rate × 9.8066. The requirements' load unit follows only until the first opening.
+TEST_F(DesignSearchWindow, ListFollowsTheMainWindowUnits) {
+  EXPECT_EQ(combo("LoadUnitCombo")->currentText(), QStringLiteral("kgf"));
+  EXPECT_EQ(headings({9, 10, 11}),
+            (QStringList{QStringLiteral("バネ定数(kgf/mm)"), QStringLiteral("P1(kgf)"),
+                         QStringLiteral("P2(kgf)")}));
+  FillRequirements();
+  click("SearchButton");
+  ASSERT_EQ(table()->rowCount(), 30);
+  const DesignRecord best = dialog->Candidates().front().design;
+  EXPECT_EQ(table()->item(0, 9)->text(), ShortText(best.SpringRate));
+  EXPECT_EQ(table()->item(0, 10)->text(), ShortText(best.Load1));
+  EXPECT_EQ(table()->item(0, 11)->text(), ShortText(best.Load2));
+  table()->setCurrentCell(3, 0);
+
+  trigger("UnitsMenu");
+  EXPECT_EQ(headings({9, 10, 11}), (QStringList{QStringLiteral("バネ定数(N/mm)"),
+                                                QStringLiteral("P1(N)"), QStringLiteral("P2(N)")}));
+  EXPECT_EQ(table()->item(0, 9)->text(), ShortText(best.SpringRate * 9.8066));
+  EXPECT_EQ(table()->item(0, 10)->text(), ShortText(best.Load1 * 9.807));
+  EXPECT_EQ(table()->item(0, 11)->text(), ShortText(best.Load2 * 9.807));
+  EXPECT_EQ(table()->currentRow(), 3);
+  EXPECT_EQ(combo("LoadUnitCombo")->currentText(), QStringLiteral("kgf"));  // the user's choice
+  // The same rate the main window shows for the candidate once taken over.
+  emit table()->cellDoubleClicked(0, 0);
+  EXPECT_EQ(text("Edit25"), table()->item(0, 9)->text());
+
+  trigger("UnitsMenu");
+  EXPECT_EQ(table()->item(0, 10)->text(), ShortText(best.Load1));
+  EXPECT_EQ(headings({10}), QStringList{QStringLiteral("P1(kgf)")});
+}
+
+TEST_F(DesignSearchWindow, LoadUnitStartsInTheSavedUnits) {
+  trigger("UnitsMenu");  // saved as SI for the next run
+  window.reset();
+  Open();
+  EXPECT_EQ(combo("LoadUnitCombo")->currentText(), QStringLiteral("N"));
+  EXPECT_EQ(headings({10, 11}), (QStringList{QStringLiteral("P1(N)"), QStringLiteral("P2(N)")}));
 }
 
 TEST_F(DesignSearchWindow, BadInputsGiveMessages) {
