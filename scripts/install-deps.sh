@@ -10,6 +10,7 @@ packages=(
   clang-14 libclang-rt-14-dev
   fonts-ipafont-gothic xdg-utils qt6-translations-l10n
   python3 python3-ezdxf poppler-utils
+  cups printer-driver-cups-pdf
   librsvg2-bin desktop-file-utils
   nlohmann-json3-dev
 )

@@ -18,6 +18,26 @@ run_suite() {  # build folder, extra cmake options...
   ctest --test-dir "$dir" --output-on-failure -j "$jobs"
 }
 
+# A real printer queue for the printing test: CUPS with a PDF printer as the default, as root
+# only (lpadmin needs it). Anything missing leaves no queue, and that test is skipped.
+setup_printer_queue() {
+  [ "$(id -u)" -eq 0 ] && [ -x /usr/sbin/cupsd ] && command -v lpadmin >/dev/null || return 0
+  if ! lpstat -r 2>/dev/null | grep -q 'is running'; then
+    /usr/sbin/cupsd || return 0
+    # A scheduler started here is stopped again when the tests are over.
+    trap 'kill "$(cat /run/cups/cupsd.pid 2>/dev/null)" 2>/dev/null || true' EXIT
+  fi
+  for _ in $(seq 50); do lpstat -r 2>/dev/null | grep -q 'is running' && break; sleep 0.2; done
+  lpadmin -p coilspring-test -E -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null &&
+    lpadmin -d coilspring-test 2>/dev/null || return 0
+  # cups-pdf writes into the PDF folder of the user's home as the system knows it.
+  local home
+  home=$(getent passwd "$(id -un)" | cut -d: -f6)
+  mkdir -p "$home/PDF"
+  export COILSPRING_PRINTED_PDF_DIR="$home/PDF"
+}
+setup_printer_queue
+
 echo "== tests =="
 run_suite "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 echo "== tests under AddressSanitizer + UndefinedBehaviorSanitizer =="

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QPageLayout>
 #include <QPainter>
+#include <QPicture>
 #include <QPointer>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -84,26 +85,33 @@ class QtPlatform final : public Platform {
   }
   std::optional<QString> PrintImage(const QImage& image, const QString& jobTitle,
                                     PagePlacement placement) override {
-    return PrintPage(jobTitle, [&](QPrinter& printer, QPainter& painter) {
+    return PrintPage(jobTitle, QPrinter::HighResolution, [&](QPrinter& printer, QPainter& painter) {
       painter.drawImage(PrintedRect(image, printer, placement), image);
     });
   }
   std::optional<QString> PrintDrawing(const QSize&, const QString& jobTitle,
                                       const std::function<void(QPainter&)>& draw) override {
-    return PrintPage(jobTitle, [&](QPrinter& printer, QPainter& painter) {
-      painter.scale(printer.logicalDpiX() / 96.0, printer.logicalDpiY() / 96.0);
-      draw(painter);
-    });
+    // Widgets painted straight onto a printer come out as one bitmap; recorded into a picture
+    // first, their lines and text reach the printer as vectors, which it draws at its own
+    // resolution. The printer's coordinates are then 96 per inch, the drawing's own.
+    QPicture picture;
+    {
+      QPainter recorder(&picture);
+      draw(recorder);
+    }
+    return PrintPage(jobTitle, QPrinter::ScreenResolution,
+                     [&](QPrinter&, QPainter& painter) { painter.drawPicture(0, 0, picture); });
   }
 
  private:
   template <class Paint>
-  static std::optional<QString> PrintPage(const QString& jobTitle, const Paint& paint) {
+  static std::optional<QString> PrintPage(const QString& jobTitle, QPrinter::PrinterMode mode,
+                                          const Paint& paint) {
     // A default QPrinter claims to be valid even without any printer: ask for the default
     // printer, and let QPainter::begin() tell whether a page can really be started.
     if (QPrinterInfo::defaultPrinter().isNull())
       return QStringLiteral("プリンタが設定されていません。印刷できません。");
-    QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+    QPrinter printer(QPrinterInfo::defaultPrinter(), mode);
     printer.setDocName(jobTitle);
     QPainter painter;
     if (!painter.begin(&printer))
