@@ -159,11 +159,10 @@ void MainWindow::FillSymbolList(int kindPosition) {
                   ToUtf8(SymbolListEntries(state_.kinds, state_.materials, kindPosition)));
 }
 
-void MainWindow::FillWireList(int materialNo) {
+// Takes the lists' material and wire diameter into the design; where the lists name no table
+// value, the design keeps what it had.
+void MainWindow::TakeListSelection() {
   DesignRecord& r = state_.current();
-  const double previous = r.WireDiameter;
-  // Take the lists' selection into the design; where the lists name no table value, the
-  // design keeps what it had.
   if (const auto m =
           state_.kinds.MaterialAt(kindCombo_->currentIndex(), symbolCombo_->currentIndex())) {
     r.MaterialNo = *m;
@@ -172,6 +171,12 @@ void MainWindow::FillWireList(int materialNo) {
       r.WireDiameter = *d;
     }
   }
+}
+
+void MainWindow::FillWireList(int materialNo) {
+  DesignRecord& r = state_.current();
+  const double previous = r.WireDiameter;
+  TakeListSelection();
   const QSignalBlocker block(wireDiameterCombo_);
   const MaterialRecord& material = MaterialOf(state_.materials, materialNo);
   ShowListEntries(wireDiameterCombo_, WireListEntries(material));
@@ -215,14 +220,7 @@ void MainWindow::SelectMaterial(int materialNo) {
 // diameters from the coil diameter box.
 void MainWindow::ReadMaterialAndDiameters() {
   DesignRecord& r = state_.current();
-  if (const auto m =
-          state_.kinds.MaterialAt(kindCombo_->currentIndex(), symbolCombo_->currentIndex())) {
-    r.MaterialNo = *m;
-    if (const auto d = WireDiameterAt(state_.materials, *m, wireDiameterCombo_->currentIndex())) {
-      r.WireRow = wireDiameterCombo_->currentIndex();
-      r.WireDiameter = *d;
-    }
-  }
+  TakeListSelection();
   const double x = ReadBox(coilDiameterEdit_);
   const CoilDiameters derived = DiametersFrom(r.DiameterKind, x, r.WireDiameter,
                                               {r.InnerDiameter, r.MeanDiameter, r.OuterDiameter});

@@ -115,6 +115,7 @@ class MainWindow : public QMainWindow {
   void BuildInputPanel();
   void FillKindList();
   void FillSymbolList(int kindPosition);
+  void TakeListSelection();
   void FillWireList(int materialNo);
   bool KeepNearestWireDiameter();
   void SelectMaterial(int materialNo);
