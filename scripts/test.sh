@@ -28,7 +28,10 @@ setup_printer_queue() {
     trap 'kill "$(cat /run/cups/cupsd.pid 2>/dev/null)" 2>/dev/null || true' EXIT
   fi
   for _ in $(seq 50); do lpstat -r 2>/dev/null | grep -q 'is running' && break; sleep 0.2; done
-  lpadmin -p coilspring-test -E -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null &&
+  # The queue turns the job into PostScript before cups-pdf makes a PDF of it again. Cairo keeps
+  # the text readable there; the default renderers make every glyph a Type 3 picture.
+  lpadmin -p coilspring-test -E -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd \
+    -o pdftops-renderer-default=pdftocairo 2>/dev/null &&
     lpadmin -d coilspring-test 2>/dev/null || return 0
   # cups-pdf writes into the PDF folder of the user's home as the system knows it.
   local home

@@ -1,6 +1,6 @@
 // The data sheet printed through a real printer queue. scripts/test.sh sets up a CUPS queue that
-// prints into PDF files (cups-pdf), makes it the default printer and names its output folder in
-// COILSPRING_PRINTED_PDF_DIR; without such a queue the test is skipped.
+// prints into PDF files (cups-pdf, rendering through cairo), makes it the default printer and
+// names its output folder in COILSPRING_PRINTED_PDF_DIR; without such a queue the test is skipped.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -60,9 +60,9 @@ TEST(PrinterQueue, TheDataSheetReachesThePrinterAsADrawingWithItsFont) {
   ASSERT_TRUE(done()) << "no printed PDF reached " << folder.toStdString();
   const QString printed = NewestPdf(folder).absoluteFilePath();
 
-  // The queue gets the page as a drawing: its text in an embedded font, and no bitmap of the
-  // page. (cups-pdf re-encodes the fonts as Type 3 without a usable text mapping, so the words
-  // themselves are checked on the program's own PDF, in the CLI's sheet test.)
+  // The queue gets the page as a drawing: its words as text in an embedded font, and no bitmap
+  // of the page.
+  EXPECT_TRUE(CommandOutput("pdftotext", {printed, "-"}).contains(QStringLiteral("コイル平均径")));
   const QStringList fonts =
       CommandOutput("pdffonts", {printed}).split('\n', Qt::SkipEmptyParts).mid(2);
   ASSERT_FALSE(fonts.isEmpty()) << "the page holds no text, only pictures";
