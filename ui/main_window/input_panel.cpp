@@ -40,7 +40,7 @@ void MainWindow::BuildInputPanel() {
   QWidget* g = inputGroup_;
 
   illustration_ = Place<QLabel>(g, "Image5", 8, 16, 360, 200);
-  QImage art(360, 200, QImage::Format_RGB32);
+  QImage art = QtCanvas::MakeImage(360, 200, ScreenPixelRatio());
   {
     QtCanvas canvas(art);
     DrawSpringIllustration(canvas);

@@ -12,6 +12,7 @@
 #include "core/calc/display_units.h"
 #include "ui/platform/pictures.h"
 #include "ui/platform/platform.h"
+#include "ui/platform/widgets.h"
 
 class QAction;
 class QCheckBox;
@@ -161,8 +162,8 @@ class MainWindow : public QMainWindow {
   QString lastDesignSaveName_ = QStringLiteral("aspring.abd");
   QString lastDesignOpenName_;
   QString lastDxfSaveName_ = QStringLiteral("aspring.dxf");
-  FatigueDiagramPicture fatigueDiagram_;
-  SpringShapePicture springShape_;
+  FatigueDiagramPicture fatigueDiagram_{ScreenPixelRatio()};
+  SpringShapePicture springShape_{ScreenPixelRatio()};
 
   // Regions
   QGroupBox* inputGroup_ = nullptr;    // GroupBox1: "入力項目"

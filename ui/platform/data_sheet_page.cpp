@@ -39,7 +39,8 @@ constexpr double kScreenDpi = 96;
 constexpr double kPdfMarginMm = 10;
 
 QPixmap IllustrationPixmap() {
-  QImage image = QtCanvas::MakeImage(illustration::kWidth, illustration::kHeight);
+  QImage image =
+      QtCanvas::MakeImage(illustration::kWidth, illustration::kHeight, ScreenPixelRatio());
   QtCanvas canvas(image);
   DrawSpringIllustration(canvas);
   return QPixmap::fromImage(image);

@@ -3,6 +3,7 @@
 #include <QFont>
 #include <algorithm>
 #include <bit>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 
@@ -15,15 +16,17 @@ namespace coilspring {
 namespace {
 
 // The diagram without a working point, drawn once for the whole run, and again only if the
-// application's font (the font its texts are drawn in) changes.
+// application's font (the font its texts are drawn in) or the pixel ratio changes.
 // The cacheKey of a QImage changes with every new drawing, so a picture can tell that the
 // background it started from is no longer the current one.
-const QImage& DiagramBackground() {
+const QImage& DiagramBackground(qreal pixelRatio) {
   static QFont drawnWith;
   static QImage background;
-  if (background.isNull() || drawnWith != QFont()) {
+  if (background.isNull() || drawnWith != QFont() ||
+      background.devicePixelRatio() != pixelRatio) {
     drawnWith = QFont();
-    QImage fresh = QtCanvas::MakeImage(kFatigueDiagramWidth, kFatigueDiagramHeight);
+    QImage fresh =
+        QtCanvas::MakeImage(kFatigueDiagramWidth, kFatigueDiagramHeight, pixelRatio);
     {
       QtCanvas canvas(fresh);
       DrawFatigueDiagramBackground(canvas);
@@ -48,13 +51,19 @@ constexpr int kMarkSlack = 2;
 
 }  // namespace
 
-FatigueDiagramPicture::FatigueDiagramPicture() { StartFromBackground(); }
+FatigueDiagramPicture::FatigueDiagramPicture(qreal pixelRatio)
+    : pixelRatio_(std::max(pixelRatio, qreal(1))) {
+  StartFromBackground();
+}
 
 void FatigueDiagramPicture::StartFromBackground() {
-  const QImage& background = DiagramBackground();
+  const QImage& background = DiagramBackground(pixelRatio_);
   if (backgroundKey_ == background.cacheKey()) return;
   // Painted over in place: the image keeps its buffer, the view showing it stays valid.
-  if (image_.size() != background.size()) image_ = QImage(background.size(), background.format());
+  if (image_.size() != background.size()) {
+    image_ = QImage(background.size(), background.format());
+    image_.setDevicePixelRatio(pixelRatio_);
+  }
   std::memcpy(image_.bits(), background.constBits(),
               static_cast<std::size_t>(background.sizeInBytes()));
   backgroundKey_ = background.cacheKey();
@@ -62,12 +71,20 @@ void FatigueDiagramPicture::StartFromBackground() {
 }
 
 void FatigueDiagramPicture::RestoreBackground(const PixelRect& area) {
-  const QImage& background = DiagramBackground();
+  const QImage& background = DiagramBackground(pixelRatio_);
   // A point below or left of the origin gives a square whose corners are the other way round.
-  const int left = std::max(std::min(area.left, area.right) - kMarkSlack, 0);
-  const int right = std::min(std::max(area.left, area.right) + kMarkSlack, image_.width() - 1);
-  const int top = std::max(std::min(area.top, area.bottom) - kMarkSlack, 0);
-  const int bottom = std::min(std::max(area.top, area.bottom) + kMarkSlack, image_.height() - 1);
+  // The image's pixels [first, last] cover the drawing's units [low, high].
+  const auto first = [&](int low) {
+    return std::max(static_cast<int>(std::floor((low - kMarkSlack) * pixelRatio_)), 0);
+  };
+  const auto last = [&](int high, int pixels) {
+    return std::min(static_cast<int>(std::ceil((high + kMarkSlack + 1) * pixelRatio_)) - 1,
+                    pixels - 1);
+  };
+  const int left = first(std::min(area.left, area.right));
+  const int right = last(std::max(area.left, area.right), image_.width());
+  const int top = first(std::min(area.top, area.bottom));
+  const int bottom = last(std::max(area.top, area.bottom), image_.height());
   if (left > right || top > bottom) return;
   const auto bytes = static_cast<std::size_t>(right - left + 1) * sizeof(QRgb);
   for (int y = top; y <= bottom; ++y) {
@@ -88,7 +105,8 @@ bool FatigueDiagramPicture::Show(const DesignRecord& design, const MaterialTable
   return OutsideDiagram(k.x, k.y);
 }
 
-SpringShapePicture::SpringShapePicture() : image_(QtCanvas::MakeImage(kWidth, kHeight)) {}
+SpringShapePicture::SpringShapePicture(qreal pixelRatio)
+    : image_(QtCanvas::MakeImage(kWidth, kHeight, pixelRatio)) {}
 
 void SpringShapePicture::Show(const DesignRecord& design, double length) {
   const ShapeInputs in = ShapeInputsOf(design, length);

@@ -17,7 +17,8 @@ namespace coilspring {
 // shares are drawn once; a new design only moves the red square.
 class FatigueDiagramPicture {
  public:
-  FatigueDiagramPicture();
+  // `pixelRatio`: the image's pixels per unit, the screen's device pixel ratio.
+  explicit FatigueDiagramPicture(qreal pixelRatio = 1);
 
   // Shows the working point of the design's stress coefficients. Returns true when the point
   // has no place on the diagram and is not marked (ListBox1 then gets kGraphAreaOverLine).
@@ -28,6 +29,7 @@ class FatigueDiagramPicture {
   void StartFromBackground();
   void RestoreBackground(const PixelRect& area);
 
+  qreal pixelRatio_;
   QImage image_;
   qint64 backgroundKey_ = 0;       // the cacheKey of the background the image was copied from
   std::optional<PixelRect> mark_;  // where the square of the shown design lies
@@ -40,7 +42,7 @@ class SpringShapePicture {
   static constexpr int kWidth = 777;
   static constexpr int kHeight = 201;
 
-  SpringShapePicture();
+  explicit SpringShapePicture(qreal pixelRatio = 1);  // as FatigueDiagramPicture
   void Show(const DesignRecord& design, double length);
   const QImage& Image() const { return image_; }
 

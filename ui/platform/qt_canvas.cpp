@@ -55,10 +55,23 @@ void QtCanvas::SetFont(const QFont& font) {
   painter_.setFont(crisp);
 }
 
-QImage QtCanvas::MakeImage(int width, int height) {
-  QImage image(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
+QImage QtCanvas::MakeImage(int width, int height, qreal pixelRatio) {
+  // Fewer pixels than the drawing's own would lose lines; a screen that small gets them scaled.
+  pixelRatio = std::max(pixelRatio, qreal(1));
+  const auto pixels = [pixelRatio](int size) {
+    return static_cast<int>(std::ceil(std::max(size, 1) * pixelRatio));
+  };
+  QImage image(pixels(width), pixels(height), QImage::Format_RGB32);
+  image.setDevicePixelRatio(pixelRatio);
   image.fill(Qt::white);
   return image;
+}
+
+QSize QtCanvas::LogicalSize(const QImage& image) {
+  // MakeImage rounds the pixels up, by less than one pixel: dropping the fraction gives the size
+  // back at any ratio of 1 or more.
+  const qreal ratio = image.devicePixelRatio();
+  return {static_cast<int>(image.width() / ratio), static_cast<int>(image.height() / ratio)};
 }
 
 void QtCanvas::Prepare(bool withPen, bool withBrush) {

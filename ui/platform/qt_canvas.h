@@ -19,15 +19,19 @@ class QtCanvas : public Canvas {
   QtCanvas(const QtCanvas&) = delete;
   QtCanvas& operator=(const QtCanvas&) = delete;
 
-  // A white RGB32 image of the given size, ready to be drawn on.
-  static QImage MakeImage(int width, int height);
+  // A white RGB32 image of the given size, ready to be drawn on. At a pixel ratio above 1 (a
+  // high-DPI screen) the image has that many pixels per unit of the size, and everything drawn
+  // on it is drawn at that finer resolution rather than enlarged afterwards.
+  static QImage MakeImage(int width, int height, qreal pixelRatio = 1);
+  // The size an image of MakeImage was made for.
+  static QSize LogicalSize(const QImage& image);
 
   // The font of TextOut; starts as the application font (a default QFont).
   void SetFont(const QFont& font);
   const QFont& Font() const { return font_; }
 
-  int Width() const override { return image_.width(); }
-  int Height() const override { return image_.height(); }
+  int Width() const override { return LogicalSize(image_).width(); }
+  int Height() const override { return LogicalSize(image_).height(); }
 
   void SetPenColour(Rgb colour) override { pen_ = colour; }
   void SetPenWidth(int width) override { penWidth_ = width; }

@@ -17,6 +17,7 @@
 #include "core/calc/history.h"
 #include "core/text/half_width.h"
 #include "core/text/number_format.h"
+#include "ui/platform/qt_canvas.h"
 
 namespace coilspring {
 
@@ -308,10 +309,12 @@ void WidenColumnToFit(QTableWidget* grid, int column, const QString& text) {
   if (grid->columnWidth(column) < needed) grid->setColumnWidth(column, needed);
 }
 
+qreal ScreenPixelRatio() { return qGuiApp ? qGuiApp->devicePixelRatio() : 1; }
+
 PictureView::PictureView(QWidget* parent, const char* name, int x, int y, const QImage& image)
     : QWidget(parent), image_(image) {
   setObjectName(QString::fromLatin1(name));
-  setGeometry(x, y, image.width(), image.height());
+  setGeometry(QRect(QPoint(x, y), QtCanvas::LogicalSize(image)));
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 

@@ -96,8 +96,13 @@ void FreezeFixedCells(QTableWidget* grid);
 // never narrowed, so a wider text shown earlier keeps its room.
 void WidenColumnToFit(QTableWidget* grid, int column, const QString& text);
 
+// The pixels per unit of length on the finest screen of the desktop (2 on a desktop scaled to
+// 200 %): drawn pictures made at this ratio stay crisp there.
+qreal ScreenPixelRatio();
+
 // Shows an image that its owner keeps and redraws in place: no copy and no conversion per
-// change, only a repaint (Refresh) once the owner has drawn.
+// change, only a repaint (Refresh) once the owner has drawn. The view has the image's logical
+// size (QtCanvas::LogicalSize), whatever its pixel ratio.
 class PictureView final : public QWidget {
  public:
   PictureView(QWidget* parent, const char* name, int x, int y, const QImage& image);

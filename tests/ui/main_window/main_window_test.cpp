@@ -42,6 +42,27 @@ TEST_F(MainWindowTest, FreshStartShowsTheStartUpDesign) {
   EXPECT_TRUE(platform.messages.empty());
 }
 
+// CTest runs this once more on a desktop scaled to 200 % (QT_SCALE_FACTOR=2): the window keeps
+// its designed size in the desktop's units, and each picture is shown pixel for pixel as drawn,
+// at the desktop's resolution.
+TEST_F(MainWindowTest, PicturesAreDrawnAtTheDesktopsPixelRatio) {
+  const qreal ratio = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+                          ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
+                          : 1;
+  Start();
+  window->show();
+  click("BitBtn1");
+  EXPECT_EQ(window->centralWidget()->size(), QSize(817, 721));
+  EXPECT_EQ(get<QLabel>("Image5")->pixmap().devicePixelRatio(), ratio);
+  for (const auto& [name, image] : {std::pair{"Image1", &window->FatigueImage()},
+                                    std::pair{"Image2", &window->ShapeImage()}}) {
+    EXPECT_EQ(image->devicePixelRatio(), ratio) << name;
+    const QPixmap shown = get<QWidget>(name)->grab();
+    EXPECT_EQ(shown.devicePixelRatio(), ratio) << name;
+    EXPECT_EQ(shown.toImage().convertToFormat(QImage::Format_RGB32), *image) << name;
+  }
+}
+
 TEST_F(MainWindowTest, MenusCarryTheirCaptions) {
   Start();
   QStringList captions;

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QImage>
+#include <QSet>
 #include <QString>
 #include <string>
 
@@ -106,6 +107,62 @@ TEST_F(PictureIdentity, SpringShapeShowsEachDesignAsBefore) {
     picture.Show(state.design[0], state.design[0].*c.length);
     EXPECT_TRUE(SamePixels(picture.Image(), c.reference));
   }
+}
+
+// On a high-DPI screen the pictures are drawn with twice the pixels, not enlarged: every colour
+// is still one of the drawing's own (no blending), the picture is not the old one with its
+// pixels doubled, and it is the same drawing in the same place (nearly every old pixel is among
+// the four that now cover it; glyphs are drawn anew at the finer size, so not quite all).
+::testing::AssertionResult FinerDrawingOf(const QImage& fine, const std::string& reference) {
+  const QImage coarse =
+      QImage(QString::fromStdString(kPictures + reference)).convertToFormat(QImage::Format_RGB32);
+  const QImage a = fine.convertToFormat(QImage::Format_RGB32);
+  if (a.size() != coarse.size() * 2 || fine.devicePixelRatio() != 2)
+    return ::testing::AssertionFailure() << reference << ": not twice the pixels at ratio 2";
+  QSet<QRgb> colours;
+  for (int y = 0; y < coarse.height(); ++y)
+    for (int x = 0; x < coarse.width(); ++x) colours.insert(coarse.pixel(x, y));
+  int found = 0;
+  bool doubled = true;
+  for (int y = 0; y < coarse.height(); ++y) {
+    for (int x = 0; x < coarse.width(); ++x) {
+      bool among = false;
+      for (const QPoint p : {QPoint(2 * x, 2 * y), QPoint(2 * x + 1, 2 * y),
+                             QPoint(2 * x, 2 * y + 1), QPoint(2 * x + 1, 2 * y + 1)}) {
+        const QRgb pixel = a.pixel(p);
+        if (!colours.contains(pixel))
+          return ::testing::AssertionFailure() << reference << ": blended colour "
+                                               << Hex(pixel).toStdString() << " at " << p.x()
+                                               << ", " << p.y();
+        among = among || pixel == coarse.pixel(x, y);
+        doubled = doubled && pixel == coarse.pixel(x, y);
+      }
+      found += among;
+    }
+  }
+  if (doubled) return ::testing::AssertionFailure() << reference << ": only enlarged";
+  const int pixels = coarse.width() * coarse.height();
+  if (found < pixels - pixels / 100)
+    return ::testing::AssertionFailure()
+           << reference << ": " << pixels - found << " of " << pixels << " pixels moved";
+  return ::testing::AssertionSuccess();
+}
+
+TEST_F(PictureIdentity, OnAHighDpiScreenThePicturesAreDrawnFinerNotEnlarged) {
+  const CalculatorState sixty = Recalculated("sixty_turns");
+  const CalculatorState worked = Recalculated("worked");
+  FatigueDiagramPicture diagram(2);
+  diagram.Show(sixty.design[0], sixty.materials);
+  EXPECT_TRUE(FinerDrawingOf(diagram.Image(), "sixty_turns.diag.png"));
+  SpringShapePicture shape(2);
+  shape.Show(sixty.design[0], sixty.design[0].Length2);
+  EXPECT_TRUE(FinerDrawingOf(shape.Image(), "sixty_turns.l2.png"));
+
+  // Moving the square clears every finer pixel of the old one.
+  diagram.Show(worked.design[0], worked.materials);
+  FatigueDiagramPicture fresh(2);
+  fresh.Show(worked.design[0], worked.materials);
+  EXPECT_EQ(diagram.Image(), fresh.Image());
 }
 
 }  // namespace
