@@ -58,6 +58,8 @@ has "label L1" a "= 20mm"
 has "label of the free length" a "自由長= 25mm"
 has "end form 1" a "クローズ（研削）"
 has "right-handed by default" a "右"
+# The whole page is a drawing, the spring's picture too: no bitmap at all.
+[ "$(pdfimages -list "$TMP/a.pdf" | tail -n +3)" = "" ] || fail "the page holds a bitmap"
 
 "$CLI" sheet "$TMP/a.abd" "$TMP/b.pdf" --slot 3 --left || fail "slot 3: exit code $?"
 page_text b "$TMP/b.pdf"

@@ -10,12 +10,10 @@
 #include <QSignalBlocker>
 #include <QToolButton>
 
-#include "core/drawing/illustration.h"
 #include "core/text/sjis.h"
 #include "core/text/text_number.h"
 #include "ui/main_window/main_window.h"
 #include "ui/platform/handler_guard.h"
-#include "ui/platform/qt_canvas.h"
 #include "ui/platform/widgets.h"
 
 namespace coilspring {
@@ -39,13 +37,7 @@ void MainWindow::BuildInputPanel() {
   inputGroup_->setTitle(QStringLiteral("入力項目"));
   QWidget* g = inputGroup_;
 
-  illustration_ = Place<QLabel>(g, "Image5", 8, 16, 360, 200);
-  QImage art = QtCanvas::MakeImage(360, 200, ScreenPixelRatio());
-  {
-    QtCanvas canvas(art);
-    DrawSpringIllustration(canvas);
-  }
-  illustration_->setPixmap(QPixmap::fromImage(art));
+  illustration_ = new IllustrationView(g, "Image5", {8, 16, 360, 200});
 
   // Boxes and labels that sit on the picture, on white like the picture itself.
   const auto onPicture = [](QLabel* label) {

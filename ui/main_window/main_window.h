@@ -174,7 +174,7 @@ class MainWindow : public QMainWindow {
   QWidget* sideViewPage_ = nullptr;           // TabSheet2: the side view
 
   // Input panel
-  QLabel* illustration_ = nullptr;                // Image5: the spring and its dimensions
+  IllustrationView* illustration_ = nullptr;      // Image5: the spring and its dimensions
   QComboBox* kindCombo_ = nullptr;                // ComboBox5: material kind
   QComboBox* symbolCombo_ = nullptr;              // ComboBox7: material symbol
   QComboBox* wireDiameterCombo_ = nullptr;        // ComboBox6: wire diameter

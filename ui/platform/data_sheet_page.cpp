@@ -9,7 +9,6 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPixmap>
 #include <QTableWidget>
 #include <algorithm>
 #include <string_view>
@@ -17,7 +16,6 @@
 #include "core/drawing/illustration.h"
 #include "core/records/file_io.h"
 #include "core/text/user_error.h"
-#include "ui/platform/qt_canvas.h"
 #include "ui/platform/widgets.h"
 
 namespace coilspring {
@@ -37,14 +35,6 @@ constexpr int kGridBorder = 2;
 
 constexpr double kScreenDpi = 96;
 constexpr double kPdfMarginMm = 10;
-
-QPixmap IllustrationPixmap() {
-  QImage image =
-      QtCanvas::MakeImage(illustration::kWidth, illustration::kHeight, ScreenPixelRatio());
-  QtCanvas canvas(image);
-  DrawSpringIllustration(canvas);
-  return QPixmap::fromImage(image);
-}
 
 }  // namespace
 
@@ -83,12 +73,9 @@ DataSheetPage::DataSheetPage(QWidget* parent) : QWidget(parent) {
 }
 
 void DataSheetPage::BuildControls() {
-  illustration_ = new QLabel(this);
-  illustration_->setObjectName(QStringLiteral("Image1"));
-  illustration_->setGeometry(kDataSheetPicturePlace.left, kDataSheetPicturePlace.top, kPictureWidth,
-                             kPictureHeight);
-  illustration_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  illustration_->setPixmap(IllustrationPixmap());
+  illustration_ = new IllustrationView(
+      this, "Image1",
+      {kDataSheetPicturePlace.left, kDataSheetPicturePlace.top, kPictureWidth, kPictureHeight});
 
   // Created after the picture, so they lie on top of it.
   std::array<QLabel*, 6> labels{};

@@ -11,6 +11,7 @@
 
 #include "core/output/data_sheet.h"
 #include "ui/platform/platform.h"
+#include "ui/platform/widgets.h"
 
 class QLabel;
 class QPainter;
@@ -62,7 +63,7 @@ class DataSheetPage : public QWidget {
   // shows no selection, so none reaches paper.
   bool gridFocusLeft_ = false;
 
-  QLabel* illustration_;       // Image1: the spring illustration, 360 x 200 at its top-left
+  IllustrationView* illustration_;  // Image1: the spring illustration, 360 x 200 at its top-left
   QLabel* freeLengthLabel_;    // Label1: free length
   QLabel* length1Label_;       // Label2: length L1
   QLabel* length2Label_;       // Label3: length L2

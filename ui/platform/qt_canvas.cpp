@@ -41,7 +41,12 @@ int SixteenthDegrees(double degrees) { return static_cast<int>(std::lround(degre
 
 }  // namespace
 
-QtCanvas::QtCanvas(QImage& image) : image_(image), painter_(&image) {
+QtCanvas::QtCanvas(QImage& image) : QtCanvas(static_cast<QPaintDevice&>(image), LogicalSize(image)) {}
+
+QtCanvas::QtCanvas(QWidget& widget, QSize size)
+    : QtCanvas(static_cast<QPaintDevice&>(widget), size) {}
+
+QtCanvas::QtCanvas(QPaintDevice& device, QSize size) : size_(size), painter_(&device) {
   painter_.setRenderHint(QPainter::Antialiasing, false);
   painter_.setRenderHint(QPainter::TextAntialiasing, false);
   SetFont(font_);

@@ -1,4 +1,4 @@
-// Canvas on a QImage, drawn crisp (no antialiasing) with the conventions of a classic bitmap
+// Canvas on a QImage or a widget, drawn crisp (no antialiasing) with the conventions of a classic bitmap
 // canvas: rectangles and line ends exclude their right/bottom pixel, text is drawn on an
 // opaque background of the brush colour.
 #pragma once
@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QImage>
 #include <QPainter>
+#include <QWidget>
 
 #include "core/drawing/canvas.h"
 
@@ -16,6 +17,10 @@ class QtCanvas : public Canvas {
   // Draws into `image` through one painter for the canvas's whole life: the image must outlive
   // the canvas, and is complete for showing or copying once the canvas is gone.
   explicit QtCanvas(QImage& image);
+  // Draws on a widget from its paintEvent, `size` in the widget's units. Whatever the widget is
+  // painted on, a screen, a printer or a PDF page, gets the drawing itself at its own
+  // resolution.
+  QtCanvas(QWidget& widget, QSize size);
   QtCanvas(const QtCanvas&) = delete;
   QtCanvas& operator=(const QtCanvas&) = delete;
 
@@ -30,8 +35,8 @@ class QtCanvas : public Canvas {
   void SetFont(const QFont& font);
   const QFont& Font() const { return font_; }
 
-  int Width() const override { return LogicalSize(image_).width(); }
-  int Height() const override { return LogicalSize(image_).height(); }
+  int Width() const override { return size_.width(); }
+  int Height() const override { return size_.height(); }
 
   void SetPenColour(Rgb colour) override { pen_ = colour; }
   void SetPenWidth(int width) override { penWidth_ = width; }
@@ -48,10 +53,11 @@ class QtCanvas : public Canvas {
   void TextOut(int x, int y, std::string_view text) override;
 
  private:
+  QtCanvas(QPaintDevice& device, QSize size);
   // Sets the painter to the current pen (or none) and brush (or none).
   void Prepare(bool withPen, bool withBrush);
 
-  QImage& image_;
+  QSize size_;
   QPainter painter_;
   QFont font_;
   Rgb pen_ = kBlack;

@@ -16,6 +16,7 @@
 
 #include "core/calc/history.h"
 #include "core/text/half_width.h"
+#include "core/drawing/illustration.h"
 #include "core/text/number_format.h"
 #include "ui/platform/qt_canvas.h"
 
@@ -307,6 +308,20 @@ void FreezeFixedCells(QTableWidget* grid) { new FrozenCells(grid); }
 void WidenColumnToFit(QTableWidget* grid, int column, const QString& text) {
   const int needed = grid->fontMetrics().horizontalAdvance(text) + 2 * kCellMargin + 1;
   if (grid->columnWidth(column) < needed) grid->setColumnWidth(column, needed);
+}
+
+IllustrationView::IllustrationView(QWidget* parent, const char* name, const QRect& place)
+    : QWidget(parent) {
+  setObjectName(QString::fromLatin1(name));
+  setGeometry(place);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void IllustrationView::paintEvent(QPaintEvent*) {
+  QtCanvas canvas(*this, {illustration::kWidth, illustration::kHeight});
+  canvas.SetBrushColour(kWhite);
+  canvas.FillRect(0, 0, width(), height());
+  DrawSpringIllustration(canvas);
 }
 
 qreal ScreenPixelRatio() { return qGuiApp ? qGuiApp->devicePixelRatio() : 1; }

@@ -100,6 +100,17 @@ void WidenColumnToFit(QTableWidget* grid, int column, const QString& text);
 // 200 %): drawn pictures made at this ratio stay crisp there.
 qreal ScreenPixelRatio();
 
+// The spring's line art (DrawSpringIllustration) at the top left of a white `place`, drawn on
+// whatever the widget is painted on: the screen at its own resolution, a printer or a PDF page
+// as lines, never as a bitmap.
+class IllustrationView final : public QWidget {
+ public:
+  IllustrationView(QWidget* parent, const char* name, const QRect& place);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+};
+
 // Shows an image that its owner keeps and redraws in place: no copy and no conversion per
 // change, only a repaint (Refresh) once the owner has drawn. The view has the image's logical
 // size (QtCanvas::LogicalSize), whatever its pixel ratio.

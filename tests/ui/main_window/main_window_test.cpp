@@ -53,7 +53,7 @@ TEST_F(MainWindowTest, PicturesAreDrawnAtTheDesktopsPixelRatio) {
   window->show();
   click("BitBtn1");
   EXPECT_EQ(window->centralWidget()->size(), QSize(817, 721));
-  EXPECT_EQ(get<QLabel>("Image5")->pixmap().devicePixelRatio(), ratio);
+  EXPECT_EQ(get<QWidget>("Image5")->grab().devicePixelRatio(), ratio);
   for (const auto& [name, image] : {std::pair{"Image1", &window->FatigueImage()},
                                     std::pair{"Image2", &window->ShapeImage()}}) {
     EXPECT_EQ(image->devicePixelRatio(), ratio) << name;
