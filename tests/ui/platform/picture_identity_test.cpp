@@ -158,11 +158,15 @@ TEST_F(PictureIdentity, OnAHighDpiScreenThePicturesAreDrawnFinerNotEnlarged) {
   shape.Show(sixty.design[0], sixty.design[0].Length2);
   EXPECT_TRUE(FinerDrawingOf(shape.Image(), "sixty_turns.l2.png"));
 
-  // Moving the square clears every finer pixel of the old one.
-  diagram.Show(worked.design[0], worked.materials);
-  FatigueDiagramPicture fresh(2);
-  fresh.Show(worked.design[0], worked.materials);
-  EXPECT_EQ(diagram.Image(), fresh.Image());
+  // Moving the square clears every finer pixel of the old one, at a fractional ratio too.
+  for (const qreal ratio : {2.0, 1.25}) {
+    FatigueDiagramPicture moved(ratio);
+    moved.Show(sixty.design[0], sixty.materials);
+    moved.Show(worked.design[0], worked.materials);
+    FatigueDiagramPicture fresh(ratio);
+    fresh.Show(worked.design[0], worked.materials);
+    EXPECT_EQ(moved.Image(), fresh.Image()) << ratio;
+  }
 }
 
 }  // namespace
