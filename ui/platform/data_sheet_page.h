@@ -64,13 +64,13 @@ class DataSheetPage : public QWidget {
   bool gridFocusLeft_ = false;
 
   IllustrationView* illustration_;  // Image1: the spring illustration, 360 x 200 at its top-left
-  QLabel* freeLengthLabel_;    // Label1: free length
-  QLabel* length1Label_;       // Label2: length L1
-  QLabel* length2Label_;       // Label3: length L2
-  QLabel* load2Label_;         // Label4: load P2
-  QLabel* load1Label_;         // Label5: load P1
-  QLabel* meanDiameterLabel_;  // Label6: mean coil diameter
-  QTableWidget* sheetGrid_;    // sg1: the item table, 4 x 16 cells, first row and column fixed
+  QLabel* freeLengthLabel_;         // Label1: free length
+  QLabel* length1Label_;            // Label2: length L1
+  QLabel* length2Label_;            // Label3: length L2
+  QLabel* load2Label_;              // Label4: load P2
+  QLabel* load1Label_;              // Label5: load P1
+  QLabel* meanDiameterLabel_;       // Label6: mean coil diameter
+  QTableWidget* sheetGrid_;         // sg1: the item table, 4 x 16 cells, first row and column fixed
 };
 
 }  // namespace coilspring

@@ -22,11 +22,9 @@ namespace {
 const QImage& DiagramBackground(qreal pixelRatio) {
   static QFont drawnWith;
   static QImage background;
-  if (background.isNull() || drawnWith != QFont() ||
-      background.devicePixelRatio() != pixelRatio) {
+  if (background.isNull() || drawnWith != QFont() || background.devicePixelRatio() != pixelRatio) {
     drawnWith = QFont();
-    QImage fresh =
-        QtCanvas::MakeImage(kFatigueDiagramWidth, kFatigueDiagramHeight, pixelRatio);
+    QImage fresh = QtCanvas::MakeImage(kFatigueDiagramWidth, kFatigueDiagramHeight, pixelRatio);
     {
       QtCanvas canvas(fresh);
       DrawFatigueDiagramBackground(canvas);

@@ -41,7 +41,8 @@ int SixteenthDegrees(double degrees) { return static_cast<int>(std::lround(degre
 
 }  // namespace
 
-QtCanvas::QtCanvas(QImage& image) : QtCanvas(static_cast<QPaintDevice&>(image), LogicalSize(image)) {}
+QtCanvas::QtCanvas(QImage& image)
+    : QtCanvas(static_cast<QPaintDevice&>(image), LogicalSize(image)) {}
 
 QtCanvas::QtCanvas(QWidget& widget, QSize size)
     : QtCanvas(static_cast<QPaintDevice&>(widget), size) {}
@@ -85,7 +86,7 @@ void QtCanvas::Prepare(bool withPen, bool withBrush) {
     // without overdrawing; wider pens get round ends and joins that close the corners.
     const bool thin = penWidth_ <= 1;
     painter_.setPen(QPen(ToQColor(pen_), std::max(penWidth_, 1), ToQtStyle(penStyle_),
-                        thin ? Qt::FlatCap : Qt::RoundCap, thin ? Qt::MiterJoin : Qt::RoundJoin));
+                         thin ? Qt::FlatCap : Qt::RoundCap, thin ? Qt::MiterJoin : Qt::RoundJoin));
   } else {
     painter_.setPen(Qt::NoPen);
   }

@@ -1,5 +1,5 @@
-// Canvas on a QImage or a widget, drawn crisp (no antialiasing) with the conventions of a classic bitmap
-// canvas: rectangles and line ends exclude their right/bottom pixel, text is drawn on an
+// Canvas on a QImage or a widget, drawn crisp (no antialiasing) with the conventions of a classic
+// bitmap canvas: rectangles and line ends exclude their right/bottom pixel, text is drawn on an
 // opaque background of the brush colour.
 #pragma once
 

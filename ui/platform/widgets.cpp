@@ -15,8 +15,8 @@
 #include <algorithm>
 
 #include "core/calc/history.h"
-#include "core/text/half_width.h"
 #include "core/drawing/illustration.h"
+#include "core/text/half_width.h"
 #include "core/text/number_format.h"
 #include "ui/platform/qt_canvas.h"
 

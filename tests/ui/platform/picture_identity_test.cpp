@@ -131,9 +131,9 @@ TEST_F(PictureIdentity, SpringShapeShowsEachDesignAsBefore) {
                              QPoint(2 * x, 2 * y + 1), QPoint(2 * x + 1, 2 * y + 1)}) {
         const QRgb pixel = a.pixel(p);
         if (!colours.contains(pixel))
-          return ::testing::AssertionFailure() << reference << ": blended colour "
-                                               << Hex(pixel).toStdString() << " at " << p.x()
-                                               << ", " << p.y();
+          return ::testing::AssertionFailure()
+                 << reference << ": blended colour " << Hex(pixel).toStdString() << " at " << p.x()
+                 << ", " << p.y();
         among = among || pixel == coarse.pixel(x, y);
         doubled = doubled && pixel == coarse.pixel(x, y);
       }
