@@ -14,12 +14,11 @@ int RunDxf(const Args& args) {
   if (o.json) throw std::invalid_argument("--json は dxf では使えません");
   // The record is written as stored: the window exports without recalculating, and so do we.
   const CalculatorState state = LoadDesignFile(o, false);
-  const DesignRecord& design = state.design[o.slot];
-  WriteFileAtomically(o.files[0], DesignDxfText(design));
   // The file is written either way, as the window writes it; a spring that cannot be drawn
   // leaves it empty, and a script must be able to tell.
-  ShapeBuilder shape;
-  return shape.Build(ShapeInputsOf(design, design.FreeLength)) == ShapeStatus::Built ? 0 : 1;
+  ShapeStatus status;
+  WriteFileAtomically(o.files[0], DesignDxfText(state.design[o.slot], &status));
+  return status == ShapeStatus::Built ? 0 : 1;
 }
 
 }  // namespace coilspring::cli

@@ -102,9 +102,12 @@ void DxfEntitySink::Arc(const ShapeArc& arc) {
   Group(" 51", AngleOf(arc.end, arc.centre, arc.to));
 }
 
-std::string SpringDxfText(int mode, double d, double D, double n, double L) {
+std::string SpringDxfText(int mode, double d, double D, double n, double L,
+                          ShapeStatus* status) {
   ShapeBuilder builder;
-  const bool built = builder.Build({mode, d, D, n, L}) == ShapeStatus::Built;
+  const ShapeStatus verdict = builder.Build({mode, d, D, n, L});
+  if (status) *status = verdict;
+  const bool built = verdict == ShapeStatus::Built;
   std::string out;
   // The whole text in one allocation: a 10,000-turn file is 15 MB, and regrowing it would cost
   // more per turn than writing it.
@@ -120,9 +123,9 @@ std::string SpringDxfText(int mode, double d, double D, double n, double L) {
   return out;
 }
 
-std::string DesignDxfText(const DesignRecord& design) {
+std::string DesignDxfText(const DesignRecord& design, ShapeStatus* status) {
   const ShapeInputs in = ShapeInputsOf(design, design.FreeLength);
-  return SpringDxfText(in.mode, in.d, in.D, in.n, in.L);
+  return SpringDxfText(in.mode, in.d, in.D, in.n, in.L, status);
 }
 
 }  // namespace coilspring

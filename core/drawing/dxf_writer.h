@@ -19,12 +19,14 @@ inline constexpr int kDxfHeaderLineCount = 194;
 
 // The whole file as raw bytes, every line ended by CR LF. Inputs the construction refuses
 // (ShapeStatus) give the header and the closing lines with no entity between them: still a
-// drawing every reader opens, just an empty one.
-std::string SpringDxfText(int mode, double d, double D, double n, double L);
+// drawing every reader opens, just an empty one. `status`, when given, receives the
+// construction's verdict, so a caller can tell an empty drawing from a spring.
+std::string SpringDxfText(int mode, double d, double D, double n, double L,
+                          ShapeStatus* status = nullptr);
 
 // The file for a design as stored: always at its free length, whatever the picture shows, and
 // without recalculating anything.
-std::string DesignDxfText(const DesignRecord& design);
+std::string DesignDxfText(const DesignRecord& design, ShapeStatus* status = nullptr);
 
 // The sink that writes entity records; exposed so that callers can write any construction.
 class DxfEntitySink : public ShapeSink {
