@@ -76,17 +76,14 @@ int RunCalc(const Args& args) {
   bool all = false;
   ReferenceInputs reference;
   std::optional<UnitSystem> units;
-  for (std::size_t i = 0; i < o.rest.size(); ++i) {
-    if (TakeReferenceOption(o.rest, i, reference)) continue;
-    if (o.rest[i] == "--units") {
-      if (i + 1 >= o.rest.size()) throw std::invalid_argument("--units の後に値が必要です");
-      const std::string& name = o.rest[++i];
-      units = UnitSystemNamed(name);
-      if (!units) throw std::invalid_argument(BadValueMessage("--units", name, "si、gravity"));
-      continue;
+  for (const auto& [name, value] : o.own) {
+    if (TakeReferenceOption(name, value, reference)) continue;
+    if (name == "--units") {
+      units = UnitSystemNamed(value);
+      if (!units) throw std::invalid_argument(BadValueMessage(name, value, "si、gravity"));
+    } else if (name == "--all") {
+      all = true;
     }
-    if (o.rest[i] != "--all") throw std::invalid_argument("不明なオプション " + o.rest[i]);
-    all = true;
   }
   CalculatorState state = LoadDesignFile(o, true);
   std::vector<int> slots{o.slot};
@@ -95,7 +92,9 @@ int RunCalc(const Args& args) {
     for (int n = 1; n <= kHistorySlots; ++n)
       if (state.design[n].InUse == 1) slots.push_back(n);
   }
-  for (int slot : slots) RequireStoredDesign(state, slot, o.designPath, true);
+  // Loading checked the one slot; --all reads the others too.
+  if (all)
+    for (int slot : slots) RequireStoredDesign(state, slot, o.designPath, true);
   const UnitSystem shownUnits = units.value_or(UnitSystem::Gravitational);
   std::vector<std::string> objects;
   bool anyFailed = false;  // exit code 1: scripts tell a faulty design from an error

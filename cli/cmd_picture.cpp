@@ -25,9 +25,7 @@ struct PictureOptions {
 PictureOptions ParsePictureOptions(const DesignFileOptions& o) {
   PictureOptions p;
   bool stateGiven = false;
-  for (std::size_t i = 0; i + 1 < o.rest.size(); i += 2) {
-    const std::string& option = o.rest[i];
-    const std::string& value = o.rest[i + 1];
+  for (const auto& [option, value] : o.own) {
     if (option == "--diagram") {
       p.diagramPath = value;
     } else if (option == "--shape") {

@@ -47,7 +47,7 @@ void WriteSheetPdf(const DataSheet& data, const std::string& path) {
 int RunSheet(const Args& args) {
   const DesignFileOptions o = ParseDesignFileOptions(args, kSheetOptions, {"OUT.pdf"});
   if (o.json) throw std::invalid_argument("--json は sheet では使えません");
-  const bool leftHanded = !o.rest.empty();
+  const bool leftHanded = !o.own.empty();  // --left, its one option
   CalculatorState state = LoadDesignFile(o, true);
   RecalculateDesign(state, o.slot, DesignInputs::FromRecord);
   const DataSheet data = MakeDataSheet(state.design[o.slot], state.materials, leftHanded);

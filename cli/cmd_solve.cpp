@@ -1,6 +1,7 @@
 // solve: from a requirement document to a ranked list of designs that pass every check.
 #include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -22,34 +23,27 @@ namespace coilspring::cli {
 
 namespace {
 
-struct SolveOptions {
+struct SolveOptions : DataFileOptions {
   std::string requirementsPath;
-  std::string materialsPath;
-  std::string settingsPath;
   std::optional<RankBy> rank;
   std::optional<int> top;
-  bool json = false;
   std::string writePath;
   int threads = 0;
 };
 
-constexpr OptionForm kSolveOptions[] = {{"--rank", "mass|life|margin|solid"},
-                                        {"--top", "N"},
-                                        {"--threads", "N"},
-                                        {"--write", "OUT.abd"},
-                                        {"--materials", "F"},
-                                        {"--settings", "F"},
-                                        {"--json"}};
-
 SolveOptions ParseSolveOptions(const Args& args) {
-  SolveOptions o;
-  const std::string folder = ExecutableFolder();
-  o.materialsPath = folder + "/" + kMaterialFileName;
-  o.settingsPath = folder + "/" + kSettingsFileName;
-  const ParsedArguments parsed = ParseArguments(args, kSolveOptions);
+  std::vector<OptionForm> forms{{"--rank", "mass|life|margin|solid"},
+                                {"--top", "N"},
+                                {"--threads", "N"},
+                                {"--write", "OUT.abd"}};
+  forms.insert(forms.end(), std::begin(kDataFileOptions), std::end(kDataFileOptions));
+  const ParsedArguments parsed = ParseArguments(args, forms);
   RequirePositional(parsed, {"REQ.json"});
+  SolveOptions o;
+  static_cast<DataFileOptions&>(o) = DefaultDataFileOptions();
   o.requirementsPath = parsed.positional.front();
   for (const auto& [name, value] : parsed.options) {
+    if (TakeDataFileOption(name, value, o)) continue;
     if (name == "--rank") {
       o.rank = RankByKey(value);
       if (!o.rank)
@@ -63,12 +57,6 @@ SolveOptions ParseSolveOptions(const Args& args) {
         throw std::invalid_argument(BadValueMessage(name, value, "0 以上、0 はすべてのコア"));
     } else if (name == "--write") {
       o.writePath = value;
-    } else if (name == "--materials") {
-      o.materialsPath = value;
-    } else if (name == "--settings") {
-      o.settingsPath = value;
-    } else if (name == "--json") {
-      o.json = true;
     }
   }
   return o;
@@ -159,8 +147,7 @@ int RunSolve(const Args& args) {
   const SolveOptions o = ParseSolveOptions(args);
   MaterialTable materials;
   CoefficientSettings settings;
-  ReadRecordFile(o.materialsPath, materials);
-  ReadRecordFile(o.settingsPath, settings);
+  ReadDataFiles(o, materials, settings);
   const Bytes text = ReadWholeFile(o.requirementsPath);
   SearchRequirements q;
   try {

@@ -134,19 +134,6 @@ int RunCommandLine(int argc, char** argv, std::span<const Command> commands, con
   return 2;
 }
 
-bool ParsedArguments::Has(std::string_view name) const {
-  for (const auto& [option, value] : options)
-    if (option == name) return true;
-  return false;
-}
-
-std::optional<std::string> ParsedArguments::Value(std::string_view name) const {
-  std::optional<std::string> found;
-  for (const auto& [option, value] : options)
-    if (option == name) found = value;
-  return found;
-}
-
 ParsedArguments ParseArguments(const Args& args, std::span<const OptionForm> forms) {
   ParsedArguments parsed;
   bool optionsEnded = false;

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <initializer_list>
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -38,9 +37,6 @@ struct OptionForm {
 struct ParsedArguments {
   std::vector<std::string> positional;                       // in the order given
   std::vector<std::pair<std::string, std::string>> options;  // name, value ("" for a switch)
-
-  bool Has(std::string_view name) const;
-  std::optional<std::string> Value(std::string_view name) const;  // the last one given
 };
 
 // Splits `args` into options and the other arguments, which may come in any order. "--name

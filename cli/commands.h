@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/command_table.h"
@@ -28,19 +29,33 @@ int RunSolve(const Args& args);  // solve REQ.json [--rank R] [--top N] [--json]
 int RunDesign(
     const Args& args);  // design export FILE.abd [--slot N] | design import DESIGN.json OUT.abd
 
-// Shared option handling for the subcommands that read a design file.
-struct DesignFileOptions {
-  std::string designPath;
-  int slot = 0;
+// The data files a command reads and its output form: --materials F, --settings F, --json.
+struct DataFileOptions {
   std::string materialsPath;  // defaults to zaidat.dst beside the executable
   std::string settingsPath;   // defaults to the settings file beside the executable
   bool json = false;
-  std::vector<std::string> files;  // the arguments after the design file (output files)
-  std::vector<std::string> rest;   // the command's own options, each followed by its value
 };
-// Parses FILE, the output files named in `outputs`, the common options (--slot, --materials,
-// --settings, --json) and the command's own `options`, in any order; throws
-// std::invalid_argument on bad usage, naming the argument.
+inline constexpr OptionForm kDataFileOptions[] = {
+    {"--materials", "F"}, {"--settings", "F"}, {"--json"}};
+// The data files beside the executable, text output.
+DataFileOptions DefaultDataFileOptions();
+// Takes a parsed option of kDataFileOptions into `o`; false for any other option.
+bool TakeDataFileOption(const std::string& name, const std::string& value, DataFileOptions& o);
+// Reads the material database and then the settings file the options name.
+void ReadDataFiles(const DataFileOptions& o, MaterialTable& materials,
+                   CoefficientSettings& settings);
+
+// Shared option handling for the subcommands that read a design file.
+struct DesignFileOptions : DataFileOptions {
+  std::string designPath;
+  int slot = 0;
+  std::vector<std::string> files;  // the arguments after the design file (output files)
+  // The command's own options with their values ("" for a switch), in the order given.
+  std::vector<std::pair<std::string, std::string>> own;
+};
+// Parses FILE, the output files named in `outputs`, the common options (--slot and the data-file
+// options) and the command's own `options`, in any order; throws std::invalid_argument on bad
+// usage, naming the argument.
 DesignFileOptions ParseDesignFileOptions(const Args& args, std::span<const OptionForm> options = {},
                                          std::initializer_list<const char*> outputs = {});
 

@@ -13,15 +13,6 @@
 namespace coilspring::cli {
 namespace {
 
-constexpr OptionForm kCommonOptions[] = {
-    {"--slot", "N"}, {"--materials", "F"}, {"--settings", "F"}, {"--json"}};
-
-bool IsCommon(const std::string& name) {
-  for (const OptionForm& s : kCommonOptions)
-    if (s.name == name) return true;
-  return false;
-}
-
 std::string RecordName(int slot) {
   return slot == 0 ? "現在の設計（記録 0）" : "履歴 " + std::to_string(slot) + " ";
 }
@@ -67,9 +58,33 @@ std::string DamageOf(const DesignRecord& r, const MaterialTable* materials) {
 
 }  // namespace
 
+DataFileOptions DefaultDataFileOptions() {
+  const std::string folder = ExecutableFolder();
+  return {folder + "/" + kMaterialFileName, folder + "/" + kSettingsFileName};
+}
+
+bool TakeDataFileOption(const std::string& name, const std::string& value, DataFileOptions& o) {
+  if (name == "--materials")
+    o.materialsPath = value;
+  else if (name == "--settings")
+    o.settingsPath = value;
+  else if (name == "--json")
+    o.json = true;
+  else
+    return false;
+  return true;
+}
+
+void ReadDataFiles(const DataFileOptions& o, MaterialTable& materials,
+                   CoefficientSettings& settings) {
+  ReadRecordFile(o.materialsPath, materials);
+  ReadRecordFile(o.settingsPath, settings);
+}
+
 DesignFileOptions ParseDesignFileOptions(const Args& args, std::span<const OptionForm> options,
                                          std::initializer_list<const char*> outputs) {
-  std::vector<OptionForm> forms(std::begin(kCommonOptions), std::end(kCommonOptions));
+  std::vector<OptionForm> forms{{"--slot", "N"}};
+  forms.insert(forms.end(), std::begin(kDataFileOptions), std::end(kDataFileOptions));
   forms.insert(forms.end(), options.begin(), options.end());
   const ParsedArguments parsed = ParseArguments(args, forms);
   std::vector<const char*> names{"FILE.abd"};
@@ -77,9 +92,7 @@ DesignFileOptions ParseDesignFileOptions(const Args& args, std::span<const Optio
   RequirePositional(parsed, names);
 
   DesignFileOptions o;
-  const std::string folder = ExecutableFolder();
-  o.materialsPath = folder + "/" + kMaterialFileName;
-  o.settingsPath = folder + "/" + kSettingsFileName;
+  static_cast<DataFileOptions&>(o) = DefaultDataFileOptions();
   o.designPath = parsed.positional.front();
   o.files.assign(parsed.positional.begin() + 1, parsed.positional.end());
   for (const auto& [name, value] : parsed.options) {
@@ -88,17 +101,9 @@ DesignFileOptions ParseDesignFileOptions(const Args& args, std::span<const Optio
       if (o.slot < 0 || o.slot > kHistorySlots)
         throw std::invalid_argument(
             BadValueMessage(name, value, "0〜30、0 は現在の設計、1〜30 は履歴"));
-    } else if (name == "--materials") {
-      o.materialsPath = value;
-    } else if (name == "--settings") {
-      o.settingsPath = value;
-    } else if (name == "--json") {
-      o.json = true;
+    } else if (!TakeDataFileOption(name, value, o)) {
+      o.own.emplace_back(name, value);
     }
-    if (IsCommon(name)) continue;
-    o.rest.push_back(name);
-    for (const OptionForm& s : options)
-      if (s.name == name && s.value) o.rest.push_back(value);
   }
   return o;
 }
@@ -114,8 +119,7 @@ CalculatorState LoadDesignFile(const DesignFileOptions& o, bool withData, SlotUs
     length = bytes.size();
   }
   if (withData) {
-    ReadRecordFile(o.materialsPath, state.materials);
-    ReadRecordFile(o.settingsPath, state.settings);
+    ReadDataFiles(o, state.materials, state.settings);
     state.kinds = BuildKindIndex(state.materials);
   }
   if (use == SlotUse::MustHoldDesign) {

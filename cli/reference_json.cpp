@@ -71,13 +71,10 @@ std::string WorstCaseJson(const WorstCase& w) {
 
 }  // namespace
 
-bool TakeReferenceOption(const std::vector<std::string>& args, std::size_t& i,
+bool TakeReferenceOption(const std::string& option, const std::string& text,
                          ReferenceInputs& inputs) {
-  const std::string& option = args[i];
   if (option != "--grade" && option != "--bore" && option != "--rod" && option != "--temperature")
     return false;
-  if (i + 1 >= args.size()) throw std::invalid_argument(option + " の後に値が必要です");
-  const std::string& text = args[++i];
   if (option == "--grade") {
     inputs.grade = IntegerValue(option, text);
     if (inputs.grade < 1 || inputs.grade > kToleranceGrades)

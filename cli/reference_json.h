@@ -14,10 +14,10 @@
 
 namespace coilspring::cli {
 
-// Reads the reference option at args[i] (--grade N, --bore MM, --rod MM, --temperature C) with
-// its value into `inputs` and moves i to the value; false when args[i] is no such option.
-// Throws std::invalid_argument or the number's UserError for a missing or unusable value.
-bool TakeReferenceOption(const std::vector<std::string>& args, std::size_t& i,
+// Reads a reference option (--grade N, --bore MM, --rod MM, --temperature C) and its value into
+// `inputs`; false when `option` is no such option. Throws std::invalid_argument or the number's
+// UserError for an unusable value.
+bool TakeReferenceOption(const std::string& option, const std::string& text,
                          ReferenceInputs& inputs);
 
 // A JSON object on one line; values the design does not give are null. Forces, rates and

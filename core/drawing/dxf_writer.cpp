@@ -102,8 +102,7 @@ void DxfEntitySink::Arc(const ShapeArc& arc) {
   Group(" 51", AngleOf(arc.end, arc.centre, arc.to));
 }
 
-std::string SpringDxfText(int mode, double d, double D, double n, double L,
-                          ShapeStatus* status) {
+std::string SpringDxfText(int mode, double d, double D, double n, double L, ShapeStatus* status) {
   ShapeBuilder builder;
   const ShapeStatus verdict = builder.Build({mode, d, D, n, L});
   if (status) *status = verdict;

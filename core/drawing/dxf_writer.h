@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/records/design_record.h"
 #include "core/drawing/shape_builder.h"
+#include "core/records/design_record.h"
 
 namespace coilspring {
 
