@@ -3,8 +3,8 @@
 #include <cmath>
 #include <limits>
 
-#include "core/text/number_format.h"
 #include "core/calc/spring_calc.h"
+#include "core/text/number_format.h"
 
 namespace coilspring {
 namespace {
@@ -23,20 +23,26 @@ std::string LifeClassText(std::int32_t lifeClass) {
 }
 
 double TensileStrengthOf(const DesignRecord& design, const MaterialTable& materials) {
-  if (design.WireRow < 0 || design.WireRow >= kMaterialRows) return 0;
-  return MaterialOf(materials, design.MaterialNo)
-      .TensileStrengths[static_cast<std::size_t>(design.WireRow)];
+  return TensileStrengthAt(MaterialOf(materials, design.MaterialNo), design.WireRow);
+}
+
+double TensileStrengthAt(const MaterialRecord& material, std::int32_t row) {
+  if (row < 0 || row >= kMaterialRows) return 0;
+  return material.TensileStrengths[static_cast<std::size_t>(row)];
 }
 
 StressCoefficients FatigueCoefficients(const DesignRecord& design, const MaterialTable& materials) {
-  const double sigmaB = TensileStrengthOf(design, materials);
+  return FatigueCoefficients(design.Stress1, design.Stress2, TensileStrengthOf(design, materials));
+}
+
+StressCoefficients FatigueCoefficients(double stress1, double stress2, double sigmaB) {
   // A zero or negative strength is a gap in the material data, not a material: no point of the
   // diagram stands for it.
   if (!(sigmaB > 0) || !std::isfinite(sigmaB)) {
     constexpr double kUndefined = std::numeric_limits<double>::quiet_NaN();
     return {kUndefined, kUndefined};
   }
-  return {design.Stress1 * kKgfForFatigue / sigmaB, design.Stress2 * kKgfForFatigue / sigmaB};
+  return {stress1 * kKgfForFatigue / sigmaB, stress2 * kKgfForFatigue / sigmaB};
 }
 
 std::int32_t LifeClassOf(double x, double y) {

@@ -42,10 +42,13 @@ struct StressCoefficients {
 // The tensile strength sigmaB (N/mm^2) at the design's wire row; 0 when the material or the
 // row does not exist.
 double TensileStrengthOf(const DesignRecord& design, const MaterialTable& materials);
+double TensileStrengthAt(const MaterialRecord& material, std::int32_t row);
 
 // x = Stress1 * 9.8 / sigmaB, y = Stress2 * 9.8 / sigmaB. Without a positive, finite sigmaB the
 // coefficients are undefined and both come back as NaN.
 StressCoefficients FatigueCoefficients(const DesignRecord& design, const MaterialTable& materials);
+// The same for any two stresses (kgf/mm^2) of a wire of strength sigmaB.
+StressCoefficients FatigueCoefficients(double stress1, double stress2, double sigmaB);
 
 // The first life line on or above (x, y); class 8 above 0.45, above every line, or when x or y
 // is not a number.

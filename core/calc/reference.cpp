@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
-#include <memory>
 #include <string>
 #include <string_view>
 
@@ -163,7 +162,9 @@ void FillSolidStress(const DesignRecord& r, ReferenceChecks& out) {
   out.solidStressCorrectedRatio = Valid(out.solidStressCorrected.value / r.AllowableStress);
   // Judged like the stress check of the design: corrected stress against the allowable one.
   out.solidStressVerdict =
-      out.solidStressCorrected.value <= r.AllowableStress + 0.0005 ? Verdict::Ok : Verdict::Caution;
+      out.solidStressCorrected.value <= r.AllowableStress + kStressCheckAllowance
+          ? Verdict::Ok
+          : Verdict::Caution;
 }
 
 // The active coils close completely at the program's solid height, so the free pitch is the
@@ -199,21 +200,11 @@ double StressAt(double stress, double load, double otherLoad) {
 // working point moved to other stresses.
 std::optional<std::int32_t> LifeClassAt(const DesignRecord& r, const MaterialRecord& m,
                                         double stress1, double stress2) {
-  // One table per thread, not one per call: the design search asks this for every candidate it
-  // keeps, and a fresh 52 KB table each time would be most of its cost.
-  static thread_local MaterialTable materials;
-  materials[0] = m;
-  DesignRecord point = r;
-  point.MaterialNo = 0;
-  point.Stress1 = stress1;
-  point.Stress2 = stress2;
-  const StressCoefficients k = FatigueCoefficients(point, materials);
+  const StressCoefficients k =
+      FatigueCoefficients(stress1, stress2, TensileStrengthAt(m, r.WireRow));
   if (!std::isfinite(k.x) || !std::isfinite(k.y)) return std::nullopt;
   return LifeClassOf(k.x, k.y);
 }
-
-// The check allowance of the design's own stress check.
-constexpr double kStressSlack = 0.0005;
 
 Verdict AtMost(const ReferenceValue& value, const ReferenceValue& limit) {
   if (!value.valid || !limit.valid) return Verdict::None;
@@ -248,8 +239,9 @@ void FillWorstCase(const DesignRecord& r, const MaterialRecord& m, const Referen
   }
   w.stress2Max = Valid(StressAt(r.Stress2, r.Load2, w.load2Max.value));
   if (w.stress2Max.valid && std::isfinite(r.AllowableStress))
-    w.stressVerdict =
-        w.stress2Max.value <= r.AllowableStress + kStressSlack ? Verdict::Ok : Verdict::Caution;
+    w.stressVerdict = w.stress2Max.value <= r.AllowableStress + kStressCheckAllowance
+                          ? Verdict::Ok
+                          : Verdict::Caution;
   // The life lines rise with the lower stress, so the least P1 with the greatest P2 is the
   // point with the shortest life.
   const double stress1Min = StressAt(r.Stress1, r.Load1, w.load1Min.value);

@@ -155,7 +155,7 @@ unsigned CheckDesign(const DesignRecord& r, bool tableCoversWire) {
   if (r.SpringIndex > 22) faults |= kFaultIndexHigh;
   if (r.Length2 + 0.0000001 < r.SolidHeight) faults |= kFaultBelowSolid;
   if (r.FreeLength < r.Length1 || r.Length1 < r.Length2) faults |= kFaultLengthOrder;
-  if (r.AllowableStress + 0.0005 < r.Stress2) faults |= kFaultOverstress;
+  if (r.AllowableStress + kStressCheckAllowance < r.Stress2) faults |= kFaultOverstress;
   if (r.ActiveTurns < 3) faults |= kFaultFewTurns;
   // Faults the six checks cannot see: comparisons with NaN are all false, and an allowable
   // stress taken from beyond the material's table is not a value to design with.

@@ -15,6 +15,8 @@ namespace coilspring {
 inline constexpr double kPi = 3.141592654;  // the literal the results are defined with
 inline constexpr double kKgfForRate = 9.8066;
 inline constexpr double kKgfForAllowable = 9.807;
+// A stress passes the stress check up to this much (kgf/mm^2) above the allowable stress.
+inline constexpr double kStressCheckAllowance = 0.0005;
 
 struct AllowableStressTable {
   MaterialColumn diameters{};  // mm
