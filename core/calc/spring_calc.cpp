@@ -95,7 +95,7 @@ void CalculateFrom(DesignRecord& r, double shearModulus, double s,
   const double kappa = (4 * c - 1) / (4 * c - 4) + 0.615 / c;
   r.SpringIndex = c;
   r.WahlFactor = kappa;
-  r.SolidHeight = (r.TotalTurns + 1) * d;
+  r.SolidHeight = SolidHeightOf(r.TotalTurns, d);
 
   r.AllowableStress = s * settings.CompressionStressRatio / 100 / kKgfForAllowable;
   r.MaxLoad = kPi * r.AllowableStress * d3 / 8 / D / kappa;

@@ -64,6 +64,10 @@ inline double SpringRateFor(double shearModulus, double d, double D, double acti
   return shearModulus * d3 * d / (8 * activeTurns * D * D * D) / kKgfForRate;
 }
 
+// The solid height in mm of a spring of the given total turns and wire diameter d;
+// CalculateSpring's.
+constexpr double SolidHeightOf(double totalTurns, double d) { return (totalTurns + 1) * d; }
+
 struct ValidationResult {
   std::vector<std::string> lines;  // UTF-8
   bool failed = false;             // error lines are shown in red

@@ -35,7 +35,6 @@ void MainWindow::AdoptDesign(const DesignRecord& design) {
   freeLengthEdit_->setText(FullText(design.FreeLength));
   length1Edit_->setText(FullText(design.Length1));
   length2Edit_->setText(FullText(design.Length2));
-  ReadAndShowRecommendedValues();
   Calculate();
 }
 

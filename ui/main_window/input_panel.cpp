@@ -246,13 +246,23 @@ void MainWindow::ShowSpringIndex(double index) {
   springIndexLabel_->setText(QStringLiteral("バネ指数=") + ShortText(index));
 }
 
+void MainWindow::ShowSolidHeightOf(const DesignRecord& r) {
+  solidHeightLabel_->setText(QStringLiteral("密着高さ=") +
+                             ShortText(SolidHeightOf(r.TotalTurns, r.WireDiameter)) +
+                             QStringLiteral("mm"));
+}
+
+void MainWindow::ShowRecommendedFreeLength(double length) {
+  recommendedFreeLengthLabel_->setText(QStringLiteral("自由高さ=") + ShortText(length) +
+                                       QStringLiteral("mm"));
+}
+
 // The solid height shown is that of the design as it stood before the boxes are read; the
 // recommended free length and the maximum load are those of the design recalculated from the
 // boxes. A spring index outside 3..22 leaves those two as they were and shows the error line.
 void MainWindow::ReadAndShowRecommendedValues() {
   const DesignRecord& r = state_.current();
-  solidHeightLabel_->setText(QStringLiteral("密着高さ=") +
-                             ShortText((r.TotalTurns + 1) * r.WireDiameter) + QStringLiteral("mm"));
+  ShowSolidHeightOf(r);
   ReadInputBoxes();
   CalculateAndShowSpringIndex();
   const double c = r.SpringIndex;
@@ -262,8 +272,7 @@ void MainWindow::ReadAndShowRecommendedValues() {
     return;
   }
   checkList_->clear();
-  recommendedFreeLengthLabel_->setText(QStringLiteral("自由高さ=") +
-                                       ShortText(r.RecommendedFreeLength) + QStringLiteral("mm"));
+  ShowRecommendedFreeLength(r.RecommendedFreeLength);
   ShowMaxLoad(r.MaxLoad);
 }
 
@@ -272,10 +281,8 @@ void MainWindow::ReadAndShowRecommendedValues() {
 void MainWindow::ShowDerivedLabels() {
   const DesignRecord& r = state_.current();
   if (r.MeanDiameter != 0) ShowSpringIndex(r.MeanDiameter / r.WireDiameter);
-  solidHeightLabel_->setText(QStringLiteral("密着高さ=") +
-                             ShortText((r.TotalTurns + 1) * r.WireDiameter) + QStringLiteral("mm"));
-  recommendedFreeLengthLabel_->setText(QStringLiteral("自由高さ=") +
-                                       ShortText(r.RecommendedFreeLength) + QStringLiteral("mm"));
+  ShowSolidHeightOf(r);
+  ShowRecommendedFreeLength(r.RecommendedFreeLength);
   ShowMaxLoad(r.MaxLoad);
 }
 
@@ -359,7 +366,7 @@ void MainWindow::SetRecommendedFreeLength() {
 
 void MainWindow::SetLength2ToSolidHeight() {
   const DesignRecord& r = state_.current();
-  length2Edit_->setText(ShortText((r.TotalTurns + 1) * r.WireDiameter));
+  length2Edit_->setText(ShortText(SolidHeightOf(r.TotalTurns, r.WireDiameter)));
 }
 
 void MainWindow::SetLoad2ToMaxLoad() {

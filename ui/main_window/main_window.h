@@ -124,6 +124,8 @@ class MainWindow : public QMainWindow {
   void ReadInputBoxes();
   void CalculateAndShowSpringIndex();
   void ShowSpringIndex(double index);
+  void ShowSolidHeightOf(const DesignRecord& r);
+  void ShowRecommendedFreeLength(double length);
   void ReadAndShowRecommendedValues();
   void ShowDerivedLabels();
   void ShowInputMode();
