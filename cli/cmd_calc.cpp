@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/design_json.h"
 #include "cli/json_text.h"
 #include "cli/reference_json.h"
 #include "core/calc/calculator_state.h"
@@ -38,11 +39,9 @@ std::string DesignJson(const DesignRecord& r, int slot, const ValidationResult& 
                        const std::string& reference, std::optional<UnitSystem> units) {
   JsonMembers members{{"slot", std::to_string(slot)}};
   if (units) members.emplace_back("units", JsonString(UnitSystemName(*units)));
-  const DesignRecord shown = ShownRecord(r, units.value_or(UnitSystem::Gravitational));
-  ForEachNumberField(
-      shown, [&](const FieldInfo& f, const std::int32_t* integer, const double* real) {
-        members.emplace_back(f.name, integer ? std::to_string(*integer) : JsonNumber(*real));
-      });
+  const JsonMembers fields =
+      DesignMembers(ShownRecord(r, units.value_or(UnitSystem::Gravitational)));
+  members.insert(members.end(), fields.begin(), fields.end());
   members.emplace_back("LifeClassText", JsonString(LifeClassText(r.LifeClass)));
   members.emplace_back("reference", reference);
   std::vector<std::string> lines;
@@ -110,16 +109,7 @@ int RunCalc(const Args& args) {
       std::printf("%s", ReferenceTable(r, m, reference, shownUnits).c_str());
     }
   }
-  if (o.json) {
-    if (!all) {
-      std::printf("%s\n", objects[0].c_str());
-    } else {
-      std::printf("[\n");
-      for (std::size_t i = 0; i < objects.size(); ++i)
-        std::printf("  %s%s\n", objects[i].c_str(), i + 1 < objects.size() ? "," : "");
-      std::printf("]\n");
-    }
-  }
+  if (o.json) std::printf("%s\n", (all ? JsonBlockArray(objects) : objects[0]).c_str());
   return anyFailed ? 1 : 0;
 }
 

@@ -73,7 +73,10 @@ double InUnit(double kgf, LoadUnit unit) {
 
 std::string CandidateJson(const SearchCandidate& c, int rank, const MaterialTable& materials) {
   const DesignRecord& r = c.design;
-  JsonMembers extra{
+  JsonMembers members{{"rank", std::to_string(rank)}};
+  const JsonMembers fields = DesignMembers(r);
+  members.insert(members.end(), fields.begin(), fields.end());
+  const JsonMembers extra{
       {"Symbol", JsonString(SymbolOf(materials, r))},
       {"LifeClassText", JsonString(LifeClassText(r.LifeClass))},
       {"Mass", JsonNumber(c.mass)},
@@ -86,9 +89,8 @@ std::string CandidateJson(const SearchCandidate& c, int rank, const MaterialTabl
                                : "null"},
       {"Buckling", JsonString(VerdictText(c.reference.buckling))},
   };
-  std::string members = JsonObject(extra);  // {"Symbol": ..., ...}
-  return "{\"rank\": " + std::to_string(rank) + ", " + DesignMembersJson(r) + ", " +
-         members.substr(1);
+  members.insert(members.end(), extra.begin(), extra.end());
+  return JsonObject(members);
 }
 
 std::string ResultJson(const SearchResult& result, const MaterialTable& materials) {
@@ -105,13 +107,7 @@ std::string ResultJson(const SearchResult& result, const MaterialTable& material
                       {"rejected", JsonObject(rejected)}};
   if (result.candidates.empty())
     members.emplace_back("message", JsonString(NothingFoundMessage(result)));
-  members.emplace_back(
-      "candidates", "[\n  " + [&] {
-        std::string joined;
-        for (std::size_t i = 0; i < candidates.size(); ++i)
-          joined += (i ? ",\n  " : "") + candidates[i];
-        return joined;
-      }() + "\n]");
+  members.emplace_back("candidates", JsonBlockArray(candidates));
   return JsonObject(members);
 }
 

@@ -24,21 +24,18 @@ void ForEachNumber(Record& r, Visitor&& visit) {
 
 }  // namespace
 
-std::string DesignMembersJson(const DesignRecord& design) {
-  std::string out;
+JsonMembers DesignMembers(const DesignRecord& design) {
+  JsonMembers members;
   ForEachNumber(design, [&](const FieldInfo& f, const auto& value) {
-    using T = std::decay_t<decltype(value)>;
-    if (!out.empty()) out += ", ";
-    out += JsonString(f.name) + ": ";
-    if constexpr (std::is_same_v<T, double>)
-      out += JsonNumber(value);
+    if constexpr (std::is_same_v<std::decay_t<decltype(value)>, double>)
+      members.emplace_back(f.name, JsonNumber(value));
     else
-      out += std::to_string(value);
+      members.emplace_back(f.name, std::to_string(value));
   });
-  return out;
+  return members;
 }
 
-std::string DesignJson(const DesignRecord& design) { return "{" + DesignMembersJson(design) + "}"; }
+std::string DesignJson(const DesignRecord& design) { return JsonObject(DesignMembers(design)); }
 
 DesignRecord ReadDesignJson(std::string_view text) {
   const nlohmann::json document = ParseJsonObject(text);

@@ -5,13 +5,15 @@
 #include <string>
 #include <string_view>
 
+#include "cli/json_text.h"
 #include "core/records/design_record.h"
 
 namespace coilspring::cli {
 
-// The members of the record as `"Name": value` pairs, in record order (numbers in the full
-// number format, an undefined value as null).
-std::string DesignMembersJson(const DesignRecord& design);
+// The record's number fields as JSON members under their names, in record order (an undefined
+// value as null), for objects that carry a design among other members.
+JsonMembers DesignMembers(const DesignRecord& design);
+// The record alone as a JSON object of those members.
 std::string DesignJson(const DesignRecord& design);
 
 // A design from a JSON object of field names. Fields not given keep the start-up design's

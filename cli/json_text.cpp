@@ -46,4 +46,10 @@ std::string JsonArray(const std::vector<std::string>& values) {
   return out + "]";
 }
 
+std::string JsonBlockArray(const std::vector<std::string>& values) {
+  std::string out = "[\n  ";
+  for (std::size_t i = 0; i < values.size(); ++i) out += (i ? ",\n  " : "") + values[i];
+  return out + "\n]";
+}
+
 }  // namespace coilspring::cli

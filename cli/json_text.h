@@ -16,5 +16,7 @@ std::string JsonNumber(double value);
 using JsonMembers = std::vector<std::pair<std::string, std::string>>;  // name, JSON value
 std::string JsonObject(const JsonMembers& members);
 std::string JsonArray(const std::vector<std::string>& values);
+// An array of one-line objects with each value on a line of its own, indented by two spaces.
+std::string JsonBlockArray(const std::vector<std::string>& values);
 
 }  // namespace coilspring::cli
