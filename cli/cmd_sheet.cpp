@@ -1,11 +1,10 @@
 // sheet: the data sheet (要目表) of a design file as a one-page PDF, the page the window prints.
 #include <QFile>
-#include <cstdlib>
-#include <filesystem>
 #include <stdexcept>
 #include <string>
 
 #include "cli/commands.h"
+#include "cli/private_folder.h"
 #include "cli/widget_runtime.h"
 #include "core/output/data_sheet.h"
 #include "core/records/file_io.h"
@@ -21,17 +20,9 @@ constexpr OptionForm kSheetOptions[] = {{"--left"}};
 // file name may be ("\xff\xfe.pdf" would become a different, U+FFFD-named file). The PDF is made
 // under a name of our own in a private folder and saved under the user's bytes unchanged.
 void WriteSheetPdf(const DataSheet& data, const std::string& path) {
-  const char* tmp = std::getenv("TMPDIR");
-  std::string folder = std::string(tmp && *tmp ? tmp : "/tmp") + "/coilspring-sheet-XXXXXX";
-  if (!::mkdtemp(folder.data())) throw UserError(CannotCreateMessage(path));
-  struct RemoveFolder {
-    const std::string& folder;
-    ~RemoveFolder() {
-      std::error_code ignored;
-      std::filesystem::remove_all(folder, ignored);
-    }
-  } remove{folder};
-  const std::string page = folder + "/sheet.pdf";
+  PrivateFolder folder;
+  if (!folder.Create("coilspring-sheet")) throw UserError(CannotCreateMessage(path));
+  const std::string page = folder.Path() + "/sheet.pdf";
   Bytes pdf;
   try {
     DataSheetPage::WritePagePdf(data, QFile::decodeName(page.c_str()));

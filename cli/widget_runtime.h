@@ -5,11 +5,9 @@
 
 #include <QApplication>
 #include <cstdlib>
-#include <filesystem>
 #include <optional>
-#include <string>
-#include <system_error>
 
+#include "cli/private_folder.h"
 #include "ui/platform/widgets.h"
 
 namespace coilspring::cli {
@@ -33,20 +31,13 @@ class WidgetRuntime {
     void Provide() {
       const char* given = std::getenv("XDG_RUNTIME_DIR");
       if (given && *given) return;
-      const char* tmp = std::getenv("TMPDIR");
-      std::string folder = std::string(tmp && *tmp ? tmp : "/tmp") + "/coilspring-runtime-XXXXXX";
-      if (!::mkdtemp(folder.data())) return;  // Qt falls back to its own folder and warns
-      ::setenv("XDG_RUNTIME_DIR", folder.c_str(), 1);
-      folder_ = folder;
-    }
-    ~RuntimeFolder() {
-      if (folder_.empty()) return;
-      std::error_code ignored;
-      std::filesystem::remove_all(folder_, ignored);
+      // Without it Qt falls back to its own folder and warns.
+      if (folder_.Create("coilspring-runtime"))
+        ::setenv("XDG_RUNTIME_DIR", folder_.Path().c_str(), 1);
     }
 
    private:
-    std::string folder_;
+    PrivateFolder folder_;
   };
 
   char name_[15] = "coilspring-cli";

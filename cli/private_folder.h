@@ -1,0 +1,37 @@
+// A folder of the command's own for files nobody else may see or touch: made under TMPDIR (or
+// /tmp) with mode 0700 by mkdtemp, and removed with everything in it when the object goes.
+#pragma once
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+namespace coilspring::cli {
+
+class PrivateFolder {
+ public:
+  PrivateFolder() = default;
+  PrivateFolder(const PrivateFolder&) = delete;
+  PrivateFolder& operator=(const PrivateFolder&) = delete;
+  ~PrivateFolder() {
+    if (path_.empty()) return;
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+
+  // Makes the folder "<prefix>-XXXXXX"; false when it cannot be made.
+  bool Create(const char* prefix) {
+    const char* tmp = std::getenv("TMPDIR");
+    std::string folder = std::string(tmp && *tmp ? tmp : "/tmp") + "/" + prefix + "-XXXXXX";
+    if (!::mkdtemp(folder.data())) return false;
+    path_ = folder;
+    return true;
+  }
+  const std::string& Path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+}  // namespace coilspring::cli
