@@ -16,7 +16,7 @@ struct CoefficientRow {
   double CoefficientSettings::*field;
 };
 
-inline constexpr int kCoefficientCount = 7;
+inline constexpr int kCoefficientCount = CoefficientSettings::kCoefficientCount;
 extern const std::array<CoefficientRow, kCoefficientCount> kCoefficientRows;
 
 using CoefficientTexts = std::array<std::string, kCoefficientCount>;

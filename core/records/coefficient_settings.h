@@ -24,6 +24,7 @@ struct CoefficientSettings {
   std::array<std::uint8_t, 676> Reserved60{};
 
   static constexpr std::size_t kSize = 736;
+  static constexpr int kCoefficientCount = 7;  // the doubles above
 
   template <class Self, class Visitor>
   static void VisitFields(Self& r, Visitor&& v) {

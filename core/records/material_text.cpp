@@ -70,10 +70,6 @@ constexpr std::string_view kHeader =
 constexpr std::string_view kRowHeading =
     "# diameter\ttensile\tallowable torsion\tallowable bending\n";
 
-[[noreturn]] void Fail(TableLineNo lineNo, const std::string& message) {
-  FailAtLine(lineNo, message);
-}
-
 // A table written on Windows ends its lines in CR LF; the CR is a blank too.
 constexpr std::string_view kBlanks = " \t\r";
 
@@ -82,19 +78,6 @@ std::pair<std::string_view, std::string_view> SplitAtTab(std::string_view s) {
   const std::size_t tab = s.find('\t');
   if (tab == std::string_view::npos) return {s, {}};
   return {s.substr(0, tab), s.substr(tab + 1)};
-}
-
-std::vector<std::string_view> SplitFields(std::string_view s) {
-  std::vector<std::string_view> fields;
-  std::size_t pos = 0;
-  while (pos < s.size()) {
-    const std::size_t start = s.find_first_not_of(" \t", pos);
-    if (start == std::string_view::npos) break;
-    const std::size_t end = std::min(s.find_first_of(" \t", start), s.size());
-    fields.push_back(s.substr(start, end - start));
-    pos = end;
-  }
-  return fields;
 }
 
 bool HasControlCharacter(std::string_view s) {
@@ -109,12 +92,11 @@ double ParseValue(TableLineNo lineNo, std::string_view text, const char* what) {
   try {
     value = ParseDecimal(text);
   } catch (const UserError&) {
-    Fail(lineNo, std::string(what) + ": " + NotADecimalMessage(Excerpt(text)));
+    FailAtLine(lineNo, std::string(what) + ": " + NotADecimalMessage(Excerpt(text)));
   }
   if (!std::isfinite(value) || value < 0)
-    Fail(lineNo, std::string(what) + " は 0 以上の有限な数にしてください: " + Excerpt(text));
-  if (ParseDecimal(FormatFull(value)) != value)
-    Fail(lineNo, std::string(what) + " の有効数字が 15 桁を超えています: " + Excerpt(text));
+    FailAtLine(lineNo, std::string(what) + " は 0 以上の有限な数にしてください: " + Excerpt(text));
+  RequireFullDigits(lineNo, what, value, text);
   return value + 0.0;  // -0 becomes 0
 }
 
@@ -124,11 +106,11 @@ std::int32_t ParseWhole(TableLineNo lineNo, std::string_view text, const char* w
   try {
     value = ParseInteger(text);
   } catch (const UserError&) {
-    Fail(lineNo, std::string(what) + ": " + NotAnIntegerMessage(Excerpt(text)));
+    FailAtLine(lineNo, std::string(what) + ": " + NotAnIntegerMessage(Excerpt(text)));
   }
   if (value < lo || value > hi)
-    Fail(lineNo, std::string(what) + " は " + std::to_string(lo) + " から " + std::to_string(hi) +
-                     " までにしてください: " + Excerpt(text));
+    FailAtLine(lineNo, std::string(what) + " は " + std::to_string(lo) + " から " +
+                           std::to_string(hi) + " までにしてください: " + Excerpt(text));
   return value;
 }
 
@@ -138,23 +120,23 @@ std::string NameBytes(TableLineNo lineNo, std::string_view text) {
   if (IsValidUtf8(text)) {
     const std::string sjis = Utf8ToSjis(text);
     if (SjisToUtf8(sjis) != text)
-      Fail(lineNo, "名前 '" + Excerpt(text) + "' に Shift-JIS で表せない文字があります");
+      FailAtLine(lineNo, "名前 '" + Excerpt(text) + "' に Shift-JIS で表せない文字があります");
     return sjis;
   }
   const std::string utf8 = SjisToUtf8(text);
   if (Utf8ToSjis(utf8) != text || utf8.find("\xEF\xBF\xBD") != std::string::npos)
-    Fail(lineNo, "名前が UTF-8 でも Shift-JIS でもありません");
+    FailAtLine(lineNo, "名前が UTF-8 でも Shift-JIS でもありません");
   return std::string(text);
 }
 
 template <std::size_t N>
 void AssignName(TableLineNo lineNo, std::string_view text, ShortString<N>& target) {
-  if (HasControlCharacter(text)) Fail(lineNo, "名前に TAB や制御文字は使えません");
+  if (HasControlCharacter(text)) FailAtLine(lineNo, "名前に TAB や制御文字は使えません");
   const std::string sjis = NameBytes(lineNo, text);
   if (sjis.size() > N)
-    Fail(lineNo, "名前 '" + Excerpt(SjisToUtf8(sjis)) + "' は Shift-JIS で " +
-                     std::to_string(sjis.size()) + " バイトあります（" + std::to_string(N) +
-                     " バイトまで）");
+    FailAtLine(lineNo, "名前 '" + Excerpt(SjisToUtf8(sjis)) + "' は Shift-JIS で " +
+                           std::to_string(sjis.size()) + " バイトあります（" + std::to_string(N) +
+                           " バイトまで）");
   target.AssignRaw(sjis);
 }
 
@@ -202,23 +184,25 @@ class MaterialTextParser {
     if (trimmed.empty() || trimmed.front() == '#') return;
     const auto [word, rest] = SplitAtTab(line);
     if (word == "material") return StartBlock(lineNo, Trim(rest, kBlanks));
-    if (!block_) Fail(lineNo, "ほかの行より前に 'material<TAB>材料番号' の行が必要です");
+    if (!block_) FailAtLine(lineNo, "ほかの行より前に 'material<TAB>材料番号' の行が必要です");
     for (std::size_t k = 0; k < kKeys.size(); ++k) {
       if (word != kKeys[k].name) continue;
-      if (block_->seen[k]) Fail(lineNo, "'" + std::string(kKeys[k].name) + "' が二度あります");
+      if (block_->seen[k])
+        FailAtLine(lineNo, "'" + std::string(kKeys[k].name) + "' が二度あります");
       block_->seen[k] = true;
       return ApplyKey(lineNo, kKeys[k].key, rest);
     }
     const char first = trimmed.front();
     if ((first >= '0' && first <= '9') || first == '.' || first == '+' || first == '-')
       return AddRow(lineNo, trimmed);
-    Fail(lineNo, "不明な行 '" + Excerpt(word) + "'");
+    FailAtLine(lineNo, "不明な行 '" + Excerpt(word) + "'");
   }
 
   void StartBlock(TableLineNo lineNo, std::string_view number) {
     FinishBlock();
     const int recordNo = ParseWhole(lineNo, number, "材料番号", 0, kMaterialCount - 1);
-    if (listed_[recordNo]) Fail(lineNo, "材料 " + std::to_string(recordNo) + " が二度あります");
+    if (listed_[recordNo])
+      FailAtLine(lineNo, "材料 " + std::to_string(recordNo) + " が二度あります");
     listed_[recordNo] = true;
     block_ = Block{lineNo, recordNo};
   }
@@ -250,23 +234,23 @@ class MaterialTextParser {
 
   void AddRow(TableLineNo lineNo, std::string_view line) {
     MaterialRecord& r = block_->record;
-    const std::vector<std::string_view> fields = SplitFields(line);
+    const std::vector<std::string_view> fields = SplitFields(line, " \t");
     if (fields.size() != 4)
-      Fail(lineNo,
-           "表の行には数が 4 "
-           "個（線径、引張強さ、許容ねじり応力、許容曲げ応力）必要ですが、この行は " +
-               std::to_string(fields.size()) + " 個です");
+      FailAtLine(lineNo,
+                 "表の行には数が 4 "
+                 "個（線径、引張強さ、許容ねじり応力、許容曲げ応力）必要ですが、この行は " +
+                     std::to_string(fields.size()) + " 個です");
     if (r.RowCount == kMaterialRows)
-      Fail(lineNo, "表の行が " + std::to_string(kMaterialRows) + " 行を超えています");
+      FailAtLine(lineNo, "表の行が " + std::to_string(kMaterialRows) + " 行を超えています");
     const int i = r.RowCount;
     r.WireDiameters[i] = ParseValue(lineNo, fields[0], "線径");
     r.TensileStrengths[i] = ParseValue(lineNo, fields[1], "引張強さ");
     r.AllowableTorsion[i] = ParseValue(lineNo, fields[2], "許容ねじり応力");
     r.AllowableBending[i] = ParseValue(lineNo, fields[3], "許容曲げ応力");
-    if (r.WireDiameters[i] <= 0) Fail(lineNo, "線径は 0 より大きくしてください");
+    if (r.WireDiameters[i] <= 0) FailAtLine(lineNo, "線径は 0 より大きくしてください");
     if (i > 0 && r.WireDiameters[i] <= r.WireDiameters[i - 1])
-      Fail(lineNo, "線径は昇順に並べてください: " + FormatFull(r.WireDiameters[i]) + " が " +
-                       FormatFull(r.WireDiameters[i - 1]) + " の後にあります");
+      FailAtLine(lineNo, "線径は昇順に並べてください: " + FormatFull(r.WireDiameters[i]) + " が " +
+                             FormatFull(r.WireDiameters[i - 1]) + " の後にあります");
     ++r.RowCount;
   }
 
@@ -274,8 +258,8 @@ class MaterialTextParser {
     if (!block_) return;
     for (std::size_t k = 0; k < kKeys.size(); ++k)
       if (!block_->seen[k])
-        Fail(block_->startLine, "材料 " + std::to_string(block_->recordNo) + " に '" +
-                                    std::string(kKeys[k].name) + "' がありません");
+        FailAtLine(block_->startLine, "材料 " + std::to_string(block_->recordNo) + " に '" +
+                                          std::string(kKeys[k].name) + "' がありません");
     table_[block_->recordNo] = block_->record;
     block_.reset();
   }

@@ -9,7 +9,6 @@
 #include "core/records/table_lines.h"
 #include "core/text/number_format.h"
 #include "core/text/text_number.h"
-#include "core/text/trim.h"
 #include "core/text/user_error.h"
 
 namespace coilspring {
@@ -25,16 +24,6 @@ void ForEachCoefficient(Settings& settings, Visitor&& visit) {
 
 constexpr std::string_view kBlanks = " \t\r";
 
-std::vector<std::string_view> Tokens(std::string_view line) {
-  std::vector<std::string_view> tokens;
-  for (line = Trim(line, kBlanks); !line.empty(); line = Trim(line, kBlanks)) {
-    const std::size_t end = std::min(line.find_first_of(kBlanks), line.size());
-    tokens.push_back(line.substr(0, end));
-    line.remove_prefix(end);
-  }
-  return tokens;
-}
-
 double ParseCoefficient(TableLineNo lineNo, std::string_view name, std::string_view text,
                         CoefficientRange range) {
   double value = 0;
@@ -46,40 +35,23 @@ double ParseCoefficient(TableLineNo lineNo, std::string_view name, std::string_v
   if (!(value >= range.min && value <= range.max))
     FailAtLine(lineNo, std::string(name) + " は " + FormatFull(range.min) + " から " +
                            FormatFull(range.max) + " までにしてください: " + Excerpt(text));
-  if (ParseDecimal(FormatFull(value)) != value)
-    FailAtLine(lineNo, std::string(name) + " の有効数字が 15 桁を超えています: " + Excerpt(text));
+  RequireFullDigits(lineNo, name, value, text);
   return value + 0.0;  // -0 becomes 0
-}
-
-constexpr std::array<double CoefficientSettings::*, 7> kCoefficients{
-    &CoefficientSettings::CompressionStressRatio,
-    &CoefficientSettings::ExtensionStressRatio,
-    &CoefficientSettings::HookStressFactor,
-    &CoefficientSettings::StainlessTensionReduction,
-    &CoefficientSettings::PianoWireTensionReduction,
-    &CoefficientSettings::HardDrawnTensionReduction,
-    &CoefficientSettings::AnnealedStainlessTensionReduction,
-};
-
-// The range of the coefficient `field` of `settings` refers to.
-CoefficientRange RangeAt(const CoefficientSettings& settings, const double& field) {
-  for (const auto member : kCoefficients)
-    if (&(settings.*member) == &field) return RangeOfCoefficient(member);
-  return {0, 0};
 }
 
 }  // namespace
 
-CoefficientRange RangeOfCoefficient(double CoefficientSettings::*field) {
-  if (field == &CoefficientSettings::HookStressFactor) return {1, 25};
+CoefficientRange RangeOfCoefficient(std::string_view name) {
+  if (name == "HookStressFactor") return {1, 25};
   return {0, 100};
 }
 
 CoefficientSettings ParseSettingsText(std::string_view text) {
   CoefficientSettings settings;
-  std::array<TableLineNo, kCoefficients.size()> givenAt{};
+  std::array<TableLineNo, CoefficientSettings::kCoefficientCount> givenAt{};
   ForEachTableLine(text, [&](TableLineNo lineNo, std::string_view line) {
-    const std::vector<std::string_view> tokens = Tokens(line.substr(0, line.find('#')));
+    const std::vector<std::string_view> tokens =
+        SplitFields(line.substr(0, line.find('#')), kBlanks);
     if (tokens.empty()) return;
     std::size_t index = 0;
     bool known = false;
@@ -94,7 +66,7 @@ CoefficientSettings ParseSettingsText(std::string_view text) {
         FailAtLine(lineNo, std::string(info.name) + " には数を一つだけ書いてください（この行は " +
                                std::to_string(tokens.size() - 1) + " 個）");
       givenAt[i] = lineNo;
-      field = ParseCoefficient(lineNo, info.name, tokens[1], RangeAt(settings, field));
+      field = ParseCoefficient(lineNo, info.name, tokens[1], RangeOfCoefficient(info.name));
     });
     if (!known) FailAtLine(lineNo, "不明な項目 " + Excerpt(tokens[0]));
   });

@@ -15,7 +15,7 @@ struct CoefficientRange {
   double min;
   double max;
 };
-CoefficientRange RangeOfCoefficient(double CoefficientSettings::*field);
+CoefficientRange RangeOfCoefficient(std::string_view fieldName);  // by the record's field name
 
 // Reads a table that names every coefficient exactly once, each with one finite number inside
 // its range that the record holds exactly (at most 15 significant digits). Throws

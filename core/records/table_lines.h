@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace coilspring {
 
@@ -20,6 +21,14 @@ using TableLineNo = std::uint64_t;
 std::string Excerpt(std::string_view text);
 
 bool IsValidUtf8(std::string_view text);
+
+// The words of a line, separated by any run of the characters in `blanks`.
+std::vector<std::string_view> SplitFields(std::string_view line, std::string_view blanks);
+
+// Fails at the line when `value`, read from `text`, has more significant digits than the number
+// format writes back (15): the record would then hold another number than the table shows.
+void RequireFullDigits(TableLineNo lineNo, std::string_view what, double value,
+                       std::string_view text);
 
 // Calls visit(lineNo, line) for every line, numbered from 1, without its line end (LF or CR LF)
 // and without a UTF-8 byte-order mark before the first line, which Windows editors write.
