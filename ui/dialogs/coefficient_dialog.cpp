@@ -1,6 +1,5 @@
 #include "ui/dialogs/coefficient_dialog.h"
 
-#include <QFile>
 #include <QFont>
 #include <QGroupBox>
 #include <QLabel>
@@ -108,7 +107,7 @@ void CoefficientDialog::ApplyAndSaveSettings() {
   const auto boxes = Boxes();
   for (int i = 0; i < kCoefficientCount; ++i) texts[i] = boxes[i]->text().toStdString();
   ApplyCoefficientTexts(texts, state_.settings);
-  WriteRecordFile(QFile::encodeName(settingsPath_).toStdString(), state_.settings);
+  WriteRecordFile(LocalPath(settingsPath_), state_.settings);
 }
 
 }  // namespace coilspring

@@ -16,7 +16,6 @@
 #include "core/calc/fatigue.h"
 #include "core/text/number_format.h"
 #include "core/text/sjis.h"
-#include "core/text/text_number.h"
 #include "ui/platform/handler_guard.h"
 #include "ui/platform/widgets.h"
 
@@ -36,9 +35,8 @@ constexpr int kLoad2Column = 11;
 // A box as the main window reads it; an empty optional box asks for nothing.
 std::optional<double> OptionalBox(const QLineEdit* box) {
   if (box->text().trimmed().isEmpty()) return std::nullopt;
-  return ParseDecimal(box->text().toStdString());
+  return BoxNumber(box);
 }
-double RequiredBox(const QLineEdit* box) { return ParseDecimal(box->text().toStdString()); }
 
 QLineEdit* LabelledEdit(QWidget* parent, const char* name, const QString& caption,
                         const QString& unit, int x, int y, const QString& text = QString()) {
@@ -182,18 +180,18 @@ SearchRequirements DesignSearchDialog::ReadRequirements() const {
   if (endKindCombo_->currentIndex() > 0) q.endKinds = {endKindCombo_->currentIndex() - 1};
   q.loadUnit = loadUnitCombo_->currentIndex() == 1 ? LoadUnit::Kgf : LoadUnit::Newton;
   q.rank = kRankings[static_cast<std::size_t>(std::max(0, rankCombo_->currentIndex()))];
-  q.P1 = RequiredBox(load1Edit_);
-  q.L1 = RequiredBox(length1Edit_);
-  q.P2 = RequiredBox(load2Edit_);
-  q.L2 = RequiredBox(length2Edit_);
-  q.loadTolerance = RequiredBox(toleranceEdit_) / 100;
+  q.P1 = BoxNumber(load1Edit_);
+  q.L1 = BoxNumber(length1Edit_);
+  q.P2 = BoxNumber(load2Edit_);
+  q.L2 = BoxNumber(length2Edit_);
+  q.loadTolerance = BoxNumber(toleranceEdit_) / 100;
   q.bore = OptionalBox(boreEdit_);
   q.rod = OptionalBox(rodEdit_);
   q.maxFreeLength = OptionalBox(maxFreeLengthEdit_);
   const std::optional<double> meanMin = OptionalBox(meanMinEdit_);
   const std::optional<double> meanMax = OptionalBox(meanMaxEdit_);
   if (meanMin || meanMax) q.meanDiameter = ValueRange{meanMin.value_or(0), meanMax.value_or(1e9)};
-  q.springIndex = {RequiredBox(indexMinEdit_), RequiredBox(indexMaxEdit_)};
+  q.springIndex = {BoxNumber(indexMinEdit_), BoxNumber(indexMaxEdit_)};
   if (lifeCombo_->currentIndex() > 0) q.lifeAtLeast = lifeCombo_->currentIndex() - 1;
   if (seatingCombo_->currentIndex() > 0)
     q.seating = kSeatings[static_cast<std::size_t>(seatingCombo_->currentIndex() - 1)];

@@ -1,7 +1,6 @@
 #include "ui/dialogs/material_editor_dialog.h"
 
 #include <QEvent>
-#include <QFile>
 #include <QFont>
 #include <QHeaderView>
 #include <QLabel>
@@ -42,8 +41,6 @@ constexpr int kLeftBoxX = 84;
 constexpr int kRightCaptionX = 252;
 constexpr int kRightBoxX = 340;
 constexpr int kUnitGap = 4;
-
-std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 }  // namespace
 

@@ -20,8 +20,6 @@ namespace coilspring {
 
 namespace {
 
-double ReadBox(const QLineEdit* box) { return ParseDecimal(box->text().toStdString()); }
-
 // List texts kept as raw Shift-JIS in the records, for the screen.
 std::vector<std::string> ToUtf8(const std::vector<std::string>& sjisTexts) {
   std::vector<std::string> texts;
@@ -213,7 +211,7 @@ void MainWindow::SelectMaterial(int materialNo) {
 void MainWindow::ReadMaterialAndDiameters() {
   DesignRecord& r = state_.current();
   TakeListSelection();
-  const double x = ReadBox(coilDiameterEdit_);
+  const double x = BoxNumber(coilDiameterEdit_);
   const CoilDiameters derived = DiametersFrom(r.DiameterKind, x, r.WireDiameter,
                                               {r.InnerDiameter, r.MeanDiameter, r.OuterDiameter});
   r.InnerDiameter = derived.inner;
@@ -226,12 +224,12 @@ void MainWindow::ReadMaterialAndDiameters() {
 void MainWindow::ReadInputBoxes() {
   ReadMaterialAndDiameters();
   DesignRecord& r = state_.current();
-  r.TotalTurns = ReadBox(totalTurnsEdit_);
+  r.TotalTurns = BoxNumber(totalTurnsEdit_);
   r.EndKind = endFormCombo_->currentIndex();
   if (r.EndKind >= 0) r.ActiveTurns = ActiveTurnsFor(r.TotalTurns, r.EndKind);
-  r.FreeLength = ReadBox(freeLengthEdit_);
-  r.Length1 = ReadBox(length1Edit_);
-  r.Length2 = ReadBox(length2Edit_);
+  r.FreeLength = BoxNumber(freeLengthEdit_);
+  r.Length1 = BoxNumber(length1Edit_);
+  r.Length2 = BoxNumber(length2Edit_);
   r.Load1 = ReadLoadBox(load1Edit_);
   r.Load2 = ReadLoadBox(load2Edit_);
   activeTurnsEdit_->setText(ShortText(r.ActiveTurns));
@@ -353,7 +351,7 @@ void MainWindow::CoilDiameterLeft() { CoilDiameterEntered(); }
 
 void MainWindow::TotalTurnsLeft() {
   if (totalTurnsEdit_->text().isEmpty()) return;
-  state_.current().TotalTurns = ReadBox(totalTurnsEdit_);
+  state_.current().TotalTurns = BoxNumber(totalTurnsEdit_);
   ReadAndShowRecommendedValues();
 }
 

@@ -76,7 +76,7 @@ void MainWindow::ShowMaxLoad(double stored) {
 
 // A load typed in N is taken into the design in kgf here, once.
 double MainWindow::ReadLoadBox(const QLineEdit* box) const {
-  return StoredValue(ParseDecimal(box->text().toStdString()), Quantity::Load, units_);
+  return StoredValue(BoxNumber(box), Quantity::Load, units_);
 }
 
 void MainWindow::ToggleUnits() {

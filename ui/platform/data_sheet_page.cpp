@@ -2,7 +2,6 @@
 
 #include <QBuffer>
 #include <QByteArray>
-#include <QFile>
 #include <QFont>
 #include <QLabel>
 #include <QPageLayout>
@@ -174,7 +173,7 @@ std::optional<QString> DataSheetPage::Print(Platform& platform) {
 void DataSheetPage::WritePdf(const QString& path) {
   // The page is made in memory and written in one go, so the file is either whole or not
   // touched at all.
-  const std::string target = QFile::encodeName(path).toStdString();
+  const std::string target = LocalPath(path);
   QByteArray pdf;
   QBuffer buffer(&pdf);
   buffer.open(QIODevice::WriteOnly);

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
+#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLibraryInfo>
@@ -18,12 +19,17 @@
 #include "core/drawing/illustration.h"
 #include "core/text/half_width.h"
 #include "core/text/number_format.h"
+#include "core/text/text_number.h"
 #include "ui/platform/qt_canvas.h"
 
 namespace coilspring {
 
 QString ShortText(double value) { return Utf8(FormatShort(value)); }
 QString FullText(double value) { return Utf8(FormatFull(value)); }
+
+double BoxNumber(const QLineEdit* box) { return ParseDecimal(box->text().toStdString()); }
+
+std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 void ApplyApplicationLook(QApplication& app) {
   QApplication::setStyle(QStringLiteral("Fusion"));

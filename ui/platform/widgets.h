@@ -44,6 +44,13 @@ inline QString Utf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// A box's text read as every number box is read (ParseDecimal): a text that is no number
+// throws the UserError with the conversion message.
+double BoxNumber(const QLineEdit* box);
+
+// A path from a file dialog as the file system's bytes, for the core's file functions.
+std::string LocalPath(const QString& path);
+
 template <class W>
 W* Place(QWidget* parent, const char* name, int x, int y, int width, int height) {
   auto* w = new W(parent);
