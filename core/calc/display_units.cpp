@@ -1,5 +1,7 @@
 #include "core/calc/display_units.h"
 
+#include <type_traits>
+
 #include "core/calc/spring_calc.h"
 
 namespace coilspring {
@@ -56,11 +58,12 @@ std::string ShownUnit(std::string_view gravitationalUnit, UnitSystem units) {
 
 DesignRecord ShownRecord(const DesignRecord& design, UnitSystem units) {
   DesignRecord r = design;
-  for (double* load : {&r.MaxLoad, &r.Load1, &r.Load2})
-    *load = ShownValue(*load, Quantity::Load, units);
-  for (double* stress : {&r.Stress1, &r.Stress2, &r.AllowableStress})
-    *stress = ShownValue(*stress, Quantity::Stress, units);
-  r.SpringRate = ShownValue(r.SpringRate, Quantity::Rate, units);
+  // The field table's units say which fields are loads, rates and stresses.
+  DesignRecord::VisitFields(r, [&](const FieldInfo& f, auto& value) {
+    if constexpr (std::is_same_v<std::remove_cvref_t<decltype(value)>, double>)
+      if (const std::optional<Quantity> quantity = QuantityOfUnit(f.unit))
+        value = ShownValue(value, *quantity, units);
+  });
   return r;
 }
 
