@@ -55,7 +55,7 @@ QComboBox* LabelledCombo(QWidget* parent, const char* name, const QString& capti
 }  // namespace
 
 DesignSearchDialog::DesignSearchDialog(const CalculatorState& state, Platform& platform,
-                                       QWidget* parent)
+                                       QWidget* parent, UnitSystem units)
     : QDialog(parent), state_(state), platform_(platform) {
   setObjectName("DesignSearch");
   setWindowTitle(QStringLiteral("設計支援"));
@@ -63,7 +63,7 @@ DesignSearchDialog::DesignSearchDialog(const CalculatorState& state, Platform& p
   resize(1000, 640);
   BuildControls();
   FillMaterialList();
-  SetUnits(units_);
+  SetUnits(units);
 }
 
 void DesignSearchDialog::SetUnits(UnitSystem units) {

@@ -22,8 +22,10 @@ class DesignSearchDialog : public QDialog {
   Q_OBJECT
 
  public:
-  // Construct after start-up: the material list shows the database as it was read.
-  DesignSearchDialog(const CalculatorState& state, Platform& platform, QWidget* parent = nullptr);
+  // Construct after start-up: the material list shows the database as it was read. `units`:
+  // the main window's, as SetUnits takes them.
+  DesignSearchDialog(const CalculatorState& state, Platform& platform, QWidget* parent = nullptr,
+                     UnitSystem units = UnitSystem::Gravitational);
 
   // Loads and the rate of the list in the main window's units. Until the window is first shown
   // the requirements' load unit follows as well; after that it is the designer's own choice.

@@ -11,8 +11,7 @@
 namespace coilspring {
 
 void MainWindow::CreateDesignSearchWindow() {
-  designSearch_ = new DesignSearchDialog(state_, platform_, this);
-  designSearch_->SetUnits(units_);
+  designSearch_ = new DesignSearchDialog(state_, platform_, this, units_);
   ConnectGuarded(platform_, this, designSearch_, &DesignSearchDialog::AdoptRequested,
                  &MainWindow::AdoptSearchCandidate);
   ConnectGuarded(platform_, this, designSearch_, &DesignSearchDialog::HistoryRequested,
