@@ -15,6 +15,7 @@
 #include "core/text/text_number.h"
 #include "core/text/trim.h"
 #include "core/text/user_error.h"
+#include "core/text/utf8.h"
 
 namespace coilspring {
 namespace {

@@ -42,36 +42,4 @@ std::string Excerpt(std::string_view text) {
   return std::string(text.substr(0, cut)) + "...";
 }
 
-bool IsValidUtf8(std::string_view text) {
-  std::size_t i = 0;
-  while (i < text.size()) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    std::size_t length = 0;
-    char32_t min = 0;
-    char32_t c = 0;
-    if (lead < 0x80) {
-      ++i;
-      continue;
-    } else if ((lead & 0xE0) == 0xC0) {
-      length = 2, min = 0x80, c = lead & 0x1F;
-    } else if ((lead & 0xF0) == 0xE0) {
-      length = 3, min = 0x800, c = lead & 0x0F;
-    } else if ((lead & 0xF8) == 0xF0) {
-      length = 4, min = 0x10000, c = lead & 0x07;
-    } else {
-      return false;
-    }
-    if (i + length > text.size()) return false;
-    for (std::size_t k = 1; k < length; ++k) {
-      const auto next = static_cast<unsigned char>(text[i + k]);
-      if ((next & 0xC0) != 0x80) return false;
-      c = (c << 6) | (next & 0x3F);
-    }
-    // Overlong forms, surrogates and values beyond Unicode are no UTF-8.
-    if (c < min || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return false;
-    i += length;
-  }
-  return true;
-}
-
 }  // namespace coilspring

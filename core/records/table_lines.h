@@ -20,8 +20,6 @@ using TableLineNo = std::uint64_t;
 // a message never repeats a huge input.
 std::string Excerpt(std::string_view text);
 
-bool IsValidUtf8(std::string_view text);
-
 // The words of a line, separated by any run of the characters in `blanks`.
 std::vector<std::string_view> SplitFields(std::string_view line, std::string_view blanks);
 

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <iterator>
 
+#include "core/text/utf8.h"
+
 namespace coilspring {
 namespace {
 
@@ -45,31 +47,6 @@ bool In(const Range (&table)[N], char32_t c) {
   const Range* r = std::upper_bound(std::begin(table), std::end(table), c,
                                     [](char32_t v, const Range& x) { return v < x.first; });
   return r != std::begin(table) && c <= std::prev(r)->last;
-}
-
-// Decodes one character at `i` and moves past it; an invalid sequence gives one byte as is.
-char32_t NextCharacter(std::string_view s, std::size_t& i) {
-  const auto byte = [&](std::size_t k) { return static_cast<std::uint8_t>(s[k]); };
-  const std::uint8_t lead = byte(i);
-  const int length = lead < 0x80         ? 1
-                     : (lead >> 5) == 6  ? 2
-                     : (lead >> 4) == 14 ? 3
-                     : (lead >> 3) == 30 ? 4
-                                         : 0;
-  if (length <= 1 || i + static_cast<std::size_t>(length) > s.size()) {
-    ++i;
-    return lead;
-  }
-  char32_t c = lead & (0x7F >> length);
-  for (int k = 1; k < length; ++k) {
-    if ((byte(i + static_cast<std::size_t>(k)) & 0xC0) != 0x80) {
-      ++i;
-      return lead;
-    }
-    c = (c << 6) | (byte(i + static_cast<std::size_t>(k)) & 0x3F);
-  }
-  i += static_cast<std::size_t>(length);
-  return c;
 }
 
 }  // namespace
