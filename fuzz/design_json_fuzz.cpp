@@ -12,12 +12,7 @@
 using namespace coilspring;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static CalculatorState state = [] {
-    CalculatorState s;
-    s.materials = fuzz::ShippedMaterials();
-    s.settings = fuzz::ShippedSettings();
-    return s;
-  }();
+  static CalculatorState state = fuzz::ShippedState();
   DesignRecord r;
   try {
     r = cli::ReadDesignJson(std::string_view(reinterpret_cast<const char*>(data), size));

@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 
+#include "core/calc/calculator_state.h"
 #include "core/records/coefficient_settings.h"
 #include "core/records/file_io.h"
 #include "core/records/material_table.h"
@@ -46,6 +47,14 @@ inline const CoefficientSettings& ShippedSettings() {
     return s;
   }();
   return settings;
+}
+
+// A calculator state with the shipped data files, its designs as start-up leaves them.
+inline CalculatorState ShippedState() {
+  CalculatorState s;
+  s.materials = ShippedMaterials();
+  s.settings = ShippedSettings();
+  return s;
 }
 
 // A record read over `image` must write back as the same bytes as far as the image goes:

@@ -83,12 +83,7 @@ void RequireFiniteDxf(std::string_view text) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static CalculatorState state = [] {
-    CalculatorState s;
-    s.materials = fuzz::ShippedMaterials();
-    s.settings = fuzz::ShippedSettings();
-    return s;
-  }();
+  static CalculatorState state = fuzz::ShippedState();
   InitDesign(state.design);
   DesignRecord& r = state.current();
   OverlayBytes(r, fuzz::AsBytes(data, size));

@@ -42,9 +42,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fuzz::Require(result.kept <= result.evaluated, "kept more than evaluated");
   if (result.candidates.empty())
     fuzz::Require(!NothingFoundMessage(result).empty(), "nothing found, without a word");
-  static CalculatorState state;
-  state.materials = materials;
-  state.settings = settings;
+  static CalculatorState state = [] {
+    CalculatorState s;
+    s.materials = materials;
+    s.settings = settings;
+    return s;
+  }();
   for (std::size_t i = 0; i < result.candidates.size(); ++i) {
     const SearchCandidate& c = result.candidates[i];
     state.current() = c.design;
