@@ -57,7 +57,6 @@ void CoefficientDialog::BuildControls() {
   for (int g = 0; g < 2; ++g)
     groups[g]->setGeometry(kGroupX, kGroupTop[g], kGroupWidth, kGroupHeight[g]);
 
-  std::array<QLineEdit*, kCoefficientCount> boxes{};
   std::array<int, 2> placed{0, 0};
   for (int i = 0; i < kCoefficientCount; ++i) {
     const CoefficientRow& row = kCoefficientRows[i];
@@ -70,15 +69,8 @@ void CoefficientDialog::BuildControls() {
     box->setGeometry(kBoxX, y, kBoxWidth, kBoxHeight);
     auto* guidance = new QLabel(Utf8(row.guidance), group);
     guidance->move(kGuidanceX, y + 3);
-    boxes[i] = box;
+    boxes_[i] = box;
   }
-  compressionRatioEdit_ = boxes[0];
-  extensionRatioEdit_ = boxes[1];
-  hookFactorEdit_ = boxes[2];
-  stainlessReductionEdit_ = boxes[3];
-  pianoWireReductionEdit_ = boxes[4];
-  hardDrawnReductionEdit_ = boxes[5];
-  annealedStainlessReductionEdit_ = boxes[6];
 
   applyButton_ = new QPushButton(QStringLiteral("設定ボタン"), this);
   applyButton_->setObjectName(QStringLiteral("BitBtn1"));
@@ -90,22 +82,14 @@ void CoefficientDialog::BuildControls() {
                  &CoefficientDialog::ApplyAndSaveSettings);
 }
 
-std::array<QLineEdit*, kCoefficientCount> CoefficientDialog::Boxes() const {
-  return {compressionRatioEdit_,          extensionRatioEdit_,     hookFactorEdit_,
-          stainlessReductionEdit_,        pianoWireReductionEdit_, hardDrawnReductionEdit_,
-          annealedStainlessReductionEdit_};
-}
-
 void CoefficientDialog::ShowSettings() {
   const CoefficientTexts texts = TextsOfSettings(state_.settings);
-  const auto boxes = Boxes();
-  for (int i = 0; i < kCoefficientCount; ++i) boxes[i]->setText(Utf8(texts[i]));
+  for (int i = 0; i < kCoefficientCount; ++i) boxes_[i]->setText(Utf8(texts[i]));
 }
 
 void CoefficientDialog::ApplyAndSaveSettings() {
   CoefficientTexts texts;
-  const auto boxes = Boxes();
-  for (int i = 0; i < kCoefficientCount; ++i) texts[i] = boxes[i]->text().toStdString();
+  for (int i = 0; i < kCoefficientCount; ++i) texts[i] = boxes_[i]->text().toStdString();
   ApplyCoefficientTexts(texts, state_.settings);
   WriteRecordFile(LocalPath(settingsPath_), state_.settings);
 }

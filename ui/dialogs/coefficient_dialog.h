@@ -33,21 +33,16 @@ class CoefficientDialog : public QDialog {
   void ShowSettings();
 
   void BuildControls();
-  std::array<QLineEdit*, kCoefficientCount> Boxes() const;
 
   CalculatorState& state_;
   Platform& platform_;
   QString settingsPath_;
 
-  QGroupBox* stressGroup_;                     // GroupBox1: allowable stress settings
-  QGroupBox* tensionGroup_;                    // GroupBox2: initial tension settings
-  QLineEdit* compressionRatioEdit_;            // Edit1: CompressionStressRatio
-  QLineEdit* extensionRatioEdit_;              // Edit2: ExtensionStressRatio
-  QLineEdit* hookFactorEdit_;                  // Edit3: HookStressFactor
-  QLineEdit* stainlessReductionEdit_;          // Edit4: StainlessTensionReduction
-  QLineEdit* pianoWireReductionEdit_;          // Edit5: PianoWireTensionReduction
-  QLineEdit* hardDrawnReductionEdit_;          // Edit6: HardDrawnTensionReduction
-  QLineEdit* annealedStainlessReductionEdit_;  // Edit7: AnnealedStainlessTensionReduction
+  QGroupBox* stressGroup_;   // GroupBox1: allowable stress settings
+  QGroupBox* tensionGroup_;  // GroupBox2: initial tension settings
+  // Edit1..Edit7: one box per coefficient, in the order of kCoefficientRows
+  // (CompressionStressRatio .. AnnealedStainlessTensionReduction).
+  std::array<QLineEdit*, kCoefficientCount> boxes_{};
   QPushButton* applyButton_;  // BitBtn1: "設定ボタン" applies and writes the settings file
 };
 

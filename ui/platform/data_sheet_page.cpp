@@ -77,21 +77,14 @@ void DataSheetPage::BuildControls() {
       {kDataSheetPicturePlace.left, kDataSheetPicturePlace.top, kPictureWidth, kPictureHeight});
 
   // Created after the picture, so they lie on top of it.
-  std::array<QLabel*, 6> labels{};
-  for (int i = 0; i < static_cast<int>(labels.size()); ++i) {
+  for (int i = 0; i < static_cast<int>(labels_.size()); ++i) {
     QLabel* label = new QLabel(this);
     label->setObjectName(QStringLiteral("Label%1").arg(i + 1));
     label->setFont(GothicFont(kLabelFontPixels));
     label->setAutoFillBackground(true);  // opaque: it hides the line art behind its text
     label->move(kDataSheetLabelPlaces[i].left, kDataSheetLabelPlaces[i].top);
-    labels[i] = label;
+    labels_[i] = label;
   }
-  freeLengthLabel_ = labels[0];
-  length1Label_ = labels[1];
-  length2Label_ = labels[2];
-  load2Label_ = labels[3];
-  load1Label_ = labels[4];
-  meanDiameterLabel_ = labels[5];
 
   BuildGrid();
 }
@@ -114,34 +107,28 @@ void DataSheetPage::BuildGrid() {
   sheetGrid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
-std::array<QLabel*, 6> DataSheetPage::Labels() const {
-  return {freeLengthLabel_, length1Label_, length2Label_,
-          load2Label_,      load1Label_,   meanDiameterLabel_};
-}
-
 void DataSheetPage::Fill(const DataSheet& sheet) {
   for (int r = 0; r < kDataSheetRows; ++r)
     for (int c = 0; c < kDataSheetColumns; ++c)
       SetCellText(sheetGrid_, r, c, Utf8(sheet.cells[r][c]));
-  const auto labels = Labels();
-  for (std::size_t i = 0; i < labels.size(); ++i) {
-    labels[i]->setFont(GothicFont(kLabelFontPixels));
-    labels[i]->setText(Utf8(sheet.labels[i]));
-    labels[i]->adjustSize();
-    labels[i]->move(kDataSheetLabelPlaces[i].left, kDataSheetLabelPlaces[i].top);
+  for (std::size_t i = 0; i < labels_.size(); ++i) {
+    labels_[i]->setFont(GothicFont(kLabelFontPixels));
+    labels_[i]->setText(Utf8(sheet.labels[i]));
+    labels_[i]->adjustSize();
+    labels_[i]->move(kDataSheetLabelPlaces[i].left, kDataSheetLabelPlaces[i].top);
   }
   // L2 lies left of the load diagram: a longer text moves left along its arrow rather than
   // cover the diagram's corner, though never past the common extension line; one longer still
   // is set smaller.
   const int diagramLeft = kDataSheetPicturePlace.left + illustration::kLength2X;
   const int lineRight = kDataSheetPicturePlace.left + illustration::kLeftX + 2;
-  for (int pixels = kLabelFontPixels; length2Label_->geometry().right() >= diagramLeft - 1;) {
-    if (length2Label_->width() > diagramLeft - 2 - lineRight && pixels > kSmallestLabelPixels) {
-      length2Label_->setFont(GothicFont(--pixels));
-      length2Label_->adjustSize();
+  QLabel* length2 = labels_[kLength2Label];
+  for (int pixels = kLabelFontPixels; length2->geometry().right() >= diagramLeft - 1;) {
+    if (length2->width() > diagramLeft - 2 - lineRight && pixels > kSmallestLabelPixels) {
+      length2->setFont(GothicFont(--pixels));
+      length2->adjustSize();
     }
-    length2Label_->move(std::max(lineRight, diagramLeft - 2 - length2Label_->width()),
-                        length2Label_->y());
+    length2->move(std::max(lineRight, diagramLeft - 2 - length2->width()), length2->y());
     if (pixels == kSmallestLabelPixels) break;
   }
 }

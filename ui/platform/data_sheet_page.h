@@ -57,20 +57,16 @@ class DataSheetPage : public QWidget {
   void BuildControls();
   void BuildGrid();
   void RenderOnto(QPainter& painter);
-  std::array<QLabel*, 6> Labels() const;
 
   // Set when the grid loses the input focus, cleared when it gets it back: an unfocused grid
   // shows no selection, so none reaches paper.
   bool gridFocusLeft_ = false;
 
   IllustrationView* illustration_;  // Image1: the spring illustration, 360 x 200 at its top-left
-  QLabel* freeLengthLabel_;         // Label1: free length
-  QLabel* length1Label_;            // Label2: length L1
-  QLabel* length2Label_;            // Label3: length L2
-  QLabel* load2Label_;              // Label4: load P2
-  QLabel* load1Label_;              // Label5: load P1
-  QLabel* meanDiameterLabel_;       // Label6: mean coil diameter
-  QTableWidget* sheetGrid_;         // sg1: the item table, 4 x 16 cells, first row and column fixed
+  // Label1..Label6: free length, L1, L2, P2, P1, mean coil diameter (kDataSheetLabelPlaces).
+  std::array<QLabel*, 6> labels_{};
+  static constexpr std::size_t kLength2Label = 2;
+  QTableWidget* sheetGrid_;  // sg1: the item table, 4 x 16 cells, first row and column fixed
 };
 
 }  // namespace coilspring
