@@ -13,9 +13,12 @@ cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCOILSPRING_BEN
 cmake --build "$build" -j 2 --target core_bench window_bench coilspring program_data >/dev/null
 
 export QT_QPA_PLATFORM=offscreen
-export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d /tmp/coilspring-runtime-XXXXXX)}
-chmod 700 "$XDG_RUNTIME_DIR"
 out=$(mktemp -d)
+# Qt wants a runtime folder; one made here goes again with the measurements.
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+  export XDG_RUNTIME_DIR="$out/runtime"
+  mkdir -m 700 "$XDG_RUNTIME_DIR"
+fi
 trap 'rm -rf "$out"' EXIT
 for b in core_bench window_bench; do
   "$build/bench/$b" --benchmark_repetitions=$runs --benchmark_report_aggregates_only=true \
