@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLibraryInfo>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
@@ -324,6 +325,21 @@ IllustrationView::IllustrationView(QWidget* parent, const char* name, const QRec
 }
 
 void IllustrationView::paintEvent(QPaintEvent*) {
+  {
+    QPainter painter(this);
+    // Pixels (the screen, or a picture of the window) come from the image; a printer, a PDF
+    // page or a recording for them get the lines.
+    if (painter.paintEngine()->type() == QPaintEngine::Raster) {
+      const qreal ratio = devicePixelRatioF();
+      if (onScreen_.isNull() || onScreen_.devicePixelRatio() != ratio) {
+        onScreen_ = QtCanvas::MakeImage(width(), height(), ratio);
+        QtCanvas canvas(onScreen_);
+        DrawSpringIllustration(canvas);
+      }
+      painter.drawImage(0, 0, onScreen_);
+      return;
+    }
+  }
   QtCanvas canvas(*this, {illustration::kWidth, illustration::kHeight});
   canvas.SetBrushColour(kWhite);
   canvas.FillRect(0, 0, width(), height());

@@ -107,15 +107,18 @@ void WidenColumnToFit(QTableWidget* grid, int column, const QString& text);
 // 200 %): drawn pictures made at this ratio stay crisp there.
 qreal ScreenPixelRatio();
 
-// The spring's line art (DrawSpringIllustration) at the top left of a white `place`, drawn on
-// whatever the widget is painted on: the screen at its own resolution, a printer or a PDF page
-// as lines, never as a bitmap.
+// The spring's line art (DrawSpringIllustration) at the top left of a white `place`. The screen
+// shows it from an image drawn once at the screen's resolution; a printer, a PDF page or any
+// other device the widget is rendered onto gets the lines themselves, never a bitmap.
 class IllustrationView final : public QWidget {
  public:
   IllustrationView(QWidget* parent, const char* name, const QRect& place);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QImage onScreen_;  // the drawing at the pixel ratio it was last shown at
 };
 
 // Shows an image that its owner keeps and redraws in place: no copy and no conversion per
