@@ -26,6 +26,8 @@ std::string JsonString(const std::string& text) {
 
 std::string JsonNumber(double value) {
   if (!std::isfinite(value)) return "null";
+  // "-0" reads back as the integer 0 (in nlohmann::json and Python alike) and loses its sign.
+  if (value == 0 && std::signbit(value)) return "-0.0";
   // The shortest text that reads back as the same double, so a script's arithmetic on what it
   // reads matches the program's.
   char buf[32];

@@ -3,6 +3,7 @@ messages and accepted on either side of the file, slots without a design refused
 aligned by display width, a quiet stderr and JSON numbers that read back exactly.
 """
 import json
+import math
 import os
 import re
 import subprocess
@@ -146,12 +147,14 @@ with tempfile.TemporaryDirectory() as tmp:
     # JSON numbers read back as the very doubles: 0.1 + 0.2 and 1/3 need 17 and 16 digits.
     odd = os.path.join(tmp, "odd.abd")
     write_design(odd, [record(**dict(WORKED_EXAMPLE, MeanDiameter=0.1 + 0.2, FreeLength=1 / 3,
-                                     Length1=1e-300, Length2=123456789012345680.0))])
+                                     Length1=1e-300, Length2=123456789012345680.0,
+                                     Load1=-0.0))])
     r = run("design", "export", odd)
     exported = json.loads(r.stdout)
     for key, value in [("MeanDiameter", 0.1 + 0.2), ("FreeLength", 1 / 3), ("Length1", 1e-300),
                        ("Length2", 123456789012345680.0)]:
         expect(exported[key] == value, f"{key} {exported[key]!r} != {value!r}")
+    expect(math.copysign(1, exported["Load1"]) == -1, f"-0 keeps its sign: {exported['Load1']!r}")
     expect("0.30000000000000004" in r.stdout and "0.3333333333333333," in r.stdout,
            "shortest digits")
     expect(re.search(r'"WireRow": 1,', r.stdout) and '"TotalTurns": 10,' in r.stdout,
