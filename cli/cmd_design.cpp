@@ -53,8 +53,9 @@ int RunDesign(const Args& args) {
 // A design given as JSON: the current design of an otherwise empty design state.
 SpringDesign ReadDesignJsonFile(const std::string& path) {
   SpringDesign design{};
+  const std::string text = TextOf(ReadWholeFile(path));  // its message names the file itself
   try {
-    design[0] = ReadDesignJson(TextOf(ReadWholeFile(path)));
+    design[0] = ReadDesignJson(text);
   } catch (const UserError& e) {
     throw UserError(path + ": " + e.what());
   }

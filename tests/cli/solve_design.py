@@ -168,6 +168,10 @@ with tempfile.TemporaryDirectory() as tmp:
         f.write('{"MeanDiameter": 1e999}')
     result = run("calc", broken)
     check(result.returncode == 2 and "範囲外の数値" in result.stderr, "a number beyond double")
+    missing = os.path.join(tmp, "missing.json")
+    result = run("design", "import", missing, back)
+    check(result.returncode == 2 and result.stderr.count(missing) == 1,
+          f"a missing design names its path once: {result.stderr.strip()}")
     nothing = os.path.join(tmp, "nothing.json")
     write_json(nothing, {"P1": 20, "L1": 40, "P2": 60, "L2": 30, "maxFreeLength": 40.01})
     result = run("solve", nothing)
