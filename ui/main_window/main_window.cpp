@@ -180,6 +180,8 @@ bool MainWindow::LoadDataFiles() {
 }
 
 void MainWindow::StartUp() {
+  historyGrid_->setRowCount(kHistoryRows);
+  historySlotSpin_->setMaximum(kHistorySlots);
   if (!LoadDataFiles()) {
     // Without the data there is no design to act on: everything that would act on it is off.
     // The two tools stay available, so the missing file can be made again from inside.
@@ -188,10 +190,9 @@ void MainWindow::StartUp() {
       w->setEnabled(false);
     for (QAction* a : {openAction_, saveAction_, dataSheetAction_, dxfAction_, inputModeAction_})
       a->setEnabled(false);
+    FillHistoryGrid();  // empty slots under their headings: the page still reads as the history
     return;
   }
-  historyGrid_->setRowCount(kHistoryRows);
-  historySlotSpin_->setMaximum(kHistorySlots);
   state_.kinds = BuildKindIndex(state_.materials);
   FillKindList();
   kindCombo_->setCurrentIndex(0);

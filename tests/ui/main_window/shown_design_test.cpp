@@ -1,6 +1,7 @@
 // What the window shows always belongs to the design shown: derived labels after a recall or a
 // file read, a saved design, a material choice, a cancelled dialog, a start without materials.
 #include <QTabWidget>
+#include <QTableWidget>
 #include <cmath>
 
 #include "core/calc/history.h"
@@ -104,7 +105,7 @@ TEST_F(ShownDesignTest, FullWidthNumbersAreTakenAsTyped) {
   EXPECT_EQ(platform.LastMessage(), QStringLiteral("'５０ｍｍ' は浮動小数点数ではありません"));
 }
 
-TEST_F(ShownDesignTest, WithoutMaterialsTheDiagramAreaIsWhite) {
+TEST_F(ShownDesignTest, WithoutMaterialsTheDiagramIsWhiteAndTheHistoryKeepsItsHeadings) {
   Start(FixtureMaterials(), FixtureSettings(), true, /*withMaterials=*/false);
   window->show();
   QWidget* diagram = get<QWidget>("Image1");
@@ -112,6 +113,14 @@ TEST_F(ShownDesignTest, WithoutMaterialsTheDiagramAreaIsWhite) {
   for (const QPoint p :
        {QPoint(1, 1), QPoint(200, 200), QPoint(shown.width() - 2, shown.height() - 2)})
     EXPECT_EQ(shown.pixelColor(p), QColor(Qt::white)) << p.x() << "," << p.y();
+  const auto* grid = get<QTableWidget>("sg1");
+  const auto cell = [grid](int row, int column) {
+    const QTableWidgetItem* item = grid->item(row, column);
+    return item ? item->text() : QString();
+  };
+  EXPECT_EQ(cell(0, 1), QStringLiteral("材質"));
+  EXPECT_EQ(cell(HistoryRowOfSlot(30), 0), QStringLiteral("30"));
+  EXPECT_EQ(cell(HistoryRowOfSlot(30), 1), QString());
 }
 
 }  // namespace
