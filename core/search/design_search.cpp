@@ -200,10 +200,6 @@ void SearchWire(const Job& job, const Context& cx, Worker& w) {
   }
 }
 
-bool ListedMaterial(const MaterialRecord& m) {
-  return m.KindNo >= 0 && m.KindNo < kKindCount && m.UsableRows() > 0;
-}
-
 std::string Format(const char* pattern, long long a, long long b) {
   char buffer[256];
   std::snprintf(buffer, sizeof buffer, pattern, a, b);
@@ -230,9 +226,14 @@ const char* RejectionName(Rejection reason) {
 }
 
 std::vector<int> SearchableMaterials(const MaterialTable& materials) {
+  // Through the kind index, so a damaged table's ninth material of a kind is not offered: the
+  // window could not show it once adopted.
+  const KindIndex index = BuildKindIndex(materials);
   std::vector<int> numbers;
-  for (int n = 0; n < kMaterialCount; ++n)
-    if (ListedMaterial(materials[n])) numbers.push_back(n);
+  for (const KindMembers& kind : index.kinds)
+    for (int i = 0; i < kind.Count; ++i)
+      if (materials[kind.Members[i]].UsableRows() > 0) numbers.push_back(kind.Members[i]);
+  std::sort(numbers.begin(), numbers.end());
   return numbers;
 }
 
@@ -264,11 +265,11 @@ std::string RequirementProblem(const SearchRequirements& q, const MaterialTable&
   if (q.lifeAtLeast < 0 || q.lifeAtLeast > kLowestLifeClass) return "期待寿命の指定が不正です";
   for (const int end : q.endKinds)
     if (end < 0 || end >= kEndKinds) return "座巻きの種類は 0～6 で指定してください";
+  const std::vector<int> listed = SearchableMaterials(materials);
   for (const int n : q.materials)
-    if (n < 0 || n >= kMaterialCount || !ListedMaterial(materials[n]))
+    if (!std::binary_search(listed.begin(), listed.end(), n))
       return "材料 " + std::to_string(n) + " はデータベースにありません";
-  if ((q.materials.empty() ? SearchableMaterials(materials) : q.materials).empty())
-    return "探索する材料がありません";
+  if ((q.materials.empty() ? listed : q.materials).empty()) return "探索する材料がありません";
   if (q.top < 1) return "表示する件数は 1 以上にしてください";
   return {};
 }

@@ -292,6 +292,16 @@ TEST(DesignSearch, ImpossibleRequirementsSayWhy) {
             "探索する材料がありません");
 }
 
+TEST(DesignSearch, SearchesOnlyTheMaterialsTheListsShow) {
+  // A damaged table with ten materials of one kind: the lists show the first eight.
+  CalculatorState s = WorkedState();
+  for (int n = 1; n < 10; ++n) s.materials[n] = s.materials[0];
+  EXPECT_EQ(SearchableMaterials(s.materials), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7}));
+  SearchRequirements q = KgfRequirements(1.5, 35, 3.5, 28);
+  q.materials = {8};
+  EXPECT_EQ(SearchDesigns(q, s.materials, s.settings).problem, "材料 8 はデータベースにありません");
+}
+
 TEST(DesignSearch, NothingFoundNamesTheRequirementThatRejectedMost) {
   const CalculatorState s = WorkedState();
   SearchRequirements q = KgfRequirements(1.5, 35, 3.5, 28);
