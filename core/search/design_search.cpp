@@ -237,7 +237,11 @@ std::vector<int> SearchableMaterials(const MaterialTable& materials) {
   return numbers;
 }
 
-std::string RequirementProblem(const SearchRequirements& q, const MaterialTable& materials) {
+namespace {
+
+// What makes the requirements impossible, or empty when they can be searched; `listed` are the
+// searchable materials, ascending.
+std::string RequirementProblem(const SearchRequirements& q, const std::vector<int>& listed) {
   if (!Finite(q.P1) || !Finite(q.P2) || !Finite(q.L1) || !Finite(q.L2))
     return "荷重 P1, P2 と長さ L1, L2 には数値を入れてください";
   if (q.P1 < 0) return "P1 は 0 以上にしてください";
@@ -265,7 +269,6 @@ std::string RequirementProblem(const SearchRequirements& q, const MaterialTable&
   if (q.lifeAtLeast < 0 || q.lifeAtLeast > kLowestLifeClass) return "期待寿命の指定が不正です";
   for (const int end : q.endKinds)
     if (end < 0 || end >= kEndKinds) return "座巻きの種類は 0～6 で指定してください";
-  const std::vector<int> listed = SearchableMaterials(materials);
   for (const int n : q.materials)
     if (!std::binary_search(listed.begin(), listed.end(), n))
       return "材料 " + std::to_string(n) + " はデータベースにありません";
@@ -273,6 +276,8 @@ std::string RequirementProblem(const SearchRequirements& q, const MaterialTable&
   if (q.top < 1) return "表示する件数は 1 以上にしてください";
   return {};
 }
+
+}  // namespace
 
 bool RanksBefore(const SearchCandidate& a, const SearchCandidate& b, RankBy rank) {
   const DesignRecord& x = a.design;
@@ -297,7 +302,8 @@ SearchResult SearchDesigns(const SearchRequirements& req, const MaterialTable& m
                            const CoefficientSettings& settings, int threads) {
   const auto start = std::chrono::steady_clock::now();
   SearchResult result;
-  result.problem = RequirementProblem(req, materials);
+  const std::vector<int> listed = SearchableMaterials(materials);
+  result.problem = RequirementProblem(req, listed);
   if (!result.problem.empty()) return result;
 
   Context cx{req, materials, settings, {}, {}, {}};
@@ -309,7 +315,7 @@ SearchResult SearchDesigns(const SearchRequirements& req, const MaterialTable& m
     for (int e = 0; e < kEndKinds; ++e) cx.endKinds.push_back(e);
   std::sort(cx.endKinds.begin(), cx.endKinds.end());
   cx.endKinds.erase(std::unique(cx.endKinds.begin(), cx.endKinds.end()), cx.endKinds.end());
-  std::vector<int> numbers = req.materials.empty() ? SearchableMaterials(materials) : req.materials;
+  std::vector<int> numbers = req.materials.empty() ? listed : req.materials;
   std::sort(numbers.begin(), numbers.end());
   numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
 

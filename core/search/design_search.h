@@ -95,10 +95,6 @@ struct SearchResult {
   double seconds = 0;
 };
 
-// What makes the requirements impossible, or empty when they can be searched.
-std::string RequirementProblem(const SearchRequirements& requirements,
-                               const MaterialTable& materials);
-
 // Materials a search over "the whole database" takes: those the material lists show.
 std::vector<int> SearchableMaterials(const MaterialTable& materials);
 
