@@ -1,4 +1,5 @@
 // design export / design import: a design as readable JSON and back.
+#include <algorithm>
 #include <cstdio>
 #include <stdexcept>
 #include <string>
@@ -36,12 +37,14 @@ int Import(const Args& args) {
 int RunDesign(const Args& args) {
   // The action is the first argument that is neither an option nor an option's value, so
   // options may come first.
+  const std::vector<OptionForm> common = CommonDesignFileOptions();
+  const auto takesValue = [&](const std::string& name) {
+    return std::any_of(common.begin(), common.end(),
+                       [&](const OptionForm& f) { return f.name == name && f.value; });
+  };
   auto action = args.begin();
-  while (action != args.end() && action->starts_with("--")) {
-    const bool takesValue =
-        *action == "--slot" || *action == "--materials" || *action == "--settings";
-    action += takesValue && action + 1 != args.end() ? 2 : 1;
-  }
+  while (action != args.end() && action->starts_with("--"))
+    action += takesValue(*action) && action + 1 != args.end() ? 2 : 1;
   if (action == args.end()) throw std::invalid_argument("export か import を指定してください");
   Args rest(args.begin(), action);
   rest.insert(rest.end(), action + 1, args.end());

@@ -53,6 +53,8 @@ struct DesignFileOptions : DataFileOptions {
   // The command's own options with their values ("" for a switch), in the order given.
   std::vector<std::pair<std::string, std::string>> own;
 };
+// The options every design-file command takes besides its own: --slot and the data-file options.
+std::vector<OptionForm> CommonDesignFileOptions();
 // Parses FILE, the output files named in `outputs`, the common options (--slot and the data-file
 // options) and the command's own `options`, in any order; throws std::invalid_argument on bad
 // usage, naming the argument.

@@ -81,10 +81,15 @@ void ReadDataFiles(const DataFileOptions& o, MaterialTable& materials,
   ReadRecordFile(o.settingsPath, settings);
 }
 
-DesignFileOptions ParseDesignFileOptions(const Args& args, std::span<const OptionForm> options,
-                                         std::initializer_list<const char*> outputs) {
+std::vector<OptionForm> CommonDesignFileOptions() {
   std::vector<OptionForm> forms{{"--slot", "N"}};
   forms.insert(forms.end(), std::begin(kDataFileOptions), std::end(kDataFileOptions));
+  return forms;
+}
+
+DesignFileOptions ParseDesignFileOptions(const Args& args, std::span<const OptionForm> options,
+                                         std::initializer_list<const char*> outputs) {
+  std::vector<OptionForm> forms = CommonDesignFileOptions();
   forms.insert(forms.end(), options.begin(), options.end());
   const ParsedArguments parsed = ParseArguments(args, forms);
   std::vector<const char*> names{"FILE.abd"};
