@@ -7,7 +7,7 @@
 #include "core/calc/calculator_state.h"
 #include "ui/main_window/main_window.h"
 #include "ui/platform/platform.h"
-#include "ui/platform/widgets.h"
+#include "ui/widgets/widgets.h"
 
 namespace {
 

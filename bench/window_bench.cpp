@@ -13,8 +13,8 @@
 #include "core/drawing/shape_view_sink.h"
 #include "ui/main_window/main_window.h"
 #include "ui/platform/platform.h"
-#include "ui/platform/qt_canvas.h"
-#include "ui/platform/widgets.h"
+#include "ui/render/qt_canvas.h"
+#include "ui/widgets/widgets.h"
 
 namespace coilspring::bench {
 namespace {

@@ -11,7 +11,7 @@
 #include "cli/json_text.h"
 #include "cli/reference_json.h"
 #include "core/calc/calculator_state.h"
-#include "core/calc/display_units.h"
+#include "core/display/display_units.h"
 #include "core/calc/fatigue.h"
 #include "core/records/file_io.h"
 #include "core/text/display_width.h"

@@ -8,7 +8,7 @@
 #include "cli/commands.h"
 #include "cli/widget_runtime.h"
 #include "core/records/file_io.h"
-#include "ui/platform/pictures.h"
+#include "ui/render/pictures.h"
 
 namespace coilspring::cli {
 namespace {

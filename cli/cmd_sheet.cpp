@@ -9,7 +9,7 @@
 #include "core/output/data_sheet.h"
 #include "core/records/file_io.h"
 #include "core/text/user_error.h"
-#include "ui/platform/data_sheet_page.h"
+#include "ui/render/data_sheet_page.h"
 
 namespace coilspring::cli {
 namespace {

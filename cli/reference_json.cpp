@@ -9,7 +9,7 @@
 #include "cli/json_text.h"
 #include "core/calc/fatigue.h"
 #include "core/calc/reference.h"
-#include "core/calc/reference_rows.h"
+#include "core/display/reference_rows.h"
 #include "core/text/number_format.h"
 #include "core/text/text_number.h"
 

@@ -8,7 +8,7 @@
 #include <optional>
 
 #include "cli/private_folder.h"
-#include "ui/platform/widgets.h"
+#include "ui/widgets/widgets.h"
 
 namespace coilspring::cli {
 

@@ -5,7 +5,7 @@
 
 #include "core/records/design_record.h"
 #include "core/calc/fatigue.h"
-#include "core/calc/history.h"
+#include "core/display/history.h"
 #include "fuzz/fuzz_support.h"
 #include "core/output/data_sheet.h"
 

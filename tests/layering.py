@@ -11,14 +11,17 @@ RANKS = {
     "core/records": 1,
     "core/calc": 2,
     "core/drawing": 3,
+    "core/display": 3,
     "core/output": 4,
     "core/editing": 4,
     "core/search": 4,
-    "ui/platform": 5,
-    "ui/dialogs": 6,
-    "ui/main_window": 7,
-    "cli": 6,
-    "app": 8,
+    "ui/widgets": 5,
+    "ui/platform": 6,
+    "ui/render": 7,
+    "ui/dialogs": 8,
+    "ui/main_window": 9,
+    "cli": 8,
+    "app": 10,
 }
 QT_HEADER = re.compile(r"^Q[A-Za-z]+$|^Qt[A-Za-z]*/")
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')

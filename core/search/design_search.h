@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/calc/display_units.h"
+#include "core/display/display_units.h"
 #include "core/calc/fatigue.h"
 #include "core/calc/reference.h"
 #include "core/calc/spring_calc.h"

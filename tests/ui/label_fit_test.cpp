@@ -24,7 +24,7 @@
 #include "ui/dialogs/data_sheet_dialog.h"
 #include "ui/dialogs/material_editor_dialog.h"
 #include "ui/main_window/main_window.h"
-#include "ui/platform/widgets.h"
+#include "ui/widgets/widgets.h"
 
 namespace coilspring::testing {
 namespace {

@@ -3,9 +3,9 @@
 #include <QPushButton>
 
 #include "core/text/user_error.h"
-#include "ui/platform/data_sheet_page.h"
+#include "ui/render/data_sheet_page.h"
 #include "ui/platform/handler_guard.h"
-#include "ui/platform/widgets.h"
+#include "ui/widgets/widgets.h"
 
 namespace coilspring {
 namespace {

@@ -12,12 +12,12 @@
 #include <optional>
 #include <string>
 
-#include "core/calc/display_units.h"
+#include "core/display/display_units.h"
 #include "core/calc/fatigue.h"
 #include "core/text/number_format.h"
 #include "core/text/sjis.h"
 #include "ui/platform/handler_guard.h"
-#include "ui/platform/widgets.h"
+#include "ui/widgets/widgets.h"
 
 namespace coilspring {
 

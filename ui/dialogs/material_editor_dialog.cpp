@@ -13,7 +13,7 @@
 
 #include "core/records/file_io.h"
 #include "ui/platform/handler_guard.h"
-#include "ui/platform/widgets.h"
+#include "ui/widgets/widgets.h"
 
 namespace coilspring {
 namespace {

@@ -6,7 +6,7 @@
 #include "ui/dialogs/design_search_dialog.h"
 #include "ui/main_window/main_window.h"
 #include "ui/platform/handler_guard.h"
-#include "ui/platform/widgets.h"
+#include "ui/widgets/widgets.h"
 
 namespace coilspring {
 

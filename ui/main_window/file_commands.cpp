@@ -3,7 +3,7 @@
 #include <QFileInfo>
 #include <QTableWidget>
 
-#include "core/calc/history.h"
+#include "core/display/history.h"
 #include "core/drawing/dxf_writer.h"
 #include "core/output/data_sheet.h"
 #include "core/output/grid_clipboard.h"
@@ -11,7 +11,7 @@
 #include "core/text/user_error.h"
 #include "ui/dialogs/data_sheet_dialog.h"
 #include "ui/main_window/main_window.h"
-#include "ui/platform/widgets.h"
+#include "ui/widgets/widgets.h"
 
 namespace coilspring {
 

@@ -1,15 +1,33 @@
 // The history: the grid of stored designs on the first page, storing the current design into a
 // slot and recalling a slot by its number or by a click on its row.
-#include "core/calc/history.h"
+#include "core/display/history.h"
 
 #include <QSpinBox>
 #include <QTableWidget>
 
 #include "ui/main_window/main_window.h"
 #include "ui/platform/handler_guard.h"
-#include "ui/platform/widgets.h"
+#include "ui/widgets/widgets.h"
 
 namespace coilspring {
+
+namespace {
+
+QTableWidget* MakeHistoryGrid(QWidget* parent, bool* unfocusedFlag) {
+  GridShape shape;
+  shape.columns = kHistoryColumns;
+  shape.rows = 12;  // the form's own value; start-up gives it its 32 rows
+  shape.fixedRows = kHistoryHeadingRows;
+  shape.fixedColumns = 1;
+  shape.columnWidths.assign(kHistoryColumnWidths.begin(), kHistoryColumnWidths.end());
+  QTableWidget* grid = MakeStringGrid(parent, "sg1", shape, unfocusedFlag);
+  grid->setGeometry(5, 16, 785, 193);
+  grid->setCursor(Qt::PointingHandCursor);
+  FreezeFixedCells(grid);
+  return grid;
+}
+
+}  // namespace
 
 void MainWindow::BuildHistoryPage() {
   historyGrid_ = MakeHistoryGrid(historyPage_, &historyGridUnfocused_);

@@ -13,7 +13,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 
-#include "core/calc/history.h"
+#include "core/display/history.h"
 #include "core/records/file_io.h"
 #include "core/text/user_error.h"
 #include "ui/dialogs/coefficient_dialog.h"
@@ -21,7 +21,7 @@
 #include "ui/dialogs/material_editor_dialog.h"
 #include "ui/main_window/reference_page.h"
 #include "ui/platform/handler_guard.h"
-#include "ui/platform/widgets.h"
+#include "ui/widgets/widgets.h"
 
 namespace coilspring {
 

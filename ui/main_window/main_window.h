@@ -9,10 +9,11 @@
 #include <vector>
 
 #include "core/calc/calculator_state.h"
-#include "core/calc/display_units.h"
-#include "ui/platform/pictures.h"
+#include "core/display/display_units.h"
+#include "ui/render/pictures.h"
 #include "ui/platform/platform.h"
-#include "ui/platform/widgets.h"
+#include "ui/render/picture_views.h"
+#include "ui/widgets/widgets.h"
 
 class QAction;
 class QCheckBox;

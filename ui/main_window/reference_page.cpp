@@ -13,9 +13,9 @@
 #include <optional>
 #include <string>
 
-#include "core/calc/reference_rows.h"
+#include "core/display/reference_rows.h"
 #include "core/text/text_number.h"
-#include "ui/platform/widgets.h"
+#include "ui/widgets/widgets.h"
 
 namespace coilspring {
 

@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <optional>
 
-#include "core/calc/display_units.h"
+#include "core/display/display_units.h"
 #include "core/calc/reference.h"
 #include "core/records/design_record.h"
 #include "core/records/material_table.h"

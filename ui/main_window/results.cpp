@@ -14,7 +14,7 @@
 #include "core/calc/fatigue.h"
 #include "ui/main_window/main_window.h"
 #include "ui/platform/handler_guard.h"
-#include "ui/platform/widgets.h"
+#include "ui/widgets/widgets.h"
 
 namespace coilspring {
 

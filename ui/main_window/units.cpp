@@ -7,13 +7,13 @@
 #include <QTableWidget>
 #include <QVariant>
 
-#include "core/calc/history.h"
+#include "core/display/history.h"
 #include "core/text/text_number.h"
 #include "core/text/user_error.h"
 #include "ui/dialogs/design_search_dialog.h"
 #include "ui/main_window/main_window.h"
 #include "ui/main_window/reference_page.h"
-#include "ui/platform/widgets.h"
+#include "ui/widgets/widgets.h"
 
 namespace coilspring {
 

@@ -11,7 +11,7 @@
 #include <utility>
 
 #include "ui/platform/platform.h"
-#include "ui/platform/widgets.h"
+#include "ui/widgets/widgets.h"
 
 namespace coilspring {
 

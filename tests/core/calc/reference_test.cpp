@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "core/calc/fatigue.h"
-#include "core/calc/reference_rows.h"
+#include "core/display/reference_rows.h"
 #include "core/calc/spring_calc.h"
 #include "core/text/sjis.h"
 

@@ -19,7 +19,7 @@
 
 #include "core/text/sjis.h"
 #include "core/output/data_sheet.h"
-#include "ui/platform/data_sheet_page.h"
+#include "ui/render/data_sheet_page.h"
 #include "support/blocked_write.h"
 #include "support/scripted_platform.h"
 

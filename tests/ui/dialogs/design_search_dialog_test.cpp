@@ -4,7 +4,7 @@
 #include <QStandardPaths>
 
 #include "support/main_window_fixture.h"
-#include "ui/platform/widgets.h"
+#include "ui/widgets/widgets.h"
 
 namespace coilspring::testing {
 namespace {

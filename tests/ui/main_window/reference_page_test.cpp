@@ -7,7 +7,7 @@
 #include <QTableWidget>
 #include <vector>
 
-#include "core/calc/reference_rows.h"
+#include "core/display/reference_rows.h"
 #include "core/calc/spring_calc.h"
 #include "core/text/sjis.h"
 

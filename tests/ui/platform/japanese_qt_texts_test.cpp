@@ -7,7 +7,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "ui/platform/widgets.h"
+#include "ui/widgets/widgets.h"
 
 namespace coilspring {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/platform/qt_canvas.h"
+#include "ui/render/qt_canvas.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -8,7 +8,7 @@
 #include <numbers>
 #include <vector>
 
-#include "ui/platform/widgets.h"
+#include "ui/widgets/widgets.h"
 
 namespace coilspring {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/platform/pictures.h"
+#include "ui/render/pictures.h"
 
 #include <QFont>
 #include <algorithm>
@@ -10,7 +10,7 @@
 #include "core/calc/fatigue.h"
 #include "core/drawing/shape_builder.h"
 #include "core/drawing/shape_view_sink.h"
-#include "ui/platform/qt_canvas.h"
+#include "ui/render/qt_canvas.h"
 
 namespace coilspring {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/platform/data_sheet_page.h"
+#include "ui/render/data_sheet_page.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -15,7 +15,7 @@
 #include "core/drawing/illustration.h"
 #include "core/records/file_io.h"
 #include "core/text/user_error.h"
-#include "ui/platform/widgets.h"
+#include "ui/widgets/widgets.h"
 
 namespace coilspring {
 namespace {

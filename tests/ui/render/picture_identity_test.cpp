@@ -16,8 +16,8 @@
 #include "core/calc/calculator_state.h"
 #include "core/records/coefficient_settings.h"
 #include "core/records/file_io.h"
-#include "ui/platform/pictures.h"
-#include "ui/platform/widgets.h"
+#include "ui/render/pictures.h"
+#include "ui/widgets/widgets.h"
 
 namespace coilspring {
 namespace {

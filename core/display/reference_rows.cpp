@@ -1,4 +1,4 @@
-#include "core/calc/reference_rows.h"
+#include "core/display/reference_rows.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,105 +1,17 @@
-#include "ui/platform/widgets.h"
+#include "ui/widgets/string_grid.h"
 
-#include <QApplication>
-#include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
-#include <QFile>
 #include <QHeaderView>
-#include <QLabel>
-#include <QLibraryInfo>
-#include <QPaintEngine>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
-#include <QToolButton>
-#include <QTranslator>
 #include <algorithm>
 
-#include "core/calc/history.h"
-#include "core/drawing/illustration.h"
-#include "core/text/half_width.h"
-#include "core/text/number_format.h"
-#include "core/text/text_number.h"
-#include "ui/platform/qt_canvas.h"
+#include "ui/widgets/look.h"
 
 namespace coilspring {
-
-QString ShortText(double value) { return Utf8(FormatShort(value)); }
-QString FullText(double value) { return Utf8(FormatFull(value)); }
-
-double BoxNumber(const QLineEdit* box) { return ParseDecimal(box->text().toStdString()); }
-
-std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
-
-void ApplyApplicationLook(QApplication& app) {
-  QApplication::setStyle(QStringLiteral("Fusion"));
-  app.setFont(GothicFont(12));
-}
-
-bool InstallJapaneseQtTexts(QApplication& app) {
-  static QTranslator qtTexts;
-  if (!qtTexts.isEmpty()) return true;
-  if (!qtTexts.load(QStringLiteral("qtbase_ja"),
-                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-    return false;
-  return app.installTranslator(&qtTexts);
-}
-
-QFont GothicFont(int pixelSize) {
-  QFont font(QStringLiteral("IPAPGothic"));
-  font.setPixelSize(pixelSize);
-  return font;
-}
-
-QLabel* PlaceLabel(QWidget* parent, const QString& text, int x, int y) {
-  auto* label = new QLabel(text, parent);
-  label->move(x, y);
-  label->adjustSize();
-  return label;
-}
-
-QLineEdit* PlaceEdit(QWidget* parent, const char* name, int x, int y, int width,
-                     const QString& text) {
-  auto* edit = Place<QLineEdit>(parent, name, x, y, width, 21);
-  edit->setText(text);
-  return edit;
-}
-
-QComboBox* PlaceCombo(QWidget* parent, const char* name, int x, int y, int width) {
-  auto* combo = Place<QComboBox>(parent, name, x, y, width, 21);
-  combo->setEditable(false);
-  return combo;
-}
-
-QToolButton* PlaceSmallButton(QWidget* parent, const char* name, int x, int y,
-                              const QString& hint) {
-  auto* button = Place<QToolButton>(parent, name, x, y, 12, 12);
-  button->setToolTip(hint);
-  button->setArrowType(Qt::RightArrow);
-  return button;
-}
-
-void ShowListEntries(QComboBox* list, const std::vector<std::string>& entries) {
-  bool same = list->count() == static_cast<int>(entries.size());
-  for (int i = 0; same && i < list->count(); ++i)
-    same = list->itemText(i) == Utf8(entries[static_cast<std::size_t>(i)]);
-  if (!same) {
-    list->clear();
-    for (const std::string& entry : entries) list->addItem(Utf8(entry));
-  }
-  // Where a list is filled afresh its first entry is chosen; a list left as it was says the same.
-  list->setCurrentIndex(entries.empty() ? -1 : 0);
-}
-
-void SetBoxColour(QWidget* box, const QColor& colour) {
-  QPalette p = box->palette();
-  for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-    p.setColor(group, QPalette::Base, colour);
-    p.setColor(group, QPalette::Button, colour);
-  }
-  box->setPalette(p);
-}
 
 namespace {
 
@@ -315,78 +227,6 @@ void FreezeFixedCells(QTableWidget* grid) { new FrozenCells(grid); }
 void WidenColumnToFit(QTableWidget* grid, int column, const QString& text) {
   const int needed = grid->fontMetrics().horizontalAdvance(text) + 2 * kCellMargin + 1;
   if (grid->columnWidth(column) < needed) grid->setColumnWidth(column, needed);
-}
-
-IllustrationView::IllustrationView(QWidget* parent, const char* name, const QRect& place)
-    : QWidget(parent) {
-  setObjectName(QString::fromLatin1(name));
-  setGeometry(place);
-  setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-void IllustrationView::paintEvent(QPaintEvent*) {
-  {
-    QPainter painter(this);
-    // Pixels (the screen, or a picture of the window) come from the image; a printer, a PDF
-    // page or a recording for them get the lines.
-    if (painter.paintEngine()->type() == QPaintEngine::Raster) {
-      const qreal ratio = devicePixelRatioF();
-      if (onScreen_.isNull() || onScreen_.devicePixelRatio() != ratio) {
-        onScreen_ = QtCanvas::MakeImage(width(), height(), ratio);
-        QtCanvas canvas(onScreen_);
-        DrawSpringIllustration(canvas);
-      }
-      painter.drawImage(0, 0, onScreen_);
-      return;
-    }
-  }
-  QtCanvas canvas(*this, {illustration::kWidth, illustration::kHeight});
-  canvas.SetBrushColour(kWhite);
-  canvas.FillRect(0, 0, width(), height());
-  DrawSpringIllustration(canvas);
-}
-
-qreal ScreenPixelRatio() { return qGuiApp ? qGuiApp->devicePixelRatio() : 1; }
-
-PictureView::PictureView(QWidget* parent, const char* name, int x, int y, const QImage& image)
-    : QWidget(parent), image_(image) {
-  setObjectName(QString::fromLatin1(name));
-  setGeometry(QRect(QPoint(x, y), QtCanvas::LogicalSize(image)));
-  setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-void PictureView::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  painter.drawImage(0, 0, image_);
-}
-
-namespace {
-// Every character HalfWidthText replaces is one UTF-16 unit before and after, so the cursor
-// keeps its place.
-QString HalfWidth(const QString& text) { return Utf8(HalfWidthText(text.toStdString())); }
-}  // namespace
-
-QValidator::State HalfWidthSpinBox::validate(QString& input, int& pos) const {
-  input = HalfWidth(input);
-  return QSpinBox::validate(input, pos);
-}
-
-int HalfWidthSpinBox::valueFromText(const QString& text) const {
-  return QSpinBox::valueFromText(HalfWidth(text));
-}
-
-QTableWidget* MakeHistoryGrid(QWidget* parent, bool* unfocusedFlag) {
-  GridShape shape;
-  shape.columns = kHistoryColumns;
-  shape.rows = 12;  // the form's own value; start-up gives it its 32 rows
-  shape.fixedRows = kHistoryHeadingRows;
-  shape.fixedColumns = 1;
-  shape.columnWidths.assign(kHistoryColumnWidths.begin(), kHistoryColumnWidths.end());
-  QTableWidget* grid = MakeStringGrid(parent, "sg1", shape, unfocusedFlag);
-  grid->setGeometry(5, 16, 785, 193);
-  grid->setCursor(Qt::PointingHandCursor);
-  FreezeFixedCells(grid);
-  return grid;
 }
 
 }  // namespace coilspring

@@ -11,7 +11,8 @@
 
 #include "core/output/data_sheet.h"
 #include "ui/platform/platform.h"
-#include "ui/platform/widgets.h"
+#include "ui/render/picture_views.h"
+#include "ui/widgets/widgets.h"
 
 class QLabel;
 class QPainter;

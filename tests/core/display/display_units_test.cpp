@@ -1,11 +1,11 @@
-#include "core/calc/display_units.h"
+#include "core/display/display_units.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
 
-#include "core/calc/reference_rows.h"
+#include "core/display/reference_rows.h"
 #include "core/calc/spring_calc.h"
 #include "core/output/data_sheet.h"
 #include "core/text/number_format.h"

@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "core/drawing/illustration.h"
-#include "ui/platform/qt_canvas.h"
+#include "ui/render/qt_canvas.h"
 #include "core/output/data_sheet.h"
 
 namespace coilspring {

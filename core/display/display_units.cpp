@@ -1,4 +1,4 @@
-#include "core/calc/display_units.h"
+#include "core/display/display_units.h"
 
 #include <type_traits>
 

@@ -1,5 +1,5 @@
 // The data sheet's L2 label stays clear of the load diagram, whatever its length.
-#include "ui/platform/data_sheet_page.h"
+#include "ui/render/data_sheet_page.h"
 
 #include <gtest/gtest.h>
 

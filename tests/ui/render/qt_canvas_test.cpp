@@ -1,4 +1,4 @@
-#include "ui/platform/qt_canvas.h"
+#include "ui/render/qt_canvas.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "core/calc/history.h"
+#include "core/display/history.h"
 
 #include <algorithm>
 #include <charconv>

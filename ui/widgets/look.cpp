@@ -1,0 +1,40 @@
+#include "ui/widgets/look.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace coilspring {
+
+void ApplyApplicationLook(QApplication& app) {
+  QApplication::setStyle(QStringLiteral("Fusion"));
+  app.setFont(GothicFont(12));
+}
+
+bool InstallJapaneseQtTexts(QApplication& app) {
+  static QTranslator qtTexts;
+  if (!qtTexts.isEmpty()) return true;
+  if (!qtTexts.load(QStringLiteral("qtbase_ja"),
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    return false;
+  return app.installTranslator(&qtTexts);
+}
+
+QFont GothicFont(int pixelSize) {
+  QFont font(QStringLiteral("IPAPGothic"));
+  font.setPixelSize(pixelSize);
+  return font;
+}
+
+void SetBoxColour(QWidget* box, const QColor& colour) {
+  QPalette p = box->palette();
+  for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    p.setColor(group, QPalette::Base, colour);
+    p.setColor(group, QPalette::Button, colour);
+  }
+  box->setPalette(p);
+}
+
+qreal ScreenPixelRatio() { return qGuiApp ? qGuiApp->devicePixelRatio() : 1; }
+
+}  // namespace coilspring

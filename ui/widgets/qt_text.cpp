@@ -1,0 +1,17 @@
+#include "ui/widgets/qt_text.h"
+
+#include <QFile>
+
+#include "core/text/number_format.h"
+#include "core/text/text_number.h"
+
+namespace coilspring {
+
+QString ShortText(double value) { return Utf8(FormatShort(value)); }
+QString FullText(double value) { return Utf8(FormatFull(value)); }
+
+double BoxNumber(const QLineEdit* box) { return ParseDecimal(box->text().toStdString()); }
+
+std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+}  // namespace coilspring
