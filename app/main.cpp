@@ -54,7 +54,6 @@ int main(int argc, char** argv) {
   static coilspring::CalculatorState state;
   coilspring::MainWindow mainWindow(state, coilspring::DesktopPlatform(),
                                     QCoreApplication::applicationDirPath());
-  mainWindow.CreateSecondaryWindows();
   QuitAfterFirstPaint quitter(&mainWindow, sinceStart);
   if (qEnvironmentVariableIsSet("COILSPRING_QUIT_AFTER_FIRST_PAINT"))
     app.installEventFilter(&quitter);

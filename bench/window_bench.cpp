@@ -46,7 +46,6 @@ BENCHMARK(BM_SideView60TurnsOnQImage)->Unit(benchmark::kMicrosecond);
 class CalculatorWindow {
  public:
   CalculatorWindow() : window_(state_, DesktopPlatform(), QString::fromStdString(kProgramFolder)) {
-    window_.CreateSecondaryWindows();
     window_.show();
     QApplication::processEvents();
     calculateButton_ = window_.findChild<QPushButton*>(QStringLiteral("BitBtn2"));

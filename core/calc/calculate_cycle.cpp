@@ -9,7 +9,25 @@ ValidationResult RecalculateDesign(CalculatorState& state, int slot, DesignInput
   if (inputs == DesignInputs::FromRecord) DeriveInputsFromRecord(r, state.materials);
   CalculateSpring(r, state.materials, state.settings, state.allowable);
   DetermineLifeClass(r, state.materials);
+  ++state.work.calculations;
+  ++state.work.lifeClasses;
   return ValidateDesign(r, state.allowable);
+}
+
+DerivedInputs DeriveFromInputs(CalculatorState& state) {
+  DesignRecord& r = state.current();
+  CalculateSpring(r, state.materials, state.settings, state.allowable);
+  ++state.work.calculations;
+  const double c = r.SpringIndex;
+  return {.springIndex = c,
+          .indexInRange = c >= 3 && c <= 22,
+          .recommendedFreeLength = r.RecommendedFreeLength,
+          .maxLoad = r.MaxLoad};
+}
+
+void DetermineCurrentLifeClass(CalculatorState& state) {
+  DetermineLifeClass(state.current(), state.materials);
+  ++state.work.lifeClasses;
 }
 
 }  // namespace coilspring

@@ -21,4 +21,20 @@ enum class DesignInputs {
 // lines.
 ValidationResult RecalculateDesign(CalculatorState& state, int slot, DesignInputs inputs);
 
+// What the input panel shows after its boxes were read into the current design: the design
+// calculated once (no life class, no checks) and the values it recommends.
+struct DerivedInputs {
+  double springIndex = 0;
+  // 3..22, not the 4 of the panel's fixed text. Outside it, or undefined, the panel shows the
+  // index error line and keeps the recommended values it showed before.
+  bool indexInRange = false;
+  double recommendedFreeLength = 0;
+  double maxLoad = 0;
+};
+DerivedInputs DeriveFromInputs(CalculatorState& state);
+
+// The life class of the current design as it stands, for a design put into the window without
+// a calculation (a recall, a file read).
+void DetermineCurrentLifeClass(CalculatorState& state);
+
 }  // namespace coilspring

@@ -10,6 +10,13 @@
 
 namespace coilspring {
 
+// How often the window's events ran the calculation and the life class: each event should run
+// them once, and a test holds it to that.
+struct WorkCount {
+  long calculations = 0;
+  long lifeClasses = 0;
+};
+
 struct CalculatorState {
   SpringDesign design;
   MaterialTable materials;
@@ -17,6 +24,7 @@ struct CalculatorState {
   CoefficientSettings settings;
   AllowableStressTable allowable;
   int shapeViewPosition = 0;  // 0 free length, 1 under load 1, 2 under load 2
+  WorkCount work;
 
   DesignRecord& current() { return design[0]; }
   const DesignRecord& current() const { return design[0]; }

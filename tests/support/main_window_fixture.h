@@ -89,7 +89,6 @@ class MainWindowTest : public ::testing::Test {
     if (withMaterials) WriteRecordFile(folder.file(kMaterialFileName), materials);
     state = std::make_unique<CalculatorState>();
     window = std::make_unique<MainWindow>(*state, platform, folder.path());
-    window->CreateSecondaryWindows();
   }
 
   template <class W>

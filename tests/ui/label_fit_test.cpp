@@ -24,6 +24,7 @@
 #include "ui/dialogs/data_sheet_dialog.h"
 #include "ui/dialogs/material_editor_dialog.h"
 #include "ui/main_window/main_window.h"
+#include "ui/render/picture_views.h"
 #include "ui/widgets/widgets.h"
 
 namespace coilspring::testing {
@@ -124,7 +125,6 @@ class LabelFit : public ::testing::Test {
     ApplyApplicationLook(*qApp);
     state_ = std::make_unique<CalculatorState>();
     window_ = std::make_unique<MainWindow>(*state_, platform_, QStringLiteral(COILSPRING_BIN_DIR));
-    window_->CreateSecondaryWindows();
   }
   void TearDown() override {
     window_.reset();

@@ -1,39 +1,42 @@
 // The design assistant's window and what it hands back: a candidate taken over as the current
 // design, or the short list put into the history.
-#include <QLineEdit>
 
 #include "core/search/design_search.h"
 #include "ui/dialogs/design_search_dialog.h"
+#include "ui/main_window/history_page.h"
+#include "ui/main_window/input_panel.h"
 #include "ui/main_window/main_window.h"
 #include "ui/platform/handler_guard.h"
 #include "ui/widgets/widgets.h"
 
 namespace coilspring {
 
-void MainWindow::CreateDesignSearchWindow() {
+DesignSearchDialog* MainWindow::DesignSearchWindow() {
+  if (designSearch_ != nullptr) return designSearch_;
   designSearch_ = new DesignSearchDialog(state_, platform_, this, units_);
   ConnectGuarded(platform_, this, designSearch_, &DesignSearchDialog::AdoptRequested,
                  &MainWindow::AdoptSearchCandidate);
   ConnectGuarded(platform_, this, designSearch_, &DesignSearchDialog::HistoryRequested,
                  &MainWindow::PutShortListIntoHistory);
+  return designSearch_;
 }
 
 // Not modal: the designer keeps the list beside the main window and tries one candidate after
 // another; the requirements stay in the window for the whole run.
 void MainWindow::OpenDesignSearch() {
-  designSearch_->show();
-  designSearch_->raise();
-  designSearch_->activateWindow();
+  DesignSearchDialog* window = DesignSearchWindow();
+  window->show();
+  window->raise();
+  window->activateWindow();
 }
 
 void MainWindow::AdoptDesign(const DesignRecord& design) {
   state_.current() = design;
-  ShowDesign();
-  // ShowDesign writes lengths in the short format; the boxes get them in full so that the
-  // calculation below works with the candidate's own lengths, as if the designer had typed them.
-  freeLengthEdit_->setText(FullText(design.FreeLength));
-  length1Edit_->setText(FullText(design.Length1));
-  length2Edit_->setText(FullText(design.Length2));
+  PutDesign(false);
+  // The design is shown with its lengths in the short format; the boxes get them in full so that
+  // the calculation below works with the candidate's own lengths, as if the designer had typed
+  // them.
+  inputPanel_->PutLengthsInFull(design);
   Calculate();
 }
 
@@ -57,7 +60,8 @@ void MainWindow::PutShortListIntoHistory() {
                              .arg(used)))
     return;
   PutIntoHistory(state_.design, candidates);
-  for (int slot = 1; slot <= count; ++slot) ShowHistoryRow(slot);
+  for (int slot = 1; slot <= count; ++slot)
+    historyPage_->ShowSlot(slot, state_.design[slot], state_.materials);
 }
 
 }  // namespace coilspring

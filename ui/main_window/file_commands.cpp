@@ -1,7 +1,5 @@
 // The menu commands that hand the design to files, the printer, the clipboard and the help.
-#include <QCheckBox>
 #include <QFileInfo>
-#include <QTableWidget>
 
 #include "core/display/history.h"
 #include "core/drawing/dxf_writer.h"
@@ -10,6 +8,8 @@
 #include "core/records/file_io.h"
 #include "core/text/user_error.h"
 #include "ui/dialogs/data_sheet_dialog.h"
+#include "ui/main_window/history_page.h"
+#include "ui/main_window/input_panel.h"
 #include "ui/main_window/main_window.h"
 #include "ui/widgets/widgets.h"
 
@@ -39,8 +39,9 @@ void MainWindow::OpenDesignFile() {
   if (!path) return;
   lastDesignOpenName_ = *path;
   ReadRecordFile(path->toStdString(), state_.design);
-  ShowDesign();
-  for (int n = 1; n <= kHistorySlots; ++n) ShowHistoryRow(n);
+  PutDesign(false);
+  for (int n = 1; n <= kHistorySlots; ++n)
+    historyPage_->ShowSlot(n, state_.design[n], state_.materials);
 }
 
 void MainWindow::ExportDxf() {
@@ -52,8 +53,8 @@ void MainWindow::ExportDxf() {
 }
 
 void MainWindow::ShowDataSheet() {
-  dataSheet_->ShowSheet(
-      MakeDataSheet(state_.current(), state_.materials, leftHandCheck_->isChecked()));
+  DataSheetWindow()->ShowSheet(
+      MakeDataSheet(state_.current(), state_.materials, inputPanel_->LeftHandWound()));
 }
 
 void MainWindow::PrintWindow() {
@@ -63,15 +64,11 @@ void MainWindow::PrintWindow() {
 }
 
 void MainWindow::CopyHistoryText() {
-  std::vector<std::vector<std::string>> cells(historyGrid_->rowCount());
-  for (int row = 0; row < historyGrid_->rowCount(); ++row)
-    for (int column = 0; column < historyGrid_->columnCount(); ++column)
-      cells[row].push_back(CellText(historyGrid_, row, column).toStdString());
-  platform_.SetClipboardText(
-      Utf8(GridRangeText(cells, 0, 0, kHistoryColumns - 1, kHistoryRows - 1)));
+  platform_.SetClipboardText(Utf8(
+      GridRangeText(historyPage_->CellTexts(), 0, 0, kHistoryColumns - 1, kHistoryRows - 1)));
 }
 
-void MainWindow::CopyFatigueDiagram() { platform_.SetClipboardImage(fatigueDiagram_.Image()); }
+void MainWindow::CopyFatigueDiagram() { platform_.SetClipboardImage(FatigueImage()); }
 
 void MainWindow::OpenHelp() {
   // Never silent: a missing document is reported, and where the desktop has no viewer for it

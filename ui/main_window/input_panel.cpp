@@ -1,19 +1,16 @@
-// The input panel: its controls, reading the boxes into the current design, the derived
-// diameters, the recommended values, the input mode, the material lists and the panel's
-// handlers.
+#include "ui/main_window/input_panel.h"
+
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QSignalBlocker>
 #include <QToolButton>
 
 #include "core/text/sjis.h"
 #include "core/text/text_number.h"
-#include "ui/main_window/main_window.h"
-#include "ui/platform/handler_guard.h"
+#include "ui/render/picture_views.h"
 #include "ui/widgets/widgets.h"
 
 namespace coilspring {
@@ -28,122 +25,166 @@ std::vector<std::string> ToUtf8(const std::vector<std::string>& sjisTexts) {
   return texts;
 }
 
+// Boxes and labels that sit on the picture, on white like the picture itself.
+template <class Label>
+Label* OnPicture(Label* label) {
+  label->setAutoFillBackground(true);
+  QPalette p = label->palette();
+  p.setColor(QPalette::Window, Qt::white);
+  label->setPalette(p);
+  return label;
+}
+
 }  // namespace
 
-void MainWindow::BuildInputPanel() {
-  inputGroup_ = Place<QGroupBox>(centralWidget(), "GroupBox1", 8, 8, 377, 321);
-  inputGroup_->setTitle(QStringLiteral("入力項目"));
-  QWidget* g = inputGroup_;
-
-  illustration_ = new IllustrationView(g, "Image5", {8, 16, 360, 200});
-
-  // Boxes and labels that sit on the picture, on white like the picture itself.
-  const auto onPicture = [](QLabel* label) {
-    label->setAutoFillBackground(true);
-    QPalette p = label->palette();
-    p.setColor(QPalette::Window, Qt::white);
-    label->setPalette(p);
-    return label;
-  };
-  // The captions of the length boxes lie right of the picture's common extension line, the
-  // load captions above their boxes, clear of the load diagram.
-  PlaceLabel(g, QStringLiteral("自由長さ"), 34, 35);
-  freeLengthEdit_ = PlaceEdit(g, "Edit20", 88, 32, 65, QStringLiteral("20"));
-  onPicture(PlaceLabel(g, QStringLiteral("mm"), 156, 35));
-  PlaceLabel(g, QStringLiteral("長さ（Ｌ１）"), 34, 64);
-  length1Edit_ = PlaceEdit(g, "Edit21", 88, 61, 65, QStringLiteral("15"));
-  onPicture(PlaceLabel(g, QStringLiteral("mm"), 156, 64));
-  PlaceLabel(g, QStringLiteral("長さ（Ｌ２）"), 34, 96);
-  length2Edit_ = PlaceEdit(g, "Edit22", 88, 93, 65, QStringLiteral("12"));
-  onPicture(PlaceLabel(g, QStringLiteral("mm"), 156, 96));
-  onPicture(PlaceLabel(g, QStringLiteral("荷重（Ｐ２）"), 280, 62));
-  load2Edit_ = PlaceEdit(g, "Edit24", 280, 77, 81, QStringLiteral("2"));
-  unitCaptions_.emplace_back(onPicture(PlaceLabel(g, QStringLiteral("kgf"), 340, 62)),
-                             Quantity::Load);
-  unitCaptions_.back().first->setObjectName("Load2Unit");
-  onPicture(PlaceLabel(g, QStringLiteral("荷重（Ｐ１）"), 280, 102));
-  load1Edit_ = PlaceEdit(g, "Edit23", 280, 117, 81, QStringLiteral("1"));
-  unitCaptions_.emplace_back(onPicture(PlaceLabel(g, QStringLiteral("kgf"), 340, 102)),
-                             Quantity::Load);
-  unitCaptions_.back().first->setObjectName("Load1Unit");
-  springIndexLabel_ = onPicture(PlaceLabel(g, QStringLiteral("バネ指数="), 256, 24));
-  springIndexLabel_->setObjectName("Label28");
-  springIndexLabel_->setMinimumWidth(100);
-  onPicture(PlaceLabel(g, QStringLiteral("適正範囲=4～22"), 256, 40));
-  diameterKindLabel_ = onPicture(PlaceLabel(g, QStringLiteral("平均径"), 304, 160));
-  diameterKindLabel_->setObjectName("Label48");
-  diameterKindButton_ = PlaceSmallButton(g, "BitBtn1", 288, 160, QStringLiteral("径切替"));
-  coilDiameterEdit_ = PlaceEdit(g, "Edit18", 288, 176, 73, QStringLiteral("10"));
-  onPicture(PlaceLabel(g, QStringLiteral("mm"), 350, 160));
-
-  PlaceLabel(g, QStringLiteral("材料"), 8, 227);
-  // Narrower than the kind and symbol names allow no more: the end form list beside them needs
-  // room for its longest form.
-  kindCombo_ = PlaceCombo(g, "ComboBox5", 40, 224, 124);
-  PlaceLabel(g, QStringLiteral("記号"), 8, 251);
-  symbolCombo_ = PlaceCombo(g, "ComboBox7", 40, 248, 124);
-  PlaceLabel(g, QStringLiteral("線径"), 8, 275);
-  wireDiameterCombo_ = PlaceCombo(g, "ComboBox6", 40, 272, 72);
-  PlaceLabel(g, QStringLiteral("mm"), 115, 275);
-  PlaceLabel(g, QStringLiteral("総巻数"), 8, 299);
-  totalTurnsEdit_ = PlaceEdit(g, "Edit19", 56, 296, 41, QStringLiteral("5"));
-  PlaceLabel(g, QStringLiteral("有効"), 112, 299);
-  activeTurnsEdit_ = PlaceEdit(g, "Edit1", 144, 296, 41, QString());
-  activeTurnsEdit_->setReadOnly(true);
-  activeTurnsEdit_->setToolTip(QStringLiteral("有効巻数"));
-  leftHandCheck_ = Place<QCheckBox>(g, "cb1", 142, 276, 49, 19);
-  leftHandCheck_->setText(QStringLiteral("左巻"));
-  PlaceLabel(g, QStringLiteral("座巻き"), 168, 227);
-  endFormCombo_ = PlaceCombo(g, "ComboBox8", 205, 224, 164);
-  for (const char* name : kEndKindNames) endFormCombo_->addItem(Utf8(name));
-  endFormCombo_->setCurrentIndex(0);
-
-  recommendedGroup_ = Place<QGroupBox>(g, "GroupBox5", 192, 247, 177, 72);
-  recommendedGroup_->setTitle(QStringLiteral("推奨値"));
-  setFreeLengthButton_ =
-      PlaceSmallButton(recommendedGroup_, "BitBtn6", 8, 18, QStringLiteral("自由長さ設定"));
-  recommendedFreeLengthLabel_ = PlaceLabel(recommendedGroup_, QStringLiteral("自由高さ="), 26, 16);
-  recommendedFreeLengthLabel_->setObjectName("Label30");
-  setLength2Button_ = PlaceSmallButton(recommendedGroup_, "SpeedButton7", 8, 37, QString());
-  solidHeightLabel_ = PlaceLabel(recommendedGroup_, QStringLiteral("密着高さ="), 26, 36);
-  solidHeightLabel_->setObjectName("Label36");
-  setLoad2Button_ = PlaceSmallButton(recommendedGroup_, "SpeedButton1", 8, 56, QString());
-  maxLoadLabel_ = PlaceLabel(recommendedGroup_, QStringLiteral("最大荷重="), 26, 56);
-  maxLoadLabel_->setObjectName("Label56");
-  for (QLabel* l : {recommendedFreeLengthLabel_, solidHeightLabel_, maxLoadLabel_})
-    l->setMinimumWidth(140);
-
+InputPanel::InputPanel(QWidget* client, const CalculatorState& state, UnitSystem units)
+    : QGroupBox(client), state_(state), units_(units) {
+  setObjectName("GroupBox1");
+  setGeometry(8, 8, 377, 321);
+  setTitle(QStringLiteral("入力項目"));
+  BuildPictureBoxes();
+  BuildListsAndTurns();
+  BuildRecommendedGroup();
   for (QLineEdit* e :
        {coilDiameterEdit_, totalTurnsEdit_, freeLengthEdit_, length1Edit_, length2Edit_})
     SetBoxColour(e, kAqua);
   for (QComboBox* c : {kindCombo_, symbolCombo_, wireDiameterCombo_, endFormCombo_})
     SetBoxColour(c, kAqua);
+  ConnectSignals();
+}
 
-  ConnectGuarded(platform_, this, kindCombo_, &QComboBox::activated, &MainWindow::KindChosen);
-  ConnectGuarded(platform_, this, symbolCombo_, &QComboBox::activated, &MainWindow::SymbolChosen);
-  ConnectGuarded(platform_, this, wireDiameterCombo_, &QComboBox::activated,
-                 &MainWindow::WireDiameterChosen);
-  ConnectGuarded(platform_, this, endFormCombo_, &QComboBox::activated, &MainWindow::EndFormChosen);
-  ConnectGuarded(platform_, this, diameterKindButton_, &QToolButton::clicked,
-                 &MainWindow::CycleDiameterKind);
-  ConnectGuarded(platform_, this, coilDiameterEdit_, &QLineEdit::returnPressed,
-                 &MainWindow::CoilDiameterEntered);
-  ConnectGuarded(platform_, this, setFreeLengthButton_, &QToolButton::clicked,
-                 &MainWindow::SetRecommendedFreeLength);
-  ConnectGuarded(platform_, this, setLength2Button_, &QToolButton::clicked,
-                 &MainWindow::SetLength2ToSolidHeight);
-  ConnectGuarded(platform_, this, setLoad2Button_, &QToolButton::clicked,
-                 &MainWindow::SetLoad2ToMaxLoad);
+void InputPanel::BuildPictureBoxes() {
+  illustration_ = new IllustrationView(this, "Image5", {8, 16, 360, 200});
+  // The captions of the length boxes lie right of the picture's common extension line, the
+  // load captions above their boxes, clear of the load diagram.
+  PlaceLabel(this, QStringLiteral("自由長さ"), 34, 35);
+  freeLengthEdit_ = PlaceEdit(this, "Edit20", 88, 32, 65, QStringLiteral("20"));
+  OnPicture(PlaceLabel(this, QStringLiteral("mm"), 156, 35));
+  PlaceLabel(this, QStringLiteral("長さ（Ｌ１）"), 34, 64);
+  length1Edit_ = PlaceEdit(this, "Edit21", 88, 61, 65, QStringLiteral("15"));
+  OnPicture(PlaceLabel(this, QStringLiteral("mm"), 156, 64));
+  PlaceLabel(this, QStringLiteral("長さ（Ｌ２）"), 34, 96);
+  length2Edit_ = PlaceEdit(this, "Edit22", 88, 93, 65, QStringLiteral("12"));
+  OnPicture(PlaceLabel(this, QStringLiteral("mm"), 156, 96));
+  OnPicture(PlaceLabel(this, QStringLiteral("荷重（Ｐ２）"), 280, 62));
+  load2Edit_ = new QuantityBox(this, "Edit24", Quantity::Load, {280, 77}, 81);
+  load2Edit_->setText(QStringLiteral("2"));
+  load2Unit_ = OnPicture(new UnitLabel(this, "Load2Unit", Quantity::Load, 340, 62));
+  OnPicture(PlaceLabel(this, QStringLiteral("荷重（Ｐ１）"), 280, 102));
+  load1Edit_ = new QuantityBox(this, "Edit23", Quantity::Load, {280, 117}, 81);
+  load1Edit_->setText(QStringLiteral("1"));
+  load1Unit_ = OnPicture(new UnitLabel(this, "Load1Unit", Quantity::Load, 340, 102));
+  for (UnitLabel* unit : {load1Unit_, load2Unit_}) unit->Show(units_);
+  springIndexLabel_ = OnPicture(PlaceLabel(this, QStringLiteral("バネ指数="), 256, 24));
+  springIndexLabel_->setObjectName("Label28");
+  springIndexLabel_->setMinimumWidth(100);
+  OnPicture(PlaceLabel(this, QStringLiteral("適正範囲=4～22"), 256, 40));
+  diameterKindLabel_ = OnPicture(PlaceLabel(this, QStringLiteral("平均径"), 304, 160));
+  diameterKindLabel_->setObjectName("Label48");
+  diameterKindButton_ = PlaceSmallButton(this, "BitBtn1", 288, 160, QStringLiteral("径切替"));
+  coilDiameterEdit_ = PlaceEdit(this, "Edit18", 288, 176, 73, QStringLiteral("10"));
+  OnPicture(PlaceLabel(this, QStringLiteral("mm"), 350, 160));
+}
+
+void InputPanel::BuildListsAndTurns() {
+  PlaceLabel(this, QStringLiteral("材料"), 8, 227);
+  // Narrower than the kind and symbol names allow no more: the end form list beside them needs
+  // room for its longest form.
+  kindCombo_ = PlaceCombo(this, "ComboBox5", 40, 224, 124);
+  PlaceLabel(this, QStringLiteral("記号"), 8, 251);
+  symbolCombo_ = PlaceCombo(this, "ComboBox7", 40, 248, 124);
+  PlaceLabel(this, QStringLiteral("線径"), 8, 275);
+  wireDiameterCombo_ = PlaceCombo(this, "ComboBox6", 40, 272, 72);
+  PlaceLabel(this, QStringLiteral("mm"), 115, 275);
+  PlaceLabel(this, QStringLiteral("総巻数"), 8, 299);
+  totalTurnsEdit_ = PlaceEdit(this, "Edit19", 56, 296, 41, QStringLiteral("5"));
+  PlaceLabel(this, QStringLiteral("有効"), 112, 299);
+  activeTurnsEdit_ = PlaceEdit(this, "Edit1", 144, 296, 41, QString());
+  activeTurnsEdit_->setReadOnly(true);
+  activeTurnsEdit_->setToolTip(QStringLiteral("有効巻数"));
+  leftHandCheck_ = Place<QCheckBox>(this, "cb1", 142, 276, 49, 19);
+  leftHandCheck_->setText(QStringLiteral("左巻"));
+  PlaceLabel(this, QStringLiteral("座巻き"), 168, 227);
+  endFormCombo_ = PlaceCombo(this, "ComboBox8", 205, 224, 164);
+  for (const char* name : kEndKindNames) endFormCombo_->addItem(Utf8(name));
+  endFormCombo_->setCurrentIndex(0);
+}
+
+void InputPanel::BuildRecommendedGroup() {
+  recommendedGroup_ = Place<QGroupBox>(this, "GroupBox5", 192, 247, 177, 72);
+  recommendedGroup_->setTitle(QStringLiteral("推奨値"));
+  QWidget* g = recommendedGroup_;
+  setFreeLengthButton_ = PlaceSmallButton(g, "BitBtn6", 8, 18, QStringLiteral("自由長さ設定"));
+  recommendedFreeLengthLabel_ = PlaceLabel(g, QStringLiteral("自由高さ="), 26, 16);
+  recommendedFreeLengthLabel_->setObjectName("Label30");
+  setLength2Button_ = PlaceSmallButton(g, "SpeedButton7", 8, 37, QString());
+  solidHeightLabel_ = PlaceLabel(g, QStringLiteral("密着高さ="), 26, 36);
+  solidHeightLabel_->setObjectName("Label36");
+  setLoad2Button_ = PlaceSmallButton(g, "SpeedButton1", 8, 56, QString());
+  maxLoadLabel_ = PlaceLabel(g, QStringLiteral("最大荷重="), 26, 56);
+  maxLoadLabel_->setObjectName("Label56");
+  for (QLabel* l : {recommendedFreeLengthLabel_, solidHeightLabel_, maxLoadLabel_})
+    l->setMinimumWidth(140);
+}
+
+void InputPanel::ConnectSignals() {
+  connect(kindCombo_, &QComboBox::activated, this, &InputPanel::KindChosen);
+  connect(symbolCombo_, &QComboBox::activated, this, &InputPanel::SymbolChosen);
+  connect(wireDiameterCombo_, &QComboBox::activated, this, &InputPanel::WireDiameterChosen);
+  connect(endFormCombo_, &QComboBox::activated, this, &InputPanel::EndFormChosen);
+  connect(diameterKindButton_, &QToolButton::clicked, this, &InputPanel::DiameterKindClicked);
+  connect(coilDiameterEdit_, &QLineEdit::returnPressed, this, [this] {
+    if (CoilDiameterEntryIsNew()) emit CoilDiameterEntered();
+  });
+  connect(setFreeLengthButton_, &QToolButton::clicked, this, &InputPanel::SetFreeLengthClicked);
+  connect(setLength2Button_, &QToolButton::clicked, this, &InputPanel::SetLength2Clicked);
+  connect(setLoad2Button_, &QToolButton::clicked, this, &InputPanel::SetLoad2Clicked);
   coilDiameterEdit_->installEventFilter(this);
   totalTurnsEdit_->installEventFilter(this);
 }
 
-void MainWindow::FillKindList() {
-  const QSignalBlocker block(kindCombo_);
-  ShowListEntries(kindCombo_, ToUtf8(KindListEntries(state_.kinds, state_.materials)));
+// The two boxes act when they lose the focus as well, so a value typed and left is taken in
+// without Enter.
+bool InputPanel::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusOut) {
+    if (watched == coilDiameterEdit_ && CoilDiameterEntryIsNew()) emit CoilDiameterEntered();
+    if (watched == totalTurnsEdit_ && TotalTurnsEntered()) emit TotalTurnsLeft();
+  }
+  return QGroupBox::eventFilter(watched, event);
 }
 
-void MainWindow::FillSymbolList(int kindPosition) {
+bool InputPanel::CoilDiameterEntryIsNew() const {
+  const QString entered = coilDiameterEdit_->text();
+  return !entered.isEmpty() && entered != wireDiameterCombo_->currentText();
+}
+
+bool InputPanel::TotalTurnsEntered() const { return !totalTurnsEdit_->text().isEmpty(); }
+
+bool InputPanel::LeftHandWound() const { return leftHandCheck_->isChecked(); }
+
+double InputPanel::Number(const QLineEdit* box) {
+  ++reads_[box->objectName()];
+  return BoxNumber(box);
+}
+
+void InputPanel::ShowFirstListEntries(DesignRecord& r) {
+  {
+    const QSignalBlocker block(kindCombo_);
+    ShowListEntries(kindCombo_, ToUtf8(KindListEntries(state_.kinds, state_.materials)));
+    kindCombo_->setCurrentIndex(0);
+  }
+  FillSymbolList(0);
+  {
+    const QSignalBlocker block(symbolCombo_);
+    symbolCombo_->setCurrentIndex(0);
+  }
+  FillWireList(r, 0);
+  const QSignalBlocker block(wireDiameterCombo_);
+  wireDiameterCombo_->setCurrentIndex(0);
+  endFormCombo_->setCurrentIndex(0);
+}
+
+void InputPanel::FillSymbolList(int kindPosition) {
   const QSignalBlocker block(symbolCombo_);
   ShowListEntries(symbolCombo_,
                   ToUtf8(SymbolListEntries(state_.kinds, state_.materials, kindPosition)));
@@ -151,8 +192,7 @@ void MainWindow::FillSymbolList(int kindPosition) {
 
 // Takes the lists' material and wire diameter into the design; where the lists name no table
 // value, the design keeps what it had.
-void MainWindow::TakeListSelection() {
-  DesignRecord& r = state_.current();
+void InputPanel::TakeListSelection(DesignRecord& r) const {
   if (const auto m =
           state_.kinds.MaterialAt(kindCombo_->currentIndex(), symbolCombo_->currentIndex())) {
     r.MaterialNo = *m;
@@ -163,10 +203,9 @@ void MainWindow::TakeListSelection() {
   }
 }
 
-void MainWindow::FillWireList(int materialNo) {
-  DesignRecord& r = state_.current();
+void InputPanel::FillWireList(DesignRecord& r, int materialNo) {
   const double previous = r.WireDiameter;
-  TakeListSelection();
+  TakeListSelection(r);
   const QSignalBlocker block(wireDiameterCombo_);
   const MaterialRecord& material = MaterialOf(state_.materials, materialNo);
   ShowListEntries(wireDiameterCombo_, WireListEntries(material));
@@ -180,19 +219,36 @@ void MainWindow::FillWireList(int materialNo) {
 
 // After the user picks a material: where all its diameters lie below the previous one, the
 // nearest, its largest, is kept. Leaving none chosen would stop every following action at an
-// empty wire diameter. False when the material has no diameters at all: nothing to read yet.
-bool MainWindow::KeepNearestWireDiameter() {
+// empty wire diameter.
+bool InputPanel::KeepNearestWireDiameter(DesignRecord& r) {
   const int rows = wireDiameterCombo_->count();
   if (rows == 0) return false;
   if (wireDiameterCombo_->currentIndex() < 0) {
     const QSignalBlocker block(wireDiameterCombo_);
     wireDiameterCombo_->setCurrentIndex(rows - 1);
-    state_.current().WireRow = rows - 1;
+    r.WireRow = rows - 1;
   }
   return true;
 }
 
-void MainWindow::SelectMaterial(int materialNo) {
+bool InputPanel::FollowKindChoice(DesignRecord& r) {
+  const int k = kindCombo_->currentIndex();
+  FillSymbolList(k);
+  {
+    const QSignalBlocker block(symbolCombo_);
+    symbolCombo_->setCurrentIndex(0);
+  }
+  FillWireList(r, state_.kinds.MaterialAt(k, 0).value_or(-1));
+  return KeepNearestWireDiameter(r);
+}
+
+bool InputPanel::FollowSymbolChoice(DesignRecord& r) {
+  FillWireList(r, state_.kinds.MaterialAt(kindCombo_->currentIndex(), symbolCombo_->currentIndex())
+                      .value_or(-1));
+  return KeepNearestWireDiameter(r);
+}
+
+void InputPanel::SelectMaterial(int materialNo) {
   // A material that stands in no kind leaves the lists as they are; the design then takes the
   // material they show when the wire list is filled.
   const auto place = state_.kinds.PlaceOf(materialNo);
@@ -206,181 +262,139 @@ void MainWindow::SelectMaterial(int materialNo) {
   symbolCombo_->setCurrentIndex(place->symbolPosition);
 }
 
-// Takes the lists' material and wire diameter into the design and derives the three coil
-// diameters from the coil diameter box.
-void MainWindow::ReadMaterialAndDiameters() {
-  DesignRecord& r = state_.current();
-  TakeListSelection();
-  const double x = BoxNumber(coilDiameterEdit_);
+void InputPanel::AlignListsWith(DesignRecord& r) {
+  SelectMaterial(r.MaterialNo);
+  const double wireDiameter = r.WireDiameter;
+  FillWireList(r, r.MaterialNo);
+  r.WireDiameter = wireDiameter;
+  const QSignalBlocker block(wireDiameterCombo_);
+  wireDiameterCombo_->setCurrentIndex(
+      r.WireRow >= 0 && r.WireRow < wireDiameterCombo_->count() ? r.WireRow : -1);
+}
+
+void InputPanel::ReadDiameters(DesignRecord& r) {
+  TakeListSelection(r);
+  const double x = Number(coilDiameterEdit_);
   const CoilDiameters derived = DiametersFrom(r.DiameterKind, x, r.WireDiameter,
                                               {r.InnerDiameter, r.MeanDiameter, r.OuterDiameter});
   r.InnerDiameter = derived.inner;
   r.MeanDiameter = derived.mean;
   r.OuterDiameter = derived.outer;
+  ++reads_[wireDiameterCombo_->objectName()];
   r.WireDiameter = ParseDecimal(wireDiameterCombo_->currentText().toStdString());
   if (r.MeanDiameter != 0) ShowSpringIndex(r.MeanDiameter / r.WireDiameter);
 }
 
-void MainWindow::ReadInputBoxes() {
-  ReadMaterialAndDiameters();
-  DesignRecord& r = state_.current();
-  r.TotalTurns = BoxNumber(totalTurnsEdit_);
+void InputPanel::ReadTotalTurns(DesignRecord& r) { r.TotalTurns = Number(totalTurnsEdit_); }
+
+void InputPanel::ReadRemainingInputs(DesignRecord& r) {
   r.EndKind = endFormCombo_->currentIndex();
   if (r.EndKind >= 0) r.ActiveTurns = ActiveTurnsFor(r.TotalTurns, r.EndKind);
-  r.FreeLength = BoxNumber(freeLengthEdit_);
-  r.Length1 = BoxNumber(length1Edit_);
-  r.Length2 = BoxNumber(length2Edit_);
-  r.Load1 = ReadLoadBox(load1Edit_);
-  r.Load2 = ReadLoadBox(load2Edit_);
+  r.FreeLength = Number(freeLengthEdit_);
+  r.Length1 = Number(length1Edit_);
+  r.Length2 = Number(length2Edit_);
+  // A load typed in N is taken into the design in kgf here, once.
+  for (auto [box, load] : {std::pair{load1Edit_, &r.Load1}, std::pair{load2Edit_, &r.Load2}}) {
+    ++reads_[box->objectName()];
+    *load = box->ReadStored(units_);
+  }
   activeTurnsEdit_->setText(ShortText(r.ActiveTurns));
 }
 
-void MainWindow::CalculateAndShowSpringIndex() {
-  CalculateSpring(state_.current(), state_.materials, state_.settings, state_.allowable);
-  ShowSpringIndex(state_.current().SpringIndex);
+void InputPanel::ReadInputs(DesignRecord& r) {
+  ReadDiameters(r);
+  ReadTotalTurns(r);
+  ReadRemainingInputs(r);
 }
 
-void MainWindow::ShowSpringIndex(double index) {
+void InputPanel::ShowSpringIndex(double index) {
   springIndexLabel_->setText(QStringLiteral("バネ指数=") + ShortText(index));
 }
 
-void MainWindow::ShowSolidHeightOf(const DesignRecord& r) {
+void InputPanel::ShowSolidHeightOf(const DesignRecord& r) {
   solidHeightLabel_->setText(QStringLiteral("密着高さ=") +
                              ShortText(SolidHeightOf(r.TotalTurns, r.WireDiameter)) +
                              QStringLiteral("mm"));
 }
 
-void MainWindow::ShowRecommendedFreeLength(double length) {
-  recommendedFreeLengthLabel_->setText(QStringLiteral("自由高さ=") + ShortText(length) +
+void InputPanel::ShowDerived(const DerivedInputs& derived) {
+  ShowSpringIndex(derived.springIndex);
+  if (!derived.indexInRange) return;
+  recommendedFreeLengthLabel_->setText(QStringLiteral("自由高さ=") +
+                                       ShortText(derived.recommendedFreeLength) +
                                        QStringLiteral("mm"));
+  ShowMaxLoad(derived.maxLoad);
 }
 
-// The solid height shown is that of the design as it stood before the boxes are read; the
-// recommended free length and the maximum load are those of the design recalculated from the
-// boxes. A spring index outside 3..22 leaves those two as they were and shows the error line.
-void MainWindow::ReadAndShowRecommendedValues() {
-  const DesignRecord& r = state_.current();
-  ShowSolidHeightOf(r);
-  ReadInputBoxes();
-  CalculateAndShowSpringIndex();
-  const double c = r.SpringIndex;
-  // An undefined index (NaN) is outside the range too.
-  if (!(c >= 3 && c <= 22)) {
-    ShowCheckLines({kSpringIndexOutOfRangeLine}, true);
-    return;
-  }
-  checkList_->clear();
-  ShowRecommendedFreeLength(r.RecommendedFreeLength);
-  ShowMaxLoad(r.MaxLoad);
+void InputPanel::ShowMaxLoad(double stored) {
+  maxLoadLabel_->setText(QStringLiteral("最大荷重=") +
+                         ShortText(ShownValue(stored, Quantity::Load, units_)) +
+                         Utf8(UnitCaption(Quantity::Load, units_)));
+  maxLoadShown_ = stored;
 }
 
-// The labels derived from the design shown (after a calculation, a recall or a file read), from
-// its own stored values: nothing is read or calculated, so the design stays as stored.
-void MainWindow::ShowDerivedLabels() {
-  const DesignRecord& r = state_.current();
-  if (r.MeanDiameter != 0) ShowSpringIndex(r.MeanDiameter / r.WireDiameter);
-  ShowSolidHeightOf(r);
-  ShowRecommendedFreeLength(r.RecommendedFreeLength);
-  ShowMaxLoad(r.MaxLoad);
+void InputPanel::ShowDiameterKindOf(const DesignRecord& r) {
+  diameterKindLabel_->setText(Utf8(kDiameterKindNames[r.DiameterKind]));
+  coilDiameterEdit_->setText(FullText(EnteredDiameterOf(r)));
 }
 
 // The input mode says which pair the user enters: the lengths L1 and L2, or the loads P1 and P2.
-void MainWindow::ShowInputMode() {
-  const bool loadsEntered = state_.current().InputMode == 0;
+void InputPanel::ShowInputMode(std::int32_t inputMode) {
+  const bool loadsEntered = inputMode == 0;
   for (QLineEdit* e : {length1Edit_, length2Edit_}) {
     e->setEnabled(!loadsEntered);
     SetBoxColour(e, loadsEntered ? QColor(Qt::white) : kAqua);
   }
-  for (QLineEdit* e : {load1Edit_, load2Edit_}) {
+  for (QLineEdit* e : {static_cast<QLineEdit*>(load1Edit_), static_cast<QLineEdit*>(load2Edit_)}) {
     e->setEnabled(loadsEntered);
     SetBoxColour(e, loadsEntered ? kAqua : QColor(Qt::white));
   }
 }
 
-void MainWindow::KindChosen() {
-  const int k = kindCombo_->currentIndex();
-  FillSymbolList(k);
+// Each box shows its own field; the derived labels show the design's stored values, so nothing
+// is read or calculated and the design stays as stored.
+void InputPanel::ShowDesign(const DesignRecord& r) {
+  if (r.DiameterKind >= 0 && r.DiameterKind <= 2) ShowDiameterKindOf(r);
+  totalTurnsEdit_->setText(FullText(r.TotalTurns));
   {
-    const QSignalBlocker block(symbolCombo_);
-    symbolCombo_->setCurrentIndex(0);
+    const QSignalBlocker block(endFormCombo_);
+    endFormCombo_->setCurrentIndex(r.EndKind >= 0 && r.EndKind < endFormCombo_->count() ? r.EndKind
+                                                                                        : -1);
   }
-  FillWireList(state_.kinds.MaterialAt(k, 0).value_or(-1));
-  if (!KeepNearestWireDiameter()) return;
-  ReadMaterialAndDiameters();
-  ReadInputBoxes();
-  ReadAndShowRecommendedValues();
-}
-
-void MainWindow::SymbolChosen() {
-  FillWireList(state_.kinds.MaterialAt(kindCombo_->currentIndex(), symbolCombo_->currentIndex())
-                   .value_or(-1));
-  if (!KeepNearestWireDiameter()) return;
-  ReadInputBoxes();
-  ReadAndShowRecommendedValues();
-}
-
-void MainWindow::WireDiameterChosen() {
-  ReadMaterialAndDiameters();
-  ReadAndShowRecommendedValues();
-  CalculateAndShowSpringIndex();
-}
-
-void MainWindow::EndFormChosen() {
-  ReadMaterialAndDiameters();
-  ReadInputBoxes();
-  ReadAndShowRecommendedValues();
-}
-
-void MainWindow::CycleDiameterKind() {
-  DesignRecord& r = state_.current();
-  r.DiameterKind = r.DiameterKind == 0 ? 1 : r.DiameterKind == 1 ? 2 : 0;
-  const double shown = EnteredDiameterOf(r);
-  diameterKindLabel_->setText(Utf8(kDiameterKindNames[r.DiameterKind]));
-  coilDiameterEdit_->setText(FullText(shown));
-}
-
-void MainWindow::CoilDiameterEntered() {
-  const QString entered = coilDiameterEdit_->text();
-  if (!entered.isEmpty() && entered != wireDiameterCombo_->currentText()) {
-    ReadMaterialAndDiameters();
-    ReadAndShowRecommendedValues();
-  }
-}
-
-void MainWindow::CoilDiameterLeft() { CoilDiameterEntered(); }
-
-void MainWindow::TotalTurnsLeft() {
-  if (totalTurnsEdit_->text().isEmpty()) return;
-  state_.current().TotalTurns = BoxNumber(totalTurnsEdit_);
-  ReadAndShowRecommendedValues();
-}
-
-void MainWindow::SetRecommendedFreeLength() {
-  freeLengthEdit_->setText(ShortText(state_.current().RecommendedFreeLength));
-  ReadInputBoxes();
-  CalculateAndShowSpringIndex();
-  state_.current().FreeLength = state_.current().RecommendedFreeLength;
-}
-
-void MainWindow::SetLength2ToSolidHeight() {
-  const DesignRecord& r = state_.current();
-  length2Edit_->setText(ShortText(SolidHeightOf(r.TotalTurns, r.WireDiameter)));
-}
-
-void MainWindow::SetLoad2ToMaxLoad() {
-  // Only the maximum load is taken over: the free length stays what its box shows, so a design
-  // stored right after this holds the free length the user sees.
-  ReadInputBoxes();
-  CalculateAndShowSpringIndex();
-  const DesignRecord& r = state_.current();
+  freeLengthEdit_->setText(ShortText(r.FreeLength));
+  length1Edit_->setText(ShortText(r.Length1));
+  length2Edit_->setText(ShortText(r.Length2));
+  load1Edit_->ShowStored(r.Load1, units_);
+  load2Edit_->ShowStored(r.Load2, units_);
+  activeTurnsEdit_->setText(ShortText(r.ActiveTurns));
+  ShowInputMode(r.InputMode);
+  if (r.MeanDiameter != 0) ShowSpringIndex(r.MeanDiameter / r.WireDiameter);
+  ShowSolidHeightOf(r);
+  recommendedFreeLengthLabel_->setText(QStringLiteral("自由高さ=") +
+                                       ShortText(r.RecommendedFreeLength) + QStringLiteral("mm"));
   ShowMaxLoad(r.MaxLoad);
-  ShowQuantity(load2Edit_, r.MaxLoad, Quantity::Load);
 }
 
-void MainWindow::ToggleInputMode() {
-  DesignRecord& r = state_.current();
-  r.InputMode = r.InputMode == 0 ? 1 : 0;
-  ShowInputMode();
+void InputPanel::PutRecommendedFreeLength(double length) {
+  freeLengthEdit_->setText(ShortText(length));
+}
+
+void InputPanel::PutLength2(double length) { length2Edit_->setText(ShortText(length)); }
+
+void InputPanel::PutLengthsInFull(const DesignRecord& r) {
+  freeLengthEdit_->setText(FullText(r.FreeLength));
+  length1Edit_->setText(FullText(r.Length1));
+  length2Edit_->setText(FullText(r.Length2));
+}
+
+void InputPanel::PutLoad2(double stored) { load2Edit_->ShowStored(stored, units_); }
+
+void InputPanel::SetUnits(UnitSystem units) {
+  const UnitSystem before = units_;
+  units_ = units;
+  for (UnitLabel* unit : {load1Unit_, load2Unit_}) unit->Show(units_);
+  for (QuantityBox* box : {load1Edit_, load2Edit_}) box->SwitchUnits(before, units_);
+  if (maxLoadShown_) ShowMaxLoad(*maxLoadShown_);
 }
 
 }  // namespace coilspring

@@ -1,25 +1,25 @@
-// The main window's construction, start-up and menus. Each area of the window has a file of
-// its own: input_panel.cpp, results.cpp, history.cpp, side_view.cpp and file_commands.cpp.
+// The main window's construction, start-up, menus and the input, calculation and history events.
+// The file, output and design-search commands have files of their own.
 #include "ui/main_window/main_window.h"
 
 #include <QAction>
-#include <QComboBox>
-#include <QEvent>
-#include <QGroupBox>
 #include <QLayout>
 #include <QMenuBar>
-#include <QPushButton>
-#include <QSpinBox>
+#include <QSettings>
 #include <QTabWidget>
-#include <QTableWidget>
 
 #include "core/display/history.h"
 #include "core/records/file_io.h"
 #include "core/text/user_error.h"
 #include "ui/dialogs/coefficient_dialog.h"
 #include "ui/dialogs/data_sheet_dialog.h"
+#include "ui/dialogs/design_search_dialog.h"
 #include "ui/dialogs/material_editor_dialog.h"
+#include "ui/main_window/history_page.h"
+#include "ui/main_window/input_panel.h"
 #include "ui/main_window/reference_page.h"
+#include "ui/main_window/results_panel.h"
+#include "ui/main_window/side_view_page.h"
 #include "ui/platform/handler_guard.h"
 #include "ui/widgets/widgets.h"
 
@@ -29,6 +29,24 @@ namespace {
 
 constexpr int kClientWidth = 817;
 constexpr int kClientHeight = 721;
+
+// The units on screen are the user's own choice, kept in the user's configuration, never in the
+// settings file or a design file.
+const QString kUnitsKey = QStringLiteral("units");
+
+QSettings UserConfiguration() {
+  return QSettings(QSettings::UserScope, QStringLiteral("coilspring"),
+                   QStringLiteral("coilspring"));
+}
+
+UnitSystem ReadSavedUnits() {
+  return UnitSystemNamed(UserConfiguration().value(kUnitsKey).toString().toStdString())
+      .value_or(UnitSystem::Gravitational);
+}
+
+void WriteSavedUnits(UnitSystem units) {
+  UserConfiguration().setValue(kUnitsKey, QString::fromLatin1(UnitSystemName(units)));
+}
 
 QAction* AddAction(QMenu* menu, const char* name, const QString& caption) {
   QAction* action = menu->addAction(caption);
@@ -43,7 +61,8 @@ MainWindow::MainWindow(CalculatorState& state, Platform& platform, QString progr
     : QMainWindow(parent),
       state_(state),
       platform_(platform),
-      programFolder_(std::move(programFolder)) {
+      programFolder_(std::move(programFolder)),
+      units_(ReadSavedUnits()) {
   setObjectName("f_atu");
   setWindowTitle(QStringLiteral("圧縮コイルバネ計算"));
   auto* client = new QWidget(this);
@@ -53,11 +72,8 @@ MainWindow::MainWindow(CalculatorState& state, Platform& platform, QString progr
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   setWindowFlag(Qt::WindowMaximizeButtonHint, false);
   BuildMenus();
-  BuildInputPanel();
-  BuildResultsGroup();
-  BuildDiagramGroup();
-  BuildPages();
-  ApplySavedUnits();
+  BuildPanels();
+  ConnectPanels();
   move(214, 81);
   StartUp();
 }
@@ -90,58 +106,62 @@ void MainWindow::BuildMenus() {
   help->setObjectName("Help1");
   helpAction_ = AddAction(help, "Help2", QStringLiteral("ヘルプ"));
 
-  ConnectGuarded(platform_, this, openAction_, &QAction::triggered, &MainWindow::OpenDesignFile);
-  ConnectGuarded(platform_, this, saveAction_, &QAction::triggered, &MainWindow::SaveDesignFile);
-  ConnectGuarded(platform_, this, dataSheetAction_, &QAction::triggered,
-                 &MainWindow::ShowDataSheet);
-  ConnectGuarded(platform_, this, printAction_, &QAction::triggered, &MainWindow::PrintWindow);
-  ConnectGuarded(platform_, this, dxfAction_, &QAction::triggered, &MainWindow::ExportDxf);
-  ConnectGuarded(platform_, this, copyHistoryAction_, &QAction::triggered,
-                 &MainWindow::CopyHistoryText);
-  ConnectGuarded(platform_, this, copyDiagramAction_, &QAction::triggered,
-                 &MainWindow::CopyFatigueDiagram);
-  ConnectGuarded(platform_, this, inputModeAction_, &QAction::triggered,
-                 &MainWindow::ToggleInputMode);
-  ConnectGuarded(platform_, this, unitsAction_, &QAction::triggered, &MainWindow::ToggleUnits);
-  ConnectGuarded(platform_, this, materialsAction_, &QAction::triggered,
-                 &MainWindow::EditMaterials);
-  ConnectGuarded(platform_, this, coefficientsAction_, &QAction::triggered,
-                 &MainWindow::EditCoefficients);
-  ConnectGuarded(platform_, this, designSearchAction_, &QAction::triggered,
-                 &MainWindow::OpenDesignSearch);
-  ConnectGuarded(platform_, this, helpAction_, &QAction::triggered, &MainWindow::OpenHelp);
+  const std::pair<QAction*, void (MainWindow::*)()> commands[] = {
+      {openAction_, &MainWindow::OpenDesignFile},
+      {saveAction_, &MainWindow::SaveDesignFile},
+      {dataSheetAction_, &MainWindow::ShowDataSheet},
+      {printAction_, &MainWindow::PrintWindow},
+      {dxfAction_, &MainWindow::ExportDxf},
+      {copyHistoryAction_, &MainWindow::CopyHistoryText},
+      {copyDiagramAction_, &MainWindow::CopyFatigueDiagram},
+      {inputModeAction_, &MainWindow::ToggleInputMode},
+      {unitsAction_, &MainWindow::ToggleUnits},
+      {materialsAction_, &MainWindow::EditMaterials},
+      {coefficientsAction_, &MainWindow::EditCoefficients},
+      {designSearchAction_, &MainWindow::OpenDesignSearch},
+      {helpAction_, &MainWindow::OpenHelp}};
+  for (const auto& [action, command] : commands)
+    ConnectGuarded(platform_, this, action, &QAction::triggered, command);
 }
 
-void MainWindow::BuildDiagramGroup() {
-  fatigueDiagramGroup_ = Place<QGroupBox>(centralWidget(), "GroupBox3", 392, 8, 417, 449);
-  fatigueDiagramGroup_->setTitle(QStringLiteral("疲れ強さ線図"));
-  fatigueDiagramView_ =
-      new PictureView(fatigueDiagramGroup_, "Image1", 8, 20, fatigueDiagram_.Image());
-}
-
-void MainWindow::BuildPages() {
+void MainWindow::BuildPanels() {
+  inputPanel_ = new InputPanel(centralWidget(), state_, units_);
+  resultsPanel_ = new ResultsPanel(centralWidget(), units_);
   pages_ = Place<QTabWidget>(centralWidget(), "PageControl1", 8, 472, 801, 241);
-  historyPage_ = new QWidget;
-  historyPage_->setObjectName("TabSheet1");
-  sideViewPage_ = new QWidget;
-  sideViewPage_->setObjectName("TabSheet2");
+  historyPage_ = new HistoryPage(units_);
+  sideViewPage_ = new SideViewPage;
+  referencePage_ = new ReferencePage(nullptr);
+  referencePage_->SetUnits(units_);
   pages_->addTab(historyPage_, QStringLiteral("＜計算結果の履歴＞"));
   pages_->addTab(sideViewPage_,
                  QStringLiteral("＜バネ形状(整数巻き＋クローズドはプラス０．５の形状)＞"));
-  BuildHistoryPage();
-  BuildSideViewPage();
-  referencePage_ = new ReferencePage(nullptr);
   pages_->addTab(referencePage_, Utf8(kReferenceTabCaption));
 }
 
-// The two boxes act when they lose the focus as well, so a value typed and left is taken in
-// without Enter.
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::FocusOut) {
-    if (watched == coilDiameterEdit_) RunGuarded(platform_, this, [this] { CoilDiameterLeft(); });
-    if (watched == totalTurnsEdit_) RunGuarded(platform_, this, [this] { TotalTurnsLeft(); });
-  }
-  return QMainWindow::eventFilter(watched, event);
+void MainWindow::ConnectPanels() {
+  const std::pair<void (InputPanel::*)(), void (MainWindow::*)()> inputEvents[] = {
+      {&InputPanel::KindChosen, &MainWindow::KindChosen},
+      {&InputPanel::SymbolChosen, &MainWindow::SymbolChosen},
+      {&InputPanel::WireDiameterChosen, &MainWindow::WireDiameterChosen},
+      {&InputPanel::EndFormChosen, &MainWindow::EndFormChosen},
+      {&InputPanel::DiameterKindClicked, &MainWindow::CycleDiameterKind},
+      {&InputPanel::CoilDiameterEntered, &MainWindow::CoilDiameterEntered},
+      {&InputPanel::TotalTurnsLeft, &MainWindow::TotalTurnsLeft},
+      {&InputPanel::SetFreeLengthClicked, &MainWindow::SetRecommendedFreeLength},
+      {&InputPanel::SetLength2Clicked, &MainWindow::SetLength2ToSolidHeight},
+      {&InputPanel::SetLoad2Clicked, &MainWindow::SetLoad2ToMaxLoad}};
+  for (const auto& [signal, handler] : inputEvents)
+    ConnectGuarded(platform_, this, inputPanel_, signal, handler);
+  ConnectGuarded(platform_, this, resultsPanel_, &ResultsPanel::CalculateClicked,
+                 &MainWindow::Calculate);
+  ConnectGuarded(platform_, this, resultsPanel_, &ResultsPanel::StoreClicked,
+                 &MainWindow::StoreInHistory);
+  ConnectGuarded(platform_, this, resultsPanel_, &ResultsPanel::RecallClicked,
+                 &MainWindow::RecallFromHistory);
+  ConnectGuarded(platform_, this, historyPage_, &HistoryPage::SlotClicked,
+                 &MainWindow::RecallHistorySlot);
+  ConnectGuarded(platform_, this, sideViewPage_, &SideViewPage::StepClicked,
+                 &MainWindow::StepSideView);
 }
 
 bool MainWindow::LoadDataFiles() {
@@ -180,50 +200,218 @@ bool MainWindow::LoadDataFiles() {
 }
 
 void MainWindow::StartUp() {
-  historyGrid_->setRowCount(kHistoryRows);
-  historySlotSpin_->setMaximum(kHistorySlots);
   if (!LoadDataFiles()) {
     // Without the data there is no design to act on: everything that would act on it is off.
     // The two tools stay available, so the missing file can be made again from inside.
-    for (QWidget* w : {static_cast<QWidget*>(inputGroup_), static_cast<QWidget*>(resultsGroup_),
-                       static_cast<QWidget*>(sideViewStepButton_)})
+    for (QWidget* w : std::initializer_list<QWidget*>{inputPanel_, resultsPanel_, sideViewPage_})
       w->setEnabled(false);
     for (QAction* a : {openAction_, saveAction_, dataSheetAction_, dxfAction_, inputModeAction_})
       a->setEnabled(false);
-    FillHistoryGrid();  // empty slots under their headings: the page still reads as the history
+    ShowHistorySlots();  // empty slots under their headings: the page still reads as the history
     return;
   }
   state_.kinds = BuildKindIndex(state_.materials);
-  FillKindList();
-  kindCombo_->setCurrentIndex(0);
-  FillSymbolList(0);
-  symbolCombo_->setCurrentIndex(0);
-  FillWireList(0);
-  wireDiameterCombo_->setCurrentIndex(0);
-  endFormCombo_->setCurrentIndex(0);
+  inputPanel_->ShowFirstListEntries(state_.current());
   InitDesign(state_.design);
   bool completed = false;
   RunGuarded(platform_, this, [&] {
-    ShowDesign();
-    ReadInputBoxes();
-    FillHistoryGrid();
-    CalculateAndShowSpringIndex();
-    ReadAndShowRecommendedValues();
+    DesignRecord& r = state_.current();
+    PutDesign(false);
+    inputPanel_->ReadInputs(r);
+    ShowHistorySlots();
+    inputPanel_->ShowSolidHeightOf(r);
+    ShowDerivedInputs(DeriveFromInputs(state_));
     completed = true;
   });
   startupCompleted_ = completed;
   pages_->setCurrentIndex(0);
 }
 
-void MainWindow::CreateSecondaryWindows() {
-  const QString settingsPath = programFolder_ + "/" + kSettingsFileName;
-  materialEditor_ = new MaterialEditorDialog(state_, platform_, this);
-  coefficientDialog_ = new CoefficientDialog(state_, platform_, settingsPath, this);
-  dataSheet_ = new DataSheetDialog(platform_, this);
-  CreateDesignSearchWindow();
+// ---- Input panel events ---------------------------------------------------------------------
+
+void MainWindow::KindChosen() {
+  if (inputPanel_->FollowKindChoice(state_.current())) ReadDeriveAndShow(SolidHeightBasis::AllInputs);
 }
 
-void MainWindow::EditMaterials() { materialEditor_->exec(); }
-void MainWindow::EditCoefficients() { coefficientDialog_->exec(); }
+void MainWindow::SymbolChosen() {
+  if (inputPanel_->FollowSymbolChoice(state_.current()))
+    ReadDeriveAndShow(SolidHeightBasis::AllInputs);
+}
+
+void MainWindow::WireDiameterChosen() { ReadDeriveAndShow(SolidHeightBasis::NewDiameters); }
+void MainWindow::EndFormChosen() { ReadDeriveAndShow(SolidHeightBasis::AllInputs); }
+void MainWindow::CoilDiameterEntered() { ReadDeriveAndShow(SolidHeightBasis::NewDiameters); }
+void MainWindow::TotalTurnsLeft() { ReadDeriveAndShow(SolidHeightBasis::NewTurns); }
+
+// The one path of a changed input: the boxes read once, the design calculated once, the
+// recommended values shown. A box that is no number stops it where the reading stands.
+void MainWindow::ReadDeriveAndShow(SolidHeightBasis basis) {
+  DesignRecord& r = state_.current();
+  switch (basis) {
+    case SolidHeightBasis::AllInputs:
+      inputPanel_->ReadInputs(r);
+      inputPanel_->ShowSolidHeightOf(r);
+      break;
+    case SolidHeightBasis::NewDiameters:
+      inputPanel_->ReadDiameters(r);
+      inputPanel_->ShowSolidHeightOf(r);
+      inputPanel_->ReadTotalTurns(r);
+      inputPanel_->ReadRemainingInputs(r);
+      break;
+    case SolidHeightBasis::NewTurns:
+      inputPanel_->ReadTotalTurns(r);
+      inputPanel_->ShowSolidHeightOf(r);
+      inputPanel_->ReadDiameters(r);
+      inputPanel_->ReadRemainingInputs(r);
+      break;
+  }
+  ShowDerivedInputs(DeriveFromInputs(state_));
+}
+
+void MainWindow::ShowDerivedInputs(const DerivedInputs& derived) {
+  inputPanel_->ShowDerived(derived);
+  if (derived.indexInRange)
+    resultsPanel_->ClearCheckLines();
+  else
+    resultsPanel_->ShowCheckLines({kSpringIndexOutOfRangeLine}, true);
+}
+
+void MainWindow::CycleDiameterKind() {
+  DesignRecord& r = state_.current();
+  r.DiameterKind = r.DiameterKind == 0 ? 1 : r.DiameterKind == 1 ? 2 : 0;
+  inputPanel_->ShowDiameterKindOf(r);
+}
+
+void MainWindow::SetRecommendedFreeLength() {
+  DesignRecord& r = state_.current();
+  inputPanel_->PutRecommendedFreeLength(r.RecommendedFreeLength);
+  inputPanel_->ReadInputs(r);
+  const DerivedInputs derived = DeriveFromInputs(state_);
+  inputPanel_->ShowSpringIndex(derived.springIndex);
+  r.FreeLength = derived.recommendedFreeLength;
+}
+
+void MainWindow::SetLength2ToSolidHeight() {
+  const DesignRecord& r = state_.current();
+  inputPanel_->PutLength2(SolidHeightOf(r.TotalTurns, r.WireDiameter));
+}
+
+void MainWindow::SetLoad2ToMaxLoad() {
+  // Only the maximum load is taken over: the free length stays what its box shows, so a design
+  // stored right after this holds the free length the user sees.
+  inputPanel_->ReadInputs(state_.current());
+  const DerivedInputs derived = DeriveFromInputs(state_);
+  inputPanel_->ShowSpringIndex(derived.springIndex);
+  inputPanel_->ShowMaxLoad(derived.maxLoad);
+  inputPanel_->PutLoad2(derived.maxLoad);
+}
+
+void MainWindow::ToggleInputMode() {
+  DesignRecord& r = state_.current();
+  r.InputMode = r.InputMode == 0 ? 1 : 0;
+  inputPanel_->ShowInputMode(r.InputMode);
+}
+
+void MainWindow::ToggleUnits() {
+  units_ = units_ == UnitSystem::SI ? UnitSystem::Gravitational : UnitSystem::SI;
+  WriteSavedUnits(units_);
+  inputPanel_->SetUnits(units_);
+  resultsPanel_->SetUnits(units_);
+  historyPage_->SetUnits(units_, state_.design, state_.materials);
+  referencePage_->SetUnits(units_);
+  if (designSearch_ != nullptr) designSearch_->SetUnits(units_);
+}
+
+// ---- Calculation, side view and history -----------------------------------------------------
+
+void MainWindow::Calculate() {
+  RecalculateAndShow();
+  ShowSideViewAt(0);
+}
+
+// Reads the boxes, recalculates and checks the design, and shows it with the check lines.
+void MainWindow::RecalculateAndShow() {
+  inputPanel_->ReadInputs(state_.current());
+  const ValidationResult checks = RecalculateDesign(state_, 0, DesignInputs::AsEntered);
+  inputPanel_->ShowSpringIndex(state_.current().SpringIndex);
+  PutDesign(true);
+  resultsPanel_->ShowCheckLines(checks.lines, checks.failed);
+}
+
+void MainWindow::PutDesign(bool freshlyCalculated) {
+  DesignRecord& r = state_.current();
+  const std::int32_t materialBefore = r.MaterialNo;
+  inputPanel_->AlignListsWith(r);
+  // The lists may have put the design on another material (one that stands in no kind).
+  if (!freshlyCalculated || r.MaterialNo != materialBefore) DetermineCurrentLifeClass(state_);
+  ShowDesign();
+}
+
+void MainWindow::ShowDesign() {
+  const DesignRecord& r = state_.current();
+  inputPanel_->ShowDesign(r);
+  resultsPanel_->ShowDesign(r, state_.materials);
+}
+
+void MainWindow::ShowHistorySlots() { historyPage_->ShowAll(state_.design, state_.materials); }
+
+// The side view and the reference page follow the calculate actions only, never a recall or a
+// file read.
+void MainWindow::ShowSideViewAt(int position) {
+  state_.shapeViewPosition = position;
+  sideViewPage_->ShowAt(state_.current(), position);
+  referencePage_->Refresh(state_.current(), state_.currentMaterial());
+}
+
+void MainWindow::StepSideView() {
+  RecalculateAndShow();
+  const int position = state_.shapeViewPosition;
+  ShowSideViewAt(position >= 2 || position < 0 ? 0 : position + 1);
+}
+
+void MainWindow::StoreInHistory() {
+  const int n = resultsPanel_->ChosenHistorySlot();
+  state_.current().InUse = 1;
+  CopyDesignRecord(state_.design, 0, n);
+  historyPage_->ShowSlot(n, state_.design[n], state_.materials);
+}
+
+void MainWindow::RecallFromHistory() {
+  const int n = resultsPanel_->ChosenHistorySlot();
+  if (state_.design[n].InUse == 0) return;
+  CopyDesignRecord(state_.design, n, 0);
+  PutDesign(false);
+}
+
+void MainWindow::RecallHistorySlot(int slot) {
+  if (state_.design[slot].InUse != 1) return;
+  CopyDesignRecord(state_.design, slot, 0);
+  PutDesign(false);
+}
+
+const QImage& MainWindow::FatigueImage() const { return resultsPanel_->DiagramImage(); }
+const QImage& MainWindow::ShapeImage() const { return sideViewPage_->ShapeImage(); }
+
+// ---- Secondary windows, made on first use ---------------------------------------------------
+
+MaterialEditorDialog* MainWindow::MaterialEditor() {
+  if (materialEditor_ == nullptr) materialEditor_ = new MaterialEditorDialog(state_, platform_, this);
+  return materialEditor_;
+}
+
+CoefficientDialog* MainWindow::CoefficientWindow() {
+  if (coefficientDialog_ == nullptr)
+    coefficientDialog_ = new CoefficientDialog(
+        state_, platform_, programFolder_ + "/" + kSettingsFileName, this);
+  return coefficientDialog_;
+}
+
+DataSheetDialog* MainWindow::DataSheetWindow() {
+  if (dataSheet_ == nullptr) dataSheet_ = new DataSheetDialog(platform_, this);
+  return dataSheet_;
+}
+
+void MainWindow::EditMaterials() { MaterialEditor()->exec(); }
+void MainWindow::EditCoefficients() { CoefficientWindow()->exec(); }
 
 }  // namespace coilspring

@@ -18,7 +18,7 @@ QLabel* PlaceLabel(QWidget* parent, const QString& text, int x, int y) {
 
 QLineEdit* PlaceEdit(QWidget* parent, const char* name, int x, int y, int width,
                      const QString& text) {
-  auto* edit = Place<QLineEdit>(parent, name, x, y, width, 21);
+  auto* edit = Place<QLineEdit>(parent, name, x, y, width, kPlacedEditHeight);
   edit->setText(text);
   return edit;
 }

@@ -21,6 +21,8 @@ W* Place(QWidget* parent, const char* name, int x, int y, int width, int height)
   return w;
 }
 
+inline constexpr int kPlacedEditHeight = 21;
+
 // A caption at a fixed place, as wide as its text.
 QLabel* PlaceLabel(QWidget* parent, const QString& text, int x, int y);
 QLineEdit* PlaceEdit(QWidget* parent, const char* name, int x, int y, int width,

@@ -5,4 +5,5 @@
 #include "ui/widgets/look.h"
 #include "ui/widgets/placement.h"
 #include "ui/widgets/qt_text.h"
+#include "ui/widgets/quantity_box.h"
 #include "ui/widgets/string_grid.h"

@@ -1,0 +1,63 @@
+#include "ui/widgets/quantity_box.h"
+
+#include "core/text/text_number.h"
+#include "core/text/user_error.h"
+#include "ui/widgets/placement.h"
+#include "ui/widgets/qt_text.h"
+
+namespace coilspring {
+
+QuantityBox::QuantityBox(QWidget* parent, const char* name, Quantity quantity, QPoint place,
+                         int width)
+    : QLineEdit(parent), quantity_(quantity) {
+  setObjectName(QString::fromLatin1(name));
+  setGeometry(place.x(), place.y(), width, kPlacedEditHeight);
+}
+
+void QuantityBox::ShowStored(double stored, UnitSystem units) {
+  shownText_ = ShortText(ShownValue(stored, quantity_, units));
+  setText(shownText_);
+  stored_ = stored;
+  typedText_.reset();
+}
+
+double QuantityBox::ReadStored(UnitSystem units) const {
+  return StoredValue(BoxNumber(this), quantity_, units);
+}
+
+void QuantityBox::SwitchUnits(UnitSystem before, UnitSystem now) {
+  const bool unchanged = stored_ && text() == shownText_;
+  if (unchanged && typedText_ && typedIn_ == now) {
+    setText(*typedText_);
+    stored_.reset();
+    typedText_.reset();
+  } else if (unchanged) {
+    const std::optional<QString> typed = typedText_;
+    ShowStored(*stored_, now);
+    typedText_ = typed;
+  } else if (!isReadOnly()) {
+    // A number typed and not calculated yet goes over into the new units; a text that is no
+    // number stays for the next reading to report.
+    const QString typed = text();
+    try {
+      ShowStored(StoredValue(ParseDecimal(typed.toStdString()), quantity_, before), now);
+      typedText_ = typed;
+      typedIn_ = before;
+    } catch (const UserError&) {
+    }
+  }
+}
+
+UnitLabel::UnitLabel(QWidget* parent, const char* name, Quantity quantity, int x, int y)
+    : QLabel(parent), quantity_(quantity) {
+  setObjectName(QString::fromLatin1(name));
+  move(x, y);
+  Show(UnitSystem::Gravitational);
+}
+
+void UnitLabel::Show(UnitSystem units) {
+  setText(Utf8(UnitCaption(quantity_, units)));
+  adjustSize();
+}
+
+}  // namespace coilspring
