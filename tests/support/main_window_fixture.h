@@ -91,11 +91,22 @@ class MainWindowTest : public ::testing::Test {
     window = std::make_unique<MainWindow>(*state, platform, folder.path());
   }
 
+  // A control of a page not shown yet is found after turning to every page, as a user would.
   template <class W>
   W* get(const char* name) const {
     W* w = window->findChild<W*>(QString::fromLatin1(name));
+    if (w == nullptr) {
+      TurnToEveryPage();
+      w = window->findChild<W*>(QString::fromLatin1(name));
+    }
     EXPECT_NE(w, nullptr) << name;
     return w;
+  }
+  void TurnToEveryPage() const {
+    auto* pages = window->findChild<QTabWidget*>("PageControl1");
+    const int shown = pages->currentIndex();
+    for (int i = 0; i < pages->count(); ++i) pages->setCurrentIndex(i);
+    pages->setCurrentIndex(shown);
   }
   QLineEdit* edit(const char* name) const { return get<QLineEdit>(name); }
   QString text(const char* name) const { return edit(name)->text(); }

@@ -136,6 +136,7 @@ void MainWindow::BuildPanels() {
   pages_->addTab(sideViewPage_,
                  QStringLiteral("＜バネ形状(整数巻き＋クローズドはプラス０．５の形状)＞"));
   pages_->addTab(referencePage_, Utf8(kReferenceTabCaption));
+  LazyPage::BuildOnFirstShow(pages_);
 }
 
 void MainWindow::ConnectPanels() {
@@ -390,7 +391,7 @@ void MainWindow::RecallHistorySlot(int slot) {
 }
 
 const QImage& MainWindow::FatigueImage() const { return resultsPanel_->DiagramImage(); }
-const QImage& MainWindow::ShapeImage() const { return sideViewPage_->ShapeImage(); }
+const QImage& MainWindow::ShapeImage() { return sideViewPage_->ShapeImage(); }
 
 // ---- Secondary windows, made on first use ---------------------------------------------------
 

@@ -41,7 +41,7 @@ class MainWindow : public QMainWindow {
   bool StartupCompleted() const { return startupCompleted_; }
 
   const QImage& FatigueImage() const;
-  const QImage& ShapeImage() const;
+  const QImage& ShapeImage();
   // The secondary windows, made when the user first opens them (or a caller asks here).
   MaterialEditorDialog* MaterialEditor();
   CoefficientDialog* CoefficientWindow();

@@ -54,8 +54,11 @@ void AddLabelled(QHBoxLayout* row, QWidget* parent, const char* label, QWidget* 
 
 }  // namespace
 
-ReferencePage::ReferencePage(QWidget* parent) : QWidget(parent) {
+ReferencePage::ReferencePage(QWidget* parent) : LazyPage(parent) {
   setObjectName("ReferencePage");
+}
+
+void ReferencePage::Build() {
   seatingBox_ = new QComboBox(this);
   seatingBox_->setObjectName("ReferenceSeating");
   for (Seating s : kSeatings) seatingBox_->addItem(Utf8(SeatingName(s)));
@@ -104,13 +107,18 @@ ReferencePage::ReferencePage(QWidget* parent) : QWidget(parent) {
   connect(gradeBox_, &QComboBox::currentIndexChanged, this, [this] { Recompute(); });
   for (QLineEdit* box : {densityEdit_, boreEdit_, rodEdit_, temperatureEdit_})
     connect(box, &QLineEdit::editingFinished, this, [this] { Recompute(); });
+  if (design_) {
+    densityEdit_->setText(ShortText(DefaultDensity(material_)));
+    Recompute();
+  }
 }
 
 void ReferencePage::Refresh(const DesignRecord& design, const MaterialRecord& material) {
-  if (!design_ || !SameMaterial(material, material_))
-    densityEdit_->setText(ShortText(DefaultDensity(material)));
+  const bool newMaterial = !design_ || !SameMaterial(material, material_);
   design_ = design;
   material_ = material;
+  if (!IsBuilt()) return;
+  if (newMaterial) densityEdit_->setText(ShortText(DefaultDensity(material)));
   Recompute();
 }
 

@@ -22,10 +22,12 @@ const ShapeState kShapeStates[] = {
 
 }  // namespace
 
-SideViewPage::SideViewPage() {
-  setObjectName("TabSheet2");
+SideViewPage::SideViewPage() { setObjectName("TabSheet2"); }
+
+void SideViewPage::Build() {
+  springShape_.emplace(ScreenPixelRatio());
   // The picture fills the page; the step button and the caption lie on its white top-left.
-  sideView_ = new PictureView(this, "Image2", 4, 2, springShape_.Image());
+  sideView_ = new PictureView(this, "Image2", 4, 2, springShape_->Image());
   sideViewStepButton_ = Place<QPushButton>(this, "BitBtn3", 8, 4, 24, 18);
   sideViewStepButton_->setText(QStringLiteral("▲"));
   sideViewStepButton_->setToolTip(QStringLiteral("フリー・荷重１・荷重２の形状を順に表示"));
@@ -33,13 +35,24 @@ SideViewPage::SideViewPage() {
   sideViewCaption_->setObjectName("Label8");
   sideViewCaption_->setMinimumWidth(60);
   connect(sideViewStepButton_, &QPushButton::clicked, this, &SideViewPage::StepClicked);
+  if (shown_) Draw();
 }
 
 void SideViewPage::ShowAt(const DesignRecord& r, int position) {
-  const ShapeState& shown = kShapeStates[position];
-  springShape_.Show(r, r.*shown.length);
+  shown_ = Shown{r, position};
+  if (IsBuilt()) Draw();
+}
+
+void SideViewPage::Draw() {
+  const ShapeState& state = kShapeStates[shown_->position];
+  springShape_->Show(shown_->design, shown_->design.*state.length);
   sideView_->Refresh();
-  sideViewCaption_->setText(Utf8(shown.caption));
+  sideViewCaption_->setText(Utf8(state.caption));
+}
+
+const QImage& SideViewPage::ShapeImage() {
+  EnsureBuilt();
+  return springShape_->Image();
 }
 
 }  // namespace coilspring

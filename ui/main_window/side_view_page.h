@@ -3,11 +3,11 @@
 #pragma once
 
 #include <QImage>
-#include <QWidget>
+#include <optional>
 
 #include "core/records/design_record.h"
 #include "ui/render/pictures.h"
-#include "ui/widgets/look.h"
+#include "ui/widgets/lazy_page.h"
 
 class QLabel;
 class QPushButton;
@@ -16,21 +16,32 @@ namespace coilspring {
 
 class PictureView;
 
-class SideViewPage final : public QWidget {
+class SideViewPage final : public LazyPage {
   Q_OBJECT
 
  public:
   SideViewPage();
 
-  // Draws the design at the length of `position` (0 free, 1 under load 1, 2 under load 2).
+  // Draws the design at the length of `position` (0 free, 1 under load 1, 2 under load 2), now
+  // or when the page is first shown.
   void ShowAt(const DesignRecord& r, int position);
-  const QImage& ShapeImage() const { return springShape_.Image(); }
+  const QImage& ShapeImage();
 
  signals:
   void StepClicked();
 
+ protected:
+  void Build() override;
+
  private:
-  SpringShapePicture springShape_{ScreenPixelRatio()};
+  void Draw();
+
+  struct Shown {
+    DesignRecord design;
+    int position;
+  };
+  std::optional<Shown> shown_;
+  std::optional<SpringShapePicture> springShape_;
   PictureView* sideView_ = nullptr;            // Image2: side view, 777 x 201
   QLabel* sideViewCaption_ = nullptr;          // Label8: which length the side view shows
   QPushButton* sideViewStepButton_ = nullptr;  // BitBtn3: "▲" steps the view and recalculates

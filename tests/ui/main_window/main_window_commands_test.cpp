@@ -308,6 +308,7 @@ TEST_F(CommandsTest, ReferenceTabFollowsTheCalculateActionsOnly) {
   auto* tabs = get<QTabWidget>("PageControl1");
   ASSERT_EQ(tabs->count(), 3);
   EXPECT_EQ(tabs->tabText(2), QStringLiteral("＜参考計算＞"));
+  tabs->setCurrentIndex(2);  // the page is made when the user first turns to it
   auto* grid = tabs->widget(2)->findChild<QTableWidget*>("ReferenceGrid");
   ASSERT_NE(grid, nullptr);
   ASSERT_GT(grid->rowCount(), 0);  // filled by the calculation of SetUp

@@ -50,6 +50,8 @@ DesignRecord EnExample(const MaterialRecord& m) {
 
 struct Page {
   ReferencePage page{nullptr};
+  // The page's controls are made when it is first shown.
+  bool built = (page.EnsureBuilt(), true);
   QComboBox* seating = page.findChild<QComboBox*>("ReferenceSeating");
   QLineEdit* density = page.findChild<QLineEdit*>("ReferenceDensity");
   QTableWidget* grid = page.findChild<QTableWidget*>("ReferenceGrid");

@@ -57,5 +57,26 @@ TEST_F(MainWindowTest, StartUpCalculatesOnce) {
   for (const char* box : kNumberBoxes) EXPECT_EQ(window->Inputs().ReadsOf(box), 1) << box;
 }
 
+// The side view and reference pages are made when the user first turns to them, showing the
+// last calculation then.
+TEST_F(MainWindowTest, PagesNotShownYetAreMadeOnFirstUse) {
+  Start();
+  window->show();
+  click("BitBtn2");
+  EXPECT_EQ(window->findChild<QWidget*>("Image2"), nullptr);
+  EXPECT_EQ(window->findChild<QWidget*>("ReferenceGrid"), nullptr);
+  auto* pages = get<QTabWidget>("PageControl1");
+  pages->setCurrentIndex(1);
+  auto* picture = window->findChild<QWidget*>("Image2");
+  ASSERT_NE(picture, nullptr);
+  EXPECT_TRUE(picture->isVisible());
+  EXPECT_EQ(label("Label8"), QStringLiteral("フリー"));
+  pages->setCurrentIndex(2);
+  auto* grid = window->findChild<QTableWidget*>("ReferenceGrid");
+  ASSERT_NE(grid, nullptr);
+  EXPECT_TRUE(grid->isVisible());
+  EXPECT_GT(grid->rowCount(), 0);
+}
+
 }  // namespace
 }  // namespace coilspring::testing
