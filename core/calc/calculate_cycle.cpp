@@ -7,9 +7,10 @@ namespace coilspring {
 ValidationResult RecalculateDesign(CalculatorState& state, int slot, DesignInputs inputs) {
   DesignRecord& r = state.design[static_cast<std::size_t>(slot)];
   if (inputs == DesignInputs::FromRecord) DeriveInputsFromRecord(r, state.materials);
-  CalculateSpring(r, state.materials, state.settings, state.allowable);
+  const PreparedMaterial& material = state.prepared.Of(state.materials, r.MaterialNo);
+  CalculateSpring(r, material, state.settings);
   DetermineLifeClass(r, state.materials);
-  return ValidateDesign(r, state.allowable);
+  return ValidateDesign(r, material);
 }
 
 }  // namespace coilspring
