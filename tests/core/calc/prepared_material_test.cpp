@@ -61,5 +61,28 @@ TEST(PreparedMaterial, GivesTheRebuildingPathsResultsBitForBit) {
   EXPECT_GT(compared, 400);
 }
 
+// A diameter of -0 is not the row of 0: with a strength of -0 there, the interpolation makes
+// zeros of different signs from the two, and the prepared path keeps the sign the rebuilding
+// path gives.
+TEST(PreparedMaterial, NegativeZeroDiameterKeepsTheRebuildingPathsSign) {
+  MaterialTable materials;
+  MaterialRecord& m = materials[0];
+  m.RowCount = 2;
+  m.WireDiameters = {0, 1};
+  m.TensileStrengths = {-0.0, 1000};
+  m.TorsionRatio = 50;
+  CoefficientSettings settings;
+  settings.CompressionStressRatio = 80;
+  DesignRecord r;
+  r.WireRow = 0;
+  r.WireDiameter = -0.0;
+  DesignRecord rebuilt = r;
+  AllowableStressTable table;
+  CalculateSpring(rebuilt, materials, settings, table);
+  CalculateSpring(r, PrepareMaterial(m), settings);
+  EXPECT_TRUE(std::signbit(rebuilt.AllowableStress));
+  EXPECT_TRUE(SameBits(r, rebuilt));
+}
+
 }  // namespace
 }  // namespace coilspring

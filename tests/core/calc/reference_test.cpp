@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "core/calc/fatigue.h"
-#include "core/calc/spring_calc.h"
 #include "core/display/reference_rows.h"
+#include "core/calc/spring_calc.h"
 #include "core/text/sjis.h"
 
 namespace coilspring {

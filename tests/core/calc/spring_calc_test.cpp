@@ -112,18 +112,19 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // First allowable entry 0: the ratio table for every diameter, later entries ignored.
         TableCase{"ratio table", {1, 2, 3}, {2000, 1900, 1800}, {0, 900, 880}, 40, 2, 760},
-        TableCase{
-            "ratio table between rows", {1, 2, 3}, {2000, 1900, 1800}, {0, 900, 880}, 40, 2.5, 740},
+        TableCase{"ratio table between rows", {1, 2, 3}, {2000, 1900, 1800}, {0, 900, 880}, 40,
+                  2.5, 740},
         // Explicit table: the zero entry is skipped and its diameter interpolated.
-        TableCase{
-            "explicit, zero skipped", {1, 2, 3}, {2000, 1900, 1800}, {900, 0, 860}, 40, 2, 880},
+        TableCase{"explicit, zero skipped", {1, 2, 3}, {2000, 1900, 1800}, {900, 0, 860}, 40, 2,
+                  880},
         TableCase{"explicit at breakpoint", {1, 2, 3}, {0, 0, 0}, {900, 870, 860}, 0, 2, 870},
         // Beyond the table: the nearest end value.
         TableCase{"below the table", {1, 2}, {0, 0}, {900, 870}, 0, 0.5, 900},
         TableCase{"above the table", {1, 2}, {0, 0}, {900, 870}, 0, 2.5, 870},
         TableCase{"single row", {1}, {0}, {900}, 0, 1, 900},
         // Two equal diameters: no division by zero, the later entry.
-        TableCase{"equal diameters", {1, 2, 2, 3}, {0, 0, 0, 0}, {900, 880, 860, 850}, 0, 2, 860}),
+        TableCase{"equal diameters", {1, 2, 2, 3}, {0, 0, 0, 0}, {900, 880, 860, 850}, 0, 2,
+                  860}),
     [](const auto& info) { return test_names::FromText(info.param.name); });
 
 TEST(InterpolateTable, ALaterMatchingSegmentWins) {
@@ -178,52 +179,19 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"c = 22 passes", 22, 40, 35, 30, 22, 100, 50, 8, {kOk}},
         CheckCase{"c = 3.99", 3.99, 40, 35, 30, 22, 100, 50, 8, {"エラー：バネ指数が４以下"}},
         CheckCase{"c = 22.01", 22.01, 40, 35, 30, 22, 100, 50, 8, {"エラー：バネ指数が２２以上"}},
-        CheckCase{
-            "L2 short of Hs by less than 1e-7", 9, 40, 35, 22 - 0.5e-7, 22, 100, 50, 8, {kOk}},
-        CheckCase{"L2 short of Hs by more",
-                  9,
-                  40,
-                  35,
-                  22 - 2e-7,
-                  22,
-                  100,
-                  50,
-                  8,
+        CheckCase{"L2 short of Hs by less than 1e-7", 9, 40, 35, 22 - 0.5e-7, 22, 100, 50, 8, {kOk}},
+        CheckCase{"L2 short of Hs by more", 9, 40, 35, 22 - 2e-7, 22, 100, 50, 8,
                   {"エラー：L2が密着高さより短い"}},
         CheckCase{"L0 = L1 = L2", 9, 30, 30, 30, 22, 100, 50, 8, {kOk}},
         CheckCase{"L1 > L0", 9, 40, 41, 30, 22, 100, 50, 8, {"エラー:バネ高さの順番が不適"}},
-        CheckCase{"both orders wrong, one line",
-                  9,
-                  40,
-                  41,
-                  42,
-                  22,
-                  100,
-                  50,
-                  8,
+        CheckCase{"both orders wrong, one line", 9, 40, 41, 42, 22, 100, 50, 8,
                   {"エラー:バネ高さの順番が不適"}},
         CheckCase{"stress over by 0.0004 passes", 9, 40, 35, 30, 22, 100, 100.0004, 8, {kOk}},
-        CheckCase{"stress over by 0.0006",
-                  9,
-                  40,
-                  35,
-                  30,
-                  22,
-                  100,
-                  100.0006,
-                  8,
+        CheckCase{"stress over by 0.0006", 9, 40, 35, 30, 22, 100, 100.0006, 8,
                   {"エラー:ねじり応力オーバー"}},
         CheckCase{"Na = 3 passes", 9, 40, 35, 30, 22, 100, 50, 3, {kOk}},
         CheckCase{"Na = 2.99", 9, 40, 35, 30, 22, 100, 50, 2.99, {"エラー:有効巻き数が３以下です"}},
-        CheckCase{"checks 1, 3 and 5",
-                  3,
-                  40,
-                  35,
-                  20,
-                  22,
-                  100,
-                  200,
-                  8,
+        CheckCase{"checks 1, 3 and 5", 3, 40, 35, 20, 22, 100, 200, 8,
                   {"エラー：バネ指数が４以下", "エラー：L2が密着高さより短い",
                    "エラー:ねじり応力オーバー"}}),
     [](const auto& info) { return test_names::FromText(info.param.name); });
@@ -235,8 +203,8 @@ TEST(ValidateDesign, DegenerateDesignsAreFaulty) {
     double d, D, Na;
     int rows;
   } cases[] = {
-      {"d = 0", 0, 18, 8, 3},   {"D = 0", 2, 0, 8, 3},  {"Na = 0", 2, 18, 0, 3},
-      {"c = 1", 2, 2, 8, 3},    {"NaN", nan, 18, 8, 3}, {"d outside the table", 5, 18, 8, 3},
+      {"d = 0", 0, 18, 8, 3}, {"D = 0", 2, 0, 8, 3},   {"Na = 0", 2, 18, 0, 3},
+      {"c = 1", 2, 2, 8, 3},  {"NaN", nan, 18, 8, 3},  {"d outside the table", 5, 18, 8, 3},
       {"one row", 2, 18, 8, 1},
   };
   for (const Case& c : cases) {
