@@ -7,16 +7,17 @@ namespace coilspring {
 ValidationResult RecalculateDesign(CalculatorState& state, int slot, DesignInputs inputs) {
   DesignRecord& r = state.design[static_cast<std::size_t>(slot)];
   if (inputs == DesignInputs::FromRecord) DeriveInputsFromRecord(r, state.materials);
-  CalculateSpring(r, state.materials, state.settings, state.allowable);
+  const PreparedMaterial& material = state.prepared.Of(state.materials, r.MaterialNo);
+  CalculateSpring(r, material, state.settings);
   DetermineLifeClass(r, state.materials);
   ++state.work.calculations;
   ++state.work.lifeClasses;
-  return ValidateDesign(r, state.allowable);
+  return ValidateDesign(r, material);
 }
 
 DerivedInputs DeriveFromInputs(CalculatorState& state) {
   DesignRecord& r = state.current();
-  CalculateSpring(r, state.materials, state.settings, state.allowable);
+  CalculateSpring(r, state.prepared.Of(state.materials, r.MaterialNo), state.settings);
   ++state.work.calculations;
   const double c = r.SpringIndex;
   return {.springIndex = c,

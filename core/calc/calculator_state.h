@@ -3,10 +3,11 @@
 // tables of the calculation and the drawing.
 #pragma once
 
+#include "core/calc/prepared_material_cache.h"
+#include "core/calc/spring_calc.h"
 #include "core/records/coefficient_settings.h"
 #include "core/records/design_record.h"
 #include "core/records/material_table.h"
-#include "core/calc/spring_calc.h"
 
 namespace coilspring {
 
@@ -22,8 +23,8 @@ struct CalculatorState {
   MaterialTable materials;
   KindIndex kinds;
   CoefficientSettings settings;
-  AllowableStressTable allowable;
-  int shapeViewPosition = 0;  // 0 free length, 1 under load 1, 2 under load 2
+  PreparedMaterialCache prepared;  // the calculate cycle's tables; follows `materials` itself
+  int shapeViewPosition = 0;       // 0 free length, 1 under load 1, 2 under load 2
   WorkCount work;
 
   DesignRecord& current() { return design[0]; }

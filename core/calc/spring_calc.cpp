@@ -1,6 +1,8 @@
 #include "core/calc/spring_calc.h"
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <utility>
 
 namespace coilspring {
@@ -15,7 +17,7 @@ const std::array<const char*, 7> kEndKindNames = {
 void BuildAllowableStressTable(const MaterialRecord& m, AllowableStressTable& table) {
   table.count = 0;
   const int n = m.UsableRows();
-  const bool explicitTable = m.AllowableTorsion[0] != 0;
+  const bool explicitTable = HasOwnStressTable(m);
   for (int j = 0; j < n; ++j) {
     if (explicitTable) {
       if (m.AllowableTorsion[j] == 0) continue;
@@ -76,11 +78,13 @@ PreparedMaterial PrepareMaterial(const MaterialRecord& m) {
 
 namespace {
 
-// The stress table's row for the design's wire, when the design's diameter is that row's.
+// The stress table's row for the design's wire, when the design's diameter is that row's. Bits,
+// not values, are compared: 0 and -0 interpolate to zeros of different signs.
 int PreparedRowOf(const PreparedMaterial& p, const DesignRecord& r) {
   const int row = r.WireRow;
   if (row < 0 || row >= p.rows) return -1;
-  return p.material->WireDiameters[row] == r.WireDiameter ? row : -1;
+  const auto bits = [](double v) { return std::bit_cast<std::uint64_t>(v); };
+  return bits(p.material->WireDiameters[row]) == bits(r.WireDiameter) ? row : -1;
 }
 
 // Everything after the allowable stress s (N/mm^2) of the material at d is known.
@@ -164,7 +168,9 @@ unsigned CheckDesign(const DesignRecord& r, bool tableCoversWire) {
   return faults;
 }
 
-ValidationResult ValidateDesign(const DesignRecord& r, const AllowableStressTable& table) {
+namespace {
+
+ValidationResult ValidationOf(unsigned faults) {
   static constexpr std::pair<DesignFault, const char*> kLines[] = {
       {kFaultIndexLow, "エラー：バネ指数が４以下"},
       {kFaultIndexHigh, "エラー：バネ指数が２２以上"},
@@ -176,12 +182,21 @@ ValidationResult ValidateDesign(const DesignRecord& r, const AllowableStressTabl
       {kFaultNotFinite, "エラー：計算できない値があります（入力値を確認）"},
   };
   ValidationResult out;
-  const unsigned faults = CheckDesign(r, TableCovers(table, r.WireDiameter));
   out.failed = faults != 0;
   for (const auto& [fault, line] : kLines)
     if (faults & fault) out.lines.emplace_back(line);
   if (!out.failed) out.lines.emplace_back(kSuccessLine);
   return out;
+}
+
+}  // namespace
+
+ValidationResult ValidateDesign(const DesignRecord& r, const AllowableStressTable& table) {
+  return ValidationOf(CheckDesign(r, TableCovers(table, r.WireDiameter)));
+}
+
+ValidationResult ValidateDesign(const DesignRecord& r, const PreparedMaterial& material) {
+  return ValidationOf(CheckDesign(r, PreparedCovers(material, r)));
 }
 
 double EndTurnsOf(std::int32_t endKind) { return endKind <= 2 ? 2 : 1.5; }

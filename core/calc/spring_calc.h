@@ -24,6 +24,13 @@ struct AllowableStressTable {
   std::int32_t count = 0;
 };
 
+// Whether the allowable-torsion column is the material's stress table (its first entry is not
+// 0); otherwise the table is TorsionRatio percent of the tensile strengths.
+inline bool HasOwnStressTable(const MaterialRecord& m) { return m.AllowableTorsion[0] != 0; }
+
+// Reads RowCount, the diameters and, by HasOwnStressTable, the allowable-torsion column or
+// TorsionRatio and the tensile strengths; no more: PreparedMaterialCache prepares a material
+// again when one of these changes.
 void BuildAllowableStressTable(const MaterialRecord& material, AllowableStressTable& table);
 
 // Linear interpolation over the first `count` pairs; a later matching segment wins. Where no
@@ -77,6 +84,8 @@ inline constexpr const char* kSuccessLine = "Calculation Success!";
 inline constexpr const char* kSpringIndexOutOfRangeLine = "エラー：バネ指数が範囲外";
 
 ValidationResult ValidateDesign(const DesignRecord& design, const AllowableStressTable& table);
+// The same for a design calculated on the prepared material.
+ValidationResult ValidateDesign(const DesignRecord& design, const PreparedMaterial& material);
 
 // The faults ValidateDesign reports, as bits, without making any text: 0 is a sound design.
 enum DesignFault : unsigned {

@@ -8,35 +8,18 @@
 #include <vector>
 
 #include "../param_names.h"
+#include "worked_example.h"
 
 namespace coilspring {
 namespace {
 
-// The worked example: G 78500, d 2, D 18, Nt 10, Na 8, L0 40, L1 35, L2 30, table stress 1500
-// at d = 2, q = 80.
 struct WorkedExample {
   MaterialTable materials;
   CoefficientSettings settings;
   AllowableStressTable table;
   DesignRecord r;
 
-  WorkedExample() {
-    MaterialRecord& m = materials[0];
-    m.ShearModulus = 78500;
-    m.RowCount = 3;
-    m.WireDiameters = {1.6, 2, 2.6};
-    m.AllowableTorsion = {1550, 1500, 1450};
-    settings.CompressionStressRatio = 80;
-    r.MaterialNo = 0;
-    r.WireDiameter = 2;
-    r.MeanDiameter = 18;
-    r.TotalTurns = 10;
-    r.ActiveTurns = 8;
-    r.FreeLength = 40;
-    r.Length1 = 35;
-    r.Length2 = 30;
-    r.InputMode = 1;
-  }
+  WorkedExample() { SetUpWorkedExample(materials, settings, r); }
   void Calculate() { CalculateSpring(r, materials, settings, table); }
 };
 
