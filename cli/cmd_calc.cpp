@@ -45,7 +45,7 @@ std::string DesignJson(const DesignRecord& r, int slot, const ValidationResult& 
   members.emplace_back("LifeClassText", JsonString(LifeClassText(r.LifeClass)));
   members.emplace_back("reference", reference);
   std::vector<std::string> lines;
-  for (const std::string& line : v.lines) lines.push_back(JsonString(line));
+  for (const char* line : v.lines) lines.push_back(JsonString(line));
   members.emplace_back("lines", JsonArray(lines));
   return JsonObject(members);
 }
@@ -61,7 +61,7 @@ void PrintTable(const DesignRecord& r, int slot, const ValidationResult& v, Unit
   });
   std::printf("  %-24s %s %s\n", "LifeClassText", PadToWidth("期待寿命", 14).c_str(),
               LifeClassText(r.LifeClass).c_str());
-  for (const std::string& line : v.lines) std::printf("  %s\n", line.c_str());
+  for (const char* line : v.lines) std::printf("  %s\n", line);
 }
 
 constexpr OptionForm kCalcOptions[] = {

@@ -184,8 +184,8 @@ ValidationResult ValidationOf(unsigned faults) {
   ValidationResult out;
   out.failed = faults != 0;
   for (const auto& [fault, line] : kLines)
-    if (faults & fault) out.lines.emplace_back(line);
-  if (!out.failed) out.lines.emplace_back(kSuccessLine);
+    if (faults & fault) out.lines.Add(line);
+  if (!out.failed) out.lines.Add(kSuccessLine);
   return out;
 }
 

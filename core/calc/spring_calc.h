@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/records/coefficient_settings.h"
@@ -75,9 +76,30 @@ inline double SpringRateFor(double shearModulus, double d, double D, double acti
 // CalculateSpring's.
 constexpr double SolidHeightOf(double totalTurns, double d) { return (totalTurns + 1) * d; }
 
+// The check lines of a design, in order. Every line is a constant text (UTF-8), so a design's
+// lines cost no allocation: the calculate cycle runs on every key press and every candidate.
+class CheckLines {
+ public:
+  void Add(const char* line) {
+    if (count_ < kCapacity) lines_[count_++] = line;
+  }
+  const char* const* begin() const { return lines_.data(); }
+  const char* const* end() const { return lines_.data() + count_; }
+  bool empty() const { return count_ == 0; }
+  std::size_t size() const { return count_; }
+  std::string_view front() const { return lines_[0]; }
+  std::string_view back() const { return lines_[count_ - 1]; }
+  std::vector<std::string> Texts() const { return {begin(), end()}; }
+
+ private:
+  static constexpr std::size_t kCapacity = 9;  // every fault at once, or the success line
+  std::array<const char*, kCapacity> lines_{};
+  std::size_t count_ = 0;
+};
+
 struct ValidationResult {
-  std::vector<std::string> lines;  // UTF-8
-  bool failed = false;             // error lines are shown in red
+  CheckLines lines;
+  bool failed = false;  // error lines are shown in red
 };
 
 inline constexpr const char* kSuccessLine = "Calculation Success!";

@@ -336,7 +336,7 @@ void MainWindow::RecalculateAndShow() {
   const ValidationResult checks = RecalculateDesign(state_, 0, DesignInputs::AsEntered);
   inputPanel_->ShowSpringIndex(state_.current().SpringIndex);
   PutDesign(true);
-  resultsPanel_->ShowCheckLines(checks.lines, checks.failed);
+  resultsPanel_->ShowCheckLines(checks.lines.Texts(), checks.failed);
 }
 
 void MainWindow::PutDesign(bool freshlyCalculated) {

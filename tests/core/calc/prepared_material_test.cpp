@@ -52,7 +52,7 @@ TEST(PreparedMaterial, GivesTheRebuildingPathsResultsBitForBit) {
         CalculateSpring(rebuilt, materials, settings, table);
         CalculateSpring(r, prepared, settings);
         EXPECT_TRUE(SameBits(r, rebuilt)) << n << " row " << row << " +" << offset;
-        EXPECT_EQ(ValidateDesign(r, prepared).lines, ValidateDesign(rebuilt, table).lines)
+        EXPECT_EQ(ValidateDesign(r, prepared).lines.Texts(), ValidateDesign(rebuilt, table).lines.Texts())
             << n << " row " << row;
         ++compared;
       }

@@ -165,7 +165,7 @@ TEST_P(ValidateDesignTest, WritesTheFailedChecksInOrder) {
   table.diameters[0] = 1;
   table.diameters[1] = 3;
   const ValidationResult v = ValidateDesign(r, table);
-  EXPECT_EQ(v.lines, c.lines) << c.name;
+  EXPECT_EQ(v.lines.Texts(), c.lines) << c.name;
   EXPECT_EQ(v.failed, c.lines.front() != kSuccessLine) << c.name;
 }
 
