@@ -225,8 +225,8 @@ void MainWindow::ReadInputBoxes() {
   ReadMaterialAndDiameters();
   DesignRecord& r = state_.current();
   r.TotalTurns = BoxNumber(totalTurnsEdit_);
-  r.EndKind = endFormCombo_->currentIndex();
-  if (r.EndKind >= 0) r.ActiveTurns = ActiveTurnsFor(r.TotalTurns, r.EndKind);
+  r.EndKind = static_cast<EndKind>(endFormCombo_->currentIndex());
+  if (IsValid(r.EndKind)) r.ActiveTurns = ActiveTurnsFor(r.TotalTurns, r.EndKind);
   r.FreeLength = BoxNumber(freeLengthEdit_);
   r.Length1 = BoxNumber(length1Edit_);
   r.Length2 = BoxNumber(length2Edit_);
@@ -286,7 +286,7 @@ void MainWindow::ShowDerivedLabels() {
 
 // The input mode says which pair the user enters: the lengths L1 and L2, or the loads P1 and P2.
 void MainWindow::ShowInputMode() {
-  const bool loadsEntered = state_.current().InputMode == 0;
+  const bool loadsEntered = state_.current().InputMode == InputMode::Loads;
   for (QLineEdit* e : {length1Edit_, length2Edit_}) {
     e->setEnabled(!loadsEntered);
     SetBoxColour(e, loadsEntered ? QColor(Qt::white) : kAqua);
@@ -333,9 +333,9 @@ void MainWindow::EndFormChosen() {
 
 void MainWindow::CycleDiameterKind() {
   DesignRecord& r = state_.current();
-  r.DiameterKind = r.DiameterKind == 0 ? 1 : r.DiameterKind == 1 ? 2 : 0;
+  r.DiameterKind = NextDiameterKind(r.DiameterKind);
   const double shown = EnteredDiameterOf(r);
-  diameterKindLabel_->setText(Utf8(kDiameterKindNames[r.DiameterKind]));
+  diameterKindLabel_->setText(Utf8(DiameterKindName(r.DiameterKind)));
   coilDiameterEdit_->setText(FullText(shown));
 }
 
@@ -379,7 +379,7 @@ void MainWindow::SetLoad2ToMaxLoad() {
 
 void MainWindow::ToggleInputMode() {
   DesignRecord& r = state_.current();
-  r.InputMode = r.InputMode == 0 ? 1 : 0;
+  r.InputMode = r.InputMode == InputMode::Loads ? InputMode::Lengths : InputMode::Loads;
   ShowInputMode();
 }
 

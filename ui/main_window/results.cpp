@@ -82,8 +82,8 @@ void MainWindow::ShowDesign() {
     wireDiameterCombo_->setCurrentIndex(
         r.WireRow >= 0 && r.WireRow < wireDiameterCombo_->count() ? r.WireRow : -1);
   }
-  if (r.DiameterKind >= 0 && r.DiameterKind <= 2) {
-    diameterKindLabel_->setText(Utf8(kDiameterKindNames[r.DiameterKind]));
+  if (IsValid(r.DiameterKind)) {
+    diameterKindLabel_->setText(Utf8(DiameterKindName(r.DiameterKind)));
     coilDiameterEdit_->setText(FullText(EnteredDiameterOf(r)));
   }
   const bool outsideDiagram = fatigueDiagram_.Show(r, state_.materials);
@@ -94,8 +94,7 @@ void MainWindow::ShowDesign() {
   totalTurnsEdit_->setText(FullText(r.TotalTurns));
   {
     const QSignalBlocker block(endFormCombo_);
-    endFormCombo_->setCurrentIndex(r.EndKind >= 0 && r.EndKind < endFormCombo_->count() ? r.EndKind
-                                                                                        : -1);
+    endFormCombo_->setCurrentIndex(IsValid(r.EndKind) ? RawOf(r.EndKind) : -1);
   }
   freeLengthEdit_->setText(ShortText(r.FreeLength));
   length1Edit_->setText(ShortText(r.Length1));

@@ -260,7 +260,7 @@ TEST(SpringDxf, ClosedSlantedLeftOuterLineIsReversed) {
 
 TEST(DesignDxf, UsesTheStoredFreeLengthAndRoundedTurns) {
   DesignRecord r;
-  r.EndKind = 3;  // open, not ground
+  r.EndKind = EndKind::OpenUnground;
   r.WireDiameter = 2;
   r.MeanDiameter = 20;
   r.TotalTurns = 8;
@@ -269,17 +269,19 @@ TEST(DesignDxf, UsesTheStoredFreeLengthAndRoundedTurns) {
   r.Length2 = 30;
   EXPECT_EQ(DesignDxfText(r), SpringDxfText({0, 2, 20, 6, 60}));
   struct Case {
-    std::int32_t endKind;
+    EndKind endKind;
     double totalTurns;
     int mode;
     double n;
   };
-  const Case cases[] = {{0, 8.5, 2, 6}, {1, 9.5, 3, 8}, {2, 7.4, 3, 5},
-                        {4, 3, 1, 1},   {5, 2.5, 1, 0}, {6, 1, 1, -1}};
+  const Case cases[] = {
+      {EndKind::ClosedUnground, 8.5, 2, 6}, {EndKind::ClosedGround, 9.5, 3, 8},
+      {EndKind::ClosedTapered, 7.4, 3, 5},  {EndKind::OpenGround, 3, 1, 1},
+      {EndKind::OpenTapered, 2.5, 1, 0},    {EndKind::OpenThreeQuarterUnground, 1, 1, -1}};
   for (const Case& c : cases) {
     r.EndKind = c.endKind;
     r.TotalTurns = c.totalTurns;
-    EXPECT_EQ(DesignDxfText(r), SpringDxfText({c.mode, 2, 20, c.n, 60})) << c.endKind;
+    EXPECT_EQ(DesignDxfText(r), SpringDxfText({c.mode, 2, 20, c.n, 60})) << RawOf(c.endKind);
   }
 }
 
