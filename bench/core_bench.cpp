@@ -46,8 +46,7 @@ void BM_SideView60Turns(benchmark::State& s) {
   MakeSixtyTurnSpring(r);
   for (auto _ : s) {
     RecordingCanvas canvas(777, 201);
-    DrawSpringShape(canvas, EndDrawModeOf(r.EndKind), r.WireDiameter, r.MeanDiameter,
-                    BodyTurnsOf(r.TotalTurns), r.FreeLength);
+    DrawSpringShape(canvas, ShapeInputsOf(r, r.FreeLength));
     benchmark::DoNotOptimize(canvas.primitives.data());
   }
 }
@@ -88,8 +87,7 @@ void BM_SideViewPerTurn(benchmark::State& s) {
   MakeLongSpring(r, static_cast<int>(s.range(0)));
   for (auto _ : s) {
     CountingCanvas canvas;
-    DrawSpringShape(canvas, EndDrawModeOf(r.EndKind), r.WireDiameter, r.MeanDiameter,
-                    BodyTurnsOf(r.TotalTurns), r.FreeLength);
+    DrawSpringShape(canvas, ShapeInputsOf(r, r.FreeLength));
     benchmark::DoNotOptimize(canvas.count);
   }
   s.SetItemsProcessed(s.iterations() * s.range(0));

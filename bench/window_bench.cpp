@@ -35,8 +35,7 @@ void BM_SideView60TurnsOnQImage(benchmark::State& s) {
   QImage image(777, 201, QImage::Format_RGB32);
   for (auto _ : s) {
     QtCanvas canvas(image);
-    DrawSpringShape(canvas, EndDrawModeOf(r.EndKind), r.WireDiameter, r.MeanDiameter,
-                    BodyTurnsOf(r.TotalTurns), r.FreeLength);
+    DrawSpringShape(canvas, ShapeInputsOf(r, r.FreeLength));
     benchmark::DoNotOptimize(image.constBits());
   }
 }

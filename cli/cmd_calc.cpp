@@ -29,6 +29,10 @@ void ForEachNumberField(const DesignRecord& r, Visitor&& visit) {
   DesignRecord::VisitFields(r, [&](const FieldInfo& info, const auto& value) {
     using T = std::decay_t<decltype(value)>;
     if constexpr (std::is_same_v<T, std::int32_t>) visit(info, &value, nullptr);
+    if constexpr (StoredCode<T>) {
+      const std::int32_t raw = RawOf(value);
+      visit(info, &raw, nullptr);
+    }
     if constexpr (std::is_same_v<T, double>) visit(info, nullptr, &value);
   });
 }

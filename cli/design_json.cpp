@@ -14,11 +14,13 @@ namespace {
 const std::set<std::string> kCalculatedKeys = {"slot", "LifeClassText", "reference", "lines",
                                                "Mass"};
 
+// Integers, codes and reals: every field but the reserved bytes.
 template <class Record, class Visitor>
 void ForEachNumber(Record& r, Visitor&& visit) {
   DesignRecord::VisitFields(r, [&](const FieldInfo& info, auto& value) {
     using T = std::decay_t<decltype(value)>;
-    if constexpr (std::is_same_v<T, std::int32_t> || std::is_same_v<T, double>) visit(info, value);
+    if constexpr (std::is_same_v<T, std::int32_t> || std::is_same_v<T, double> || StoredCode<T>)
+      visit(info, value);
   });
 }
 
@@ -27,8 +29,11 @@ void ForEachNumber(Record& r, Visitor&& visit) {
 JsonMembers DesignMembers(const DesignRecord& design) {
   JsonMembers members;
   ForEachNumber(design, [&](const FieldInfo& f, const auto& value) {
-    if constexpr (std::is_same_v<std::decay_t<decltype(value)>, double>)
+    using T = std::decay_t<decltype(value)>;
+    if constexpr (std::is_same_v<T, double>)
       members.emplace_back(f.name, JsonNumber(value));
+    else if constexpr (StoredCode<T>)
+      members.emplace_back(f.name, std::to_string(RawOf(value)));
     else
       members.emplace_back(f.name, std::to_string(value));
   });
@@ -51,6 +56,8 @@ DesignRecord ReadDesignJson(std::string_view text) {
     if (at == document.end()) return;
     if constexpr (std::is_same_v<T, double>)
       value = NumberAt(*at, f.name, true);
+    else if constexpr (StoredCode<T>)
+      value = CodeAt<T>(*at, f.name);
     else
       value = IntegerAt(*at, f.name);
   });

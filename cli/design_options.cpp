@@ -27,6 +27,19 @@ void RequireLength(const std::string& path, int slot, std::size_t length) {
                   " バイトしかありません");
 }
 
+// The first code of the record outside its enumeration, or "".
+std::string CodeOutOfRange(const DesignRecord& r) {
+  std::string bad;
+  DesignRecord::VisitFields(r, [&](const FieldInfo& f, const auto& value) {
+    using T = std::decay_t<decltype(value)>;
+    if constexpr (StoredCode<T>)
+      if (bad.empty() && !IsValid(value))
+        bad = std::string(f.label) + " " + f.name + " = " + std::to_string(RawOf(value)) +
+              " が 0〜" + std::to_string(LastRawOf<T>()) + " の外です";
+  });
+  return bad;
+}
+
 // What is wrong with the inputs of a stored record, or "" when nothing is.
 std::string DamageOf(const DesignRecord& r, const MaterialTable* materials) {
   if (r.MaterialNo < 0 || r.MaterialNo >= kMaterialCount)
@@ -35,11 +48,7 @@ std::string DamageOf(const DesignRecord& r, const MaterialTable* materials) {
   if (materials && (*materials)[static_cast<std::size_t>(r.MaterialNo)].KindNo == kEmptyKindNo)
     return "材料番号 MaterialNo = " + std::to_string(r.MaterialNo) +
            " の材料が材料データベースにありません";
-  if (r.EndKind < 0 || r.EndKind >= static_cast<int>(kEndKindNames.size()))
-    return "座巻き EndKind = " + std::to_string(r.EndKind) + " が 0〜" +
-           std::to_string(kEndKindNames.size() - 1) + " の外です";
-  if (r.DiameterKind < 0 || r.DiameterKind > 2)
-    return "径の種類 DiameterKind = " + std::to_string(r.DiameterKind) + " が 0〜2 の外です";
+  if (std::string bad = CodeOutOfRange(r); !bad.empty()) return bad;
   // The inputs the calculation starts from; a saved design never holds NaN or infinity there.
   std::string bad;
   DesignRecord::VisitFields(r, [&](const FieldInfo& f, const auto& value) {

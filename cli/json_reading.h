@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/records/design_codes.h"
 #include "core/text/user_error.h"
 
 namespace coilspring::cli {
@@ -20,5 +21,11 @@ nlohmann::json ParseJsonObject(std::string_view text);
 double NumberAt(const nlohmann::json& value, const std::string& key, bool nullIsNaN = false);
 // A whole number within 32 bits.
 int IntegerAt(const nlohmann::json& value, const std::string& key);
+// A stored code by its number; a number outside the enumeration is refused.
+template <StoredCode Code>
+Code CodeAt(const nlohmann::json& value, const std::string& key) {
+  if (const std::optional<Code> code = CodeFrom<Code>(IntegerAt(value, key))) return *code;
+  ThrowKeyError(key, " 0～" + std::to_string(LastRawOf<Code>()) + " の整数");
+}
 
 }  // namespace coilspring::cli

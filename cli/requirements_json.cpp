@@ -105,7 +105,7 @@ SearchRequirements ReadRequirementsJson(std::string_view text, const MaterialTab
   }
   if (const json* v = Find(document, "endKinds")) {
     if (!v->is_array()) ThrowKeyError("endKinds", "座巻きの番号 0～6 の配列");
-    for (const json& item : *v) q.endKinds.push_back(IntegerAt(item, "endKinds"));
+    for (const json& item : *v) q.endKinds.push_back(CodeAt<EndKind>(item, "endKinds"));
   }
   if (const json* v = Find(document, "loadUnit")) {
     if (*v == "N")

@@ -101,8 +101,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   for (double length : {r.FreeLength, r.Length1, r.Length2}) {
     RecordingCanvas shape(kShapeWidth, kShapeHeight);
-    DrawSpringShape(shape, EndDrawModeOf(r.EndKind), r.WireDiameter, r.MeanDiameter,
-                    BodyTurnsOf(r.TotalTurns), length);
+    DrawSpringShape(shape, ShapeInputsOf(r, length));
     RequireNearPicture(shape);
   }
   RequireFiniteDxf(DesignDxfText(r));

@@ -108,7 +108,7 @@ void FillTolerances(const DesignRecord& r, ReferenceChecks& out) {
   const double index = Positive(d) ? D / d : NAN;
   // The standard holds either the inner or the outer diameter; a mean diameter is made to
   // its outer diameter.
-  out.toleranceOnInner = r.DiameterKind == 0;
+  out.toleranceOnInner = r.DiameterKind == DiameterKind::Inner;
   const double coil = out.toleranceOnInner ? D - d : D + d;
   const IndexBand* lengthBand = BandOf(kFreeLengthBands, index);
   const IndexBand* diameterBand = BandOf(kCoilDiameterBands, index);

@@ -3,13 +3,12 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <utility>
 
 namespace coilspring {
 
-const std::array<const char*, 3> kDiameterKindNames = {"内径", "平均径", "外径"};
-
-const std::array<const char*, 7> kEndKindNames = {
+const std::array<const char*, CodeCount<EndKind>::value> kEndKindNames = {
     "クローズ（無研削）", "クローズ（研削）",     "クローズ（テーパー）",      "オープン（無研削）",
     "オープン（研削）",   "オープン（テーパー）", "オープン3/4座巻（無研削）",
 };
@@ -106,12 +105,20 @@ void CalculateFrom(DesignRecord& r, double shearModulus, double s,
   r.RecommendedFreeLength = r.MaxLoad / k + r.SolidHeight;
   r.SpringRate = k;
 
-  if (r.InputMode == 1) {
-    r.Load1 = (r.FreeLength - r.Length1) * k;
-    r.Load2 = (r.FreeLength - r.Length2) * k;
-  } else {
-    r.Length1 = r.FreeLength - r.Load1 / k;
-    r.Length2 = r.FreeLength - r.Load2 / k;
+  switch (r.InputMode) {
+    case InputMode::Lengths:
+      r.Load1 = (r.FreeLength - r.Length1) * k;
+      r.Load2 = (r.FreeLength - r.Length2) * k;
+      break;
+    case InputMode::Loads:
+      r.Length1 = r.FreeLength - r.Load1 / k;
+      r.Length2 = r.FreeLength - r.Load2 / k;
+      break;
+    default:
+      // A damaged record: which pair was entered is unknown, so neither is derived from the
+      // other and the stresses at the working points are undefined, which the checks report.
+      r.Stress1 = r.Stress2 = std::numeric_limits<double>::quiet_NaN();
+      return;
   }
   r.Stress1 = kappa * 8 * D * r.Load1 / kPi / d3;
   r.Stress2 = kappa * 8 * D * r.Load2 / kPi / d3;
@@ -199,40 +206,59 @@ ValidationResult ValidateDesign(const DesignRecord& r, const PreparedMaterial& m
   return ValidationOf(CheckDesign(r, PreparedCovers(material, r)));
 }
 
-double EndTurnsOf(std::int32_t endKind) { return endKind <= 2 ? 2 : 1.5; }
+double EndTurnsOf(EndKind endKind) {
+  switch (endKind) {
+    case EndKind::ClosedUnground:
+    case EndKind::ClosedGround:
+    case EndKind::ClosedTapered:
+      return 2;
+    default:
+      return 1.5;
+  }
+}
 
-double ActiveTurnsFor(double totalTurns, std::int32_t endKind) {
+double ActiveTurnsFor(double totalTurns, EndKind endKind) {
   const double active = totalTurns - EndTurnsOf(endKind);
   return active < 3 ? 2.99 : active;
 }
 
-CoilDiameters DiametersFrom(std::int32_t kind, double x, double d, const CoilDiameters& current) {
+CoilDiameters DiametersFrom(DiameterKind kind, double x, double d, const CoilDiameters& current) {
   switch (kind) {
-    case 0:
+    case DiameterKind::Inner:
       return {x, x + d, x + 2 * d};
-    case 1:
+    case DiameterKind::Mean:
       return {x - d, x, x + d};
-    case 2:
+    case DiameterKind::Outer:
       return {x - 2 * d, x - d, x};
     default:
       return current;
   }
 }
 
-int EndDrawModeOf(std::int32_t endKind) {
+int EndDrawModeOf(EndKind endKind) {
   switch (endKind) {
-    case 1:
-    case 2:
+    case EndKind::ClosedGround:
+    case EndKind::ClosedTapered:
       return 3;
-    case 3:
+    case EndKind::OpenUnground:
       return 0;
-    case 4:
-    case 5:
-    case 6:
+    case EndKind::OpenGround:
+    case EndKind::OpenTapered:
+    case EndKind::OpenThreeQuarterUnground:
       return 1;
     default:
       return 2;
   }
+}
+
+const char* DiameterKindName(DiameterKind kind) {
+  static constexpr std::array<const char*, CodeCount<DiameterKind>::value> kNames = {
+      "内径", "平均径", "外径"};
+  return IsValid(kind) ? kNames[static_cast<std::size_t>(RawOf(kind))] : "";
+}
+
+const char* EndKindName(EndKind kind) {
+  return IsValid(kind) ? kEndKindNames[static_cast<std::size_t>(RawOf(kind))] : "";
 }
 
 double BodyTurnsOf(double totalTurns) { return std::nearbyint(totalTurns - 2); }
@@ -243,9 +269,9 @@ namespace coilspring {
 
 double EnteredDiameterOf(const DesignRecord& r) {
   switch (r.DiameterKind) {
-    case 0:
+    case DiameterKind::Inner:
       return r.InnerDiameter;
-    case 2:
+    case DiameterKind::Outer:
       return r.OuterDiameter;
     default:
       return r.MeanDiameter;
@@ -260,8 +286,7 @@ void DeriveInputsFromRecord(DesignRecord& r, const MaterialTable& materials) {
   r.InnerDiameter = derived.inner;
   r.MeanDiameter = derived.mean;
   r.OuterDiameter = derived.outer;
-  if (r.EndKind >= 0 && r.EndKind < static_cast<int>(kEndKindNames.size()))
-    r.ActiveTurns = ActiveTurnsFor(r.TotalTurns, r.EndKind);
+  if (IsValid(r.EndKind)) r.ActiveTurns = ActiveTurnsFor(r.TotalTurns, r.EndKind);
 }
 
 }  // namespace coilspring

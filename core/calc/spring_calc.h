@@ -125,27 +125,30 @@ unsigned CheckDesign(const DesignRecord& design, bool tableCoversWire);
 bool PreparedCovers(const PreparedMaterial& material, const DesignRecord& design);
 
 // Values the input panel derives from its boxes.
-double ActiveTurnsFor(double totalTurns, std::int32_t endKind);
-// The turns an end form takes from the total: 2 for closed ends (0..2), 1.5 for open ones.
-double EndTurnsOf(std::int32_t endKind);
+double ActiveTurnsFor(double totalTurns, EndKind endKind);
+// The turns an end form takes from the total: 2 for closed ends, 1.5 for open ones.
+double EndTurnsOf(EndKind endKind);
 struct CoilDiameters {
   double inner, mean, outer;
 };
-// `x` is the diameter of kind `diameterKind` (0 inner, 1 mean, 2 outer); another kind changes
-// nothing and gives the current diameters back.
-CoilDiameters DiametersFrom(std::int32_t diameterKind, double x, double wireDiameter,
+// `x` is the diameter of kind `diameterKind`; a kind outside the enumeration changes nothing
+// and gives the current diameters back.
+CoilDiameters DiametersFrom(DiameterKind diameterKind, double x, double wireDiameter,
                             const CoilDiameters& current);
 
-// End style of the side view for an end kind 0..6 (2 for anything else, like kind 0).
-int EndDrawModeOf(std::int32_t endKind);
+// End style of the side view for an end kind (2, as for ClosedUnground, outside the
+// enumeration).
+int EndDrawModeOf(EndKind endKind);
 // Body turns of the side view: TotalTurns - 2 rounded to the nearest integer, halves to even.
 double BodyTurnsOf(double totalTurns);
 
-// The captions of Label48 for DiameterKind 0 (inner), 1 (mean), 2 (outer).
-extern const std::array<const char*, 3> kDiameterKindNames;
+// The seven end-form texts, in the order of EndKind.
+extern const std::array<const char*, CodeCount<EndKind>::value> kEndKindNames;
 
-// The seven end-form texts, by EndKind.
-extern const std::array<const char*, 7> kEndKindNames;
+// The caption of Label48 for a diameter kind and the text of an end form; "" for a value
+// outside the enumeration.
+const char* DiameterKindName(DiameterKind kind);
+const char* EndKindName(EndKind kind);
 
 }  // namespace coilspring
 

@@ -21,11 +21,6 @@ std::string SymbolText(const MaterialTable& materials, std::int32_t materialNo) 
   return SjisToUtf8(materials[static_cast<std::size_t>(materialNo)].Symbol.Raw());
 }
 
-std::string EndKindText(std::int32_t endKind) {
-  if (endKind < 0 || endKind >= static_cast<std::int32_t>(kEndKindNames.size())) return {};
-  return kEndKindNames[static_cast<std::size_t>(endKind)];
-}
-
 }  // namespace
 
 std::array<std::string, kHistoryColumns - 1> HistoryRowTexts(const DesignRecord& slot,
@@ -44,7 +39,7 @@ std::array<std::string, kHistoryColumns - 1> HistoryRowTexts(const DesignRecord&
           FormatShort(slot.Stress2),
           FormatShort(slot.AllowableStress),
           LifeClassText(slot.LifeClass),
-          EndKindText(slot.EndKind)};
+          EndKindName(slot.EndKind)};
 }
 
 void CopyDesignRecord(SpringDesign& design, int from, int to) {

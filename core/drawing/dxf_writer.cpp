@@ -102,9 +102,9 @@ void DxfEntitySink::Arc(const ShapeArc& arc) {
   Group(" 51", AngleOf(arc.end, arc.centre, arc.to));
 }
 
-std::string SpringDxfText(int mode, double d, double D, double n, double L, ShapeStatus* status) {
+std::string SpringDxfText(const ShapeInputs& inputs, ShapeStatus* status) {
   ShapeBuilder builder;
-  const ShapeStatus verdict = builder.Build({mode, d, D, n, L});
+  const ShapeStatus verdict = builder.Build(inputs);
   if (status) *status = verdict;
   const bool built = verdict == ShapeStatus::Built;
   std::string out;
@@ -123,8 +123,7 @@ std::string SpringDxfText(int mode, double d, double D, double n, double L, Shap
 }
 
 std::string DesignDxfText(const DesignRecord& design, ShapeStatus* status) {
-  const ShapeInputs in = ShapeInputsOf(design, design.FreeLength);
-  return SpringDxfText(in.mode, in.d, in.D, in.n, in.L, status);
+  return SpringDxfText(ShapeInputsOf(design, design.FreeLength), status);
 }
 
 }  // namespace coilspring

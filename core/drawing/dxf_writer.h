@@ -21,8 +21,7 @@ inline constexpr int kDxfHeaderLineCount = 194;
 // (ShapeStatus) give the header and the closing lines with no entity between them: still a
 // drawing every reader opens, just an empty one. `status`, when given, receives the
 // construction's verdict, so a caller can tell an empty drawing from a spring.
-std::string SpringDxfText(int mode, double d, double D, double n, double L,
-                          ShapeStatus* status = nullptr);
+std::string SpringDxfText(const ShapeInputs& inputs, ShapeStatus* status = nullptr);
 
 // The file for a design as stored: always at its free length, whatever the picture shows, and
 // without recalculating anything.

@@ -94,7 +94,7 @@ void ShapeViewSink::Arc(const ShapeArc& arc) {
               RoundPixel(to.y));
 }
 
-void DrawSpringShape(Canvas& canvas, int mode, double d, double D, double n, double L) {
+void DrawSpringShape(Canvas& canvas, const ShapeInputs& inputs) {
   canvas.SetBrushColour(kWhite);
   canvas.FillRect(0, 0, canvas.Width(), canvas.Height());
   canvas.SetPenColour(kRed);
@@ -102,10 +102,10 @@ void DrawSpringShape(Canvas& canvas, int mode, double d, double D, double n, dou
   canvas.SetPenStyle(PenStyle::Solid);
 
   ShapeBuilder builder;
-  if (builder.Build({mode, d, D, n, L}) != ShapeStatus::Built) return;
+  if (builder.Build(inputs) != ShapeStatus::Built) return;
   const ShapeDerived& v = builder.Derived();
   const std::optional<ShapeView> view =
-      FitShapeView(canvas.Width(), canvas.Height(), v.cx, v.cy, L, D, d);
+      FitShapeView(canvas.Width(), canvas.Height(), v.cx, v.cy, inputs.L, inputs.D, inputs.d);
   if (!view) return;
   ShapeViewSink sink(canvas, *view);
   builder.Emit(sink);

@@ -47,6 +47,6 @@ class ShapeViewSink : public ShapeSink {
 
 // Clears the picture to white and draws the side view in a 1-pixel red pen. Inputs the
 // construction refuses (see ShapeStatus) leave the cleared picture.
-void DrawSpringShape(Canvas& canvas, int mode, double d, double D, double n, double L);
+void DrawSpringShape(Canvas& canvas, const ShapeInputs& inputs);
 
 }  // namespace coilspring

@@ -44,11 +44,6 @@ std::string SymbolText(const MaterialTable& materials, std::int32_t materialNo) 
   return SjisToUtf8(MaterialOf(materials, materialNo).Symbol.Raw());
 }
 
-std::string EndFormText(std::int32_t endKind) {
-  if (endKind < 0 || endKind >= static_cast<int>(kEndKindNames.size())) return {};
-  return kEndKindNames[endKind];
-}
-
 std::array<std::string, kDataSheetRows - 1> ValueTexts(const DesignRecord& r,
                                                        const MaterialTable& materials,
                                                        bool leftHanded) {
@@ -67,7 +62,7 @@ std::array<std::string, kDataSheetRows - 1> ValueTexts(const DesignRecord& r,
       FormatShort(r.Length2),
       FormatShort(InNewtons(r.Stress2)),
       FormatShort(r.SolidHeight),
-      EndFormText(r.EndKind),
+      EndKindName(r.EndKind),
   };
 }
 

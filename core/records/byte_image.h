@@ -10,6 +10,7 @@
 #include <cstring>
 #include <span>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 namespace coilspring {
@@ -59,6 +60,21 @@ inline void Get(const std::uint8_t* at, double& v) {
   std::uint64_t u = 0;
   for (int i = 0; i < 8; ++i) u |= static_cast<std::uint64_t>(at[i]) << (8 * i);
   std::memcpy(&v, &u, 8);
+}
+// A code stored as a 32-bit integer travels as that integer, whatever its value.
+template <class Code>
+requires std::is_enum_v<Code>
+void Put(std::uint8_t* at, const Code& v) {
+  static_assert(std::is_same_v<std::underlying_type_t<Code>, std::int32_t>);
+  Put(at, static_cast<std::int32_t>(v));
+}
+template <class Code>
+requires std::is_enum_v<Code>
+void Get(const std::uint8_t* at, Code& v) {
+  static_assert(std::is_same_v<std::underlying_type_t<Code>, std::int32_t>);
+  std::int32_t raw = 0;
+  Get(at, raw);
+  v = static_cast<Code>(raw);
 }
 template <std::size_t N>
 void Put(std::uint8_t* at, const std::array<std::uint8_t, N>& v) {

@@ -12,10 +12,10 @@ void InitDesign(SpringDesign& design) {
   r.InnerDiameter = 9.8;
   r.MeanDiameter = 10.0;
   r.OuterDiameter = 10.2;
-  r.DiameterKind = 1;
+  r.DiameterKind = DiameterKind::Mean;
   r.TotalTurns = 10.0;
   r.ActiveTurns = 4.0;
-  r.EndKind = 0;
+  r.EndKind = EndKind::ClosedUnground;
   r.SolidHeight = 9.6;
   r.SpringIndex = 0;
   r.Reserved84 = {};
@@ -23,7 +23,7 @@ void InitDesign(SpringDesign& design) {
   r.WahlFactor = 0;
   r.FreeLength = 25.0;
   r.RecommendedFreeLength = 0;
-  r.InputMode = 1;
+  r.InputMode = InputMode::Lengths;
   r.Load1 = 0;
   r.Load2 = 0;
   r.Length1 = 20.0;

@@ -5,39 +5,40 @@
 #include <cstdint>
 
 #include "core/records/byte_image.h"
+#include "core/records/design_codes.h"
 
 namespace coilspring {
 
 struct DesignRecord {
-  std::int32_t InUse = 0;           // 1 = holds a design
-  std::int32_t MaterialNo = 0;      // record number in MaterialTable
-  std::int32_t WireRow = 0;         // row of the wire diameter in the material's table
-  double WireDiameter = 0;          // d, mm
-  double InnerDiameter = 0;         // mm
-  double MeanDiameter = 0;          // D, mm
-  double OuterDiameter = 0;         // mm
-  std::int32_t DiameterKind = 0;    // which diameter Edit18 holds: 0 inner, 1 mean, 2 outer
-  double TotalTurns = 0;            // Nt
-  double ActiveTurns = 0;           // Na
-  std::int32_t EndKind = 0;         // end form 0..6
-  double SolidHeight = 0;           // Hs, mm
-  double SpringIndex = 0;           // c = D/d
+  std::int32_t InUse = 0;                   // 1 = holds a design
+  std::int32_t MaterialNo = 0;              // record number in MaterialTable
+  std::int32_t WireRow = 0;                 // row of the wire diameter in the material's table
+  double WireDiameter = 0;                  // d, mm
+  double InnerDiameter = 0;                 // mm
+  double MeanDiameter = 0;                  // D, mm
+  double OuterDiameter = 0;                 // mm
+  coilspring::DiameterKind DiameterKind{};  // which diameter Edit18 holds
+  double TotalTurns = 0;                    // Nt
+  double ActiveTurns = 0;                   // Na
+  coilspring::EndKind EndKind{};            // end form
+  double SolidHeight = 0;                   // Hs, mm
+  double SpringIndex = 0;                   // c = D/d
   std::array<std::uint8_t, 8> Reserved84{};
   std::array<std::uint8_t, 4> Reserved92{};
-  double WahlFactor = 0;            // stress correction factor
-  double FreeLength = 0;            // L0, mm
-  double RecommendedFreeLength = 0; // mm
-  double MaxLoad = 0;               // kgf
-  std::int32_t InputMode = 0;       // 1 = lengths entered, otherwise loads entered
-  double Load1 = 0;                 // kgf
-  double Load2 = 0;                 // kgf
-  double Length1 = 0;               // mm
-  double Length2 = 0;               // mm
-  double SpringRate = 0;            // kgf/mm
-  double Stress1 = 0;               // kgf/mm^2
-  double Stress2 = 0;               // kgf/mm^2
-  double AllowableStress = 0;       // kgf/mm^2
-  std::int32_t LifeClass = 0;       // 0..8
+  double WahlFactor = 0;              // stress correction factor
+  double FreeLength = 0;              // L0, mm
+  double RecommendedFreeLength = 0;   // mm
+  double MaxLoad = 0;                 // kgf
+  coilspring::InputMode InputMode{};  // which pair of working points is entered
+  double Load1 = 0;                   // kgf
+  double Load2 = 0;                   // kgf
+  double Length1 = 0;                 // mm
+  double Length2 = 0;                 // mm
+  double SpringRate = 0;              // kgf/mm
+  double Stress1 = 0;                 // kgf/mm^2
+  double Stress2 = 0;                 // kgf/mm^2
+  double AllowableStress = 0;         // kgf/mm^2
+  std::int32_t LifeClass = 0;         // 0..8
   std::array<std::uint8_t, 8> Reserved200{};
   std::array<std::uint8_t, 8> Reserved208{};
   std::array<std::uint8_t, 120> Reserved216{};

@@ -31,7 +31,6 @@ constexpr std::array<const char*, kRejectionCount> kRejectionNames = {
     "座屈",
     "固有振動数",
 };
-constexpr int kEndKinds = 7;
 // Slack for comparisons of values the grid produces exactly in decimal but not in binary.
 constexpr double kGridSlack = 1e-9;
 // No wire table reaches coils this large; an index range or a bore beyond them would only make
@@ -48,7 +47,7 @@ struct Context {
   const CoefficientSettings& settings;
   std::vector<PreparedMaterial> prepared;
   std::vector<double> density;  // g/cm^3, by prepared material
-  std::vector<int> endKinds;
+  std::vector<EndKind> endKinds;
   double p1 = 0, p2 = 0;  // kgf
   double rate = 0;        // kgf/mm needed
   ReferenceInputs referenceInputs(std::size_t prepared) const {
@@ -165,19 +164,19 @@ void SearchWire(const Job& job, const Context& cx, Worker& w) {
   r.MaterialNo = static_cast<std::int32_t>(&m - cx.materials.records.data());
   r.WireRow = job.row;
   r.WireDiameter = d;
-  r.DiameterKind = 1;
-  r.InputMode = 1;
+  r.DiameterKind = DiameterKind::Mean;
+  r.InputMode = InputMode::Lengths;
   r.Length1 = req.L1;
   r.Length2 = req.L2;
   for (long step = first; step <= last; ++step) {
     const double D = static_cast<double>(step) / 10;
-    const CoilDiameters diameters = DiametersFrom(1, D, d, {});
+    const CoilDiameters diameters = DiametersFrom(DiameterKind::Mean, D, d, {});
     r.InnerDiameter = diameters.inner;
     r.MeanDiameter = diameters.mean;
     r.OuterDiameter = diameters.outer;
     const double activeTurnsNeeded = SpringRateFor(G, d, D, 1) / cx.rate;
     if (!Finite(activeTurnsNeeded)) continue;
-    for (const int end : cx.endKinds) {
+    for (const EndKind end : cx.endKinds) {
       const double totalNeeded = activeTurnsNeeded + EndTurnsOf(end);
       const double below = std::floor(totalNeeded * 4) / 4;
       for (const double turns : {below, below + 0.25}) {
@@ -267,8 +266,9 @@ std::string RequirementProblem(const SearchRequirements& q, const std::vector<in
   if (q.meanDiameter && emptyRange(*q.meanDiameter))
     return "平均径の範囲が空です（最小 ≦ 最大にしてください）";
   if (q.lifeAtLeast < 0 || q.lifeAtLeast > kLowestLifeClass) return "期待寿命の指定が不正です";
-  for (const int end : q.endKinds)
-    if (end < 0 || end >= kEndKinds) return "座巻きの種類は 0～6 で指定してください";
+  for (const EndKind end : q.endKinds)
+    if (!IsValid(end))
+      return "座巻きの種類は 0～" + std::to_string(LastRawOf<EndKind>()) + " で指定してください";
   for (const int n : q.materials)
     if (!std::binary_search(listed.begin(), listed.end(), n))
       return "材料 " + std::to_string(n) + " はデータベースにありません";
@@ -311,8 +311,10 @@ SearchResult SearchDesigns(const SearchRequirements& req, const MaterialTable& m
   cx.p2 = StoredValue(req.P2, Quantity::Load, UnitSystemOf(req.loadUnit));
   cx.rate = (cx.p2 - cx.p1) / (req.L1 - req.L2);
   cx.endKinds = req.endKinds;
-  if (cx.endKinds.empty())
-    for (int e = 0; e < kEndKinds; ++e) cx.endKinds.push_back(e);
+  if (cx.endKinds.empty()) {
+    const auto all = AllCodes<EndKind>();
+    cx.endKinds.assign(all.begin(), all.end());
+  }
   std::sort(cx.endKinds.begin(), cx.endKinds.end());
   cx.endKinds.erase(std::unique(cx.endKinds.begin(), cx.endKinds.end()), cx.endKinds.end());
   std::vector<int> numbers = req.materials.empty() ? listed : req.materials;

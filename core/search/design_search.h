@@ -40,8 +40,8 @@ struct ValueRange {
 };
 
 struct SearchRequirements {
-  std::vector<int> materials;  // record numbers; empty: every material the lists show
-  std::vector<int> endKinds;   // 0..6; empty: all seven
+  std::vector<int> materials;     // record numbers; empty: every material the lists show
+  std::vector<EndKind> endKinds;  // empty: all seven
   LoadUnit loadUnit = LoadUnit::Newton;
   double P1 = 0;                                // at L1, in loadUnit
   double L1 = 0;                                // mm
@@ -80,7 +80,7 @@ inline constexpr int kRejectionCount = 13;
 const char* RejectionName(Rejection reason);  // Japanese
 
 struct SearchCandidate {
-  DesignRecord design;        // calculated, with its life class; lengths entered (InputMode 1)
+  DesignRecord design;        // calculated, with its life class; lengths entered
   double mass = 0;            // g: the wire mass of the reference checks
   double stressRatio = 0;     // Stress2 / AllowableStress
   ReferenceChecks reference;  // with the required seating (both ends fixed when none)

@@ -99,7 +99,10 @@ with tempfile.TemporaryDirectory() as tmp:
     damaged = os.path.join(tmp, "damaged.abd")
     write_design(damaged, [record(**dict(WORKED_EXAMPLE, TotalTurns=float("nan"))),
                            record(**dict(WORKED_EXAMPLE, EndKind=7)),
-                           record(**dict(WORKED_EXAMPLE, MaterialNo=5))])
+                           record(**dict(WORKED_EXAMPLE, MaterialNo=5)),
+                           record(**dict(WORKED_EXAMPLE, InputMode=2)),
+                           record(**dict(WORKED_EXAMPLE, DiameterKind=9)),
+                           record(**dict(WORKED_EXAMPLE, InputMode=-1))])
     for path, slot, message in [
         (design, "1", "履歴 1 は空です"),
         (design, "30", "履歴 30 は空です"),
@@ -108,6 +111,9 @@ with tempfile.TemporaryDirectory() as tmp:
         (damaged, "0", "TotalTurns が有限の数ではありません"),
         (damaged, "1", "EndKind = 7 が 0〜6 の外です"),
         (damaged, "2", "MaterialNo = 5 の材料が材料データベースにありません"),
+        (damaged, "3", "入力モード InputMode = 2 が 0〜1 の外です"),
+        (damaged, "4", "径の種類 DiameterKind = 9 が 0〜2 の外です"),
+        (damaged, "5", "入力モード InputMode = -1 が 0〜1 の外です"),
     ]:
         open(os.path.join(tmp, "empty.abd"), "wb").close()
         for command, extra in [("calc", []), ("calc", ["--json"]), ("dxf", [out + ".dxf"]),
@@ -123,6 +129,20 @@ with tempfile.TemporaryDirectory() as tmp:
                    f"{command} {os.path.basename(path)} slot {slot}: {r.returncode} {r.stderr.strip()}")
         expect(not os.path.exists(out + ".dxf") and not os.path.exists(out + ".pdf"),
                f"no output for {os.path.basename(path)} slot {slot}")
+    # The picture tests' worked design (lengths entered) with its InputMode bytes (offset 128)
+    # patched to 2: the design calculates, the patched one is refused as damaged.
+    fixture_path = os.path.join(source_dir, "tests", "data", "pictures", "worked.abd")
+    with open(fixture_path, "rb") as f:
+        fixture = bytearray(f.read())
+    expect(fixture[128:132] == (1).to_bytes(4, "little"), "the fixture enters lengths")
+    expect(run("calc", fixture_path).returncode in (0, 1), "the fixture calculates")
+    fixture[128:132] = (2).to_bytes(4, "little")
+    patched = os.path.join(tmp, "input_mode_2.abd")
+    with open(patched, "wb") as f:
+        f.write(fixture)
+    r = run("calc", patched)
+    expect(r.returncode == 2 and "入力モード InputMode = 2 が 0〜1 の外です" in r.stderr
+           and not r.stdout, f"calc of InputMode 2: {r.returncode} {r.stderr.strip()}")
     # A short file still holds the slots it has whole.
     expect(run("calc", short, "--slot", "1", *data).returncode == 0, "short file, whole slot 1")
     # --all lists only the used slots, so an empty one is no error there.

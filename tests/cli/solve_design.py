@@ -148,6 +148,10 @@ with tempfile.TemporaryDirectory() as tmp:
         ({"P1": 20, "L1": 40, "P2": 60, "L2": 30, "endKinds": [1.5]},
          "キー 'endKinds' は整数にしてください"),
         ({"P1": 20, "L1": 40, "P2": 60, "L2": 30, "seating": 3}, "キー 'seating' は"),
+        ({"P1": 20, "L1": 40, "P2": 60, "L2": 30, "endKinds": [0, 7]},
+         "キー 'endKinds' は 0～6 の整数にしてください"),
+        ({"P1": 20, "L1": 40, "P2": 60, "L2": 30, "endKinds": [-1]},
+         "キー 'endKinds' は 0～6 の整数にしてください"),
     ]
     for i, (document, message) in enumerate(cases):
         req = os.path.join(tmp, f"bad{i}.json")
@@ -168,6 +172,22 @@ with tempfile.TemporaryDirectory() as tmp:
         f.write('{"MeanDiameter": 1e999}')
     result = run("calc", broken)
     check(result.returncode == 2 and "範囲外の数値" in result.stderr, "a number beyond double")
+    # A stored code outside its enumeration: refused naming the key, by import and by calc,
+    # and nothing is written.
+    for key, value, last in [("InputMode", 2, 1), ("InputMode", -1, 1), ("DiameterKind", 9, 2),
+                             ("DiameterKind", 3, 2), ("EndKind", 99, 6), ("EndKind", 7, 6),
+                             ("EndKind", 2147483647, 6)]:
+        write_json(broken, dict(MeanDiameter=18, **{key: value}))
+        refused = os.path.join(tmp, "refused.abd")
+        for args in (["design", "import", broken, refused], ["calc", broken]):
+            result = run(*args)
+            check(result.returncode == 2 and f"キー '{key}' は 0～{last} の整数にしてください"
+                  in result.stderr and not result.stdout,
+                  f"{args[0]} {key} = {value}: {result.returncode} {result.stderr.strip()}")
+        check(not os.path.exists(refused), f"nothing imported for {key} = {value}")
+    for key, value in [("InputMode", 0), ("DiameterKind", 2), ("EndKind", 6)]:
+        write_json(broken, {key: value})
+        check(run("design", "import", broken, back).returncode == 0, f"{key} = {value} imports")
     missing = os.path.join(tmp, "missing.json")
     result = run("design", "import", missing, back)
     check(result.returncode == 2 and result.stderr.count(missing) == 1,

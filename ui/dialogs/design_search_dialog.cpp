@@ -177,7 +177,8 @@ SearchRequirements DesignSearchDialog::ReadRequirements() const {
   SearchRequirements q;
   const int material = materialCombo_->currentIndex();
   if (material > 0) q.materials = materialChoices_[static_cast<std::size_t>(material)];
-  if (endKindCombo_->currentIndex() > 0) q.endKinds = {endKindCombo_->currentIndex() - 1};
+  // Entry 0 is "すべて": the end forms follow it in their order.
+  if (const auto end = CodeFrom<EndKind>(endKindCombo_->currentIndex() - 1)) q.endKinds = {*end};
   q.loadUnit = loadUnitCombo_->currentIndex() == 1 ? LoadUnit::Kgf : LoadUnit::Newton;
   q.rank = kRankings[static_cast<std::size_t>(std::max(0, rankCombo_->currentIndex()))];
   q.P1 = BoxNumber(load1Edit_);
@@ -250,7 +251,7 @@ void DesignSearchDialog::FillCandidateTable() {
         FullText(r.InnerDiameter),
         FullText(r.TotalTurns),
         FullText(r.ActiveTurns),
-        Utf8(kEndKindNames[static_cast<std::size_t>(r.EndKind)]),
+        Utf8(EndKindName(r.EndKind)),
         FullText(r.FreeLength),
         ShortText(ShownValue(r.SpringRate, Quantity::Rate, units_)),
         ShortText(ShownValue(r.Load1, Quantity::Load, units_)),

@@ -288,8 +288,8 @@ void InputPanel::ReadDiameters(DesignRecord& r) {
 void InputPanel::ReadTotalTurns(DesignRecord& r) { r.TotalTurns = Number(totalTurnsEdit_); }
 
 void InputPanel::ReadRemainingInputs(DesignRecord& r) {
-  r.EndKind = endFormCombo_->currentIndex();
-  if (r.EndKind >= 0) r.ActiveTurns = ActiveTurnsFor(r.TotalTurns, r.EndKind);
+  r.EndKind = static_cast<EndKind>(endFormCombo_->currentIndex());
+  if (IsValid(r.EndKind)) r.ActiveTurns = ActiveTurnsFor(r.TotalTurns, r.EndKind);
   r.FreeLength = Number(freeLengthEdit_);
   r.Length1 = Number(length1Edit_);
   r.Length2 = Number(length2Edit_);
@@ -334,13 +334,13 @@ void InputPanel::ShowMaxLoad(double stored) {
 }
 
 void InputPanel::ShowDiameterKindOf(const DesignRecord& r) {
-  diameterKindLabel_->setText(Utf8(kDiameterKindNames[r.DiameterKind]));
+  diameterKindLabel_->setText(Utf8(DiameterKindName(r.DiameterKind)));
   coilDiameterEdit_->setText(FullText(EnteredDiameterOf(r)));
 }
 
 // The input mode says which pair the user enters: the lengths L1 and L2, or the loads P1 and P2.
-void InputPanel::ShowInputMode(std::int32_t inputMode) {
-  const bool loadsEntered = inputMode == 0;
+void InputPanel::ShowInputMode(InputMode inputMode) {
+  const bool loadsEntered = inputMode == InputMode::Loads;
   for (QLineEdit* e : {length1Edit_, length2Edit_}) {
     e->setEnabled(!loadsEntered);
     SetBoxColour(e, loadsEntered ? QColor(Qt::white) : kAqua);
@@ -354,12 +354,11 @@ void InputPanel::ShowInputMode(std::int32_t inputMode) {
 // Each box shows its own field; the derived labels show the design's stored values, so nothing
 // is read or calculated and the design stays as stored.
 void InputPanel::ShowDesign(const DesignRecord& r) {
-  if (r.DiameterKind >= 0 && r.DiameterKind <= 2) ShowDiameterKindOf(r);
+  if (IsValid(r.DiameterKind)) ShowDiameterKindOf(r);
   totalTurnsEdit_->setText(FullText(r.TotalTurns));
   {
     const QSignalBlocker block(endFormCombo_);
-    endFormCombo_->setCurrentIndex(r.EndKind >= 0 && r.EndKind < endFormCombo_->count() ? r.EndKind
-                                                                                        : -1);
+    endFormCombo_->setCurrentIndex(IsValid(r.EndKind) ? RawOf(r.EndKind) : -1);
   }
   freeLengthEdit_->setText(ShortText(r.FreeLength));
   length1Edit_->setText(ShortText(r.Length1));

@@ -57,7 +57,7 @@ class InputPanel final : public QGroupBox {
   void ShowDerived(const DerivedInputs& derived);
   void ShowMaxLoad(double stored);
   void ShowDiameterKindOf(const DesignRecord& r);
-  void ShowInputMode(std::int32_t inputMode);
+  void ShowInputMode(InputMode inputMode);
   void PutRecommendedFreeLength(double length);
   void PutLength2(double length);
   // The free length and the two lengths in the full number format.

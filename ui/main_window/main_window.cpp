@@ -279,7 +279,7 @@ void MainWindow::ShowDerivedInputs(const DerivedInputs& derived) {
 
 void MainWindow::CycleDiameterKind() {
   DesignRecord& r = state_.current();
-  r.DiameterKind = r.DiameterKind == 0 ? 1 : r.DiameterKind == 1 ? 2 : 0;
+  r.DiameterKind = NextDiameterKind(r.DiameterKind);
   inputPanel_->ShowDiameterKindOf(r);
 }
 
@@ -309,7 +309,7 @@ void MainWindow::SetLoad2ToMaxLoad() {
 
 void MainWindow::ToggleInputMode() {
   DesignRecord& r = state_.current();
-  r.InputMode = r.InputMode == 0 ? 1 : 0;
+  r.InputMode = r.InputMode == InputMode::Loads ? InputMode::Lengths : InputMode::Loads;
   inputPanel_->ShowInputMode(r.InputMode);
 }
 

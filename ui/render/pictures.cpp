@@ -110,7 +110,7 @@ void SpringShapePicture::Show(const DesignRecord& design, double length) {
   const ShapeInputs in = ShapeInputsOf(design, length);
   if (shown_ && SameInputs(*shown_, in)) return;
   QtCanvas canvas(image_);
-  DrawSpringShape(canvas, in.mode, in.d, in.D, in.n, in.L);
+  DrawSpringShape(canvas, in);
   shown_ = in;
 }
 

@@ -44,7 +44,7 @@ TEST(PreparedMaterial, GivesTheRebuildingPathsResultsBitForBit) {
         r.FreeLength = 40;
         r.Length1 = 35;
         r.Length2 = 30;
-        r.InputMode = row % 2 == 0 ? 1 : 0;
+        r.InputMode = row % 2 == 0 ? InputMode::Lengths : InputMode::Loads;
         r.Load1 = 1;
         r.Load2 = 2;
         DesignRecord rebuilt = r;

@@ -39,7 +39,7 @@ struct Calculated {
     r.MeanDiameter = D;
     r.InnerDiameter = D - d;
     r.OuterDiameter = D + d;
-    r.DiameterKind = 1;
+    r.DiameterKind = DiameterKind::Mean;
     r.TotalTurns = Nt;
     r.ActiveTurns = Na;
     r.FreeLength = L0;
@@ -56,8 +56,8 @@ struct Calculated {
 // R = 16.181 N/mm, natural frequency 159.5 Hz; with seating factor 0.5 the spring does not buckle.
 Calculated EnExample() {
   Calculated c(81500, 206000, 5, 34.6, 11.5, 9.5, 105.8);
-  c.r.EndKind = 1;
-  c.r.InputMode = 0;
+  c.r.EndKind = EndKind::ClosedGround;
+  c.r.InputMode = InputMode::Loads;
   c.r.Load1 = 280 / kKgfForRate;
   c.r.Load2 = 620 / kKgfForRate;
   return c;
@@ -188,7 +188,7 @@ TEST(ReferenceChecks, DensityChoiceChangesFrequency) {
 // ·1.162083 = 41.12502 corrected; ratios 0.289217 and 0.336094.
 Calculated WorkedExample() {
   Calculated c(78500, 206000, 2, 18, 10, 8, 40);
-  c.r.InputMode = 1;
+  c.r.InputMode = InputMode::Lengths;
   c.r.Length1 = 35;
   c.r.Length2 = 30;
   return c;
@@ -242,20 +242,21 @@ TEST(ReferenceChecks, ToleranceGrades) {
   struct Row {
     const char* what;
     double d, D, Na, L0;
-    int diameterKind;
+    DiameterKind diameterKind;
     double load1, load2;
     std::array<double, 3> freeLength, coilDiameter, load1Tolerance;
   };
+  using enum DiameterKind;
   const std::vector<Row> rows = {
       // c = 9: 1.5 %, 3 %, 4 % of 40 (min 0.5, 0.7, 0.8); outer 20: 1.5 % (min 0.2), 2 %, 3 %
-      {"worked example", 2, 18, 8, 40, 1, 10, 20, {0.6, 1.2, 1.6}, {0.3, 0.4, 0.6}, {0.5, 1, 1.5}},
+      {"worked", 2, 18, 8, 40, Mean, 10, 20, {0.6, 1.2, 1.6}, {0.3, 0.4, 0.6}, {0.5, 1, 1.5}},
       // c = 5, L0 10: the minimums 0.2, 0.5, 0.7 win; outer 6: 0.15, 0.2, 0.4 minimums too
-      {"small index", 1, 5, 5, 10, 2, 4, -4, {0.2, 0.5, 0.7}, {0.15, 0.2, 0.4}, {0.2, 0.4, 0.6}},
+      {"small D/d", 1, 5, 5, 10, Outer, 4, -4, {0.2, 0.5, 0.7}, {0.15, 0.2, 0.4}, {0.2, 0.4, 0.6}},
       // c = 8 belongs to the first band; inner diameter 14 is held: 1 % -> 0.15 min, 1.5 % 0.21
-      {"edge 8", 2, 16, 10, 100, 0, 10, 20, {1, 2, 3}, {0.15, 0.21, 0.4}, {0.5, 1, 1.5}},
+      {"edge 8", 2, 16, 10, 100, Inner, 10, 20, {1, 2, 3}, {0.15, 0.21, 0.4}, {0.5, 1, 1.5}},
       // c = 22: last band, 2 %, 4 %, 6 % of 200; outer 23: 2 % 0.46, 3 % 0.69, 4 % 0.92;
       // 10.5 active coils: 4 %, 8 %, 12 %
-      {"edge 22", 1, 22, 10.5, 200, 2, 10, 20, {4, 8, 12}, {0.46, 0.69, 0.92}, {0.4, 0.8, 1.2}},
+      {"edge 22", 1, 22, 10.5, 200, Outer, 10, 20, {4, 8, 12}, {0.46, 0.69, 0.92}, {0.4, 0.8, 1.2}},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.what);
@@ -268,7 +269,7 @@ TEST(ReferenceChecks, ToleranceGrades) {
     r.Load1 = row.load1;
     r.Load2 = row.load2;
     const ReferenceChecks x = ComputeReferenceChecks(r, MaterialRecord{}, {});
-    EXPECT_EQ(x.toleranceOnInner, row.diameterKind == 0);
+    EXPECT_EQ(x.toleranceOnInner, row.diameterKind == DiameterKind::Inner);
     for (int g = 0; g < kToleranceGrades; ++g) {
       SCOPED_TRACE(g + 1);
       const GradeTolerances& t = x.tolerances[g];
@@ -364,7 +365,7 @@ TEST(ReferenceChecks, DegenerateDesignsGiveNoNumbersThatAreNotNumbers) {
   for (const Row& row : rows) {
     SCOPED_TRACE(row.what);
     Calculated c(row.G, row.E, row.d, row.D, row.Nt, row.Na, row.L0);
-    c.r.InputMode = 1;
+    c.r.InputMode = InputMode::Lengths;
     c.r.Length1 = row.L0 * 0.9;
     c.r.Length2 = row.L0 * 0.8;
     for (Seating s : kSeatings) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -48,7 +49,7 @@ TEST(CalculateSpring, WorkedExampleInLengthMode) {
 
 TEST(CalculateSpring, WorkedExampleInLoadModeGivesTheLengthsBack) {
   WorkedExample w;
-  w.r.InputMode = 0;
+  w.r.InputMode = InputMode::Loads;
   w.r.Load1 = 1.715709;
   w.r.Load2 = 3.431419;
   w.r.Length1 = w.r.Length2 = -1;
@@ -58,14 +59,25 @@ TEST(CalculateSpring, WorkedExampleInLoadModeGivesTheLengthsBack) {
   EXPECT_EQ(w.r.Load1, 1.715709);
 }
 
-TEST(CalculateSpring, AnyInputModeOtherThanOneEntersLoads) {
-  WorkedExample w;
-  w.r.InputMode = 7;
-  w.r.Load1 = 0;
-  w.r.Load2 = 0;
-  w.Calculate();
-  EXPECT_EQ(w.r.Length1, 40);
-  EXPECT_EQ(w.r.Length2, 40);
+// A damaged record does not say which pair was entered: neither is taken for the other, and the
+// design is reported as one that cannot be calculated instead of silently as loads entered.
+TEST(CalculateSpring, AnInputModeOutsideTheEnumerationDerivesNeitherPair) {
+  for (const std::int32_t raw : {2, 7, -1, INT32_MAX}) {
+    WorkedExample w;
+    w.r.InputMode = static_cast<InputMode>(raw);
+    w.r.Load1 = 0;
+    w.r.Load2 = 0;
+    w.Calculate();
+    EXPECT_EQ(w.r.Length1, 35) << raw;
+    EXPECT_EQ(w.r.Length2, 30) << raw;
+    EXPECT_EQ(w.r.Load1, 0) << raw;
+    EXPECT_EQ(w.r.Load2, 0) << raw;
+    ExpectRelative(w.r.SpringRate, 0.343142);
+    EXPECT_TRUE(std::isnan(w.r.Stress1) && std::isnan(w.r.Stress2)) << raw;
+    const ValidationResult v = ValidateDesign(w.r, w.table);
+    EXPECT_TRUE(v.failed) << raw;
+    EXPECT_EQ(v.lines.back(), "エラー：計算できない値があります（入力値を確認）") << raw;
+  }
 }
 
 TEST(CalculateSpring, AllowableStressIsTheTableEntryAtATableDiameter) {
@@ -222,34 +234,54 @@ TEST(ValidateDesign, DegenerateDesignsAreFaulty) {
   // k = 0 in load mode (no shear modulus): lengths become infinite, reported as faulty.
   WorkedExample w;
   w.materials[0].ShearModulus = 0;
-  w.r.InputMode = 0;
+  w.r.InputMode = InputMode::Loads;
   w.r.Load1 = 1;
   w.Calculate();
   EXPECT_TRUE(ValidateDesign(w.r, w.table).failed);
 }
 
 TEST(InputDerivations, ActiveTurnsAndDiameters) {
-  EXPECT_EQ(ActiveTurnsFor(5, 3), 3.5);
-  EXPECT_EQ(ActiveTurnsFor(4.5, 0), 2.99);
-  EXPECT_EQ(ActiveTurnsFor(10, 0), 8);
-  EXPECT_EQ(ActiveTurnsFor(10, 6), 8.5);
-  EXPECT_EQ(ActiveTurnsFor(5, 2), 3);
+  EXPECT_EQ(ActiveTurnsFor(5, EndKind::OpenUnground), 3.5);
+  EXPECT_EQ(ActiveTurnsFor(4.5, EndKind::ClosedUnground), 2.99);
+  EXPECT_EQ(ActiveTurnsFor(10, EndKind::ClosedUnground), 8);
+  EXPECT_EQ(ActiveTurnsFor(10, EndKind::OpenThreeQuarterUnground), 8.5);
+  EXPECT_EQ(ActiveTurnsFor(5, EndKind::ClosedTapered), 3);
   const CoilDiameters none{1, 2, 3};
-  const CoilDiameters mean = DiametersFrom(1, 10, 1.0, none);
+  const CoilDiameters mean = DiametersFrom(DiameterKind::Mean, 10, 1.0, none);
   EXPECT_EQ(mean.inner, 9);
   EXPECT_EQ(mean.outer, 11);
-  const CoilDiameters outer = DiametersFrom(2, 12, 1.5, none);
+  const CoilDiameters outer = DiametersFrom(DiameterKind::Outer, 12, 1.5, none);
   EXPECT_EQ(outer.inner, 9);
   EXPECT_EQ(outer.mean, 10.5);
-  const CoilDiameters inner = DiametersFrom(0, 9, 1.0, none);
+  const CoilDiameters inner = DiametersFrom(DiameterKind::Inner, 9, 1.0, none);
   EXPECT_EQ(inner.mean, 10);
   EXPECT_EQ(inner.outer, 11);
-  EXPECT_EQ(DiametersFrom(5, 12, 1.5, none).mean, 2);
+  EXPECT_EQ(DiametersFrom(static_cast<DiameterKind>(5), 12, 1.5, none).mean, 2);
+}
+
+TEST(CodeNames, TheLabelAndListTextsOfEachCodeAndNoneOutsideIt) {
+  const struct {
+    std::int32_t raw;
+    const char* diameter;
+    const char* end;
+  } rows[] = {{0, "内径", "クローズ（無研削）"},
+              {1, "平均径", "クローズ（研削）"},
+              {2, "外径", "クローズ（テーパー）"},
+              {3, "", "オープン（無研削）"},
+              {6, "", "オープン3/4座巻（無研削）"},
+              {7, "", ""},
+              {-1, "", ""},
+              {INT32_MAX, "", ""}};
+  for (const auto& row : rows) {
+    EXPECT_STREQ(DiameterKindName(static_cast<DiameterKind>(row.raw)), row.diameter) << row.raw;
+    EXPECT_STREQ(EndKindName(static_cast<EndKind>(row.raw)), row.end) << row.raw;
+  }
 }
 
 TEST(InputDerivations, EndDrawModeAndBodyTurns) {
   const int modes[] = {2, 3, 3, 0, 1, 1, 1};
-  for (int kind = 0; kind < 7; ++kind) EXPECT_EQ(EndDrawModeOf(kind), modes[kind]) << kind;
+  for (const EndKind kind : AllCodes<EndKind>())
+    EXPECT_EQ(EndDrawModeOf(kind), modes[RawOf(kind)]) << RawOf(kind);
   EXPECT_EQ(BodyTurnsOf(4.5), 2);  // 2.5 rounds to even
   EXPECT_EQ(BodyTurnsOf(5.5), 4);  // 3.5 rounds to even
   EXPECT_EQ(BodyTurnsOf(10), 8);
@@ -265,10 +297,10 @@ TEST(DeriveInputsFromRecord, TakesTheTableDiameterAndTheStoredDiameterKind) {
   r.MaterialNo = 2;
   r.WireRow = 1;
   r.WireDiameter = 9;
-  r.DiameterKind = 2;
+  r.DiameterKind = DiameterKind::Outer;
   r.OuterDiameter = 12;
   r.TotalTurns = 7;
-  r.EndKind = 4;
+  r.EndKind = EndKind::OpenGround;
   DeriveInputsFromRecord(r, materials);
   EXPECT_EQ(r.WireDiameter, 1.6);
   EXPECT_DOUBLE_EQ(r.MeanDiameter, 10.4);

@@ -25,7 +25,7 @@ inline void SetUpWorkedExample(MaterialTable& materials, CoefficientSettings& se
   r.FreeLength = 40;
   r.Length1 = 35;
   r.Length2 = 30;
-  r.InputMode = 1;
+  r.InputMode = InputMode::Lengths;
 }
 
 }  // namespace coilspring

@@ -32,7 +32,7 @@ DesignRecord WorkedExample() {
   r.FreeLength = 40;
   r.Length1 = 35;
   r.Length2 = 30;
-  r.InputMode = 1;
+  r.InputMode = InputMode::Lengths;
   AllowableStressTable table;
   CalculateSpring(r, materials, settings, table);
   return r;

@@ -36,7 +36,7 @@ DesignRecord StoredDesign() {
   r.Stress2 = -3.25;
   r.AllowableStress = 100000;
   r.LifeClass = 3;
-  r.EndKind = 1;
+  r.EndKind = EndKind::ClosedGround;
   return r;
 }
 
@@ -70,9 +70,9 @@ TEST(HistoryRowTextsTest, EveryLifeClassAndEndKindHasItsText) {
     r.LifeClass = i;
     EXPECT_EQ(HistoryRowTexts(r, MaterialTable{})[12], lives[i]);
   }
-  for (int i = 0; i < 7; ++i) {
-    r.EndKind = i;
-    EXPECT_EQ(HistoryRowTexts(r, MaterialTable{})[13], ends[i]);
+  for (const EndKind kind : AllCodes<EndKind>()) {
+    r.EndKind = kind;
+    EXPECT_EQ(HistoryRowTexts(r, MaterialTable{})[13], ends[RawOf(kind)]);
   }
 }
 
@@ -103,7 +103,7 @@ TEST(HistoryRowTextsTest, IndexesOutsideTheirTablesGiveEmptyCellsOnly) {
     DesignRecord r = StoredDesign();
     r.MaterialNo = c.materialNo;
     r.LifeClass = c.lifeClass;
-    r.EndKind = c.endKind;
+    r.EndKind = static_cast<EndKind>(c.endKind);  // as a damaged file holds it
     const auto texts = HistoryRowTexts(r, TableWithSymbol(4));
     EXPECT_EQ(texts[0].empty(), c.emptySymbolLifeEnd[0]) << c.materialNo;
     EXPECT_EQ(texts[12].empty(), c.emptySymbolLifeEnd[1]) << c.lifeClass;

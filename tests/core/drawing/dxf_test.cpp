@@ -50,7 +50,7 @@ Lines Slice(const Lines& lines, std::size_t from, std::size_t count) {
 constexpr std::size_t kLineRecord = 16, kArcRecord = 18;
 
 TEST(SpringDxf, HeaderLinesAndWidths) {
-  const Lines lines = SplitCrLf(SpringDxfText(0, 2, 20, 6, 60));
+  const Lines lines = SplitCrLf(SpringDxfText({0, 2, 20, 6, 60}));
   ASSERT_GT(lines.size(), 198u);
   struct Golden {
     int row;  // row of the header table: its code line is 2·row - 1, its value line 2·row
@@ -111,7 +111,7 @@ TEST(SpringDxf, EmptyDrawingStillHasHeaderAndClosing) {
   const Case cases[] = {{0, 2, 20, 6, 6},   {1, 20, 20, 6, 60},  {2, 0, 20, 6, 60},
                         {3, 2, nan, 6, 60}, {0, 2, 20, 1e9, 60}, {7, 2, 20, 6, 60}};
   for (const Case& c : cases) {
-    const std::string text = SpringDxfText(c.mode, c.d, c.D, c.n, c.L);
+    const std::string text = SpringDxfText({c.mode, c.d, c.D, c.n, c.L});
     const Lines lines = SplitCrLf(text);
     ASSERT_EQ(lines.size(), 198u) << c.mode;
     EXPECT_EQ(Slice(lines, 194, 4), (Lines{"  0", "ENDSEC", "  0", "EOF"}));
@@ -136,7 +136,7 @@ TEST(SpringDxf, ClosingLinesAndEntityCounts) {
       {0, -1, 10, 2},
   };
   for (const Case& c : cases) {
-    const Lines lines = SplitCrLf(SpringDxfText(c.mode, 2, 20, c.n, 60));
+    const Lines lines = SplitCrLf(SpringDxfText({c.mode, 2, 20, c.n, 60}));
     EXPECT_EQ(CountEntities(lines, "LINE"), c.lines) << c.mode << " n " << c.n;
     EXPECT_EQ(CountEntities(lines, "ARC"), c.arcs) << c.mode << " n " << c.n;
     EXPECT_EQ(lines.size(), 194 + kLineRecord * c.lines + kArcRecord * c.arcs + 4) << c.mode;
@@ -145,7 +145,7 @@ TEST(SpringDxf, ClosingLinesAndEntityCounts) {
 }
 
 TEST(SpringDxf, ClosedEndWorkedExample) {
-  const Lines lines = SplitCrLf(SpringDxfText(2, 2, 20, 6, 60));
+  const Lines lines = SplitCrLf(SpringDxfText({2, 2, 20, 6, 60}));
   // The body: 26 lines and 14 arcs; the left end's third line follows two lines.
   const std::size_t at = 194 + 26 * kLineRecord + 14 * kArcRecord + 2 * kLineRecord;
   EXPECT_EQ(Slice(lines, at, kLineRecord),
@@ -170,7 +170,7 @@ int SignificantDigits(const std::string& number) {
 }
 
 TEST(SpringDxf, OpenEndBodyWorkedExample) {
-  const Lines lines = SplitCrLf(SpringDxfText(0, 2, 20, 6, 60));
+  const Lines lines = SplitCrLf(SpringDxfText({0, 2, 20, 6, 60}));
   const double p = 54 / 6.5, th = std::atan(p / 2 / 20);
   const double c = std::cos(th), s = std::sin(th);
   // First entity: LINE S2 -> S4 of turn 0.
@@ -208,7 +208,7 @@ TEST(SpringDxf, OpenEndBodyWorkedExample) {
 }
 
 TEST(SpringDxf, OpenEndLeftArcAndReversedCutLine) {
-  const Lines lines = SplitCrLf(SpringDxfText(0, 2, 20, 6, 60));
+  const Lines lines = SplitCrLf(SpringDxfText({0, 2, 20, 6, 60}));
   // Left end after the body: LINE, LINE, LINE S41 -> S31, ARC S30: S34 -> S31, LINE, LINE.
   const std::size_t left = 194 + 26 * kLineRecord + 14 * kArcRecord;
   const Lines arc = Slice(lines, left + 3 * kLineRecord, kArcRecord);
@@ -230,7 +230,7 @@ TEST(SpringDxf, OpenEndLeftArcAndReversedCutLine) {
 
 TEST(SpringDxf, GroundEndArcAngles) {
   // Mode 1, left end ARC S30: S33 -> S31 from 270 to DirectionAngle(S30, S31) + 360.
-  const Lines open = SplitCrLf(SpringDxfText(1, 2, 20, 6, 60));
+  const Lines open = SplitCrLf(SpringDxfText({1, 2, 20, 6, 60}));
   const std::size_t left = 194 + 26 * kLineRecord + 14 * kArcRecord;
   const Lines arc = Slice(open, left + 2 * kLineRecord, kArcRecord);
   ASSERT_EQ(arc[1], "ARC");
@@ -239,7 +239,7 @@ TEST(SpringDxf, GroundEndArcAngles) {
   EXPECT_NEAR(std::stod(arc[17]), 360 + psiDeg, 1e-9);
 
   // Mode 3, left end ARC S40: S41 -> S45 ends at the 60° point of the upper end section.
-  const Lines closed = SplitCrLf(SpringDxfText(3, 2, 20, 6, 60));
+  const Lines closed = SplitCrLf(SpringDxfText({3, 2, 20, 6, 60}));
   const Lines upper = Slice(closed, left + 2 * kLineRecord + kArcRecord, kArcRecord);
   ASSERT_EQ(upper[1], "ARC");
   EXPECT_EQ(upper[9], "-2");
@@ -248,7 +248,7 @@ TEST(SpringDxf, GroundEndArcAngles) {
 }
 
 TEST(SpringDxf, ClosedSlantedLeftOuterLineIsReversed) {
-  const Lines lines = SplitCrLf(SpringDxfText(2, 2, 20, 10, 60));
+  const Lines lines = SplitCrLf(SpringDxfText({2, 2, 20, 10, 60}));
   // Body of 11 turns: 42 lines, 22 arcs; then LINE S41->S42, LINE S41->S31, LINE S42->S32.
   const std::size_t at = 194 + 42 * kLineRecord + 22 * kArcRecord + 2 * kLineRecord;
   const Lines outer = Slice(lines, at, kLineRecord);
@@ -260,26 +260,28 @@ TEST(SpringDxf, ClosedSlantedLeftOuterLineIsReversed) {
 
 TEST(DesignDxf, UsesTheStoredFreeLengthAndRoundedTurns) {
   DesignRecord r;
-  r.EndKind = 3;  // open, not ground
+  r.EndKind = EndKind::OpenUnground;
   r.WireDiameter = 2;
   r.MeanDiameter = 20;
   r.TotalTurns = 8;
   r.FreeLength = 60;
   r.Length1 = 40;
   r.Length2 = 30;
-  EXPECT_EQ(DesignDxfText(r), SpringDxfText(0, 2, 20, 6, 60));
+  EXPECT_EQ(DesignDxfText(r), SpringDxfText({0, 2, 20, 6, 60}));
   struct Case {
-    std::int32_t endKind;
+    EndKind endKind;
     double totalTurns;
     int mode;
     double n;
   };
-  const Case cases[] = {{0, 8.5, 2, 6}, {1, 9.5, 3, 8}, {2, 7.4, 3, 5},
-                        {4, 3, 1, 1},   {5, 2.5, 1, 0}, {6, 1, 1, -1}};
+  const Case cases[] = {
+      {EndKind::ClosedUnground, 8.5, 2, 6}, {EndKind::ClosedGround, 9.5, 3, 8},
+      {EndKind::ClosedTapered, 7.4, 3, 5},  {EndKind::OpenGround, 3, 1, 1},
+      {EndKind::OpenTapered, 2.5, 1, 0},    {EndKind::OpenThreeQuarterUnground, 1, 1, -1}};
   for (const Case& c : cases) {
     r.EndKind = c.endKind;
     r.TotalTurns = c.totalTurns;
-    EXPECT_EQ(DesignDxfText(r), SpringDxfText(c.mode, 2, 20, c.n, 60)) << c.endKind;
+    EXPECT_EQ(DesignDxfText(r), SpringDxfText({c.mode, 2, 20, c.n, 60})) << RawOf(c.endKind);
   }
 }
 

@@ -53,7 +53,7 @@ class ExtremeShapes : public ::testing::TestWithParam<ShapeCase> {};
 TEST_P(ExtremeShapes, SideViewStaysNearThePicture) {
   const ShapeCase& c = GetParam();
   RecordingCanvas canvas(777, 201);
-  DrawSpringShape(canvas, c.mode, c.d, c.D, c.n, c.L);
+  DrawSpringShape(canvas, {c.mode, c.d, c.D, c.n, c.L});
   const double margin = ShapeViewSink::kClipMargin + 1;
   for (const Primitive& p : canvas.primitives)
     for (const PixelPoint& q : p.points) {
@@ -82,7 +82,7 @@ std::vector<std::string> DxfValues(std::string_view text) {
 
 TEST_P(ExtremeShapes, DxfHoldsOnlyFiniteNumbers) {
   const ShapeCase& c = GetParam();
-  const std::string text = SpringDxfText(c.mode, c.d, c.D, c.n, c.L);
+  const std::string text = SpringDxfText({c.mode, c.d, c.D, c.n, c.L});
   ASSERT_TRUE(text.ends_with("EOF\r\n"));
   for (const std::string& value : DxfValues(text))
     EXPECT_TRUE(std::isfinite(ParseDecimal(value))) << value;
@@ -100,7 +100,7 @@ TEST(ExtremeShapes, OrdinarySpringHasEntities) {
   constexpr std::size_t arcs = 9 * 2 + 1 + 2;
   // The header holds 17 of these values: 10 for $INSBASE..$LIMMAX, 3 in $LTSCALE and the line
   // types, 4 in the text styles. A LINE adds its two points, an ARC its centre, radius and angles.
-  EXPECT_EQ(DxfValues(SpringDxfText(2, 0.8, 10, 8, 25)).size(), 17 + 4 * lines + 5 * arcs);
+  EXPECT_EQ(DxfValues(SpringDxfText({2, 0.8, 10, 8, 25})).size(), 17 + 4 * lines + 5 * arcs);
 }
 
 struct ShownCase {

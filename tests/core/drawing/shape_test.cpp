@@ -135,7 +135,7 @@ std::vector<Primitive> Drawn(const RecordingCanvas& canvas) {
 
 TEST(DrawSpringShape, WorkedExamplePixels) {
   RecordingCanvas canvas(777, 201);
-  DrawSpringShape(canvas, kWorked.mode, kWorked.d, kWorked.D, kWorked.n, kWorked.L);
+  DrawSpringShape(canvas, kWorked);
   ASSERT_FALSE(canvas.primitives.empty());
   const Primitive& clear = canvas.primitives.front();
   EXPECT_EQ(clear.kind, PrimitiveKind::FillRect);
@@ -374,7 +374,7 @@ TEST(ShapeBuilder, DegenerateInputsStopBeforeAnyPrimitive) {
 TEST(DrawSpringShape, DegenerateInputsLeaveTheClearedPicture) {
   for (const DegenerateCase& c : kDegenerate) {
     RecordingCanvas canvas(777, 201);
-    DrawSpringShape(canvas, c.in.mode, c.in.d, c.in.D, c.in.n, c.in.L);
+    DrawSpringShape(canvas, c.in);
     ASSERT_EQ(canvas.primitives.size(), 1u) << c.in.mode << " " << c.in.L;
     EXPECT_EQ(canvas.primitives[0].kind, PrimitiveKind::FillRect);
   }
@@ -403,7 +403,7 @@ TEST(DrawSpringShape, OddInputsNeverLeaveTheIntRangeOrTheWindow) {
               ASSERT_LE(b.Primitives().size(), static_cast<std::size_t>(body + 14));
             }
             RecordingCanvas canvas(777, 201);
-            DrawSpringShape(canvas, mode, d, D, n, L);
+            DrawSpringShape(canvas, {mode, d, D, n, L});
             for (const Primitive& p : Drawn(canvas))
               for (const PixelPoint& pt : p.points) {
                 ASSERT_GE(pt.x, -4096);
@@ -473,7 +473,7 @@ TEST(FitShapeView, SlenderSpringIsFittedByWidthAndCentredOnTheAxis) {
   EXPECT_NEAR((v->Hv - (-2.5 - v->y0)) * v->q, 100.5, 1e-9);
 
   RecordingCanvas canvas(777, 201);
-  DrawSpringShape(canvas, kOpenGroundEnd, 1, 5, 20, 100);
+  DrawSpringShape(canvas, {kOpenGroundEnd, 1, 5, 20, 100});
   // Ground faces at x = -0.5 and 100.5: X = 9.5·6.475 = 61.5 -> 62 and 110.5·6.475 -> 715.
   int leftFaces = 0, rightFaces = 0;
   for (const Primitive& p : canvas.Lines()) {

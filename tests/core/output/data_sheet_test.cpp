@@ -18,7 +18,7 @@ DesignRecord SampleDesign() {
   r.OuterDiameter = 4.95;
   r.TotalTurns = 10;
   r.ActiveTurns = 8;
-  r.EndKind = 1;
+  r.EndKind = EndKind::ClosedGround;
   r.Load1 = 1300;
   r.Length1 = 12;
   r.Stress1 = 0;
@@ -124,17 +124,17 @@ TEST(DataSheet, EveryEndFormByEndKind) {
   const char* names[] = {"クローズ（無研削）",       "クローズ（研削）", "クローズ（テーパー）",
                          "オープン（無研削）",       "オープン（研削）", "オープン（テーパー）",
                          "オープン3/4座巻（無研削）"};
-  for (int kind = 0; kind < 7; ++kind) {
+  for (const EndKind kind : AllCodes<EndKind>()) {
     DesignRecord r = SampleDesign();
     r.EndKind = kind;
-    EXPECT_EQ(MakeDataSheet(r, SampleMaterials(), false).cells[15][3], names[kind]);
+    EXPECT_EQ(MakeDataSheet(r, SampleMaterials(), false).cells[15][3], names[RawOf(kind)]);
   }
 }
 
 TEST(DataSheet, NamesOutOfRangeLeaveTheValueEmpty) {
   for (int bad : {-1, 7, 1000000}) {
     DesignRecord r = SampleDesign();
-    r.EndKind = bad;
+    r.EndKind = static_cast<EndKind>(bad);  // as a damaged file holds it
     r.MaterialNo = bad == 7 ? 30 : bad;
     const DataSheet s = MakeDataSheet(r, SampleMaterials(), false);
     EXPECT_EQ(s.cells[15][3], "");

@@ -35,12 +35,12 @@ TEST(DesignRecordImage, FieldsLieAtTheirOffsets) {
   r.MaterialNo = 7;
   r.WireRow = -3;
   r.WireDiameter = 0.8;
-  r.DiameterKind = 2;
+  r.DiameterKind = DiameterKind::Outer;
   r.TotalTurns = 10.5;
-  r.EndKind = 6;
+  r.EndKind = EndKind::OpenThreeQuarterUnground;
   r.SpringIndex = 9;
   r.WahlFactor = 1.162083;
-  r.InputMode = 1;
+  r.InputMode = InputMode::Lengths;
   r.Length2 = 15;
   r.AllowableStress = 122.3616;
   r.LifeClass = 8;
@@ -197,11 +197,11 @@ TEST(InitDesign, GivesTheStartUpValuesAndEmptiesTheHistory) {
   EXPECT_EQ(r.WireDiameter, 0.8);
   EXPECT_EQ(r.InnerDiameter, 9.8);
   EXPECT_EQ(r.OuterDiameter, 10.2);
-  EXPECT_EQ(r.DiameterKind, 1);
+  EXPECT_EQ(r.DiameterKind, DiameterKind::Mean);
   EXPECT_EQ(r.ActiveTurns, 4.0);
   EXPECT_EQ(r.SolidHeight, 9.6);
   EXPECT_EQ(r.FreeLength, 25.0);
-  EXPECT_EQ(r.InputMode, 1);
+  EXPECT_EQ(r.InputMode, InputMode::Lengths);
   EXPECT_EQ(r.Length1, 20.0);
   EXPECT_EQ(r.Length2, 15.0);
   // MaxLoad and the trailing block are not start-up values.

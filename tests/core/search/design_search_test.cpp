@@ -57,7 +57,7 @@ TEST(DesignSearch, HandCheckedMeanDiameters) {
   const CalculatorState s = WorkedState({2, 10});
   SearchRequirements q = KgfRequirements(1.7, 35, 3.4, 30);
   q.materials = {0};
-  q.endKinds = {0};
+  q.endKinds = {EndKind::ClosedUnground};
   q.rod = 15;
   q.bore = 20.4;
   q.meanDiameter = ValueRange{8, 39.9};
@@ -80,7 +80,7 @@ TEST(DesignSearch, HandCheckedMeanDiameters) {
 struct Identity {
   int material, row;
   long tenths;
-  int end;
+  EndKind end;
   double turns;
   auto operator<=>(const Identity&) const = default;
 };
@@ -94,7 +94,7 @@ Identity IdentityOf(const DesignRecord& r) {
 TEST(DesignSearch, AgreesWithBruteForceOnATinySpace) {
   CalculatorState s = WorkedState();
   SearchRequirements q = KgfRequirements(1.5, 35, 3.5, 28);
-  q.endKinds = {0, 4};
+  q.endKinds = {EndKind::ClosedUnground, EndKind::OpenGround};
   q.meanDiameter = ValueRange{12, 16};
   q.maxFreeLength = 45;
   q.lifeAtLeast = 2;
@@ -112,16 +112,16 @@ TEST(DesignSearch, AgreesWithBruteForceOnATinySpace) {
     for (long t = 120; t <= 160; ++t) {
       if (t < 40 * d || t > 220 * d) continue;   // spring index 4 .. 22
       if (t / 10.0 + d > 18.5 + 1e-9) continue;  // outer diameter in the bore
-      for (int end : q.endKinds) {
+      for (const EndKind end : q.endKinds) {
         std::vector<double> rates;
         for (double nt = 2; nt <= 80; nt += 0.25) {
           r = {};
           r.WireRow = row;
-          r.DiameterKind = 1;
+          r.DiameterKind = DiameterKind::Mean;
           r.MeanDiameter = t / 10.0;
           r.TotalTurns = nt;
           r.EndKind = end;
-          r.InputMode = 1;
+          r.InputMode = InputMode::Lengths;
           RecalculateDesign(s, 0, DesignInputs::FromRecord);
           rates.push_back(r.SpringRate);
         }
@@ -130,11 +130,11 @@ TEST(DesignSearch, AgreesWithBruteForceOnATinySpace) {
         for (std::size_t i : {last, last + 1}) {
           r = {};
           r.WireRow = row;
-          r.DiameterKind = 1;
+          r.DiameterKind = DiameterKind::Mean;
           r.MeanDiameter = t / 10.0;
           r.TotalTurns = 2 + 0.25 * static_cast<double>(i);
           r.EndKind = end;
-          r.InputMode = 1;
+          r.InputMode = InputMode::Lengths;
           r.Length1 = 35;
           r.Length2 = 28;
           r.FreeLength = std::round((35 + 1.5 / rates[i]) * 10) / 10;
@@ -273,7 +273,7 @@ TEST(DesignSearch, ImpossibleRequirementsSayWhy) {
          q.springIndex = {10, 5};
        },
        "バネ指数の範囲が空です（最小 ≦ 最大にしてください）"},
-      {"end kind 7", [](SearchRequirements& q) { q.endKinds = {7}; },
+      {"end kind 7", [](SearchRequirements& q) { q.endKinds = {static_cast<EndKind>(7)}; },
        "座巻きの種類は 0～6 で指定してください"},
       {"top 0", [](SearchRequirements& q) { q.top = 0; }, "表示する件数は 1 以上にしてください"},
   };

@@ -118,7 +118,7 @@ double AllowableStressOfExample(const CalculatorState& state) {
   design.TotalTurns = 10;
   design.ActiveTurns = 8;
   design.FreeLength = 25;
-  design.InputMode = 1;
+  design.InputMode = InputMode::Lengths;
   design.Length1 = 20;
   design.Length2 = 15;
   AllowableStressTable table;

@@ -39,7 +39,7 @@ DesignRecord SampleDesign() {
   r.OuterDiameter = 4.95;
   r.TotalTurns = 10;
   r.ActiveTurns = 8;
-  r.EndKind = 6;
+  r.EndKind = EndKind::OpenThreeQuarterUnground;
   r.FreeLength = 20;
   r.Load1 = 1300;
   r.Length1 = 12;

@@ -142,7 +142,7 @@ TEST_F(CommandsTest, ReadingAFileWithEmptySlotsClearsEveryRowAndTakesItsInputMod
   click("SpeedButton5");
   SpringDesign other;
   InitDesign(other);
-  other[0].InputMode = 0;
+  other[0].InputMode = InputMode::Loads;
   const std::string path = folder.file("other.abd");
   WriteRecordFile(path, other);
   platform.openAnswers.push_back(QString::fromStdString(path));

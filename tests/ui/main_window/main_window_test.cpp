@@ -185,7 +185,7 @@ TEST_F(MainWindowTest, AConversionErrorStopsTheHandlerAfterTheFieldsBeforeIt) {
   setText("Edit21", "abc");
   choose("ComboBox8", 3);
   EXPECT_EQ(platform.LastMessage(), QStringLiteral("'abc' は浮動小数点数ではありません"));
-  EXPECT_EQ(current().EndKind, 3);
+  EXPECT_EQ(current().EndKind, EndKind::OpenUnground);
   EXPECT_EQ(current().ActiveTurns, 8.5);
   EXPECT_EQ(current().FreeLength, 25);
 }
@@ -216,7 +216,7 @@ TEST_F(MainWindowTest, LengthLoadSwitchOnlyChangesWhichBoxesTakeInput) {
   trigger("llcheng");
   EXPECT_FALSE(edit("Edit21")->isEnabled());
   EXPECT_TRUE(edit("Edit23")->isEnabled());
-  EXPECT_EQ(current().InputMode, 0);
+  EXPECT_EQ(current().InputMode, InputMode::Loads);
   trigger("llcheng");
   EXPECT_TRUE(edit("Edit21")->isEnabled());
   EXPECT_FALSE(edit("Edit24")->isEnabled());

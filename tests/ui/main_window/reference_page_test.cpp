@@ -37,10 +37,10 @@ DesignRecord EnExample(const MaterialRecord& m) {
   DesignRecord r;
   r.WireDiameter = 5;
   r.MeanDiameter = 34.6;
-  r.DiameterKind = 2;
+  r.DiameterKind = DiameterKind::Outer;
   r.TotalTurns = 11.5;
   r.ActiveTurns = 9.5;
-  r.EndKind = 1;
+  r.EndKind = EndKind::ClosedGround;
   r.FreeLength = 105.8;
   r.Load1 = 280 / kKgfForRate;
   r.Load2 = 620 / kKgfForRate;
