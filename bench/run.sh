@@ -3,7 +3,8 @@
 #   bench/run.sh [BUILD_DIR]      (default: build-bench in the source tree, a Release build)
 # Start-up: the calculator is started offscreen with COILSPRING_QUIT_AFTER_FIRST_PAINT=1, which
 # makes it quit right after the first paint of its main window; wall time and peak RSS come
-# from /usr/bin/time, the median of 7 runs.
+# from /usr/bin/time, the median of 7 runs. Then the start-up comparison with a plain Qt window
+# (startup_comparison below).
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$top/build-bench}
@@ -53,3 +54,66 @@ print("%-*s  %s" % (width, "benchmark", "median"))
 for name, value in rows:
     print("%-*s  %s" % (width, name, value))
 PY
+
+# ---- Start-up against a plain Qt window ---------------------------------------------------------
+# The calculator and bench/hello_window (a window of the same size and look and nothing else) are
+# started in turn, offscreen with COILSPRING_QUIT_AFTER_FIRST_PAINT=1, each once unmeasured and
+# then $runs times. CPU (user + sys), wall time and peak RSS are each child's own resource usage
+# from wait4(), where /usr/bin/time takes them too: /usr/bin/time prints CPU to the hundredth of a
+# second only, too coarse for a 20 ms start-up, and wrapping it in bash's `time` would count its
+# own start as well. Prints the medians and the ratios calculator / hello window.
+startup_comparison() {
+  cmake --build "$build" -j 2 --target hello_window coilspring program_data >/dev/null
+  /usr/bin/python3 - "$build/bin/coilspring" "$build/bench/hello_window" "$runs" <<'PY'
+import os, statistics, subprocess, sys, threading, time
+
+calculator, hello, runs = sys.argv[1], sys.argv[2], int(sys.argv[3])
+env = dict(os.environ, COILSPRING_QUIT_AFTER_FIRST_PAINT="1")
+
+
+def start(program):
+    """CPU seconds, wall seconds and peak RSS in KiB of one start up to the first paint."""
+    began = time.monotonic()
+    child = subprocess.Popen([program], env=env, stdin=subprocess.DEVNULL,
+                             stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+    # A modal message box never closes offscreen: such a start is stopped, not waited for.
+    watchdog = threading.Timer(60, child.kill)
+    watchdog.start()
+    err = child.stderr.read().decode(errors="replace")
+    _, status, usage = os.wait4(child.pid, 0)
+    wall = time.monotonic() - began
+    watchdog.cancel()
+    child.returncode = status
+    if status != 0 or "first paint after" not in err:
+        sys.exit("%s did not paint and quit (status %d):\n%s" % (program, status, err))
+    return usage.ru_utime + usage.ru_stime, wall, usage.ru_maxrss
+
+
+samples = {calculator: [], hello: []}
+for program in samples:
+    start(program)
+for _ in range(runs):
+    for program in samples:
+        samples[program].append(start(program))
+
+
+def median(program, field):
+    return statistics.median(s[field] for s in samples[program])
+
+
+rows = []
+for field, what, unit, scale, fmt in ((0, "CPU user+sys", "ms", 1000, "%.1f"),
+                                      (1, "wall", "ms", 1000, "%.1f"),
+                                      (2, "peak RSS", "MB", 1 / 1024, "%.1f")):
+    mine, base = median(calculator, field), median(hello, field)
+    rows.append(("start-up %s, calculator" % what, fmt % (mine * scale) + " " + unit))
+    rows.append(("start-up %s, hello window" % what, fmt % (base * scale) + " " + unit))
+    rows.append(("start-up %s, calculator / hello window" % what, "%.2f" % (mine / base)))
+width = max(len(r[0]) for r in rows)
+print()
+print("%-*s  %s" % (width, "start-up against a plain Qt window", "median"))
+for name, value in rows:
+    print("%-*s  %s" % (width, name, value))
+PY
+}
+startup_comparison
