@@ -13,9 +13,9 @@ inline const std::string kProgramFolder = COILSPRING_BIN_DIR;
 
 inline CalculatorState ShippedState() {
   CalculatorState state;
-  ReadRecordFile(kProgramFolder + "/" + kMaterialFileName, state.materials);
+  ReadRecordFile(kProgramFolder + "/" + kMaterialFileName, state.EditMaterials());
   ReadRecordFile(kProgramFolder + "/" + kSettingsFileName, state.settings);
-  state.kinds = BuildKindIndex(state.materials);
+  state.kinds = BuildKindIndex(state.materials());
   InitDesign(state.design);
   return state;
 }

@@ -23,7 +23,7 @@ double NextFreeLength(double length) { return length < 30 ? length + 0.1 : 25; }
 void BM_CalculateAndValidate(benchmark::State& s) {
   CalculatorState state = ShippedState();
   DesignRecord& r = state.current();
-  DeriveInputsFromRecord(r, state.materials);
+  DeriveInputsFromRecord(r, state.materials());
   for (auto _ : s) {
     benchmark::DoNotOptimize(RecalculateDesign(state, 0, DesignInputs::AsEntered));
     r.FreeLength = NextFreeLength(r.FreeLength);
@@ -116,13 +116,13 @@ BENCHMARK(BM_ReadMaterialFile);
 // then the calculation, the checks (as fault bits, no text) and the life class.
 void BM_DesignCalculation(benchmark::State& s) {
   CalculatorState state = ShippedState();
-  DeriveInputsFromRecord(state.current(), state.materials);
+  DeriveInputsFromRecord(state.current(), state.materials());
   const PreparedMaterial prepared = PrepareMaterial(state.currentMaterial());
   DesignRecord r = state.current();
   for (auto _ : s) {
     CalculateSpring(r, prepared, state.settings);
     benchmark::DoNotOptimize(CheckDesign(r, PreparedCovers(prepared, r)));
-    DetermineLifeClass(r, state.materials);
+    DetermineLifeClass(r, state.materials());
     benchmark::DoNotOptimize(r.LifeClass);
     r.FreeLength = NextFreeLength(r.FreeLength);
   }
@@ -140,7 +140,7 @@ void BM_SearchWholeDatabase(benchmark::State& s) {
   q.meanDiameter = ValueRange{1, 100};
   std::int64_t evaluated = 0;
   for (auto _ : s) {
-    const SearchResult result = SearchDesigns(q, state.materials, state.settings);
+    const SearchResult result = SearchDesigns(q, state.materials(), state.settings);
     evaluated = result.evaluated;
     benchmark::DoNotOptimize(result.candidates.data());
   }

@@ -105,7 +105,7 @@ int RunCalc(const Args& args) {
     const ValidationResult v = RecalculateDesign(state, slot, DesignInputs::FromRecord);
     anyFailed = anyFailed || v.failed;
     const DesignRecord& r = state.design[slot];
-    const MaterialRecord& m = MaterialOf(state.materials, r.MaterialNo);
+    const MaterialRecord& m = MaterialOf(state.materials(), r.MaterialNo);
     if (o.json) {
       objects.push_back(DesignJson(r, slot, v, ReferenceJson(r, m, reference, shownUnits), units));
     } else {

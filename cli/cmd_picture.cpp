@@ -73,7 +73,7 @@ int RunPicture(const Args& args) {
   WidgetRuntime runtime;
   if (!p.diagramPath.empty()) {
     FatigueDiagramPicture diagram;
-    diagram.Show(r, state.materials);
+    diagram.Show(r, state.materials());
     WritePng(p.diagramPath, diagram.Image());
   } else {
     SpringShapePicture shape;

@@ -41,7 +41,7 @@ int RunSheet(const Args& args) {
   const bool leftHanded = !o.own.empty();  // --left, its one option
   CalculatorState state = LoadDesignFile(o, true);
   RecalculateDesign(state, o.slot, DesignInputs::FromRecord);
-  const DataSheet data = MakeDataSheet(state.design[o.slot], state.materials, leftHanded);
+  const DataSheet data = MakeDataSheet(state.design[o.slot], state.materials(), leftHanded);
   WidgetRuntime runtime;
   WriteSheetPdf(data, o.files[0]);
   return 0;

@@ -133,8 +133,8 @@ CalculatorState LoadDesignFile(const DesignFileOptions& o, bool withData, SlotUs
     length = bytes.size();
   }
   if (withData) {
-    ReadDataFiles(o, state.materials, state.settings);
-    state.kinds = BuildKindIndex(state.materials);
+    ReadDataFiles(o, state.EditMaterials(), state.settings);
+    state.kinds = BuildKindIndex(state.materials());
   }
   if (use == SlotUse::MustHoldDesign) {
     RequireLength(o.designPath, o.slot, length);
@@ -148,7 +148,7 @@ void RequireStoredDesign(const CalculatorState& state, int slot, const std::stri
   const DesignRecord& r = state.design[static_cast<std::size_t>(slot)];
   if (slot > 0 && r.InUse != 1)
     throw UserError(path + ": 履歴 " + std::to_string(slot) + " は空です（設計が入っていません）");
-  const std::string damage = DamageOf(r, withMaterials ? &state.materials : nullptr);
+  const std::string damage = DamageOf(r, withMaterials ? &state.materials() : nullptr);
   if (!damage.empty())
     throw UserError(path + ": " + RecordName(slot) + "の設計が壊れています: " + damage);
 }

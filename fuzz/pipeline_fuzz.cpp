@@ -94,7 +94,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fuzz::Require(!LifeClassText(r.LifeClass).empty(), "life class without text");
   RequireShownValuesReadBack(r);
 
-  const StressCoefficients k = FatigueCoefficients(r, state.materials);
+  const StressCoefficients k = FatigueCoefficients(r, state.materials());
   RecordingCanvas diagram(kFatigueDiagramWidth, kFatigueDiagramHeight);
   DrawFatigueDiagram(diagram, true, k.x, k.y);
   RequireNearPicture(diagram);

@@ -6,10 +6,10 @@ namespace coilspring {
 
 ValidationResult RecalculateDesign(CalculatorState& state, int slot, DesignInputs inputs) {
   DesignRecord& r = state.design[static_cast<std::size_t>(slot)];
-  if (inputs == DesignInputs::FromRecord) DeriveInputsFromRecord(r, state.materials);
-  const PreparedMaterial& material = state.prepared.Of(state.materials, r.MaterialNo);
+  if (inputs == DesignInputs::FromRecord) DeriveInputsFromRecord(r, state.materials());
+  const PreparedMaterial& material = state.prepared.Of(state.materials(), r.MaterialNo);
   CalculateSpring(r, material, state.settings);
-  DetermineLifeClass(r, state.materials);
+  DetermineLifeClass(r, state.materials());
   ++state.work.calculations;
   ++state.work.lifeClasses;
   return ValidateDesign(r, material);
@@ -17,7 +17,7 @@ ValidationResult RecalculateDesign(CalculatorState& state, int slot, DesignInput
 
 DerivedInputs DeriveFromInputs(CalculatorState& state) {
   DesignRecord& r = state.current();
-  CalculateSpring(r, state.prepared.Of(state.materials, r.MaterialNo), state.settings);
+  CalculateSpring(r, state.prepared.Of(state.materials(), r.MaterialNo), state.settings);
   ++state.work.calculations;
   const double c = r.SpringIndex;
   return {.springIndex = c,
@@ -27,7 +27,7 @@ DerivedInputs DeriveFromInputs(CalculatorState& state) {
 }
 
 void DetermineCurrentLifeClass(CalculatorState& state) {
-  DetermineLifeClass(state.current(), state.materials);
+  DetermineLifeClass(state.current(), state.materials());
   ++state.work.lifeClasses;
 }
 

@@ -20,18 +20,29 @@ struct WorkCount {
 
 struct CalculatorState {
   SpringDesign design;
-  MaterialTable materials;
   KindIndex kinds;
   CoefficientSettings settings;
-  PreparedMaterialCache prepared;  // the calculate cycle's tables; follows `materials` itself
+  PreparedMaterialCache prepared;  // the calculate cycle's tables, following the materials
   int shapeViewPosition = 0;       // 0 free length, 1 under load 1, 2 under load 2
   WorkCount work;
+
+  // The material database. Every change goes through EditMaterials, which has the prepared
+  // tables look at the materials again before the next calculation: a calculation on an
+  // unchanged database then costs no comparison. Take the reference anew for each change.
+  const MaterialTable& materials() const { return materials_; }
+  MaterialTable& EditMaterials() {
+    prepared.MaterialsMayHaveChanged();
+    return materials_;
+  }
 
   DesignRecord& current() { return design[0]; }
   const DesignRecord& current() const { return design[0]; }
   const MaterialRecord& currentMaterial() const {
-    return MaterialOf(materials, design[0].MaterialNo);
+    return MaterialOf(materials_, design[0].MaterialNo);
   }
+
+ private:
+  MaterialTable materials_;
 };
 
 }  // namespace coilspring

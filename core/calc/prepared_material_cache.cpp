@@ -32,11 +32,12 @@ const PreparedMaterial& PreparedMaterialCache::Of(const MaterialTable& materials
   const MaterialRecord& m = MaterialOf(materials, materialNo);
   const bool named = materialNo >= 0 && materialNo < kMaterialCount;
   Entry& e = entries_[static_cast<std::size_t>(named ? materialNo : kMaterialCount)];
-  if (!e.prepared || !Matches(e.source, m)) {
+  if (!e.prepared || (e.checkedIn != generation_ && !Matches(e.source, m))) {
     e.source = SourceOf(m);
     e.material = PrepareMaterial(m);
     e.prepared = true;
   }
+  e.checkedIn = generation_;
   // The shear modulus and the row diameters are read from the record at each use, and a copied
   // state brings entries that point into the materials it was copied from.
   e.material.material = &m;

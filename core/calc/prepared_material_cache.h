@@ -1,8 +1,8 @@
 // The prepared allowable-stress tables of the calculate cycle, one per material, each made the
 // first time its material is calculated and made again whenever the material's table has
-// changed since. The cache looks at what a table is made of instead of waiting to be told: the
-// material editor, the file reads and the CLI all write the records in place, and one writer
-// that forgot to tell would calculate on an old table without a sign.
+// changed since. After the materials may have changed (CalculatorState::EditMaterials says so,
+// and it is the only way to change them) the cache looks at what each table is made of: a
+// change that leaves a table's bytes as they were prepares nothing again.
 #pragma once
 
 #include <array>
@@ -19,6 +19,8 @@ class PreparedMaterialCache {
   // table is not the one it was prepared from. It refers to `materials`, and stays valid until
   // the next call for the same material.
   const PreparedMaterial& Of(const MaterialTable& materials, std::int32_t materialNo);
+  // Until then, a table checked against its material since the last such call is taken as it is.
+  void MaterialsMayHaveChanged() { ++generation_; }
 
  private:
   // What BuildAllowableStressTable reads of a material; materials that agree on these bytes
@@ -32,6 +34,7 @@ class PreparedMaterialCache {
   };
   struct Entry {
     bool prepared = false;
+    std::uint64_t checkedIn = 0;  // the generation it was last compared with its material in
     Source source;
     PreparedMaterial material;
   };
@@ -40,6 +43,7 @@ class PreparedMaterialCache {
 
   // By material number; the last one for a number that names no material.
   std::array<Entry, kMaterialCount + 1> entries_{};
+  std::uint64_t generation_ = 1;
 };
 
 }  // namespace coilspring

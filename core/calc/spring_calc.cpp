@@ -1,6 +1,7 @@
 #include "core/calc/spring_calc.h"
 
 #include <bit>
+#include <iterator>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -178,20 +179,22 @@ unsigned CheckDesign(const DesignRecord& r, bool tableCoversWire) {
 namespace {
 
 ValidationResult ValidationOf(unsigned faults) {
-  static constexpr std::pair<DesignFault, const char*> kLines[] = {
-      {kFaultIndexLow, "エラー：バネ指数が４以下"},
-      {kFaultIndexHigh, "エラー：バネ指数が２２以上"},
-      {kFaultBelowSolid, "エラー：L2が密着高さより短い"},
-      {kFaultLengthOrder, "エラー:バネ高さの順番が不適"},
-      {kFaultOverstress, "エラー:ねじり応力オーバー"},
-      {kFaultFewTurns, "エラー:有効巻き数が３以下です"},
-      {kFaultOutsideTable, "エラー：線径が許容応力表の範囲外"},
-      {kFaultNotFinite, "エラー：計算できない値があります（入力値を確認）"},
+  // By fault bit, lowest first: the order the lines are listed in.
+  static constexpr const char* kLines[] = {
+      "エラー：バネ指数が４以下",
+      "エラー：バネ指数が２２以上",
+      "エラー：L2が密着高さより短い",
+      "エラー:バネ高さの順番が不適",
+      "エラー:ねじり応力オーバー",
+      "エラー:有効巻き数が３以下です",
+      "エラー：線径が許容応力表の範囲外",
+      "エラー：計算できない値があります（入力値を確認）",
   };
+  static_assert(kFaultNotFinite == 1u << (std::size(kLines) - 1));
   ValidationResult out;
   out.failed = faults != 0;
-  for (const auto& [fault, line] : kLines)
-    if (faults & fault) out.lines.Add(line);
+  for (unsigned rest = faults; rest != 0; rest &= rest - 1)
+    out.lines.Add(kLines[std::countr_zero(rest)]);
   if (!out.failed) out.lines.Add(kSuccessLine);
   return out;
 }

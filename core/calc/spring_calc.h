@@ -93,7 +93,7 @@ class CheckLines {
 
  private:
   static constexpr std::size_t kCapacity = 9;  // every fault at once, or the success line
-  std::array<const char*, kCapacity> lines_{};
+  std::array<const char*, kCapacity> lines_;  // the first count_ hold lines
   std::size_t count_ = 0;
 };
 

@@ -165,7 +165,7 @@ TEST_F(LabelFit, EveryTextFitsAndNoControlsOverlap) {
   faults.removeDuplicates();
 
   DataSheetDialog* sheet = w.DataSheetWindow();
-  sheet->Fill(MakeDataSheet(state_->current(), state_->materials, true));
+  sheet->Fill(MakeDataSheet(state_->current(), state_->materials(), true));
   sheet->show();
   faults << Faults(sheet);
   sheet->hide();

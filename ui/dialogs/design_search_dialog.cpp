@@ -156,18 +156,18 @@ void DesignSearchDialog::BuildControls() {
 void DesignSearchDialog::FillMaterialList() {
   materialCombo_->addItem(QStringLiteral("すべての材料"));
   materialChoices_.push_back({});  // the whole database
-  const std::vector<int> listed = SearchableMaterials(state_.materials);
+  const std::vector<int> listed = SearchableMaterials(state_.materials());
   for (int kind = 0; kind < kKindCount; ++kind) {
     std::vector<int> members;
     for (int n : listed)
-      if (state_.materials[n].KindNo == kind) members.push_back(n);
+      if (state_.materials()[n].KindNo == kind) members.push_back(n);
     if (members.empty()) continue;
-    materialCombo_->addItem(Utf8(SjisToUtf8(state_.materials[members.front()].KindName.Raw())) +
+    materialCombo_->addItem(Utf8(SjisToUtf8(state_.materials()[members.front()].KindName.Raw())) +
                             QStringLiteral("（すべて）"));
     materialChoices_.push_back(members);
     for (int n : members) {
       materialCombo_->addItem(QStringLiteral("　") +
-                              Utf8(SjisToUtf8(state_.materials[n].Symbol.Raw())));
+                              Utf8(SjisToUtf8(state_.materials()[n].Symbol.Raw())));
       materialChoices_.push_back({n});
     }
   }
@@ -203,7 +203,7 @@ SearchRequirements DesignSearchDialog::ReadRequirements() const {
 
 void DesignSearchDialog::Search() {
   const SearchRequirements q = ReadRequirements();
-  const SearchResult result = SearchDesigns(q, state_.materials, state_.settings);
+  const SearchResult result = SearchDesigns(q, state_.materials(), state_.settings);
   ShowCandidates(result);
   if (!result.problem.empty()) {
     platform_.ShowMessage(this, MessageKind::Warning, Utf8(result.problem));
@@ -244,7 +244,7 @@ void DesignSearchDialog::FillCandidateTable() {
     const SearchCandidate& c = candidates_[static_cast<std::size_t>(row)];
     const DesignRecord& r = c.design;
     const QString cells[kColumnCount] = {
-        Utf8(SjisToUtf8(MaterialOf(state_.materials, r.MaterialNo).Symbol.Raw())),
+        Utf8(SjisToUtf8(MaterialOf(state_.materials(), r.MaterialNo).Symbol.Raw())),
         FullText(r.WireDiameter),
         FullText(r.MeanDiameter),
         FullText(r.OuterDiameter),

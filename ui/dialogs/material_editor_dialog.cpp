@@ -249,20 +249,20 @@ void MaterialEditorDialog::ShowPreviousRecord() {
 
 void MaterialEditorDialog::LoadMaterialFile() {
   const std::optional<QString> path = platform_.AskOpenFile(this, {kFileFilter, QString()});
-  if (path) ReadRecordFile(LocalPath(*path), state_.materials);
+  if (path) ReadRecordFile(LocalPath(*path), state_.EditMaterials());
   // Also after a cancel: the editor starts over at record 0, without storing the screen.
-  ApplyEmptyRecordRule(state_.materials);
+  ApplyEmptyRecordRule(state_.EditMaterials());
   ShowMaterialRecord(0);
 }
 
 void MaterialEditorDialog::SaveMaterialFile() {
   StoreMaterialRecord();
-  ApplyEmptyRecordRule(state_.materials);
+  ApplyEmptyRecordRule(state_.EditMaterials());
   // The shown record may just have become empty: let the spin box say what is saved.
   kindNoSpin_->setValue(ClampKindNo(current().KindNo));
   const std::optional<QString> path = platform_.AskSaveFile(this, {kFileFilter, QString()});
   if (!path) return;
-  WriteRecordFile(LocalPath(*path), state_.materials);
+  WriteRecordFile(LocalPath(*path), state_.materials());
   platform_.ShowMessage(this, MessageKind::Information, kRestartNotice);
 }
 
@@ -286,7 +286,7 @@ void MaterialEditorDialog::EraseShownRecord() {
 
 void MaterialEditorDialog::CountKindRecords() {
   const int kindNo = kindNoSpin_->value();
-  const int count = KindCountWithShown(state_.materials, kindNo);
+  const int count = KindCountWithShown(state_.materials(), kindNo);
   kindCountEdit_->setText(QString::number(count));
   if (const auto warning = KindCountWarning(kindNo, count)) warningList_->addItem(Utf8(*warning));
 }

@@ -61,7 +61,7 @@ class MaterialEditorDialog : public QDialog {
   MaterialTexts ScreenTexts() const;
   // The table entry of the grid's current row.
   int CurrentEntry() const;
-  MaterialRecord& current() { return state_.materials[dataNo_]; }
+  MaterialRecord& current() { return state_.EditMaterials()[dataNo_]; }
 
   CalculatorState& state_;
   Platform& platform_;

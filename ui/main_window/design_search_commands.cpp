@@ -61,7 +61,7 @@ void MainWindow::PutShortListIntoHistory() {
     return;
   PutIntoHistory(state_.design, candidates);
   for (int slot = 1; slot <= count; ++slot)
-    historyPage_->ShowSlot(slot, state_.design[slot], state_.materials);
+    historyPage_->ShowSlot(slot, state_.design[slot], state_.materials());
 }
 
 }  // namespace coilspring

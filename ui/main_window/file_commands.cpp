@@ -41,7 +41,7 @@ void MainWindow::OpenDesignFile() {
   ReadRecordFile(path->toStdString(), state_.design);
   PutDesign(false);
   for (int n = 1; n <= kHistorySlots; ++n)
-    historyPage_->ShowSlot(n, state_.design[n], state_.materials);
+    historyPage_->ShowSlot(n, state_.design[n], state_.materials());
 }
 
 void MainWindow::ExportDxf() {
@@ -54,7 +54,7 @@ void MainWindow::ExportDxf() {
 
 void MainWindow::ShowDataSheet() {
   DataSheetWindow()->ShowSheet(
-      MakeDataSheet(state_.current(), state_.materials, inputPanel_->LeftHandWound()));
+      MakeDataSheet(state_.current(), state_.materials(), inputPanel_->LeftHandWound()));
 }
 
 void MainWindow::PrintWindow() {

@@ -170,7 +170,7 @@ double InputPanel::Number(const QLineEdit* box) {
 void InputPanel::ShowFirstListEntries(DesignRecord& r) {
   {
     const QSignalBlocker block(kindCombo_);
-    ShowListEntries(kindCombo_, ToUtf8(KindListEntries(state_.kinds, state_.materials)));
+    ShowListEntries(kindCombo_, ToUtf8(KindListEntries(state_.kinds, state_.materials())));
     kindCombo_->setCurrentIndex(0);
   }
   FillSymbolList(0);
@@ -187,7 +187,7 @@ void InputPanel::ShowFirstListEntries(DesignRecord& r) {
 void InputPanel::FillSymbolList(int kindPosition) {
   const QSignalBlocker block(symbolCombo_);
   ShowListEntries(symbolCombo_,
-                  ToUtf8(SymbolListEntries(state_.kinds, state_.materials, kindPosition)));
+                  ToUtf8(SymbolListEntries(state_.kinds, state_.materials(), kindPosition)));
 }
 
 // Takes the lists' material and wire diameter into the design; where the lists name no table
@@ -196,7 +196,7 @@ void InputPanel::TakeListSelection(DesignRecord& r) const {
   if (const auto m =
           state_.kinds.MaterialAt(kindCombo_->currentIndex(), symbolCombo_->currentIndex())) {
     r.MaterialNo = *m;
-    if (const auto d = WireDiameterAt(state_.materials, *m, wireDiameterCombo_->currentIndex())) {
+    if (const auto d = WireDiameterAt(state_.materials(), *m, wireDiameterCombo_->currentIndex())) {
       r.WireRow = wireDiameterCombo_->currentIndex();
       r.WireDiameter = *d;
     }
@@ -207,7 +207,7 @@ void InputPanel::FillWireList(DesignRecord& r, int materialNo) {
   const double previous = r.WireDiameter;
   TakeListSelection(r);
   const QSignalBlocker block(wireDiameterCombo_);
-  const MaterialRecord& material = MaterialOf(state_.materials, materialNo);
+  const MaterialRecord& material = MaterialOf(state_.materials(), materialNo);
   ShowListEntries(wireDiameterCombo_, WireListEntries(material));
   if (const auto row = FirstRowNotBelow(material, previous)) {
     wireDiameterCombo_->setCurrentIndex(*row);

@@ -181,14 +181,14 @@ bool MainWindow::LoadDataFiles() {
   }
   const std::string materialsPath = folder + "/" + kMaterialFileName;
   try {
-    ReadRecordFile(materialsPath, state_.materials);
+    ReadRecordFile(materialsPath, state_.EditMaterials());
   } catch (const UserError& e) {
     platform_.ShowMessage(this, MessageKind::Error, Utf8(e.what()));
     return false;
   }
   // Without a material to choose, the first reading of the boxes would only report an empty
   // wire diameter: say what is wrong and where.
-  if (!HasUsableMaterial(state_.materials)) {
+  if (!HasUsableMaterial(state_.materials())) {
     platform_.ShowMessage(
         this, MessageKind::Error,
         QStringLiteral("材料データファイル %1 には使える材料がありません。\n材料が選べないため計算"
@@ -211,7 +211,7 @@ void MainWindow::StartUp() {
     ShowHistorySlots();  // empty slots under their headings: the page still reads as the history
     return;
   }
-  state_.kinds = BuildKindIndex(state_.materials);
+  state_.kinds = BuildKindIndex(state_.materials());
   inputPanel_->ShowFirstListEntries(state_.current());
   InitDesign(state_.design);
   bool completed = false;
@@ -318,7 +318,7 @@ void MainWindow::ToggleUnits() {
   WriteSavedUnits(units_);
   inputPanel_->SetUnits(units_);
   resultsPanel_->SetUnits(units_);
-  historyPage_->SetUnits(units_, state_.design, state_.materials);
+  historyPage_->SetUnits(units_, state_.design, state_.materials());
   referencePage_->SetUnits(units_);
   if (designSearch_ != nullptr) designSearch_->SetUnits(units_);
 }
@@ -351,10 +351,10 @@ void MainWindow::PutDesign(bool freshlyCalculated) {
 void MainWindow::ShowDesign() {
   const DesignRecord& r = state_.current();
   inputPanel_->ShowDesign(r);
-  resultsPanel_->ShowDesign(r, state_.materials);
+  resultsPanel_->ShowDesign(r, state_.materials());
 }
 
-void MainWindow::ShowHistorySlots() { historyPage_->ShowAll(state_.design, state_.materials); }
+void MainWindow::ShowHistorySlots() { historyPage_->ShowAll(state_.design, state_.materials()); }
 
 // The side view and the reference page follow the calculate actions only, never a recall or a
 // file read.
@@ -374,7 +374,7 @@ void MainWindow::StoreInHistory() {
   const int n = resultsPanel_->ChosenHistorySlot();
   state_.current().InUse = 1;
   CopyDesignRecord(state_.design, 0, n);
-  historyPage_->ShowSlot(n, state_.design[n], state_.materials);
+  historyPage_->ShowSlot(n, state_.design[n], state_.materials());
 }
 
 void MainWindow::RecallFromHistory() {

@@ -42,6 +42,8 @@ class CentredCellDelegate final : public QStyledItemDelegate {
     painter->restore();
   }
 
+  const GridShape& Shape() const { return shape_; }
+
  private:
   QTableWidget* grid_;
   GridShape shape_;
@@ -67,14 +69,32 @@ class FocusFlagFilter final : public QObject {
   bool* flag_;
 };
 
+// How a grid's cells are made: the heading rows and columns, and whether the others are edited
+// in place. A string grid keeps them in its delegate, other grids as properties.
+struct CellRules {
+  int fixedRows = 0;
+  int fixedColumns = 0;
+  bool editable = false;
+};
+
+CellRules RulesOf(const QTableWidget* grid) {
+  if (const auto* d = dynamic_cast<const CentredCellDelegate*>(grid->itemDelegate()))
+    return {d->Shape().fixedRows, d->Shape().fixedColumns, false};
+  return {grid->property("fixedRows").toInt(), grid->property("fixedColumns").toInt(),
+          grid->property("editableCells").toBool()};
+}
+
 }  // namespace
 
 QTableWidget* MakeStringGrid(QWidget* parent, const char* name, const GridShape& shape,
                              bool* unfocusedFlag) {
-  auto* grid = new QTableWidget(shape.rows, shape.columns, parent);
+  // The headers are hidden before the grid has sections for them to measure.
+  auto* grid = new QTableWidget(parent);
   grid->setObjectName(QString::fromLatin1(name));
   grid->horizontalHeader()->hide();
   grid->verticalHeader()->hide();
+  grid->setRowCount(shape.rows);
+  grid->setColumnCount(shape.columns);
   grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
   grid->setSelectionMode(QAbstractItemView::SingleSelection);
   grid->setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -90,19 +110,24 @@ QTableWidget* MakeStringGrid(QWidget* parent, const char* name, const GridShape&
   grid->installEventFilter(new FocusFlagFilter(grid, unfocusedFlag));
   grid->setProperty("fixedRows", shape.fixedRows);
   grid->setProperty("fixedColumns", shape.fixedColumns);
+  // The headings are items that cannot be selected; an empty cell needs none (SetCellText).
   for (int row = 0; row < shape.rows; ++row)
     for (int column = 0; column < shape.columns; ++column)
-      SetCellText(grid, row, column, QString());
+      if (row < shape.fixedRows || column < shape.fixedColumns)
+        SetCellText(grid, row, column, QString());
   return grid;
 }
 
 void SetCellText(QTableWidget* grid, int row, int column, const QString& text) {
   QTableWidgetItem* item = grid->item(row, column);
   if (!item) {
+    const CellRules rules = RulesOf(grid);
+    const bool fixed = row < rules.fixedRows || column < rules.fixedColumns;
+    const bool editable = rules.editable;
+    // An empty cell of a string grid reads, paints and selects the same without an item: a
+    // grid of empty slots costs nothing until it holds something.
+    if (text.isEmpty() && !fixed && !editable) return;
     item = new QTableWidgetItem;
-    const bool fixed = row < grid->property("fixedRows").toInt() ||
-                       column < grid->property("fixedColumns").toInt();
-    const bool editable = grid->property("editableCells").toBool();
     if (fixed) {
       item->setFlags(Qt::ItemIsEnabled);
       // A string grid paints its headings itself; Qt's own painting needs the fill on the item.
@@ -135,9 +160,29 @@ namespace {
 // scrolling). They paint with the grid's delegate, so they look exactly like the cells beneath.
 class FrozenCells final : public QObject {
  public:
+  // The views are made when the grid first scrolls: before that the fixed cells are in place.
   explicit FrozenCells(QTableWidget* grid) : QObject(grid), grid_(grid) {
-    rows_ = grid->property("fixedRows").toInt();
-    columns_ = grid->property("fixedColumns").toInt();
+    const CellRules rules = RulesOf(grid);
+    rows_ = rules.fixedRows;
+    columns_ = rules.fixedColumns;
+    for (QScrollBar* bar : {grid->horizontalScrollBar(), grid->verticalScrollBar()})
+      connect(bar, &QScrollBar::valueChanged, this, &FrozenCells::MakeViews);
+  }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Wheel && watched != grid_->viewport()) {
+      // The frozen cells scroll nothing of their own: the wheel moves the grid beneath.
+      QCoreApplication::sendEvent(grid_->viewport(), event);
+      return true;
+    }
+    if (event->type() == QEvent::Resize || event->type() == QEvent::Show) Place();
+    return false;
+  }
+
+ private:
+  void MakeViews() {
+    if (top_ != nullptr) return;
+    QTableWidget* grid = grid_;
     top_ = MakeView();
     left_ = MakeView();
     corner_ = MakeView();
@@ -160,17 +205,6 @@ class FrozenCells final : public QObject {
     Place();
   }
 
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Wheel && watched != grid_->viewport()) {
-      // The frozen cells scroll nothing of their own: the wheel moves the grid beneath.
-      QCoreApplication::sendEvent(grid_->viewport(), event);
-      return true;
-    }
-    if (event->type() == QEvent::Resize || event->type() == QEvent::Show) Place();
-    return false;
-  }
-
- private:
   QTableView* MakeView() {
     auto* view = new QTableView(grid_);
     view->setModel(grid_->model());

@@ -19,7 +19,7 @@ namespace {
 // wires 1.6, 2 and 2.6 mm, or, for the hand-checked case, 2 and 10 mm.
 CalculatorState WorkedState(std::vector<double> wires = {1.6, 2, 2.6}) {
   CalculatorState s;
-  MaterialRecord& m = s.materials[0];
+  MaterialRecord& m = s.EditMaterials()[0];
   m.ShearModulus = 78500;
   m.YoungModulus = 206000;
   m.KindNo = 0;
@@ -29,7 +29,7 @@ CalculatorState WorkedState(std::vector<double> wires = {1.6, 2, 2.6}) {
     m.TensileStrengths[i] = 1960;
     m.AllowableTorsion[i] = 1500;
   }
-  for (int n = 1; n < kMaterialCount; ++n) s.materials[n].KindNo = kEmptyKindNo;
+  for (int n = 1; n < kMaterialCount; ++n) s.EditMaterials()[n].KindNo = kEmptyKindNo;
   s.settings.CompressionStressRatio = 80;
   return s;
 }
@@ -62,7 +62,7 @@ TEST(DesignSearch, HandCheckedMeanDiameters) {
   q.bore = 20.4;
   q.meanDiameter = ValueRange{8, 39.9};
   q.top = 100;
-  const SearchResult r = SearchDesigns(q, s.materials, s.settings);
+  const SearchResult r = SearchDesigns(q, s.materials(), s.settings);
   EXPECT_EQ(r.problem, "");
   EXPECT_EQ(r.evaluated, 30);
   EXPECT_EQ(r.kept, 28);
@@ -108,7 +108,7 @@ TEST(DesignSearch, AgreesWithBruteForceOnATinySpace) {
   long evaluated = 0;
   DesignRecord& r = s.current();
   for (int row = 0; row < 3; ++row) {
-    const double d = s.materials[0].WireDiameters[row];
+    const double d = s.materials()[0].WireDiameters[row];
     for (long t = 120; t <= 160; ++t) {
       if (t < 40 * d || t > 220 * d) continue;   // spring index 4 .. 22
       if (t / 10.0 + d > 18.5 + 1e-9) continue;  // outer diameter in the bore
@@ -142,7 +142,7 @@ TEST(DesignSearch, AgreesWithBruteForceOnATinySpace) {
           ++evaluated;
           ReferenceInputs in;
           in.seating = Seating::BothHinged;
-          const ReferenceChecks ref = ComputeReferenceChecks(r, s.materials[0], in);
+          const ReferenceChecks ref = ComputeReferenceChecks(r, s.materials()[0], in);
           const bool ok = !v.failed && std::fabs(r.Load1 - 1.5) <= 0.05 * 1.5 + 1e-9 &&
                           std::fabs(r.Load2 - 3.5) <= 0.05 * 3.5 + 1e-9 && r.FreeLength <= 45 &&
                           r.LifeClass <= 2 && r.OuterDiameter <= 18.5 &&
@@ -153,7 +153,7 @@ TEST(DesignSearch, AgreesWithBruteForceOnATinySpace) {
       }
     }
   }
-  const SearchResult result = SearchDesigns(q, s.materials, s.settings);
+  const SearchResult result = SearchDesigns(q, s.materials(), s.settings);
   std::set<Identity> found;
   for (const SearchCandidate& c : result.candidates) found.insert(IdentityOf(c.design));
   EXPECT_GT(brute.size(), 3u);
@@ -164,7 +164,7 @@ TEST(DesignSearch, AgreesWithBruteForceOnATinySpace) {
 
 CalculatorState ShippedState() {
   CalculatorState s;
-  ReadRecordFile(std::string(COILSPRING_BIN_DIR) + "/" + kMaterialFileName, s.materials);
+  ReadRecordFile(std::string(COILSPRING_BIN_DIR) + "/" + kMaterialFileName, s.EditMaterials());
   ReadRecordFile(std::string(COILSPRING_BIN_DIR) + "/" + kSettingsFileName, s.settings);
   return s;
 }
@@ -183,10 +183,10 @@ SearchRequirements ShippedRequirements() {
 TEST(DesignSearch, ResultDoesNotDependOnTheThreadCount) {
   const CalculatorState s = ShippedState();
   const SearchRequirements q = ShippedRequirements();
-  const SearchResult one = SearchDesigns(q, s.materials, s.settings, 1);
+  const SearchResult one = SearchDesigns(q, s.materials(), s.settings, 1);
   ASSERT_EQ(one.candidates.size(), 40u);
   for (int threads : {2, 3}) {
-    const SearchResult many = SearchDesigns(q, s.materials, s.settings, threads);
+    const SearchResult many = SearchDesigns(q, s.materials(), s.settings, threads);
     EXPECT_EQ(many.evaluated, one.evaluated) << threads;
     EXPECT_EQ(many.kept, one.kept) << threads;
     EXPECT_EQ(many.rejected, one.rejected) << threads;
@@ -201,7 +201,7 @@ TEST(DesignSearch, EveryRankingIsMonotoneAndKeepsSoundDesigns) {
   for (RankBy rank : kRankings) {
     SearchRequirements q = ShippedRequirements();
     q.rank = rank;
-    const SearchResult r = SearchDesigns(q, s.materials, s.settings, 2);
+    const SearchResult r = SearchDesigns(q, s.materials(), s.settings, 2);
     ASSERT_FALSE(r.candidates.empty()) << RankKey(rank);
     for (std::size_t i = 0; i + 1 < r.candidates.size(); ++i)
       EXPECT_TRUE(RanksBefore(r.candidates[i], r.candidates[i + 1], rank)) << RankKey(rank) << i;
@@ -233,8 +233,8 @@ TEST(DesignSearch, NewtonsAreTakenInAsTheMainWindowTakesThem) {
   newtons.loadUnit = LoadUnit::Newton;
   newtons.P1 = 24.5175;  // 2.5 * 9.807
   newtons.P2 = 49.035;   // 5 * 9.807
-  const SearchResult a = SearchDesigns(kgf, s.materials, s.settings, 1);
-  const SearchResult b = SearchDesigns(newtons, s.materials, s.settings, 1);
+  const SearchResult a = SearchDesigns(kgf, s.materials(), s.settings, 1);
+  const SearchResult b = SearchDesigns(newtons, s.materials(), s.settings, 1);
   EXPECT_GT(a.kept, 0);
   EXPECT_EQ(b.evaluated, a.evaluated);
   EXPECT_EQ(b.kept, a.kept);
@@ -281,32 +281,32 @@ TEST(DesignSearch, ImpossibleRequirementsSayWhy) {
   for (const ImpossibleCase& c : cases) {
     SearchRequirements q = KgfRequirements(1.5, 35, 3.5, 28);
     c.change(q);
-    const SearchResult r = SearchDesigns(q, s.materials, s.settings);
+    const SearchResult r = SearchDesigns(q, s.materials(), s.settings);
     EXPECT_EQ(r.problem, c.message) << c.name;
     EXPECT_EQ(NothingFoundMessage(r), c.message) << c.name;
     EXPECT_EQ(r.evaluated, 0) << c.name;
     EXPECT_TRUE(r.candidates.empty()) << c.name;
   }
   CalculatorState empty;
-  EXPECT_EQ(SearchDesigns(KgfRequirements(1, 2, 3, 1), empty.materials, empty.settings).problem,
+  EXPECT_EQ(SearchDesigns(KgfRequirements(1, 2, 3, 1), empty.materials(), empty.settings).problem,
             "探索する材料がありません");
 }
 
 TEST(DesignSearch, SearchesOnlyTheMaterialsTheListsShow) {
   // A damaged table with ten materials of one kind: the lists show the first eight.
   CalculatorState s = WorkedState();
-  for (int n = 1; n < 10; ++n) s.materials[n] = s.materials[0];
-  EXPECT_EQ(SearchableMaterials(s.materials), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7}));
+  for (int n = 1; n < 10; ++n) s.EditMaterials()[n] = s.materials()[0];
+  EXPECT_EQ(SearchableMaterials(s.materials()), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7}));
   SearchRequirements q = KgfRequirements(1.5, 35, 3.5, 28);
   q.materials = {8};
-  EXPECT_EQ(SearchDesigns(q, s.materials, s.settings).problem, "材料 8 はデータベースにありません");
+  EXPECT_EQ(SearchDesigns(q, s.materials(), s.settings).problem, "材料 8 はデータベースにありません");
 }
 
 TEST(DesignSearch, NothingFoundNamesTheRequirementThatRejectedMost) {
   const CalculatorState s = WorkedState();
   SearchRequirements q = KgfRequirements(1.5, 35, 3.5, 28);
   q.maxFreeLength = 35.05;  // every spring carrying 1.5 kgf at 35 mm is longer than that
-  const SearchResult r = SearchDesigns(q, s.materials, s.settings);
+  const SearchResult r = SearchDesigns(q, s.materials(), s.settings);
   EXPECT_EQ(r.problem, "");
   EXPECT_GT(r.evaluated, 0);
   EXPECT_EQ(r.kept, 0);
@@ -318,7 +318,7 @@ TEST(DesignSearch, NothingFoundNamesTheRequirementThatRejectedMost) {
 
   SearchRequirements nowhere = KgfRequirements(1.5, 35, 3.5, 28);
   nowhere.meanDiameter = ValueRange{200, 300};
-  const SearchResult none = SearchDesigns(nowhere, s.materials, s.settings);
+  const SearchResult none = SearchDesigns(nowhere, s.materials(), s.settings);
   EXPECT_EQ(none.evaluated, 0);
   EXPECT_EQ(NothingFoundMessage(none),
             "探索範囲に候補がありません（材料の線径、バネ指数の範囲、穴径・軸径、平均径の範囲を"
@@ -329,7 +329,7 @@ TEST(DesignSearch, CandidatesFillTheHistoryInRankOrder) {
   const CalculatorState s = ShippedState();
   SearchRequirements q = ShippedRequirements();
   q.top = 35;
-  const SearchResult r = SearchDesigns(q, s.materials, s.settings);
+  const SearchResult r = SearchDesigns(q, s.materials(), s.settings);
   ASSERT_EQ(r.candidates.size(), 35u);
   SpringDesign design{};
   design[0].FreeLength = 99;

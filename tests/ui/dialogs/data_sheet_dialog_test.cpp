@@ -102,7 +102,7 @@ class PrinformWindow : public ::testing::Test {
   QPushButton* PrintButton() const { return Child<QPushButton>("Button1"); }
   QPushButton* PdfButton() const { return Child<QPushButton>("Button2"); }
   QTableWidget* Grid() const { return Child<QTableWidget>("sg1"); }
-  QString Cell(int row, int column) const { return Grid()->item(row, column)->text(); }
+  QString Cell(int row, int column) const { return CellText(Grid(), row, column); }
 
   ScriptedPlatform platform;
   std::unique_ptr<DataSheetDialog> window;

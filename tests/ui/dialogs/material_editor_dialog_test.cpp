@@ -61,7 +61,7 @@ class DataMakeWindow : public ::testing::Test {
  protected:
   void SetUp() override {
     state = std::make_unique<CalculatorState>();
-    FillTable(state->materials);
+    FillTable(state->EditMaterials());
     window = std::make_unique<MaterialEditorDialog>(*state, platform);
   }
 
@@ -87,7 +87,7 @@ class DataMakeWindow : public ::testing::Test {
     while (window->currentDataNo() < n) Up();
   }
   void SelectEntry(int entry) const { Grid()->setCurrentCell(2 + entry, 1); }
-  MaterialRecord& Record(int n) const { return state->materials[n]; }
+  MaterialRecord& Record(int n) const { return state->EditMaterials()[n]; }
   QString Path(const QString& name) const { return dir.filePath(name); }
   static Bytes ReadBytes(const QString& path) { return ReadWholeFile(path.toStdString()); }
 
@@ -165,7 +165,7 @@ TEST_F(DataMakeWindow, ZeroTypedAtEntryFiveEndsTheTable) {
 
 TEST_F(DataMakeWindow, ZeroPointZeroOrBlankZeroIsNoEndMarker) {
   for (const QString& text : {QStringLiteral("0.0"), QStringLiteral(" 0")}) {
-    FillTable(state->materials);
+    FillTable(state->EditMaterials());
     window->ShowMaterialRecord(0);
     SetCell(5, 0, text);
     Up();
@@ -379,7 +379,7 @@ TEST_F(DataMakeWindow, LoadReplacesTheTableAndMarksEmptyRecords) {
   platform.openAnswers = {path};
   Click("BitBtn1");
   file[9].KindNo = 10;
-  EXPECT_EQ(state->materials, file);
+  EXPECT_EQ(state->materials(), file);
   EXPECT_EQ(window->currentDataNo(), 0);
   EXPECT_EQ(Edit("Edit2")->text(), "LOADED");
   EXPECT_EQ(Spin()->value(), 5);
@@ -400,12 +400,12 @@ TEST_F(DataMakeWindow, ShortFileLoadsOnlyAsFarAsItGoes) {
 TEST_F(DataMakeWindow, FailedLoadNamesTheFileAndChangesNothing) {
   GoTo(2);
   Edit("Edit2")->setText("kept on screen");
-  MaterialTable before = state->materials;
+  MaterialTable before = state->materials();
   const QString path = Path("missing.dst");
   platform.openAnswers = {path};
   Click("BitBtn1");
   EXPECT_EQ(platform.LastMessage(), "ファイル " + path + " は開けません");
-  EXPECT_EQ(state->materials, before);
+  EXPECT_EQ(state->materials(), before);
   EXPECT_EQ(window->currentDataNo(), 2);
   EXPECT_EQ(Edit("Edit2")->text(), "kept on screen");
 }
@@ -423,7 +423,7 @@ TEST_F(DataMakeWindow, SaveStoresWritesTheWholeTableAndAsksForARestart) {
   EXPECT_EQ(platform.messages[0].text, "材料特性を変更した場合は、ソフトを一度終了して下さい！");
   const Bytes bytes = ReadBytes(path);
   ASSERT_EQ(bytes.size(), 52080u);
-  EXPECT_EQ(bytes, Encode(state->materials));
+  EXPECT_EQ(bytes, Encode(state->materials()));
   EXPECT_EQ(Record(0).ShearModulus, 79000);
 }
 

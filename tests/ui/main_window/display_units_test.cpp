@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "support/main_window_fixture.h"
+#include "ui/widgets/string_grid.h"
 
 namespace coilspring::testing {
 namespace {
@@ -38,7 +39,7 @@ class DisplayUnitsTest : public MainWindowTest {
     return label(name);
   }
   QString history(int row, int column) const {
-    return get<QTableWidget>("sg1")->item(row, column)->text();
+    return CellText(get<QTableWidget>("sg1"), row, column);
   }
   QString reference(const QString& item, int column) const {
     auto* grid = get<QTableWidget>("ReferenceGrid");

@@ -4,6 +4,7 @@
 #include <QScrollBar>
 
 #include "support/main_window_fixture.h"
+#include "ui/widgets/string_grid.h"
 
 namespace coilspring::testing {
 namespace {
@@ -49,7 +50,7 @@ TEST_F(HistoryGridTest, EveryColumnFitsItsHeadingAndItsWidestValue) {
   const QFontMetrics fm = g->fontMetrics();
   for (int row = 0; row < 3; ++row)
     for (int column = 0; column < g->columnCount(); ++column) {
-      const QString text = g->item(row, column)->text();
+      const QString text = CellText(g, row, column);
       EXPECT_LT(fm.horizontalAdvance(text), g->columnWidth(column)) << text.toStdString();
     }
 }

@@ -6,6 +6,7 @@
 #include "core/records/byte_image.h"
 #include "support/blocked_write.h"
 #include "support/main_window_fixture.h"
+#include "ui/widgets/string_grid.h"
 
 namespace coilspring::testing {
 namespace {
@@ -22,7 +23,7 @@ class CommandsTest : public MainWindowTest {
     click("BitBtn2");
   }
   QTableWidget* grid() const { return get<QTableWidget>("sg1"); }
-  QString cell(int row, int column) const { return grid()->item(row, column)->text(); }
+  QString cell(int row, int column) const { return CellText(grid(), row, column); }
   void clickRow(int row) const {
     const QRect r = grid()->visualRect(grid()->model()->index(row, 3));
     grid()->scrollToItem(grid()->item(row, 3));
@@ -339,8 +340,8 @@ TEST_F(CommandsTest, DataSheetShowsTheCurrentDesignWithTheWindingDirection) {
     ASSERT_NE(sheet, nullptr);
     shown = sheet->isVisible();
     auto* grid = sheet->findChild<QTableWidget*>("sg1");
-    winding = grid->item(7, 3)->text();
-    material = grid->item(1, 3)->text();
+    winding = CellText(grid, 7, 3);
+    material = CellText(grid, 1, 3);
     label5 = sheet->findChild<QLabel*>("Label5")->text();
     sheet->close();
   });

@@ -1,5 +1,6 @@
 // The main window driven as a user drives it: start-up, the input panel, the calculate actions.
 #include "support/main_window_fixture.h"
+#include "ui/widgets/string_grid.h"
 
 namespace coilspring::testing {
 namespace {
@@ -36,7 +37,7 @@ TEST_F(MainWindowTest, FreshStartShowsTheStartUpDesign) {
   EXPECT_EQ(grid->item(1, 11)->text(), "kgf/mm^2");
   for (int n = 1; n <= 30; ++n) {
     EXPECT_EQ(grid->item(n + 1, 0)->text(), QString::number(n));
-    for (int c = 1; c < 15; ++c) EXPECT_TRUE(grid->item(n + 1, c)->text().isEmpty());
+    for (int c = 1; c < 15; ++c) EXPECT_TRUE(CellText(grid, n + 1, c).isEmpty());
   }
   EXPECT_EQ(get<QSpinBox>("SpinEdit1")->maximum(), 30);
   EXPECT_TRUE(platform.messages.empty());

@@ -29,9 +29,9 @@ const std::string kPictures = COILSPRING_SOURCE_DIR "/tests/data/pictures/";
 CalculatorState Recalculated(const std::string& design) {
   CalculatorState state;
   ReadRecordFile(kPictures + design + ".abd", state.design);
-  ReadRecordFile(std::string(COILSPRING_BIN_DIR "/") + kMaterialFileName, state.materials);
+  ReadRecordFile(std::string(COILSPRING_BIN_DIR "/") + kMaterialFileName, state.EditMaterials());
   ReadRecordFile(std::string(COILSPRING_BIN_DIR "/") + kSettingsFileName, state.settings);
-  state.kinds = BuildKindIndex(state.materials);
+  state.kinds = BuildKindIndex(state.materials());
   RecalculateDesign(state, 0, DesignInputs::FromRecord);
   return state;
 }
@@ -82,7 +82,7 @@ TEST_F(PictureIdentity, FatigueDiagramShowsEachDesignAsBefore) {
   FatigueDiagramPicture picture;
   for (const char* design : designs) {
     const CalculatorState state = Recalculated(design);
-    picture.Show(state.design[0], state.materials);
+    picture.Show(state.design[0], state.materials());
     EXPECT_TRUE(SamePixels(picture.Image(), std::string(design) + ".diag.png"));
   }
 }
@@ -152,7 +152,7 @@ TEST_F(PictureIdentity, OnAHighDpiScreenThePicturesAreDrawnFinerNotEnlarged) {
   const CalculatorState sixty = Recalculated("sixty_turns");
   const CalculatorState worked = Recalculated("worked");
   FatigueDiagramPicture diagram(2);
-  diagram.Show(sixty.design[0], sixty.materials);
+  diagram.Show(sixty.design[0], sixty.materials());
   EXPECT_TRUE(FinerDrawingOf(diagram.Image(), "sixty_turns.diag.png"));
   SpringShapePicture shape(2);
   shape.Show(sixty.design[0], sixty.design[0].Length2);
@@ -161,10 +161,10 @@ TEST_F(PictureIdentity, OnAHighDpiScreenThePicturesAreDrawnFinerNotEnlarged) {
   // Moving the square clears every finer pixel of the old one, at a fractional ratio too.
   for (const qreal ratio : {2.0, 1.25}) {
     FatigueDiagramPicture moved(ratio);
-    moved.Show(sixty.design[0], sixty.materials);
-    moved.Show(worked.design[0], worked.materials);
+    moved.Show(sixty.design[0], sixty.materials());
+    moved.Show(worked.design[0], worked.materials());
     FatigueDiagramPicture fresh(ratio);
-    fresh.Show(worked.design[0], worked.materials);
+    fresh.Show(worked.design[0], worked.materials());
     EXPECT_EQ(moved.Image(), fresh.Image()) << ratio;
   }
 }
