@@ -5,13 +5,17 @@
 # makes it quit right after the first paint of its main window; wall time and peak RSS come
 # from /usr/bin/time, the median of 7 runs. Then the start-up comparison with a plain Qt window
 # (startup_comparison below).
+# Whole process of the CLI: `coilspring-cli calc` on the start-up design and `coilspring-cli
+# --version`, each against /bin/true, timed by the shell's clock from fork to exit; the median
+# of 101 runs, the three commands taking turns so that a busy moment hits them alike.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$top/build-bench}
 runs=7
 
 cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCOILSPRING_BENCH=ON >/dev/null
-cmake --build "$build" -j 2 --target core_bench window_bench coilspring program_data >/dev/null
+cmake --build "$build" -j 2 --target core_bench window_bench coilspring coilspring-cli \
+  program_data >/dev/null
 
 export QT_QPA_PLATFORM=offscreen
 out=$(mktemp -d)
@@ -28,6 +32,20 @@ done
 for i in $(seq $runs); do
   COILSPRING_QUIT_AFTER_FIRST_PAINT=1 /usr/bin/time -f "%e %M" -o "$out/time.$i" \
     "$build/bin/coilspring" 2>>"$out/paint.log"
+done
+
+# Microseconds from before the fork to after the exit of a command, its output thrown away.
+process_time() {
+  local start=$EPOCHREALTIME end
+  "$@" >/dev/null 2>&1 || true
+  end=$EPOCHREALTIME
+  echo $((${end//[.,]/} - ${start//[.,]/}))
+}
+design=$top/fuzz/corpus/design_file/startup_history
+for i in $(seq 101); do
+  process_time "$build/bin/coilspring-cli" calc "$design" >>"$out/process.calc"
+  process_time "$build/bin/coilspring-cli" --version >>"$out/process.version"
+  process_time /bin/true >>"$out/process.true"
 done
 
 /usr/bin/python3 - "$out" <<'PY'
@@ -49,6 +67,12 @@ rows.append(("start-up to first paint (wall, process)", "%.0f ms" % (wall * 1000
 if paints:
     rows.append(("start-up to first paint (from main)", "%.0f ms" % statistics.median(paints)))
 rows.append(("peak RSS at first paint", "%.1f MB" % (rss / 1024)))
+process = {name: statistics.median(int(l) for l in open(out + "/process." + name))
+           for name in ("calc", "version", "true")}
+for name, label in (("calc", "coilspring-cli calc"), ("version", "coilspring-cli --version")):
+    rows.append((label + " (whole process)", "%.2f ms (%.1fx /bin/true)"
+                 % (process[name] / 1000, process[name] / process["true"])))
+rows.append(("/bin/true (whole process)", "%.2f ms" % (process["true"] / 1000)))
 width = max(len(r[0]) for r in rows)
 print("%-*s  %s" % (width, "benchmark", "median"))
 for name, value in rows:

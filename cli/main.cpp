@@ -1,6 +1,7 @@
 // coilspring-cli: the calculator's core for scripts.
 #include "cli/command_table.h"
 #include "cli/commands.h"
+#include "cli/drawing_client.h"
 
 namespace {
 
@@ -65,8 +66,15 @@ constexpr const char* kDesignUsage =
 const coilspring::cli::Command kCommands[] = {
     {"calc", coilspring::cli::RunCalc, kCalcUsage},
     {"dxf", coilspring::cli::RunDxf, kDxfUsage},
-    {"picture", coilspring::cli::RunPicture, kPictureUsage},
-    {"sheet", coilspring::cli::RunSheet, kSheetUsage},
+    // Drawn in the drawing module, the one part of the program that loads Qt.
+    {"picture",
+     [](const coilspring::cli::Args& a) {
+       return coilspring::cli::RunInDrawingModule("picture", a);
+     },
+     kPictureUsage},
+    {"sheet",
+     [](const coilspring::cli::Args& a) { return coilspring::cli::RunInDrawingModule("sheet", a); },
+     kSheetUsage},
     {"materials", coilspring::cli::RunMaterials, coilspring::cli::kMaterialsUsage},
     {"settings", coilspring::cli::RunSettings, coilspring::cli::kSettingsUsage},
     {"solve", coilspring::cli::RunSolve, kSolveUsage},

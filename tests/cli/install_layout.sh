@@ -27,6 +27,7 @@ for data in zaidat.dst keisuu.dat; do
   check "$data is the built one" cmp -s "$folder/$data" "$bin/$data"
 done
 check "help document" test -s "$folder/help/helphelp.htm"
+check "the CLI's drawing module" test -f "$folder/coilspring-cli-draw.so"
 
 desktop=$prefix/share/applications/coilspring.desktop
 check "desktop entry" test -f "$desktop"
@@ -55,6 +56,12 @@ design=$src/fuzz/corpus/design_file/startup_history
 json=$(cd "$tmp" && "$prefix/bin/coilspring-cli" calc "$design" --json)
 check "installed calc finds the database" \
   /usr/bin/python3 -c "import json,sys; sys.exit(not json.loads(sys.argv[1])['AllowableStress'] > 0)" "$json"
+# Its drawing commands load the drawing module of the same folder.
+draws_png() {  # OUT.png
+  (cd "$tmp" && "$prefix/bin/coilspring-cli" picture "$design" --shape "$1") &&
+    cmp -s <(head -c 8 "$1") <(printf '\x89PNG\r\n\x1a\n')
+}
+check "installed picture draws a PNG" draws_png "$tmp/shape.png"
 # Without the database beside it, the same program says which file it cannot open.
 mkdir "$tmp/alone"
 cp "$folder/coilspring-cli" "$tmp/alone/"
