@@ -52,7 +52,7 @@ inline const CoefficientSettings& ShippedSettings() {
 // A calculator state with the shipped data files, its designs as start-up leaves them.
 inline CalculatorState ShippedState() {
   CalculatorState s;
-  s.materials = ShippedMaterials();
+  s.EditMaterials() = ShippedMaterials();
   s.settings = ShippedSettings();
   return s;
 }

@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::Require(!NothingFoundMessage(result).empty(), "nothing found, without a word");
   static CalculatorState state = [] {
     CalculatorState s;
-    s.materials = materials;
+    s.EditMaterials() = materials;
     s.settings = settings;
     return s;
   }();

@@ -8,7 +8,7 @@
 #include <array>
 #include <cstdint>
 
-#include "core/calc/spring_calc.h"
+#include "core/calc/allowable_stress.h"
 #include "core/records/material_table.h"
 
 namespace coilspring {

@@ -1,0 +1,69 @@
+#include "core/calc/allowable_stress.h"
+
+#include <algorithm>
+
+namespace coilspring {
+
+void BuildAllowableStressTable(const MaterialRecord& m, AllowableStressTable& table) {
+  table.count = 0;
+  const int n = m.UsableRows();
+  const bool explicitTable = HasOwnStressTable(m);
+  for (int j = 0; j < n; ++j) {
+    if (explicitTable) {
+      if (m.AllowableTorsion[j] == 0) continue;
+      table.diameters[table.count] = m.WireDiameters[j];
+      table.stresses[table.count] = m.AllowableTorsion[j];
+    } else {
+      table.diameters[table.count] = m.WireDiameters[j];
+      table.stresses[table.count] = m.TorsionRatio * m.TensileStrengths[j] / 100;
+    }
+    ++table.count;
+  }
+}
+
+double InterpolateTable(const MaterialColumn& diameters, const MaterialColumn& stresses, int count,
+                        double x) {
+  count = std::min(count, kMaterialRows);
+  if (count <= 0) return 0;
+  bool matched = false;
+  double result = 0;
+  for (int i = 0; i + 1 < count; ++i) {
+    if (diameters[i] <= x && x <= diameters[i + 1]) {
+      const double span = diameters[i + 1] - diameters[i];
+      // Two equal diameters only match when x is that diameter: take the later entry.
+      result = span == 0
+                   ? stresses[i + 1]
+                   : stresses[i] + (stresses[i + 1] - stresses[i]) / span * (x - diameters[i]);
+      matched = true;
+    }
+  }
+  if (matched) return result;
+  return x < diameters[0] ? stresses[0] : stresses[count - 1];
+}
+
+bool TableCovers(const AllowableStressTable& t, double x) {
+  for (int i = 0; i + 1 < t.count; ++i)
+    if (t.diameters[i] <= x && x <= t.diameters[i + 1]) return true;
+  return false;
+}
+
+const MaterialRecord& MaterialOf(const MaterialTable& table, std::int32_t materialNo) {
+  static const MaterialRecord kNone{};
+  if (materialNo < 0 || materialNo >= kMaterialCount) return kNone;
+  return table[materialNo];
+}
+
+PreparedMaterial PrepareMaterial(const MaterialRecord& m) {
+  PreparedMaterial p;
+  p.material = &m;
+  BuildAllowableStressTable(m, p.table);
+  p.rows = m.UsableRows();
+  for (int j = 0; j < p.rows; ++j) {
+    p.rowStress[j] =
+        InterpolateTable(p.table.diameters, p.table.stresses, p.table.count, m.WireDiameters[j]);
+    p.rowCovered[j] = TableCovers(p.table, m.WireDiameters[j]);
+  }
+  return p;
+}
+
+}  // namespace coilspring
