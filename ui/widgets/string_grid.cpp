@@ -31,14 +31,16 @@ class CentredCellDelegate final : public QStyledItemDelegate {
       fill = pal.color(QPalette::Active, QPalette::Highlight);
       ink = pal.color(QPalette::Active, QPalette::HighlightedText);
     }
-    painter->save();
     painter->fillRect(option.rect, fill);
+    // Most cells of a fresh grid are empty: laying out no text still costs a text layout.
+    const QString text = index.data().toString();
+    if (text.isEmpty()) return;
+    painter->save();
     painter->setClipRect(option.rect);
     painter->setPen(ink);
     painter->setFont(grid_->font());
     painter->drawText(option.rect.translated(0, 2),
-                      Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine,
-                      index.data().toString());
+                      Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine, text);
     painter->restore();
   }
 
