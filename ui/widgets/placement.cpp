@@ -12,7 +12,15 @@ namespace coilspring {
 QLabel* PlaceLabel(QWidget* parent, const QString& text, int x, int y) {
   auto* label = new QLabel(text, parent);
   label->move(x, y);
-  label->adjustSize();
+  if (text.isEmpty()) {
+    label->adjustSize();  // an empty label still asks for some room
+    return label;
+  }
+  // The size a label with text asks for is the text's one-line box (it has no frame, margin or
+  // indent); its size hint would lay the text out three times to say so.
+  label->ensurePolished();
+  label->resize(
+      label->fontMetrics().boundingRect(QRect(0, 0, 2000, 2000), Qt::AlignLeft, text).size());
   return label;
 }
 
