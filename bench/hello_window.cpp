@@ -12,8 +12,8 @@
 #include <QLayout>
 #include <QMainWindow>
 #include <QMenuBar>
-#include <cstdio>
 
+#include "ui/platform/first_paint_watch.h"
 #include "ui/widgets/look.h"
 
 namespace {
@@ -21,34 +21,6 @@ namespace {
 // The calculator's client area.
 constexpr int kClientWidth = 817;
 constexpr int kClientHeight = 721;
-
-// Watches every paint of the application; the first one inside `window` ends the run once the
-// paint itself has finished.
-class FirstPaintWatch : public QObject {
- public:
-  FirstPaintWatch(const QWidget& window, const QElapsedTimer& clock)
-      : window_(window), clock_(clock) {}
-
-  bool eventFilter(QObject* target, QEvent* event) override {
-    if (!seen_ && event->type() == QEvent::Paint && target->isWidgetType() &&
-        static_cast<QWidget*>(target)->window() == &window_) {
-      seen_ = true;
-      QMetaObject::invokeMethod(
-          qApp, [this] { ReportAndQuit(); }, Qt::QueuedConnection);
-    }
-    return false;
-  }
-
- private:
-  void ReportAndQuit() const {
-    std::fprintf(stderr, "first paint after %lld ms\n", static_cast<long long>(clock_.elapsed()));
-    QCoreApplication::quit();
-  }
-
-  const QWidget& window_;
-  const QElapsedTimer& clock_;
-  bool seen_ = false;
-};
 
 void BuildWindow(QMainWindow& window) {
   window.setWindowTitle(QStringLiteral("圧縮コイルバネ計算"));
@@ -73,9 +45,8 @@ int main(int argc, char** argv) {
   coilspring::InstallJapaneseQtTexts(app);
   QMainWindow window;
   BuildWindow(window);
-  FirstPaintWatch watch(window, clock);
-  if (qEnvironmentVariableIsSet("COILSPRING_QUIT_AFTER_FIRST_PAINT"))
-    app.installEventFilter(&watch);
+  coilspring::FirstPaintWatch watch(window, clock);
+  watch.InstallIfAsked(app);
   window.show();
   return QApplication::exec();
 }

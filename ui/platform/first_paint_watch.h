@@ -1,0 +1,46 @@
+// Start-up measurement (bench/run.sh): with COILSPRING_QUIT_AFTER_FIRST_PAINT set, a program
+// reports the time from main() to the first paint of its main window on stderr and quits as soon
+// as that paint is done. The calculator and the plain window it is measured against share it,
+// so both are timed alike. Header only: the plain window links no part of the calculator.
+#pragma once
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QWidget>
+#include <cstdio>
+
+namespace coilspring {
+
+class FirstPaintWatch : public QObject {
+ public:
+  FirstPaintWatch(const QWidget& window, const QElapsedTimer& sinceStart)
+      : window_(window), sinceStart_(sinceStart) {}
+
+  // Watches the application's paints, when the environment asks for the measurement.
+  void InstallIfAsked(QApplication& app) {
+    if (qEnvironmentVariableIsSet("COILSPRING_QUIT_AFTER_FIRST_PAINT")) app.installEventFilter(this);
+  }
+
+  bool eventFilter(QObject* target, QEvent* event) override {
+    if (!seen_ && event->type() == QEvent::Paint && target->isWidgetType() &&
+        static_cast<QWidget*>(target)->window() == &window_) {
+      seen_ = true;
+      // Once the paint itself has finished.
+      QMetaObject::invokeMethod(qApp, [this] { ReportAndQuit(); }, Qt::QueuedConnection);
+    }
+    return false;
+  }
+
+ private:
+  void ReportAndQuit() const {
+    std::fprintf(stderr, "first paint after %lld ms\n",
+                 static_cast<long long>(sinceStart_.elapsed()));
+    QCoreApplication::quit();
+  }
+
+  const QWidget& window_;
+  const QElapsedTimer& sinceStart_;
+  bool seen_ = false;
+};
+
+}  // namespace coilspring
