@@ -32,15 +32,18 @@ const PreparedMaterial& PreparedMaterialCache::Of(const MaterialTable& materials
   const MaterialRecord& m = MaterialOf(materials, materialNo);
   const bool named = materialNo >= 0 && materialNo < kMaterialCount;
   Entry& e = entries_[static_cast<std::size_t>(named ? materialNo : kMaterialCount)];
-  if (!e.prepared || (e.checkedIn != generation_ && !Matches(e.source, m))) {
-    e.source = SourceOf(m);
-    e.material = PrepareMaterial(m);
-    e.prepared = true;
+  if (e.checkedIn != generation_ || !e.prepared) {
+    if (!e.prepared || !Matches(e.source, m)) {
+      e.source = SourceOf(m);
+      e.material = PrepareMaterial(m);
+      e.prepared = true;
+    }
+    e.checkedIn = generation_;
   }
-  e.checkedIn = generation_;
   // The shear modulus and the row diameters are read from the record at each use, and a copied
-  // state brings entries that point into the materials it was copied from.
-  e.material.material = &m;
+  // state brings entries that point into the materials it was copied from. Written only when it
+  // changes: a store on every call would stand between the calculation and its table.
+  if (e.material.material != &m) e.material.material = &m;
   return e.material;
 }
 

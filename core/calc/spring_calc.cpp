@@ -114,10 +114,8 @@ unsigned CheckDesign(const DesignRecord& r, bool tableCoversWire) {
   return faults;
 }
 
-namespace {
-
-ValidationResult ValidationOf(unsigned faults) {
-  // By fault bit, lowest first: the order the lines are listed in.
+const char* CheckLineOf(unsigned faultBit) {
+  // By fault bit, lowest first.
   static constexpr const char* kLines[] = {
       "エラー：バネ指数が４以下",
       "エラー：バネ指数が２２以上",
@@ -129,13 +127,13 @@ ValidationResult ValidationOf(unsigned faults) {
       "エラー：計算できない値があります（入力値を確認）",
   };
   static_assert(kFaultNotFinite == 1u << (std::size(kLines) - 1));
-  ValidationResult out;
-  out.failed = faults != 0;
-  for (unsigned rest = faults; rest != 0; rest &= rest - 1)
-    out.lines.Add(kLines[std::countr_zero(rest)]);
-  if (!out.failed) out.lines.Add(kSuccessLine);
-  return out;
+  const int bit = std::countr_zero(faultBit);
+  return bit < static_cast<int>(std::size(kLines)) ? kLines[bit] : "";
 }
+
+namespace {
+
+ValidationResult ValidationOf(unsigned faults) { return {CheckLines(faults), faults != 0}; }
 
 }  // namespace
 

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <array>
+#include <bit>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -36,25 +38,57 @@ inline double SpringRateFor(double shearModulus, double d, double D, double acti
 // CalculateSpring's.
 constexpr double SolidHeightOf(double totalTurns, double d) { return (totalTurns + 1) * d; }
 
-// The check lines of a design, in order. Every line is a constant text (UTF-8), so a design's
-// lines cost no allocation: the calculate cycle runs on every key press and every candidate.
+inline constexpr const char* kSuccessLine = "Calculation Success!";
+
+// The line of one fault bit of CheckDesign (a DesignFault).
+const char* CheckLineOf(unsigned faultBit);
+
+// The check lines of a design, in order: one line per fault, lowest fault bit first, or the
+// success line. They are made as they are read, from the fault bits: the calculate cycle runs on
+// every key press and every candidate, and most of its results are never shown.
 class CheckLines {
  public:
-  void Add(const char* line) {
-    if (count_ < kCapacity) lines_[count_++] = line;
+  class Iterator {
+   public:
+    using value_type = const char*;
+    using difference_type = std::ptrdiff_t;
+    Iterator() = default;
+    Iterator(unsigned faults, bool success) : faults_(faults), success_(success) {}
+    const char* operator*() const {
+      return faults_ != 0 ? CheckLineOf(1u << std::countr_zero(faults_)) : kSuccessLine;
+    }
+    Iterator& operator++() {
+      if (faults_ != 0)
+        faults_ &= faults_ - 1;
+      else
+        success_ = false;
+      return *this;
+    }
+    Iterator operator++(int) {
+      Iterator before = *this;
+      ++*this;
+      return before;
+    }
+    bool operator==(const Iterator&) const = default;
+
+   private:
+    unsigned faults_ = 0;
+    bool success_ = false;
+  };
+
+  explicit CheckLines(unsigned faults = 0) : faults_(faults) {}
+  Iterator begin() const { return {faults_, faults_ == 0}; }
+  Iterator end() const { return {}; }
+  bool empty() const { return false; }
+  std::size_t size() const { return faults_ == 0 ? 1 : std::popcount(faults_); }
+  std::string_view front() const { return *begin(); }
+  std::string_view back() const {
+    return faults_ == 0 ? kSuccessLine : CheckLineOf(1u << (31 - std::countl_zero(faults_)));
   }
-  const char* const* begin() const { return lines_.data(); }
-  const char* const* end() const { return lines_.data() + count_; }
-  bool empty() const { return count_ == 0; }
-  std::size_t size() const { return count_; }
-  std::string_view front() const { return lines_[0]; }
-  std::string_view back() const { return lines_[count_ - 1]; }
   std::vector<std::string> Texts() const { return {begin(), end()}; }
 
  private:
-  static constexpr std::size_t kCapacity = 9;  // every fault at once, or the success line
-  std::array<const char*, kCapacity> lines_;  // the first count_ hold lines
-  std::size_t count_ = 0;
+  unsigned faults_;
 };
 
 struct ValidationResult {
@@ -62,7 +96,6 @@ struct ValidationResult {
   bool failed = false;  // error lines are shown in red
 };
 
-inline constexpr const char* kSuccessLine = "Calculation Success!";
 inline constexpr const char* kSpringIndexOutOfRangeLine = "エラー：バネ指数が範囲外";
 
 ValidationResult ValidateDesign(const DesignRecord& design, const AllowableStressTable& table);
