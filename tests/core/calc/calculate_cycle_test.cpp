@@ -6,7 +6,7 @@
 #include <ostream>
 
 #include "../param_names.h"
-#include "worked_example.h"
+#include "support/worked_example.h"
 
 namespace coilspring {
 namespace {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "../param_names.h"
-#include "worked_example.h"
+#include "support/worked_example.h"
 
 namespace coilspring {
 namespace {

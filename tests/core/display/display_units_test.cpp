@@ -9,30 +9,17 @@
 #include "core/calc/spring_calc.h"
 #include "core/output/data_sheet.h"
 #include "core/text/number_format.h"
+#include "support/worked_example.h"
 
 namespace coilspring {
 namespace {
 
-// The worked example in length mode: G 78500, d 2, D 18, Na 8, L0 40, L1 35, L2 30, 1500 N/mm^2
-// at d 2, q 80.
+// The worked example in length mode, calculated.
 DesignRecord WorkedExample() {
   MaterialTable materials;
-  MaterialRecord& m = materials[0];
-  m.ShearModulus = 78500;
-  m.RowCount = 2;
-  m.WireDiameters = {2, 3};
-  m.AllowableTorsion = {1500, 1500};
   CoefficientSettings settings;
-  settings.CompressionStressRatio = 80;
   DesignRecord r;
-  r.WireDiameter = 2;
-  r.MeanDiameter = 18;
-  r.TotalTurns = 10;
-  r.ActiveTurns = 8;
-  r.FreeLength = 40;
-  r.Length1 = 35;
-  r.Length2 = 30;
-  r.InputMode = InputMode::Lengths;
+  SetUpWorkedExample(materials, settings, r);
   AllowableStressTable table;
   CalculateSpring(r, materials, settings, table);
   return r;
