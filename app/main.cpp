@@ -13,9 +13,7 @@ int main(int argc, char** argv) {
   QElapsedTimer sinceStart;
   sinceStart.start();
   QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("バネ計算"));
-  coilspring::ApplyApplicationLook(app);
-  coilspring::InstallJapaneseQtTexts(app);
+  coilspring::StartDesktopApplication(app);
   // All state lives for the whole run, as the windows expect.
   static coilspring::CalculatorState state;
   coilspring::MainWindow mainWindow(state, coilspring::DesktopPlatform(),

@@ -40,9 +40,7 @@ int main(int argc, char** argv) {
   QElapsedTimer clock;
   clock.start();
   QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("バネ計算"));
-  coilspring::ApplyApplicationLook(app);
-  coilspring::InstallJapaneseQtTexts(app);
+  coilspring::StartDesktopApplication(app);
   QMainWindow window;
   BuildWindow(window);
   coilspring::FirstPaintWatch watch(window, clock);

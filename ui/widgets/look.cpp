@@ -20,6 +20,12 @@ bool InstallJapaneseQtTexts(QApplication& app) {
   return app.installTranslator(&qtTexts);
 }
 
+void StartDesktopApplication(QApplication& app) {
+  QApplication::setApplicationName(QStringLiteral("バネ計算"));
+  ApplyApplicationLook(app);
+  InstallJapaneseQtTexts(app);
+}
+
 QFont GothicFont(int pixelSize) {
   QFont font(QStringLiteral("IPAPGothic"));
   font.setPixelSize(pixelSize);

@@ -19,6 +19,11 @@ void ApplyApplicationLook(QApplication& app);
 // whatever the user's locale. False when Qt's Japanese translations are not installed.
 bool InstallJapaneseQtTexts(QApplication& app);
 
+// Everything the desktop program sets up before its first window: the application's name, the
+// look and Qt's own texts in Japanese. The plain window the start-up is measured against starts
+// the same way.
+void StartDesktopApplication(QApplication& app);
+
 // The Japanese gothic the windows are laid out for. Qt's own fallback would pick the monospaced
 // IPAGothic; the proportional one matches the layout.
 QFont GothicFont(int pixelSize);
