@@ -7,13 +7,12 @@
 #include "cli/commands.h"
 #include "cli/design_json.h"
 #include "core/records/file_io.h"
+#include "core/text/excerpt.h"
 #include "core/text/user_error.h"
 
 namespace coilspring::cli {
 
 namespace {
-
-std::string TextOf(const Bytes& bytes) { return std::string(bytes.begin(), bytes.end()); }
 
 int Export(const Args& args) {
   const DesignFileOptions o = ParseDesignFileOptions(args);
@@ -26,7 +25,7 @@ int Export(const Args& args) {
 // the window shows its results; the history stays empty.
 int Import(const Args& args) {
   const DesignFileOptions o = ParseDesignFileOptions(args, {}, {"OUT.abd"});
-  CalculatorState state = LoadDesignFile(o, true, SlotUse::AsStored);
+  CalculatorState state = LoadDesignFile(o, true);
   RecalculateDesign(state, 0, DesignInputs::FromRecord);
   WriteRecordFile(o.files.front(), state.design);
   return 0;
@@ -50,17 +49,18 @@ int RunDesign(const Args& args) {
   rest.insert(rest.end(), action + 1, args.end());
   if (*action == "export") return Export(rest);
   if (*action == "import") return Import(rest);
-  throw std::invalid_argument("不明な操作 '" + *action + "'（export か import）");
+  throw std::invalid_argument("不明な操作 '" + Excerpt(*action) + "'（export か import）");
 }
 
 // A design given as JSON: the current design of an otherwise empty design state.
 SpringDesign ReadDesignJsonFile(const std::string& path) {
   SpringDesign design{};
-  const std::string text = TextOf(ReadWholeFile(path));  // its message names the file itself
+  // Read as a table is, at most 1 MB; its message names the file itself.
+  const std::string text = ReadTextTable(path);
   try {
     design[0] = ReadDesignJson(text);
   } catch (const UserError& e) {
-    throw UserError(path + ": " + e.what());
+    throw UserError(ShownPath(path) + ": " + e.what());
   }
   return design;
 }

@@ -8,6 +8,7 @@
 #include "core/records/file_io.h"
 #include "core/records/material_table.h"
 #include "core/records/material_text.h"
+#include "core/text/excerpt.h"
 
 namespace coilspring::cli {
 
@@ -37,7 +38,7 @@ int RunMaterials(const Args& args) {
     return 0;
   }
   if (action.empty()) throw std::invalid_argument("import か export を指定してください");
-  throw std::invalid_argument("不明な操作 '" + action + "'（import か export）");
+  throw std::invalid_argument("不明な操作 '" + Excerpt(action) + "'（import か export）");
 }
 
 }  // namespace coilspring::cli

@@ -7,6 +7,7 @@
 #include "cli/commands.h"
 #include "core/records/file_io.h"
 #include "core/records/settings_text.h"
+#include "core/text/excerpt.h"
 
 namespace coilspring::cli {
 
@@ -33,7 +34,7 @@ int RunSettings(const Args& args) {
     return 0;
   }
   if (action.empty()) throw std::invalid_argument("import か export を指定してください");
-  throw std::invalid_argument("不明な操作 '" + action + "'（import か export）");
+  throw std::invalid_argument("不明な操作 '" + Excerpt(action) + "'（import か export）");
 }
 
 }  // namespace coilspring::cli

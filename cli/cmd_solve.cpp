@@ -14,6 +14,7 @@
 #include "core/calc/fatigue.h"
 #include "core/records/file_io.h"
 #include "core/search/design_search.h"
+#include "core/text/excerpt.h"
 #include "core/text/number_format.h"
 #include "core/text/sjis.h"
 #include "core/text/text_number.h"
@@ -144,12 +145,12 @@ int RunSolve(const Args& args) {
   MaterialTable materials;
   CoefficientSettings settings;
   ReadDataFiles(o, materials, settings);
-  const Bytes text = ReadWholeFile(o.requirementsPath);
+  const std::string text = ReadTextTable(o.requirementsPath);
   SearchRequirements q;
   try {
-    q = ReadRequirementsJson(std::string(text.begin(), text.end()), materials);
+    q = ReadRequirementsJson(text, materials);
   } catch (const UserError& e) {
-    throw UserError(o.requirementsPath + ": " + e.what());
+    throw UserError(ShownPath(o.requirementsPath) + ": " + e.what());
   }
   if (o.rank) q.rank = *o.rank;
   if (o.top) q.top = *o.top;

@@ -9,6 +9,7 @@
 #include <stdexcept>
 #include <string_view>
 
+#include "core/text/excerpt.h"
 #include "core/text/text_number.h"
 #include "core/text/user_error.h"
 
@@ -128,7 +129,7 @@ int RunCommandLine(int argc, char** argv, std::span<const Command> commands, con
       if (std::fflush(stdout) != 0 || std::ferror(stdout)) return fail(kWriteErrorMessage);
       return code;
     }
-    std::fprintf(stderr, "%s: 不明なコマンド '%s'\n\n", program.c_str(), argv[1]);
+    std::fprintf(stderr, "%s: 不明なコマンド '%s'\n\n", program.c_str(), Excerpt(argv[1]).c_str());
   }
   std::fputs(ProgramHelp(program, commands, title).c_str(), stderr);
   return 2;
@@ -152,10 +153,10 @@ ParsedArguments ParseArguments(const Args& args, std::span<const OptionForm> for
     const OptionForm* form = nullptr;
     for (const OptionForm& s : forms)
       if (s.name == name) form = &s;
-    if (form == nullptr) throw std::invalid_argument("不明なオプション " + name);
+    if (form == nullptr) throw std::invalid_argument("不明なオプション " + Excerpt(name));
     if (form->value == nullptr) {
       if (equals != std::string::npos)
-        throw std::invalid_argument(name + " は値を取りません（'" + a + "'）");
+        throw std::invalid_argument(Excerpt(name) + " は値を取りません（'" + Excerpt(a) + "'）");
       parsed.options.emplace_back(name, "");
     } else if (equals != std::string::npos) {
       parsed.options.emplace_back(name, a.substr(equals + 1));
@@ -175,12 +176,13 @@ void RequirePositional(const ParsedArguments& parsed, std::span<const char* cons
   if (given < names.size())
     throw std::invalid_argument(std::string(names[given]) + " が指定されていません");
   if (given > names.size())
-    throw std::invalid_argument("余分な引数 '" + parsed.positional[names.size()] + "' があります");
+    throw std::invalid_argument("余分な引数 '" + Excerpt(parsed.positional[names.size()]) +
+                                "' があります");
 }
 
 std::string BadValueMessage(std::string_view option, std::string_view value,
                             std::string_view expected) {
-  return std::string(option) + " の値 '" + std::string(value) + "' は使えません（" +
+  return std::string(option) + " の値 '" + Excerpt(value) + "' は使えません（" +
          std::string(expected) + "）";
 }
 

@@ -5,14 +5,64 @@
 
 #include "cli/json_reading.h"
 #include "cli/json_text.h"
+#include "core/display/display_units.h"
+#include "core/text/excerpt.h"
 
 namespace coilspring::cli {
 
 namespace {
 
-// Keys that "design export" and "calc --json" write beside the record's fields.
-const std::set<std::string> kCalculatedKeys = {"slot", "LifeClassText", "reference", "lines",
-                                               "Mass"};
+// What "calc --json" and "solve --json" print beside the record's fields: read back only to
+// check their type, since the design is calculated afresh.
+enum class Printed { Integer, Text, Number, Object, Texts };
+struct PrintedKey {
+  const char* name;
+  Printed type;
+};
+constexpr PrintedKey kPrintedKeys[] = {
+    {"slot", Printed::Integer},
+    {"rank", Printed::Integer},
+    {"LifeClassText", Printed::Text},
+    {"Symbol", Printed::Text},
+    {"Buckling", Printed::Text},
+    {"Mass", Printed::Number},
+    {"StressRatio", Printed::Number},
+    {"OuterDiameterAtL2", Printed::Number},
+    {"NaturalFrequency", Printed::Number},
+    {"reference", Printed::Object},
+    {"lines", Printed::Texts},
+};
+
+void CheckPrinted(const nlohmann::json& value, const PrintedKey& key) {
+  switch (key.type) {
+    case Printed::Integer:
+      IntegerAt(value, key.name);
+      return;
+    case Printed::Text:
+      if (!value.is_string()) ThrowKeyError(key.name, "文字列");
+      return;
+    case Printed::Number:
+      NumberAt(value, key.name, true);
+      return;
+    case Printed::Object:
+      if (!value.is_object()) ThrowKeyError(key.name, "オブジェクト");
+      return;
+    case Printed::Texts:
+      if (!value.is_array()) ThrowKeyError(key.name, "文字列の配列");
+      for (const nlohmann::json& item : value)
+        if (!item.is_string()) ThrowKeyError(key.name, "文字列の配列");
+      return;
+  }
+}
+
+// The unit system the loads, rate and stresses were printed in ("units", calc --units).
+UnitSystem PrintedUnits(const nlohmann::json& document) {
+  const auto at = document.find("units");
+  if (at == document.end()) return UnitSystem::Gravitational;
+  const auto units = at->is_string() ? UnitSystemNamed(at->get<std::string>()) : std::nullopt;
+  if (!units) ThrowKeyError("units", " \"si\" か \"gravity\" ");
+  return *units;
+}
 
 // Integers, codes and reals: every field but the reserved bytes.
 template <class Record, class Visitor>
@@ -48,7 +98,11 @@ DesignRecord ReadDesignJson(std::string_view text) {
   InitDesign(startUp);
   DesignRecord r = startUp[0];
   r.InUse = 1;
-  std::set<std::string> known = kCalculatedKeys;
+  std::set<std::string> known = {"units"};
+  for (const PrintedKey& key : kPrintedKeys) {
+    known.insert(key.name);
+    if (const auto at = document.find(key.name); at != document.end()) CheckPrinted(*at, key);
+  }
   ForEachNumber(r, [&](const FieldInfo& f, auto& value) {
     using T = std::decay_t<decltype(value)>;
     known.insert(f.name);
@@ -62,8 +116,8 @@ DesignRecord ReadDesignJson(std::string_view text) {
       value = IntegerAt(*at, f.name);
   });
   for (const auto& [key, value] : document.items())
-    if (!known.contains(key)) throw UserError("不明なキー '" + key + "' があります");
-  return r;
+    if (!known.contains(key)) throw UserError("不明なキー '" + Excerpt(key) + "' があります");
+  return StoredRecord(r, PrintedUnits(document));
 }
 
 }  // namespace coilspring::cli

@@ -17,9 +17,10 @@ JsonMembers DesignMembers(const DesignRecord& design);
 std::string DesignJson(const DesignRecord& design);
 
 // A design from a JSON object of field names. Fields not given keep the start-up design's
-// values; InUse is 1 unless given. The calculated keys that "design export" and "calc --json"
-// add (slot, LifeClassText, reference, lines, Mass) are accepted and ignored. Throws UserError
-// naming the key that is wrong.
+// values; InUse is 1 unless given. What "calc --json" and a "solve --json" candidate print
+// beside the fields (slot, rank, LifeClassText, reference, lines, Mass, …) is accepted with its
+// type checked and otherwise ignored; with "units": "si" the loads, rate and stresses are read
+// in SI. Throws UserError naming the key that is wrong.
 DesignRecord ReadDesignJson(std::string_view text);
 
 }  // namespace coilspring::cli

@@ -11,8 +11,14 @@
 
 namespace coilspring::cli {
 
-// The document's top-level object; throws UserError for malformed JSON or another top level.
-nlohmann::json ParseJsonObject(std::string_view text);
+// How deep the documents nest: a design printed by calc --json holds its reference checks'
+// tolerance grades four levels down.
+inline constexpr int kJsonDepthLimit = 4;
+
+// The document's top-level object; throws UserError for malformed JSON or another top level, a
+// text above kTextTableLimit (1 MB, as the readable tables), nesting deeper than `depthLimit`
+// and a key given twice in one object (naming the key).
+nlohmann::json ParseJsonObject(std::string_view text, int depthLimit = kJsonDepthLimit);
 
 // "キー 'name' は<what>にしてください"
 [[noreturn]] void ThrowKeyError(const std::string& key, const std::string& what);

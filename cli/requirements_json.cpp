@@ -7,6 +7,7 @@
 #include "cli/json_reading.h"
 #include "core/calc/fatigue.h"
 #include "core/calc/reference.h"
+#include "core/text/excerpt.h"
 #include "core/text/sjis.h"
 
 namespace coilspring::cli {
@@ -84,7 +85,7 @@ std::vector<int> MaterialsNamed(const MaterialTable& materials,
     }
     if (!found)
       throw UserError(std::string("キー '") + key + "': " + (byKind ? "材料の種類 '" : "材料 '") +
-                      name + "' はデータベースにありません");
+                      Excerpt(name) + "' はデータベースにありません");
   }
   return numbers;
 }
@@ -94,7 +95,7 @@ std::vector<int> MaterialsNamed(const MaterialTable& materials,
 SearchRequirements ReadRequirementsJson(std::string_view text, const MaterialTable& materials) {
   const json document = ParseJsonObject(text);
   for (const auto& [key, value] : document.items())
-    if (!kKeys.contains(key)) throw UserError("不明なキー '" + key + "' があります");
+    if (!kKeys.contains(key)) throw UserError("不明なキー '" + Excerpt(key) + "' があります");
 
   SearchRequirements q;
   if (const json* v = Find(document, "materials"))

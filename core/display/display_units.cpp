@@ -56,15 +56,29 @@ std::string ShownUnit(std::string_view gravitationalUnit, UnitSystem units) {
   return quantity ? UnitCaption(*quantity, units) : std::string(gravitationalUnit);
 }
 
-DesignRecord ShownRecord(const DesignRecord& design, UnitSystem units) {
+namespace {
+
+// The record with `convert(value, quantity)` applied to its loads, rates and stresses, which the
+// field table's units name.
+template <class Convert>
+DesignRecord WithQuantities(const DesignRecord& design, Convert&& convert) {
   DesignRecord r = design;
-  // The field table's units say which fields are loads, rates and stresses.
   DesignRecord::VisitFields(r, [&](const FieldInfo& f, auto& value) {
     if constexpr (std::is_same_v<std::remove_cvref_t<decltype(value)>, double>)
       if (const std::optional<Quantity> quantity = QuantityOfUnit(f.unit))
-        value = ShownValue(value, *quantity, units);
+        value = convert(value, *quantity);
   });
   return r;
+}
+
+}  // namespace
+
+DesignRecord ShownRecord(const DesignRecord& design, UnitSystem units) {
+  return WithQuantities(design, [units](double v, Quantity q) { return ShownValue(v, q, units); });
+}
+
+DesignRecord StoredRecord(const DesignRecord& shown, UnitSystem units) {
+  return WithQuantities(shown, [units](double v, Quantity q) { return StoredValue(v, q, units); });
 }
 
 ReferenceChecks ShownReferenceChecks(const ReferenceChecks& checks, UnitSystem units) {

@@ -15,6 +15,7 @@
 #include <optional>
 #include <string_view>
 
+#include "core/text/excerpt.h"
 #include "core/text/number_format.h"
 #include "core/text/user_error.h"
 
@@ -83,8 +84,8 @@ Bytes ReadWholeFile(const std::string& path, std::size_t maxSize) {
 }
 
 std::string TooLargeMessage(const std::string& path, std::size_t limit) {
-  return "ファイル " + path + " は大きすぎます（" + FormatFull(static_cast<double>(limit)) +
-         " バイトまで）";
+  return "ファイル " + ShownPath(path) + " は大きすぎます（" +
+         FormatFull(static_cast<double>(limit)) + " バイトまで）";
 }
 
 std::string ReadTextTable(const std::string& path) {

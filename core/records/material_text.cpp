@@ -93,7 +93,7 @@ double ParseValue(TableLineNo lineNo, std::string_view text, const char* what) {
   try {
     value = ParseDecimal(text);
   } catch (const UserError&) {
-    FailAtLine(lineNo, std::string(what) + ": " + NotADecimalMessage(Excerpt(text)));
+    FailAtLine(lineNo, std::string(what) + ": " + NotADecimalMessage(std::string(text)));
   }
   if (!std::isfinite(value) || value < 0)
     FailAtLine(lineNo, std::string(what) + " は 0 以上の有限な数にしてください: " + Excerpt(text));
@@ -107,7 +107,7 @@ std::int32_t ParseWhole(TableLineNo lineNo, std::string_view text, const char* w
   try {
     value = ParseInteger(text);
   } catch (const UserError&) {
-    FailAtLine(lineNo, std::string(what) + ": " + NotAnIntegerMessage(Excerpt(text)));
+    FailAtLine(lineNo, std::string(what) + ": " + NotAnIntegerMessage(std::string(text)));
   }
   if (value < lo || value > hi)
     FailAtLine(lineNo, std::string(what) + " は " + std::to_string(lo) + " から " +

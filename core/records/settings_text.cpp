@@ -30,7 +30,7 @@ double ParseCoefficient(TableLineNo lineNo, std::string_view name, std::string_v
   try {
     value = ParseDecimal(text);
   } catch (const UserError&) {
-    FailAtLine(lineNo, NotADecimalMessage(Excerpt(text)));
+    FailAtLine(lineNo, NotADecimalMessage(std::string(text)));
   }
   if (!(value >= range.min && value <= range.max))
     FailAtLine(lineNo, std::string(name) + " は " + FormatFull(range.min) + " から " +

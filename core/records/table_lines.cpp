@@ -7,10 +7,6 @@
 
 namespace coilspring {
 
-namespace {
-constexpr std::size_t kExcerptBytes = 40;
-}
-
 void FailAtLine(TableLineNo lineNo, const std::string& message) {
   throw std::invalid_argument(std::to_string(lineNo) + " 行目: " + message);
 }
@@ -32,14 +28,6 @@ void RequireFullDigits(TableLineNo lineNo, std::string_view what, double value,
                        std::string_view text) {
   if (ParseDecimal(FormatFull(value)) != value)
     FailAtLine(lineNo, std::string(what) + " の有効数字が 15 桁を超えています: " + Excerpt(text));
-}
-
-std::string Excerpt(std::string_view text) {
-  if (text.size() <= kExcerptBytes) return std::string(text);
-  std::size_t cut = kExcerptBytes;
-  // Back to the start of a UTF-8 character: continuation bytes are 10xxxxxx.
-  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
-  return std::string(text.substr(0, cut)) + "...";
 }
 
 }  // namespace coilspring

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/text/excerpt.h"
+
 namespace coilspring {
 
 // Line numbers of a table; wide enough for any text that fits in memory.
@@ -15,10 +17,6 @@ using TableLineNo = std::uint64_t;
 
 // Throws std::invalid_argument "N 行目: message".
 [[noreturn]] void FailAtLine(TableLineNo lineNo, const std::string& message);
-
-// At most a few dozen bytes of `text`, cut at a character boundary and marked "..." when cut, so
-// a message never repeats a huge input.
-std::string Excerpt(std::string_view text);
 
 // The words of a line, separated by any run of the characters in `blanks`.
 std::vector<std::string_view> SplitFields(std::string_view line, std::string_view blanks);

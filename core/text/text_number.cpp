@@ -6,6 +6,7 @@
 #include <limits>
 #include <string>
 
+#include "core/text/excerpt.h"
 #include "core/text/half_width.h"
 #include "core/text/trim.h"
 #include "core/text/user_error.h"
@@ -18,8 +19,10 @@ namespace {
 bool IsPlainNumber(std::string_view s) {
   bool digit = false;
   for (char c : s) {
-    if (c >= '0' && c <= '9') digit = true;
-    else if (c != '.' && c != 'e' && c != 'E' && c != '+' && c != '-') return false;
+    if (c >= '0' && c <= '9')
+      digit = true;
+    else if (c != '.' && c != 'e' && c != 'E' && c != '+' && c != '-')
+      return false;
   }
   return digit;
 }
@@ -34,16 +37,16 @@ double NearestBeyondRange(std::string_view number) {
 }  // namespace
 
 std::string NotADecimalMessage(const std::string& text) {
-  return "'" + text + "' は浮動小数点数ではありません";
+  return "'" + Excerpt(text) + "' は浮動小数点数ではありません";
 }
 std::string NotAnIntegerMessage(const std::string& text) {
-  return "'" + text + "' は整数ではありません";
+  return "'" + Excerpt(text) + "' は整数ではありません";
 }
 std::string CannotOpenMessage(const std::string& path) {
-  return "ファイル " + path + " は開けません";
+  return "ファイル " + ShownPath(path) + " は開けません";
 }
 std::string CannotCreateMessage(const std::string& path) {
-  return "ファイル " + path + " を作成できません";
+  return "ファイル " + ShownPath(path) + " を作成できません";
 }
 
 double ParseDecimal(std::string_view text) {
