@@ -1,5 +1,6 @@
 // dxf: the side view of a stored design as a DXF drawing, byte for byte what the window's
 // "ＤＸＦ出力" writes.
+#include <cstdio>
 #include <stdexcept>
 #include <string>
 
@@ -15,10 +16,12 @@ int RunDxf(const Args& args) {
   // The record is written as stored: the window exports without recalculating, and so do we.
   const CalculatorState state = LoadDesignFile(o, false);
   // The file is written either way, as the window writes it; a spring that cannot be drawn
-  // leaves it empty, and a script must be able to tell.
+  // leaves it empty, and a script and its user must be able to tell.
   ShapeStatus status;
   WriteFileAtomically(o.files[0], DesignDxfText(state.design[o.slot], &status));
-  return status == ShapeStatus::Built ? 0 : 1;
+  if (status == ShapeStatus::Built) return 0;
+  std::fprintf(stderr, "%s（空の図面を書きました）\n", CannotDrawMessage(status).c_str());
+  return 1;
 }
 
 }  // namespace coilspring::cli

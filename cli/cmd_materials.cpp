@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "core/records/data_files.h"
 #include "core/records/file_io.h"
 #include "core/records/material_table.h"
 #include "core/records/material_text.h"
@@ -33,7 +34,7 @@ int RunMaterials(const Args& args) {
     // stays empty.
     MaterialTable table;
     for (auto& r : table.records) r = EmptyMaterialRecord();
-    ReadRecordFile(parsed.positional[1], table);
+    ReadMaterialFile(parsed.positional[1], table);
     std::fputs(FormatMaterialText(table).c_str(), stdout);
     return 0;
   }

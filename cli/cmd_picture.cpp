@@ -2,11 +2,13 @@
 // as the window draws them after "計算".
 #include <QBuffer>
 #include <QByteArray>
+#include <cstdio>
 #include <stdexcept>
 #include <string>
 
 #include "cli/commands.h"
 #include "cli/widget_runtime.h"
+#include "core/drawing/shape_builder.h"
 #include "core/records/file_io.h"
 #include "ui/render/pictures.h"
 
@@ -79,6 +81,12 @@ int RunPicture(const Args& args) {
     SpringShapePicture shape;
     shape.Show(r, r.*p.length);
     WritePng(p.shapePath, shape.Image());
+    // The picture is written either way, blank as the window shows it; say why.
+    const ShapeStatus status = ShapeBuilder().Build(ShapeInputsOf(r, r.*p.length));
+    if (status != ShapeStatus::Built) {
+      std::fprintf(stderr, "%s（空の図を書きました）\n", CannotDrawMessage(status).c_str());
+      return 1;
+    }
   }
   return 0;
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "core/records/data_files.h"
 #include "core/records/file_io.h"
 #include "core/records/settings_text.h"
 #include "core/text/excerpt.h"
@@ -29,7 +30,7 @@ int RunSettings(const Args& args) {
   if (action == "export") {
     RequirePositional(parsed, {"export", "FILE"});
     CoefficientSettings settings;
-    ReadRecordFile(parsed.positional[1], settings);
+    ReadSettingsFile(parsed.positional[1], settings);
     std::fputs(FormatSettingsText(settings).c_str(), stdout);
     return 0;
   }

@@ -52,6 +52,9 @@ SolveOptions ParseSolveOptions(const Args& args) {
             BadValueMessage(name, value, "mass、life、margin、solid のいずれか"));
     } else if (name == "--top") {
       o.top = IntegerValue(name, value);
+      if (*o.top < 1 || *o.top > kMostCandidatesShown)
+        throw std::invalid_argument(
+            BadValueMessage(name, value, "1〜" + std::to_string(kMostCandidatesShown)));
     } else if (name == "--threads") {
       o.threads = IntegerValue(name, value);
       if (o.threads < 0)
@@ -157,6 +160,11 @@ int RunSolve(const Args& args) {
   const int shown = q.top;
   // The design file takes a short list of 30 whatever the number shown.
   if (!o.writePath.empty() && q.top >= 1) q.top = std::max(q.top, kHistorySlots);
+  // A search that would run for minutes is refused before it starts; the message says what to
+  // narrow.
+  if (const std::int64_t count = EstimateCandidateCount(q, materials);
+      count > kMostCandidatesSearched)
+    throw UserError(TooManyCandidatesMessage(count));
   SearchResult result = SearchDesigns(q, materials, settings, o.threads);
   if (!result.problem.empty()) throw UserError(result.problem);
   const std::vector<SearchCandidate> all = result.candidates;

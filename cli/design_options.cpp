@@ -5,6 +5,7 @@
 
 #include "cli/commands.h"
 #include "core/calc/spring_calc.h"
+#include "core/records/data_files.h"
 #include "core/records/design_validation.h"
 #include "core/records/file_io.h"
 #include "core/text/excerpt.h"
@@ -44,8 +45,8 @@ bool TakeDataFileOption(const std::string& name, const std::string& value, DataF
 
 void ReadDataFiles(const DataFileOptions& o, MaterialTable& materials,
                    CoefficientSettings& settings) {
-  ReadRecordFile(o.materialsPath, materials);
-  ReadRecordFile(o.settingsPath, settings);
+  ReadMaterialFile(o.materialsPath, materials);
+  ReadSettingsFile(o.settingsPath, settings);
 }
 
 std::vector<OptionForm> CommonDesignFileOptions() {

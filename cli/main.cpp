@@ -51,7 +51,7 @@ constexpr const char* kSolveUsage =
     "\n"
     "要求（JSON）を満たす設計を探し、順位を付けて表示する（「設計支援」と同じ探索）。\n"
     "  --rank mass|life|margin|solid  並べ方: 軽い順、寿命、τ2/τa の余裕、密着高さ\n"
-    "  --top N                        表示する候補の数\n"
+    "  --top N                        表示する候補の数（1〜1000）\n"
     "  --json                         JSON で出力する\n"
     "  --write OUT.abd                最良の設計を現在の設計、上位 30 件を履歴にして保存する\n"
     "  --threads N                    使うスレッドの数（既定: すべてのコア）\n";

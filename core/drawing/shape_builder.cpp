@@ -25,6 +25,39 @@ const double kSin60 = std::sin(1.0471975511965977);
 
 }  // namespace
 
+std::string CannotDrawMessage(ShapeStatus status) {
+  const char* reason = "";
+  switch (status) {
+    case ShapeStatus::Built:
+      return {};
+    case ShapeStatus::NonFiniteInput:
+      reason = "寸法に有限でない数があります";
+      break;
+    case ShapeStatus::UnknownEndMode:
+      reason = "座巻きの種類が不明です";
+      break;
+    case ShapeStatus::NoWire:
+      reason = "線径が 0 以下です";
+      break;
+    case ShapeStatus::NoCoil:
+      reason = "平均径が 0 以下です";
+      break;
+    case ShapeStatus::TooManyTurns:
+      reason = "巻数が多すぎます（10000 巻まで）";
+      break;
+    case ShapeStatus::NoBodyLength:
+      reason = "座巻きだけで長さがなくなります";
+      break;
+    case ShapeStatus::WireFillsCoil:
+      reason = "線径が平均径以上です";
+      break;
+    case ShapeStatus::UndefinedPoint:
+      reason = "図の点が定まりません";
+      break;
+  }
+  return std::string("側面図を描けません: ") + reason;
+}
+
 ShapeInputs ShapeInputsOf(const DesignRecord& design, double length) {
   return {EndDrawModeOf(design.EndKind), design.WireDiameter, design.MeanDiameter,
           BodyTurnsOf(design.TotalTurns), length};

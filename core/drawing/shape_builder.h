@@ -4,6 +4,7 @@
 #pragma once
 
 #include <span>
+#include <string>
 #include <variant>
 #include <vector>
 
@@ -44,6 +45,10 @@ enum class ShapeStatus {
   WireFillsCoil,   // d >= D with ground open ends, whose face angle needs D > d
   UndefinedPoint,  // a quantity or point of the construction came out infinite or NaN
 };
+
+// Why the side view of a spring cannot be drawn, for the user ("側面図を描けません: 線径が 0 以下
+// です"); empty for Built.
+std::string CannotDrawMessage(ShapeStatus status);
 
 struct ShapeDerived {
   double Lw = 0;  // body length

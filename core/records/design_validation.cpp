@@ -4,6 +4,10 @@
 #include <string_view>
 #include <type_traits>
 
+#include "core/records/file_io.h"
+#include "core/text/excerpt.h"
+#include "core/text/user_error.h"
+
 namespace coilspring {
 
 namespace {
@@ -88,6 +92,18 @@ std::optional<std::string> ValidateDesignState(const SpringDesign& design,
     if (auto bad = ValidateDesignSlot(design, slot, materials)) return bad;
   }
   return std::nullopt;
+}
+
+SpringDesign ReadDesignFile(const std::string& path, const SpringDesign& design,
+                            const MaterialTable& materials) {
+  const Bytes bytes = ReadWholeFile(path, SpringDesign::kSize);
+  if (bytes.empty())
+    throw UserError("ファイル " + ShownPath(path) + " は空です（設計がありません）");
+  SpringDesign read = design;
+  OverlayBytes(read, bytes);
+  if (const auto bad = ValidateDesignState(read, &materials))
+    throw UserError("ファイル " + ShownPath(path) + ": " + *bad);
+  return read;
 }
 
 }  // namespace coilspring

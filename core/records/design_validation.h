@@ -31,4 +31,10 @@ std::optional<std::string> ValidateDesignSlot(const SpringDesign& design, int sl
 std::optional<std::string> ValidateDesignState(const SpringDesign& design,
                                                const MaterialTable* materials);
 
+// A design file read over `design` as "読み取り" reads it (a shorter file replaces only as many
+// bytes as it has). Throws UserError naming the file when it cannot be read, is empty, or leaves
+// a design that ValidateDesignState refuses; `design` itself is never changed.
+SpringDesign ReadDesignFile(const std::string& path, const SpringDesign& design,
+                            const MaterialTable& materials);
+
 }  // namespace coilspring

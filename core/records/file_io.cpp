@@ -15,6 +15,7 @@
 #include <optional>
 #include <string_view>
 
+#include "core/records/signal_cleanup.h"
 #include "core/text/excerpt.h"
 #include "core/text/number_format.h"
 #include "core/text/user_error.h"
@@ -157,10 +158,19 @@ int CreateTemporaryFile(const std::string& folder, std::string& name) {
   return -1;
 }
 
-// Removes the temporary file on every way out but the successful rename.
+// Why the temporary file could not be made: a folder the user may not write is named as such.
+std::string CreateFailureMessage(const std::string& path, const std::string& folder, int error) {
+  if (error == EACCES || error == EPERM || error == EROFS)
+    return FolderNotWritableMessage(path, folder);
+  return CannotCreateMessage(path);
+}
+
+// Removes the temporary file on every way out but the successful rename, also when SIGINT or
+// SIGTERM ends the process.
 class TemporaryFile {
  public:
-  explicit TemporaryFile(std::string name) : name_(std::move(name)) {}
+  explicit TemporaryFile(std::string name)
+      : name_(std::move(name)), onSignal_(name_, RemovedOnSignal::Kind::File) {}
   ~TemporaryFile() {
     if (!name_.empty()) ::unlink(name_.c_str());
   }
@@ -171,6 +181,7 @@ class TemporaryFile {
 
  private:
   std::string name_;
+  RemovedOnSignal onSignal_;
 };
 
 // The old file's owner, group and permission bits on the new one. Set-user-ID and set-group-ID
@@ -200,19 +211,28 @@ void WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> 
     throw UserError(CannotCreateMessage(path));
 
   std::string tempName;
-  Descriptor file(CreateTemporaryFile(FolderOf(*target), tempName));
-  if (file.get() < 0) throw UserError(CannotCreateMessage(path));
-  TemporaryFile temp(tempName);
-  if (exists) KeepAttributes(file.get(), old);
-  const bool written = WriteAll(file.get(), bytes.data(), bytes.size()) && ::fsync(file.get()) == 0;
-  if (!file.Close() || !written) throw UserError(kWriteErrorMessage);
-  if (::rename(temp.name().c_str(), target->c_str()) != 0)
+  std::optional<Descriptor> file;
+  std::optional<TemporaryFile> temp;
+  {
+    // Made and registered for removal as one step: a signal in between would leave it.
+    const SignalsHeld held;
+    file.emplace(CreateTemporaryFile(FolderOf(*target), tempName));
+    if (file->get() < 0) throw UserError(CreateFailureMessage(path, FolderOf(*target), errno));
+    temp.emplace(tempName);
+  }
+  if (exists) KeepAttributes(file->get(), old);
+  const bool written =
+      WriteAll(file->get(), bytes.data(), bytes.size()) && ::fsync(file->get()) == 0;
+  const int writeErrno = errno;
+  if (!written) throw UserError(WriteErrorMessage(path, writeErrno));
+  if (!file->Close()) throw UserError(WriteErrorMessage(path, errno));
+  if (::rename(temp->name().c_str(), target->c_str()) != 0)
     throw UserError(CannotCreateMessage(path));
-  temp.Release();
+  temp->Release();
   // The rename itself reaches the disk only with the folder.
   const Descriptor folder(::open(FolderOf(*target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (folder.get() >= 0 && ::fsync(folder.get()) != 0 && errno != EINVAL)
-    throw UserError(kWriteErrorMessage);
+    throw UserError(WriteErrorMessage(path, errno));
 }
 
 void WriteFileAtomically(const std::string& path, std::string_view text) {

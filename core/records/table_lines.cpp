@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "core/text/half_width.h"
 #include "core/text/number_format.h"
 #include "core/text/text_number.h"
 
@@ -24,8 +25,24 @@ std::vector<std::string_view> SplitFields(std::string_view line, std::string_vie
   return fields;
 }
 
+namespace {
+
+// Whether the digits before the exponent are not all zero: a number that reads as 0 although
+// it was not written as one has fallen below the smallest double.
+bool WrittenAsNonZero(std::string_view text) {
+  const std::string halfWidth = HalfWidthText(text);
+  const std::string_view mantissa =
+      std::string_view(halfWidth).substr(0, halfWidth.find_first_of("eE"));
+  return mantissa.find_first_of("123456789") != std::string_view::npos;
+}
+
+}  // namespace
+
 void RequireFullDigits(TableLineNo lineNo, std::string_view what, double value,
                        std::string_view text) {
+  if (value == 0 && WrittenAsNonZero(text))
+    FailAtLine(lineNo, std::string(what) +
+                           " は小さすぎて倍精度で表せません（0 になります）: " + Excerpt(text));
   if (ParseDecimal(FormatFull(value)) != value)
     FailAtLine(lineNo, std::string(what) + " の有効数字が 15 桁を超えています: " + Excerpt(text));
 }

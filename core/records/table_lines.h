@@ -22,7 +22,8 @@ using TableLineNo = std::uint64_t;
 std::vector<std::string_view> SplitFields(std::string_view line, std::string_view blanks);
 
 // Fails at the line when `value`, read from `text`, has more significant digits than the number
-// format writes back (15): the record would then hold another number than the table shows.
+// format writes back (15), or reads as 0 although written as another number (below the smallest
+// double): the record would then hold another number than the table shows.
 void RequireFullDigits(TableLineNo lineNo, std::string_view what, double value,
                        std::string_view text);
 

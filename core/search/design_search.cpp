@@ -134,16 +134,13 @@ bool Accept(const DesignRecord& r, std::size_t prepared, const Context& cx, Work
   return ok;
 }
 
-// Every candidate of one wire diameter of one material.
-void SearchWire(const Job& job, const Context& cx, Worker& w) {
-  const SearchRequirements& req = cx.req;
-  const PreparedMaterial& pm = cx.prepared[job.prepared];
-  const MaterialRecord& m = *pm.material;
-  const double d = m.WireDiameters[job.row];
-  const double G = m.ShearModulus;
-  if (!(d > 0) || !Finite(d)) return;
-
-  // The mean diameters on the 0.1 mm grid that the index range and the space allow.
+// The mean diameters of one wire on the 0.1 mm grid, in tenths of a millimetre: those the index
+// range and the space allow (none when last < first).
+struct GridSteps {
+  long first = 1;
+  long last = 0;
+};
+GridSteps MeanDiameterSteps(const SearchRequirements& req, double d) {
   double low = req.springIndex.min * d;
   double high = req.springIndex.max * d;
   if (req.rod) low = std::max(low, *req.rod + d);
@@ -154,9 +151,21 @@ void SearchWire(const Job& job, const Context& cx, Worker& w) {
   }
   low = std::max(low, kSmallestMeanDiameter);
   high = std::min(high, kLargestMeanDiameter);
-  if (!(low <= high)) return;
-  const auto first = std::max<long>(1, std::lround(std::ceil(low * 10 - 1e-6)));
-  const auto last = std::lround(std::floor(high * 10 + 1e-6));
+  if (!(low <= high)) return {};
+  return {std::max<long>(1, std::lround(std::ceil(low * 10 - 1e-6))),
+          std::lround(std::floor(high * 10 + 1e-6))};
+}
+
+// Every candidate of one wire diameter of one material.
+void SearchWire(const Job& job, const Context& cx, Worker& w) {
+  const SearchRequirements& req = cx.req;
+  const PreparedMaterial& pm = cx.prepared[job.prepared];
+  const MaterialRecord& m = *pm.material;
+  const double d = m.WireDiameters[job.row];
+  const double G = m.ShearModulus;
+  if (!(d > 0) || !Finite(d)) return;
+
+  const GridSteps steps = MeanDiameterSteps(req, d);
 
   DesignRecord r;
   SearchCandidate c;
@@ -168,7 +177,7 @@ void SearchWire(const Job& job, const Context& cx, Worker& w) {
   r.InputMode = InputMode::Lengths;
   r.Length1 = req.L1;
   r.Length2 = req.L2;
-  for (long step = first; step <= last; ++step) {
+  for (long step = steps.first; step <= steps.last; ++step) {
     const double D = static_cast<double>(step) / 10;
     const CoilDiameters diameters = DiametersFrom(DiameterKind::Mean, D, d, {});
     r.InnerDiameter = diameters.inner;
@@ -274,10 +283,57 @@ std::string RequirementProblem(const SearchRequirements& q, const std::vector<in
       return "材料 " + std::to_string(n) + " はデータベースにありません";
   if ((q.materials.empty() ? listed : q.materials).empty()) return "探索する材料がありません";
   if (q.top < 1) return "表示する件数は 1 以上にしてください";
+  if (q.top > kMostCandidatesShown)
+    return "表示する件数は " + std::to_string(kMostCandidatesShown) + " 以下にしてください";
   return {};
 }
 
+template <class T>
+std::vector<T> SortedUnique(std::vector<T> values) {
+  std::sort(values.begin(), values.end());
+  values.erase(std::unique(values.begin(), values.end()), values.end());
+  return values;
+}
+
+// The end forms a search tries: those asked for, or all seven.
+std::vector<EndKind> SearchedEndKinds(const SearchRequirements& req) {
+  if (!req.endKinds.empty()) return SortedUnique(req.endKinds);
+  const auto all = AllCodes<EndKind>();
+  return {all.begin(), all.end()};
+}
+
+// The materials a search goes through: those asked for, or every one the lists show.
+std::vector<int> SearchedMaterials(const SearchRequirements& req, const std::vector<int>& listed) {
+  return SortedUnique(req.materials.empty() ? listed : req.materials);
+}
+
 }  // namespace
+
+std::int64_t EstimateCandidateCount(const SearchRequirements& req, const MaterialTable& materials) {
+  const std::vector<int> listed = SearchableMaterials(materials);
+  if (!RequirementProblem(req, listed).empty()) return 0;
+  // Each mean diameter is tried with two turn counts (the quarter turns around the one needed).
+  const auto perDiameter = static_cast<std::int64_t>(SearchedEndKinds(req).size()) * 2;
+  std::int64_t count = 0;
+  for (const int n : SearchedMaterials(req, listed)) {
+    const MaterialRecord& m = materials[n];
+    for (int row = 0; row < m.UsableRows(); ++row) {
+      const double d = m.WireDiameters[row];
+      if (!(d > 0) || !Finite(d)) continue;
+      const GridSteps steps = MeanDiameterSteps(req, d);
+      if (steps.last >= steps.first) count += (steps.last - steps.first + 1) * perDiameter;
+    }
+  }
+  return count;
+}
+
+std::string TooManyCandidatesMessage(std::int64_t count) {
+  return Format(
+      "この条件では候補が %lld 件になり、上限の %lld 件を超えます。材料（materials、"
+      "kinds）、座巻き（endKinds）、平均径の範囲（meanDiameter）、バネ指数の範囲"
+      "（springIndex）、穴径（bore）・軸径（rod）を絞ってください",
+      count, kMostCandidatesSearched);
+}
 
 bool RanksBefore(const SearchCandidate& a, const SearchCandidate& b, RankBy rank) {
   const DesignRecord& x = a.design;
@@ -310,16 +366,8 @@ SearchResult SearchDesigns(const SearchRequirements& req, const MaterialTable& m
   cx.p1 = StoredValue(req.P1, Quantity::Load, UnitSystemOf(req.loadUnit));
   cx.p2 = StoredValue(req.P2, Quantity::Load, UnitSystemOf(req.loadUnit));
   cx.rate = (cx.p2 - cx.p1) / (req.L1 - req.L2);
-  cx.endKinds = req.endKinds;
-  if (cx.endKinds.empty()) {
-    const auto all = AllCodes<EndKind>();
-    cx.endKinds.assign(all.begin(), all.end());
-  }
-  std::sort(cx.endKinds.begin(), cx.endKinds.end());
-  cx.endKinds.erase(std::unique(cx.endKinds.begin(), cx.endKinds.end()), cx.endKinds.end());
-  std::vector<int> numbers = req.materials.empty() ? listed : req.materials;
-  std::sort(numbers.begin(), numbers.end());
-  numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
+  cx.endKinds = SearchedEndKinds(req);
+  const std::vector<int> numbers = SearchedMaterials(req, listed);
 
   std::vector<Job> jobs;
   for (const int n : numbers) {

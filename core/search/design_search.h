@@ -12,10 +12,10 @@
 #include <string_view>
 #include <vector>
 
-#include "core/display/display_units.h"
 #include "core/calc/fatigue.h"
 #include "core/calc/reference.h"
 #include "core/calc/spring_calc.h"
+#include "core/display/display_units.h"
 #include "core/records/coefficient_settings.h"
 #include "core/records/design_record.h"
 #include "core/records/material_table.h"
@@ -39,6 +39,12 @@ struct ValueRange {
   double max = 0;
 };
 
+// The longest short list a search keeps: each kept candidate holds a whole design.
+inline constexpr int kMostCandidatesShown = 1000;
+// A search beyond this many candidates takes minutes rather than a second or two; the command
+// line refuses it, the window asks first.
+inline constexpr std::int64_t kMostCandidatesSearched = 20'000'000;
+
 struct SearchRequirements {
   std::vector<int> materials;     // record numbers; empty: every material the lists show
   std::vector<EndKind> endKinds;  // empty: all seven
@@ -57,7 +63,7 @@ struct SearchRequirements {
   std::optional<Seating> seating;               // buckling at L2 must be safe for it
   std::optional<double> minNaturalFrequency;    // Hz
   RankBy rank = RankBy::Mass;
-  int top = 30;
+  int top = 30;  // 1..kMostCandidatesShown
 };
 
 // Why a calculated candidate was left out; a candidate counts under every reason it fails.
@@ -101,6 +107,15 @@ std::vector<int> SearchableMaterials(const MaterialTable& materials);
 // `threads` 0 uses every core.
 SearchResult SearchDesigns(const SearchRequirements& requirements, const MaterialTable& materials,
                            const CoefficientSettings& settings, int threads = 0);
+
+// How many candidates SearchDesigns would calculate for these requirements, at most: every
+// mean diameter of the grid that the index range, the space and the mean-diameter range allow,
+// for every wire of every material searched, every end form and two turn counts. Cheap (no
+// calculation); 0 for requirements SearchDesigns refuses.
+std::int64_t EstimateCandidateCount(const SearchRequirements& requirements,
+                                    const MaterialTable& materials);
+// Why a search of `count` candidates is too wide, naming what narrows it.
+std::string TooManyCandidatesMessage(std::int64_t count);
 
 // The ranking: true when `a` comes before `b`. Ties go by mass, then material, wire, mean
 // diameter, end form and turns, so no two candidates are ever equal.

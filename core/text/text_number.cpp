@@ -1,5 +1,6 @@
 #include "core/text/text_number.h"
 
+#include <cerrno>
 #include <charconv>
 #include <clocale>
 #include <cstdlib>
@@ -47,6 +48,18 @@ std::string CannotOpenMessage(const std::string& path) {
 }
 std::string CannotCreateMessage(const std::string& path) {
   return "ファイル " + ShownPath(path) + " を作成できません";
+}
+std::string FolderNotWritableMessage(const std::string& path, const std::string& folder) {
+  return CannotCreateMessage(path) + "（フォルダー " + ShownPath(folder) + " に書き込めません）";
+}
+std::string WriteErrorMessage(const std::string& path, int error) {
+  const char* reason = error == ENOSPC   ? "ディスクに空きがありません"
+                       : error == EDQUOT ? "ディスクの使用量の上限を超えました"
+                       : error == EFBIG  ? "ファイルの大きさの上限を超えました"
+                       : error == EIO    ? "入出力エラー"
+                                         : nullptr;
+  return "ファイル " + ShownPath(path) + " に書き込めません: " + kWriteErrorMessage +
+         (reason ? std::string("（") + reason + "）" : "");
 }
 
 double ParseDecimal(std::string_view text) {

@@ -17,6 +17,11 @@ std::string NotADecimalMessage(const std::string& text);
 std::string NotAnIntegerMessage(const std::string& text);
 std::string CannotOpenMessage(const std::string& path);
 std::string CannotCreateMessage(const std::string& path);
+// A save refused because the folder it goes through may not be written.
+std::string FolderNotWritableMessage(const std::string& path, const std::string& folder);
 inline constexpr const char* kWriteErrorMessage = "ストリームへの書き込みエラー";
+// A write into the file that failed, with the reason the system gave (`error`, an errno value)
+// where the user can act on it: a full disk, a quota, the file-size limit.
+std::string WriteErrorMessage(const std::string& path, int error);
 
 }  // namespace coilspring

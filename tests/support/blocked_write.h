@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <string>
 
@@ -29,9 +30,9 @@ class BlockedWrite {
       ::signal(SIGXFSZ, SIG_IGN);
       ::setrlimit(RLIMIT_FSIZE, &tiny);
       limited_ = true;
-      expected_ = kWriteErrorMessage;
+      expected_ = WriteErrorMessage(target, EFBIG);
     } else {
-      expected_ = CannotCreateMessage(target);
+      expected_ = FolderNotWritableMessage(target, target.substr(0, target.rfind('/')));
     }
   }
   ~BlockedWrite() {

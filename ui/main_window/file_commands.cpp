@@ -5,6 +5,7 @@
 #include "core/drawing/dxf_writer.h"
 #include "core/output/data_sheet.h"
 #include "core/output/grid_clipboard.h"
+#include "core/records/design_validation.h"
 #include "core/records/file_io.h"
 #include "core/text/user_error.h"
 #include "ui/dialogs/data_sheet_dialog.h"
@@ -38,7 +39,8 @@ void MainWindow::OpenDesignFile() {
   const auto path = platform_.AskOpenFile(this, {kDesignFilter, lastDesignOpenName_});
   if (!path) return;
   lastDesignOpenName_ = *path;
-  ReadRecordFile(path->toStdString(), state_.design);
+  // A file holding a design the calculator cannot take is refused before anything changes.
+  state_.design = ReadDesignFile(path->toStdString(), state_.design, state_.materials());
   PutDesign(false);
   for (int n = 1; n <= kHistorySlots; ++n)
     historyPage_->ShowSlot(n, state_.design[n], state_.materials());

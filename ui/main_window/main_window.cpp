@@ -9,6 +9,7 @@
 #include <QTabWidget>
 
 #include "core/display/history.h"
+#include "core/records/data_files.h"
 #include "core/records/file_io.h"
 #include "core/text/user_error.h"
 #include "ui/dialogs/coefficient_dialog.h"
@@ -169,7 +170,14 @@ bool MainWindow::LoadDataFiles() {
   const std::string folder = programFolder_.toStdString();
   const std::string settingsPath = folder + "/" + kSettingsFileName;
   try {
-    ReadRecordFile(settingsPath, state_.settings);
+    ReadSettingsFile(settingsPath, state_.settings);
+  } catch (const UnusableDataFile& e) {
+    platform_.ShowMessage(this, MessageKind::Warning,
+                          Utf8(e.what()) + QStringLiteral(
+                                               "\n係数が使えないため計算できません。「ツール」→"
+                                               "「係数編集」で係数を設定してから、プログラムを"
+                                               "起動し直してください。"));
+    return false;
   } catch (const UserError&) {
     platform_.ShowMessage(
         this, MessageKind::Warning,
@@ -181,7 +189,7 @@ bool MainWindow::LoadDataFiles() {
   }
   const std::string materialsPath = folder + "/" + kMaterialFileName;
   try {
-    ReadRecordFile(materialsPath, state_.EditMaterials());
+    ReadMaterialFile(materialsPath, state_.EditMaterials());
   } catch (const UserError& e) {
     platform_.ShowMessage(this, MessageKind::Error, Utf8(e.what()));
     return false;

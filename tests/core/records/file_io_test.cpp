@@ -10,6 +10,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
@@ -145,7 +146,7 @@ TEST(SaveTest, FileSizeLimitIsAnErrorAndLeavesThePreviousFileWhole) {
     try {
       WriteFileAtomically(file, std::string(100000, 'x'));
     } catch (const UserError& e) {
-      ::_exit(std::string(e.what()) == kWriteErrorMessage ? 0 : 3);
+      ::_exit(std::string(e.what()) == WriteErrorMessage(file, EFBIG) ? 0 : 3);
     }
     ::_exit(4);
   }
