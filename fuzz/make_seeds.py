@@ -72,6 +72,7 @@ def write(target, name, data):
 def main():
     for name, image in DESIGNS.items():
         write("pipeline", name, image)
+        write("design_validation", name, image)
     write("design_file", "startup_history", b"".join(
         [DESIGNS["startup"], DESIGNS["loads_mode"], DESIGNS["sixty_turns"]] +
         [bytes(336)] * 28))

@@ -6,6 +6,7 @@
 
 #include "core/records/file_io.h"
 #include "core/text/excerpt.h"
+#include "core/text/number_format.h"
 #include "core/text/user_error.h"
 
 namespace coilspring {
@@ -56,10 +57,14 @@ std::optional<std::string> RecordNumberProblem(const DesignRecord& r,
   if (!materials) return std::nullopt;
   const MaterialRecord& m = (*materials)[static_cast<std::size_t>(r.MaterialNo)];
   if (m.KindNo == kEmptyKindNo) return material + " の材料が材料データベースにありません";
-  if (r.WireRow >= m.UsableRows())
-    return row + " が材料 " + std::to_string(r.MaterialNo) + " の線径の表（" +
-           std::to_string(m.UsableRows()) + " 行）にありません";
-  return std::nullopt;
+  // The row names the wire; a row beyond the table leaves the stored diameter, which must then
+  // be one of the table's.
+  if (r.WireRow < m.UsableRows()) return std::nullopt;
+  for (int i = 0; i < m.UsableRows(); ++i)
+    if (m.WireDiameters[static_cast<std::size_t>(i)] == r.WireDiameter) return std::nullopt;
+  return "線径 WireDiameter = " + FormatFull(r.WireDiameter) + " が材料 " +
+         std::to_string(r.MaterialNo) + " の線径の表になく、" + row + " も表（" +
+         std::to_string(m.UsableRows()) + " 行）の外です";
 }
 
 }  // namespace

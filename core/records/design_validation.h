@@ -14,7 +14,8 @@ namespace coilspring {
 // The first problem of the record's inputs as a message naming the field ("座巻き EndKind = 99
 // が 0〜6 の外です"), or nothing when it can be calculated: the codes and record numbers in
 // their ranges and the numbers the calculation starts from finite; with `materials`, the
-// material must be in the database and the wire row in its list. A zero or tiny input is no
+// material must be in the database and the wire in its list (by the row, or by the stored
+// diameter where the row lies beyond the list). A zero or tiny input is no
 // damage: the calculation's own checks report what it makes of it.
 std::optional<std::string> ValidateStoredDesign(const DesignRecord& design,
                                                 const MaterialTable* materials);

@@ -8,10 +8,13 @@ without runuser they are counted as passed with a note.
 """
 import os
 import shutil
+import signal
 import stat
+import struct
 import subprocess
 import sys
 import tempfile
+import time
 
 BIN = sys.argv[1]
 CLI = os.path.join(BIN, "coilspring-cli")
@@ -169,8 +172,8 @@ with tempfile.TemporaryDirectory() as tmp:
     check(code == 0 and os.path.getsize(os.path.join(tmp, "ok.dat")) == 736,
           f"settings import takes a byte-order mark and CR LF: {err}")
 
-    materials_table = os.path.join(tmp, "m.tsv")
-    put(os.path.join(tmp, "bom.tsv"), b"\xef\xbb\xbf" + contents(materials_table))
+    materials_file = os.path.join(tmp, "m.tsv")
+    put(os.path.join(tmp, "bom.tsv"), b"\xef\xbb\xbf" + contents(materials_file))
     code, _, err = run("materials", "import", os.path.join(tmp, "bom.tsv"), os.path.join(tmp, "b.dst"))
     check(code == 0 and contents(os.path.join(tmp, "b.dst")) == contents(data[1]),
           f"materials import takes a byte-order mark: {err}")
@@ -202,6 +205,15 @@ with tempfile.TemporaryDirectory() as tmp:
     code, _, _ = run("dxf", os.path.join(tmp, "zero.abd"), os.path.join(tmp, "zero.dxf"))
     check(code == 1 and os.path.isfile(os.path.join(tmp, "zero.dxf")),
           "dxf of a spring that cannot be drawn: 1, the empty drawing written")
+    # A spring that cannot be drawn is said so on stderr, by dxf and by picture --shape alike.
+    many = os.path.join(tmp, "many.abd")
+    write_design(many, [record(**dict(WORKED_EXAMPLE, WireDiameter=2.0, TotalTurns=20000.0,
+                                       FreeLength=50000.0))])
+    for args in (("dxf", many, os.path.join(tmp, "many.dxf")),
+                 ("picture", many, "--shape", os.path.join(tmp, "many.png"), *data)):
+        code, _, err = run(*args)
+        check(code == 1 and "側面図を描けません: 巻数が多すぎます" in err,
+              f"{args[0]} of 20000 turns says why: {code} {err}")
     with open("/dev/full", "wb") as full_device:
         for args in (("calc", calc_design, *data), ("settings", "export", data[3]),
                      ("materials", "export", data[1])):
@@ -209,6 +221,87 @@ with tempfile.TemporaryDirectory() as tmp:
             check(code == 2 and "ストリームへの書き込みエラー" in err, f"{args[0]} to /dev/full: {code}")
     code, _, err = run("calc", calc_design, *data, shell_prefix="exec 1>&-;")
     check(code == 2 and "ストリームへの書き込みエラー" in err, f"calc to a closed stdout: {code} {err}")
+
+    # --- The right file for each option ------------------------------------------------------
+    # A file larger than its format, or holding values the imports refuse, is named and refused.
+    s_dat, m_dst = data[3], data[1]
+    nan_settings = os.path.join(tmp, "nan.dat")
+    put(nan_settings, bytes(4) + struct.pack("<d", float("nan")) + bytes(724))
+    wide_ratio = os.path.join(tmp, "wide.dat")
+    put(wide_ratio, bytes(4) + struct.pack("<d", 150.0) + bytes(724))
+    short_settings = os.path.join(tmp, "short.dat")
+    put(short_settings, bytes(4) + struct.pack("<d", 80.0))  # the rest stays as it was: zero
+    long_materials = os.path.join(tmp, "long.dst")
+    put(long_materials, contents(m_dst) + bytes(1))
+    bad_kind = bytearray(contents(m_dst))
+    bad_kind[116:120] = (-1).to_bytes(4, "little", signed=True)
+    bad_kind_file = os.path.join(tmp, "badkind.dst")
+    put(bad_kind_file, bytes(bad_kind))
+    for args, message in [
+        (("calc", calc_design, "--materials", m_dst, "--settings", calc_design),
+         f"ファイル {calc_design} は設定ファイルとして使えません: 大きすぎます（736 バイトまで）"),
+        (("calc", calc_design, "--materials", m_dst, "--settings", m_dst),
+         "は設定ファイルとして使えません: 大きすぎます"),
+        (("calc", calc_design, "--materials", s_dat, "--settings", s_dat),
+         f"ファイル {s_dat} は材料データベースとして使えません"),
+        (("settings", "export", calc_design), "は設定ファイルとして使えません"),
+        (("materials", "export", long_materials), "は材料データベースとして使えません: 大きすぎます（52080"),
+        (("calc", calc_design, "--materials", m_dst, "--settings", nan_settings),
+         "CompressionStressRatio = NAN が 0〜100 の外です"),
+        (("calc", calc_design, "--materials", m_dst, "--settings", wide_ratio),
+         "CompressionStressRatio = 150 が 0〜100 の外です"),
+        (("calc", calc_design, "--materials", bad_kind_file, "--settings", s_dat),
+         "材料 0 の種類番号 KindNo = -1 が 0〜10 の外です"),
+    ]:
+        code, out, err = run(*args)
+        check(code == 2 and message in err and not out, f"{args[-1]}: {code} {err}")
+    code, _, err = run("calc", calc_design, "--materials", m_dst, "--settings",
+                       short_settings)
+    check(code == 0, f"a shorter settings file is read as far as it goes: {code} {err}")
+
+    # --- Write errors name the file, and the folder that cannot be written ----------------------
+    code, _, err = run("dxf", big, limited, shell_prefix="ulimit -f 64;")
+    check(f"ファイル {limited} に書き込めません" in err and "上限を超えました" in err,
+          f"the write error names the file and why: {err}")
+    if runuser and os.geteuid() == 0:
+        target = os.path.join(tmp, "new.dxf")  # root's folder, 0755
+        code, _, err = run("dxf", design, target, prefix=(runuser, "-u", "nobody", "--"))
+        check(code == 2 and f"フォルダー {tmp} に書き込めません" in err,
+              f"a folder the user may not write is named: {code} {err}")
+    else:
+        passed += 1
+
+    # --- SIGINT and SIGTERM during a save leave nothing behind ---------------------------------
+    # A drawing of 9,000 turns takes a while to write; the signal comes as soon as its temporary
+    # file exists, and at random moments for sheet, whose private folders live in TMPDIR.
+    slow = os.path.join(tmp, "slow.abd")
+    write_design(slow, [spring(9000.0)])
+    private = os.path.join(tmp, "private")
+    os.mkdir(private)
+    env = dict(os.environ, TMPDIR=private)
+    env.pop("XDG_RUNTIME_DIR", None)
+    killed = 0
+    for number, sig in enumerate([signal.SIGTERM, signal.SIGINT] * 3):
+        out_dir = os.path.join(tmp, f"out{number}")
+        os.mkdir(out_dir)
+        target = os.path.join(out_dir, "slow.dxf")
+        child = subprocess.Popen([CLI, "dxf", slow, target], stderr=subprocess.DEVNULL)
+        while child.poll() is None and not leftovers(out_dir):
+            pass
+        child.send_signal(sig)
+        status = child.wait()
+        killed += status == -sig
+        check(status in (-sig, 0) and not leftovers(out_dir),
+              f"dxf ended by {sig.name}: status {status}, left {leftovers(out_dir)}")
+    check(killed >= 3, f"the signal came during the save: {killed} of 6")
+    for number, delay in enumerate([0.05, 0.15, 0.3, 0.6]):
+        child = subprocess.Popen([CLI, "sheet", calc_design, os.path.join(tmp, "s.pdf"), *data],
+                                 stderr=subprocess.DEVNULL, env=env)
+        time.sleep(delay)
+        child.send_signal(signal.SIGTERM)
+        status = child.wait()
+        check(status in (-signal.SIGTERM, 0) and not os.listdir(private) and not leftovers(tmp),
+              f"sheet ended by SIGTERM after {delay} s: {status}, left {os.listdir(private)}")
 
 print(f"{passed} passed, {failed} failed")
 sys.exit(1 if failed else 0)

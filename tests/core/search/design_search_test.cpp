@@ -276,6 +276,8 @@ TEST(DesignSearch, ImpossibleRequirementsSayWhy) {
       {"end kind 7", [](SearchRequirements& q) { q.endKinds = {static_cast<EndKind>(7)}; },
        "座巻きの種類は 0～6 で指定してください"},
       {"top 0", [](SearchRequirements& q) { q.top = 0; }, "表示する件数は 1 以上にしてください"},
+      {"top 1001", [](SearchRequirements& q) { q.top = 1001; },
+       "表示する件数は 1000 以下にしてください"},
   };
   const CalculatorState s = WorkedState();
   for (const ImpossibleCase& c : cases) {
@@ -292,6 +294,24 @@ TEST(DesignSearch, ImpossibleRequirementsSayWhy) {
             "探索する材料がありません");
 }
 
+// Counted by hand: the mean diameters the index range 4..5 allows are 6.4 .. 8.0 mm for d = 1.6
+// (17 steps of 0.1 mm), 8.0 .. 10.0 for d = 2 (21) and 40.0 .. 50.0 for d = 10 (101). Each is
+// tried with the 2 end forms asked for (one given twice) and 2 turn counts; the search itself
+// evaluates exactly as many.
+TEST(DesignSearch, EstimatesTheCandidatesBeforeSearching) {
+  const CalculatorState s = WorkedState({1.6, 2, 10});
+  SearchRequirements q = KgfRequirements(1.7, 35, 3.4, 30);
+  q.springIndex = {4, 5};
+  q.endKinds = {EndKind::ClosedUnground, EndKind::OpenGround, EndKind::OpenGround};
+  EXPECT_EQ(EstimateCandidateCount(q, s.materials()), (21 + 17 + 101) * 2 * 2);
+  EXPECT_EQ(SearchDesigns(q, s.materials(), s.settings).evaluated, (21 + 17 + 101) * 2 * 2);
+  q.meanDiameter = ValueRange{8, 8.05};  // 8.0 for d = 2 and d = 1.6
+  EXPECT_EQ(EstimateCandidateCount(q, s.materials()), 2 * 2 * 2);
+  q.top = 0;
+  EXPECT_EQ(EstimateCandidateCount(q, s.materials()), 0) << "refused requirements search nothing";
+  EXPECT_NE(TooManyCandidatesMessage(30'000'000).find("springIndex"), std::string::npos);
+}
+
 TEST(DesignSearch, SearchesOnlyTheMaterialsTheListsShow) {
   // A damaged table with ten materials of one kind: the lists show the first eight.
   CalculatorState s = WorkedState();
@@ -299,7 +319,8 @@ TEST(DesignSearch, SearchesOnlyTheMaterialsTheListsShow) {
   EXPECT_EQ(SearchableMaterials(s.materials()), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7}));
   SearchRequirements q = KgfRequirements(1.5, 35, 3.5, 28);
   q.materials = {8};
-  EXPECT_EQ(SearchDesigns(q, s.materials(), s.settings).problem, "材料 8 はデータベースにありません");
+  EXPECT_EQ(SearchDesigns(q, s.materials(), s.settings).problem,
+            "材料 8 はデータベースにありません");
 }
 
 TEST(DesignSearch, NothingFoundNamesTheRequirementThatRejectedMost) {

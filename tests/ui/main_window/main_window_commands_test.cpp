@@ -234,6 +234,30 @@ TEST_F(CommandsTest, ReadingAnyFileNeverCrashes) {
   EXPECT_FALSE(listLines().isEmpty());
 }
 
+// What the calculator cannot take is refused naming the file and the field, before anything
+// changes; an empty file too.
+TEST_F(CommandsTest, ADamagedDesignFileIsRefusedAndChangesNothing) {
+  SpringDesign damaged = state->design;
+  damaged[0].EndKind = static_cast<EndKind>(99);
+  const std::string bad = folder.file("damaged.abd");
+  WriteRecordFile(bad, damaged);
+  const std::string empty = folder.file("empty.abd");
+  WriteFileAtomically(empty, std::string_view());
+  for (const auto& [path, message] :
+       {std::pair{bad, "ファイル " + bad +
+                           ": 現在の設計（記録 0）の設計が壊れています: 座巻き EndKind = 99 が "
+                           "0〜6 の外です"},
+        std::pair{empty, "ファイル " + empty + " は空です（設計がありません）"}}) {
+    const SpringDesign before = state->design;
+    setText("Edit20", "55");
+    platform.openAnswers.push_back(QString::fromStdString(path));
+    trigger("Edit2");
+    EXPECT_EQ(platform.LastMessage().toStdString(), message);
+    EXPECT_EQ(state->design, before);
+    EXPECT_EQ(text("Edit20"), "55");
+  }
+}
+
 TEST_F(CommandsTest, DxfExportWritesTheFreeLengthDrawing) {
   click("BitBtn3");  // the picture now shows load 1; the file still shows the free length
   const std::string path = folder.file("spring.dxf");

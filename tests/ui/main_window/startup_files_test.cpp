@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <ostream>
+#include <string>
 
 #include "../../core/param_names.h"
 #include "support/main_window_fixture.h"
@@ -17,7 +18,7 @@ struct StartupCase {
   const char* file;  // the file of the program folder that is replaced
   std::function<void(const std::string& path)> make;
   MessageKind kind;
-  const char* message;  // %1 is the file's full path
+  std::string message;  // %1 is the file's full path
 };
 void PrintTo(const StartupCase& c, std::ostream* out) { *out << c.what; }
 
@@ -33,6 +34,10 @@ constexpr const char* kNoMaterial =
     "材料データファイル %1 には使える材料がありません。\n材料が選べないため計算できません。"
     "「ツール」→「材料編集」で材料を登録して保存してから、プログラムを起動し直してください。";
 
+const std::string kUnusable =
+    "\n係数が使えないため計算できません。「ツール」→「係数編集」で係数を設定してから、プログラム"
+    "を起動し直してください。";
+
 const StartupCase kCases[] = {
     {"settings file gives a read error", kSettingsFileName, ReadErrorLink, MessageKind::Warning,
      "設定ファイル %1 を読み込めません。\n係数が読めないため計算できません。「ツール」→「係数編集"
@@ -46,7 +51,19 @@ const StartupCase kCases[] = {
      kNoMaterial},
     {"all 0xFF material file", kMaterialFileName,
      [](const std::string& p) { Filled(p, MaterialTable::kSize, 0xFF); }, MessageKind::Error,
-     kNoMaterial},
+     "ファイル %1 は材料データベースとして使えません: 材料 0 の種類番号 KindNo = -1 が 0〜10 "
+     "の外です"},
+    {"material file larger than the database", kMaterialFileName,
+     [](const std::string& p) { Filled(p, MaterialTable::kSize + 1, 0); }, MessageKind::Error,
+     "ファイル %1 は材料データベースとして使えません: 大きすぎます（52080 バイトまで）"},
+    {"design file as settings file", kSettingsFileName,
+     [](const std::string& p) { Filled(p, SpringDesign::kSize, 0); }, MessageKind::Warning,
+     "ファイル %1 は設定ファイルとして使えません: 大きすぎます（736 バイトまで）" + kUnusable},
+    {"settings file with a NaN ratio", kSettingsFileName,
+     [](const std::string& p) { Filled(p, 12, 0xFF); }, MessageKind::Warning,
+     "ファイル %1 は設定ファイルとして使えません: CompressionStressRatio = NAN が 0〜100 の外で"
+     "す" +
+         kUnusable},
 };
 
 class StartupFilesTest : public MainWindowTest,
@@ -61,7 +78,7 @@ TEST_P(StartupFilesTest, ShowsOneMessageNamingTheFile) {
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].kind, c.kind);
   EXPECT_EQ(platform.messages[0].text,
-            QString::fromUtf8(c.message).arg(QString::fromStdString(path)));
+            QString::fromStdString(c.message).arg(QString::fromStdString(path)));
   EXPECT_FALSE(window->StartupCompleted());
   EXPECT_FALSE(get<QGroupBox>("GroupBox1")->isEnabled());
   EXPECT_TRUE(window->findChild<QAction*>("N8")->isEnabled());  // the material editor stays
