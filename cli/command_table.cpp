@@ -126,7 +126,8 @@ int RunCommandLine(int argc, char** argv, std::span<const Command> commands, con
       }
       // Output that never reached its file (a full device, a closed stdout) is a failure too,
       // whichever command wrote it.
-      if (std::fflush(stdout) != 0 || std::ferror(stdout)) return fail(kWriteErrorMessage);
+      if (std::fflush(stdout) != 0 || std::ferror(stdout))
+        return fail(std::string("標準出力: ") + kWriteErrorMessage);
       return code;
     }
     std::fprintf(stderr, "%s: 不明なコマンド '%s'\n\n", program.c_str(), Excerpt(argv[1]).c_str());

@@ -220,7 +220,8 @@ with tempfile.TemporaryDirectory() as tmp:
             code, _, err = run(*args, stdout=full_device)
             check(code == 2 and "ストリームへの書き込みエラー" in err, f"{args[0]} to /dev/full: {code}")
     code, _, err = run("calc", calc_design, *data, shell_prefix="exec 1>&-;")
-    check(code == 2 and "ストリームへの書き込みエラー" in err, f"calc to a closed stdout: {code} {err}")
+    check(code == 2 and "標準出力: ストリームへの書き込みエラー" in err,
+          f"calc to a closed stdout: {code} {err}")
 
     # --- The right file for each option ------------------------------------------------------
     # A file larger than its format, or holding values the imports refuse, is named and refused.
