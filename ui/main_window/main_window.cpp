@@ -8,6 +8,7 @@
 #include <QSettings>
 #include <QTabWidget>
 
+#include "core/calc/fatigue.h"
 #include "core/display/history.h"
 #include "core/records/file_io.h"
 #include "core/text/user_error.h"
@@ -108,7 +109,6 @@ void MainWindow::BuildMenus() {
 
   const std::pair<QAction*, void (MainWindow::*)()> commands[] = {
       {openAction_, &MainWindow::OpenDesignFile},
-      {saveAction_, &MainWindow::SaveDesignFile},
       {dataSheetAction_, &MainWindow::ShowDataSheet},
       {printAction_, &MainWindow::PrintWindow},
       {dxfAction_, &MainWindow::ExportDxf},
@@ -122,6 +122,7 @@ void MainWindow::BuildMenus() {
       {helpAction_, &MainWindow::OpenHelp}};
   for (const auto& [action, command] : commands)
     ConnectGuarded(platform_, this, action, &QAction::triggered, command);
+  ConnectGuarded(platform_, this, saveAction_, &QAction::triggered, &MainWindow::SaveDesignFile);
 }
 
 void MainWindow::BuildPanels() {
@@ -225,13 +226,15 @@ void MainWindow::StartUp() {
     completed = true;
   });
   startupCompleted_ = completed;
+  keptDesign_ = state_.design;
   pages_->setCurrentIndex(0);
 }
 
 // ---- Input panel events ---------------------------------------------------------------------
 
 void MainWindow::KindChosen() {
-  if (inputPanel_->FollowKindChoice(state_.current())) ReadDeriveAndShow(SolidHeightBasis::AllInputs);
+  if (inputPanel_->FollowKindChoice(state_.current()))
+    ReadDeriveAndShow(SolidHeightBasis::AllInputs);
 }
 
 void MainWindow::SymbolChosen() {
@@ -345,13 +348,22 @@ void MainWindow::PutDesign(bool freshlyCalculated) {
   inputPanel_->AlignListsWith(r);
   // The lists may have put the design on another material (one that stands in no kind).
   if (!freshlyCalculated || r.MaterialNo != materialBefore) DetermineCurrentLifeClass(state_);
-  ShowDesign();
+  const bool outsideDiagram = ShowDesign();
+  // A calculation shows its own checks next; any other design brings the verdict it stores.
+  if (!freshlyCalculated) ShowStoredCheckLines(outsideDiagram);
 }
 
-void MainWindow::ShowDesign() {
+bool MainWindow::ShowDesign() {
   const DesignRecord& r = state_.current();
   inputPanel_->ShowDesign(r);
-  resultsPanel_->ShowDesign(r, state_.materials());
+  return resultsPanel_->ShowDesign(r, state_.materials());
+}
+
+void MainWindow::ShowStoredCheckLines(bool outsideDiagram) {
+  const ValidationResult checks = CheckStoredDesign(state_);
+  std::vector<std::string> lines = checks.lines.Texts();
+  if (outsideDiagram) lines.emplace_back(kGraphAreaOverLine);
+  resultsPanel_->ShowCheckLines(lines, checks.failed);
 }
 
 void MainWindow::ShowHistorySlots() { historyPage_->ShowAll(state_.design, state_.materials()); }
@@ -396,14 +408,15 @@ const QImage& MainWindow::ShapeImage() { return sideViewPage_->ShapeImage(); }
 // ---- Secondary windows, made on first use ---------------------------------------------------
 
 MaterialEditorDialog* MainWindow::MaterialEditor() {
-  if (materialEditor_ == nullptr) materialEditor_ = new MaterialEditorDialog(state_, platform_, this);
+  if (materialEditor_ == nullptr)
+    materialEditor_ = new MaterialEditorDialog(state_, platform_, this);
   return materialEditor_;
 }
 
 CoefficientDialog* MainWindow::CoefficientWindow() {
   if (coefficientDialog_ == nullptr)
-    coefficientDialog_ = new CoefficientDialog(
-        state_, platform_, programFolder_ + "/" + kSettingsFileName, this);
+    coefficientDialog_ =
+        new CoefficientDialog(state_, platform_, programFolder_ + "/" + kSettingsFileName, this);
   return coefficientDialog_;
 }
 

@@ -30,9 +30,9 @@ ResultsPanel::ResultsPanel(QWidget* client, UnitSystem units) : QGroupBox(client
   PlaceLabel(this, QStringLiteral("許容応力"), 188, 40);
   allowableStressEdit_ = new QuantityBox(this, "Edit28", Quantity::Stress, {238, 37}, 56);
   unitLabels_.push_back(new UnitLabel(this, "AllowableStressUnit", Quantity::Stress, 297, 40));
-  for (QLineEdit* e : {static_cast<QLineEdit*>(springRateEdit_), lifeEdit_,
-                       static_cast<QLineEdit*>(stress2Edit_),
-                       static_cast<QLineEdit*>(allowableStressEdit_)})
+  for (QLineEdit* e :
+       {static_cast<QLineEdit*>(springRateEdit_), lifeEdit_, static_cast<QLineEdit*>(stress2Edit_),
+        static_cast<QLineEdit*>(allowableStressEdit_)})
     e->setReadOnly(true);
   for (UnitLabel* unit : unitLabels_) unit->Show(units_);
 
@@ -63,14 +63,14 @@ void ResultsPanel::BuildDiagramGroup(QWidget* client) {
       new PictureView(fatigueDiagramGroup_, "Image1", 8, 20, fatigueDiagram_.Image());
 }
 
-void ResultsPanel::ShowDesign(const DesignRecord& r, const MaterialTable& materials) {
+bool ResultsPanel::ShowDesign(const DesignRecord& r, const MaterialTable& materials) {
   const bool outsideDiagram = fatigueDiagram_.Show(r, materials);
   fatigueDiagramView_->Refresh();
-  if (outsideDiagram) checkList_->addItem(Utf8(kGraphAreaOverLine));
   springRateEdit_->ShowStored(r.SpringRate, units_);
   stress2Edit_->ShowStored(r.Stress2, units_);
   lifeEdit_->setText(Utf8(LifeClassText(r.LifeClass)));
   allowableStressEdit_->ShowStored(r.AllowableStress, units_);
+  return outsideDiagram;
 }
 
 void ResultsPanel::ShowCheckLines(const std::vector<std::string>& lines, bool asError) {

@@ -11,6 +11,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -60,6 +61,19 @@ class QtPlatform final : public Platform {
   }
   bool Confirm(QWidget* parent, const QString& text) override {
     return QMessageBox::question(parent, QApplication::applicationName(), text) == QMessageBox::Yes;
+  }
+  UnsavedChoice AskUnsaved(QWidget* parent, const QString& text) override {
+    QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), text,
+                    QMessageBox::NoButton, parent);
+    QPushButton* save = box.addButton(QStringLiteral("保存"), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(QStringLiteral("破棄"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == save) return UnsavedChoice::Save;
+    if (box.clickedButton() == discard) return UnsavedChoice::Discard;
+    return UnsavedChoice::Cancel;
   }
   void SetClipboardText(const QString& text) override { QApplication::clipboard()->setText(text); }
   void SetClipboardImage(const QImage& image) override {
