@@ -62,6 +62,7 @@ void MainWindow::PutShortListIntoHistory() {
   PutIntoHistory(state_.design, candidates);
   for (int slot = 1; slot <= count; ++slot)
     historyPage_->ShowSlot(slot, state_.design[slot], state_.materials());
+  RecordStep();
 }
 
 }  // namespace coilspring

@@ -71,6 +71,7 @@ void MainWindow::OpenDesignFile() {
   for (int n = 1; n <= kHistorySlots; ++n)
     historyPage_->ShowSlot(n, state_.design[n], state_.materials());
   keptDesign_ = state_.design;
+  RecordStep();
 }
 
 void MainWindow::ExportDxf() {

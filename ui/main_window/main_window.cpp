@@ -3,6 +3,7 @@
 #include "ui/main_window/main_window.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QLayout>
 #include <QMenuBar>
 #include <QSettings>
@@ -83,27 +84,30 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::BuildMenus() {
   QMenuBar* bar = menuBar();
-  QMenu* file = bar->addMenu(QStringLiteral("ファイル　　"));
+  QMenu* file = bar->addMenu(QStringLiteral("ファイル(&F)"));
   file->setObjectName("File1");
   openAction_ = AddAction(file, "Edit2", QStringLiteral("読み取り"));
   saveAction_ = AddAction(file, "N3", QStringLiteral("保存"));
   dataSheetAction_ = AddAction(file, "N5", QStringLiteral("要目表印刷"));
   printAction_ = AddAction(file, "N1", QStringLiteral("画面印刷"));
   dxfAction_ = AddAction(file, "N7", QStringLiteral("ＤＸＦ出力"));
-  QMenu* edit = bar->addMenu(QStringLiteral("編集　　　"));
+  QMenu* edit = bar->addMenu(QStringLiteral("編集(&E)"));
   edit->setObjectName("Edit3");
+  undoAction_ = AddAction(edit, "Undo", QStringLiteral("元に戻す"));
+  redoAction_ = AddAction(edit, "Redo", QStringLiteral("やり直し"));
+  edit->addSeparator();
   copyHistoryAction_ = AddAction(edit, "N2", QStringLiteral("全データーコピー"));
   copyDiagramAction_ = AddAction(edit, "N4", QStringLiteral("寿命グラフコピー"));
-  QMenu* view = bar->addMenu(QStringLiteral("表示　　　"));
+  QMenu* view = bar->addMenu(QStringLiteral("表示(&V)"));
   view->setObjectName("N6");
   inputModeAction_ = AddAction(view, "llcheng", QStringLiteral("長さ・荷重切替"));
   unitsAction_ = AddAction(view, "UnitsMenu", QStringLiteral("単位切替（SI／重力単位）"));
-  QMenu* tools = bar->addMenu(QStringLiteral("ツール　　　"));
+  QMenu* tools = bar->addMenu(QStringLiteral("ツール(&T)"));
   tools->setObjectName("Tool1");
   materialsAction_ = AddAction(tools, "N8", QStringLiteral("材料編集"));
   coefficientsAction_ = AddAction(tools, "N9", QStringLiteral("係数編集"));
   designSearchAction_ = AddAction(tools, "DesignSearchMenu", QStringLiteral("設計支援"));
-  QMenu* help = bar->addMenu(QStringLiteral("ヘルプ"));
+  QMenu* help = bar->addMenu(QStringLiteral("ヘルプ(&H)"));
   help->setObjectName("Help1");
   helpAction_ = AddAction(help, "Help2", QStringLiteral("ヘルプ"));
 
@@ -112,6 +116,8 @@ void MainWindow::BuildMenus() {
       {dataSheetAction_, &MainWindow::ShowDataSheet},
       {printAction_, &MainWindow::PrintWindow},
       {dxfAction_, &MainWindow::ExportDxf},
+      {undoAction_, &MainWindow::UndoStep},
+      {redoAction_, &MainWindow::RedoStep},
       {copyHistoryAction_, &MainWindow::CopyHistoryText},
       {copyDiagramAction_, &MainWindow::CopyFatigueDiagram},
       {inputModeAction_, &MainWindow::ToggleInputMode},
@@ -120,6 +126,14 @@ void MainWindow::BuildMenus() {
       {coefficientsAction_, &MainWindow::EditCoefficients},
       {designSearchAction_, &MainWindow::OpenDesignSearch},
       {helpAction_, &MainWindow::OpenHelp}};
+  const std::pair<QAction*, QKeySequence> shortcuts[] = {
+      {openAction_, QKeySequence(Qt::CTRL | Qt::Key_O)},
+      {saveAction_, QKeySequence(Qt::CTRL | Qt::Key_S)},
+      {printAction_, QKeySequence(Qt::CTRL | Qt::Key_P)},
+      {helpAction_, QKeySequence(Qt::Key_F1)},
+      {undoAction_, QKeySequence(Qt::CTRL | Qt::Key_Z)},
+      {redoAction_, QKeySequence(Qt::CTRL | Qt::Key_Y)}};
+  for (const auto& [action, keys] : shortcuts) action->setShortcut(keys);
   for (const auto& [action, command] : commands)
     ConnectGuarded(platform_, this, action, &QAction::triggered, command);
   ConnectGuarded(platform_, this, saveAction_, &QAction::triggered, &MainWindow::SaveDesignFile);
@@ -156,6 +170,9 @@ void MainWindow::ConnectPanels() {
     ConnectGuarded(platform_, this, inputPanel_, signal, handler);
   ConnectGuarded(platform_, this, resultsPanel_, &ResultsPanel::CalculateClicked,
                  &MainWindow::Calculate);
+  ConnectGuarded(platform_, this, inputPanel_, &InputPanel::CalculateRequested,
+                 &MainWindow::Calculate);
+  inputPanel_->ChainTabOrder(resultsPanel_->CalculateButton());
   ConnectGuarded(platform_, this, resultsPanel_, &ResultsPanel::StoreClicked,
                  &MainWindow::StoreInHistory);
   ConnectGuarded(platform_, this, resultsPanel_, &ResultsPanel::RecallClicked,
@@ -207,7 +224,8 @@ void MainWindow::StartUp() {
     // The two tools stay available, so the missing file can be made again from inside.
     for (QWidget* w : std::initializer_list<QWidget*>{inputPanel_, resultsPanel_, sideViewPage_})
       w->setEnabled(false);
-    for (QAction* a : {openAction_, saveAction_, dataSheetAction_, dxfAction_, inputModeAction_})
+    for (QAction* a : {openAction_, saveAction_, dataSheetAction_, dxfAction_, inputModeAction_,
+                       undoAction_, redoAction_})
       a->setEnabled(false);
     ShowHistorySlots();  // empty slots under their headings: the page still reads as the history
     return;
@@ -227,6 +245,8 @@ void MainWindow::StartUp() {
   });
   startupCompleted_ = completed;
   keptDesign_ = state_.design;
+  steps_.Reset(state_.design);
+  RecordStep();
   pages_->setCurrentIndex(0);
 }
 
@@ -331,6 +351,7 @@ void MainWindow::ToggleUnits() {
 void MainWindow::Calculate() {
   RecalculateAndShow();
   ShowSideViewAt(0);
+  RecordStep();
 }
 
 // Reads the boxes, recalculates and checks the design, and shows it with the check lines.
@@ -387,6 +408,7 @@ void MainWindow::StoreInHistory() {
   state_.current().InUse = 1;
   CopyDesignRecord(state_.design, 0, n);
   historyPage_->ShowSlot(n, state_.design[n], state_.materials());
+  RecordStep();
 }
 
 void MainWindow::RecallFromHistory() {
@@ -394,12 +416,39 @@ void MainWindow::RecallFromHistory() {
   if (state_.design[n].InUse == 0) return;
   CopyDesignRecord(state_.design, n, 0);
   PutDesign(false);
+  RecordStep();
 }
 
 void MainWindow::RecallHistorySlot(int slot) {
   if (state_.design[slot].InUse != 1) return;
   CopyDesignRecord(state_.design, slot, 0);
   PutDesign(false);
+  RecordStep();
+}
+
+void MainWindow::RecordStep() {
+  steps_.Record(state_.design);
+  undoAction_->setEnabled(steps_.CanUndo());
+  redoAction_->setEnabled(steps_.CanRedo());
+}
+
+void MainWindow::UndoStep() {
+  if (steps_.CanUndo()) ShowRestoredStep(steps_.Undo());
+}
+
+void MainWindow::RedoStep() {
+  if (steps_.CanRedo()) ShowRestoredStep(steps_.Redo());
+}
+
+// The step's design is shown as a recall shows one, its verdict with it, and the history as it
+// stood then.
+void MainWindow::ShowRestoredStep(const SpringDesign& step) {
+  state_.design = step;
+  PutDesign(false);
+  inputPanel_->PutLengthsInFull(state_.current());
+  ShowHistorySlots();
+  undoAction_->setEnabled(steps_.CanUndo());
+  redoAction_->setEnabled(steps_.CanRedo());
 }
 
 const QImage& MainWindow::FatigueImage() const { return resultsPanel_->DiagramImage(); }

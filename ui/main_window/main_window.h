@@ -9,6 +9,7 @@
 #include "core/calc/calculate_cycle.h"
 #include "core/calc/calculator_state.h"
 #include "core/display/display_units.h"
+#include "core/editing/undo_history.h"
 #include "ui/platform/platform.h"
 
 class QAction;
@@ -91,6 +92,11 @@ class MainWindow : public QMainWindow {
   void StepSideView();
   void ShowSideViewAt(int position);
   void StoreInHistory();
+  // Undo: every command that may change the design or the history records the state it left.
+  void RecordStep();
+  void UndoStep();
+  void RedoStep();
+  void ShowRestoredStep(const SpringDesign& step);
   void RecallFromHistory();
   void RecallHistorySlot(int slot);
   // Shows the current design after a recall, a file read or a calculation: the lists take its
@@ -136,6 +142,7 @@ class MainWindow : public QMainWindow {
   QString lastDxfSaveName_ = QStringLiteral("aspring.dxf");
   UnitSystem units_ = UnitSystem::Gravitational;
   SpringDesign keptDesign_;  // the design and history as the last save or read left them
+  UndoHistory<SpringDesign> steps_;
 
   InputPanel* inputPanel_ = nullptr;      // GroupBox1: "入力項目"
   ResultsPanel* resultsPanel_ = nullptr;  // GroupBox2: "計算結果"; GroupBox3: "疲れ強さ線図"
@@ -150,6 +157,8 @@ class MainWindow : public QMainWindow {
   QAction* dataSheetAction_ = nullptr;     // N5: "要目表印刷"
   QAction* printAction_ = nullptr;         // N1: "画面印刷"
   QAction* dxfAction_ = nullptr;           // N7: "ＤＸＦ出力"
+  QAction* undoAction_ = nullptr;          // Undo: "元に戻す"
+  QAction* redoAction_ = nullptr;          // Redo: "やり直し"
   QAction* copyHistoryAction_ = nullptr;   // N2: "全データーコピー"
   QAction* copyDiagramAction_ = nullptr;   // N4: "寿命グラフコピー"
   QAction* inputModeAction_ = nullptr;     // llcheng: "長さ・荷重切替"

@@ -33,7 +33,7 @@ ResultsPanel::ResultsPanel(QWidget* client, UnitSystem units) : QGroupBox(client
   for (QLineEdit* e :
        {static_cast<QLineEdit*>(springRateEdit_), lifeEdit_, static_cast<QLineEdit*>(stress2Edit_),
         static_cast<QLineEdit*>(allowableStressEdit_)})
-    e->setReadOnly(true);
+    ShowOnly(e);
   for (UnitLabel* unit : unitLabels_) unit->Show(units_);
 
   calculateButton_ = Place<QPushButton>(this, "BitBtn2", 8, 61, 52, 42);
@@ -91,6 +91,8 @@ void ResultsPanel::SetUnits(UnitSystem units) {
   for (QuantityBox* box : {springRateEdit_, stress2Edit_, allowableStressEdit_})
     box->SwitchUnits(before, units_);
 }
+
+QWidget* ResultsPanel::CalculateButton() const { return calculateButton_; }
 
 int ResultsPanel::ChosenHistorySlot() const {
   return HistorySlotFromText(historySlotSpin_->cleanText().toStdString());

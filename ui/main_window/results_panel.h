@@ -40,6 +40,8 @@ class ResultsPanel final : public QGroupBox {
   void ClearCheckLines();
   void SetUnits(UnitSystem units);
 
+  QWidget* CalculateButton() const;
+
   // The history slot the selector names, held to 1..30.
   int ChosenHistorySlot() const;
   const QImage& DiagramImage() const { return fatigueDiagram_.Image(); }
