@@ -103,6 +103,9 @@ class MainWindowTest : public ::testing::Test {
       TurnToEveryPage();
       w = window->findChild<W*>(QString::fromLatin1(name));
     }
+    // The windows of their own (the design assistant) next.
+    for (QWidget* top : QApplication::topLevelWidgets())
+      if (w == nullptr && top != window.get()) w = top->findChild<W*>(QString::fromLatin1(name));
     EXPECT_NE(w, nullptr) << name;
     return w;
   }

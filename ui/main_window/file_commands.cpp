@@ -9,6 +9,7 @@
 #include "core/records/file_io.h"
 #include "core/text/user_error.h"
 #include "ui/dialogs/data_sheet_dialog.h"
+#include "ui/dialogs/design_search_dialog.h"
 #include "ui/main_window/history_page.h"
 #include "ui/main_window/input_panel.h"
 #include "ui/main_window/main_window.h"
@@ -49,10 +50,13 @@ bool MainWindow::SettleUnsavedDesign() {
 void MainWindow::closeEvent(QCloseEvent* event) {
   bool mayClose = false;
   RunGuarded(platform_, this, [&] { mayClose = SettleUnsavedDesign(); });
-  if (mayClose)
-    event->accept();
-  else
+  if (!mayClose) {
     event->ignore();
+    return;
+  }
+  // The design assistant has a window of its own: it goes with the program.
+  if (designSearch_ != nullptr) designSearch_->close();
+  event->accept();
 }
 
 void MainWindow::OpenDesignFile() {

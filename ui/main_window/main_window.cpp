@@ -80,7 +80,7 @@ MainWindow::MainWindow(CalculatorState& state, Platform& platform, QString progr
   StartUp();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() { delete designSearch_; }
 
 void MainWindow::BuildMenus() {
   QMenuBar* bar = menuBar();
