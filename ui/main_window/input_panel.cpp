@@ -84,7 +84,7 @@ void InputPanel::BuildPictureBoxes() {
   diameterKindLabel_->setObjectName("Label48");
   diameterKindButton_ = PlaceSmallButton(this, "BitBtn1", 288, 160, QStringLiteral("径切替"));
   coilDiameterEdit_ = PlaceEdit(this, "Edit18", 288, 176, 73, QStringLiteral("10"));
-  OnPicture(PlaceLabel(this, QStringLiteral("mm"), 350, 160));
+  OnPicture(PlaceLabel(this, QStringLiteral("mm"), 346, 160));  // ends on the picture
 }
 
 void InputPanel::BuildListsAndTurns() {
@@ -115,14 +115,15 @@ void InputPanel::BuildRecommendedGroup() {
   recommendedGroup_ = Place<QGroupBox>(this, "GroupBox5", 192, 247, 177, 72);
   recommendedGroup_->setTitle(QStringLiteral("推奨値"));
   QWidget* g = recommendedGroup_;
-  setFreeLengthButton_ = PlaceSmallButton(g, "BitBtn6", 8, 18, QStringLiteral("自由長さ設定"));
-  recommendedFreeLengthLabel_ = PlaceLabel(g, QStringLiteral("自由高さ="), 26, 16);
+  // Three rows inside the frame, whose top line runs level with the title's foot.
+  setFreeLengthButton_ = PlaceSmallButton(g, "BitBtn6", 8, 21, QStringLiteral("自由長さ設定"));
+  recommendedFreeLengthLabel_ = PlaceLabel(g, QStringLiteral("自由高さ="), 26, 20);
   recommendedFreeLengthLabel_->setObjectName("Label30");
-  setLength2Button_ = PlaceSmallButton(g, "SpeedButton7", 8, 37, QString());
-  solidHeightLabel_ = PlaceLabel(g, QStringLiteral("密着高さ="), 26, 36);
+  setLength2Button_ = PlaceSmallButton(g, "SpeedButton7", 8, 38, QString());
+  solidHeightLabel_ = PlaceLabel(g, QStringLiteral("密着高さ="), 26, 37);
   solidHeightLabel_->setObjectName("Label36");
-  setLoad2Button_ = PlaceSmallButton(g, "SpeedButton1", 8, 56, QString());
-  maxLoadLabel_ = PlaceLabel(g, QStringLiteral("最大荷重="), 26, 56);
+  setLoad2Button_ = PlaceSmallButton(g, "SpeedButton1", 8, 55, QString());
+  maxLoadLabel_ = PlaceLabel(g, QStringLiteral("最大荷重="), 26, 54);
   maxLoadLabel_->setObjectName("Label56");
   for (QLabel* l : {recommendedFreeLengthLabel_, solidHeightLabel_, maxLoadLabel_})
     l->setMinimumWidth(140);

@@ -19,17 +19,24 @@ ResultsPanel::ResultsPanel(QWidget* client, UnitSystem units) : QGroupBox(client
   setObjectName("GroupBox2");
   setGeometry(8, 336, 377, 133);
   setTitle(QStringLiteral("計算結果"));
-  PlaceLabel(this, QStringLiteral("バネ定数"), 8, 17);
-  springRateEdit_ = new QuantityBox(this, "Edit25", Quantity::Rate, {64, 14}, 56);
-  unitLabels_.push_back(new UnitLabel(this, "SpringRateUnit", Quantity::Rate, 123, 17));
-  PlaceLabel(this, QStringLiteral("ねじり応力"), 8, 40);
-  stress2Edit_ = new QuantityBox(this, "Edit27", Quantity::Stress, {64, 37}, 56);
-  unitLabels_.push_back(new UnitLabel(this, "Stress2Unit", Quantity::Stress, 123, 40));
-  PlaceLabel(this, QStringLiteral("期待寿命"), 188, 17);
-  lifeEdit_ = PlaceEdit(this, "Edit26", 238, 14, 56, QString());
-  PlaceLabel(this, QStringLiteral("許容応力"), 188, 40);
-  allowableStressEdit_ = new QuantityBox(this, "Edit28", Quantity::Stress, {238, 37}, 56);
-  unitLabels_.push_back(new UnitLabel(this, "AllowableStressUnit", Quantity::Stress, 297, 40));
+  // The first row starts below the frame's top line, which runs level with the title's foot.
+  constexpr int kRow1 = 17;
+  constexpr int kRow2 = 40;
+  constexpr int kCaptionDrop = 3;  // a caption's text level with its box's
+  PlaceLabel(this, QStringLiteral("バネ定数"), 8, kRow1 + kCaptionDrop);
+  springRateEdit_ = new QuantityBox(this, "Edit25", Quantity::Rate, {64, kRow1}, 56);
+  unitLabels_.push_back(
+      new UnitLabel(this, "SpringRateUnit", Quantity::Rate, 123, kRow1 + kCaptionDrop));
+  PlaceLabel(this, QStringLiteral("ねじり応力"), 8, kRow2 + kCaptionDrop);
+  stress2Edit_ = new QuantityBox(this, "Edit27", Quantity::Stress, {64, kRow2}, 56);
+  unitLabels_.push_back(
+      new UnitLabel(this, "Stress2Unit", Quantity::Stress, 123, kRow2 + kCaptionDrop));
+  PlaceLabel(this, QStringLiteral("期待寿命"), 188, kRow1 + kCaptionDrop);
+  lifeEdit_ = PlaceEdit(this, "Edit26", 238, kRow1, 56, QString());
+  PlaceLabel(this, QStringLiteral("許容応力"), 188, kRow2 + kCaptionDrop);
+  allowableStressEdit_ = new QuantityBox(this, "Edit28", Quantity::Stress, {238, kRow2}, 56);
+  unitLabels_.push_back(
+      new UnitLabel(this, "AllowableStressUnit", Quantity::Stress, 297, kRow2 + kCaptionDrop));
   for (QLineEdit* e :
        {static_cast<QLineEdit*>(springRateEdit_), lifeEdit_, static_cast<QLineEdit*>(stress2Edit_),
         static_cast<QLineEdit*>(allowableStressEdit_)})

@@ -16,6 +16,7 @@
 #include <QUrl>
 
 #include "core/output/page_fit.h"
+#include "ui/platform/file_dialogs.h"
 #include "ui/platform/help_window.h"
 #include "ui/platform/platform.h"
 
@@ -31,19 +32,26 @@ QRectF PrintedRect(const QImage& image, const QPrinter& printer, PagePlacement p
   return QRectF(0, 0, fitted.width, fitted.height);
 }
 
+std::optional<QString> AskFile(QWidget* parent, const FileDialogRequest& r,
+                               QFileDialog::AcceptMode mode) {
+  QFileDialog dialog(parent, QString(), r.proposedName, r.filter);
+  dialog.setAcceptMode(mode);
+  dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                     : QFileDialog::AnyFile);
+  // A saved name is used as typed: no extension is added and replacing asks nothing.
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  FitFileDialogColumns(dialog);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().front();
+}
+
 class QtPlatform final : public Platform {
  public:
   std::optional<QString> AskOpenFile(QWidget* parent, const FileDialogRequest& r) override {
-    const QString path = QFileDialog::getOpenFileName(parent, QString(), r.proposedName, r.filter);
-    if (path.isEmpty()) return std::nullopt;
-    return path;
+    return AskFile(parent, r, QFileDialog::AcceptOpen);
   }
   std::optional<QString> AskSaveFile(QWidget* parent, const FileDialogRequest& r) override {
-    // The name is used as typed: no extension is added and replacing asks nothing.
-    const QString path = QFileDialog::getSaveFileName(parent, QString(), r.proposedName, r.filter,
-                                                      nullptr, QFileDialog::DontConfirmOverwrite);
-    if (path.isEmpty()) return std::nullopt;
-    return path;
+    return AskFile(parent, r, QFileDialog::AcceptSave);
   }
   void ShowMessage(QWidget* parent, MessageKind kind, const QString& text) override {
     const QString title = QApplication::applicationName();
