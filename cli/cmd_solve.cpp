@@ -75,6 +75,14 @@ double InUnit(double kgf, LoadUnit unit) {
   return ShownValue(kgf, Quantity::Load, UnitSystemOf(unit));
 }
 
+// Every end form that makes the candidate's spring, as codes.
+std::string EndKindsJson(const SearchCandidate& c) {
+  std::string codes;
+  for (const EndKind end : c.endKinds)
+    codes += (codes.empty() ? "" : ", ") + std::to_string(static_cast<int>(end));
+  return "[" + codes + "]";
+}
+
 std::string CandidateJson(const SearchCandidate& c, int rank, const MaterialTable& materials) {
   const DesignRecord& r = c.design;
   JsonMembers members{{"rank", std::to_string(rank)}};
@@ -92,6 +100,7 @@ std::string CandidateJson(const SearchCandidate& c, int rank, const MaterialTabl
                                ? JsonNumber(c.reference.naturalFrequency.value)
                                : "null"},
       {"Buckling", JsonString(VerdictText(c.reference.buckling))},
+      {"EndKinds", EndKindsJson(c)},
   };
   members.insert(members.end(), extra.begin(), extra.end());
   return JsonObject(members);
@@ -132,7 +141,7 @@ void PrintTable(const SearchResult& result, const SearchRequirements& q,
                 SymbolOf(materials, r).c_str(), FormatFull(r.WireDiameter).c_str(),
                 FormatFull(r.MeanDiameter).c_str(), FormatFull(r.OuterDiameter).c_str(),
                 FormatFull(r.InnerDiameter).c_str(), FormatFull(r.TotalTurns).c_str(),
-                FormatFull(r.ActiveTurns).c_str(), EndKindName(r.EndKind),
+                FormatFull(r.ActiveTurns).c_str(), EndFormsText(c).c_str(),
                 FormatFull(r.FreeLength).c_str(), FormatShort(r.SpringRate).c_str(),
                 FormatShort(InUnit(r.Load1, q.loadUnit)).c_str(),
                 FormatShort(InUnit(r.Load2, q.loadUnit)).c_str(),

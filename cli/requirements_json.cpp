@@ -34,7 +34,8 @@ const std::set<std::string> kKeys = {"materials",
                                      "seating",
                                      "minNaturalFrequency",
                                      "rank",
-                                     "top"};
+                                     "top",
+                                     "worstCaseGrade"};
 
 const json* Find(const json& document, const char* key) {
   const auto at = document.find(key);
@@ -152,6 +153,11 @@ SearchRequirements ReadRequirementsJson(std::string_view text, const MaterialTab
     q.rank = *rank;
   }
   if (const json* v = Find(document, "top")) q.top = IntegerAt(*v, "top");
+  if (const json* v = Find(document, "worstCaseGrade"); v != nullptr && !v->is_null()) {
+    const int grade = IntegerAt(*v, "worstCaseGrade");
+    if (grade < 1 || grade > kToleranceGrades) ThrowKeyError("worstCaseGrade", " 1、2、3 のどれか");
+    q.worstCaseGrade = grade;
+  }
   return q;
 }
 

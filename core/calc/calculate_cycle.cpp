@@ -31,4 +31,9 @@ void DetermineCurrentLifeClass(CalculatorState& state) {
   ++state.work.lifeClasses;
 }
 
+ValidationResult CheckStoredDesign(CalculatorState& state) {
+  const DesignRecord& r = state.current();
+  return ValidateDesign(r, state.prepared.Of(state.materials(), r.MaterialNo));
+}
+
 }  // namespace coilspring

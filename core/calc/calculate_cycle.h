@@ -37,4 +37,9 @@ DerivedInputs DeriveFromInputs(CalculatorState& state);
 // a calculation (a recall, a file read).
 void DetermineCurrentLifeClass(CalculatorState& state);
 
+// The check lines of the current design from the results it holds, with no calculation: a
+// recalled or read design is judged by what it stores, never by the verdict of the design
+// shown before it.
+ValidationResult CheckStoredDesign(CalculatorState& state);
+
 }  // namespace coilspring

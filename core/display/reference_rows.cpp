@@ -1,5 +1,6 @@
 #include "core/display/reference_rows.h"
 
+#include <cmath>
 #include <cstdint>
 #include <optional>
 
@@ -58,6 +59,12 @@ std::string ReferenceText(const ReferenceValue& v) {
   return v.valid ? FormatShort(v.value) : kNotAvailable;
 }
 
+// A modulus is tens of thousands of N/mm^2: a whole number reads at a glance where the short
+// format would give "7.85E4".
+std::string ModulusText(const ReferenceValue& v) {
+  return v.valid ? FormatFull(std::round(v.value)) : kNotAvailable;
+}
+
 std::vector<ReferenceRow> ReferenceRows(const ReferenceChecks& x) {
   const char* diameter = x.toleranceOnInner ? "コイル内径の許容差（1級/2級/3級）"
                                             : "コイル外径の許容差（1級/2級/3級）";
@@ -95,8 +102,7 @@ std::vector<ReferenceRow> ReferenceRows(const ReferenceChecks& x) {
       {"素線の長さ", ReferenceText(x.wireLength), "mm", Verdict::None},
       {"質量", ReferenceText(x.mass), "g", Verdict::None},
       {"横弾性係数の温度係数", ReferenceText(x.shearLossPerKelvin), "1/K", Verdict::None},
-      {"運転温度での横弾性係数", ReferenceText(x.shearModulusAtTemperature), "N/mm^2",
-       Verdict::None},
+      {"運転温度での横弾性係数", ModulusText(x.shearModulusAtTemperature), "N/mm^2", Verdict::None},
       {"運転温度でのバネ定数", ReferenceText(x.rateAtTemperature), "kgf/mm", Verdict::None},
       {"運転温度でのL1時荷重", ReferenceText(x.load1AtTemperature), "kgf", Verdict::None},
       {"運転温度でのL2時荷重", ReferenceText(x.load2AtTemperature), "kgf", Verdict::None},

@@ -23,5 +23,7 @@ std::vector<ReferenceRow> ReferenceRows(const ReferenceChecks& checks);
 
 // A value in the short number format, or kNotAvailable.
 std::string ReferenceText(const ReferenceValue& value);
+// A modulus (N/mm^2) as a whole number, "―" where there is none.
+std::string ModulusText(const ReferenceValue& value);
 
 }  // namespace coilspring

@@ -106,16 +106,20 @@ struct PlacedText {
   const char* text;
 };
 
+// The life labels stand left of the axis beside their lines (which meet the axis 10 to 27 pixels
+// apart); a text is drawn on a box of its own 13-pixel line, so labels of close lines alternate
+// between two columns rather than cover each other, and the widest ends a pixel short of the
+// 2-pixel axis.
 constexpr PlacedText kDiagramTexts[] = {
     {16, 380, "0"},
     {21, 62, "1"},
     {21, 85, "2"},
-    {21, 100, "3"},
-    {21, 112, "4"},
-    {21, 123, "6"},
-    {16, 135, "10"},
-    {10, 147, "100"},
-    {5, 165, "1000"},
+    {4, 100, "3"},
+    {21, 110, "4"},
+    {4, 120, "6"},
+    {14, 130, "10"},
+    {6, 144, "100"},
+    {-1, 164, "1000"},
     {5, 183, "万回"},
     {150, 400, "下限応力係数 τ1/σB"},
     {10, 200, "上"},

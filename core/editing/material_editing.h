@@ -38,6 +38,7 @@ struct MaterialTexts {
   std::string torsionRatio;                       // Edit10
   std::string bendingRatio;                       // Edit11
   std::array<TableRowTexts, kMaterialRows> rows;  // grid rows 2..51, columns 1..4
+  bool operator==(const MaterialTexts&) const = default;
 };
 
 // What the editor shows of a record. The kind number is the spin box's value: a number outside

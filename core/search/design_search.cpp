@@ -30,6 +30,7 @@ constexpr std::array<const char*, kRejectionCount> kRejectionNames = {
     "穴径（L2 での外径の膨らみ）",
     "座屈",
     "固有振動数",
+    "最悪ケース（等級の許容差）",
 };
 // Slack for comparisons of values the grid produces exactly in decimal but not in binary.
 constexpr double kGridSlack = 1e-9;
@@ -40,14 +41,17 @@ constexpr double kSmallestMeanDiameter = 0.1;  // mm: the first grid step
 
 bool Finite(double v) { return std::isfinite(v); }
 
-// Everything the workers share, read-only.
+// Everything the workers share: read-only but for the count of finished wire diameters.
 struct Context {
   const SearchRequirements& req;
   const MaterialTable& materials;
   const CoefficientSettings& settings;
-  std::vector<PreparedMaterial> prepared;
-  std::vector<double> density;  // g/cm^3, by prepared material
-  std::vector<EndKind> endKinds;
+  const SearchControl& control;
+  std::atomic<std::size_t> jobsDone{0};
+  std::size_t jobCount = 0;
+  std::vector<PreparedMaterial> prepared{};
+  std::vector<double> density{};  // g/cm^3, by prepared material
+  std::vector<EndKind> endKinds{};
   double p1 = 0, p2 = 0;  // kgf
   double rate = 0;        // kgf/mm needed
   ReferenceInputs referenceInputs(std::size_t prepared) const {
@@ -57,7 +61,23 @@ struct Context {
     // The designs are judged at room temperature; the temperature group would only cost time
     // (it looks the material's kind up by name for every candidate).
     in.temperature = std::numeric_limits<double>::quiet_NaN();
+    if (req.worstCaseGrade) {
+      in.grade = *req.worstCaseGrade;
+      in.bore = req.bore;
+      in.rod = req.rod;
+    }
     return in;
+  }
+  bool Cancelled() const {
+    return control.cancel != nullptr && control.cancel->load(std::memory_order_relaxed);
+  }
+  // Reports the progress with `shareOfJob` of the running wire diameter done; true when the
+  // search is to stop.
+  bool ReportAndCheck(double shareOfJob) const {
+    if (control.progress && jobCount > 0)
+      control.progress((static_cast<double>(jobsDone.load()) + shareOfJob) /
+                       static_cast<double>(jobCount));
+    return Cancelled();
   }
 };
 
@@ -92,6 +112,18 @@ void Offer(Worker& w, const SearchCandidate& c, const Context& cx) {
     w.best.back() = c;
     std::push_heap(w.best.begin(), w.best.end(), worse);
   }
+}
+
+// The worst case of the required grade against the allowable stress, the required life and the
+// space the spring works in.
+bool WorstCaseHolds(const WorstCase& worst, const SearchRequirements& req) {
+  if (worst.stressVerdict != Verdict::Ok) return false;
+  if (req.lifeAtLeast < kLowestLifeClass &&
+      !(worst.lifeClass && *worst.lifeClass <= req.lifeAtLeast))
+    return false;
+  if (req.bore && worst.boreVerdict != Verdict::Ok) return false;
+  if (req.rod && worst.rodVerdict != Verdict::Ok) return false;
+  return true;
 }
 
 // The calculated design `r` against every check and requirement; counts what rejects it.
@@ -131,7 +163,27 @@ bool Accept(const DesignRecord& r, std::size_t prepared, const Context& cx, Work
   if (req.minNaturalFrequency &&
       !(ref.naturalFrequency.valid && ref.naturalFrequency.value >= *req.minNaturalFrequency))
     reject(Rejection::NaturalFrequency);
+  if (req.worstCaseGrade && !WorstCaseHolds(ref.worstCase, req)) reject(Rejection::WorstCase);
   return ok;
+}
+
+// Two accepted candidates of one coil that are the same spring but for the end form's name.
+bool SameSpring(const SearchCandidate& a, const SearchCandidate& b) {
+  DesignRecord other = b.design;
+  other.EndKind = a.design.EndKind;
+  return a.design == other && a.mass == b.mass;
+}
+
+// Adds the candidate to the springs found for one coil: a spring already there takes its end
+// form.
+void Collect(std::vector<SearchCandidate>& springs, const SearchCandidate& c) {
+  for (SearchCandidate& spring : springs) {
+    if (!SameSpring(spring, c)) continue;
+    spring.endKinds.push_back(c.design.EndKind);
+    return;
+  }
+  springs.push_back(c);
+  springs.back().endKinds = {c.design.EndKind};
 }
 
 // The mean diameters of one wire on the 0.1 mm grid, in tenths of a millimetre: those the index
@@ -156,19 +208,21 @@ GridSteps MeanDiameterSteps(const SearchRequirements& req, double d) {
           std::lround(std::floor(high * 10 + 1e-6))};
 }
 
-// Every candidate of one wire diameter of one material.
-void SearchWire(const Job& job, const Context& cx, Worker& w) {
+// Every candidate of one wire diameter of one material. Returns false when the search is to
+// stop.
+bool SearchWire(const Job& job, const Context& cx, Worker& w) {
   const SearchRequirements& req = cx.req;
   const PreparedMaterial& pm = cx.prepared[job.prepared];
   const MaterialRecord& m = *pm.material;
   const double d = m.WireDiameters[job.row];
   const double G = m.ShearModulus;
-  if (!(d > 0) || !Finite(d)) return;
+  if (!(d > 0) || !Finite(d)) return true;
 
   const GridSteps steps = MeanDiameterSteps(req, d);
 
   DesignRecord r;
   SearchCandidate c;
+  std::vector<SearchCandidate> springs;  // of one coil, each with the end forms that make it
   r.InUse = 1;
   r.MaterialNo = static_cast<std::int32_t>(&m - cx.materials.records.data());
   r.WireRow = job.row;
@@ -185,6 +239,7 @@ void SearchWire(const Job& job, const Context& cx, Worker& w) {
     r.OuterDiameter = diameters.outer;
     const double activeTurnsNeeded = SpringRateFor(G, d, D, 1) / cx.rate;
     if (!Finite(activeTurnsNeeded)) continue;
+    springs.clear();
     for (const EndKind end : cx.endKinds) {
       const double totalNeeded = activeTurnsNeeded + EndTurnsOf(end);
       const double below = std::floor(totalNeeded * 4) / 4;
@@ -196,16 +251,21 @@ void SearchWire(const Job& job, const Context& cx, Worker& w) {
         r.FreeLength = std::round((req.L1 + cx.p1 / k) * 10) / 10;
         CalculateSpring(r, pm, cx.settings);
         DetermineLifeClass(r, cx.materials);
-        ++w.evaluated;
+        if (++w.evaluated % kProgressInterval == 0 &&
+            cx.ReportAndCheck(static_cast<double>(step - steps.first) /
+                              static_cast<double>(steps.last - steps.first + 1)))
+          return false;
         if (!Accept(r, job.prepared, cx, w, c.reference)) continue;
         ++w.kept;
         c.design = r;
         c.mass = c.reference.mass.value;
         c.stressRatio = r.Stress2 / r.AllowableStress;
-        Offer(w, c, cx);
+        Collect(springs, c);
       }
     }
+    for (const SearchCandidate& spring : springs) Offer(w, spring, cx);
   }
+  return true;
 }
 
 std::string Format(const char* pattern, long long a, long long b) {
@@ -231,6 +291,14 @@ std::optional<RankBy> RankByKey(std::string_view key) {
 
 const char* RejectionName(Rejection reason) {
   return kRejectionNames[static_cast<std::size_t>(reason)];
+}
+
+std::string EndFormsText(const SearchCandidate& candidate) {
+  if (candidate.endKinds.empty()) return EndKindName(candidate.design.EndKind);
+  std::string text;
+  for (const EndKind end : candidate.endKinds)
+    text += (text.empty() ? "" : "／") + std::string(EndKindName(end));
+  return text;
 }
 
 std::vector<int> SearchableMaterials(const MaterialTable& materials) {
@@ -285,6 +353,8 @@ std::string RequirementProblem(const SearchRequirements& q, const std::vector<in
   if (q.top < 1) return "表示する件数は 1 以上にしてください";
   if (q.top > kMostCandidatesShown)
     return "表示する件数は " + std::to_string(kMostCandidatesShown) + " 以下にしてください";
+  if (q.worstCaseGrade && (*q.worstCaseGrade < 1 || *q.worstCaseGrade > kToleranceGrades))
+    return "最悪ケースの等級は 1、2、3 のどれかにしてください";
   return {};
 }
 
@@ -355,14 +425,15 @@ bool RanksBefore(const SearchCandidate& a, const SearchCandidate& b, RankBy rank
 }
 
 SearchResult SearchDesigns(const SearchRequirements& req, const MaterialTable& materials,
-                           const CoefficientSettings& settings, int threads) {
+                           const CoefficientSettings& settings, int threads,
+                           const SearchControl& control) {
   const auto start = std::chrono::steady_clock::now();
   SearchResult result;
   const std::vector<int> listed = SearchableMaterials(materials);
   result.problem = RequirementProblem(req, listed);
   if (!result.problem.empty()) return result;
 
-  Context cx{req, materials, settings, {}, {}, {}};
+  Context cx{req, materials, settings, control};
   cx.p1 = StoredValue(req.P1, Quantity::Load, UnitSystemOf(req.loadUnit));
   cx.p2 = StoredValue(req.P2, Quantity::Load, UnitSystemOf(req.loadUnit));
   cx.rate = (cx.p2 - cx.p1) / (req.L1 - req.L2);
@@ -377,17 +448,27 @@ SearchResult SearchDesigns(const SearchRequirements& req, const MaterialTable& m
       jobs.push_back({cx.prepared.size() - 1, row});
   }
 
+  cx.jobCount = jobs.size();
   if (threads <= 0) threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
   threads = std::max(1, std::min<int>(threads, static_cast<int>(jobs.size())));
   std::vector<Worker> workers(static_cast<std::size_t>(threads));
   std::atomic<std::size_t> next{0};
+  std::atomic<bool> stopped{false};
   const auto work = [&](Worker& w) {
-    for (std::size_t j = next++; j < jobs.size(); j = next++) SearchWire(jobs[j], cx, w);
+    for (std::size_t j = next++; j < jobs.size() && !stopped; j = next++) {
+      if (!SearchWire(jobs[j], cx, w) || cx.Cancelled()) {
+        stopped = true;
+        return;
+      }
+      ++cx.jobsDone;
+      cx.ReportAndCheck(0);
+    }
   };
   std::vector<std::thread> pool;
   for (int t = 1; t < threads; ++t) pool.emplace_back(work, std::ref(workers[t]));
   work(workers[0]);
   for (std::thread& t : pool) t.join();
+  result.cancelled = stopped;
 
   for (Worker& w : workers) {
     result.evaluated += w.evaluated;

@@ -5,7 +5,9 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -62,6 +64,9 @@ struct SearchRequirements {
   ValueRange springIndex{4, 22};                // the checks' own range
   std::optional<Seating> seating;               // buckling at L2 must be safe for it
   std::optional<double> minNaturalFrequency;    // Hz
+  // A tolerance grade 1..3: the spring as that grade may deliver it at its worst must still
+  // meet the allowable stress, the life, the bore and the rod. Empty: judged as designed.
+  std::optional<int> worstCaseGrade;
   RankBy rank = RankBy::Mass;
   int top = 30;  // 1..kMostCandidatesShown
 };
@@ -81,19 +86,24 @@ enum class Rejection {
   BoreAtL2,          // outer diameter at L2 (grown under load) larger than the bore
   Buckling,          // can buckle at L2 with the required seating
   NaturalFrequency,  // below the lowest allowed
+  WorstCase,         // the worst case of the required grade fails stress, life, bore or rod
 };
-inline constexpr int kRejectionCount = 13;
+inline constexpr int kRejectionCount = 14;
 const char* RejectionName(Rejection reason);  // Japanese
 
 struct SearchCandidate {
-  DesignRecord design;        // calculated, with its life class; lengths entered
+  DesignRecord design;  // calculated, with its life class; lengths entered
+  // Every end form that gives this very spring (the same geometry and results), ascending; the
+  // design carries the first. One spring is one candidate, however many end forms make it.
+  std::vector<EndKind> endKinds;
   double mass = 0;            // g: the wire mass of the reference checks
   double stressRatio = 0;     // Stress2 / AllowableStress
   ReferenceChecks reference;  // with the required seating (both ends fixed when none)
 };
 
 struct SearchResult {
-  std::string problem;  // impossible requirements: what is wrong; nothing was searched
+  std::string problem;     // impossible requirements: what is wrong; nothing was searched
+  bool cancelled = false;  // stopped through SearchControl: the rest is incomplete
   std::int64_t evaluated = 0;
   std::int64_t kept = 0;
   std::array<std::int64_t, kRejectionCount> rejected{};
@@ -101,12 +111,31 @@ struct SearchResult {
   double seconds = 0;
 };
 
+// The candidate's end forms as one text: their names joined by "／".
+std::string EndFormsText(const SearchCandidate& candidate);
+
 // Materials a search over "the whole database" takes: those the material lists show.
 std::vector<int> SearchableMaterials(const MaterialTable& materials);
 
+// How often a running search reports its progress and looks at its cancel flag: a few
+// milliseconds of work on one thread.
+inline constexpr std::int64_t kProgressInterval = 4096;
+
+// Lets a caller follow a running search and stop it; both parts are optional.
+struct SearchControl {
+  // Set from any thread to stop the search; it returns within kProgressInterval candidates per
+  // thread, with `cancelled` set.
+  const std::atomic<bool>* cancel = nullptr;
+  // The share of the work done, 0..1, called from the searching threads (so it must be safe to
+  // call from any thread) about every kProgressInterval candidates and whenever a wire diameter
+  // is done. Calls from different threads may come out of order.
+  std::function<void(double)> progress;
+};
+
 // `threads` 0 uses every core.
 SearchResult SearchDesigns(const SearchRequirements& requirements, const MaterialTable& materials,
-                           const CoefficientSettings& settings, int threads = 0);
+                           const CoefficientSettings& settings, int threads = 0,
+                           const SearchControl& control = {});
 
 // How many candidates SearchDesigns would calculate for these requirements, at most: every
 // mean diameter of the grid that the index range, the space and the mean-diameter range allow,

@@ -152,6 +152,10 @@ with tempfile.TemporaryDirectory() as tmp:
          "キー 'endKinds' は 0～6 の整数にしてください"),
         ({"P1": 20, "L1": 40, "P2": 60, "L2": 30, "endKinds": [-1]},
          "キー 'endKinds' は 0～6 の整数にしてください"),
+        ({"P1": 20, "L1": 40, "P2": 60, "L2": 30, "worstCaseGrade": 4},
+         "キー 'worstCaseGrade' は"),
+        ({"P1": 20, "L1": 40, "P2": 60, "L2": 30, "worstCaseGrade": 1.5},
+         "キー 'worstCaseGrade' は整数にしてください"),
     ]
     for i, (document, message) in enumerate(cases):
         req = os.path.join(tmp, f"bad{i}.json")

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -22,8 +23,8 @@
 #include "core/calc/calculator_state.h"
 #include "core/records/file_io.h"
 #include "core/text/sjis.h"
-#include "ui/main_window/main_window.h"
 #include "support/scripted_platform.h"
+#include "ui/main_window/main_window.h"
 
 namespace coilspring::testing {
 
@@ -33,7 +34,10 @@ class TempFolder {
     char pattern[] = "/tmp/coilspring-ui-XXXXXX";
     path_ = QString::fromLocal8Bit(::mkdtemp(pattern));
   }
-  ~TempFolder() { std::system(("chmod -R u+w '" + path_.toStdString() + "'; rm -rf '" + path_.toStdString() + "'").c_str()); }
+  ~TempFolder() {
+    std::system(("chmod -R u+w '" + path_.toStdString() + "'; rm -rf '" + path_.toStdString() + "'")
+                    .c_str());
+  }
   const QString& path() const { return path_; }
   std::string file(const char* name) const { return (path_ + "/" + name).toStdString(); }
 
@@ -99,6 +103,9 @@ class MainWindowTest : public ::testing::Test {
       TurnToEveryPage();
       w = window->findChild<W*>(QString::fromLatin1(name));
     }
+    // The windows of their own (the design assistant) next.
+    for (QWidget* top : QApplication::topLevelWidgets())
+      if (w == nullptr && top != window.get()) w = top->findChild<W*>(QString::fromLatin1(name));
     EXPECT_NE(w, nullptr) << name;
     return w;
   }
@@ -118,9 +125,18 @@ class MainWindowTest : public ::testing::Test {
     for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
     return lines;
   }
-  QColor listColour() const { return get<QListWidget>("ListBox1")->palette().color(QPalette::Text); }
-  void click(const char* name) const { QTest::mouseClick(get<QAbstractButton>(name), Qt::LeftButton); }
+  QColor listColour() const {
+    return get<QListWidget>("ListBox1")->palette().color(QPalette::Text);
+  }
+  void click(const char* name) const {
+    QTest::mouseClick(get<QAbstractButton>(name), Qt::LeftButton);
+  }
   void setText(const char* name, const QString& t) const { edit(name)->setText(t); }
+  // The focus leaves the box, as a click elsewhere does.
+  void leave(const char* name) const {
+    QFocusEvent out(QEvent::FocusOut, Qt::MouseFocusReason);
+    QApplication::sendEvent(edit(name), &out);
+  }
   // Picks a list entry as the user does, which runs the list's change handler.
   void choose(const char* name, int index) const {
     QComboBox* c = combo(name);

@@ -16,6 +16,9 @@ class ScriptedPlatform final : public Platform {
   // Answers for the next dialogs, in order; nothing queued means "cancel".
   std::deque<std::optional<QString>> openAnswers, saveAnswers;
   std::deque<bool> confirmAnswers;
+  // Nothing queued answers 破棄: the window goes on as if nothing had been at stake.
+  std::deque<UnsavedChoice> unsavedAnswers;
+  std::vector<QString> unsavedQuestions;
   std::optional<QString> printFailure;  // set to make the printer fail
 
   struct Message {
@@ -49,6 +52,13 @@ class ScriptedPlatform final : public Platform {
     if (confirmAnswers.empty()) return false;
     const bool answer = confirmAnswers.front();
     confirmAnswers.pop_front();
+    return answer;
+  }
+  UnsavedChoice AskUnsaved(QWidget*, const QString& text) override {
+    unsavedQuestions.push_back(text);
+    if (unsavedAnswers.empty()) return UnsavedChoice::Discard;
+    const UnsavedChoice answer = unsavedAnswers.front();
+    unsavedAnswers.pop_front();
     return answer;
   }
   void SetClipboardText(const QString& text) override { clipboardText = text; }

@@ -1,5 +1,6 @@
 // Every window in the shipped font: no text cut off by its widget, no two controls on top of
-// each other. Controls may lie on a picture; nothing else overlaps.
+// each other, no label touching another control or the frame of its group, and a label on a
+// picture wholly on it. Controls may lie on a picture; nothing else overlaps.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -63,6 +64,40 @@ QString Name(const QWidget* w) {
       .arg(QString::fromLatin1(w->metaObject()->className()), w->objectName(), text);
 }
 
+// Where a label's text is drawn: its widget may be wider than the text (a label kept wide for
+// the longest value it shows), and only the text can touch something.
+QRect InkRect(const QWidget* w) {
+  const auto* label = qobject_cast<const QLabel*>(w);
+  if (label == nullptr || !label->pixmap().isNull()) return w->geometry();
+  return QRect(w->pos(), label->sizeHint()).intersected(w->geometry());
+}
+
+// Labels that touch (or overlap) another control of their parent, the frame of the group they
+// stand in, or the edge of the picture they stand on.
+QStringList TouchingLabels(const QList<QWidget*>& controls) {
+  QStringList faults;
+  for (QWidget* label : controls) {
+    if (!qobject_cast<QLabel*>(label) || IsPicture(label)) continue;
+    const QRect ink = InkRect(label);
+    const QRect around = ink.adjusted(-1, -1, 1, 1);
+    for (QWidget* other : controls) {
+      if (other == label || other->parentWidget() != label->parentWidget()) continue;
+      if (IsPicture(other)) {
+        if (other->geometry().intersects(ink) && !other->geometry().contains(ink))
+          faults << QStringLiteral("%1 sticks out of the picture %2").arg(Name(label), Name(other));
+      } else if (around.intersects(InkRect(other))) {
+        faults << QStringLiteral("%1 touches %2").arg(Name(label), Name(other));
+      }
+    }
+    if (const auto* group = qobject_cast<const QGroupBox*>(label->parentWidget())) {
+      // Inside the frame: the contents lie below the title, whose foot the top line follows.
+      if (!group->contentsRect().contains(ink))
+        faults << QStringLiteral("%1 touches the frame of %2").arg(Name(label), Name(group));
+    }
+  }
+  return faults;
+}
+
 // The texts that do not fit their widget, and the controls that overlap a sibling.
 QStringList Faults(QWidget* window) {
   QStringList faults;
@@ -115,6 +150,7 @@ QStringList Faults(QWidget* window) {
       if (a->geometry().intersects(b->geometry()))
         faults << QStringLiteral("%1 overlaps %2").arg(Name(a), Name(b));
     }
+  faults << TouchingLabels(controls);
   return faults;
 }
 

@@ -9,6 +9,7 @@
 
 #include "core/records/file_io.h"
 #include "ui/platform/handler_guard.h"
+#include "ui/platform/unsaved_work.h"
 #include "ui/widgets/widgets.h"
 
 namespace coilspring {
@@ -87,10 +88,34 @@ void CoefficientDialog::ShowSettings() {
   for (int i = 0; i < kCoefficientCount; ++i) boxes_[i]->setText(Utf8(texts[i]));
 }
 
-void CoefficientDialog::ApplyAndSaveSettings() {
+CoefficientTexts CoefficientDialog::BoxTexts() const {
   CoefficientTexts texts;
   for (int i = 0; i < kCoefficientCount; ++i) texts[i] = boxes_[i]->text().toStdString();
-  ApplyCoefficientTexts(texts, state_.settings);
+  return texts;
+}
+
+bool CoefficientDialog::HasUnsavedEdits() const {
+  return BoxTexts() != TextsOfSettings(state_.settings);
+}
+
+void CoefficientDialog::reject() {
+  bool mayClose = false;
+  RunGuarded(platform_, this, [&] {
+    mayClose = !HasUnsavedEdits() ||
+               SettleUnsavedWork(
+                   platform_, this,
+                   QStringLiteral("係数に設定していない変更があります。設定して保存しますか？"),
+                   [this] {
+                     ApplyAndSaveSettings();
+                     return true;
+                   },
+                   [this] { ShowSettings(); });
+  });
+  if (mayClose) QDialog::reject();
+}
+
+void CoefficientDialog::ApplyAndSaveSettings() {
+  ApplyCoefficientTexts(BoxTexts(), state_.settings);
   WriteRecordFile(LocalPath(settingsPath_), state_.settings);
 }
 

@@ -25,12 +25,21 @@ class CoefficientDialog : public QDialog {
   CoefficientDialog(CalculatorState& state, Platform& platform, QString settingsPath,
                     QWidget* parent = nullptr);
 
+  // Whether a box differs from the coefficient it shows.
+  bool HasUnsavedEdits() const;
+
+ public slots:
+  // Closing with unsaved edits asks first: 保存 applies and writes them, 破棄 shows the
+  // coefficients again.
+  void reject() override;
+
  private slots:
   void ApplyAndSaveSettings();
 
  private:
   // Shows the settings record in the boxes.
   void ShowSettings();
+  CoefficientTexts BoxTexts() const;
 
   void BuildControls();
 

@@ -1,21 +1,25 @@
 #include "ui/dialogs/design_search_dialog.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTableWidget>
+#include <QTimer>
 #include <algorithm>
 #include <iterator>
 #include <optional>
 #include <string>
 
-#include "core/display/display_units.h"
 #include "core/calc/fatigue.h"
+#include "core/display/display_units.h"
 #include "core/text/number_format.h"
 #include "core/text/sjis.h"
+#include "core/text/user_error.h"
 #include "ui/platform/handler_guard.h"
 #include "ui/widgets/widgets.h"
 
@@ -32,10 +36,20 @@ constexpr int kRateColumn = 9;
 constexpr int kLoad1Column = 10;
 constexpr int kLoad2Column = 11;
 
-// A box as the main window reads it; an empty optional box asks for nothing.
-std::optional<double> OptionalBox(const QLineEdit* box) {
+// A box as the main window reads it; one that is no number is refused naming its field, so the
+// designer knows which of the many boxes to mend.
+double FieldNumber(const QLineEdit* box, const char* field) {
+  try {
+    return BoxNumber(box);
+  } catch (const UserError& e) {
+    throw UserError(std::string(field) + "：" + e.what());
+  }
+}
+
+// An empty optional box asks for nothing.
+std::optional<double> OptionalField(const QLineEdit* box, const char* field) {
   if (box->text().trimmed().isEmpty()) return std::nullopt;
-  return BoxNumber(box);
+  return FieldNumber(box, field);
 }
 
 QLineEdit* LabelledEdit(QWidget* parent, const char* name, const QString& caption,
@@ -57,6 +71,10 @@ QComboBox* LabelledCombo(QWidget* parent, const char* name, const QString& capti
 DesignSearchDialog::DesignSearchDialog(const CalculatorState& state, Platform& platform,
                                        QWidget* parent, UnitSystem units)
     : QDialog(parent), state_(state), platform_(platform) {
+  // A window of its own, not one held above the main window: the designer looks at an adopted
+  // design in the main window while this one stays open behind it.
+  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
   setObjectName("DesignSearch");
   setWindowTitle(QStringLiteral("設計支援"));
   setFont(GothicFont(12));
@@ -64,6 +82,11 @@ DesignSearchDialog::DesignSearchDialog(const CalculatorState& state, Platform& p
   BuildControls();
   FillMaterialList();
   SetUnits(units);
+}
+
+DesignSearchDialog::~DesignSearchDialog() {
+  cancel_ = true;
+  if (searcher_.joinable()) searcher_.join();
 }
 
 void DesignSearchDialog::SetUnits(UnitSystem units) {
@@ -118,11 +141,29 @@ void DesignSearchDialog::BuildControls() {
   for (Seating s : kSeatings) seatingCombo_->addItem(Utf8(SeatingName(s)));
   frequencyEdit_ = LabelledEdit(this, "FrequencyEdit", QStringLiteral("固有振動数"),
                                 QStringLiteral("Hz 以上"), 320, 138);
+  worstCaseCheck_ = Place<QCheckBox>(this, "WorstCaseCheck", 560, 138, 150, 22);
+  worstCaseCheck_->setText(QStringLiteral("最悪ケースで判定"));
+  worstCaseCheck_->setToolTip(QStringLiteral(
+      "選んだ等級の許容差いっぱいでも、許容応力・期待寿命・穴径・軸径を満たす設計だけを残します"));
+  worstCaseGradeCombo_ = PlaceCombo(this, "WorstCaseGradeCombo", 712, 138, 64);
+  for (int grade = 1; grade <= kToleranceGrades; ++grade)
+    worstCaseGradeCombo_->addItem(QStringLiteral("%1級").arg(grade));
+  worstCaseGradeCombo_->setCurrentIndex(kDefaultGrade - 1);
 
   searchButton_ = Place<QPushButton>(this, "SearchButton", 8, 172, 80, 28);
   searchButton_->setText(QStringLiteral("探索"));
   resultLabel_ = Place<QLabel>(this, "ResultLabel", 100, 172, 880, 28);
   resultLabel_->setWordWrap(true);
+  progressBar_ = Place<QProgressBar>(this, "SearchProgress", 100, 172, 400, 28);
+  progressBar_->setRange(0, 1000);
+  progressBar_->setTextVisible(false);
+  cancelButton_ = Place<QPushButton>(this, "CancelButton", 508, 172, 80, 28);
+  cancelButton_->setText(QStringLiteral("キャンセル"));
+  progressTimer_ = new QTimer(this);
+  progressTimer_->setInterval(50);
+  connect(progressTimer_, &QTimer::timeout, this,
+          [this] { progressBar_->setValue(progressPermille_.load()); });
+  ShowSearching(false);
 
   candidateTable_ = Place<QTableWidget>(this, "CandidateTable", 8, 206, 984, 390);
   candidateTable_->setColumnCount(kColumnCount);
@@ -144,6 +185,8 @@ void DesignSearchDialog::BuildControls() {
 
   ConnectGuarded(platform_, this, searchButton_, &QPushButton::clicked,
                  &DesignSearchDialog::Search);
+  ConnectGuarded(platform_, this, cancelButton_, &QPushButton::clicked,
+                 &DesignSearchDialog::CancelSearch);
   ConnectGuarded(platform_, this, adoptButton_, &QPushButton::clicked,
                  &DesignSearchDialog::AdoptChosen);
   ConnectGuarded(platform_, this, candidateTable_, &QTableWidget::cellDoubleClicked,
@@ -181,29 +224,79 @@ SearchRequirements DesignSearchDialog::ReadRequirements() const {
   if (const auto end = CodeFrom<EndKind>(endKindCombo_->currentIndex() - 1)) q.endKinds = {*end};
   q.loadUnit = loadUnitCombo_->currentIndex() == 1 ? LoadUnit::Kgf : LoadUnit::Newton;
   q.rank = kRankings[static_cast<std::size_t>(std::max(0, rankCombo_->currentIndex()))];
-  q.P1 = BoxNumber(load1Edit_);
-  q.L1 = BoxNumber(length1Edit_);
-  q.P2 = BoxNumber(load2Edit_);
-  q.L2 = BoxNumber(length2Edit_);
-  q.loadTolerance = BoxNumber(toleranceEdit_) / 100;
-  q.bore = OptionalBox(boreEdit_);
-  q.rod = OptionalBox(rodEdit_);
-  q.maxFreeLength = OptionalBox(maxFreeLengthEdit_);
-  const std::optional<double> meanMin = OptionalBox(meanMinEdit_);
-  const std::optional<double> meanMax = OptionalBox(meanMaxEdit_);
+  q.P1 = FieldNumber(load1Edit_, "荷重（Ｐ１）");
+  q.L1 = FieldNumber(length1Edit_, "長さ（Ｌ１）");
+  q.P2 = FieldNumber(load2Edit_, "荷重（Ｐ２）");
+  q.L2 = FieldNumber(length2Edit_, "長さ（Ｌ２）");
+  q.loadTolerance = FieldNumber(toleranceEdit_, "荷重の許容差") / 100;
+  q.bore = OptionalField(boreEdit_, "穴径");
+  q.rod = OptionalField(rodEdit_, "軸径");
+  q.maxFreeLength = OptionalField(maxFreeLengthEdit_, "最大自由長さ");
+  const std::optional<double> meanMin = OptionalField(meanMinEdit_, "平均径（下限）");
+  const std::optional<double> meanMax = OptionalField(meanMaxEdit_, "平均径（上限）");
   if (meanMin || meanMax) q.meanDiameter = ValueRange{meanMin.value_or(0), meanMax.value_or(1e9)};
-  q.springIndex = {BoxNumber(indexMinEdit_), BoxNumber(indexMaxEdit_)};
+  q.springIndex = {FieldNumber(indexMinEdit_, "バネ指数（下限）"),
+                   FieldNumber(indexMaxEdit_, "バネ指数（上限）")};
   if (lifeCombo_->currentIndex() > 0) q.lifeAtLeast = lifeCombo_->currentIndex() - 1;
   if (seatingCombo_->currentIndex() > 0)
     q.seating = kSeatings[static_cast<std::size_t>(seatingCombo_->currentIndex() - 1)];
-  q.minNaturalFrequency = OptionalBox(frequencyEdit_);
+  q.minNaturalFrequency = OptionalField(frequencyEdit_, "固有振動数");
+  if (worstCaseCheck_->isChecked()) q.worstCaseGrade = worstCaseGradeCombo_->currentIndex() + 1;
   q.top = kShownCandidates;
   return q;
 }
 
 void DesignSearchDialog::Search() {
-  const SearchRequirements q = ReadRequirements();
-  const SearchResult result = SearchDesigns(q, state_.materials(), state_.settings);
+  if (Searching()) return;
+  SearchRequirements q;
+  try {
+    q = ReadRequirements();
+  } catch (const UserError&) {
+    ShowCandidates({});  // the old list answered other requirements
+    throw;
+  }
+  cancel_ = false;
+  progressPermille_ = 0;
+  ShowSearching(true);
+  // The thread works on copies: the material editor may change the database meanwhile.
+  searcher_ = std::thread([this, q, materials = state_.materials(), settings = state_.settings] {
+    SearchControl control;
+    control.cancel = &cancel_;
+    control.progress = [this](double share) {
+      const int permille = static_cast<int>(share * 1000);
+      int shown = progressPermille_.load();
+      while (permille > shown && !progressPermille_.compare_exchange_weak(shown, permille)) {
+      }
+    };
+    SearchResult result = SearchDesigns(q, materials, settings, 0, control);
+    // Queued to the window's thread; dropped if the window is gone by then.
+    QMetaObject::invokeMethod(
+        this, [this, result = std::move(result)] { FinishSearch(result); }, Qt::QueuedConnection);
+  });
+}
+
+void DesignSearchDialog::CancelSearch() { cancel_ = true; }
+
+void DesignSearchDialog::ShowSearching(bool searching) {
+  searchButton_->setEnabled(!searching);
+  resultLabel_->setVisible(!searching);
+  progressBar_->setVisible(searching);
+  cancelButton_->setVisible(searching);
+  if (searching) {
+    progressBar_->setValue(0);
+    progressTimer_->start();
+  } else {
+    progressTimer_->stop();
+  }
+}
+
+void DesignSearchDialog::FinishSearch(const SearchResult& result) {
+  searcher_.join();
+  ShowSearching(false);
+  if (result.cancelled) {
+    resultLabel_->setText(QStringLiteral("探索を中止しました（一覧は前の探索のままです）"));
+    return;
+  }
   ShowCandidates(result);
   if (!result.problem.empty()) {
     platform_.ShowMessage(this, MessageKind::Warning, Utf8(result.problem));
@@ -251,7 +344,7 @@ void DesignSearchDialog::FillCandidateTable() {
         FullText(r.InnerDiameter),
         FullText(r.TotalTurns),
         FullText(r.ActiveTurns),
-        Utf8(EndKindName(r.EndKind)),
+        Utf8(EndFormsText(c)),
         FullText(r.FreeLength),
         ShortText(ShownValue(r.SpringRate, Quantity::Rate, units_)),
         ShortText(ShownValue(r.Load1, Quantity::Load, units_)),

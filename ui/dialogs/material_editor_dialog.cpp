@@ -13,6 +13,7 @@
 
 #include "core/records/file_io.h"
 #include "ui/platform/handler_guard.h"
+#include "ui/platform/unsaved_work.h"
 #include "ui/widgets/widgets.h"
 
 namespace coilspring {
@@ -235,6 +236,27 @@ void MaterialEditorDialog::StoreMaterialRecord() {
 
 int MaterialEditorDialog::CurrentEntry() const {
   return std::clamp(wireGrid_->currentRow() - kGridHeadingRows, 0, kMaterialRows - 1);
+}
+
+bool MaterialEditorDialog::HasUnstoredEdits() const {
+  return !(ScreenTexts() == TextsOfRecord(state_.materials()[dataNo_]));
+}
+
+void MaterialEditorDialog::reject() {
+  bool mayClose = false;
+  RunGuarded(platform_, this, [&] {
+    mayClose = !HasUnstoredEdits() ||
+               SettleUnsavedWork(
+                   platform_, this,
+                   QStringLiteral("データーNo %1 に記憶していない変更があります。記憶しますか？")
+                       .arg(dataNo_),
+                   [this] {
+                     StoreMaterialRecord();
+                     return true;
+                   },
+                   [this] { ShowMaterialRecord(dataNo_); });
+  });
+  if (mayClose) QDialog::reject();
 }
 
 void MaterialEditorDialog::ShowNextRecord() {

@@ -36,6 +36,13 @@ class MaterialEditorDialog : public QDialog {
   static const QString kRestartNotice;
   static const QString kEraseQuestion;
 
+  // Whether the boxes and the grid differ from the record they show.
+  bool HasUnstoredEdits() const;
+
+ public slots:
+  // Closing with unstored edits asks first: 保存 stores them, 破棄 shows the record again.
+  void reject() override;
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 

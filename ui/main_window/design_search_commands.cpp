@@ -13,7 +13,9 @@ namespace coilspring {
 
 DesignSearchDialog* MainWindow::DesignSearchWindow() {
   if (designSearch_ != nullptr) return designSearch_;
-  designSearch_ = new DesignSearchDialog(state_, platform_, this, units_);
+  // Without a parent: a window the main window can come in front of (the main window deletes
+  // it).
+  designSearch_ = new DesignSearchDialog(state_, platform_, nullptr, units_);
   ConnectGuarded(platform_, this, designSearch_, &DesignSearchDialog::AdoptRequested,
                  &MainWindow::AdoptSearchCandidate);
   ConnectGuarded(platform_, this, designSearch_, &DesignSearchDialog::HistoryRequested,
@@ -44,6 +46,9 @@ void MainWindow::AdoptSearchCandidate(int index) {
   const auto& candidates = designSearch_->Candidates();
   if (index < 0 || index >= static_cast<int>(candidates.size())) return;
   AdoptDesign(candidates[static_cast<std::size_t>(index)].design);
+  // The designer wants to see the design taken over, not the list in front of it.
+  raise();
+  activateWindow();
 }
 
 void MainWindow::PutShortListIntoHistory() {
@@ -62,6 +67,7 @@ void MainWindow::PutShortListIntoHistory() {
   PutIntoHistory(state_.design, candidates);
   for (int slot = 1; slot <= count; ++slot)
     historyPage_->ShowSlot(slot, state_.design[slot], state_.materials());
+  RecordStep();
 }
 
 }  // namespace coilspring

@@ -1,4 +1,5 @@
 // The menu commands that hand the design to files, the printer, the clipboard and the help.
+#include <QCloseEvent>
 #include <QFileInfo>
 
 #include "core/display/history.h"
@@ -9,9 +10,12 @@
 #include "core/records/file_io.h"
 #include "core/text/user_error.h"
 #include "ui/dialogs/data_sheet_dialog.h"
+#include "ui/dialogs/design_search_dialog.h"
 #include "ui/main_window/history_page.h"
 #include "ui/main_window/input_panel.h"
 #include "ui/main_window/main_window.h"
+#include "ui/platform/handler_guard.h"
+#include "ui/platform/unsaved_work.h"
 #include "ui/widgets/widgets.h"
 
 namespace coilspring {
@@ -26,15 +30,38 @@ const QString kDxfFilter = QStringLiteral("DXFファイル (*.dxf)");
 // The file holds the design as the boxes show it, with the results of those very inputs: the
 // boxes are read and calculated as "計算" does, so a design saved before any calculation (or
 // after its inputs were changed) never pairs one design's inputs with another's results.
-void MainWindow::SaveDesignFile() {
+bool MainWindow::SaveDesignFile() {
   Calculate();
   const auto path = platform_.AskSaveFile(this, {kDesignFilter, lastDesignSaveName_});
-  if (!path) return;
+  if (!path) return false;
   lastDesignSaveName_ = *path;
   WriteRecordFile(path->toStdString(), state_.design);
+  keptDesign_ = state_.design;
+  return true;
+}
+
+bool MainWindow::SettleUnsavedDesign() {
+  if (!HasUnsavedDesign()) return true;
+  return SettleUnsavedWork(
+      platform_, this,
+      QStringLiteral("設計または履歴に保存していない変更があります。保存しますか？"),
+      [this] { return SaveDesignFile(); }, [] {});
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  bool mayClose = false;
+  RunGuarded(platform_, this, [&] { mayClose = SettleUnsavedDesign(); });
+  if (!mayClose) {
+    event->ignore();
+    return;
+  }
+  // The design assistant has a window of its own: it goes with the program.
+  if (designSearch_ != nullptr) designSearch_->close();
+  event->accept();
 }
 
 void MainWindow::OpenDesignFile() {
+  if (!SettleUnsavedDesign()) return;
   // A cancelled dialog changes nothing, not even the text typed into the boxes.
   const auto path = platform_.AskOpenFile(this, {kDesignFilter, lastDesignOpenName_});
   if (!path) return;
@@ -44,6 +71,8 @@ void MainWindow::OpenDesignFile() {
   PutDesign(false);
   for (int n = 1; n <= kHistorySlots; ++n)
     historyPage_->ShowSlot(n, state_.design[n], state_.materials());
+  keptDesign_ = state_.design;
+  RecordStep();
 }
 
 void MainWindow::ExportDxf() {
@@ -66,8 +95,8 @@ void MainWindow::PrintWindow() {
 }
 
 void MainWindow::CopyHistoryText() {
-  platform_.SetClipboardText(Utf8(
-      GridRangeText(historyPage_->CellTexts(), 0, 0, kHistoryColumns - 1, kHistoryRows - 1)));
+  platform_.SetClipboardText(
+      Utf8(GridRangeText(historyPage_->CellTexts(), 0, 0, kHistoryColumns - 1, kHistoryRows - 1)));
 }
 
 void MainWindow::CopyFatigueDiagram() { platform_.SetClipboardImage(FatigueImage()); }

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -83,7 +84,7 @@ void InputPanel::BuildPictureBoxes() {
   diameterKindLabel_->setObjectName("Label48");
   diameterKindButton_ = PlaceSmallButton(this, "BitBtn1", 288, 160, QStringLiteral("径切替"));
   coilDiameterEdit_ = PlaceEdit(this, "Edit18", 288, 176, 73, QStringLiteral("10"));
-  OnPicture(PlaceLabel(this, QStringLiteral("mm"), 350, 160));
+  OnPicture(PlaceLabel(this, QStringLiteral("mm"), 346, 160));  // ends on the picture
 }
 
 void InputPanel::BuildListsAndTurns() {
@@ -100,7 +101,7 @@ void InputPanel::BuildListsAndTurns() {
   totalTurnsEdit_ = PlaceEdit(this, "Edit19", 56, 296, 41, QStringLiteral("5"));
   PlaceLabel(this, QStringLiteral("有効"), 112, 299);
   activeTurnsEdit_ = PlaceEdit(this, "Edit1", 144, 296, 41, QString());
-  activeTurnsEdit_->setReadOnly(true);
+  ShowOnly(activeTurnsEdit_);
   activeTurnsEdit_->setToolTip(QStringLiteral("有効巻数"));
   leftHandCheck_ = Place<QCheckBox>(this, "cb1", 142, 276, 49, 19);
   leftHandCheck_->setText(QStringLiteral("左巻"));
@@ -114,14 +115,15 @@ void InputPanel::BuildRecommendedGroup() {
   recommendedGroup_ = Place<QGroupBox>(this, "GroupBox5", 192, 247, 177, 72);
   recommendedGroup_->setTitle(QStringLiteral("推奨値"));
   QWidget* g = recommendedGroup_;
-  setFreeLengthButton_ = PlaceSmallButton(g, "BitBtn6", 8, 18, QStringLiteral("自由長さ設定"));
-  recommendedFreeLengthLabel_ = PlaceLabel(g, QStringLiteral("自由高さ="), 26, 16);
+  // Three rows inside the frame, whose top line runs level with the title's foot.
+  setFreeLengthButton_ = PlaceSmallButton(g, "BitBtn6", 8, 21, QStringLiteral("自由長さ設定"));
+  recommendedFreeLengthLabel_ = PlaceLabel(g, QStringLiteral("自由高さ="), 26, 20);
   recommendedFreeLengthLabel_->setObjectName("Label30");
-  setLength2Button_ = PlaceSmallButton(g, "SpeedButton7", 8, 37, QString());
-  solidHeightLabel_ = PlaceLabel(g, QStringLiteral("密着高さ="), 26, 36);
+  setLength2Button_ = PlaceSmallButton(g, "SpeedButton7", 8, 38, QString());
+  solidHeightLabel_ = PlaceLabel(g, QStringLiteral("密着高さ="), 26, 37);
   solidHeightLabel_->setObjectName("Label36");
-  setLoad2Button_ = PlaceSmallButton(g, "SpeedButton1", 8, 56, QString());
-  maxLoadLabel_ = PlaceLabel(g, QStringLiteral("最大荷重="), 26, 56);
+  setLoad2Button_ = PlaceSmallButton(g, "SpeedButton1", 8, 55, QString());
+  maxLoadLabel_ = PlaceLabel(g, QStringLiteral("最大荷重="), 26, 54);
   maxLoadLabel_->setObjectName("Label56");
   for (QLabel* l : {recommendedFreeLengthLabel_, solidHeightLabel_, maxLoadLabel_})
     l->setMinimumWidth(140);
@@ -133,23 +135,40 @@ void InputPanel::ConnectSignals() {
   connect(wireDiameterCombo_, &QComboBox::activated, this, &InputPanel::WireDiameterChosen);
   connect(endFormCombo_, &QComboBox::activated, this, &InputPanel::EndFormChosen);
   connect(diameterKindButton_, &QToolButton::clicked, this, &InputPanel::DiameterKindClicked);
-  connect(coilDiameterEdit_, &QLineEdit::returnPressed, this, [this] {
-    if (CoilDiameterEntryIsNew()) emit CoilDiameterEntered();
-  });
+  // Enter calculates; the coil diameter and the turns are taken in by the calculation too.
+  for (QLineEdit* box : EditableBoxes()) {
+    connect(box, &QLineEdit::returnPressed, this, &InputPanel::CalculateRequested);
+    box->installEventFilter(this);
+  }
   connect(setFreeLengthButton_, &QToolButton::clicked, this, &InputPanel::SetFreeLengthClicked);
   connect(setLength2Button_, &QToolButton::clicked, this, &InputPanel::SetLength2Clicked);
   connect(setLoad2Button_, &QToolButton::clicked, this, &InputPanel::SetLoad2Clicked);
-  coilDiameterEdit_->installEventFilter(this);
-  totalTurnsEdit_->installEventFilter(this);
 }
 
-// The two boxes act when they lose the focus as well, so a value typed and left is taken in
-// without Enter.
+std::array<QLineEdit*, 7> InputPanel::EditableBoxes() const {
+  return {freeLengthEdit_, length1Edit_,      length2Edit_,   load2Edit_,
+          load1Edit_,      coilDiameterEdit_, totalTurnsEdit_};
+}
+
+void InputPanel::ChainTabOrder(QWidget* next) {
+  QWidget* const order[] = {
+      freeLengthEdit_,   length1Edit_,  length2Edit_, load2Edit_,         load1Edit_,
+      coilDiameterEdit_, kindCombo_,    symbolCombo_, wireDiameterCombo_, totalTurnsEdit_,
+      leftHandCheck_,    endFormCombo_, next};
+  for (std::size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+// The coil diameter and the turns act when they lose the focus as well, so a value typed and
+// left is taken in without Enter. Alt with a letter belongs to the menus: without a menu of that
+// letter it does nothing, rather than typing the letter into the box.
 bool InputPanel::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::FocusOut) {
     if (watched == coilDiameterEdit_ && CoilDiameterEntryIsNew()) emit CoilDiameterEntered();
     if (watched == totalTurnsEdit_ && TotalTurnsEntered()) emit TotalTurnsLeft();
   }
+  if (event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->modifiers().testFlag(Qt::AltModifier))
+    return true;
   return QGroupBox::eventFilter(watched, event);
 }
 

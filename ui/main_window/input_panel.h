@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QHash>
 #include <QString>
+#include <array>
 
 #include "core/calc/calculate_cycle.h"
 #include "core/calc/calculator_state.h"
@@ -65,6 +66,9 @@ class InputPanel final : public QGroupBox {
   void PutLoad2(double stored);
   void SetUnits(UnitSystem units);
 
+  // The inputs in their Tab order, top to bottom as the panel reads, followed by `next`.
+  void ChainTabOrder(QWidget* next);
+
   bool LeftHandWound() const;
   // Whether the coil diameter box holds a new entry worth reading (not empty, not the wire's text).
   bool CoilDiameterEntryIsNew() const;
@@ -83,6 +87,8 @@ class InputPanel final : public QGroupBox {
   void SetFreeLengthClicked();
   void SetLength2Clicked();
   void SetLoad2Clicked();
+  // Enter in any box: the design is to be calculated as "計算" does.
+  void CalculateRequested();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -98,6 +104,7 @@ class InputPanel final : public QGroupBox {
   bool KeepNearestWireDiameter(DesignRecord& r);
   void SelectMaterial(int materialNo);
   double Number(const QLineEdit* box);
+  std::array<QLineEdit*, 7> EditableBoxes() const;
 
   const CalculatorState& state_;
   UnitSystem units_ = UnitSystem::Gravitational;

@@ -3,11 +3,13 @@
 #include "ui/main_window/main_window.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QLayout>
 #include <QMenuBar>
 #include <QSettings>
 #include <QTabWidget>
 
+#include "core/calc/fatigue.h"
 #include "core/display/history.h"
 #include "core/records/data_files.h"
 #include "core/records/file_io.h"
@@ -79,40 +81,44 @@ MainWindow::MainWindow(CalculatorState& state, Platform& platform, QString progr
   StartUp();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() { delete designSearch_; }
 
 void MainWindow::BuildMenus() {
   QMenuBar* bar = menuBar();
-  QMenu* file = bar->addMenu(QStringLiteral("ファイル　　"));
+  QMenu* file = bar->addMenu(QStringLiteral("ファイル(&F)"));
   file->setObjectName("File1");
   openAction_ = AddAction(file, "Edit2", QStringLiteral("読み取り"));
   saveAction_ = AddAction(file, "N3", QStringLiteral("保存"));
   dataSheetAction_ = AddAction(file, "N5", QStringLiteral("要目表印刷"));
   printAction_ = AddAction(file, "N1", QStringLiteral("画面印刷"));
   dxfAction_ = AddAction(file, "N7", QStringLiteral("ＤＸＦ出力"));
-  QMenu* edit = bar->addMenu(QStringLiteral("編集　　　"));
+  QMenu* edit = bar->addMenu(QStringLiteral("編集(&E)"));
   edit->setObjectName("Edit3");
+  undoAction_ = AddAction(edit, "Undo", QStringLiteral("元に戻す"));
+  redoAction_ = AddAction(edit, "Redo", QStringLiteral("やり直し"));
+  edit->addSeparator();
   copyHistoryAction_ = AddAction(edit, "N2", QStringLiteral("全データーコピー"));
   copyDiagramAction_ = AddAction(edit, "N4", QStringLiteral("寿命グラフコピー"));
-  QMenu* view = bar->addMenu(QStringLiteral("表示　　　"));
+  QMenu* view = bar->addMenu(QStringLiteral("表示(&V)"));
   view->setObjectName("N6");
   inputModeAction_ = AddAction(view, "llcheng", QStringLiteral("長さ・荷重切替"));
   unitsAction_ = AddAction(view, "UnitsMenu", QStringLiteral("単位切替（SI／重力単位）"));
-  QMenu* tools = bar->addMenu(QStringLiteral("ツール　　　"));
+  QMenu* tools = bar->addMenu(QStringLiteral("ツール(&T)"));
   tools->setObjectName("Tool1");
   materialsAction_ = AddAction(tools, "N8", QStringLiteral("材料編集"));
   coefficientsAction_ = AddAction(tools, "N9", QStringLiteral("係数編集"));
   designSearchAction_ = AddAction(tools, "DesignSearchMenu", QStringLiteral("設計支援"));
-  QMenu* help = bar->addMenu(QStringLiteral("ヘルプ"));
+  QMenu* help = bar->addMenu(QStringLiteral("ヘルプ(&H)"));
   help->setObjectName("Help1");
   helpAction_ = AddAction(help, "Help2", QStringLiteral("ヘルプ"));
 
   const std::pair<QAction*, void (MainWindow::*)()> commands[] = {
       {openAction_, &MainWindow::OpenDesignFile},
-      {saveAction_, &MainWindow::SaveDesignFile},
       {dataSheetAction_, &MainWindow::ShowDataSheet},
       {printAction_, &MainWindow::PrintWindow},
       {dxfAction_, &MainWindow::ExportDxf},
+      {undoAction_, &MainWindow::UndoStep},
+      {redoAction_, &MainWindow::RedoStep},
       {copyHistoryAction_, &MainWindow::CopyHistoryText},
       {copyDiagramAction_, &MainWindow::CopyFatigueDiagram},
       {inputModeAction_, &MainWindow::ToggleInputMode},
@@ -121,8 +127,17 @@ void MainWindow::BuildMenus() {
       {coefficientsAction_, &MainWindow::EditCoefficients},
       {designSearchAction_, &MainWindow::OpenDesignSearch},
       {helpAction_, &MainWindow::OpenHelp}};
+  const std::pair<QAction*, QKeySequence> shortcuts[] = {
+      {openAction_, QKeySequence(Qt::CTRL | Qt::Key_O)},
+      {saveAction_, QKeySequence(Qt::CTRL | Qt::Key_S)},
+      {printAction_, QKeySequence(Qt::CTRL | Qt::Key_P)},
+      {helpAction_, QKeySequence(Qt::Key_F1)},
+      {undoAction_, QKeySequence(Qt::CTRL | Qt::Key_Z)},
+      {redoAction_, QKeySequence(Qt::CTRL | Qt::Key_Y)}};
+  for (const auto& [action, keys] : shortcuts) action->setShortcut(keys);
   for (const auto& [action, command] : commands)
     ConnectGuarded(platform_, this, action, &QAction::triggered, command);
+  ConnectGuarded(platform_, this, saveAction_, &QAction::triggered, &MainWindow::SaveDesignFile);
 }
 
 void MainWindow::BuildPanels() {
@@ -156,6 +171,9 @@ void MainWindow::ConnectPanels() {
     ConnectGuarded(platform_, this, inputPanel_, signal, handler);
   ConnectGuarded(platform_, this, resultsPanel_, &ResultsPanel::CalculateClicked,
                  &MainWindow::Calculate);
+  ConnectGuarded(platform_, this, inputPanel_, &InputPanel::CalculateRequested,
+                 &MainWindow::Calculate);
+  inputPanel_->ChainTabOrder(resultsPanel_->CalculateButton());
   ConnectGuarded(platform_, this, resultsPanel_, &ResultsPanel::StoreClicked,
                  &MainWindow::StoreInHistory);
   ConnectGuarded(platform_, this, resultsPanel_, &ResultsPanel::RecallClicked,
@@ -214,7 +232,8 @@ void MainWindow::StartUp() {
     // The two tools stay available, so the missing file can be made again from inside.
     for (QWidget* w : std::initializer_list<QWidget*>{inputPanel_, resultsPanel_, sideViewPage_})
       w->setEnabled(false);
-    for (QAction* a : {openAction_, saveAction_, dataSheetAction_, dxfAction_, inputModeAction_})
+    for (QAction* a : {openAction_, saveAction_, dataSheetAction_, dxfAction_, inputModeAction_,
+                       undoAction_, redoAction_})
       a->setEnabled(false);
     ShowHistorySlots();  // empty slots under their headings: the page still reads as the history
     return;
@@ -233,13 +252,17 @@ void MainWindow::StartUp() {
     completed = true;
   });
   startupCompleted_ = completed;
+  keptDesign_ = state_.design;
+  steps_.Reset(state_.design);
+  RecordStep();
   pages_->setCurrentIndex(0);
 }
 
 // ---- Input panel events ---------------------------------------------------------------------
 
 void MainWindow::KindChosen() {
-  if (inputPanel_->FollowKindChoice(state_.current())) ReadDeriveAndShow(SolidHeightBasis::AllInputs);
+  if (inputPanel_->FollowKindChoice(state_.current()))
+    ReadDeriveAndShow(SolidHeightBasis::AllInputs);
 }
 
 void MainWindow::SymbolChosen() {
@@ -336,6 +359,7 @@ void MainWindow::ToggleUnits() {
 void MainWindow::Calculate() {
   RecalculateAndShow();
   ShowSideViewAt(0);
+  RecordStep();
 }
 
 // Reads the boxes, recalculates and checks the design, and shows it with the check lines.
@@ -353,13 +377,22 @@ void MainWindow::PutDesign(bool freshlyCalculated) {
   inputPanel_->AlignListsWith(r);
   // The lists may have put the design on another material (one that stands in no kind).
   if (!freshlyCalculated || r.MaterialNo != materialBefore) DetermineCurrentLifeClass(state_);
-  ShowDesign();
+  const bool outsideDiagram = ShowDesign();
+  // A calculation shows its own checks next; any other design brings the verdict it stores.
+  if (!freshlyCalculated) ShowStoredCheckLines(outsideDiagram);
 }
 
-void MainWindow::ShowDesign() {
+bool MainWindow::ShowDesign() {
   const DesignRecord& r = state_.current();
   inputPanel_->ShowDesign(r);
-  resultsPanel_->ShowDesign(r, state_.materials());
+  return resultsPanel_->ShowDesign(r, state_.materials());
+}
+
+void MainWindow::ShowStoredCheckLines(bool outsideDiagram) {
+  const ValidationResult checks = CheckStoredDesign(state_);
+  std::vector<std::string> lines = checks.lines.Texts();
+  if (outsideDiagram) lines.emplace_back(kGraphAreaOverLine);
+  resultsPanel_->ShowCheckLines(lines, checks.failed);
 }
 
 void MainWindow::ShowHistorySlots() { historyPage_->ShowAll(state_.design, state_.materials()); }
@@ -383,6 +416,7 @@ void MainWindow::StoreInHistory() {
   state_.current().InUse = 1;
   CopyDesignRecord(state_.design, 0, n);
   historyPage_->ShowSlot(n, state_.design[n], state_.materials());
+  RecordStep();
 }
 
 void MainWindow::RecallFromHistory() {
@@ -390,12 +424,39 @@ void MainWindow::RecallFromHistory() {
   if (state_.design[n].InUse == 0) return;
   CopyDesignRecord(state_.design, n, 0);
   PutDesign(false);
+  RecordStep();
 }
 
 void MainWindow::RecallHistorySlot(int slot) {
   if (state_.design[slot].InUse != 1) return;
   CopyDesignRecord(state_.design, slot, 0);
   PutDesign(false);
+  RecordStep();
+}
+
+void MainWindow::RecordStep() {
+  steps_.Record(state_.design);
+  undoAction_->setEnabled(steps_.CanUndo());
+  redoAction_->setEnabled(steps_.CanRedo());
+}
+
+void MainWindow::UndoStep() {
+  if (steps_.CanUndo()) ShowRestoredStep(steps_.Undo());
+}
+
+void MainWindow::RedoStep() {
+  if (steps_.CanRedo()) ShowRestoredStep(steps_.Redo());
+}
+
+// The step's design is shown as a recall shows one, its verdict with it, and the history as it
+// stood then.
+void MainWindow::ShowRestoredStep(const SpringDesign& step) {
+  state_.design = step;
+  PutDesign(false);
+  inputPanel_->PutLengthsInFull(state_.current());
+  ShowHistorySlots();
+  undoAction_->setEnabled(steps_.CanUndo());
+  redoAction_->setEnabled(steps_.CanRedo());
 }
 
 const QImage& MainWindow::FatigueImage() const { return resultsPanel_->DiagramImage(); }
@@ -404,14 +465,15 @@ const QImage& MainWindow::ShapeImage() { return sideViewPage_->ShapeImage(); }
 // ---- Secondary windows, made on first use ---------------------------------------------------
 
 MaterialEditorDialog* MainWindow::MaterialEditor() {
-  if (materialEditor_ == nullptr) materialEditor_ = new MaterialEditorDialog(state_, platform_, this);
+  if (materialEditor_ == nullptr)
+    materialEditor_ = new MaterialEditorDialog(state_, platform_, this);
   return materialEditor_;
 }
 
 CoefficientDialog* MainWindow::CoefficientWindow() {
   if (coefficientDialog_ == nullptr)
-    coefficientDialog_ = new CoefficientDialog(
-        state_, platform_, programFolder_ + "/" + kSettingsFileName, this);
+    coefficientDialog_ =
+        new CoefficientDialog(state_, platform_, programFolder_ + "/" + kSettingsFileName, this);
   return coefficientDialog_;
 }
 

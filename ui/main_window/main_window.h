@@ -9,9 +9,11 @@
 #include "core/calc/calculate_cycle.h"
 #include "core/calc/calculator_state.h"
 #include "core/display/display_units.h"
+#include "core/editing/undo_history.h"
 #include "ui/platform/platform.h"
 
 class QAction;
+class QCloseEvent;
 class QMenu;
 class QTabWidget;
 
@@ -53,6 +55,12 @@ class MainWindow : public QMainWindow {
   // and the "計算" cycle runs (design_search_commands.cpp).
   void AdoptDesign(const DesignRecord& design);
 
+  // Whether the design or the history differs from what the last save or read left.
+  bool HasUnsavedDesign() const { return state_.design != keptDesign_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
  private:
   // Which inputs the solid height shown is made of: the handlers read the boxes in different
   // orders, and the label shows the design as it stands at that point of the reading.
@@ -84,17 +92,28 @@ class MainWindow : public QMainWindow {
   void StepSideView();
   void ShowSideViewAt(int position);
   void StoreInHistory();
+  // Undo: every command that may change the design or the history records the state it left.
+  void RecordStep();
+  void UndoStep();
+  void RedoStep();
+  void ShowRestoredStep(const SpringDesign& step);
   void RecallFromHistory();
   void RecallHistorySlot(int slot);
   // Shows the current design after a recall, a file read or a calculation: the lists take its
   // material and wire first; a design not freshly calculated gets its life class.
   void PutDesign(bool freshlyCalculated);
-  void ShowDesign();
+  // Returns whether the working point lies outside the fatigue diagram.
+  bool ShowDesign();
+  void ShowStoredCheckLines(bool outsideDiagram);
   void ShowHistorySlots();
 
   // Menu commands (file_commands.cpp, design_search_commands.cpp)
   void OpenDesignFile();
-  void SaveDesignFile();
+  // Returns whether the file was written (false when the user cancelled the dialog).
+  bool SaveDesignFile();
+  // Asks 保存 / 破棄 / キャンセル when the design has unsaved changes; returns whether the
+  // caller may replace or drop it.
+  bool SettleUnsavedDesign();
   void ShowDataSheet();
   void PrintWindow();
   void ExportDxf();
@@ -122,12 +141,14 @@ class MainWindow : public QMainWindow {
   QString lastDesignOpenName_;
   QString lastDxfSaveName_ = QStringLiteral("aspring.dxf");
   UnitSystem units_ = UnitSystem::Gravitational;
+  SpringDesign keptDesign_;  // the design and history as the last save or read left them
+  UndoHistory<SpringDesign> steps_;
 
   InputPanel* inputPanel_ = nullptr;      // GroupBox1: "入力項目"
   ResultsPanel* resultsPanel_ = nullptr;  // GroupBox2: "計算結果"; GroupBox3: "疲れ強さ線図"
   QTabWidget* pages_ = nullptr;           // PageControl1: history, side view, reference
-  HistoryPage* historyPage_ = nullptr;    // TabSheet1: "＜計算結果の履歴＞"
-  SideViewPage* sideViewPage_ = nullptr;  // TabSheet2: the side view
+  HistoryPage* historyPage_ = nullptr;      // TabSheet1: "＜計算結果の履歴＞"
+  SideViewPage* sideViewPage_ = nullptr;    // TabSheet2: the side view
   ReferencePage* referencePage_ = nullptr;  // "＜参考計算＞": buckling, surge, solid stress...
 
   // Menu entries
@@ -136,6 +157,8 @@ class MainWindow : public QMainWindow {
   QAction* dataSheetAction_ = nullptr;     // N5: "要目表印刷"
   QAction* printAction_ = nullptr;         // N1: "画面印刷"
   QAction* dxfAction_ = nullptr;           // N7: "ＤＸＦ出力"
+  QAction* undoAction_ = nullptr;          // Undo: "元に戻す"
+  QAction* redoAction_ = nullptr;          // Redo: "やり直し"
   QAction* copyHistoryAction_ = nullptr;   // N2: "全データーコピー"
   QAction* copyDiagramAction_ = nullptr;   // N4: "寿命グラフコピー"
   QAction* inputModeAction_ = nullptr;     // llcheng: "長さ・荷重切替"

@@ -19,21 +19,28 @@ ResultsPanel::ResultsPanel(QWidget* client, UnitSystem units) : QGroupBox(client
   setObjectName("GroupBox2");
   setGeometry(8, 336, 377, 133);
   setTitle(QStringLiteral("計算結果"));
-  PlaceLabel(this, QStringLiteral("バネ定数"), 8, 17);
-  springRateEdit_ = new QuantityBox(this, "Edit25", Quantity::Rate, {64, 14}, 56);
-  unitLabels_.push_back(new UnitLabel(this, "SpringRateUnit", Quantity::Rate, 123, 17));
-  PlaceLabel(this, QStringLiteral("ねじり応力"), 8, 40);
-  stress2Edit_ = new QuantityBox(this, "Edit27", Quantity::Stress, {64, 37}, 56);
-  unitLabels_.push_back(new UnitLabel(this, "Stress2Unit", Quantity::Stress, 123, 40));
-  PlaceLabel(this, QStringLiteral("期待寿命"), 188, 17);
-  lifeEdit_ = PlaceEdit(this, "Edit26", 238, 14, 56, QString());
-  PlaceLabel(this, QStringLiteral("許容応力"), 188, 40);
-  allowableStressEdit_ = new QuantityBox(this, "Edit28", Quantity::Stress, {238, 37}, 56);
-  unitLabels_.push_back(new UnitLabel(this, "AllowableStressUnit", Quantity::Stress, 297, 40));
-  for (QLineEdit* e : {static_cast<QLineEdit*>(springRateEdit_), lifeEdit_,
-                       static_cast<QLineEdit*>(stress2Edit_),
-                       static_cast<QLineEdit*>(allowableStressEdit_)})
-    e->setReadOnly(true);
+  // The first row starts below the frame's top line, which runs level with the title's foot.
+  constexpr int kRow1 = 17;
+  constexpr int kRow2 = 40;
+  constexpr int kCaptionDrop = 3;  // a caption's text level with its box's
+  PlaceLabel(this, QStringLiteral("バネ定数"), 8, kRow1 + kCaptionDrop);
+  springRateEdit_ = new QuantityBox(this, "Edit25", Quantity::Rate, {64, kRow1}, 56);
+  unitLabels_.push_back(
+      new UnitLabel(this, "SpringRateUnit", Quantity::Rate, 123, kRow1 + kCaptionDrop));
+  PlaceLabel(this, QStringLiteral("ねじり応力"), 8, kRow2 + kCaptionDrop);
+  stress2Edit_ = new QuantityBox(this, "Edit27", Quantity::Stress, {64, kRow2}, 56);
+  unitLabels_.push_back(
+      new UnitLabel(this, "Stress2Unit", Quantity::Stress, 123, kRow2 + kCaptionDrop));
+  PlaceLabel(this, QStringLiteral("期待寿命"), 188, kRow1 + kCaptionDrop);
+  lifeEdit_ = PlaceEdit(this, "Edit26", 238, kRow1, 56, QString());
+  PlaceLabel(this, QStringLiteral("許容応力"), 188, kRow2 + kCaptionDrop);
+  allowableStressEdit_ = new QuantityBox(this, "Edit28", Quantity::Stress, {238, kRow2}, 56);
+  unitLabels_.push_back(
+      new UnitLabel(this, "AllowableStressUnit", Quantity::Stress, 297, kRow2 + kCaptionDrop));
+  for (QLineEdit* e :
+       {static_cast<QLineEdit*>(springRateEdit_), lifeEdit_, static_cast<QLineEdit*>(stress2Edit_),
+        static_cast<QLineEdit*>(allowableStressEdit_)})
+    ShowOnly(e);
   for (UnitLabel* unit : unitLabels_) unit->Show(units_);
 
   calculateButton_ = Place<QPushButton>(this, "BitBtn2", 8, 61, 52, 42);
@@ -63,14 +70,14 @@ void ResultsPanel::BuildDiagramGroup(QWidget* client) {
       new PictureView(fatigueDiagramGroup_, "Image1", 8, 20, fatigueDiagram_.Image());
 }
 
-void ResultsPanel::ShowDesign(const DesignRecord& r, const MaterialTable& materials) {
+bool ResultsPanel::ShowDesign(const DesignRecord& r, const MaterialTable& materials) {
   const bool outsideDiagram = fatigueDiagram_.Show(r, materials);
   fatigueDiagramView_->Refresh();
-  if (outsideDiagram) checkList_->addItem(Utf8(kGraphAreaOverLine));
   springRateEdit_->ShowStored(r.SpringRate, units_);
   stress2Edit_->ShowStored(r.Stress2, units_);
   lifeEdit_->setText(Utf8(LifeClassText(r.LifeClass)));
   allowableStressEdit_->ShowStored(r.AllowableStress, units_);
+  return outsideDiagram;
 }
 
 void ResultsPanel::ShowCheckLines(const std::vector<std::string>& lines, bool asError) {
@@ -91,6 +98,8 @@ void ResultsPanel::SetUnits(UnitSystem units) {
   for (QuantityBox* box : {springRateEdit_, stress2Edit_, allowableStressEdit_})
     box->SwitchUnits(before, units_);
 }
+
+QWidget* ResultsPanel::CalculateButton() const { return calculateButton_; }
 
 int ResultsPanel::ChosenHistorySlot() const {
   return HistorySlotFromText(historySlotSpin_->cleanText().toStdString());

@@ -32,12 +32,15 @@ class ResultsPanel final : public QGroupBox {
   // The results group and, as its sibling on `client`, the diagram's group.
   ResultsPanel(QWidget* client, UnitSystem units);
 
-  // The design's results and its working point on the diagram; a point with no place on the
-  // diagram adds the graph-area line to the check lines shown.
-  void ShowDesign(const DesignRecord& r, const MaterialTable& materials);
+  // The design's results and its working point on the diagram. Returns whether the point has no
+  // place on the diagram (the graph-area line belongs to the design's check lines then).
+  bool ShowDesign(const DesignRecord& r, const MaterialTable& materials);
+  // Replaces the check lines: the list only ever speaks of the design on screen.
   void ShowCheckLines(const std::vector<std::string>& lines, bool asError);
   void ClearCheckLines();
   void SetUnits(UnitSystem units);
+
+  QWidget* CalculateButton() const;
 
   // The history slot the selector names, held to 1..30.
   int ChosenHistorySlot() const;

@@ -20,6 +20,9 @@ struct FileDialogRequest {
 
 enum class MessageKind { Information, Warning, Error };
 
+// The answer to work about to be lost: 保存 keeps it, 破棄 lets it go, キャンセル stays.
+enum class UnsavedChoice { Save, Discard, Cancel };
+
 // How a captured window goes onto the page.
 enum class PagePlacement {
   ScreenSize,  // scaled by printer dpi / 96 on each axis, as large as it is on a 96 dpi screen
@@ -36,6 +39,8 @@ class Platform {
   virtual void ShowMessage(QWidget* parent, MessageKind kind, const QString& text) = 0;
   // A yes/no question; true for yes.
   virtual bool Confirm(QWidget* parent, const QString& text) = 0;
+  // A question with the buttons 保存, 破棄 and キャンセル.
+  virtual UnsavedChoice AskUnsaved(QWidget* parent, const QString& text) = 0;
 
   virtual void SetClipboardText(const QString& text) = 0;
   virtual void SetClipboardImage(const QImage& image) = 0;

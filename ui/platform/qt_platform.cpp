@@ -11,10 +11,12 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QUrl>
 
 #include "core/output/page_fit.h"
+#include "ui/platform/file_dialogs.h"
 #include "ui/platform/help_window.h"
 #include "ui/platform/platform.h"
 
@@ -30,19 +32,26 @@ QRectF PrintedRect(const QImage& image, const QPrinter& printer, PagePlacement p
   return QRectF(0, 0, fitted.width, fitted.height);
 }
 
+std::optional<QString> AskFile(QWidget* parent, const FileDialogRequest& r,
+                               QFileDialog::AcceptMode mode) {
+  QFileDialog dialog(parent, QString(), r.proposedName, r.filter);
+  dialog.setAcceptMode(mode);
+  dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                     : QFileDialog::AnyFile);
+  // A saved name is used as typed: no extension is added and replacing asks nothing.
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  FitFileDialogColumns(dialog);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().front();
+}
+
 class QtPlatform final : public Platform {
  public:
   std::optional<QString> AskOpenFile(QWidget* parent, const FileDialogRequest& r) override {
-    const QString path = QFileDialog::getOpenFileName(parent, QString(), r.proposedName, r.filter);
-    if (path.isEmpty()) return std::nullopt;
-    return path;
+    return AskFile(parent, r, QFileDialog::AcceptOpen);
   }
   std::optional<QString> AskSaveFile(QWidget* parent, const FileDialogRequest& r) override {
-    // The name is used as typed: no extension is added and replacing asks nothing.
-    const QString path = QFileDialog::getSaveFileName(parent, QString(), r.proposedName, r.filter,
-                                                      nullptr, QFileDialog::DontConfirmOverwrite);
-    if (path.isEmpty()) return std::nullopt;
-    return path;
+    return AskFile(parent, r, QFileDialog::AcceptSave);
   }
   void ShowMessage(QWidget* parent, MessageKind kind, const QString& text) override {
     const QString title = QApplication::applicationName();
@@ -60,6 +69,19 @@ class QtPlatform final : public Platform {
   }
   bool Confirm(QWidget* parent, const QString& text) override {
     return QMessageBox::question(parent, QApplication::applicationName(), text) == QMessageBox::Yes;
+  }
+  UnsavedChoice AskUnsaved(QWidget* parent, const QString& text) override {
+    QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), text,
+                    QMessageBox::NoButton, parent);
+    QPushButton* save = box.addButton(QStringLiteral("保存"), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(QStringLiteral("破棄"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == save) return UnsavedChoice::Save;
+    if (box.clickedButton() == discard) return UnsavedChoice::Discard;
+    return UnsavedChoice::Cancel;
   }
   void SetClipboardText(const QString& text) override { QApplication::clipboard()->setText(text); }
   void SetClipboardImage(const QImage& image) override {

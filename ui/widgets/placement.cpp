@@ -31,6 +31,11 @@ QLineEdit* PlaceEdit(QWidget* parent, const char* name, int x, int y, int width,
   return edit;
 }
 
+void ShowOnly(QLineEdit* box) {
+  box->setReadOnly(true);
+  box->setFocusPolicy(Qt::ClickFocus);
+}
+
 QComboBox* PlaceCombo(QWidget* parent, const char* name, int x, int y, int width) {
   auto* combo = Place<QComboBox>(parent, name, x, y, width, 21);
   combo->setEditable(false);

@@ -27,6 +27,9 @@ inline constexpr int kPlacedEditHeight = 21;
 QLabel* PlaceLabel(QWidget* parent, const QString& text, int x, int y);
 QLineEdit* PlaceEdit(QWidget* parent, const char* name, int x, int y, int width,
                      const QString& text);
+// A box that only shows a value: read-only and no Tab stop (a click still selects its text to
+// copy), so Tab goes from input to input.
+void ShowOnly(QLineEdit* box);
 QComboBox* PlaceCombo(QWidget* parent, const char* name, int x, int y, int width);
 // A 12 x 12 button with a hint.
 QToolButton* PlaceSmallButton(QWidget* parent, const char* name, int x, int y, const QString& hint);

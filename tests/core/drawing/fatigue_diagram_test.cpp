@@ -136,14 +136,16 @@ TEST(FatigueDiagramTest, WritesEveryTextAtItsPlaceInBlackOnWhite) {
                                       {"γ=", 30, 15},
                                       // Axis and life labels.
                                       {"0", 16, 380},
+                                      // Life labels: centred on their lines where the
+                                      // 13-pixel boxes leave room, in two columns.
                                       {"1", 21, 62},
                                       {"2", 21, 85},
-                                      {"3", 21, 100},
-                                      {"4", 21, 112},
-                                      {"6", 21, 123},
-                                      {"10", 16, 135},
-                                      {"100", 10, 147},
-                                      {"1000", 5, 165},
+                                      {"3", 4, 100},
+                                      {"4", 21, 110},
+                                      {"6", 4, 120},
+                                      {"10", 14, 130},
+                                      {"100", 6, 144},
+                                      {"1000", -1, 164},
                                       {"万回", 5, 183},
                                       {"下限応力係数 τ1/σB", 150, 400},
                                       {"上", 10, 200},

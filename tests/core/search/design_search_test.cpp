@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
+#include <mutex>
 #include <set>
 #include <string>
 #include <tuple>
@@ -160,6 +162,113 @@ TEST(DesignSearch, AgreesWithBruteForceOnATinySpace) {
   EXPECT_EQ(found, brute);
   EXPECT_EQ(result.kept, static_cast<long>(brute.size()));
   EXPECT_EQ(result.evaluated, evaluated);
+}
+
+// The three closed forms have two end turns, the four open ones one and a half: the same coil
+// and turns with any form of one group are the same spring, so each spring is one candidate
+// that lists its group's forms, and no two candidates are the same spring.
+TEST(DesignSearch, OneCandidateIsOneSpringWithEveryEndFormThatMakesIt) {
+  const CalculatorState s = WorkedState({2, 10});
+  SearchRequirements q = KgfRequirements(1.7, 35, 3.4, 30);
+  q.meanDiameter = ValueRange{16, 18.3};
+  q.top = 1000;
+  const SearchResult r = SearchDesigns(q, s.materials(), s.settings);
+  using E = EndKind;
+  const std::vector<E> closed{E::ClosedUnground, E::ClosedGround, E::ClosedTapered};
+  const std::vector<E> open{E::OpenUnground, E::OpenGround, E::OpenTapered,
+                            E::OpenThreeQuarterUnground};
+  ASSERT_FALSE(r.candidates.empty());
+  std::int64_t forms = 0;
+  std::set<std::tuple<long, double, bool>> springs;  // mean diameter, turns, closed
+  for (const SearchCandidate& c : r.candidates) {
+    const bool isClosed = c.endKinds == closed;
+    EXPECT_TRUE(isClosed || c.endKinds == open);
+    EXPECT_EQ(c.design.EndKind, c.endKinds.front());
+    forms += static_cast<std::int64_t>(c.endKinds.size());
+    EXPECT_TRUE(
+        springs.insert({std::lround(c.design.MeanDiameter * 10), c.design.TotalTurns, isClosed})
+            .second);
+  }
+  EXPECT_EQ(forms, r.kept);
+}
+
+TEST(DesignSearch, ACancelledSearchStopsAndSaysSo) {
+  const CalculatorState s = WorkedState();
+  SearchRequirements q = KgfRequirements(0, 1000, 60, 900);
+  q.loadTolerance = 1e300;
+  q.meanDiameter = ValueRange{0, 1e9};
+  q.springIndex = {0, 1e9};
+  std::atomic<bool> cancel{false};
+  std::atomic<int> reports{0};
+  SearchControl control;
+  control.cancel = &cancel;
+  control.progress = [&](double share) {
+    EXPECT_GE(share, 0);
+    EXPECT_LE(share, 1);
+    if (++reports == 3) cancel = true;
+  };
+  const SearchResult r = SearchDesigns(q, s.materials(), s.settings, 2, control);
+  EXPECT_TRUE(r.cancelled);
+  // Each of the two threads looks at the flag within one interval after it is set.
+  EXPECT_LE(r.evaluated, (reports.load() + 2) * kProgressInterval);
+}
+
+TEST(DesignSearch, ProgressReachesTheWholeAndAnUncancelledSearchIsComplete) {
+  const CalculatorState s = WorkedState();
+  std::atomic<bool> cancel{false};
+  std::mutex lock;
+  double largest = 0;
+  SearchControl control;
+  control.cancel = &cancel;
+  control.progress = [&](double share) {
+    const std::lock_guard<std::mutex> hold(lock);
+    largest = std::max(largest, share);
+  };
+  SearchRequirements q = KgfRequirements(1.7, 35, 3.4, 30);
+  const SearchResult plain = SearchDesigns(q, s.materials(), s.settings, 1);
+  const SearchResult followed = SearchDesigns(q, s.materials(), s.settings, 1, control);
+  EXPECT_FALSE(followed.cancelled);
+  EXPECT_EQ(largest, 1.0);
+  EXPECT_EQ(followed.evaluated, plain.evaluated);
+  EXPECT_EQ(followed.candidates.size(), plain.candidates.size());
+}
+
+// With a worst-case grade every candidate's worst case at that grade passes the stress, the life,
+// the bore and the rod, and the candidates are those of the plain search that do; a finer grade
+// keeps at least as many as a coarser one.
+TEST(DesignSearch, AWorstCaseGradeKeepsOnlySpringsWhoseWorstCaseHolds) {
+  const CalculatorState s = WorkedState();
+  SearchRequirements q = KgfRequirements(1.5, 35, 3.5, 28);
+  q.meanDiameter = ValueRange{10, 18};
+  q.bore = 15;  // the coils nearest the bore leave no room for the diameter's tolerance
+  q.rod = 8;
+  q.lifeAtLeast = 3;
+  q.top = 100000;
+  const SearchResult plain = SearchDesigns(q, s.materials(), s.settings, 1);
+  std::int64_t previous = plain.kept;
+  for (int grade = 1; grade <= 3; ++grade) {
+    q.worstCaseGrade = grade;
+    const SearchResult r = SearchDesigns(q, s.materials(), s.settings, 1);
+    std::int64_t expected = 0;
+    for (const SearchCandidate& c : plain.candidates) {
+      ReferenceInputs in;
+      in.grade = grade;
+      in.bore = 15;
+      in.rod = 8;
+      const WorstCase w = ComputeReferenceChecks(c.design, s.materials()[0], in).worstCase;
+      const bool holds = w.stressVerdict == Verdict::Ok && w.lifeClass && *w.lifeClass <= 3 &&
+                         w.boreVerdict == Verdict::Ok && w.rodVerdict == Verdict::Ok;
+      expected += holds ? static_cast<std::int64_t>(c.endKinds.size()) : 0;
+    }
+    EXPECT_EQ(r.kept, expected) << grade;
+    // A candidate counts under every requirement it fails, the worst case among them.
+    EXPECT_GE(r.rejected[static_cast<int>(Rejection::WorstCase)], plain.kept - r.kept) << grade;
+    EXPECT_LE(r.kept, previous) << grade;
+    EXPECT_GT(r.rejected[static_cast<int>(Rejection::WorstCase)], 0) << grade;
+    previous = r.kept;
+  }
+  q.worstCaseGrade = 4;
+  EXPECT_NE(SearchDesigns(q, s.materials(), s.settings).problem, "");
 }
 
 CalculatorState ShippedState() {

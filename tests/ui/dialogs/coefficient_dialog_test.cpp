@@ -11,8 +11,8 @@
 #include <cmath>
 #include <memory>
 
-#include "core/records/file_io.h"
 #include "core/calc/spring_calc.h"
+#include "core/records/file_io.h"
 #include "support/blocked_write.h"
 #include "support/scripted_platform.h"
 
@@ -209,14 +209,33 @@ TEST_F(KeisuuMakeWindow, FailedWriteKeepsTheFileAndTheNewValuesInMemory) {
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }
 
-TEST_F(KeisuuMakeWindow, ClosingWithoutApplyingKeepsTheTypedTextButNotTheValue) {
-  window->show();
-  Box(2)->setText("65");
-  window->close();
-  window->show();
-  EXPECT_EQ(Box(2)->text(), "65");
-  EXPECT_EQ(state->settings.ExtensionStressRatio, 80);
-  window->hide();
+TEST_F(KeisuuMakeWindow, ClosingWithUnsavedEditsAsksWhatBecomesOfThem) {
+  const struct {
+    UnsavedChoice answer;
+    bool staysOpen;
+    const char* boxAfter;
+    double valueAfter;
+  } cases[] = {{UnsavedChoice::Cancel, true, "65", 80},
+               {UnsavedChoice::Discard, false, "80", 80},
+               {UnsavedChoice::Save, false, "65", 65}};
+  for (const auto& c : cases) {
+    state->settings.ExtensionStressRatio = 80;
+    window->show();
+    Box(2)->setText("80");
+    window->close();  // nothing edited: no question
+    EXPECT_TRUE(platform.unsavedQuestions.empty());
+    window->show();
+    Box(2)->setText("65");
+    platform.unsavedAnswers = {c.answer};
+    window->close();
+    EXPECT_EQ(platform.unsavedQuestions.size(), 1u);
+    EXPECT_EQ(window->isVisible(), c.staysOpen);
+    EXPECT_EQ(Box(2)->text(), c.boxAfter);
+    EXPECT_EQ(state->settings.ExtensionStressRatio, c.valueAfter);
+    platform.unsavedQuestions.clear();
+    Box(2)->setText(QString::number(state->settings.ExtensionStressRatio));
+    window->hide();
+  }
 }
 
 }  // namespace

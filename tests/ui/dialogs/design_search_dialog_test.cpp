@@ -1,7 +1,10 @@
 #include "ui/dialogs/design_search_dialog.h"
 
+#include <QProgressBar>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTimer>
+#include <set>
 
 #include "support/main_window_fixture.h"
 #include "ui/widgets/widgets.h"
@@ -38,6 +41,31 @@ class DesignSearchWindow : public MainWindowTest {
     setText("Load2Edit", "3.4");
     setText("Length2Edit", "30");
   }
+  // Runs the search and waits for it to finish, as the designer waits for the list.
+  void search() {
+    click("SearchButton");
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog->Searching(), 120000);
+  }
+  // A requirement wide enough to run for a long while.
+  void FillWideRequirements() {
+    combo("MaterialCombo")->setCurrentIndex(0);
+    combo("EndKindCombo")->setCurrentIndex(0);
+    combo("LoadUnitCombo")->setCurrentIndex(1);
+    setText("Load1Edit", "0");
+    setText("Length1Edit", "1000");
+    setText("Load2Edit", "60");
+    setText("Length2Edit", "900");
+    setText("ToleranceEdit", "1e300");
+    setText("MeanDiameterMinEdit", "0");
+    setText("MeanDiameterMaxEdit", "1e9");
+    setText("IndexMinEdit", "0");
+    setText("IndexMaxEdit", "1e9");
+  }
+  QStringList row(int r) const {
+    QStringList cells;
+    for (int c = 0; c < table()->columnCount(); ++c) cells << table()->item(r, c)->text();
+    return cells;
+  }
   QTableWidget* table() const { return get<QTableWidget>("CandidateTable"); }
   QStringList headings(std::initializer_list<int> columns) const {
     QStringList list;
@@ -52,7 +80,7 @@ TEST_F(DesignSearchWindow, SearchAdoptAndHistory) {
   EXPECT_TRUE(dialog->isVisible());
   EXPECT_EQ(dialog->windowTitle(), QStringLiteral("設計支援"));
   FillRequirements();
-  click("SearchButton");
+  search();
   ASSERT_TRUE(platform.messages.empty());
   ASSERT_EQ(table()->rowCount(), 30);
   EXPECT_TRUE(label("ResultLabel").startsWith(QStringLiteral("評価 ")));
@@ -103,7 +131,7 @@ TEST_F(DesignSearchWindow, ListFollowsTheMainWindowUnits) {
             (QStringList{QStringLiteral("バネ定数(kgf/mm)"), QStringLiteral("P1(kgf)"),
                          QStringLiteral("P2(kgf)")}));
   FillRequirements();
-  click("SearchButton");
+  search();
   ASSERT_EQ(table()->rowCount(), 30);
   const DesignRecord best = dialog->Candidates().front().design;
   EXPECT_EQ(table()->item(0, 9)->text(), ShortText(best.SpringRate));
@@ -136,18 +164,120 @@ TEST_F(DesignSearchWindow, LoadUnitStartsInTheSavedUnits) {
   EXPECT_EQ(headings({10, 11}), (QStringList{QStringLiteral("P1(N)"), QStringLiteral("P2(N)")}));
 }
 
-TEST_F(DesignSearchWindow, BadInputsGiveMessages) {
+TEST_F(DesignSearchWindow, BadInputsNameTheirFieldAndClearTheOldList) {
+  const struct {
+    const char* box;
+    const char* text;
+    const char* message;
+  } cases[] = {
+      {"Load1Edit", "abc", "荷重（Ｐ１）：'abc' は浮動小数点数ではありません"},
+      {"Load1Edit", "", "荷重（Ｐ１）：'' は浮動小数点数ではありません"},
+      {"Length2Edit", "x", "長さ（Ｌ２）：'x' は浮動小数点数ではありません"},
+      {"MeanDiameterMaxEdit", "?", "平均径（上限）：'?' は浮動小数点数ではありません"},
+      {"IndexMinEdit", "", "バネ指数（下限）：'' は浮動小数点数ではありません"},
+  };
+  for (const auto& c : cases) {
+    FillRequirements();
+    search();
+    ASSERT_EQ(table()->rowCount(), 30) << c.box;
+    const QString before = text(c.box);
+    setText(c.box, QString::fromUtf8(c.text));
+    platform.messages.clear();
+    click("SearchButton");
+    EXPECT_FALSE(dialog->Searching());
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, QString::fromUtf8(c.message));
+    EXPECT_EQ(table()->rowCount(), 0) << c.box;
+    EXPECT_TRUE(dialog->Candidates().empty());
+    setText(c.box, before);
+  }
   FillRequirements();
-  setText("Load1Edit", "abc");
-  click("SearchButton");
-  ASSERT_EQ(platform.messages.size(), 1u);
-  EXPECT_EQ(platform.messages[0].text, QStringLiteral("'abc' は浮動小数点数ではありません"));
+  platform.messages.clear();
   setText("Load1Edit", "5");
-  click("SearchButton");
-  ASSERT_EQ(platform.messages.size(), 2u);
-  EXPECT_EQ(platform.messages[1].text,
+  search();
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text,
             QStringLiteral("P2 は P1 より大きくしてください（P2 ≦ P1 では探索できません）"));
   EXPECT_EQ(table()->rowCount(), 0);
+}
+
+TEST_F(DesignSearchWindow, ACancelledSearchLeavesThePreviousList) {
+  FillRequirements();
+  search();
+  ASSERT_EQ(table()->rowCount(), 30);
+  const QStringList first = row(0);
+  FillWideRequirements();
+  click("SearchButton");
+  ASSERT_TRUE(dialog->Searching());
+  EXPECT_TRUE(get<QProgressBar>("SearchProgress")->isVisible());
+  EXPECT_FALSE(get<QPushButton>("SearchButton")->isEnabled());
+  // The window's own events go on meanwhile (one pass of the event loop, far shorter than the
+  // search).
+  bool handled = false;
+  QTimer::singleShot(0, dialog, [&] { handled = true; });
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(handled);
+  EXPECT_TRUE(dialog->Searching());
+  click("CancelButton");
+  QTRY_VERIFY_WITH_TIMEOUT(!dialog->Searching(), 60000);
+  EXPECT_EQ(table()->rowCount(), 30);
+  EXPECT_EQ(row(0), first);
+  EXPECT_TRUE(label("ResultLabel").contains(QStringLiteral("中止")));
+  EXPECT_FALSE(get<QProgressBar>("SearchProgress")->isVisible());
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(DesignSearchWindow, OneRowIsOneSpringWithTheEndFormsThatMakeIt) {
+  FillRequirements();
+  combo("EndKindCombo")->setCurrentIndex(0);  // every end form
+  search();
+  ASSERT_GT(table()->rowCount(), 0);
+  std::set<QStringList> springs;
+  bool listed = false;
+  for (int r = 0; r < table()->rowCount(); ++r) {
+    QStringList cells = row(r);
+    const QString forms = cells.takeAt(7);
+    listed = listed || forms.contains(QStringLiteral("／"));
+    EXPECT_TRUE(springs.insert(cells).second) << r;
+  }
+  EXPECT_TRUE(listed);
+  EXPECT_EQ(table()->item(0, 7)->text(), Utf8(EndFormsText(dialog->Candidates().front())));
+}
+
+TEST_F(DesignSearchWindow, TheWorstCaseOfAGradeCanBeRequired) {
+  FillRequirements();
+  setText("BoreEdit", "21");
+  search();
+  const std::size_t plain = dialog->Candidates().size();
+  get<QCheckBox>("WorstCaseCheck")->setChecked(true);
+  EXPECT_EQ(combo("WorstCaseGradeCombo")->currentText(), QStringLiteral("2級"));
+  combo("WorstCaseGradeCombo")->setCurrentIndex(2);
+  search();
+  ASSERT_TRUE(platform.messages.empty());
+  EXPECT_LE(dialog->Candidates().size(), plain);
+  for (const SearchCandidate& c : dialog->Candidates()) {
+    ReferenceInputs in;
+    in.grade = 3;
+    in.bore = 21;
+    const WorstCase w =
+        ComputeReferenceChecks(c.design, state->materials()[c.design.MaterialNo], in).worstCase;
+    EXPECT_EQ(w.stressVerdict, Verdict::Ok);
+    EXPECT_EQ(w.boreVerdict, Verdict::Ok);
+  }
+}
+
+// The main window can come in front of the assistant, and 採用 brings it there.
+TEST_F(DesignSearchWindow, AdoptingBringsTheMainWindowToTheFront) {
+  EXPECT_EQ(dialog->parentWidget(), nullptr);
+  EXPECT_EQ(dialog->windowType(), Qt::Window);
+  window->show();
+  FillRequirements();
+  search();
+  dialog->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+  click("AdoptButton");
+  EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  EXPECT_EQ(QApplication::activeWindow(), window.get());
 }
 
 }  // namespace

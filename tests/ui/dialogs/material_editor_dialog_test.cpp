@@ -491,17 +491,34 @@ TEST_F(DataMakeWindow, RoundTripThroughTheEditorChangesOnlyWhatWasEdited) {
   EXPECT_EQ(ReadBytes(target), expected);
 }
 
-TEST_F(DataMakeWindow, ClosingKeepsTheScreenAndStoresNothing) {
-  GoTo(3);
-  Edit("Edit2")->setText("typed");
-  window->show();
-  window->close();
-  EXPECT_FALSE(window->isVisible());
-  window->show();
-  EXPECT_EQ(window->currentDataNo(), 3);
-  EXPECT_EQ(Edit("Edit2")->text(), "typed");
-  EXPECT_EQ(Record(3).Symbol.Raw(), "SUS304");
-  window->hide();
+TEST_F(DataMakeWindow, ClosingWithUnstoredEditsAsksWhatBecomesOfThem) {
+  const struct {
+    UnsavedChoice answer;
+    bool staysOpen;
+    const char* shownAfter;
+    const char* storedAfter;
+  } cases[] = {{UnsavedChoice::Cancel, true, "typed", "SUS304"},
+               {UnsavedChoice::Discard, false, "SUS304", "SUS304"},
+               {UnsavedChoice::Save, false, "typed", "typed"}};
+  for (const auto& c : cases) {
+    GoTo(3);
+    window->show();
+    window->close();  // nothing edited: no question
+    EXPECT_TRUE(platform.unsavedQuestions.empty());
+    window->show();
+    Edit("Edit2")->setText("typed");
+    platform.unsavedAnswers = {c.answer};
+    window->close();
+    EXPECT_EQ(platform.unsavedQuestions.size(), 1u);
+    EXPECT_EQ(window->isVisible(), c.staysOpen);
+    EXPECT_EQ(window->currentDataNo(), 3);
+    EXPECT_EQ(Edit("Edit2")->text(), c.shownAfter);
+    EXPECT_EQ(Record(3).Symbol.Raw(), c.storedAfter);
+    platform.unsavedQuestions.clear();
+    state->EditMaterials()[3].Symbol.AssignRaw("SUS304");
+    window->ShowMaterialRecord(3);
+    window->hide();
+  }
 }
 
 }  // namespace

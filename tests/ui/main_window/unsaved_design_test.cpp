@@ -1,0 +1,102 @@
+// Work in the design or the history is never lost without a question: closing the program or
+// reading another file asks 保存 / 破棄 / キャンセル while it differs from the last save or read.
+#include <QFile>
+
+#include "support/main_window_fixture.h"
+
+namespace coilspring::testing {
+namespace {
+
+class UnsavedDesignTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    Start();
+    window->show();
+  }
+  void changeDesign() {
+    setText("Edit20", "41");
+    click("BitBtn2");
+    click("SpeedButton5");  // and into the history
+  }
+  std::string savedFile() {
+    const std::string path = folder.file("kept.abd");
+    platform.saveAnswers.push_back(QString::fromStdString(path));
+    trigger("N3");
+    return path;
+  }
+};
+
+TEST_F(UnsavedDesignTest, AFreshOrJustSavedDesignClosesWithoutAQuestion) {
+  EXPECT_FALSE(window->HasUnsavedDesign());
+  changeDesign();
+  EXPECT_TRUE(window->HasUnsavedDesign());
+  savedFile();
+  EXPECT_FALSE(window->HasUnsavedDesign());
+  EXPECT_TRUE(window->close());
+  EXPECT_TRUE(platform.unsavedQuestions.empty());
+}
+
+TEST_F(UnsavedDesignTest, ClosingWithUnsavedWorkFollowsTheAnswer) {
+  const struct {
+    UnsavedChoice answer;
+    std::optional<QString> saveDialog;  // the file dialog's answer after 保存
+    bool closes;
+    bool written;
+  } cases[] = {
+      {UnsavedChoice::Cancel, std::nullopt, false, false},
+      {UnsavedChoice::Discard, std::nullopt, true, false},
+      {UnsavedChoice::Save, std::nullopt, false, false},  // the file dialog was cancelled
+      {UnsavedChoice::Save, QStringLiteral("answer.abd"), true, true},
+  };
+  for (const auto& c : cases) {
+    window->show();
+    changeDesign();
+    const SpringDesign before = state->design;
+    const QString target = folder.path() + "/answer.abd";
+    QFile::remove(target);
+    platform.unsavedAnswers = {c.answer};
+    platform.unsavedQuestions.clear();
+    platform.saveAnswers = {c.saveDialog ? std::optional(target) : std::nullopt};
+    EXPECT_EQ(window->close(), c.closes);
+    EXPECT_EQ(platform.unsavedQuestions.size(), 1u);
+    EXPECT_EQ(QFile::exists(target), c.written);
+    if (!c.closes) {
+      EXPECT_EQ(state->design, before);
+    }
+  }
+}
+
+TEST_F(UnsavedDesignTest, ReadingAnotherFileAsksFirstAndCancelKeepsEverything) {
+  const std::string path = savedFile();
+  changeDesign();
+  const SpringDesign before = state->design;
+  platform.unsavedAnswers = {UnsavedChoice::Cancel};
+  platform.openAnswers = {QString::fromStdString(path)};
+  trigger("Edit2");
+  EXPECT_EQ(platform.unsavedQuestions.size(), 1u);
+  EXPECT_TRUE(platform.openRequests.empty());  // the file dialog never opened
+  EXPECT_EQ(state->design, before);
+
+  platform.unsavedAnswers = {UnsavedChoice::Discard};
+  trigger("Edit2");
+  EXPECT_EQ(platform.openRequests.size(), 1u);
+  EXPECT_NE(state->design, before);
+  EXPECT_FALSE(window->HasUnsavedDesign());
+}
+
+TEST_F(UnsavedDesignTest, AnEmptyFileIsRefusedAndChangesNothing) {
+  changeDesign();
+  const SpringDesign before = state->design;
+  const std::string path = folder.file("empty.abd");
+  QFile(QString::fromStdString(path)).open(QIODevice::WriteOnly);
+  platform.openAnswers = {QString::fromStdString(path)};
+  trigger("Edit2");
+  EXPECT_EQ(state->design, before);
+  EXPECT_EQ(text("Edit20"), "41");
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_TRUE(platform.LastMessage().contains(QString::fromStdString(path)));
+  EXPECT_TRUE(platform.LastMessage().contains(QStringLiteral("空")));
+}
+
+}  // namespace
+}  // namespace coilspring::testing
