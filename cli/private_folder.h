@@ -20,7 +20,6 @@ class PrivateFolder {
   PrivateFolder& operator=(const PrivateFolder&) = delete;
   ~PrivateFolder() {
     if (path_.empty()) return;
-    onSignal_.reset();
     std::error_code ignored;
     std::filesystem::remove_all(path_, ignored);
   }
@@ -39,7 +38,7 @@ class PrivateFolder {
 
  private:
   std::string path_;
-  std::unique_ptr<RemovedOnSignal> onSignal_;
+  std::unique_ptr<RemovedOnSignal> onSignal_;  // dropped after the folder is gone
 };
 
 }  // namespace coilspring::cli

@@ -1,6 +1,7 @@
 #include "core/drawing/shape_builder.h"
 
 #include <cmath>
+#include <iterator>
 
 #include "core/calc/spring_calc.h"
 
@@ -26,36 +27,21 @@ const double kSin60 = std::sin(1.0471975511965977);
 }  // namespace
 
 std::string CannotDrawMessage(ShapeStatus status) {
-  const char* reason = "";
-  switch (status) {
-    case ShapeStatus::Built:
-      return {};
-    case ShapeStatus::NonFiniteInput:
-      reason = "寸法に有限でない数があります";
-      break;
-    case ShapeStatus::UnknownEndMode:
-      reason = "座巻きの種類が不明です";
-      break;
-    case ShapeStatus::NoWire:
-      reason = "線径が 0 以下です";
-      break;
-    case ShapeStatus::NoCoil:
-      reason = "平均径が 0 以下です";
-      break;
-    case ShapeStatus::TooManyTurns:
-      reason = "巻数が多すぎます（10000 巻まで）";
-      break;
-    case ShapeStatus::NoBodyLength:
-      reason = "座巻きだけで長さがなくなります";
-      break;
-    case ShapeStatus::WireFillsCoil:
-      reason = "線径が平均径以上です";
-      break;
-    case ShapeStatus::UndefinedPoint:
-      reason = "図の点が定まりません";
-      break;
-  }
-  return std::string("側面図を描けません: ") + reason;
+  // In the order of ShapeStatus.
+  static constexpr const char* kReasons[] = {
+      "",
+      "寸法に有限でない数があります",
+      "座巻きの種類が不明です",
+      "線径が 0 以下です",
+      "平均径が 0 以下です",
+      "巻数が多すぎます（10000 巻まで）",
+      "座巻きだけで長さがなくなります",
+      "線径が平均径以上です",
+      "図の点が定まりません",
+  };
+  static_assert(std::size(kReasons) == static_cast<std::size_t>(ShapeStatus::UndefinedPoint) + 1);
+  if (status == ShapeStatus::Built) return {};
+  return std::string("側面図を描けません: ") + kReasons[static_cast<std::size_t>(status)];
 }
 
 ShapeInputs ShapeInputsOf(const DesignRecord& design, double length) {

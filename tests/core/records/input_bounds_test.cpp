@@ -257,7 +257,7 @@ TEST(SignalCleanupTest, RemovesWhatIsRegisteredAndEndsByTheSignal) {
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-      ::signal(signal, SIG_DFL);
+      // The handler comes with the first registration, or with the parent's earlier saves.
       ::mkdir(privateFolder.c_str(), 0700);
       WriteFileAtomically(privateFolder + "/sheet.pdf", std::string_view("page"));
       const RemovedOnSignal folderGoes(privateFolder, RemovedOnSignal::Kind::Folder);
