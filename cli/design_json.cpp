@@ -14,7 +14,7 @@ namespace {
 
 // What "calc --json" and "solve --json" print beside the record's fields: read back only to
 // check their type, since the design is calculated afresh.
-enum class Printed { Integer, Text, Number, Object, Texts };
+enum class Printed { Integer, Text, Number, Object, Texts, EndKinds };
 struct PrintedKey {
   const char* name;
   Printed type;
@@ -31,6 +31,7 @@ constexpr PrintedKey kPrintedKeys[] = {
     {"NaturalFrequency", Printed::Number},
     {"reference", Printed::Object},
     {"lines", Printed::Texts},
+    {"EndKinds", Printed::EndKinds},
 };
 
 void CheckPrinted(const nlohmann::json& value, const PrintedKey& key) {
@@ -51,6 +52,10 @@ void CheckPrinted(const nlohmann::json& value, const PrintedKey& key) {
       if (!value.is_array()) ThrowKeyError(key.name, "文字列の配列");
       for (const nlohmann::json& item : value)
         if (!item.is_string()) ThrowKeyError(key.name, "文字列の配列");
+      return;
+    case Printed::EndKinds:
+      if (!value.is_array()) ThrowKeyError(key.name, "座巻きの番号の配列");
+      for (const nlohmann::json& item : value) CodeAt<EndKind>(item, key.name);
       return;
   }
 }

@@ -243,8 +243,10 @@ TEST(DesignSearch, AWorstCaseGradeKeepsOnlySpringsWhoseWorstCaseHolds) {
   q.bore = 15;  // the coils nearest the bore leave no room for the diameter's tolerance
   q.rod = 8;
   q.lifeAtLeast = 3;
-  q.top = 100000;
+  q.top = kMostCandidatesShown;
   const SearchResult plain = SearchDesigns(q, s.materials(), s.settings, 1);
+  ASSERT_EQ(plain.problem, "");
+  ASSERT_LT(plain.candidates.size(), static_cast<std::size_t>(kMostCandidatesShown));
   std::int64_t previous = plain.kept;
   for (int grade = 1; grade <= 3; ++grade) {
     q.worstCaseGrade = grade;
