@@ -11,8 +11,9 @@ namespace coilspring::cli {
 namespace {
 
 // Keys that "design export" and "calc --json" write beside the record's fields.
-const std::set<std::string> kCalculatedKeys = {"slot", "LifeClassText", "reference", "lines",
-                                               "Mass"};
+// "kind" names the spring kind of a JSON design file: here always the compression spring.
+const std::set<std::string> kCalculatedKeys = {"slot",  "LifeClassText", "reference",
+                                               "lines", "Mass",          "kind"};
 
 // Integers, codes and reals: every field but the reserved bytes.
 template <class Record, class Visitor>

@@ -1,0 +1,105 @@
+#include "cli/extension_json.h"
+
+#include <set>
+#include <type_traits>
+
+#include "cli/json_reading.h"
+#include "core/calc/fatigue.h"
+#include "core/records/file_io.h"
+#include "core/text/number_format.h"
+
+namespace coilspring::cli {
+
+namespace {
+
+// Keys of the document that are not the design's inputs: what "calc --json" adds and the
+// window's history, which a script may hand back unchanged.
+const std::set<std::string> kOtherKeys = {"kind", "history", "LifeClassText", "lines", "reference"};
+
+bool IsResultKey(const std::string& key) {
+  bool found = false;
+  const ExtensionDesign none;
+  ExtensionDesign::VisitResults(
+      none, [&](const FieldInfo& f, const auto&) { found = found || key == f.name; });
+  return found;
+}
+
+template <class T>
+void ReadValue(const nlohmann::json& value, const std::string& key, T& field) {
+  if constexpr (std::is_same_v<T, bool>) {
+    if (!value.is_boolean()) ThrowKeyError(key, " true か false");
+    field = value.get<bool>();
+  } else if constexpr (std::is_same_v<T, double>) {
+    field = NumberAt(value, key);
+  } else if constexpr (StoredCode<T>) {
+    field = CodeAt<T>(value, key);
+  } else {
+    field = IntegerAt(value, key);
+  }
+}
+
+void RequireListedWire(const ExtensionDesign& r, const MaterialTable& materials) {
+  if (r.MaterialNo < 0 || r.MaterialNo >= kMaterialCount ||
+      materials[static_cast<std::size_t>(r.MaterialNo)].KindNo == kEmptyKindNo)
+    ThrowKeyError("MaterialNo", "材料データベースにある材料の番号");
+  const MaterialRecord& m = materials[static_cast<std::size_t>(r.MaterialNo)];
+  for (int row = 0; row < m.UsableRows(); ++row)
+    if (m.WireDiameters[row] == r.WireDiameter) return;
+  ThrowKeyError("WireDiameter", "材料番号 " + std::to_string(r.MaterialNo) + " の線径表にある値（" +
+                                    FormatFull(m.WireDiameters[0]) + "～" +
+                                    FormatFull(m.WireDiameters[m.UsableRows() - 1]) +
+                                    " の表の値）");
+}
+
+}  // namespace
+
+ExtensionDesign ReadExtensionDesignJson(std::string_view text, const MaterialTable& materials) {
+  const nlohmann::json document = ParseJsonObject(text);
+  ExtensionDesign r;
+  std::set<std::string> known = kOtherKeys;
+  ExtensionDesign::VisitInputs(r, [&](const FieldInfo& f, auto& value) {
+    known.insert(f.name);
+    if (const auto at = document.find(f.name); at != document.end()) ReadValue(*at, f.name, value);
+  });
+  for (const auto& [key, value] : document.items())
+    if (!known.contains(key) && !IsResultKey(key))
+      throw UserError("不明なキー '" + key + "' があります");
+  if (const auto kind = document.find("kind"); kind == document.end() || *kind != "extension")
+    ThrowKeyError("kind", " \"extension\"");
+  if (const auto history = document.find("history");
+      history != document.end() && !history->is_array())
+    ThrowKeyError("history", "設計の配列");
+  RequireListedWire(r, materials);
+  return r;
+}
+
+ExtensionDesign ReadExtensionDesignFile(const std::string& path, const MaterialTable& materials) {
+  const std::string text = ReadTextTable(path);
+  try {
+    return ReadExtensionDesignJson(text, materials);
+  } catch (const UserError& e) {
+    throw UserError(path + ": " + e.what());
+  }
+}
+
+JsonMembers ExtensionMembers(const ExtensionDesign& design, UnitSystem units) {
+  JsonMembers members{{"kind", JsonString("extension")}};
+  ExtensionDesign::VisitFields(design, [&](const FieldInfo& f, const auto& value) {
+    using T = std::decay_t<decltype(value)>;
+    if constexpr (std::is_same_v<T, bool>) {
+      members.emplace_back(f.name, value ? "true" : "false");
+    } else if constexpr (std::is_same_v<T, double>) {
+      const auto quantity = QuantityOfUnit(f.unit);
+      members.emplace_back(f.name,
+                           JsonNumber(quantity ? ShownValue(value, *quantity, units) : value));
+    } else if constexpr (StoredCode<T>) {
+      members.emplace_back(f.name, std::to_string(RawOf(value)));
+    } else {
+      members.emplace_back(f.name, std::to_string(value));
+    }
+  });
+  members.emplace_back("LifeClassText", JsonString(LifeClassText(design.LifeClass)));
+  return members;
+}
+
+}  // namespace coilspring::cli
