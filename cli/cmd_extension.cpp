@@ -9,6 +9,8 @@
 #include "cli/json_text.h"
 #include "core/calc/fatigue.h"
 #include "core/extension/extension_reference.h"
+#include "core/extension/extension_shape.h"
+#include "core/records/file_io.h"
 #include "core/text/display_width.h"
 #include "core/text/number_format.h"
 
@@ -84,6 +86,13 @@ int RunExtensionCalc(const DesignFileOptions& o, std::optional<UnitSystem> units
     PrintTable(x.design, rows, lines, shown);
   }
   return x.check.failed() ? 1 : 0;
+}
+
+int RunExtensionDxf(const DesignFileOptions& o) {
+  const LoadedExtension x = LoadExtension(o);
+  ShapeStatus status;
+  WriteFileAtomically(o.files[0], ExtensionDxfText(x.design, &status));
+  return status == ShapeStatus::Built ? 0 : 1;
 }
 
 }  // namespace coilspring::cli

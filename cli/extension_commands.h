@@ -23,5 +23,8 @@ LoadedExtension LoadExtension(const DesignFileOptions& options);
 
 int RunExtensionCalc(const DesignFileOptions& options, std::optional<UnitSystem> units,
                      const ReferenceInputs& reference);
+// The side view at the free length, calculated first (the coil diameters follow the entered
+// one); exit code 1 for a spring that cannot be drawn, whose empty drawing is still written.
+int RunExtensionDxf(const DesignFileOptions& options);
 
 }  // namespace coilspring::cli

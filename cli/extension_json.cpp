@@ -5,8 +5,8 @@
 
 #include "cli/json_reading.h"
 #include "core/calc/fatigue.h"
+#include "core/extension/extension_calc.h"
 #include "core/records/file_io.h"
-#include "core/text/number_format.h"
 
 namespace coilspring::cli {
 
@@ -38,19 +38,6 @@ void ReadValue(const nlohmann::json& value, const std::string& key, T& field) {
   }
 }
 
-void RequireListedWire(const ExtensionDesign& r, const MaterialTable& materials) {
-  if (r.MaterialNo < 0 || r.MaterialNo >= kMaterialCount ||
-      materials[static_cast<std::size_t>(r.MaterialNo)].KindNo == kEmptyKindNo)
-    ThrowKeyError("MaterialNo", "材料データベースにある材料の番号");
-  const MaterialRecord& m = materials[static_cast<std::size_t>(r.MaterialNo)];
-  for (int row = 0; row < m.UsableRows(); ++row)
-    if (m.WireDiameters[row] == r.WireDiameter) return;
-  ThrowKeyError("WireDiameter", "材料番号 " + std::to_string(r.MaterialNo) + " の線径表にある値（" +
-                                    FormatFull(m.WireDiameters[0]) + "～" +
-                                    FormatFull(m.WireDiameters[m.UsableRows() - 1]) +
-                                    " の表の値）");
-}
-
 }  // namespace
 
 ExtensionDesign ReadExtensionDesignJson(std::string_view text, const MaterialTable& materials) {
@@ -69,7 +56,7 @@ ExtensionDesign ReadExtensionDesignJson(std::string_view text, const MaterialTab
   if (const auto history = document.find("history");
       history != document.end() && !history->is_array())
     ThrowKeyError("history", "設計の配列");
-  RequireListedWire(r, materials);
+  if (const auto problem = UnlistedInput(r, materials)) ThrowKeyError(problem->key, problem->what);
   return r;
 }
 

@@ -69,8 +69,8 @@ ShapeStatus ShapeBuilder::Build(const ShapeInputs& inputs) {
   return ShapeStatus::Built;
 }
 
-void ShapeBuilder::Emit(ShapeSink& sink) const {
-  for (const ShapePrimitive& primitive : primitives_) {
+void EmitPrimitives(std::span<const ShapePrimitive> primitives, ShapeSink& sink) {
+  for (const ShapePrimitive& primitive : primitives) {
     if (const auto* line = std::get_if<ShapeLine>(&primitive)) {
       sink.Line(*line);
     } else {
@@ -78,6 +78,8 @@ void ShapeBuilder::Emit(ShapeSink& sink) const {
     }
   }
 }
+
+void ShapeBuilder::Emit(ShapeSink& sink) const { EmitPrimitives(primitives_, sink); }
 
 // Every refusal is decided here, before a single point is computed, except for points that
 // turn out infinite, which Build catches before anything is emitted.

@@ -88,6 +88,9 @@ class ShapeSink {
   virtual void Arc(const ShapeArc& arc) = 0;
 };
 
+// Sends primitives to a sink in their order.
+void EmitPrimitives(std::span<const ShapePrimitive> primitives, ShapeSink& sink);
+
 class ShapeBuilder {
  public:
   // Runs the whole construction. Anything but Built leaves no primitives, so a refused input

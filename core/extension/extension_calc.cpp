@@ -7,6 +7,7 @@
 #include "core/calc/fatigue.h"
 #include "core/calc/reference.h"
 #include "core/calc/spring_calc.h"
+#include "core/text/number_format.h"
 #include "core/text/sjis.h"
 
 namespace coilspring {
@@ -173,8 +174,7 @@ ExtensionCheck CalculateExtension(ExtensionDesign& r, const MaterialRecord& m,
   r.MaxLength = r.FreeLength + (r.MaxLoad - r.InitialTension) / k;
   r.HookStress = TorsionalStressOf(settings.HookStressFactor, D, r.Load2, d3);
 
-  const StressCoefficients x =
-      FatigueCoefficients(r.Stress1, r.Stress2, TensileStrengthAt(m, r.WireRow));
+  const StressCoefficients x = ExtensionFatigueCoefficients(r, m);
   r.LifeClass = LifeClassOf(x.x, x.y);
   return {FaultsOf(r, TableCovers(table, d))};
 }
@@ -185,6 +185,31 @@ std::vector<std::string> ExtensionCheck::Lines(InputMode inputMode) const {
     lines.emplace_back(LineOf(rest & (~rest + 1), inputMode));
   if (lines.empty()) lines.emplace_back(kSuccessLine);
   return lines;
+}
+
+std::optional<InputProblem> UnlistedInput(const ExtensionDesign& r,
+                                          const MaterialTable& materials) {
+  if (r.MaterialNo < 0 || r.MaterialNo >= kMaterialCount ||
+      materials[static_cast<std::size_t>(r.MaterialNo)].KindNo == kEmptyKindNo)
+    return InputProblem{"MaterialNo", "材料データベースにある材料の番号"};
+  const MaterialRecord& m = materials[static_cast<std::size_t>(r.MaterialNo)];
+  if (RowOf(m, r.WireDiameter) >= 0) return std::nullopt;
+  const int rows = m.UsableRows();
+  return InputProblem{"WireDiameter",
+                      "材料番号 " + std::to_string(r.MaterialNo) + " の線径表にある値（" +
+                          (rows > 0 ? FormatFull(m.WireDiameters[0]) + "～" +
+                                          FormatFull(m.WireDiameters[rows - 1]) + " の表の値）"
+                                    : std::string("表は空です）"))};
+}
+
+StressBand InitialTensionBand(const ExtensionDesign& r) {
+  const double d3 = r.WireDiameter * r.WireDiameter * r.WireDiameter;
+  return {LoadAtStress(r.InitialStressMin, d3, r.MeanDiameter, 1),
+          LoadAtStress(r.InitialStressMax, d3, r.MeanDiameter, 1)};
+}
+
+StressCoefficients ExtensionFatigueCoefficients(const ExtensionDesign& r, const MaterialRecord& m) {
+  return FatigueCoefficients(r.Stress1, r.Stress2, TensileStrengthAt(m, r.WireRow));
 }
 
 double HookInnerHeight(const ExtensionDesign& r) {

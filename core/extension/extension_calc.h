@@ -2,9 +2,11 @@
 // body and the hook, allowable stress, maximum load and length, life class and the check lines.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "core/calc/fatigue.h"
 #include "core/extension/extension_design.h"
 #include "core/records/coefficient_settings.h"
 #include "core/records/material_table.h"
@@ -55,6 +57,23 @@ struct ExtensionCheck {
 // every result; returns the checks. `material` is the design's (MaterialOf its MaterialNo).
 ExtensionCheck CalculateExtension(ExtensionDesign& design, const MaterialRecord& material,
                                   const CoefficientSettings& settings);
+
+// An input a design file must not hold, named by its key: a material the database does not
+// have, or a wire diameter its table does not list.
+struct InputProblem {
+  const char* key;
+  std::string what;  // "…にしてください" completes it
+};
+std::optional<InputProblem> UnlistedInput(const ExtensionDesign& design,
+                                          const MaterialTable& materials);
+
+// The initial tension (kgf) that gives the band's initial stresses on the design's coil.
+StressBand InitialTensionBand(const ExtensionDesign& design);
+
+// The working point of the coil body on the fatigue diagram: τ1 and τ2 against σB of the
+// design's wire row.
+StressCoefficients ExtensionFatigueCoefficients(const ExtensionDesign& design,
+                                                const MaterialRecord& material);
 
 // The standard free length inside the hooks: the close-wound body and the two hooks' inner
 // heights, (Nt + 1)·d + 2·h.

@@ -5,6 +5,8 @@ Run as: extension_cli.py <build/bin dir> <source dir>
 """
 import json
 import os
+import shutil
+import subprocess
 import sys
 import tempfile
 
@@ -53,6 +55,28 @@ def main():
         check(again.stdout == done.stdout, "calc --json output read back")
         window = dict(EXAMPLE, history=[EXAMPLE])
         check(run("calc", write(work, "w.json", window)).returncode == 0, "a file with history")
+
+        # The pictures and the data sheet of the same design.
+        for option, size in [("--shape", (777, 201)), ("--diagram", (400, 417))]:
+            png = os.path.join(work, "p.png")
+            done = run("picture", example, option, png)
+            with open(png, "rb") as f:
+                header = f.read(24)
+            check(done.returncode == 0 and (int.from_bytes(header[16:20], "big"),
+                                            int.from_bytes(header[20:24], "big")) == size,
+                  f"picture {option}: {done.stderr}")
+        check(run("picture", example, "--shape", os.path.join(work, "l.png"), "--state",
+                  "load2").returncode == 0, "picture at L2")
+        pdf = os.path.join(work, "s.pdf")
+        done = run("sheet", example, pdf)
+        check(done.returncode == 0 and done.stderr == "", f"sheet: {done.stderr}")
+        if shutil.which("pdftotext"):
+            text = subprocess.run(["pdftotext", pdf, "-"], capture_output=True,
+                                  text=True).stdout.replace(" ", "")
+            # P2 = 2.3543 kgf = 23.09 N, Lmax = 42.03 mm, Pi = 0.4 kgf = 3.923 N.
+            for word in ["初張力", "フック形状", "丸フック", "最大許容引張長さ", "42.03", "23.09",
+                         "3.923"]:
+                check(word in text, f"sheet text {word}")
 
         failing = write(work, "fail.json", dict(EXAMPLE, Length1=29))
         check(run("calc", failing).returncode == 1, "a failing check gives 1")
