@@ -206,15 +206,19 @@ double BodyTurnsOf(double totalTurns) { return std::nearbyint(totalTurns - 2); }
 
 namespace coilspring {
 
-double EnteredDiameterOf(const DesignRecord& r) {
-  switch (r.DiameterKind) {
+double DiameterOfKind(DiameterKind kind, const CoilDiameters& diameters) {
+  switch (kind) {
     case DiameterKind::Inner:
-      return r.InnerDiameter;
+      return diameters.inner;
     case DiameterKind::Outer:
-      return r.OuterDiameter;
+      return diameters.outer;
     default:
-      return r.MeanDiameter;
+      return diameters.mean;
   }
+}
+
+double EnteredDiameterOf(const DesignRecord& r) {
+  return DiameterOfKind(r.DiameterKind, {r.InnerDiameter, r.MeanDiameter, r.OuterDiameter});
 }
 
 void DeriveInputsFromRecord(DesignRecord& r, const MaterialTable& materials) {

@@ -175,5 +175,7 @@ void DeriveInputsFromRecord(DesignRecord& design, const MaterialTable& materials
 
 // Diameter of the kind the record says Edit18 holds.
 double EnteredDiameterOf(const DesignRecord& design);
+// The one of the three coil diameters that `kind` names (the mean one outside the enumeration).
+double DiameterOfKind(DiameterKind kind, const CoilDiameters& diameters);
 
 }  // namespace coilspring

@@ -20,14 +20,7 @@ const char* HookKindName(HookKind kind) {
 }
 
 double EnteredDiameterOf(const ExtensionDesign& r) {
-  switch (r.DiameterKind) {
-    case DiameterKind::Inner:
-      return r.InnerDiameter;
-    case DiameterKind::Outer:
-      return r.OuterDiameter;
-    default:
-      return r.MeanDiameter;
-  }
+  return DiameterOfKind(r.DiameterKind, {r.InnerDiameter, r.MeanDiameter, r.OuterDiameter});
 }
 
 namespace {

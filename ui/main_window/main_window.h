@@ -20,6 +20,7 @@ namespace coilspring {
 class CoefficientDialog;
 class DataSheetDialog;
 class DesignSearchDialog;
+class ExtensionWindow;
 class HistoryPage;
 class InputPanel;
 class MaterialEditorDialog;
@@ -47,6 +48,7 @@ class MainWindow : public QMainWindow {
   CoefficientDialog* CoefficientWindow();
   DataSheetDialog* DataSheetWindow();
   DesignSearchDialog* DesignSearchWindow();
+  ExtensionWindow* ExtensionSpringWindow();  // spring_kind_commands.cpp
   const InputPanel& Inputs() const { return *inputPanel_; }
 
   // Makes `design` the current design as if the user had entered it: the input panel shows it
@@ -106,6 +108,9 @@ class MainWindow : public QMainWindow {
   void AdoptSearchCandidate(int index);
   void PutShortListIntoHistory();
   void OpenHelp();
+  // The menu "ばね" of the other spring kinds' windows (spring_kind_commands.cpp).
+  void BuildSpringMenu();
+  void OpenExtensionWindow();
 
   // Construction and start-up (main_window.cpp)
   void BuildMenus();
@@ -149,6 +154,7 @@ class MainWindow : public QMainWindow {
   CoefficientDialog* coefficientDialog_ = nullptr;  // keisuu_make
   DataSheetDialog* dataSheet_ = nullptr;            // prinform
   DesignSearchDialog* designSearch_ = nullptr;      // DesignSearch: "設計支援"
+  ExtensionWindow* extensionWindow_ = nullptr;      // ExtensionWindow: "引張コイルばね"
 };
 
 }  // namespace coilspring
