@@ -1,6 +1,5 @@
 #include "cli/extension_json.h"
 
-#include <set>
 #include <type_traits>
 
 #include "cli/json_reading.h"
@@ -11,18 +10,6 @@
 namespace coilspring::cli {
 
 namespace {
-
-// Keys of the document that are not the design's inputs: what "calc --json" adds and the
-// window's history, which a script may hand back unchanged.
-const std::set<std::string> kOtherKeys = {"kind", "history", "LifeClassText", "lines", "reference"};
-
-bool IsResultKey(const std::string& key) {
-  bool found = false;
-  const ExtensionDesign none;
-  ExtensionDesign::VisitResults(
-      none, [&](const FieldInfo& f, const auto&) { found = found || key == f.name; });
-  return found;
-}
 
 template <class T>
 void ReadValue(const nlohmann::json& value, const std::string& key, T& field) {
@@ -43,14 +30,11 @@ void ReadValue(const nlohmann::json& value, const std::string& key, T& field) {
 ExtensionDesign ReadExtensionDesignJson(std::string_view text, const MaterialTable& materials) {
   const nlohmann::json document = ParseJsonObject(text);
   ExtensionDesign r;
-  std::set<std::string> known = kOtherKeys;
+  for (const auto& [key, value] : document.items())
+    if (!IsExtensionDocumentKey(key)) throw UserError("不明なキー '" + key + "' があります");
   ExtensionDesign::VisitInputs(r, [&](const FieldInfo& f, auto& value) {
-    known.insert(f.name);
     if (const auto at = document.find(f.name); at != document.end()) ReadValue(*at, f.name, value);
   });
-  for (const auto& [key, value] : document.items())
-    if (!known.contains(key) && !IsResultKey(key))
-      throw UserError("不明なキー '" + key + "' があります");
   if (const auto kind = document.find("kind"); kind == document.end() || *kind != "extension")
     ThrowKeyError("kind", " \"extension\"");
   if (const auto history = document.find("history");

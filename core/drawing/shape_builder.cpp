@@ -62,7 +62,7 @@ ShapeStatus ShapeBuilder::Build(const ShapeInputs& inputs) {
       BuildClosedGroundEnds();
       break;
   }
-  if (!AllPrimitivesFinite()) {
+  if (!AllPrimitivesFinite(primitives_)) {
     primitives_.clear();
     return ShapeStatus::UndefinedPoint;
   }
@@ -345,8 +345,8 @@ void ShapeBuilder::BuildClosedGroundEnds() {
   Line(S(46), S(35));
 }
 
-bool ShapeBuilder::AllPrimitivesFinite() const {
-  for (const ShapePrimitive& primitive : primitives_)
+bool AllPrimitivesFinite(std::span<const ShapePrimitive> primitives) {
+  for (const ShapePrimitive& primitive : primitives)
     if (!Finite(primitive)) return false;
   return true;
 }

@@ -90,6 +90,8 @@ class ShapeSink {
 
 // Sends primitives to a sink in their order.
 void EmitPrimitives(std::span<const ShapePrimitive> primitives, ShapeSink& sink);
+// Whether every point, radius and fixed angle of the primitives is a finite number.
+bool AllPrimitivesFinite(std::span<const ShapePrimitive> primitives);
 
 class ShapeBuilder {
  public:
@@ -112,7 +114,6 @@ class ShapeBuilder {
   void BuildClosedLeftEnd();
   void BuildClosedRightEnd();
   void BuildClosedGroundEnds();
-  bool AllPrimitivesFinite() const;
 
   void Line(ModelPoint from, ModelPoint to, bool reversedInFile = false);
   void Arc(ModelPoint centre, ModelPoint from, ModelPoint to, ArcAngle start, ArcAngle end);

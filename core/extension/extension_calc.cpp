@@ -23,6 +23,16 @@ double EnteredDiameterOf(const ExtensionDesign& r) {
   return DiameterOfKind(r.DiameterKind, {r.InnerDiameter, r.MeanDiameter, r.OuterDiameter});
 }
 
+bool IsExtensionDocumentKey(std::string_view key) {
+  for (const char* other : {"kind", "history", "LifeClassText", "reference", "lines"})
+    if (key == other) return true;
+  bool found = false;
+  const ExtensionDesign none;
+  ExtensionDesign::VisitFields(
+      none, [&](const FieldInfo& f, const auto&) { found = found || key == f.name; });
+  return found;
+}
+
 namespace {
 
 bool Contains(std::string_view text, std::string_view part) {

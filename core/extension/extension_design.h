@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string_view>
 
 #include "core/records/byte_image.h"
 #include "core/records/design_codes.h"
@@ -109,5 +110,10 @@ struct ExtensionDesign {
 
 // The coil diameter the design's DiameterKind names.
 double EnteredDiameterOf(const ExtensionDesign& design);
+
+// Whether a design document may hold the key: the design's fields, "kind", the window's
+// "history", and what "calc --json" adds ("LifeClassText", "reference", "lines"), so that its
+// output reads back. Results are ignored when read; they are always calculated again.
+bool IsExtensionDocumentKey(std::string_view key);
 
 }  // namespace coilspring

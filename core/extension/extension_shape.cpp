@@ -146,6 +146,10 @@ ExtensionShape BuildExtensionShape(const ExtensionDesign& r, double length) {
     HookDrawer draw(shape.primitives, shape.bodyLength, right);
     DrawHook(draw, r.HookKind, shape.hookHeight, D, d);
   }
+  if (!AllPrimitivesFinite(shape.primitives)) {
+    shape.primitives.clear();
+    return shape.status = ShapeStatus::UndefinedPoint, shape;
+  }
   shape.frame = FrameAround(shape.primitives, d);
   shape.status = ShapeStatus::Built;
   return shape;

@@ -79,6 +79,9 @@ ExtensionDesign DesignFrom(const QJsonValue& value, const MaterialTable& materia
   if (!value.isObject()) ThrowKeyError("history", "設計の配列");
   const QJsonObject o = value.toObject();
   if (o.value("kind") != QJsonValue("extension")) ThrowKeyError("kind", " \"extension\"");
+  for (const QString& key : o.keys())
+    if (!IsExtensionDocumentKey(key.toStdString()))
+      throw UserError("不明なキー '" + key.toStdString() + "' があります");
   ExtensionDesign r;
   ExtensionDesign::VisitInputs(r, [&](const FieldInfo& f, auto& field) {
     const QJsonValue v = o.value(QLatin1String(f.name));
@@ -191,7 +194,10 @@ QWidget* ExtensionWindow::BuildInputs() {
   add("フック形状", hookCombo_);
   annealedCheck_ = new QCheckBox(QStringLiteral("低温焼なまし"));
   annealedCheck_->setObjectName("annealedCheck");
-  grid->addWidget(annealedCheck_, row++, 1);
+  grid->addWidget(annealedCheck_, row, 1);
+  leftHandCheck_ = new QCheckBox(QStringLiteral("左巻"));
+  leftHandCheck_->setObjectName("leftHandCheck");
+  grid->addWidget(leftHandCheck_, row++, 2);
   initialTensionEdit_ = NumberBox("initialTensionEdit");
   bandLabel_ = new QLabel;
   bandLabel_->setObjectName("bandLabel");
@@ -484,7 +490,8 @@ void ExtensionWindow::ExportDxf() {
 
 void ExtensionWindow::ShowDataSheet() {
   if (dataSheet_ == nullptr) dataSheet_ = new DataSheetDialog(platform_, this);
-  dataSheet_->ShowSheet(MakeExtensionDataSheet(design_, state_.materials(), false));
+  dataSheet_->ShowSheet(
+      MakeExtensionDataSheet(design_, state_.materials(), leftHandCheck_->isChecked()));
 }
 
 }  // namespace coilspring

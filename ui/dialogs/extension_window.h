@@ -92,6 +92,7 @@ class ExtensionWindow final : public QMainWindow {
 
   CoilInputsBox* coil_ = nullptr;
   QComboBox* hookCombo_ = nullptr;               // hookCombo: フック形状
+  QCheckBox* leftHandCheck_ = nullptr;           // leftHandCheck: 左巻, for the data sheet
   QCheckBox* annealedCheck_ = nullptr;           // annealedCheck: 低温焼なまし
   QLineEdit* initialTensionEdit_ = nullptr;      // initialTensionEdit: Pi
   QLabel* bandLabel_ = nullptr;                  // bandLabel: the achievable Pi beside it

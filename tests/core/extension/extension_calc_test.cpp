@@ -264,6 +264,14 @@ TEST(StandardFreeLength, ByHook) {
   }
 }
 
+TEST(IsExtensionDocumentKey, InputsResultsAndTheDocumentsOwn) {
+  for (const char* key : {"MaterialNo", "Load2", "Annealed", "HookStress", "LifeClass", "kind",
+                          "history", "LifeClassText", "reference", "lines"})
+    EXPECT_TRUE(IsExtensionDocumentKey(key)) << key;
+  for (const char* key : {"units", "slot", "EndKind", "WireRow", ""})
+    EXPECT_FALSE(IsExtensionDocumentKey(key)) << key;
+}
+
 TEST(HookKindName, EveryFormAndNone) {
   EXPECT_STREQ(HookKindName(HookKind::Round), "丸フック");
   EXPECT_STREQ(HookKindName(HookKind::U), "Uフック");
