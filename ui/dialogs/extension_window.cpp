@@ -13,11 +13,13 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <cmath>
 #include <type_traits>
 
+#include "core/extension/extension_reference.h"
 #include "core/extension/extension_shape.h"
 #include "core/extension/extension_sheet.h"
 #include "core/records/file_io.h"
@@ -269,7 +271,15 @@ QWidget* ExtensionWindow::BuildResults() {
   historyGrid_->setObjectName("historyGrid");
   historyGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   historyGrid_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  column->addWidget(historyGrid_, 1);
+  referenceGrid_ = new QTableWidget(0, 3);
+  referenceGrid_->setObjectName("referenceGrid");
+  referenceGrid_->setHorizontalHeaderLabels({"項目", "値", "単位"});
+  referenceGrid_->verticalHeader()->hide();
+  referenceGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  auto* pages = new QTabWidget;
+  pages->addTab(historyGrid_, QStringLiteral("履歴"));
+  pages->addTab(referenceGrid_, QStringLiteral("参考値"));
+  column->addWidget(pages, 1);
   ConnectGuarded(platform_, this, step, &QPushButton::clicked, &ExtensionWindow::StepShapeView);
   ConnectGuarded(platform_, this, historyGrid_, &QTableWidget::cellClicked,
                  [](ExtensionWindow* w, int row, int) { w->RecallFromHistory(row); });
@@ -383,6 +393,20 @@ void ExtensionWindow::ShowDesign() {
   shapeView_->Refresh();
   shapeCaption_->setText(QString::fromUtf8(kShapeCaptions[shapePosition_]));
   ShowHistory();
+  ShowReference();
+}
+
+void ExtensionWindow::ShowReference() {
+  const std::vector<ReferenceRow> rows =
+      ExtensionReferenceRows(design_, MaterialOf(state_.materials(), design_.MaterialNo), units_);
+  referenceGrid_->setRowCount(static_cast<int>(rows.size()));
+  for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
+    const ReferenceRow& r = rows[static_cast<std::size_t>(row)];
+    const QString texts[] = {Utf8(r.item), Utf8(r.value), Utf8(r.unit)};
+    for (int column = 0; column < 3; ++column)
+      referenceGrid_->setItem(row, column, new QTableWidgetItem(texts[column]));
+  }
+  referenceGrid_->resizeColumnsToContents();
 }
 
 void ExtensionWindow::ShowHistory() {

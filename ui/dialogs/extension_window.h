@@ -79,6 +79,7 @@ class ExtensionWindow final : public QMainWindow {
   void ShowInputs();
   void ShowInputMode();
   void ShowHistory();
+  void ShowReference();
   double ShownLength() const;
   QString Shown(double stored, Quantity quantity) const;
 
@@ -110,8 +111,9 @@ class ExtensionWindow final : public QMainWindow {
   std::unique_ptr<ExtensionShapePicture> shape_;
   PictureView* diagramView_ = nullptr;
   PictureView* shapeView_ = nullptr;
-  QLabel* shapeCaption_ = nullptr;       // shapeCaption: フリー / 荷重１ / 荷重２
-  QTableWidget* historyGrid_ = nullptr;  // historyGrid
+  QLabel* shapeCaption_ = nullptr;         // shapeCaption: フリー / 荷重１ / 荷重２
+  QTableWidget* historyGrid_ = nullptr;    // historyGrid
+  QTableWidget* referenceGrid_ = nullptr;  // referenceGrid: the reference rows
   DataSheetDialog* dataSheet_ = nullptr;
 };
 

@@ -100,6 +100,14 @@ TEST_F(ExtensionWindowTest, EnterCalculatesAndShowsTheResults) {
   EXPECT_EQ(Lines(), QStringList{"Calculation Success!"});
   EXPECT_TRUE(in<QLabel>("bandLabel")->text().contains(QStringLiteral("0.3876～0.6107")));
   EXPECT_EQ(in<QPushButton>("standardLengthButton")->text(), QStringLiteral("推奨 25"));
+  // The reference rows: free length 30 at c = 8, grade 2: 2 % with at least 0.5 → 0.6 mm.
+  auto* reference = in<QTableWidget>("referenceGrid");
+  bool found = false;
+  for (int row = 0; row < reference->rowCount(); ++row)
+    found =
+        found || (reference->item(row, 0)->text() == QStringLiteral("自由長さの許容差（2級）") &&
+                  reference->item(row, 1)->text() == QStringLiteral("0.6"));
+  EXPECT_TRUE(found);
 
   // Over-extended: L2 = 60 gives P2 = 6.263 kgf, τ2 = 151.1 and τh = 159.5 above τa.
   Type("length2Edit", "60");
