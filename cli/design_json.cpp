@@ -11,7 +11,7 @@ namespace coilspring::cli {
 namespace {
 
 // Keys that "design export" and "calc --json" write beside the record's fields.
-// "kind" names the spring kind of a JSON design file: here always the compression spring.
+// "kind" names the spring kind of a JSON design file: here only the compression spring.
 const std::set<std::string> kCalculatedKeys = {"slot",  "LifeClassText", "reference",
                                                "lines", "Mass",          "kind"};
 
@@ -62,6 +62,8 @@ DesignRecord ReadDesignJson(std::string_view text) {
     else
       value = IntegerAt(*at, f.name);
   });
+  if (const auto kind = document.find("kind"); kind != document.end() && *kind != "compression")
+    ThrowKeyError("kind", " \"compression\"（このコマンドでは）");
   for (const auto& [key, value] : document.items())
     if (!known.contains(key)) throw UserError("不明なキー '" + key + "' があります");
   return r;

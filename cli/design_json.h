@@ -18,8 +18,9 @@ std::string DesignJson(const DesignRecord& design);
 
 // A design from a JSON object of field names. Fields not given keep the start-up design's
 // values; InUse is 1 unless given. The calculated keys that "design export" and "calc --json"
-// add (slot, LifeClassText, reference, lines, Mass) are accepted and ignored. Throws UserError
-// naming the key that is wrong.
+// add (slot, LifeClassText, reference, lines, Mass) are accepted and ignored, and so is "kind"
+// when it is "compression"; another kind is refused. Throws UserError naming the key that is
+// wrong.
 DesignRecord ReadDesignJson(std::string_view text);
 
 }  // namespace coilspring::cli

@@ -113,6 +113,11 @@ def main():
         named = run("calc", write(work, "c2.json", dict(design, kind="compression")), "--json")
         check(plain.returncode == named.returncode and plain.stdout == named.stdout and
               plain.stdout != "", f"compression kind: {named.stderr}")
+        # Another kind is never read as a compression spring.
+        done = run("design", "import", write(work, "t.json", dict(design, kind="torsion")),
+                   os.path.join(work, "t.abd"))
+        check(done.returncode == 2 and "'kind'" in done.stderr,
+              f"torsion as compression: {done.stderr}")
     finish()
 
 
