@@ -1,7 +1,10 @@
 #include "ui/dialogs/extension_window.h"
 
 #include <QCheckBox>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QListWidget>
+#include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTableWidget>
@@ -143,6 +146,19 @@ TEST_F(ExtensionWindowTest, HistorySaveReadAndDxf) {
   extension->OpenDesignFrom(file);
   EXPECT_EQ(extension->History().size(), 2u);
   EXPECT_EQ(extension->Design(), saved);
+
+  // The command line reads the window's file as the same design, with the same data files.
+  QProcess cli;
+  cli.start(QStringLiteral(COILSPRING_BIN_DIR "/coilspring-cli"),
+            {"calc", file, "--json", "--materials",
+             QString::fromStdString(folder.file(kMaterialFileName)), "--settings",
+             QString::fromStdString(folder.file(kSettingsFileName))});
+  ASSERT_TRUE(cli.waitForFinished(10000));
+  EXPECT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+  const QJsonObject calculated = QJsonDocument::fromJson(cli.readAllStandardOutput()).object();
+  EXPECT_EQ(calculated.value("Length2").toDouble(), saved.Length2);
+  EXPECT_EQ(calculated.value("MaxLength").toDouble(), saved.MaxLength);
+  EXPECT_EQ(calculated.value("HookStress").toDouble(), saved.HookStress);
 
   platform.saveAnswers.push_back(QString::fromStdString(folder.file("e.dxf")));
   extension->ExportDxf();
