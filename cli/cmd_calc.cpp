@@ -8,8 +8,10 @@
 
 #include "cli/commands.h"
 #include "cli/design_json.h"
+#include "cli/extension_commands.h"
 #include "cli/json_text.h"
 #include "cli/reference_json.h"
+#include "cli/spring_kind.h"
 #include "core/calc/calculator_state.h"
 #include "core/calc/fatigue.h"
 #include "core/display/display_units.h"
@@ -87,6 +89,10 @@ int RunCalc(const Args& args) {
     } else if (name == "--all") {
       all = true;
     }
+  }
+  if (DesignFileKind(o.designPath) == SpringKind::Extension) {
+    if (all) throw std::invalid_argument("--all は引張コイルばねの設計ファイルでは使えません");
+    return RunExtensionCalc(o, units, reference);
   }
   CalculatorState state = LoadDesignFile(o, true);
   std::vector<int> slots{o.slot};

@@ -7,6 +7,8 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "cli/extension_commands.h"
+#include "cli/spring_kind.h"
 #include "cli/widget_runtime.h"
 #include "core/drawing/shape_builder.h"
 #include "core/records/file_io.h"
@@ -64,11 +66,33 @@ void WritePng(const std::string& path, const QImage& image) {
                       std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
 }
 
+double ExtensionLength(const ExtensionDesign& r, double DesignRecord::*length) {
+  if (length == &DesignRecord::Length1) return r.Length1;
+  if (length == &DesignRecord::Length2) return r.Length2;
+  return r.FreeLength;
+}
+
+int ExtensionPicture(const DesignFileOptions& o, const PictureOptions& p) {
+  const LoadedExtension x = LoadExtension(o);
+  WidgetRuntime runtime;
+  if (!p.diagramPath.empty()) {
+    FatigueDiagramPicture diagram;
+    diagram.Show(ExtensionFatigueCoefficients(x.design, x.material()));
+    WritePng(p.diagramPath, diagram.Image());
+  } else {
+    ExtensionShapePicture shape;
+    shape.Show(x.design, ExtensionLength(x.design, p.length));
+    WritePng(p.shapePath, shape.Image());
+  }
+  return 0;
+}
+
 }  // namespace
 
 int RunPicture(const Args& args) {
   const DesignFileOptions o = ParseDesignFileOptions(args, kPictureOptions);
   const PictureOptions p = ParsePictureOptions(o);
+  if (DesignFileKind(o.designPath) == SpringKind::Extension) return ExtensionPicture(o, p);
   CalculatorState state = LoadDesignFile(o, true);
   RecalculateDesign(state, o.slot, DesignInputs::FromRecord);
   const DesignRecord& r = state.design[o.slot];

@@ -4,8 +4,11 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "cli/extension_commands.h"
 #include "cli/private_folder.h"
+#include "cli/spring_kind.h"
 #include "cli/widget_runtime.h"
+#include "core/extension/extension_sheet.h"
 #include "core/output/data_sheet.h"
 #include "core/records/file_io.h"
 #include "core/text/user_error.h"
@@ -33,15 +36,26 @@ void WriteSheetPdf(const DataSheet& data, const std::string& path) {
   WriteFileAtomically(path, pdf);
 }
 
+DataSheet CompressionSheet(const DesignFileOptions& o, bool leftHanded) {
+  CalculatorState state = LoadDesignFile(o, true);
+  RecalculateDesign(state, o.slot, DesignInputs::FromRecord);
+  return MakeDataSheet(state.design[o.slot], state.materials(), leftHanded);
+}
+
+DataSheet ExtensionSheet(const DesignFileOptions& o, bool leftHanded) {
+  const LoadedExtension x = LoadExtension(o);
+  return MakeExtensionDataSheet(x.design, x.materials, leftHanded);
+}
+
 }  // namespace
 
 int RunSheet(const Args& args) {
   const DesignFileOptions o = ParseDesignFileOptions(args, kSheetOptions, {"OUT.pdf"});
   if (o.json) throw std::invalid_argument("--json は sheet では使えません");
   const bool leftHanded = !o.own.empty();  // --left, its one option
-  CalculatorState state = LoadDesignFile(o, true);
-  RecalculateDesign(state, o.slot, DesignInputs::FromRecord);
-  const DataSheet data = MakeDataSheet(state.design[o.slot], state.materials(), leftHanded);
+  const DataSheet data = DesignFileKind(o.designPath) == SpringKind::Extension
+                             ? ExtensionSheet(o, leftHanded)
+                             : CompressionSheet(o, leftHanded);
   WidgetRuntime runtime;
   WriteSheetPdf(data, o.files[0]);
   return 0;

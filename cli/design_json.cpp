@@ -32,6 +32,7 @@ constexpr PrintedKey kPrintedKeys[] = {
     {"reference", Printed::Object},
     {"lines", Printed::Texts},
     {"EndKinds", Printed::EndKinds},
+    {"kind", Printed::Text},  // the spring kind of a JSON design file: here only "compression"
 };
 
 void CheckPrinted(const nlohmann::json& value, const PrintedKey& key) {
@@ -120,6 +121,8 @@ DesignRecord ReadDesignJson(std::string_view text) {
     else
       value = IntegerAt(*at, f.name);
   });
+  if (const auto kind = document.find("kind"); kind != document.end() && *kind != "compression")
+    ThrowKeyError("kind", " \"compression\"（このコマンドでは）");
   for (const auto& [key, value] : document.items())
     if (!known.contains(key)) throw UserError("不明なキー '" + Excerpt(key) + "' があります");
   return StoredRecord(r, PrintedUnits(document));

@@ -20,7 +20,7 @@ std::string DesignJson(const DesignRecord& design);
 // values; InUse is 1 unless given. What "calc --json" and a "solve --json" candidate print
 // beside the fields (slot, rank, LifeClassText, reference, lines, Mass, …) is accepted with its
 // type checked and otherwise ignored; with "units": "si" the loads, rate and stresses are read
-// in SI. Throws UserError naming the key that is wrong.
+// in SI. "kind" may only be "compression". Throws UserError naming the key that is wrong.
 DesignRecord ReadDesignJson(std::string_view text);
 
 }  // namespace coilspring::cli

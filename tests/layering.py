@@ -15,6 +15,7 @@ RANKS = {
     "core/output": 4,
     "core/editing": 4,
     "core/search": 4,
+    "core/extension": 4.5,
     "ui/widgets": 5,
     "ui/platform": 6,
     "ui/render": 7,

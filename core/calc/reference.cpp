@@ -302,7 +302,7 @@ void FillTemperature(const DesignRecord& r, const MaterialRecord& m, double temp
                      ReferenceChecks& out) {
   if (!std::isfinite(temperature) || temperature < kAbsoluteZero) return;
   out.temperature = Valid(temperature);
-  const double loss = IsStainless(m) ? kStainlessShearLossPerKelvin : kSteelShearLossPerKelvin;
+  const double loss = ShearLossPerKelvin(m);
   out.shearLossPerKelvin = Valid(loss);
   const double factor = 1 - loss * (temperature - kRoomTemperature);
   // Hot enough to take the whole modulus away is outside what the relation describes.
@@ -407,6 +407,21 @@ std::optional<double> NaturalFrequency(double d, double D, double Na, double G, 
   const double f = 3.56e3 * d / (Na * D * D) * std::sqrt(G / density);
   if (!std::isfinite(f)) return std::nullopt;
   return f;
+}
+
+ReferenceValue FreeLengthTolerance(double springIndex, int grade, double freeLength) {
+  if (grade < 1 || grade > kToleranceGrades) return {};
+  return DimensionTolerance(BandOf(kFreeLengthBands, springIndex), grade - 1, freeLength);
+}
+
+std::optional<double> LoadTolerancePercent(double activeTurns, int grade) {
+  const TurnsBand* band = LoadBandOf(activeTurns);
+  if (band == nullptr || grade < 1 || grade > kToleranceGrades) return std::nullopt;
+  return band->percent[grade - 1];
+}
+
+double ShearLossPerKelvin(const MaterialRecord& m) {
+  return IsStainless(m) ? kStainlessShearLossPerKelvin : kSteelShearLossPerKelvin;
 }
 
 ReferenceChecks ComputeReferenceChecks(const DesignRecord& r, const MaterialRecord& m,

@@ -138,6 +138,15 @@ struct ReferenceChecks {
 ReferenceChecks ComputeReferenceChecks(const DesignRecord& design, const MaterialRecord& material,
                                        const ReferenceInputs& inputs);
 
+// JIS B 2704-2 free-length tolerance (± mm) of grade 1..3 for a spring of index D/d; the
+// compression and the extension spring share the table. Invalid outside index 3..22.
+ReferenceValue FreeLengthTolerance(double springIndex, int grade, double freeLength);
+// The percentage of the load tolerance of grade 1..3 by active turns (the extension spring's β
+// in percent); empty below 3 active turns.
+std::optional<double> LoadTolerancePercent(double activeTurns, int grade);
+// The shear modulus's loss per kelvin above room temperature of the material's wire.
+double ShearLossPerKelvin(const MaterialRecord& material);
+
 // The formulas on their own, in N/mm^2 and mm; an empty result where they do not apply.
 // Free length beyond which the spring can buckle.
 std::optional<double> CriticalFreeLength(double meanDiameter, double shearModulus,

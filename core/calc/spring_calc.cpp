@@ -34,13 +34,13 @@ void CalculateFrom(DesignRecord& r, double shearModulus, double s,
 
   const double k = SpringRateFor(shearModulus, d, D, r.ActiveTurns);
   const double c = D / d;
-  const double kappa = (4 * c - 1) / (4 * c - 4) + 0.615 / c;
+  const double kappa = WahlFactorOf(c);
   r.SpringIndex = c;
   r.WahlFactor = kappa;
   r.SolidHeight = SolidHeightOf(r.TotalTurns, d);
 
-  r.AllowableStress = s * settings.CompressionStressRatio / 100 / kKgfForAllowable;
-  r.MaxLoad = kPi * r.AllowableStress * d3 / 8 / D / kappa;
+  r.AllowableStress = CompressionAllowableStress(s, settings);
+  r.MaxLoad = LoadAtStress(r.AllowableStress, d3, D, kappa);
   r.RecommendedFreeLength = r.MaxLoad / k + r.SolidHeight;
   r.SpringRate = k;
 
@@ -59,8 +59,8 @@ void CalculateFrom(DesignRecord& r, double shearModulus, double s,
       r.Stress1 = r.Stress2 = std::numeric_limits<double>::quiet_NaN();
       return;
   }
-  r.Stress1 = kappa * 8 * D * r.Load1 / kPi / d3;
-  r.Stress2 = kappa * 8 * D * r.Load2 / kPi / d3;
+  r.Stress1 = TorsionalStressOf(kappa, D, r.Load1, d3);
+  r.Stress2 = TorsionalStressOf(kappa, D, r.Load2, d3);
 }
 
 }  // namespace
@@ -206,15 +206,19 @@ double BodyTurnsOf(double totalTurns) { return std::nearbyint(totalTurns - 2); }
 
 namespace coilspring {
 
-double EnteredDiameterOf(const DesignRecord& r) {
-  switch (r.DiameterKind) {
+double DiameterOfKind(DiameterKind kind, const CoilDiameters& diameters) {
+  switch (kind) {
     case DiameterKind::Inner:
-      return r.InnerDiameter;
+      return diameters.inner;
     case DiameterKind::Outer:
-      return r.OuterDiameter;
+      return diameters.outer;
     default:
-      return r.MeanDiameter;
+      return diameters.mean;
   }
+}
+
+double EnteredDiameterOf(const DesignRecord& r) {
+  return DiameterOfKind(r.DiameterKind, {r.InnerDiameter, r.MeanDiameter, r.OuterDiameter});
 }
 
 void DeriveInputsFromRecord(DesignRecord& r, const MaterialTable& materials) {

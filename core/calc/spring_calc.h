@@ -34,6 +34,26 @@ inline double SpringRateFor(double shearModulus, double d, double D, double acti
   return shearModulus * d3 * d / (8 * activeTurns * D * D * D) / kKgfForRate;
 }
 
+// The stress correction factor κ of a spring index c; CalculateSpring's.
+constexpr double WahlFactorOf(double c) { return (4 * c - 1) / (4 * c - 4) + 0.615 / c; }
+
+// The torsional stress in kgf/mm^2 of a load P (kgf) on a coil of mean diameter D and wire
+// cube d3 (mm^3), times `factor` (κ for the corrected stress, 1 for the plain one).
+constexpr double TorsionalStressOf(double factor, double D, double P, double d3) {
+  return factor * 8 * D * P / kPi / d3;
+}
+
+// The load in kgf at which the corrected stress reaches `stress`; CalculateSpring's MaxLoad.
+constexpr double LoadAtStress(double stress, double d3, double D, double kappa) {
+  return kPi * stress * d3 / 8 / D / kappa;
+}
+
+// A compression spring's allowable stress in kgf/mm^2 of the material's allowable torsional
+// stress s (N/mm^2) at the wire; CalculateSpring's AllowableStress.
+inline double CompressionAllowableStress(double s, const CoefficientSettings& settings) {
+  return s * settings.CompressionStressRatio / 100 / kKgfForAllowable;
+}
+
 // The solid height in mm of a spring of the given total turns and wire diameter d;
 // CalculateSpring's.
 constexpr double SolidHeightOf(double totalTurns, double d) { return (totalTurns + 1) * d; }
@@ -155,5 +175,7 @@ void DeriveInputsFromRecord(DesignRecord& design, const MaterialTable& materials
 
 // Diameter of the kind the record says Edit18 holds.
 double EnteredDiameterOf(const DesignRecord& design);
+// The one of the three coil diameters that `kind` names (the mean one outside the enumeration).
+double DiameterOfKind(DiameterKind kind, const CoilDiameters& diameters);
 
 }  // namespace coilspring

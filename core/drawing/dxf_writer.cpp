@@ -102,24 +102,26 @@ void DxfEntitySink::Arc(const ShapeArc& arc) {
   Group(" 51", AngleOf(arc.end, arc.centre, arc.to));
 }
 
+std::string DxfTextOf(std::span<const ShapePrimitive> primitives) {
+  std::string out;
+  // The whole text in one allocation: a 10,000-turn file is 15 MB, and regrowing it would cost
+  // more per turn than writing it.
+  out.reserve(kHeaderBytesAtMost + primitives.size() * kEntityBytesAtMost);
+  const std::string solidLineName = Utf8ToSjis("実線");
+  for (std::string_view line : kHeader)
+    AppendLine(out, line == "実線" ? std::string_view(solidLineName) : line);
+  DxfEntitySink sink(out);
+  EmitPrimitives(primitives, sink);
+  for (std::string_view line : kClosing) AppendLine(out, line);
+  return out;
+}
+
 std::string SpringDxfText(const ShapeInputs& inputs, ShapeStatus* status) {
   ShapeBuilder builder;
   const ShapeStatus verdict = builder.Build(inputs);
   if (status) *status = verdict;
-  const bool built = verdict == ShapeStatus::Built;
-  std::string out;
-  // The whole text in one allocation: a 10,000-turn file is 15 MB, and regrowing it would cost
-  // more per turn than writing it.
-  out.reserve(kHeaderBytesAtMost + (built ? builder.Primitives().size() : 0) * kEntityBytesAtMost);
-  const std::string solidLineName = Utf8ToSjis("実線");
-  for (std::string_view line : kHeader)
-    AppendLine(out, line == "実線" ? std::string_view(solidLineName) : line);
-  if (built) {
-    DxfEntitySink sink(out);
-    builder.Emit(sink);
-  }
-  for (std::string_view line : kClosing) AppendLine(out, line);
-  return out;
+  // Build leaves no primitives for a refused input.
+  return DxfTextOf(builder.Primitives());
 }
 
 std::string DesignDxfText(const DesignRecord& design, ShapeStatus* status) {

@@ -2,6 +2,7 @@
 // entities in model millimetres.
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -22,6 +23,9 @@ inline constexpr int kDxfHeaderLineCount = 194;
 // drawing every reader opens, just an empty one. `status`, when given, receives the
 // construction's verdict, so a caller can tell an empty drawing from a spring.
 std::string SpringDxfText(const ShapeInputs& inputs, ShapeStatus* status = nullptr);
+
+// The same file around any construction's primitives (an empty span gives the empty drawing).
+std::string DxfTextOf(std::span<const ShapePrimitive> primitives);
 
 // The file for a design as stored: always at its free length, whatever the picture shows, and
 // without recalculating anything.

@@ -31,17 +31,21 @@ void ArrowHead(Canvas& c, int x, int y, int dx, int dy) {
   c.Polygon(head);
 }
 
-void HorizontalDimension(Canvas& c, int left, int right, int y) {
+}  // namespace
+
+void illustration::HorizontalDimension(Canvas& c, int left, int right, int y) {
   Line(c, left, y, right, y);
   ArrowHead(c, left, y, -1, 0);
   ArrowHead(c, right, y, 1, 0);
 }
 
-void VerticalDimension(Canvas& c, int x, int top, int bottom) {
+void illustration::VerticalDimension(Canvas& c, int x, int top, int bottom) {
   Line(c, x, top, x, bottom);
   ArrowHead(c, x, top, 0, -1);
   ArrowHead(c, x, bottom, 0, 1);
 }
+
+namespace {
 
 // The coils as a helix seen slightly from the side and from above, so every turn shows as a
 // loop leaning to the right, as a spring is drawn by hand.
@@ -104,17 +108,12 @@ void DiameterDimension(Canvas& c) {
 }  // namespace
 
 void DrawSpringIllustration(Canvas& canvas) {
-  canvas.SetBrushColour(kWhite);
-  canvas.FillRect(0, 0, kWidth, kHeight);
-  canvas.SetPenColour(kBlue);
-  canvas.SetPenWidth(1);
-  canvas.SetPenStyle(PenStyle::Solid);
-  canvas.SetBrushColour(kBlue);
-  Spring(canvas);
-  LengthDimensions(canvas);
-  LoadDiagram(canvas);
-  DiameterDimension(canvas);
-  canvas.SetBrushColour(kWhite);
+  illustration::DrawLineArt(canvas, [](Canvas& c) {
+    Spring(c);
+    LengthDimensions(c);
+    LoadDiagram(c);
+    DiameterDimension(c);
+  });
 }
 
 }  // namespace coilspring

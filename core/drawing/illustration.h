@@ -37,6 +37,24 @@ inline constexpr int kCoilBottomY = 188;
 inline constexpr int kCoilTurns = 14;
 inline constexpr int kDiameterArrowX = 264;
 
+// A dimension line with an arrowhead at each end, in the current pen and brush.
+void HorizontalDimension(Canvas& canvas, int left, int right, int y);
+void VerticalDimension(Canvas& canvas, int x, int top, int bottom);
+
+// Clears the picture to white, draws `parts(canvas)` with the blue pen and brush of the line
+// art and leaves the brush white, as the labels laid on it expect.
+template <class Parts>
+void DrawLineArt(Canvas& canvas, Parts&& parts) {
+  canvas.SetBrushColour(kWhite);
+  canvas.FillRect(0, 0, kWidth, kHeight);
+  canvas.SetPenColour(kBlue);
+  canvas.SetPenWidth(1);
+  canvas.SetPenStyle(PenStyle::Solid);
+  canvas.SetBrushColour(kBlue);
+  parts(canvas);
+  canvas.SetBrushColour(kWhite);
+}
+
 }  // namespace illustration
 
 // Clears the picture to white and draws the spring with its dimension arrows in blue.

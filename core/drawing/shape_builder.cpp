@@ -81,15 +81,15 @@ ShapeStatus ShapeBuilder::Build(const ShapeInputs& inputs) {
       BuildClosedGroundEnds();
       break;
   }
-  if (!AllPrimitivesFinite()) {
+  if (!AllPrimitivesFinite(primitives_)) {
     primitives_.clear();
     return ShapeStatus::UndefinedPoint;
   }
   return ShapeStatus::Built;
 }
 
-void ShapeBuilder::Emit(ShapeSink& sink) const {
-  for (const ShapePrimitive& primitive : primitives_) {
+void EmitPrimitives(std::span<const ShapePrimitive> primitives, ShapeSink& sink) {
+  for (const ShapePrimitive& primitive : primitives) {
     if (const auto* line = std::get_if<ShapeLine>(&primitive)) {
       sink.Line(*line);
     } else {
@@ -97,6 +97,8 @@ void ShapeBuilder::Emit(ShapeSink& sink) const {
     }
   }
 }
+
+void ShapeBuilder::Emit(ShapeSink& sink) const { EmitPrimitives(primitives_, sink); }
 
 // Every refusal is decided here, before a single point is computed, except for points that
 // turn out infinite, which Build catches before anything is emitted.
@@ -362,8 +364,8 @@ void ShapeBuilder::BuildClosedGroundEnds() {
   Line(S(46), S(35));
 }
 
-bool ShapeBuilder::AllPrimitivesFinite() const {
-  for (const ShapePrimitive& primitive : primitives_)
+bool AllPrimitivesFinite(std::span<const ShapePrimitive> primitives) {
+  for (const ShapePrimitive& primitive : primitives)
     if (!Finite(primitive)) return false;
   return true;
 }

@@ -93,6 +93,11 @@ class ShapeSink {
   virtual void Arc(const ShapeArc& arc) = 0;
 };
 
+// Sends primitives to a sink in their order.
+void EmitPrimitives(std::span<const ShapePrimitive> primitives, ShapeSink& sink);
+// Whether every point, radius and fixed angle of the primitives is a finite number.
+bool AllPrimitivesFinite(std::span<const ShapePrimitive> primitives);
+
 class ShapeBuilder {
  public:
   // Runs the whole construction. Anything but Built leaves no primitives, so a refused input
@@ -114,7 +119,6 @@ class ShapeBuilder {
   void BuildClosedLeftEnd();
   void BuildClosedRightEnd();
   void BuildClosedGroundEnds();
-  bool AllPrimitivesFinite() const;
 
   void Line(ModelPoint from, ModelPoint to, bool reversedInFile = false);
   void Arc(ModelPoint centre, ModelPoint from, ModelPoint to, ArcAngle start, ArcAngle end);

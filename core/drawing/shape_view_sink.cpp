@@ -94,21 +94,26 @@ void ShapeViewSink::Arc(const ShapeArc& arc) {
               RoundPixel(to.y));
 }
 
-void DrawSpringShape(Canvas& canvas, const ShapeInputs& inputs) {
+void DrawShapeFitted(Canvas& canvas, std::span<const ShapePrimitive> primitives,
+                     const ShapeFrame& f) {
   canvas.SetBrushColour(kWhite);
   canvas.FillRect(0, 0, canvas.Width(), canvas.Height());
   canvas.SetPenColour(kRed);
   canvas.SetPenWidth(1);
   canvas.SetPenStyle(PenStyle::Solid);
-
-  ShapeBuilder builder;
-  if (builder.Build(inputs) != ShapeStatus::Built) return;
-  const ShapeDerived& v = builder.Derived();
+  if (primitives.empty()) return;
   const std::optional<ShapeView> view =
-      FitShapeView(canvas.Width(), canvas.Height(), v.cx, v.cy, inputs.L, inputs.D, inputs.d);
+      FitShapeView(canvas.Width(), canvas.Height(), f.cx, f.cy, f.L, f.D, f.d);
   if (!view) return;
   ShapeViewSink sink(canvas, *view);
-  builder.Emit(sink);
+  EmitPrimitives(primitives, sink);
+}
+
+void DrawSpringShape(Canvas& canvas, const ShapeInputs& inputs) {
+  ShapeBuilder builder;
+  builder.Build(inputs);  // a refused input leaves no primitives: the picture stays cleared
+  const ShapeDerived& v = builder.Derived();
+  DrawShapeFitted(canvas, builder.Primitives(), {v.cx, v.cy, inputs.L, inputs.D, inputs.d});
 }
 
 }  // namespace coilspring

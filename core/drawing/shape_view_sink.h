@@ -3,6 +3,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 
 #include "core/drawing/canvas.h"
 #include "core/drawing/shape_builder.h"
@@ -44,6 +45,14 @@ class ShapeViewSink : public ShapeSink {
   ShapeView view_;
   double left_, top_, right_, bottom_;  // the clip window in pixels
 };
+
+// The box a side view is fitted by (see FitShapeView).
+struct ShapeFrame {
+  double cx = 0, cy = 0, L = 0, D = 0, d = 0;
+};
+// Clears the picture to white and draws the primitives in a 1-pixel red pen, fitted by `frame`.
+void DrawShapeFitted(Canvas& canvas, std::span<const ShapePrimitive> primitives,
+                     const ShapeFrame& frame);
 
 // Clears the picture to white and draws the side view in a 1-pixel red pen. Inputs the
 // construction refuses (see ShapeStatus) leave the cleared picture.

@@ -11,13 +11,8 @@ namespace {
 
 enum class Format { Text, Full, Short };
 
-struct ItemRow {
-  const char* name;
-  const char* unit;  // empty: the unit cell is never written
-};
-
 // Item names and units, rows 1..15; the leading blank of each is part of the sheet's layout.
-constexpr std::array<ItemRow, kDataSheetRows - 1> kItems{{
+constexpr std::array<SheetItem, kDataSheetItems> kItems{{
     {" 材質", ""},
     {" 材料の直径", " mm"},
     {" コイル平均径", " mm"},
@@ -35,18 +30,11 @@ constexpr std::array<ItemRow, kDataSheetRows - 1> kItems{{
     {" コイル端の形状", ""},
 }};
 
-// The product is formed in extended precision before it is rounded for display.
-double InNewtons(double kgfValue) {
-  return static_cast<double>(static_cast<long double>(kgfValue) * kSheetNewtonsPerKgf);
-}
-
 std::string SymbolText(const MaterialTable& materials, std::int32_t materialNo) {
   return SjisToUtf8(MaterialOf(materials, materialNo).Symbol.Raw());
 }
 
-std::array<std::string, kDataSheetRows - 1> ValueTexts(const DesignRecord& r,
-                                                       const MaterialTable& materials,
-                                                       bool leftHanded) {
+SheetValues ValueTexts(const DesignRecord& r, const MaterialTable& materials, bool leftHanded) {
   return {
       SymbolText(materials, r.MaterialNo),
       FormatFull(r.WireDiameter),
@@ -55,18 +43,27 @@ std::array<std::string, kDataSheetRows - 1> ValueTexts(const DesignRecord& r,
       FormatFull(r.TotalTurns),
       FormatFull(r.ActiveTurns),
       leftHanded ? "左" : "右",
-      FormatShort(InNewtons(r.Load1)),
+      FormatShort(InSheetNewtons(r.Load1)),
       FormatShort(r.Length1),
-      FormatShort(InNewtons(r.Stress1)),
-      FormatShort(InNewtons(r.Load2)),
+      FormatShort(InSheetNewtons(r.Stress1)),
+      FormatShort(InSheetNewtons(r.Load2)),
       FormatShort(r.Length2),
-      FormatShort(InNewtons(r.Stress2)),
+      FormatShort(InSheetNewtons(r.Stress2)),
       FormatShort(r.SolidHeight),
       EndKindName(r.EndKind),
   };
 }
 
-std::string LabelText(std::string_view prefix, double value, std::string_view suffix) {
+}  // namespace
+
+// The product is formed in extended precision before it is rounded for display.
+double InSheetNewtons(double kgfValue) {
+  return static_cast<double>(static_cast<long double>(kgfValue) * kSheetNewtonsPerKgf);
+}
+
+namespace {
+
+std::string SheetLabelText(std::string_view prefix, double value, std::string_view suffix) {
   std::string text(prefix);
   text += FormatShort(value);
   text += suffix;
@@ -75,28 +72,38 @@ std::string LabelText(std::string_view prefix, double value, std::string_view su
 
 }  // namespace
 
+std::array<std::string, 6> SheetLabels(double freeLength, double length1, double length2,
+                                       double load2, double load1, double meanDiameter) {
+  // The character before "=" in the prefixes is the full-width space U+3000.
+  return {
+      SheetLabelText("自由長= ", freeLength, "mm"),
+      SheetLabelText("Ｌ１\u3000= ", length1, "mm"),
+      SheetLabelText("Ｌ２\u3000= ", length2, "mm"),
+      SheetLabelText("Ｐ２\u3000= ", InSheetNewtons(load2), "N"),
+      SheetLabelText("Ｐ１\u3000= ", InSheetNewtons(load1), "N"),
+      SheetLabelText("平均径\u3000= ", meanDiameter, "mm"),
+  };
+}
+
+void FillSheetItems(DataSheet& sheet, const std::array<SheetItem, kDataSheetItems>& items,
+                    const SheetValues& values) {
+  sheet.cells[0][1] = " 項目";
+  sheet.cells[0][2] = " 単位";
+  for (int i = 0; i < kDataSheetItems; ++i) {
+    auto& row = sheet.cells[i + 1];
+    row[0] = "    " + std::to_string(i + 1);
+    row[1] = items[i].name;
+    row[2] = items[i].unit;
+    row[3] = values[i];
+  }
+}
+
 DataSheet MakeDataSheet(const DesignRecord& design, const MaterialTable& materials,
                         bool leftHanded) {
   DataSheet sheet;
-  sheet.cells[0][1] = " 項目";
-  sheet.cells[0][2] = " 単位";
-  const auto values = ValueTexts(design, materials, leftHanded);
-  for (int i = 0; i < static_cast<int>(kItems.size()); ++i) {
-    auto& row = sheet.cells[i + 1];
-    row[0] = "    " + std::to_string(i + 1);
-    row[1] = kItems[i].name;
-    row[2] = kItems[i].unit;
-    row[3] = values[i];
-  }
-  // The character before "=" in the prefixes is the full-width space U+3000.
-  sheet.labels = {
-      LabelText("自由長= ", design.FreeLength, "mm"),
-      LabelText("Ｌ１\u3000= ", design.Length1, "mm"),
-      LabelText("Ｌ２\u3000= ", design.Length2, "mm"),
-      LabelText("Ｐ２\u3000= ", InNewtons(design.Load2), "N"),
-      LabelText("Ｐ１\u3000= ", InNewtons(design.Load1), "N"),
-      LabelText("平均径\u3000= ", design.MeanDiameter, "mm"),
-  };
+  FillSheetItems(sheet, kItems, ValueTexts(design, materials, leftHanded));
+  sheet.labels = SheetLabels(design.FreeLength, design.Length1, design.Length2, design.Load2,
+                             design.Load1, design.MeanDiameter);
   return sheet;
 }
 

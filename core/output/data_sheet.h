@@ -4,7 +4,10 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
+#include "core/drawing/canvas.h"
+#include "core/drawing/illustration.h"
 #include "core/records/design_record.h"
 #include "core/records/material_table.h"
 
@@ -30,13 +33,31 @@ inline constexpr int kDataSheetGridHeight = 500;
 inline constexpr std::array<SheetPlace, 6> kDataSheetLabelPlaces{
     {{216, 48}, {216, 80}, {216, 112}, {456, 96}, {456, 128}, {464, 184}}};
 
+inline constexpr int kDataSheetItems = kDataSheetRows - 1;
+struct SheetItem {
+  const char* name;
+  const char* unit;  // empty: the unit cell is never written
+};
+using SheetValues = std::array<std::string, kDataSheetItems>;
+
 struct DataSheet {
   // cells[row][column], UTF-8. Row 0 is the heading, rows 1..15 the items; column 0 the item
   // number, 1 the item name, 2 the unit, 3 the value.
   std::array<std::array<std::string, kDataSheetColumns>, kDataSheetRows> cells;
   // Label1..Label6 in that order (see kDataSheetLabelPlaces), UTF-8.
   std::array<std::string, 6> labels;
+  // The line art under the labels: the compression spring's unless the sheet is another kind's.
+  void (*illustration)(Canvas&) = DrawSpringIllustration;
 };
+
+// The heading row and the items with their values.
+void FillSheetItems(DataSheet& sheet, const std::array<SheetItem, kDataSheetItems>& items,
+                    const SheetValues& values);
+// A load or stress in kgf or kgf/mm^2 as the sheet shows it, in N or N/mm^2.
+double InSheetNewtons(double kgfValue);
+// Label1..Label6 of a spring's free length, working lengths, loads (kgf) and mean diameter.
+std::array<std::string, 6> SheetLabels(double freeLength, double length1, double length2,
+                                       double load2, double load1, double meanDiameter);
 
 // The sheet of `design` as it stands: nothing is read from the panel and nothing calculated.
 // A MaterialNo or EndKind that names nothing leaves that value cell empty.

@@ -108,6 +108,7 @@ void MainWindow::BuildMenus() {
   materialsAction_ = AddAction(tools, "N8", QStringLiteral("材料編集"));
   coefficientsAction_ = AddAction(tools, "N9", QStringLiteral("係数編集"));
   designSearchAction_ = AddAction(tools, "DesignSearchMenu", QStringLiteral("設計支援"));
+  BuildSpringMenu();
   QMenu* help = bar->addMenu(QStringLiteral("ヘルプ(&H)"));
   help->setObjectName("Help1");
   helpAction_ = AddAction(help, "Help2", QStringLiteral("ヘルプ"));

@@ -22,6 +22,7 @@ namespace coilspring {
 class CoefficientDialog;
 class DataSheetDialog;
 class DesignSearchDialog;
+class ExtensionWindow;
 class HistoryPage;
 class InputPanel;
 class MaterialEditorDialog;
@@ -49,6 +50,7 @@ class MainWindow : public QMainWindow {
   CoefficientDialog* CoefficientWindow();
   DataSheetDialog* DataSheetWindow();
   DesignSearchDialog* DesignSearchWindow();
+  ExtensionWindow* ExtensionSpringWindow();  // spring_kind_commands.cpp
   const InputPanel& Inputs() const { return *inputPanel_; }
 
   // Makes `design` the current design as if the user had entered it: the input panel shows it
@@ -125,6 +127,9 @@ class MainWindow : public QMainWindow {
   void AdoptSearchCandidate(int index);
   void PutShortListIntoHistory();
   void OpenHelp();
+  // The menu "ばね" of the other spring kinds' windows (spring_kind_commands.cpp).
+  void BuildSpringMenu();
+  void OpenExtensionWindow();
 
   // Construction and start-up (main_window.cpp)
   void BuildMenus();
@@ -172,6 +177,7 @@ class MainWindow : public QMainWindow {
   CoefficientDialog* coefficientDialog_ = nullptr;  // keisuu_make
   DataSheetDialog* dataSheet_ = nullptr;            // prinform
   DesignSearchDialog* designSearch_ = nullptr;      // DesignSearch: "設計支援"
+  ExtensionWindow* extensionWindow_ = nullptr;      // ExtensionWindow: "引張コイルばね"
 };
 
 }  // namespace coilspring

@@ -108,6 +108,7 @@ void DataSheetPage::BuildGrid() {
 }
 
 void DataSheetPage::Fill(const DataSheet& sheet) {
+  illustration_->SetDrawing(sheet.illustration);
   for (int r = 0; r < kDataSheetRows; ++r)
     for (int c = 0; c < kDataSheetColumns; ++c)
       SetCellText(sheetGrid_, r, c, Utf8(sheet.cells[r][c]));

@@ -25,7 +25,7 @@ void IllustrationView::paintEvent(QPaintEvent*) {
       if (onScreen_.isNull() || onScreen_.devicePixelRatio() != ratio) {
         onScreen_ = QtCanvas::MakeImage(width(), height(), ratio);
         QtCanvas canvas(onScreen_);
-        DrawSpringIllustration(canvas);
+        draw_(canvas);
       }
       painter.drawImage(0, 0, onScreen_);
       return;
@@ -34,7 +34,14 @@ void IllustrationView::paintEvent(QPaintEvent*) {
   QtCanvas canvas(*this, {illustration::kWidth, illustration::kHeight});
   canvas.SetBrushColour(kWhite);
   canvas.FillRect(0, 0, width(), height());
-  DrawSpringIllustration(canvas);
+  draw_(canvas);
+}
+
+void IllustrationView::SetDrawing(void (*draw)(Canvas&)) {
+  if (draw == draw_) return;
+  draw_ = draw;
+  onScreen_ = QImage();
+  update();
 }
 
 PictureView::PictureView(QWidget* parent, const char* name, int x, int y, const QImage& image)

@@ -5,6 +5,9 @@
 #include <QRect>
 #include <QWidget>
 
+#include "core/drawing/canvas.h"
+#include "core/drawing/illustration.h"
+
 namespace coilspring {
 
 // The spring's line art (DrawSpringIllustration) at the top left of a white `place`. The screen
@@ -13,11 +16,14 @@ namespace coilspring {
 class IllustrationView final : public QWidget {
  public:
   IllustrationView(QWidget* parent, const char* name, const QRect& place);
+  // The line art to show: the compression spring's until another is set.
+  void SetDrawing(void (*draw)(Canvas&));
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  void (*draw_)(Canvas&) = DrawSpringIllustration;
   QImage onScreen_;  // the drawing at the pixel ratio it was last shown at
 };
 

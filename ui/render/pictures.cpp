@@ -10,6 +10,7 @@
 #include "core/calc/fatigue.h"
 #include "core/drawing/shape_builder.h"
 #include "core/drawing/shape_view_sink.h"
+#include "core/extension/extension_shape.h"
 #include "ui/render/qt_canvas.h"
 
 namespace coilspring {
@@ -92,8 +93,11 @@ void FatigueDiagramPicture::RestoreBackground(const PixelRect& area) {
 }
 
 bool FatigueDiagramPicture::Show(const DesignRecord& design, const MaterialTable& materials) {
+  return Show(FatigueCoefficients(design, materials));
+}
+
+bool FatigueDiagramPicture::Show(const StressCoefficients& k) {
   StartFromBackground();
-  const StressCoefficients k = FatigueCoefficients(design, materials);
   const std::optional<PixelRect> square = WorkingPointSquare(k.x, k.y);
   if (square != mark_) {
     if (mark_) RestoreBackground(*mark_);
@@ -112,6 +116,15 @@ void SpringShapePicture::Show(const DesignRecord& design, double length) {
   QtCanvas canvas(image_);
   DrawSpringShape(canvas, in);
   shown_ = in;
+}
+
+ExtensionShapePicture::ExtensionShapePicture(qreal pixelRatio)
+    : image_(QtCanvas::MakeImage(SpringShapePicture::kWidth, SpringShapePicture::kHeight,
+                                 pixelRatio)) {}
+
+void ExtensionShapePicture::Show(const ExtensionDesign& design, double length) {
+  QtCanvas canvas(image_);
+  DrawExtensionShape(canvas, design, length);
 }
 
 }  // namespace coilspring

@@ -6,8 +6,10 @@
 #include <QImage>
 #include <optional>
 
+#include "core/calc/fatigue.h"
 #include "core/drawing/fatigue_diagram.h"
 #include "core/drawing/shape_builder.h"
+#include "core/extension/extension_design.h"
 #include "core/records/design_record.h"
 #include "core/records/material_table.h"
 
@@ -23,6 +25,8 @@ class FatigueDiagramPicture {
   // Shows the working point of the design's stress coefficients. Returns true when the point
   // has no place on the diagram and is not marked (ListBox1 then gets kGraphAreaOverLine).
   bool Show(const DesignRecord& design, const MaterialTable& materials);
+  // The same for stress coefficients worked out by any spring kind.
+  bool Show(const StressCoefficients& coefficients);
   const QImage& Image() const { return image_; }
 
  private:
@@ -49,6 +53,17 @@ class SpringShapePicture {
  private:
   QImage image_;
   std::optional<ShapeInputs> shown_;
+};
+
+// The side view of an extension spring at a length, the same size as the compression spring's.
+class ExtensionShapePicture {
+ public:
+  explicit ExtensionShapePicture(qreal pixelRatio = 1);  // as FatigueDiagramPicture
+  void Show(const ExtensionDesign& design, double length);
+  const QImage& Image() const { return image_; }
+
+ private:
+  QImage image_;
 };
 
 }  // namespace coilspring

@@ -70,7 +70,7 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptions) {
   for (QAction* a : window->menuBar()->actions()) captions << a->text();
   EXPECT_EQ(captions, (QStringList{QStringLiteral("ファイル(&F)"), QStringLiteral("編集(&E)"),
                                    QStringLiteral("表示(&V)"), QStringLiteral("ツール(&T)"),
-                                   QStringLiteral("ヘルプ(&H)")}));
+                                   QStringLiteral("ばね(&S)"), QStringLiteral("ヘルプ(&H)")}));
 }
 
 TEST_F(MainWindowTest, SmallDiametersOnlyKeepTheFirstEntry) {

@@ -1,0 +1,28 @@
+// An extension spring's design as JSON: {"kind": "extension", the design's keys..., "history":
+// [...]}, the file the extension window saves, and the object "calc --json" prints.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/json_text.h"
+#include "core/display/display_units.h"
+#include "core/extension/extension_design.h"
+#include "core/records/material_table.h"
+
+namespace coilspring::cli {
+
+// The design of the document's top level (keys not given keep the start-up design's values).
+// Throws UserError naming the key that is wrong: a value of the wrong type, a code outside its
+// enumeration, a material the database does not hold, a wire its table does not list.
+ExtensionDesign ReadExtensionDesignJson(std::string_view text, const MaterialTable& materials);
+// The same from a file, the message prefixed with its path.
+ExtensionDesign ReadExtensionDesignFile(const std::string& path, const MaterialTable& materials);
+
+// "kind", the inputs and results under their keys in `units` (loads, the rate and stresses),
+// and "LifeClassText".
+JsonMembers ExtensionMembers(const ExtensionDesign& design, UnitSystem units);
+
+}  // namespace coilspring::cli

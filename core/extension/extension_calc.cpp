@@ -1,0 +1,227 @@
+#include "core/extension/extension_calc.h"
+
+#include <cmath>
+#include <string_view>
+
+#include "core/calc/allowable_stress.h"
+#include "core/calc/fatigue.h"
+#include "core/calc/reference.h"
+#include "core/calc/spring_calc.h"
+#include "core/text/number_format.h"
+#include "core/text/sjis.h"
+
+namespace coilspring {
+
+const std::array<const char*, CodeCount<HookKind>::value> kHookKindNames = {
+    "丸フック", "半丸フック", "逆丸フック", "Uフック"};
+
+const char* HookKindName(HookKind kind) {
+  return IsValid(kind) ? kHookKindNames[static_cast<std::size_t>(RawOf(kind))] : "";
+}
+
+double EnteredDiameterOf(const ExtensionDesign& r) {
+  return DiameterOfKind(r.DiameterKind, {r.InnerDiameter, r.MeanDiameter, r.OuterDiameter});
+}
+
+bool IsExtensionDocumentKey(std::string_view key) {
+  for (const char* other : {"kind", "history", "LifeClassText", "reference", "lines"})
+    if (key == other) return true;
+  bool found = false;
+  const ExtensionDesign none;
+  ExtensionDesign::VisitFields(
+      none, [&](const FieldInfo& f, const auto&) { found = found || key == f.name; });
+  return found;
+}
+
+namespace {
+
+bool Contains(std::string_view text, std::string_view part) {
+  return text.find(part) != std::string_view::npos;
+}
+
+// Percent off as a factor.
+double Lowered(double percent) { return 1 - percent / 100; }
+
+int RowOf(const MaterialRecord& m, double d) {
+  for (int row = 0; row < m.UsableRows(); ++row)
+    if (m.WireDiameters[row] == d) return row;
+  return -1;
+}
+
+bool AllResultsFinite(const ExtensionDesign& r) {
+  bool finite = true;
+  ExtensionDesign::VisitFields(r, [&](const FieldInfo&, const auto& value) {
+    if constexpr (std::is_same_v<std::decay_t<decltype(value)>, double>)
+      finite = finite && std::isfinite(value);
+  });
+  return finite;
+}
+
+unsigned FaultsOf(const ExtensionDesign& r, bool tableCoversWire) {
+  unsigned faults = 0;
+  const double above = r.AllowableStress + kStressCheckAllowance;
+  if (r.SpringIndex < 4) faults |= kExtensionIndexLow;
+  if (r.SpringIndex > 22) faults |= kExtensionIndexHigh;
+  if (r.ActiveTurns < 3) faults |= kExtensionFewTurns;
+  if (above < r.Stress2) faults |= kExtensionOverstress;
+  if (above < r.HookStress) faults |= kExtensionHookOverstress;
+  const bool inOrder = r.InputMode == InputMode::Loads
+                           ? r.InitialTension <= r.Load1 && r.Load1 <= r.Load2
+                           : r.FreeLength <= r.Length1 && r.Length1 <= r.Length2;
+  if (!inOrder) faults |= kExtensionOrder;
+  if (!tableCoversWire) faults |= kExtensionOutsideTable;
+  if (!AllResultsFinite(r)) faults |= kExtensionNotFinite;
+  if (!(r.InitialStressMin <= r.InitialStress && r.InitialStress <= r.InitialStressMax))
+    faults |= kExtensionInitialStressOutsideBand;
+  return faults;
+}
+
+const char* LineOf(unsigned faultBit, InputMode inputMode) {
+  switch (faultBit) {
+    case kExtensionIndexLow:
+      return CheckLineOf(kFaultIndexLow);
+    case kExtensionIndexHigh:
+      return CheckLineOf(kFaultIndexHigh);
+    case kExtensionFewTurns:
+      return CheckLineOf(kFaultFewTurns);
+    case kExtensionOverstress:
+      return CheckLineOf(kFaultOverstress);
+    case kExtensionHookOverstress:
+      return "エラー:フック応力オーバー";
+    case kExtensionOrder:
+      return inputMode == InputMode::Loads ? "エラー:荷重の順番が不適（Pi≦P1≦P2）"
+                                           : "エラー:引張長さの順番が不適（L0≦L1≦L2）";
+    case kExtensionOutsideTable:
+      return CheckLineOf(kFaultOutsideTable);
+    case kExtensionNotFinite:
+      return CheckLineOf(kFaultNotFinite);
+    case kExtensionInitialStressOutsideBand:
+      return "警告:初応力が製作できる範囲の外";
+    default:
+      return "";
+  }
+}
+
+}  // namespace
+
+WireClass WireClassOf(const MaterialRecord& m) {
+  if (IsStainless(m)) return WireClass::Stainless;
+  const std::string kind = SjisToUtf8(m.KindName.Raw());
+  if (Contains(kind, "ピアノ")) return WireClass::PianoWire;
+  if (Contains(kind, "硬鋼")) return WireClass::HardDrawn;
+  return WireClass::Other;
+}
+
+StressBand CoiledInitialStressBand(double c) {
+  const double middle = 231 * std::exp(-0.105 * c);
+  const double half = 6.9 * (4 - (c - 3) / 6.5);
+  return {middle - half, middle + half};
+}
+
+double InitialTensionFactor(WireClass wire, bool annealed, const CoefficientSettings& s) {
+  switch (wire) {
+    case WireClass::Stainless:
+      return Lowered(s.StainlessTensionReduction) *
+             (annealed ? Lowered(s.AnnealedStainlessTensionReduction) : 1);
+    case WireClass::PianoWire:
+      return annealed ? Lowered(s.PianoWireTensionReduction) : 1;
+    case WireClass::HardDrawn:
+      return annealed ? Lowered(s.HardDrawnTensionReduction) : 1;
+    case WireClass::Other:
+      break;
+  }
+  return 1;
+}
+
+ExtensionCheck CalculateExtension(ExtensionDesign& r, const MaterialRecord& m,
+                                  const CoefficientSettings& settings) {
+  const double d = r.WireDiameter;
+  const CoilDiameters derived = DiametersFrom(r.DiameterKind, EnteredDiameterOf(r), d,
+                                              {r.InnerDiameter, r.MeanDiameter, r.OuterDiameter});
+  r.InnerDiameter = derived.inner;
+  r.MeanDiameter = derived.mean;
+  r.OuterDiameter = derived.outer;
+  const double D = r.MeanDiameter;
+  const double d3 = d * d * d;
+  r.WireRow = RowOf(m, d);
+
+  const double c = D / d;
+  const double kappa = WahlFactorOf(c);
+  r.SpringIndex = c;
+  r.WahlFactor = kappa;
+  r.ActiveTurns = r.TotalTurns;
+  const double k = SpringRateFor(m.ShearModulus, d, D, r.ActiveTurns);
+  r.SpringRate = k;
+  if (r.InputMode == InputMode::Loads) {
+    r.Length1 = r.FreeLength + (r.Load1 - r.InitialTension) / k;
+    r.Length2 = r.FreeLength + (r.Load2 - r.InitialTension) / k;
+  } else {
+    r.Load1 = r.InitialTension + k * (r.Length1 - r.FreeLength);
+    r.Load2 = r.InitialTension + k * (r.Length2 - r.FreeLength);
+  }
+
+  r.InitialStress = TorsionalStressOf(1, D, r.InitialTension, d3);
+  const StressBand band = CoiledInitialStressBand(c);
+  const double lowered =
+      InitialTensionFactor(WireClassOf(m), r.Annealed, settings) / kKgfForAllowable;
+  r.InitialStressMin = band.min * lowered;
+  r.InitialStressMax = band.max * lowered;
+  r.Stress1 = TorsionalStressOf(kappa, D, r.Load1, d3);
+  r.Stress2 = TorsionalStressOf(kappa, D, r.Load2, d3);
+
+  AllowableStressTable table;
+  BuildAllowableStressTable(m, table);
+  const double s = InterpolateTable(table.diameters, table.stresses, table.count, d);
+  r.AllowableStress = CompressionAllowableStress(s, settings) * settings.ExtensionStressRatio / 100;
+  r.MaxLoad = LoadAtStress(r.AllowableStress, d3, D, kappa);
+  r.MaxLength = r.FreeLength + (r.MaxLoad - r.InitialTension) / k;
+  r.HookStress = TorsionalStressOf(settings.HookStressFactor, D, r.Load2, d3);
+
+  const StressCoefficients x = ExtensionFatigueCoefficients(r, m);
+  r.LifeClass = LifeClassOf(x.x, x.y);
+  return {FaultsOf(r, TableCovers(table, d))};
+}
+
+std::vector<std::string> ExtensionCheck::Lines(InputMode inputMode) const {
+  std::vector<std::string> lines;
+  for (unsigned rest = faults; rest != 0; rest &= rest - 1)
+    lines.emplace_back(LineOf(rest & (~rest + 1), inputMode));
+  if (lines.empty()) lines.emplace_back(kSuccessLine);
+  return lines;
+}
+
+std::optional<InputProblem> UnlistedInput(const ExtensionDesign& r,
+                                          const MaterialTable& materials) {
+  if (r.MaterialNo < 0 || r.MaterialNo >= kMaterialCount ||
+      materials[static_cast<std::size_t>(r.MaterialNo)].KindNo == kEmptyKindNo)
+    return InputProblem{"MaterialNo", "材料データベースにある材料の番号"};
+  const MaterialRecord& m = materials[static_cast<std::size_t>(r.MaterialNo)];
+  if (RowOf(m, r.WireDiameter) >= 0) return std::nullopt;
+  const int rows = m.UsableRows();
+  return InputProblem{"WireDiameter",
+                      "材料番号 " + std::to_string(r.MaterialNo) + " の線径表にある値（" +
+                          (rows > 0 ? FormatFull(m.WireDiameters[0]) + "～" +
+                                          FormatFull(m.WireDiameters[rows - 1]) + " の表の値）"
+                                    : std::string("表は空です）"))};
+}
+
+StressBand InitialTensionBand(const ExtensionDesign& r) {
+  const double d3 = r.WireDiameter * r.WireDiameter * r.WireDiameter;
+  return {LoadAtStress(r.InitialStressMin, d3, r.MeanDiameter, 1),
+          LoadAtStress(r.InitialStressMax, d3, r.MeanDiameter, 1)};
+}
+
+StressCoefficients ExtensionFatigueCoefficients(const ExtensionDesign& r, const MaterialRecord& m) {
+  return FatigueCoefficients(r.Stress1, r.Stress2, TensileStrengthAt(m, r.WireRow));
+}
+
+double HookInnerHeight(const ExtensionDesign& r) {
+  const double inner = r.MeanDiameter - r.WireDiameter;
+  return r.HookKind == HookKind::HalfRound ? inner / 2 : inner;
+}
+
+double StandardFreeLength(const ExtensionDesign& r) {
+  return SolidHeightOf(r.TotalTurns, r.WireDiameter) + 2 * HookInnerHeight(r);
+}
+
+}  // namespace coilspring

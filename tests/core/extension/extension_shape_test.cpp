@@ -1,0 +1,151 @@
+#include "core/extension/extension_shape.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "core/extension/extension_sheet.h"
+#include "support/recording_canvas.h"
+
+namespace coilspring {
+namespace {
+
+// d 1, D 8, Nt 10, L0 25: closed body (10 + 1)·1 = 11 mm, hooks (25 − 11)/2 = 7 mm high.
+ExtensionDesign Example() {
+  ExtensionDesign r;
+  r.WireDiameter = 1;
+  r.MeanDiameter = 8;
+  r.TotalTurns = 10;
+  r.FreeLength = 25;
+  r.Length1 = 30;
+  r.Length2 = 35;
+  return r;
+}
+
+std::size_t CountOf(const ExtensionShape& shape, bool arcs) {
+  std::size_t n = 0;
+  for (const ShapePrimitive& p : shape.primitives)
+    n += std::holds_alternative<ShapeArc>(p) == arcs ? 1 : 0;
+  return n;
+}
+
+TEST(BuildExtensionShape, BandsAndHooks) {
+  // Each band: two edges and two half-round ends; a round hook two circles of two half arcs, a
+  // half-round one two half arcs, a U hook two half arcs and four legs.
+  const struct {
+    HookKind hook;
+    std::size_t lines, arcs;
+  } cases[] = {{HookKind::Round, 20, 20 + 8},
+               {HookKind::HalfRound, 20, 20 + 4},
+               {HookKind::ReverseRound, 20, 20 + 8},
+               {HookKind::U, 20 + 8, 20 + 4}};
+  for (const auto& c : cases) {
+    ExtensionDesign r = Example();
+    r.HookKind = c.hook;
+    const ExtensionShape shape = BuildExtensionShape(r, r.FreeLength);
+    ASSERT_EQ(shape.status, ShapeStatus::Built);
+    EXPECT_EQ(CountOf(shape, false), c.lines);
+    EXPECT_EQ(CountOf(shape, true), c.arcs);
+    EXPECT_DOUBLE_EQ(shape.hookHeight, 7);
+    EXPECT_DOUBLE_EQ(shape.bodyLength, 11);
+  }
+}
+
+// Extended to L2 = 35 the body grows by 10 mm to 21; the hooks keep their 7 mm.
+TEST(BuildExtensionShape, ExtensionOpensTheBody) {
+  const ExtensionDesign r = Example();
+  const ExtensionShape shape = BuildExtensionShape(r, r.Length2);
+  EXPECT_DOUBLE_EQ(shape.bodyLength, 21);
+  EXPECT_DOUBLE_EQ(shape.hookHeight, 7);
+  // The first band's left edge: (0, 0) to (p/2, −8) with p = (21 − 1)/10 = 2.
+  const auto& edge = std::get<ShapeLine>(shape.primitives[0]);
+  EXPECT_EQ(edge.from, (ModelPoint{0, 0}));
+  EXPECT_EQ(edge.to, (ModelPoint{1, -8}));
+}
+
+TEST(BuildExtensionShape, Refusals) {
+  const struct {
+    const char* name;
+    void (*change)(ExtensionDesign&);
+    ShapeStatus status;
+  } cases[] = {
+      {"no wire", [](ExtensionDesign& r) { r.WireDiameter = 0; }, ShapeStatus::NoWire},
+      {"wire fills coil", [](ExtensionDesign& r) { r.MeanDiameter = 1; }, ShapeStatus::NoCoil},
+      {"free length below the body", [](ExtensionDesign& r) { r.FreeLength = 11; },
+       ShapeStatus::NoBodyLength},
+      {"too many turns", [](ExtensionDesign& r) { r.TotalTurns = 20000, r.FreeLength = 1e5; },
+       ShapeStatus::TooManyTurns},
+      {"NaN", [](ExtensionDesign& r) { r.FreeLength = NAN; }, ShapeStatus::NonFiniteInput},
+  };
+  for (const auto& c : cases) {
+    ExtensionDesign r = Example();
+    c.change(r);
+    const ExtensionShape shape = BuildExtensionShape(r, r.FreeLength);
+    EXPECT_EQ(shape.status, c.status) << c.name;
+    EXPECT_TRUE(shape.primitives.empty()) << c.name;
+    ShapeStatus dxf;
+    const std::string text = ExtensionDxfText(r, &dxf);
+    EXPECT_EQ(dxf, c.status) << c.name;
+    EXPECT_EQ(text.find("\r\nLINE\r\n"), std::string::npos) << c.name;
+  }
+}
+
+// The picture and the DXF file are the same construction: every primitive reaches the canvas
+// once (the picture fits it whole, so nothing is clipped) and the file once.
+TEST(BuildExtensionShape, PictureAndFileFromOneConstruction) {
+  const ExtensionDesign r = Example();
+  const ExtensionShape shape = BuildExtensionShape(r, r.FreeLength);
+  RecordingCanvas canvas(777, 201);
+  DrawExtensionShape(canvas, r, r.FreeLength);
+  EXPECT_EQ(canvas.Lines().size(), CountOf(shape, false));
+  EXPECT_EQ(canvas.Arcs().size(), CountOf(shape, true));
+  for (const auto& p : canvas.primitives)
+    for (const PixelPoint& q : p.points) {
+      EXPECT_GE(q.x, 0);
+      EXPECT_LE(q.x, 777);
+      EXPECT_GE(q.y, 0);
+      EXPECT_LE(q.y, 201);
+    }
+  const std::string text = ExtensionDxfText(r);
+  std::size_t lines = 0, arcs = 0;
+  for (std::size_t at = 0; (at = text.find("\r\nLINE\r\n", at)) != std::string::npos; ++at) ++lines;
+  for (std::size_t at = 0; (at = text.find("\r\nARC\r\n", at)) != std::string::npos; ++at) ++arcs;
+  EXPECT_EQ(lines, CountOf(shape, false));
+  EXPECT_EQ(arcs, CountOf(shape, true));
+}
+
+TEST(MakeExtensionDataSheet, ItemsAndIllustration) {
+  ExtensionDesign r = Example();
+  r.InitialTension = 0.4;
+  r.Load2 = 2.3543;
+  r.MaxLength = 42.0327;
+  r.SpringRate = 0.19543;
+  MaterialTable materials;
+  materials[0].Symbol.AssignRaw("SWP-B");
+  const DataSheet sheet = MakeExtensionDataSheet(r, materials, false);
+  const struct {
+    int row;
+    const char* name;
+    const char* value;
+  } rows[] = {
+      {1, " 材質", "SWP-B"},
+      {8, " 初張力", "3.923"},             // 0.4 · 9.807
+      {9, " ばね定数", "1.917"},           // 0.19543 · 9.8066
+      {13, " 指定長さ２の荷重", "23.09"},  // 2.3543 · 9.807
+      {14, " フック形状", "丸フック"},
+      {15, " 最大許容引張長さ", "42.03"},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(sheet.cells[row.row][1], row.name);
+    EXPECT_EQ(sheet.cells[row.row][3], row.value);
+  }
+  EXPECT_EQ(sheet.labels[0], "自由長= 25mm");
+  EXPECT_EQ(sheet.illustration, &DrawExtensionIllustration);
+  RecordingCanvas canvas(360, 200);
+  sheet.illustration(canvas);
+  EXPECT_FALSE(canvas.Arcs().empty());  // the two hooks
+}
+
+}  // namespace
+}  // namespace coilspring

@@ -1,0 +1,521 @@
+#include "ui/dialogs/extension_window.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <cmath>
+#include <type_traits>
+
+#include "core/extension/extension_reference.h"
+#include "core/extension/extension_shape.h"
+#include "core/extension/extension_sheet.h"
+#include "core/records/file_io.h"
+#include "core/text/sjis.h"
+#include "core/text/user_error.h"
+#include "ui/dialogs/data_sheet_dialog.h"
+#include "ui/platform/handler_guard.h"
+#include "ui/render/picture_views.h"
+#include "ui/render/pictures.h"
+#include "ui/render/qt_canvas.h"
+#include "ui/widgets/coil_inputs_box.h"
+#include "ui/widgets/qt_text.h"
+
+namespace coilspring {
+
+namespace {
+
+const char* const kShapeCaptions[] = {"フリー", "荷重１", "荷重２"};
+
+[[noreturn]] void ThrowKeyError(const char* key, const std::string& what) {
+  throw UserError(std::string("キー '") + key + "' は" + what + "にしてください");
+}
+
+QJsonObject DesignObject(const ExtensionDesign& r) {
+  QJsonObject o{{"kind", "extension"}};
+  ExtensionDesign::VisitFields(r, [&](const FieldInfo& f, const auto& value) {
+    using T = std::decay_t<decltype(value)>;
+    if constexpr (StoredCode<T>)
+      o.insert(QLatin1String(f.name), RawOf(value));
+    else
+      o.insert(QLatin1String(f.name), value);
+  });
+  return o;
+}
+
+template <class T>
+void ReadValue(const QJsonValue& value, const char* key, T& field) {
+  if constexpr (std::is_same_v<T, bool>) {
+    if (!value.isBool()) ThrowKeyError(key, " true か false");
+    field = value.toBool();
+  } else if constexpr (std::is_same_v<T, double>) {
+    if (!value.isDouble()) ThrowKeyError(key, "数値");
+    field = value.toDouble();
+  } else {
+    const double number = value.toDouble(NAN);
+    if (!value.isDouble() || number != std::floor(number) || std::fabs(number) > INT32_MAX)
+      ThrowKeyError(key, "整数");
+    if constexpr (StoredCode<T>) {
+      const auto code = CodeFrom<T>(static_cast<std::int32_t>(number));
+      if (!code) ThrowKeyError(key, " 0～" + std::to_string(LastRawOf<T>()) + " の整数");
+      field = *code;
+    } else {
+      field = static_cast<std::int32_t>(number);
+    }
+  }
+}
+
+ExtensionDesign DesignFrom(const QJsonValue& value, const MaterialTable& materials) {
+  if (!value.isObject()) ThrowKeyError("history", "設計の配列");
+  const QJsonObject o = value.toObject();
+  if (o.value("kind") != QJsonValue("extension")) ThrowKeyError("kind", " \"extension\"");
+  for (const QString& key : o.keys())
+    if (!IsExtensionDocumentKey(key.toStdString()))
+      throw UserError("不明なキー '" + key.toStdString() + "' があります");
+  ExtensionDesign r;
+  ExtensionDesign::VisitInputs(r, [&](const FieldInfo& f, auto& field) {
+    const QJsonValue v = o.value(QLatin1String(f.name));
+    if (!v.isUndefined()) ReadValue(v, f.name, field);
+  });
+  if (const auto problem = UnlistedInput(r, materials)) ThrowKeyError(problem->key, problem->what);
+  return r;
+}
+
+QLineEdit* NumberBox(const char* name) {
+  auto* box = new QLineEdit;
+  box->setObjectName(QLatin1String(name));
+  return box;
+}
+
+}  // namespace
+
+QByteArray ExtensionDocumentJson(const ExtensionDocument& document) {
+  QJsonObject o = DesignObject(document.design);
+  QJsonArray history;
+  for (const ExtensionDesign& r : document.history) history.append(DesignObject(r));
+  o.insert("history", history);
+  return QJsonDocument(o).toJson(QJsonDocument::Indented);
+}
+
+ExtensionDocument ReadExtensionDocument(const QByteArray& json, const MaterialTable& materials) {
+  QJsonParseError error;
+  const QJsonDocument parsed = QJsonDocument::fromJson(json, &error);
+  if (error.error != QJsonParseError::NoError)
+    throw UserError("JSON の書式が正しくありません（" + std::to_string(error.offset) +
+                    " バイト目）");
+  if (!parsed.isObject()) throw UserError("JSON の最上位はオブジェクト { … } にしてください");
+  ExtensionDocument document;
+  document.design = DesignFrom(parsed.object(), materials);
+  const QJsonValue history = parsed.object().value("history");
+  if (!history.isUndefined() && !history.isArray()) ThrowKeyError("history", "設計の配列");
+  for (const QJsonValue& entry : history.toArray()) {
+    if (document.history.size() == ExtensionWindow::kHistoryLimit) break;
+    document.history.push_back(DesignFrom(entry, materials));
+  }
+  return document;
+}
+
+ExtensionWindow::ExtensionWindow(const CalculatorState& state, Platform& platform, UnitSystem units,
+                                 QWidget* parent)
+    : QMainWindow(parent),
+      state_(state),
+      platform_(platform),
+      units_(units),
+      diagram_(std::make_unique<FatigueDiagramPicture>(devicePixelRatioF())),
+      shape_(std::make_unique<ExtensionShapePicture>(devicePixelRatioF())) {
+  setObjectName("ExtensionWindow");
+  setWindowTitle(QStringLiteral("引張コイルばね"));
+  BuildMenus();
+  auto* client = new QWidget(this);
+  auto* columns = new QHBoxLayout(client);
+  columns->addWidget(BuildInputs());
+  columns->addWidget(BuildResults(), 1);
+  setCentralWidget(client);
+  if (const auto first = state_.kinds.MaterialAt(0, 0)) design_.MaterialNo = *first;
+  const MaterialRecord& m = MaterialOf(state_.materials(), design_.MaterialNo);
+  if (m.UsableRows() > 0)
+    design_.WireDiameter = m.WireDiameters[FirstRowNotBelow(m, design_.WireDiameter).value_or(0)];
+  check_ = CalculateExtension(design_, m, state_.settings);
+  ShowDesign();
+}
+
+ExtensionWindow::~ExtensionWindow() = default;
+
+void ExtensionWindow::BuildMenus() {
+  QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル"));
+  QMenu* view = menuBar()->addMenu(QStringLiteral("表示"));
+  const struct {
+    QMenu* menu;
+    const char* name;
+    const char* caption;
+    void (ExtensionWindow::*command)();
+  } entries[] = {
+      {file, "OpenMenu", "読み取り", &ExtensionWindow::OpenDesign},
+      {file, "SaveMenu", "保存", &ExtensionWindow::SaveDesign},
+      {file, "SheetMenu", "要目表印刷", &ExtensionWindow::ShowDataSheet},
+      {file, "DxfMenu", "ＤＸＦ出力", &ExtensionWindow::ExportDxf},
+      {view, "InputModeMenu", "長さ・荷重切替", &ExtensionWindow::ToggleInputMode},
+      {view, "UnitsMenu", "単位切替（SI／重力単位）", &ExtensionWindow::ToggleUnits},
+  };
+  for (const auto& e : entries) {
+    QAction* action = e.menu->addAction(QString::fromUtf8(e.caption));
+    action->setObjectName(QLatin1String(e.name));
+    ConnectGuarded(platform_, this, action, &QAction::triggered, e.command);
+  }
+}
+
+QWidget* ExtensionWindow::BuildInputs() {
+  auto* panel = new QWidget;
+  auto* column = new QVBoxLayout(panel);
+  coil_ = new CoilInputsBox(state_.materials(), state_.kinds, panel);
+  column->addWidget(coil_);
+
+  auto* grid = new QGridLayout;
+  int row = 0;
+  const auto add = [&](const char* caption, QWidget* box, QWidget* beside = nullptr) {
+    grid->addWidget(new QLabel(QString::fromUtf8(caption)), row, 0);
+    grid->addWidget(box, row, 1);
+    if (beside) grid->addWidget(beside, row, 2);
+    ++row;
+  };
+  hookCombo_ = new QComboBox;
+  hookCombo_->setObjectName("hookCombo");
+  for (const char* name : kHookKindNames) hookCombo_->addItem(QString::fromUtf8(name));
+  add("フック形状", hookCombo_);
+  annealedCheck_ = new QCheckBox(QStringLiteral("低温焼なまし"));
+  annealedCheck_->setObjectName("annealedCheck");
+  grid->addWidget(annealedCheck_, row, 1);
+  leftHandCheck_ = new QCheckBox(QStringLiteral("左巻"));
+  leftHandCheck_->setObjectName("leftHandCheck");
+  grid->addWidget(leftHandCheck_, row++, 2);
+  initialTensionEdit_ = NumberBox("initialTensionEdit");
+  bandLabel_ = new QLabel;
+  bandLabel_->setObjectName("bandLabel");
+  add("初張力 Pi", initialTensionEdit_, bandLabel_);
+  freeLengthEdit_ = NumberBox("freeLengthEdit");
+  standardLengthButton_ = new QPushButton;
+  standardLengthButton_->setObjectName("standardLengthButton");
+  add("自由長さ L0 (mm)", freeLengthEdit_, standardLengthButton_);
+  length1Edit_ = NumberBox("length1Edit");
+  length2Edit_ = NumberBox("length2Edit");
+  load1Edit_ = NumberBox("load1Edit");
+  load2Edit_ = NumberBox("load2Edit");
+  add("長さ L1 (mm)", length1Edit_);
+  add("長さ L2 (mm)", length2Edit_);
+  add("荷重 P1", load1Edit_);
+  add("荷重 P2", load2Edit_);
+  column->addLayout(grid);
+  calculateButton_ = new QPushButton(QStringLiteral("計算"));
+  calculateButton_->setObjectName("calculateButton");
+  column->addWidget(calculateButton_);
+  auto* store = new QPushButton(QStringLiteral("▼ 履歴に入れる"));
+  store->setObjectName("storeButton");
+  column->addWidget(store);
+  column->addStretch();
+
+  ConnectGuarded(platform_, this, calculateButton_, &QPushButton::clicked,
+                 &ExtensionWindow::Calculate);
+  ConnectGuarded(platform_, this, store, &QPushButton::clicked, &ExtensionWindow::StoreInHistory);
+  ConnectGuarded(platform_, this, standardLengthButton_, &QPushButton::clicked,
+                 &ExtensionWindow::TakeStandardFreeLength);
+  // Enter in any box calculates, as the button does.
+  for (QLineEdit* box : panel->findChildren<QLineEdit*>())
+    ConnectGuarded(platform_, this, box, &QLineEdit::returnPressed, &ExtensionWindow::Calculate);
+  return panel;
+}
+
+QWidget* ExtensionWindow::BuildResults() {
+  auto* panel = new QWidget;
+  auto* column = new QVBoxLayout(panel);
+  auto* top = new QHBoxLayout;
+  resultsGrid_ = new QTableWidget(0, 3);
+  resultsGrid_->setObjectName("resultsGrid");
+  resultsGrid_->setHorizontalHeaderLabels({"項目", "値", "単位"});
+  resultsGrid_->verticalHeader()->hide();
+  resultsGrid_->horizontalHeader()->setStretchLastSection(true);
+  resultsGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  top->addWidget(resultsGrid_, 1);
+  diagramView_ = new PictureView(panel, "diagramView", 0, 0, diagram_->Image());
+  diagramView_->setFixedSize(QtCanvas::LogicalSize(diagram_->Image()));
+  top->addWidget(diagramView_);
+  column->addLayout(top);
+  messageList_ = new QListWidget;
+  messageList_->setObjectName("messageList");
+  messageList_->setMaximumHeight(90);
+  column->addWidget(messageList_);
+  auto* shapeRow = new QHBoxLayout;
+  shapeCaption_ = new QLabel;
+  shapeCaption_->setObjectName("shapeCaption");
+  auto* step = new QPushButton(QStringLiteral("▲"));
+  step->setObjectName("shapeStepButton");
+  shapeRow->addWidget(shapeCaption_);
+  shapeRow->addWidget(step);
+  shapeRow->addStretch();
+  column->addLayout(shapeRow);
+  shapeView_ = new PictureView(panel, "shapeView", 0, 0, shape_->Image());
+  shapeView_->setFixedSize(QtCanvas::LogicalSize(shape_->Image()));
+  column->addWidget(shapeView_);
+  historyGrid_ = new QTableWidget(0, 0);
+  historyGrid_->setObjectName("historyGrid");
+  historyGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  historyGrid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  referenceGrid_ = new QTableWidget(0, 3);
+  referenceGrid_->setObjectName("referenceGrid");
+  referenceGrid_->setHorizontalHeaderLabels({"項目", "値", "単位"});
+  referenceGrid_->verticalHeader()->hide();
+  referenceGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  auto* pages = new QTabWidget;
+  pages->addTab(historyGrid_, QStringLiteral("履歴"));
+  pages->addTab(referenceGrid_, QStringLiteral("参考値"));
+  column->addWidget(pages, 1);
+  ConnectGuarded(platform_, this, step, &QPushButton::clicked, &ExtensionWindow::StepShapeView);
+  ConnectGuarded(platform_, this, historyGrid_, &QTableWidget::cellClicked,
+                 [](ExtensionWindow* w, int row, int) { w->RecallFromHistory(row); });
+  return panel;
+}
+
+void ExtensionWindow::ReadInputs() {
+  const CoilInputs coil = coil_->Read();
+  ExtensionDesign& r = design_;
+  r.MaterialNo = coil.materialNo;
+  r.WireDiameter = coil.wireDiameter;
+  r.DiameterKind = coil.diameterKind;
+  r.InnerDiameter = r.MeanDiameter = r.OuterDiameter = coil.diameter;
+  r.TotalTurns = coil.totalTurns;
+  r.HookKind = static_cast<HookKind>(hookCombo_->currentIndex());
+  r.Annealed = annealedCheck_->isChecked();
+  r.InitialTension = StoredValue(BoxNumber(initialTensionEdit_), Quantity::Load, units_);
+  r.FreeLength = BoxNumber(freeLengthEdit_);
+  if (r.InputMode == InputMode::Loads) {
+    r.Load1 = StoredValue(BoxNumber(load1Edit_), Quantity::Load, units_);
+    r.Load2 = StoredValue(BoxNumber(load2Edit_), Quantity::Load, units_);
+  } else {
+    r.Length1 = BoxNumber(length1Edit_);
+    r.Length2 = BoxNumber(length2Edit_);
+  }
+}
+
+void ExtensionWindow::Calculate() {
+  ReadInputs();
+  check_ = CalculateExtension(design_, MaterialOf(state_.materials(), design_.MaterialNo),
+                              state_.settings);
+  shapePosition_ = 0;
+  ShowDesign();
+}
+
+void ExtensionWindow::StepShapeView() {
+  const int next = (shapePosition_ + 1) % 3;
+  Calculate();
+  shapePosition_ = next;
+  ShowDesign();
+}
+
+QString ExtensionWindow::Shown(double stored, Quantity quantity) const {
+  return ShortText(ShownValue(stored, quantity, units_));
+}
+
+double ExtensionWindow::ShownLength() const {
+  const double lengths[] = {design_.FreeLength, design_.Length1, design_.Length2};
+  return lengths[shapePosition_];
+}
+
+void ExtensionWindow::ShowInputs() {
+  const ExtensionDesign& r = design_;
+  coil_->Show({r.MaterialNo, r.WireDiameter, r.DiameterKind, EnteredDiameterOf(r), r.TotalTurns});
+  hookCombo_->setCurrentIndex(IsValid(r.HookKind) ? RawOf(r.HookKind) : 0);
+  annealedCheck_->setChecked(r.Annealed);
+  initialTensionEdit_->setText(FullText(ShownValue(r.InitialTension, Quantity::Load, units_)));
+  freeLengthEdit_->setText(FullText(r.FreeLength));
+  const bool lengths = r.InputMode != InputMode::Loads;
+  length1Edit_->setText(lengths ? FullText(r.Length1) : ShortText(r.Length1));
+  length2Edit_->setText(lengths ? FullText(r.Length2) : ShortText(r.Length2));
+  const auto load = [&](double v) {
+    return lengths ? Shown(v, Quantity::Load) : FullText(ShownValue(v, Quantity::Load, units_));
+  };
+  load1Edit_->setText(load(r.Load1));
+  load2Edit_->setText(load(r.Load2));
+  const StressBand band = InitialTensionBand(r);
+  const QString unit = Utf8(UnitCaption(Quantity::Load, units_));
+  bandLabel_->setText(
+      QStringLiteral("%1 (製作範囲 %2～%3)")
+          .arg(unit, Shown(band.min, Quantity::Load), Shown(band.max, Quantity::Load)));
+  standardLengthButton_->setText(QStringLiteral("推奨 %1").arg(ShortText(StandardFreeLength(r))));
+  ShowInputMode();
+}
+
+void ExtensionWindow::ShowInputMode() {
+  const bool lengths = design_.InputMode != InputMode::Loads;
+  for (QLineEdit* box : {length1Edit_, length2Edit_}) box->setReadOnly(!lengths);
+  for (QLineEdit* box : {load1Edit_, load2Edit_}) box->setReadOnly(lengths);
+}
+
+void ExtensionWindow::ShowDesign() {
+  ShowInputs();
+  const ExtensionDesign& r = design_;
+  resultsGrid_->setRowCount(0);
+  const auto addRow = [&](const char* label, const QString& value, const QString& unit) {
+    const int row = resultsGrid_->rowCount();
+    resultsGrid_->insertRow(row);
+    resultsGrid_->setItem(row, 0, new QTableWidgetItem(QString::fromUtf8(label)));
+    resultsGrid_->setItem(row, 1, new QTableWidgetItem(value));
+    resultsGrid_->setItem(row, 2, new QTableWidgetItem(unit));
+  };
+  ExtensionDesign::VisitResults(r, [&](const FieldInfo& f, const auto& value) {
+    if constexpr (std::is_same_v<std::decay_t<decltype(value)>, double>) {
+      const auto quantity = QuantityOfUnit(f.unit);
+      addRow(f.label, quantity ? Shown(value, *quantity) : ShortText(value),
+             Utf8(ShownUnit(f.unit, units_)));
+    }
+  });
+  addRow("期待寿命", Utf8(LifeClassText(r.LifeClass)), {});
+  resultsGrid_->resizeColumnsToContents();
+
+  messageList_->clear();
+  for (const std::string& line : check_.Lines(r.InputMode)) messageList_->addItem(Utf8(line));
+  messageList_->setStyleSheet(check_.failed() ? "color: rgb(255, 0, 0)" : "");
+
+  const MaterialRecord& m = MaterialOf(state_.materials(), r.MaterialNo);
+  diagram_->Show(ExtensionFatigueCoefficients(r, m));
+  diagramView_->Refresh();
+  shape_->Show(r, ShownLength());
+  shapeView_->Refresh();
+  shapeCaption_->setText(QString::fromUtf8(kShapeCaptions[shapePosition_]));
+  ShowHistory();
+  ShowReference();
+}
+
+void ExtensionWindow::ShowReference() {
+  const std::vector<ReferenceRow> rows =
+      ExtensionReferenceRows(design_, MaterialOf(state_.materials(), design_.MaterialNo), units_);
+  referenceGrid_->setRowCount(static_cast<int>(rows.size()));
+  for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
+    const ReferenceRow& r = rows[static_cast<std::size_t>(row)];
+    const QString texts[] = {Utf8(r.item), Utf8(r.value), Utf8(r.unit)};
+    for (int column = 0; column < 3; ++column)
+      referenceGrid_->setItem(row, column, new QTableWidgetItem(texts[column]));
+  }
+  referenceGrid_->resizeColumnsToContents();
+}
+
+void ExtensionWindow::ShowHistory() {
+  const QStringList headings = {"材料", "d",  "D",  "総巻数",   "フック", "Pi",       "L0",  "L1",
+                                "L2",   "P1", "P2", "バネ定数", "τ2",     "許容応力", "寿命"};
+  historyGrid_->setColumnCount(static_cast<int>(headings.size()));
+  historyGrid_->setHorizontalHeaderLabels(headings);
+  historyGrid_->setRowCount(static_cast<int>(history_.size()));
+  for (int row = 0; row < static_cast<int>(history_.size()); ++row) {
+    const ExtensionDesign& h = history_[static_cast<std::size_t>(row)];
+    const QString texts[] = {
+        Utf8(SjisToUtf8(MaterialOf(state_.materials(), h.MaterialNo).Symbol.Raw())),
+        ShortText(h.WireDiameter),
+        ShortText(h.MeanDiameter),
+        ShortText(h.TotalTurns),
+        Utf8(HookKindName(h.HookKind)),
+        Shown(h.InitialTension, Quantity::Load),
+        ShortText(h.FreeLength),
+        ShortText(h.Length1),
+        ShortText(h.Length2),
+        Shown(h.Load1, Quantity::Load),
+        Shown(h.Load2, Quantity::Load),
+        Shown(h.SpringRate, Quantity::Rate),
+        Shown(h.Stress2, Quantity::Stress),
+        Shown(h.AllowableStress, Quantity::Stress),
+        Utf8(LifeClassText(h.LifeClass)),
+    };
+    for (int column = 0; column < static_cast<int>(std::size(texts)); ++column)
+      historyGrid_->setItem(row, column, new QTableWidgetItem(texts[column]));
+  }
+}
+
+void ExtensionWindow::StoreInHistory() {
+  if (static_cast<int>(history_.size()) == kHistoryLimit) history_.erase(history_.begin());
+  history_.push_back(design_);
+  ShowHistory();
+}
+
+void ExtensionWindow::RecallFromHistory(int row) {
+  if (row < 0 || row >= static_cast<int>(history_.size())) return;
+  design_ = history_[static_cast<std::size_t>(row)];
+  check_ = CalculateExtension(design_, MaterialOf(state_.materials(), design_.MaterialNo),
+                              state_.settings);
+  shapePosition_ = 0;
+  ShowDesign();
+}
+
+void ExtensionWindow::ToggleInputMode() {
+  design_.InputMode = design_.InputMode == InputMode::Loads ? InputMode::Lengths : InputMode::Loads;
+  ShowInputMode();
+}
+
+void ExtensionWindow::ToggleUnits() {
+  units_ = units_ == UnitSystem::SI ? UnitSystem::Gravitational : UnitSystem::SI;
+  ShowDesign();
+}
+
+void ExtensionWindow::TakeStandardFreeLength() {
+  ReadInputs();
+  freeLengthEdit_->setText(ShortText(StandardFreeLength(design_)));
+  Calculate();
+}
+
+void ExtensionWindow::SaveDesignTo(const QString& path) {
+  const QByteArray json = ExtensionDocumentJson({design_, history_});
+  WriteFileAtomically(LocalPath(path),
+                      std::string_view(json.constData(), static_cast<std::size_t>(json.size())));
+}
+
+void ExtensionWindow::OpenDesignFrom(const QString& path) {
+  const std::string file = LocalPath(path);
+  const std::string text = ReadTextTable(file);
+  ExtensionDocument document;
+  try {
+    document = ReadExtensionDocument(QByteArray::fromStdString(text), state_.materials());
+  } catch (const UserError& e) {
+    throw UserError(file + ": " + e.what());
+  }
+  design_ = document.design;
+  history_ = document.history;
+  check_ = CalculateExtension(design_, MaterialOf(state_.materials(), design_.MaterialNo),
+                              state_.settings);
+  shapePosition_ = 0;
+  ShowDesign();
+}
+
+void ExtensionWindow::SaveDesign() {
+  if (const auto path = platform_.AskSaveFile(
+          this,
+          {QStringLiteral("引張コイルばねの設計 (*.json)"), QStringLiteral("extension.json")}))
+    SaveDesignTo(*path);
+}
+
+void ExtensionWindow::OpenDesign() {
+  if (const auto path =
+          platform_.AskOpenFile(this, {QStringLiteral("引張コイルばねの設計 (*.json)"), {}}))
+    OpenDesignFrom(*path);
+}
+
+void ExtensionWindow::ExportDxf() {
+  const auto path = platform_.AskSaveFile(
+      this, {QStringLiteral("DXFファイル (*.dxf)"), QStringLiteral("extension.dxf")});
+  if (path) WriteFileAtomically(LocalPath(*path), ExtensionDxfText(design_));
+}
+
+void ExtensionWindow::ShowDataSheet() {
+  if (dataSheet_ == nullptr) dataSheet_ = new DataSheetDialog(platform_, this);
+  dataSheet_->ShowSheet(
+      MakeExtensionDataSheet(design_, state_.materials(), leftHandCheck_->isChecked()));
+}
+
+}  // namespace coilspring

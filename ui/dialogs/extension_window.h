@@ -1,0 +1,120 @@
+// The extension spring window "引張コイルばね": the coil inputs, hook form, initial tension with
+// the band that can be coiled, free length with the standard one for the hook, two working
+// points, the results with their check lines, the fatigue diagram, the side view and a history,
+// in gravitational or SI units; designs are saved and read as JSON, drawn as DXF and printed as
+// the data sheet. Every event reads the boxes once, calculates once and shows once.
+#pragma once
+
+#include <QMainWindow>
+#include <memory>
+#include <vector>
+
+#include "core/calc/calculator_state.h"
+#include "core/display/display_units.h"
+#include "core/extension/extension_calc.h"
+#include "ui/platform/platform.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QTableWidget;
+
+namespace coilspring {
+
+class CoilInputsBox;
+class DataSheetDialog;
+class ExtensionShapePicture;
+class FatigueDiagramPicture;
+class PictureView;
+
+// The window's design file: {"kind": "extension", the design's keys..., "history": [...]}.
+struct ExtensionDocument {
+  ExtensionDesign design;
+  std::vector<ExtensionDesign> history;
+};
+QByteArray ExtensionDocumentJson(const ExtensionDocument& document);
+// Throws UserError naming the key that is wrong, as the command line refuses it.
+ExtensionDocument ReadExtensionDocument(const QByteArray& json, const MaterialTable& materials);
+
+class ExtensionWindow final : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  static constexpr int kHistoryLimit = 30;
+
+  // `state` gives the materials and the coefficients; it must outlive the window.
+  ExtensionWindow(const CalculatorState& state, Platform& platform, UnitSystem units,
+                  QWidget* parent = nullptr);
+  ~ExtensionWindow() override;
+
+  const ExtensionDesign& Design() const { return design_; }
+  const std::vector<ExtensionDesign>& History() const { return history_; }
+  UnitSystem Units() const { return units_; }
+
+  // The commands of the buttons and menus, for the menus and for tests.
+  void Calculate();
+  void StepShapeView();
+  void StoreInHistory();
+  void RecallFromHistory(int row);
+  void ToggleInputMode();
+  void ToggleUnits();
+  void TakeStandardFreeLength();
+  void SaveDesign();
+  void OpenDesign();
+  void ExportDxf();
+  void ShowDataSheet();
+  // Saving and reading without a file dialog.
+  void SaveDesignTo(const QString& path);
+  void OpenDesignFrom(const QString& path);
+
+ private:
+  void BuildMenus();
+  QWidget* BuildInputs();
+  QWidget* BuildResults();
+  void ReadInputs();
+  void ShowDesign();
+  void ShowInputs();
+  void ShowInputMode();
+  void ShowHistory();
+  void ShowReference();
+  double ShownLength() const;
+  QString Shown(double stored, Quantity quantity) const;
+
+  const CalculatorState& state_;
+  Platform& platform_;
+  UnitSystem units_;
+  ExtensionDesign design_;
+  ExtensionCheck check_;
+  std::vector<ExtensionDesign> history_;
+  int shapePosition_ = 0;  // 0 free length, 1 at L1, 2 at L2
+
+  CoilInputsBox* coil_ = nullptr;
+  QComboBox* hookCombo_ = nullptr;               // hookCombo: フック形状
+  QCheckBox* leftHandCheck_ = nullptr;           // leftHandCheck: 左巻, for the data sheet
+  QCheckBox* annealedCheck_ = nullptr;           // annealedCheck: 低温焼なまし
+  QLineEdit* initialTensionEdit_ = nullptr;      // initialTensionEdit: Pi
+  QLabel* bandLabel_ = nullptr;                  // bandLabel: the achievable Pi beside it
+  QLineEdit* freeLengthEdit_ = nullptr;          // freeLengthEdit: L0
+  QPushButton* standardLengthButton_ = nullptr;  // standardLengthButton: the standard L0
+  QLineEdit* length1Edit_ = nullptr;
+  QLineEdit* length2Edit_ = nullptr;
+  QLineEdit* load1Edit_ = nullptr;
+  QLineEdit* load2Edit_ = nullptr;
+  std::vector<QLabel*> loadUnitLabels_;
+  QPushButton* calculateButton_ = nullptr;  // calculateButton: 計算
+  QTableWidget* resultsGrid_ = nullptr;     // resultsGrid: name, value, unit
+  QListWidget* messageList_ = nullptr;      // messageList: the check lines
+  std::unique_ptr<FatigueDiagramPicture> diagram_;
+  std::unique_ptr<ExtensionShapePicture> shape_;
+  PictureView* diagramView_ = nullptr;
+  PictureView* shapeView_ = nullptr;
+  QLabel* shapeCaption_ = nullptr;         // shapeCaption: フリー / 荷重１ / 荷重２
+  QTableWidget* historyGrid_ = nullptr;    // historyGrid
+  QTableWidget* referenceGrid_ = nullptr;  // referenceGrid: the reference rows
+  DataSheetDialog* dataSheet_ = nullptr;
+};
+
+}  // namespace coilspring
