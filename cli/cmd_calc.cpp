@@ -10,9 +10,11 @@
 #include "cli/design_json.h"
 #include "cli/json_text.h"
 #include "cli/reference_json.h"
+#include "cli/spring_kind.h"
+#include "cli/torsion_commands.h"
 #include "core/calc/calculator_state.h"
-#include "core/display/display_units.h"
 #include "core/calc/fatigue.h"
+#include "core/display/display_units.h"
 #include "core/records/file_io.h"
 #include "core/text/display_width.h"
 #include "core/text/number_format.h"
@@ -76,6 +78,7 @@ constexpr OptionForm kCalcOptions[] = {
 
 int RunCalc(const Args& args) {
   DesignFileOptions o = ParseDesignFileOptions(args, kCalcOptions);
+  if (DesignFileKind(o.designPath) == kTorsionKind) return RunTorsionCalc(o);
   bool all = false;
   ReferenceInputs reference;
   std::optional<UnitSystem> units;

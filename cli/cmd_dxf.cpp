@@ -4,6 +4,8 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "cli/spring_kind.h"
+#include "cli/torsion_commands.h"
 #include "core/drawing/dxf_writer.h"
 #include "core/records/file_io.h"
 
@@ -12,6 +14,7 @@ namespace coilspring::cli {
 int RunDxf(const Args& args) {
   const DesignFileOptions o = ParseDesignFileOptions(args, {}, {"OUT.dxf"});
   if (o.json) throw std::invalid_argument("--json は dxf では使えません");
+  if (DesignFileKind(o.designPath) == kTorsionKind) return RunTorsionDxf(o);
   // The record is written as stored: the window exports without recalculating, and so do we.
   const CalculatorState state = LoadDesignFile(o, false);
   // The file is written either way, as the window writes it; a spring that cannot be drawn

@@ -138,6 +138,12 @@ struct ReferenceChecks {
 ReferenceChecks ComputeReferenceChecks(const DesignRecord& design, const MaterialRecord& material,
                                        const ReferenceInputs& inputs);
 
+// The coil-diameter tolerance of a grade (1..3) for a coil (inner or outer) diameter at a spring
+// index: the table that holds for compression and torsion springs alike.
+ReferenceValue CoilDiameterTolerance(double springIndex, int grade, double diameter);
+// The loss of the moduli per kelvin above room temperature for the material's wire.
+double ModulusLossPerKelvin(const MaterialRecord& material);
+
 // The formulas on their own, in N/mm^2 and mm; an empty result where they do not apply.
 // Free length beyond which the spring can buckle.
 std::optional<double> CriticalFreeLength(double meanDiameter, double shearModulus,

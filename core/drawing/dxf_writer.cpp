@@ -64,6 +64,16 @@ void AppendLine(std::string& out, std::string_view line) {
   out.append(kLineEnd);
 }
 
+void AppendHeader(std::string& out) {
+  const std::string solidLineName = Utf8ToSjis("実線");
+  for (std::string_view line : kHeader)
+    AppendLine(out, line == "実線" ? std::string_view(solidLineName) : line);
+}
+
+void AppendClosing(std::string& out) {
+  for (std::string_view line : kClosing) AppendLine(out, line);
+}
+
 double AngleOf(const ArcAngle& angle, ModelPoint centre, ModelPoint point) {
   if (angle.kind == ArcAngle::Kind::Fixed) return angle.degrees;
   return DirectionAngle(centre, point) + angle.degrees;
@@ -111,14 +121,22 @@ std::string SpringDxfText(const ShapeInputs& inputs, ShapeStatus* status) {
   // The whole text in one allocation: a 10,000-turn file is 15 MB, and regrowing it would cost
   // more per turn than writing it.
   out.reserve(kHeaderBytesAtMost + (built ? builder.Primitives().size() : 0) * kEntityBytesAtMost);
-  const std::string solidLineName = Utf8ToSjis("実線");
-  for (std::string_view line : kHeader)
-    AppendLine(out, line == "実線" ? std::string_view(solidLineName) : line);
+  AppendHeader(out);
   if (built) {
     DxfEntitySink sink(out);
     builder.Emit(sink);
   }
-  for (std::string_view line : kClosing) AppendLine(out, line);
+  AppendClosing(out);
+  return out;
+}
+
+std::string DxfTextOf(std::span<const ShapePrimitive> primitives) {
+  std::string out;
+  out.reserve(kHeaderBytesAtMost + primitives.size() * kEntityBytesAtMost);
+  AppendHeader(out);
+  DxfEntitySink sink(out);
+  EmitAll(sink, primitives);
+  AppendClosing(out);
   return out;
 }
 

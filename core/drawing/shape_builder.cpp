@@ -69,8 +69,10 @@ ShapeStatus ShapeBuilder::Build(const ShapeInputs& inputs) {
   return ShapeStatus::Built;
 }
 
-void ShapeBuilder::Emit(ShapeSink& sink) const {
-  for (const ShapePrimitive& primitive : primitives_) {
+void ShapeBuilder::Emit(ShapeSink& sink) const { EmitAll(sink, primitives_); }
+
+void EmitAll(ShapeSink& sink, std::span<const ShapePrimitive> primitives) {
+  for (const ShapePrimitive& primitive : primitives) {
     if (const auto* line = std::get_if<ShapeLine>(&primitive)) {
       sink.Line(*line);
     } else {

@@ -88,6 +88,9 @@ class ShapeSink {
   virtual void Arc(const ShapeArc& arc) = 0;
 };
 
+// Sends the primitives to the sink, in order.
+void EmitAll(ShapeSink& sink, std::span<const ShapePrimitive> primitives);
+
 class ShapeBuilder {
  public:
   // Runs the whole construction. Anything but Built leaves no primitives, so a refused input
