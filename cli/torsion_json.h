@@ -12,10 +12,8 @@
 
 namespace coilspring::cli {
 
-// Reads a design: MaterialNo, WireDiameter (one of the material's listed diameters),
-// DiameterKind with the diameter of that kind, TotalTurns, Leg1, Leg2, InputMode with Angle1
-// and Angle2 (1) or Moment1 and Moment2 (0); LoadArm and Rod may be left out. Results and the
-// window's "history" are accepted and ignored. Throws UserError naming the key that is wrong.
+// Reads a design as ReadTorsionMembers does; results and the window's "history" are accepted
+// and ignored, any other key is refused. Throws UserError naming the key that is wrong.
 TorsionDesign ReadTorsionJson(std::string_view text, const MaterialTable& materials);
 
 // Every field given (optional ones only when known), the codes and MaterialNo, moments, the

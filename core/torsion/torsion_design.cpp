@@ -13,6 +13,10 @@ double& EnteredDiameter(TorsionDesign& t) {
   }
 }
 
+double EnteredDiameter(const TorsionDesign& t) {
+  return EnteredDiameter(const_cast<TorsionDesign&>(t));
+}
+
 const char* EnteredDiameterName(DiameterKind kind) {
   switch (kind) {
     case DiameterKind::Inner:

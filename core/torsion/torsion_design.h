@@ -59,6 +59,7 @@ struct TorsionDesign {
 // The coil diameter DiameterKind says is entered (the mean diameter for a kind outside the
 // enumeration), and its field's name.
 double& EnteredDiameter(TorsionDesign& design);
+double EnteredDiameter(const TorsionDesign& design);
 const char* EnteredDiameterName(DiameterKind kind);
 
 // The arm the loads act at: LoadArm, or Leg1 when none is given; nothing when neither is a

@@ -190,4 +190,11 @@ with tempfile.TemporaryDirectory() as tmp:
     check(r.returncode == 2 and "Angle2" in r.stderr, "a missing angle is named: " + r.stderr)
     r = calc(design, "--json", "--all")
     check(r.returncode == 2 and "--all" in r.stderr, "--all is refused: " + r.stderr)
+# The help names every line the checks write and works the example through.
+with open(os.path.join(source_dir, "help", "helphelp.htm"), encoding="utf-8") as f:
+    help_text = f.read()
+for phrase in ("ねじりコイルばね", "エラー:曲げ応力オーバー", "エラー:ねじれ角の順番が不適",
+               "エラー:軸とコイル内径が干渉", "注意:上限応力係数が0.7を超えています（へたりに注意）",
+               "3667", "0.9047", "112.9", '"kind": "torsion"'):
+    check(phrase in help_text, f"the help does not mention {phrase}")
 finish()

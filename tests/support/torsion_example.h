@@ -3,7 +3,12 @@
 // wound up to 30° and 60°.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <memory>
+
 #include "core/records/material_table.h"
+#include "core/torsion/torsion_calc.h"
 #include "core/torsion/torsion_design.h"
 
 namespace coilspring {
@@ -28,5 +33,16 @@ inline void SetUpTorsionExample(MaterialTable& materials, TorsionDesign& t) {
   t.Angle1 = 30;
   t.Angle2 = 60;
 }
+
+// The example's material and design, calculated.
+class CalculatedTorsionExample : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SetUpTorsionExample(*materials, t);
+    CalculateTorsion(t, *materials);
+  }
+  std::unique_ptr<MaterialTable> materials = std::make_unique<MaterialTable>();
+  TorsionDesign t;
+};
 
 }  // namespace coilspring

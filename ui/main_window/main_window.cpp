@@ -102,6 +102,9 @@ void MainWindow::BuildMenus() {
   materialsAction_ = AddAction(tools, "N8", QStringLiteral("材料編集"));
   coefficientsAction_ = AddAction(tools, "N9", QStringLiteral("係数編集"));
   designSearchAction_ = AddAction(tools, "DesignSearchMenu", QStringLiteral("設計支援"));
+  QMenu* springs = bar->addMenu(QStringLiteral("ばね"));
+  springs->setObjectName("SpringsMenu");
+  torsionAction_ = AddAction(springs, "TorsionMenu", QStringLiteral("ねじりコイルばね"));
   QMenu* help = bar->addMenu(QStringLiteral("ヘルプ"));
   help->setObjectName("Help1");
   helpAction_ = AddAction(help, "Help2", QStringLiteral("ヘルプ"));
@@ -119,6 +122,7 @@ void MainWindow::BuildMenus() {
       {materialsAction_, &MainWindow::EditMaterials},
       {coefficientsAction_, &MainWindow::EditCoefficients},
       {designSearchAction_, &MainWindow::OpenDesignSearch},
+      {torsionAction_, &MainWindow::OpenTorsionWindow},
       {helpAction_, &MainWindow::OpenHelp}};
   for (const auto& [action, command] : commands)
     ConnectGuarded(platform_, this, action, &QAction::triggered, command);

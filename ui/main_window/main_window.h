@@ -26,6 +26,7 @@ class MaterialEditorDialog;
 class ReferencePage;
 class ResultsPanel;
 class SideViewPage;
+class TorsionWindow;
 
 // Every control keeps the object name it has always had: tests and automation find the
 // controls by it. The comment at each control member gives that name.
@@ -47,6 +48,7 @@ class MainWindow : public QMainWindow {
   CoefficientDialog* CoefficientWindow();
   DataSheetDialog* DataSheetWindow();
   DesignSearchDialog* DesignSearchWindow();
+  TorsionWindow* TorsionSpringWindow();
   const InputPanel& Inputs() const { return *inputPanel_; }
 
   // Makes `design` the current design as if the user had entered it: the input panel shows it
@@ -103,6 +105,7 @@ class MainWindow : public QMainWindow {
   void EditMaterials();
   void EditCoefficients();
   void OpenDesignSearch();
+  void OpenTorsionWindow();
   void AdoptSearchCandidate(int index);
   void PutShortListIntoHistory();
   void OpenHelp();
@@ -144,11 +147,13 @@ class MainWindow : public QMainWindow {
   QAction* coefficientsAction_ = nullptr;  // N9: "係数編集"
   QAction* designSearchAction_ = nullptr;  // DesignSearchMenu: "設計支援"
   QAction* helpAction_ = nullptr;          // Help2: "ヘルプ"
+  QAction* torsionAction_ = nullptr;       // TorsionMenu: "ねじりコイルばね"
 
   MaterialEditorDialog* materialEditor_ = nullptr;  // data_make
   CoefficientDialog* coefficientDialog_ = nullptr;  // keisuu_make
   DataSheetDialog* dataSheet_ = nullptr;            // prinform
   DesignSearchDialog* designSearch_ = nullptr;      // DesignSearch: "設計支援"
+  TorsionWindow* torsionWindow_ = nullptr;          // TorsionWindow: "ねじりコイルばね"
 };
 
 }  // namespace coilspring

@@ -16,15 +16,7 @@
 namespace coilspring {
 namespace {
 
-class TorsionDrawingTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    SetUpTorsionExample(*materials, t);
-    CalculateTorsion(t, *materials);
-  }
-  std::unique_ptr<MaterialTable> materials = std::make_unique<MaterialTable>();
-  TorsionDesign t;
-};
+using TorsionDrawingTest = CalculatedTorsionExample;
 
 int CountLines(const std::vector<ShapePrimitive>& all) {
   int n = 0;

@@ -12,15 +12,7 @@
 namespace coilspring {
 namespace {
 
-class TorsionReferenceTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    SetUpTorsionExample(*materials, t);
-    CalculateTorsion(t, *materials);
-  }
-  std::unique_ptr<MaterialTable> materials = std::make_unique<MaterialTable>();
-  TorsionDesign t;
-};
+using TorsionReferenceTest = CalculatedTorsionExample;
 
 // By hand for the example (kT = 0.9047451 kgf·mm/°, M1 = 27.142353, M2 = 54.284707):
 //   wire: π·16·6 + 2·(25 − 8) = 301.59289 + 34 = 335.59289 mm;

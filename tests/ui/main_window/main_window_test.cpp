@@ -70,7 +70,7 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptions) {
   for (QAction* a : window->menuBar()->actions()) captions << a->text();
   EXPECT_EQ(captions, (QStringList{QStringLiteral("ファイル　　"), QStringLiteral("編集　　　"),
                                    QStringLiteral("表示　　　"), QStringLiteral("ツール　　　"),
-                                   QStringLiteral("ヘルプ")}));
+                                   QStringLiteral("ばね"), QStringLiteral("ヘルプ")}));
 }
 
 TEST_F(MainWindowTest, SmallDiametersOnlyKeepTheFirstEntry) {
