@@ -66,14 +66,11 @@ void PrintTable(const TorsionDesign& t, UnitSystem units) {
 }  // namespace
 
 TorsionFile LoadTorsionFile(const DesignFileOptions& o) {
-  if (o.slot != 0)
-    throw UserError(o.designPath +
-                    ": ねじりコイルばねの設計ファイルは現在の設計（--slot 0）だけを読みます");
   TorsionFile file{std::make_unique<MaterialTable>(), {}, {}};
   ReadRecordFile(o.materialsPath, *file.materials);
   const std::string text = TextOf(ReadWholeFile(o.designPath));
   try {
-    file.design = ReadTorsionJson(text, *file.materials);
+    file.design = ReadTorsionJson(text, *file.materials, o.slot);
   } catch (const UserError& e) {
     throw UserError(o.designPath + ": " + e.what());
   }

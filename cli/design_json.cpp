@@ -5,6 +5,7 @@
 
 #include "cli/json_reading.h"
 #include "cli/json_text.h"
+#include "cli/spring_kind.h"
 
 namespace coilspring::cli {
 
@@ -61,8 +62,13 @@ DesignRecord ReadDesignJson(std::string_view text) {
     else
       value = IntegerAt(*at, f.name);
   });
+  // A design of another kind never reads as a compression spring.
+  if (const auto kind = document.find("kind"); kind != document.end())
+    if (*kind != kCompressionKind)
+      ThrowKeyError("kind", "\"" + std::string(kCompressionKind) + "\"");
   for (const auto& [key, value] : document.items())
-    if (!known.contains(key)) throw UserError("不明なキー '" + key + "' があります");
+    if (!known.contains(key) && key != "kind")
+      throw UserError("不明なキー '" + key + "' があります");
   return r;
 }
 

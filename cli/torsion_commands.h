@@ -14,8 +14,8 @@ struct TorsionFile {
   TorsionDesign design;
   TorsionCheck check;
 };
-// Throws UserError naming the file and the key for a design that cannot be read, and for a
-// history slot (a torsion design file is read as its current design only).
+// --slot N reads entry N of the file's history. Throws UserError naming the file and the key
+// for a design that cannot be read, and for a history slot the file does not hold.
 TorsionFile LoadTorsionFile(const DesignFileOptions& options);
 
 // calc and dxf on such a file; exit code 1 when a check fails.

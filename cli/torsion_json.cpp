@@ -16,10 +16,23 @@ MemberValue ValueOf(const nlohmann::json& document, const std::string& key) {
   return {MemberValue::Kind::Number, at->get<double>()};
 }
 
+// History slot N of a window's design file is entry N - 1 of its "history".
+const nlohmann::json& SlotOf(const nlohmann::json& document, int slot) {
+  if (slot == 0) return document;
+  const auto history = document.find("history");
+  if (history == document.end() || !history->is_array() ||
+      static_cast<std::size_t>(slot) > history->size())
+    throw UserError("履歴 " + std::to_string(slot) + " は空です（設計が入っていません）");
+  const nlohmann::json& entry = (*history)[static_cast<std::size_t>(slot - 1)];
+  if (!entry.is_object()) ThrowKeyError("history", "設計のオブジェクトの配列");
+  return entry;
+}
+
 }  // namespace
 
-TorsionDesign ReadTorsionJson(std::string_view text, const MaterialTable& materials) {
-  const nlohmann::json document = ParseJsonObject(text);
+TorsionDesign ReadTorsionJson(std::string_view text, const MaterialTable& materials, int slot) {
+  const nlohmann::json file = ParseJsonObject(text);
+  const nlohmann::json& document = SlotOf(file, slot);
   for (const auto& [key, value] : document.items())
     if (!IsTorsionKey(key)) throw UserError(UnknownKeyMessage(key));
   return ReadTorsionMembers([&](const std::string& key) { return ValueOf(document, key); },

@@ -12,9 +12,10 @@
 
 namespace coilspring::cli {
 
-// Reads a design as ReadTorsionMembers does; results and the window's "history" are accepted
-// and ignored, any other key is refused. Throws UserError naming the key that is wrong.
-TorsionDesign ReadTorsionJson(std::string_view text, const MaterialTable& materials);
+// Reads a design as ReadTorsionMembers does: the document itself for slot 0, entry slot − 1 of
+// its "history" (as the window saves it) for slot 1 to 30. Results are accepted and ignored, any
+// other key is refused. Throws UserError naming the key that is wrong.
+TorsionDesign ReadTorsionJson(std::string_view text, const MaterialTable& materials, int slot = 0);
 
 // Every field given (optional ones only when known), the codes and MaterialNo, moments, the
 // rate, loads and stresses in `units`, under "kind": "torsion".

@@ -188,6 +188,23 @@ with tempfile.TemporaryDirectory() as tmp:
         check(r.returncode == 2 and key in r.stderr, f"{change}: exit {r.returncode} {r.stderr}")
     r = calc({k: v for k, v in design.items() if k != "Angle2"}, "--json")
     check(r.returncode == 2 and "Angle2" in r.stderr, "a missing angle is named: " + r.stderr)
+    # A window's design file: --slot N reads entry N of its history.
+    window_file = {**design, "history": [{**design, "TotalTurns": 7}, {**design, "TotalTurns": 8}]}
+    for slot, turns in (("0", 6), ("1", 7), ("2", 8)):
+        r = calc(window_file, "--json", "--slot", slot)
+        check(r.returncode == 0 and json.loads(r.stdout)["TotalTurns"] == turns,
+              f"--slot {slot}: {r.stdout} {r.stderr}")
+    r = calc(window_file, "--json", "--slot", "3")
+    check(r.returncode == 2 and "履歴 3" in r.stderr, "an empty history slot: " + r.stderr)
+
+    # A compression design names its kind or none; any other kind is not read as one.
+    compression = {"kind": "compression", "MaterialNo": 0, "WireRow": 3, "WireDiameter": 2.0}
+    r = calc(compression, "--json")
+    check(r.returncode in (0, 1) and json.loads(r.stdout)["WireDiameter"] == 2,
+          "kind compression: " + r.stderr)
+    r = calc({**compression, "kind": "coil"}, "--json")
+    check(r.returncode == 2 and "'kind'" in r.stderr, "an unknown kind: " + r.stderr)
+
     r = calc(design, "--json", "--all")
     check(r.returncode == 2 and "--all" in r.stderr, "--all is refused: " + r.stderr)
 # The help names every line the checks write and works the example through.
