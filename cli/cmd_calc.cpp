@@ -78,7 +78,7 @@ constexpr OptionForm kCalcOptions[] = {
 
 int RunCalc(const Args& args) {
   DesignFileOptions o = ParseDesignFileOptions(args, kCalcOptions);
-  if (DesignFileKind(o.designPath) == kTorsionKind) return RunTorsionCalc(o);
+  if (DesignFileKind(o.designPath) == SpringKind::Torsion) return RunTorsionCalc(o);
   bool all = false;
   ReferenceInputs reference;
   std::optional<UnitSystem> units;

@@ -14,7 +14,7 @@ namespace coilspring::cli {
 int RunDxf(const Args& args) {
   const DesignFileOptions o = ParseDesignFileOptions(args, {}, {"OUT.dxf"});
   if (o.json) throw std::invalid_argument("--json は dxf では使えません");
-  if (DesignFileKind(o.designPath) == kTorsionKind) return RunTorsionDxf(o);
+  if (DesignFileKind(o.designPath) == SpringKind::Torsion) return RunTorsionDxf(o);
   // The record is written as stored: the window exports without recalculating, and so do we.
   const CalculatorState state = LoadDesignFile(o, false);
   // The file is written either way, as the window writes it; a spring that cannot be drawn

@@ -85,7 +85,7 @@ int TorsionPicture(const DesignFileOptions& o, const PictureOptions& p) {
 int RunPicture(const Args& args) {
   const DesignFileOptions o = ParseDesignFileOptions(args, kPictureOptions);
   const PictureOptions p = ParsePictureOptions(o);
-  if (DesignFileKind(o.designPath) == kTorsionKind) return TorsionPicture(o, p);
+  if (DesignFileKind(o.designPath) == SpringKind::Torsion) return TorsionPicture(o, p);
   CalculatorState state = LoadDesignFile(o, true);
   RecalculateDesign(state, o.slot, DesignInputs::FromRecord);
   const DesignRecord& r = state.design[o.slot];

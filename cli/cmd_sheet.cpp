@@ -43,7 +43,7 @@ int RunSheet(const Args& args) {
   const DesignFileOptions o = ParseDesignFileOptions(args, kSheetOptions, {"OUT.pdf"});
   if (o.json) throw std::invalid_argument("--json は sheet では使えません");
   const bool leftHanded = !o.own.empty();  // --left, its one option
-  if (DesignFileKind(o.designPath) == kTorsionKind) {
+  if (DesignFileKind(o.designPath) == SpringKind::Torsion) {
     if (leftHanded) throw std::invalid_argument("--left はねじりコイルばねの設計には使えません");
     const TorsionFile file = LoadTorsionFile(o);
     WidgetRuntime runtime;

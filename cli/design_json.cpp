@@ -5,15 +5,15 @@
 
 #include "cli/json_reading.h"
 #include "cli/json_text.h"
-#include "cli/spring_kind.h"
 
 namespace coilspring::cli {
 
 namespace {
 
 // Keys that "design export" and "calc --json" write beside the record's fields.
-const std::set<std::string> kCalculatedKeys = {"slot", "LifeClassText", "reference", "lines",
-                                               "Mass"};
+// "kind" names the spring kind of a JSON design file: here always the compression spring.
+const std::set<std::string> kCalculatedKeys = {"slot",  "LifeClassText", "reference",
+                                               "lines", "Mass",          "kind"};
 
 // Integers, codes and reals: every field but the reserved bytes.
 template <class Record, class Visitor>
@@ -62,13 +62,8 @@ DesignRecord ReadDesignJson(std::string_view text) {
     else
       value = IntegerAt(*at, f.name);
   });
-  // A design of another kind never reads as a compression spring.
-  if (const auto kind = document.find("kind"); kind != document.end())
-    if (*kind != kCompressionKind)
-      ThrowKeyError("kind", "\"" + std::string(kCompressionKind) + "\"");
   for (const auto& [key, value] : document.items())
-    if (!known.contains(key) && key != "kind")
-      throw UserError("不明なキー '" + key + "' があります");
+    if (!known.contains(key)) throw UserError("不明なキー '" + key + "' があります");
   return r;
 }
 

@@ -1,20 +1,27 @@
 #include "cli/spring_kind.h"
 
-#include <nlohmann/json.hpp>
-
+#include "cli/json_reading.h"
 #include "core/records/file_io.h"
-#include "core/text/user_error.h"
 
 namespace coilspring::cli {
 
-std::string DesignFileKind(const std::string& path) {
-  if (!path.ends_with(".json")) return kCompressionKind;
-  const Bytes bytes = ReadWholeFile(path);
-  const nlohmann::json document = nlohmann::json::parse(bytes.begin(), bytes.end(), nullptr, false);
-  if (!document.is_object()) return kCompressionKind;
+SpringKind DesignFileKind(const std::string& path) {
+  if (!path.ends_with(".json")) return SpringKind::Compression;
+  const std::string text = ReadTextTable(path);
+  nlohmann::json document;
+  try {
+    document = ParseJsonObject(text);
+  } catch (const UserError& e) {
+    throw UserError(path + ": " + e.what());
+  }
   const auto kind = document.find("kind");
-  if (kind == document.end() || !kind->is_string()) return kCompressionKind;
-  return kind->get<std::string>();
+  if (kind == document.end()) return SpringKind::Compression;
+  if (*kind == "compression") return SpringKind::Compression;
+  if (*kind == "extension") return SpringKind::Extension;
+  if (*kind == "torsion") return SpringKind::Torsion;
+  throw UserError(
+      path +
+      ": キー 'kind' は \"compression\"、\"extension\"、\"torsion\" のいずれかにしてください");
 }
 
 }  // namespace coilspring::cli

@@ -1,16 +1,15 @@
-// Which kind of spring a design file holds: a JSON design names it under "kind"; the binary
-// design files and a JSON design without "kind" hold compression springs.
+// Which kind of spring a design file holds. A JSON design names its kind in "kind"; a JSON
+// design without it, and every .abd file, is a compression spring, as it always was.
 #pragma once
 
 #include <string>
 
 namespace coilspring::cli {
 
-inline constexpr const char* kCompressionKind = "compression";
+enum class SpringKind { Compression, Extension, Torsion };
 
-// "compression" for a file that is not JSON (by its .json ending), for a JSON design without a
-// "kind" string and for one that does not read as JSON (its reader reports what is wrong);
-// otherwise the kind it names.
-std::string DesignFileKind(const std::string& path);
+// Reads the file only when its name ends in ".json". Throws UserError for a file that cannot be
+// read, malformed JSON or a "kind" that names no spring kind.
+SpringKind DesignFileKind(const std::string& path);
 
 }  // namespace coilspring::cli
