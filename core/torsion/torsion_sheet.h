@@ -1,5 +1,5 @@
-// The data sheet (要目表) of a torsion spring: the items a specification of a cold-coiled
-// torsion spring names (material, coil, legs, angles and moments at the working points), in
+// The data sheet (要目表) of a torsion spring: the items by which a cold-coiled torsion spring
+// is ordered (material, coil, legs, angles and moments at the working points), in
 // N, N·mm and N/mm^2 as the compression spring's sheet shows its loads and stresses.
 #pragma once
 
