@@ -421,8 +421,10 @@ void TorsionWindow::ShowResults() {
   palette.setColor(QPalette::Text,
                    check_.failed ? QColor(255, 0, 0) : palette.color(QPalette::WindowText));
   messages_->setPalette(palette);
-  diagram_->setPixmap(QPixmap::fromImage(MomentDiagramImage(design_, units_)));
-  views_->setPixmap(QPixmap::fromImage(TorsionViewsImage(design_)));
+  const qreal ratio = ScreenPixelRatio();
+  diagram_->setPixmap(QPixmap::fromImage(MomentDiagramImage(design_, units_, ratio)));
+  views_->setPixmap(QPixmap::fromImage(
+      TorsionViewsImage(design_, {kTorsionViewsWidth, kTorsionViewsHeight}, ratio)));
   const std::vector<ReferenceRow> rows = TorsionReferenceRows(
       ComputeTorsionReference(design_, MaterialOf(materials_, design_.MaterialNo)), units_);
   referenceTable_->setRowCount(static_cast<int>(rows.size()));

@@ -25,8 +25,8 @@ constexpr std::array<int, 4> kColumnWidths = {40, 240, 110, 210};
 
 }  // namespace
 
-QImage TorsionViewsImage(const TorsionDesign& design, QSize size) {
-  QImage image = QtCanvas::MakeImage(size.width(), size.height());
+QImage TorsionViewsImage(const TorsionDesign& design, QSize size, qreal pixelRatio) {
+  QImage image = QtCanvas::MakeImage(size.width(), size.height(), pixelRatio);
   {
     QtCanvas canvas(image);
     DrawTorsionViews(canvas, design);
@@ -34,8 +34,8 @@ QImage TorsionViewsImage(const TorsionDesign& design, QSize size) {
   return image;
 }
 
-QImage MomentDiagramImage(const TorsionDesign& design, UnitSystem units) {
-  QImage image = QtCanvas::MakeImage(kMomentDiagramWidth, kMomentDiagramHeight);
+QImage MomentDiagramImage(const TorsionDesign& design, UnitSystem units, qreal pixelRatio) {
+  QImage image = QtCanvas::MakeImage(kMomentDiagramWidth, kMomentDiagramHeight, pixelRatio);
   {
     QtCanvas canvas(image);
     DrawMomentDiagram(canvas, design, units);

@@ -17,9 +17,11 @@ namespace coilspring {
 inline constexpr int kTorsionViewsWidth = 560;
 inline constexpr int kTorsionViewsHeight = 240;
 
+// At a pixel ratio above 1 (a high-DPI screen) the image is drawn at that finer resolution.
 QImage TorsionViewsImage(const TorsionDesign& design,
-                         QSize size = {kTorsionViewsWidth, kTorsionViewsHeight});
-QImage MomentDiagramImage(const TorsionDesign& design, UnitSystem units);
+                         QSize size = {kTorsionViewsWidth, kTorsionViewsHeight},
+                         qreal pixelRatio = 1);
+QImage MomentDiagramImage(const TorsionDesign& design, UnitSystem units, qreal pixelRatio = 1);
 
 // The data sheet page: its title, both views and the item grid, in 96-dpi pixels.
 class TorsionSheetPage {

@@ -66,6 +66,8 @@ TEST_F(TorsionWindowTest, OpensOnTheWorkedExampleCalculated) {
   EXPECT_EQ(messages(), QStringList{"Calculation Success!"});
   EXPECT_FALSE(part<QLabel>("TorsionDiagram")->pixmap().isNull());
   EXPECT_FALSE(part<QLabel>("TorsionViews")->pixmap().isNull());
+  // Drawn at the desktop's own resolution, never enlarged afterwards.
+  EXPECT_EQ(part<QLabel>("TorsionViews")->pixmap().devicePixelRatio(), ScreenPixelRatio());
   EXPECT_TRUE(platform.messages.empty());
 }
 
