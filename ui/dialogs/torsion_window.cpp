@@ -32,6 +32,7 @@
 #include "core/torsion/torsion_views.h"
 #include "ui/platform/handler_guard.h"
 #include "ui/render/torsion_pictures.h"
+#include "ui/widgets/coil_inputs_box.h"
 #include "ui/widgets/widgets.h"
 
 namespace coilspring {
@@ -44,12 +45,6 @@ const QString kDxfFilter = QStringLiteral("DXFファイル (*.dxf)");
 const QString kDxfFileName = QStringLiteral("tspring.dxf");
 const QString kPdfFilter = QStringLiteral("PDF (*.pdf)");
 const QString kPdfFileName = QStringLiteral("tspring.pdf");
-
-std::vector<std::string> FromSjis(const std::vector<std::string>& texts) {
-  std::vector<std::string> utf8;
-  for (const std::string& text : texts) utf8.push_back(SjisToUtf8(text));
-  return utf8;
-}
 
 QLineEdit* NumberBox(const char* name) {
   auto* box = new QLineEdit;
@@ -143,15 +138,14 @@ TorsionWindow::TorsionWindow(const MaterialTable& materials, const KindIndex& ki
   layout->addWidget(BuildInputs());
   layout->addWidget(BuildResults(), 1);
   setCentralWidget(client);
-  FillKindList();
   ShowStartDesign();
 }
 
 // The worked example of the help on the first material listed, at its first wire of 2 mm or
 // more, calculated.
 void TorsionWindow::ShowStartDesign() {
+  design_.MaterialNo = kinds_.MaterialAt(0, 0).value_or(0);
   design_.WireDiameter = 2;
-  FillWireList(design_.WireDiameter);
   design_.DiameterKind = DiameterKind::Mean;
   design_.MeanDiameter = 16;
   design_.TotalTurns = 6;
@@ -188,21 +182,15 @@ void TorsionWindow::BuildMenus() {
 }
 
 QWidget* TorsionWindow::BuildInputs() {
-  auto* box = new QGroupBox(QStringLiteral("入力"));
+  auto* inputs = new QWidget;
+  auto* column = new QVBoxLayout(inputs);
+  coil_ = new CoilInputsBox(materials_, kinds_);
+  coil_->setObjectName("TorsionCoil");
+  column->addWidget(coil_);
+  auto* box = new QGroupBox(QStringLiteral("腕と作動点"));
+  column->addWidget(box);
+  column->addStretch();
   auto* form = new QFormLayout(box);
-  kindCombo_ = new QComboBox;
-  kindCombo_->setObjectName("TorsionKind");
-  symbolCombo_ = new QComboBox;
-  symbolCombo_->setObjectName("TorsionSymbol");
-  wireCombo_ = new QComboBox;
-  wireCombo_->setObjectName("TorsionWire");
-  diameterKindCombo_ = new QComboBox;
-  diameterKindCombo_->setObjectName("TorsionDiameterKind");
-  for (DiameterKind kind : AllCodes<DiameterKind>())
-    diameterKindCombo_->addItem(Utf8(DiameterKindName(kind)));
-  diameterKindCombo_->setCurrentIndex(RawOf(DiameterKind::Mean));
-  diameterEdit_ = NumberBox("TorsionDiameter");
-  turnsEdit_ = NumberBox("TorsionTurns");
   leg1Edit_ = NumberBox("TorsionLeg1");
   leg2Edit_ = NumberBox("TorsionLeg2");
   armEdit_ = NumberBox("TorsionArm");
@@ -217,11 +205,6 @@ QWidget* TorsionWindow::BuildInputs() {
   point2Label_ = new QLabel;
   point1Edit_ = NumberBox("TorsionPoint1");
   point2Edit_ = NumberBox("TorsionPoint2");
-  form->addRow(QStringLiteral("材料の種類"), kindCombo_);
-  form->addRow(QStringLiteral("材料記号"), symbolCombo_);
-  form->addRow(QStringLiteral("線径 mm"), wireCombo_);
-  form->addRow(diameterKindCombo_, diameterEdit_);
-  form->addRow(QStringLiteral("総巻数"), turnsEdit_);
   form->addRow(QStringLiteral("腕の長さ1 mm"), leg1Edit_);
   form->addRow(QStringLiteral("腕の長さ2 mm"), leg2Edit_);
   form->addRow(QStringLiteral("荷重点の腕の長さ mm"), armEdit_);
@@ -239,15 +222,11 @@ QWidget* TorsionWindow::BuildInputs() {
                  &TorsionWindow::Calculate);
   ConnectGuarded(platform_, this, storeButton_, &QPushButton::clicked,
                  &TorsionWindow::StoreInHistory);
-  for (QLineEdit* edit : {diameterEdit_, turnsEdit_, leg1Edit_, leg2Edit_, armEdit_, rodEdit_,
-                          point1Edit_, point2Edit_})
+  for (QLineEdit* edit : inputs->findChildren<QLineEdit*>())
     ConnectGuarded(platform_, this, edit, &QLineEdit::returnPressed, &TorsionWindow::Calculate);
-  connect(kindCombo_, &QComboBox::currentIndexChanged, this, [this] { FillSymbolList(); });
-  connect(symbolCombo_, &QComboBox::currentIndexChanged, this,
-          [this] { FillWireList(design_.WireDiameter); });
   connect(modeCombo_, &QComboBox::currentIndexChanged, this,
           [this] { ShowWorkingPoints(design_); });
-  return box;
+  return inputs;
 }
 
 QWidget* TorsionWindow::BuildResults() {
@@ -284,65 +263,15 @@ QWidget* TorsionWindow::BuildResults() {
   return tabs;
 }
 
-void TorsionWindow::FillKindList() {
-  {
-    const QSignalBlocker block(kindCombo_);
-    ShowListEntries(kindCombo_, FromSjis(KindListEntries(kinds_, materials_)));
-    kindCombo_->setCurrentIndex(0);
-  }
-  FillSymbolList();
-}
-
-void TorsionWindow::FillSymbolList() {
-  {
-    const QSignalBlocker block(symbolCombo_);
-    ShowListEntries(symbolCombo_,
-                    FromSjis(SymbolListEntries(kinds_, materials_, kindCombo_->currentIndex())));
-    symbolCombo_->setCurrentIndex(0);
-  }
-  FillWireList(design_.WireDiameter);
-}
-
-// The material's diameters, the first not below `keepDiameter` chosen (the largest where all
-// are below it), so a change of material keeps the wire as near as it can.
-void TorsionWindow::FillWireList(double keepDiameter) {
-  const std::optional<int> m =
-      kinds_.MaterialAt(kindCombo_->currentIndex(), symbolCombo_->currentIndex());
-  const MaterialRecord& material = MaterialOf(materials_, m.value_or(-1));
-  const QSignalBlocker block(wireCombo_);
-  ShowListEntries(wireCombo_, WireListEntries(material));
-  wireCombo_->setCurrentIndex(
-      FirstRowNotBelow(material, keepDiameter).value_or(wireCombo_->count() - 1));
-}
-
-void TorsionWindow::SelectMaterial(int materialNo, double wireDiameter) {
-  const auto place = kinds_.PlaceOf(materialNo);
-  if (!place) return;
-  {
-    const QSignalBlocker block(kindCombo_);
-    kindCombo_->setCurrentIndex(place->kindPosition);
-  }
-  {
-    const QSignalBlocker block(symbolCombo_);
-    ShowListEntries(symbolCombo_,
-                    FromSjis(SymbolListEntries(kinds_, materials_, place->kindPosition)));
-    symbolCombo_->setCurrentIndex(place->symbolPosition);
-  }
-  FillWireList(wireDiameter);
-}
-
 TorsionDesign TorsionWindow::ReadInputs() const {
+  const CoilInputs coil = coil_->Read();
+  if (coil.materialNo < 0 || coil.wireDiameter == 0) throw UserError("材料と線径を選んでください");
   TorsionDesign t;
-  const std::optional<int> m =
-      kinds_.MaterialAt(kindCombo_->currentIndex(), symbolCombo_->currentIndex());
-  if (!m) throw UserError("材料を選んでください");
-  t.MaterialNo = *m;
-  const std::optional<double> d = WireDiameterAt(materials_, *m, wireCombo_->currentIndex());
-  if (!d) throw UserError("線径を選んでください");
-  t.WireDiameter = *d;
-  t.DiameterKind = static_cast<DiameterKind>(diameterKindCombo_->currentIndex());
-  EnteredDiameter(t) = BoxNumber(diameterEdit_);
-  t.TotalTurns = BoxNumber(turnsEdit_);
+  t.MaterialNo = coil.materialNo;
+  t.WireDiameter = coil.wireDiameter;
+  t.DiameterKind = coil.diameterKind;
+  EnteredDiameter(t) = coil.diameter;
+  t.TotalTurns = coil.totalTurns;
   t.Leg1 = BoxNumber(leg1Edit_);
   t.Leg2 = BoxNumber(leg2Edit_);
   t.LoadArm = OptionalNumber(armEdit_);
@@ -368,12 +297,7 @@ void TorsionWindow::ShowInputModeCaptions() {
 
 // The boxes of a design, the working points in the pair the mode enters.
 void TorsionWindow::ShowInputs(const TorsionDesign& t) {
-  {
-    const QSignalBlocker block(diameterKindCombo_);
-    diameterKindCombo_->setCurrentIndex(RawOf(t.DiameterKind));
-  }
-  diameterEdit_->setText(FullText(EnteredDiameter(t)));
-  turnsEdit_->setText(FullText(t.TotalTurns));
+  coil_->Show({t.MaterialNo, t.WireDiameter, t.DiameterKind, EnteredDiameter(t), t.TotalTurns});
   leg1Edit_->setText(ShortText(t.Leg1));
   leg2Edit_->setText(ShortText(t.Leg2));
   armEdit_->setText(OptionalText(t.LoadArm));
@@ -465,7 +389,6 @@ void TorsionWindow::RecallFromHistory(int row) {
 void TorsionWindow::Adopt(const TorsionDesign& design) {
   design_ = design;
   check_ = CheckTorsion(design_, materials_);
-  SelectMaterial(design_.MaterialNo, design_.WireDiameter);
   {
     const QSignalBlocker block(modeCombo_);
     modeCombo_->setCurrentIndex(RawOf(design_.InputMode));

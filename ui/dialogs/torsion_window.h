@@ -21,6 +21,8 @@ class QTableWidget;
 
 namespace coilspring {
 
+class CoilInputsBox;
+
 inline constexpr int kTorsionHistorySlots = 30;
 
 class TorsionWindow : public QMainWindow {
@@ -52,10 +54,6 @@ class TorsionWindow : public QMainWindow {
   void BuildMenus();
   QWidget* BuildInputs();
   QWidget* BuildResults();
-  void FillKindList();
-  void FillSymbolList();
-  void FillWireList(double keepDiameter);
-  void SelectMaterial(int materialNo, double wireDiameter);
 
   TorsionDesign ReadInputs() const;
   void Adopt(const TorsionDesign& design);
@@ -74,12 +72,7 @@ class TorsionWindow : public QMainWindow {
   TorsionCheck check_;
   std::vector<TorsionDesign> history_;
 
-  QComboBox* kindCombo_;
-  QComboBox* symbolCombo_;
-  QComboBox* wireCombo_;
-  QComboBox* diameterKindCombo_;
-  QLineEdit* diameterEdit_;
-  QLineEdit* turnsEdit_;
+  CoilInputsBox* coil_;  // material, wire, coil diameter and turns, as every spring kind has them
   QLineEdit* leg1Edit_;
   QLineEdit* leg2Edit_;
   QLineEdit* armEdit_;

@@ -91,6 +91,18 @@ TEST_F(TorsionWindowTest, EnterCalculatesWhatWasTyped) {
   EXPECT_EQ(platform.LastMessage(), QStringLiteral("'abc' は浮動小数点数ではありません"));
 }
 
+TEST_F(TorsionWindowTest, TheCoilInputsChooseMaterialAndWire) {
+  auto* wire = part<QComboBox>("wireCombo");
+  wire->setCurrentIndex(wire->findText(QStringLiteral("2.6")));
+  click("TorsionCalculate");
+  EXPECT_EQ(torsion->Design().WireDiameter, 2.6);
+  EXPECT_EQ(result(QStringLiteral("ばね指数")).front(), QStringLiteral("6.154"));  // 16/2.6
+  // SWP-V: record 5, the third material of kind 0.
+  part<QComboBox>("symbolCombo")->setCurrentIndex(2);
+  click("TorsionCalculate");
+  EXPECT_EQ(torsion->Design().MaterialNo, 5);
+}
+
 TEST_F(TorsionWindowTest, MomentsInEitherUnits) {
   act("TorsionInputMode");
   EXPECT_EQ(part<QLineEdit>("TorsionPoint2")->text(), QStringLiteral("54.28"));
@@ -108,15 +120,15 @@ TEST_F(TorsionWindowTest, MomentsInEitherUnits) {
 
 TEST_F(TorsionWindowTest, HistoryKeepsAndRecallsDesigns) {
   click("TorsionStore");
-  type("TorsionTurns", "8");
-  enter("TorsionTurns");
+  type("turnsEdit", "8");
+  enter("turnsEdit");
   click("TorsionStore");
   ASSERT_EQ(torsion->History().size(), 2u);
   EXPECT_EQ(torsion->History()[0].TotalTurns, 8);
   EXPECT_EQ(torsion->History()[1].TotalTurns, 6);
   part<QTableWidget>("TorsionHistory")->cellClicked(1, 0);
   EXPECT_EQ(torsion->Design().TotalTurns, 6);
-  EXPECT_EQ(part<QLineEdit>("TorsionTurns")->text(), QStringLiteral("6"));
+  EXPECT_EQ(part<QLineEdit>("turnsEdit")->text(), QStringLiteral("6"));
   EXPECT_EQ(result(QStringLiteral("有効巻数")).front(), QStringLiteral("6.332"));
 }
 
@@ -128,8 +140,8 @@ TEST_F(TorsionWindowTest, FilesOfTheDesign) {
   EXPECT_FALSE(torsion->History().empty());
   platform.saveAnswers.push_back(json);
   act("TorsionSave");
-  type("TorsionTurns", "9");
-  enter("TorsionTurns");
+  type("turnsEdit", "9");
+  enter("turnsEdit");
   platform.openAnswers.push_back(json);
   act("TorsionOpen");
   ASSERT_TRUE(platform.messages.empty()) << platform.LastMessage().toStdString();
