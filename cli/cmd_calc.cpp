@@ -12,6 +12,7 @@
 #include "cli/json_text.h"
 #include "cli/reference_json.h"
 #include "cli/spring_kind.h"
+#include "cli/torsion_commands.h"
 #include "core/calc/calculator_state.h"
 #include "core/calc/fatigue.h"
 #include "core/display/display_units.h"
@@ -78,6 +79,7 @@ constexpr OptionForm kCalcOptions[] = {
 
 int RunCalc(const Args& args) {
   DesignFileOptions o = ParseDesignFileOptions(args, kCalcOptions);
+  if (DesignFileKind(o.designPath) == SpringKind::Torsion) return RunTorsionCalc(o);
   bool all = false;
   ReferenceInputs reference;
   std::optional<UnitSystem> units;

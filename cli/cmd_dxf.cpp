@@ -7,6 +7,7 @@
 #include "cli/commands.h"
 #include "cli/extension_commands.h"
 #include "cli/spring_kind.h"
+#include "cli/torsion_commands.h"
 #include "core/drawing/dxf_writer.h"
 #include "core/records/file_io.h"
 
@@ -16,6 +17,7 @@ int RunDxf(const Args& args) {
   const DesignFileOptions o = ParseDesignFileOptions(args, {}, {"OUT.dxf"});
   if (o.json) throw std::invalid_argument("--json は dxf では使えません");
   if (DesignFileKind(o.designPath) == SpringKind::Extension) return RunExtensionDxf(o);
+  if (DesignFileKind(o.designPath) == SpringKind::Torsion) return RunTorsionDxf(o);
   // The record is written as stored: the window exports without recalculating, and so do we.
   const CalculatorState state = LoadDesignFile(o, false);
   // The file is written either way, as the window writes it; a spring that cannot be drawn

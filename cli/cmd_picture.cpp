@@ -9,10 +9,12 @@
 #include "cli/commands.h"
 #include "cli/extension_commands.h"
 #include "cli/spring_kind.h"
+#include "cli/torsion_commands.h"
 #include "cli/widget_runtime.h"
 #include "core/drawing/shape_builder.h"
 #include "core/records/file_io.h"
 #include "ui/render/pictures.h"
+#include "ui/render/torsion_pictures.h"
 
 namespace coilspring::cli {
 namespace {
@@ -87,12 +89,28 @@ int ExtensionPicture(const DesignFileOptions& o, const PictureOptions& p) {
   return 0;
 }
 
+// The end and side views show the free state and both working points at once.
+int TorsionPicture(const DesignFileOptions& o, const PictureOptions& p) {
+  for (const auto& [option, value] : o.own)
+    if (option == "--state")
+      throw std::invalid_argument(
+          "--state はねじりコイルばねの設計には使えません（図は三つの状態を描きます）");
+  const TorsionFile file = LoadTorsionFile(o);
+  WidgetRuntime runtime;
+  if (!p.diagramPath.empty())
+    WritePng(p.diagramPath, MomentDiagramImage(file.design, UnitSystem::Gravitational));
+  else
+    WritePng(p.shapePath, TorsionViewsImage(file.design));
+  return 0;
+}
+
 }  // namespace
 
 int RunPicture(const Args& args) {
   const DesignFileOptions o = ParseDesignFileOptions(args, kPictureOptions);
   const PictureOptions p = ParsePictureOptions(o);
   if (DesignFileKind(o.designPath) == SpringKind::Extension) return ExtensionPicture(o, p);
+  if (DesignFileKind(o.designPath) == SpringKind::Torsion) return TorsionPicture(o, p);
   CalculatorState state = LoadDesignFile(o, true);
   RecalculateDesign(state, o.slot, DesignInputs::FromRecord);
   const DesignRecord& r = state.design[o.slot];

@@ -12,6 +12,7 @@ RANKS = {
     "core/calc": 2,
     "core/drawing": 3,
     "core/display": 3,
+    "core/torsion": 4.5,
     "core/output": 4,
     "core/editing": 4,
     "core/search": 4,

@@ -4,21 +4,36 @@
 
 namespace coilspring {
 
-void BuildAllowableStressTable(const MaterialRecord& m, AllowableStressTable& table) {
+namespace {
+
+// The material's own column when its first entry is not 0 (zero entries left out), otherwise
+// `ratioPercent` of the tensile strengths.
+void BuildStressTable(const MaterialRecord& m, const MaterialColumn& own, std::int32_t ratioPercent,
+                      AllowableStressTable& table) {
   table.count = 0;
   const int n = m.UsableRows();
-  const bool explicitTable = HasOwnStressTable(m);
+  const bool explicitTable = own[0] != 0;
   for (int j = 0; j < n; ++j) {
     if (explicitTable) {
-      if (m.AllowableTorsion[j] == 0) continue;
+      if (own[j] == 0) continue;
       table.diameters[table.count] = m.WireDiameters[j];
-      table.stresses[table.count] = m.AllowableTorsion[j];
+      table.stresses[table.count] = own[j];
     } else {
       table.diameters[table.count] = m.WireDiameters[j];
-      table.stresses[table.count] = m.TorsionRatio * m.TensileStrengths[j] / 100;
+      table.stresses[table.count] = ratioPercent * m.TensileStrengths[j] / 100;
     }
     ++table.count;
   }
+}
+
+}  // namespace
+
+void BuildAllowableStressTable(const MaterialRecord& m, AllowableStressTable& table) {
+  BuildStressTable(m, m.AllowableTorsion, m.TorsionRatio, table);
+}
+
+void BuildAllowableBendingTable(const MaterialRecord& m, AllowableStressTable& table) {
+  BuildStressTable(m, m.AllowableBending, m.BendingRatio, table);
 }
 
 double InterpolateTable(const MaterialColumn& diameters, const MaterialColumn& stresses, int count,

@@ -28,6 +28,10 @@ inline bool HasOwnStressTable(const MaterialRecord& m) { return m.AllowableTorsi
 // again when one of these changes.
 void BuildAllowableStressTable(const MaterialRecord& material, AllowableStressTable& table);
 
+// The allowable bending stress by the same rule over the allowable-bending column, with
+// BendingRatio in place of TorsionRatio: what a torsion spring's legs and coil are held to.
+void BuildAllowableBendingTable(const MaterialRecord& material, AllowableStressTable& table);
+
 // Linear interpolation over the first `count` pairs; a later matching segment wins. Where no
 // segment holds x (x beyond either end, or fewer than two pairs) the nearest end value is used,
 // and 0 for an empty table; TableCovers tells the design checks about it.

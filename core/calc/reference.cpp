@@ -302,7 +302,7 @@ void FillTemperature(const DesignRecord& r, const MaterialRecord& m, double temp
                      ReferenceChecks& out) {
   if (!std::isfinite(temperature) || temperature < kAbsoluteZero) return;
   out.temperature = Valid(temperature);
-  const double loss = ShearLossPerKelvin(m);
+  const double loss = ModulusLossPerKelvin(m);
   out.shearLossPerKelvin = Valid(loss);
   const double factor = 1 - loss * (temperature - kRoomTemperature);
   // Hot enough to take the whole modulus away is outside what the relation describes.
@@ -420,10 +420,6 @@ std::optional<double> LoadTolerancePercent(double activeTurns, int grade) {
   return band->percent[grade - 1];
 }
 
-double ShearLossPerKelvin(const MaterialRecord& m) {
-  return IsStainless(m) ? kStainlessShearLossPerKelvin : kSteelShearLossPerKelvin;
-}
-
 ReferenceChecks ComputeReferenceChecks(const DesignRecord& r, const MaterialRecord& m,
                                        const ReferenceInputs& in) {
   ReferenceChecks out;
@@ -450,6 +446,15 @@ ReferenceChecks ComputeReferenceChecks(const DesignRecord& r, const MaterialReco
   FillWire(r, out);
   FillTemperature(r, m, in.temperature, out);
   return out;
+}
+
+ReferenceValue CoilDiameterTolerance(double springIndex, int grade, double diameter) {
+  if (grade < 1 || grade > kToleranceGrades) return {};
+  return DimensionTolerance(BandOf(kCoilDiameterBands, springIndex), grade - 1, diameter);
+}
+
+double ModulusLossPerKelvin(const MaterialRecord& m) {
+  return IsStainless(m) ? kStainlessShearLossPerKelvin : kSteelShearLossPerKelvin;
 }
 
 }  // namespace coilspring

@@ -144,8 +144,11 @@ ReferenceValue FreeLengthTolerance(double springIndex, int grade, double freeLen
 // The percentage of the load tolerance of grade 1..3 by active turns (the extension spring's β
 // in percent); empty below 3 active turns.
 std::optional<double> LoadTolerancePercent(double activeTurns, int grade);
-// The shear modulus's loss per kelvin above room temperature of the material's wire.
-double ShearLossPerKelvin(const MaterialRecord& material);
+// The coil-diameter tolerance of a grade (1..3) for a coil (inner or outer) diameter at a spring
+// index: the table that holds for compression and torsion springs alike.
+ReferenceValue CoilDiameterTolerance(double springIndex, int grade, double diameter);
+// The loss of the moduli per kelvin above room temperature for the material's wire.
+double ModulusLossPerKelvin(const MaterialRecord& material);
 
 // The formulas on their own, in N/mm^2 and mm; an empty result where they do not apply.
 // Free length beyond which the spring can buckle.

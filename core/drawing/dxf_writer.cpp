@@ -64,6 +64,16 @@ void AppendLine(std::string& out, std::string_view line) {
   out.append(kLineEnd);
 }
 
+void AppendHeader(std::string& out) {
+  const std::string solidLineName = Utf8ToSjis("実線");
+  for (std::string_view line : kHeader)
+    AppendLine(out, line == "実線" ? std::string_view(solidLineName) : line);
+}
+
+void AppendClosing(std::string& out) {
+  for (std::string_view line : kClosing) AppendLine(out, line);
+}
+
 double AngleOf(const ArcAngle& angle, ModelPoint centre, ModelPoint point) {
   if (angle.kind == ArcAngle::Kind::Fixed) return angle.degrees;
   return DirectionAngle(centre, point) + angle.degrees;

@@ -62,7 +62,7 @@ std::vector<ReferenceRow> ExtensionReferenceRows(const ExtensionDesign& r, const
   add("エネルギー（L0→L2）", Valid((r.InitialTension + r.Load2) / 2 * (r.Length2 - r.FreeLength)),
       "kgf·mm");
 
-  const double factor = 1 - ShearLossPerKelvin(m) * (temperature - kRoomTemperature);
+  const double factor = 1 - ModulusLossPerKelvin(m) * (temperature - kRoomTemperature);
   const bool usable = std::isfinite(factor) && factor > 0;
   add("使用温度", Valid(temperature), "°C");
   add("使用温度の横弾性係数", usable ? Valid(m.ShearModulus * factor) : ReferenceValue{}, "N/mm^2");

@@ -29,6 +29,7 @@ class MaterialEditorDialog;
 class ReferencePage;
 class ResultsPanel;
 class SideViewPage;
+class TorsionWindow;
 
 // Every control keeps the object name it has always had: tests and automation find the
 // controls by it. The comment at each control member gives that name.
@@ -51,6 +52,7 @@ class MainWindow : public QMainWindow {
   DataSheetDialog* DataSheetWindow();
   DesignSearchDialog* DesignSearchWindow();
   ExtensionWindow* ExtensionSpringWindow();  // spring_kind_commands.cpp
+  TorsionWindow* TorsionSpringWindow();       // spring_kind_commands.cpp
   const InputPanel& Inputs() const { return *inputPanel_; }
 
   // Makes `design` the current design as if the user had entered it: the input panel shows it
@@ -124,6 +126,7 @@ class MainWindow : public QMainWindow {
   void EditMaterials();
   void EditCoefficients();
   void OpenDesignSearch();
+  void OpenTorsionWindow();
   void AdoptSearchCandidate(int index);
   void PutShortListIntoHistory();
   void OpenHelp();
@@ -178,6 +181,7 @@ class MainWindow : public QMainWindow {
   DataSheetDialog* dataSheet_ = nullptr;            // prinform
   DesignSearchDialog* designSearch_ = nullptr;      // DesignSearch: "設計支援"
   ExtensionWindow* extensionWindow_ = nullptr;      // ExtensionWindow: "引張コイルばね"
+  TorsionWindow* torsionWindow_ = nullptr;          // TorsionWindow: "ねじりコイルばね"
 };
 
 }  // namespace coilspring

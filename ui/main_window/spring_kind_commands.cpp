@@ -3,6 +3,7 @@
 #include <QMenuBar>
 
 #include "ui/dialogs/extension_window.h"
+#include "ui/dialogs/torsion_window.h"
 #include "ui/main_window/main_window.h"
 #include "ui/platform/handler_guard.h"
 
@@ -14,9 +15,14 @@ void MainWindow::BuildSpringMenu() {
   QAction* extension = springs->addAction(QStringLiteral("引張コイルばね"));
   extension->setObjectName("ExtensionMenu");
   ConnectGuarded(platform_, this, extension, &QAction::triggered, &MainWindow::OpenExtensionWindow);
+  QAction* torsion = springs->addAction(QStringLiteral("ねじりコイルばね"));
+  torsion->setObjectName("TorsionMenu");
+  ConnectGuarded(platform_, this, torsion, &QAction::triggered, &MainWindow::OpenTorsionWindow);
   // Without the data files there are no materials to design with.
-  connect(springs, &QMenu::aboutToShow, this,
-          [this, extension] { extension->setEnabled(StartupCompleted()); });
+  connect(springs, &QMenu::aboutToShow, this, [this, extension, torsion] {
+    extension->setEnabled(StartupCompleted());
+    torsion->setEnabled(StartupCompleted());
+  });
 }
 
 ExtensionWindow* MainWindow::ExtensionSpringWindow() {
@@ -25,13 +31,32 @@ ExtensionWindow* MainWindow::ExtensionSpringWindow() {
   return extensionWindow_;
 }
 
-// Not modal, like the design search: the designer keeps both kinds open side by side.
-void MainWindow::OpenExtensionWindow() {
-  if (!StartupCompleted()) return;
-  ExtensionWindow* window = ExtensionSpringWindow();
+// Made once, on the materials the main window holds; it keeps its design and history while
+// it is closed.
+TorsionWindow* MainWindow::TorsionSpringWindow() {
+  if (torsionWindow_ != nullptr) return torsionWindow_;
+  torsionWindow_ = new TorsionWindow(state_.materials(), state_.kinds, platform_, units_, this);
+  torsionWindow_->setWindowFlag(Qt::Window);
+  return torsionWindow_;
+}
+
+namespace {
+
+// Not modal, like the design search: the designer keeps the kinds open side by side.
+void BringUp(QWidget* window) {
   window->show();
   window->raise();
   window->activateWindow();
+}
+
+}  // namespace
+
+void MainWindow::OpenExtensionWindow() {
+  if (StartupCompleted()) BringUp(ExtensionSpringWindow());
+}
+
+void MainWindow::OpenTorsionWindow() {
+  if (StartupCompleted()) BringUp(TorsionSpringWindow());
 }
 
 }  // namespace coilspring

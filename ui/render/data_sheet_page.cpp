@@ -159,6 +159,11 @@ std::optional<QString> DataSheetPage::Print(Platform& platform) {
 }
 
 void DataSheetPage::WritePdf(const QString& path) {
+  WriteDrawingPdf(path, Title(), [this](QPainter& p) { Paint(p); });
+}
+
+void WriteDrawingPdf(const QString& path, const QString& title,
+                     const std::function<void(QPainter&)>& paint) {
   // The page is made in memory and written in one go, so the file is either whole or not
   // touched at all.
   const std::string target = LocalPath(path);
@@ -167,7 +172,7 @@ void DataSheetPage::WritePdf(const QString& path) {
   buffer.open(QIODevice::WriteOnly);
   {
     QPdfWriter writer(&buffer);
-    writer.setTitle(Title());
+    writer.setTitle(title);
     writer.setCreator(QStringLiteral("coilspring"));
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setPageMargins(QMarginsF(kPdfMarginMm, kPdfMarginMm, kPdfMarginMm, kPdfMarginMm),
@@ -176,7 +181,7 @@ void DataSheetPage::WritePdf(const QString& path) {
     if (!painter.begin(&writer)) throw UserError(CannotCreateMessage(target));
     // The same size as on a 96 dpi screen; widgets paint as vectors, so the text stays text.
     painter.scale(writer.logicalDpiX() / kScreenDpi, writer.logicalDpiY() / kScreenDpi);
-    Paint(painter);
+    paint(painter);
     if (!painter.end()) throw UserError(kWriteErrorMessage);
   }
   WriteFileAtomically(target,

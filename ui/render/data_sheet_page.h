@@ -7,6 +7,7 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <optional>
 
 #include "core/output/data_sheet.h"
@@ -19,6 +20,11 @@ class QPainter;
 class QTableWidget;
 
 namespace coilspring {
+
+// Writes a drawing as a one-page A4 PDF with real text, `paint` drawing in 96-dpi pixels from
+// the page's top-left. A failed save leaves any existing file untouched; throws UserError.
+void WriteDrawingPdf(const QString& path, const QString& title,
+                     const std::function<void(QPainter&)>& paint);
 
 class DataSheetPage : public QWidget {
   Q_OBJECT

@@ -1,0 +1,107 @@
+#include "core/torsion/torsion_calc.h"
+
+#include <cmath>
+
+#include "core/calc/allowable_stress.h"
+#include "core/calc/spring_calc.h"
+
+namespace coilspring {
+
+namespace {
+
+// A wound-up turn closes the coil: the body's turns grow by θ/360 and the mean diameter shrinks
+// so that the wire's length in the coil stays.
+void FillWoundUp(TorsionDesign& t) {
+  const double addedTurns = t.Angle2 / 360;
+  t.MeanDiameter2 = t.MeanDiameter * t.ActiveTurns / (t.ActiveTurns + addedTurns);
+  t.InnerDiameter2 = t.MeanDiameter2 - t.WireDiameter;
+  t.BodyLength2 = (t.TotalTurns + 1 + addedTurns) * t.WireDiameter;
+}
+
+// The allowable bending stress table of the design's material, and σB of its wire in kgf/mm^2.
+struct BendingData {
+  AllowableStressTable table;
+  double tensileStrength = 0;
+};
+BendingData BendingDataOf(const MaterialRecord& m, double d) {
+  BendingData b;
+  BuildAllowableBendingTable(m, b.table);
+  b.tensileStrength =
+      InterpolateTable(m.WireDiameters, m.TensileStrengths, m.UsableRows(), d) / kKgfForAllowable;
+  return b;
+}
+
+bool AllResultsFinite(const TorsionDesign& t) {
+  for (const TorsionField& f : TorsionFields()) {
+    const std::optional<double> v = FieldValue(t, f);
+    if (v && !std::isfinite(*v)) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+double BendingFactorOf(double c) { return (4 * c * c - c - 1) / (4 * c * (c - 1)); }
+
+void CalculateTorsion(TorsionDesign& t, const MaterialTable& materials) {
+  const MaterialRecord& m = MaterialOf(materials, t.MaterialNo);
+  const double d = t.WireDiameter;
+  const double d3 = d * d * d;
+  const CoilDiameters now{t.InnerDiameter, t.MeanDiameter, t.OuterDiameter};
+  const DiameterKind kind =
+      CodeFrom<DiameterKind>(RawOf(t.DiameterKind)).value_or(DiameterKind::Mean);
+  const CoilDiameters coil = DiametersFrom(kind, EnteredDiameter(t), d, now);
+  t.InnerDiameter = coil.inner;
+  t.MeanDiameter = coil.mean;
+  t.OuterDiameter = coil.outer;
+  const double D = t.MeanDiameter;
+
+  t.SpringIndex = D / d;
+  t.BendingFactor = BendingFactorOf(t.SpringIndex);
+  t.ActiveTurns = t.TotalTurns + (t.Leg1 + t.Leg2) / (3 * kPi * D);
+  t.SpringRate = m.YoungModulus * d3 * d / (kTorsionRateConstant * D * t.ActiveTurns) / kKgfForRate;
+  if (t.InputMode == kMomentsEntered) {
+    t.Angle1 = t.Moment1 / t.SpringRate;
+    t.Angle2 = t.Moment2 / t.SpringRate;
+  } else {
+    t.Moment1 = t.SpringRate * t.Angle1;
+    t.Moment2 = t.SpringRate * t.Angle2;
+  }
+  const std::optional<double> arm = LoadArmOf(t);
+  t.Load1 = arm ? std::optional(t.Moment1 / *arm) : std::nullopt;
+  t.Load2 = arm ? std::optional(t.Moment2 / *arm) : std::nullopt;
+  t.Stress1 = t.BendingFactor * 32 * t.Moment1 / (kPi * d3);
+  t.Stress2 = t.BendingFactor * 32 * t.Moment2 / (kPi * d3);
+
+  const BendingData bending = BendingDataOf(m, d);
+  t.AllowableStress =
+      InterpolateTable(bending.table.diameters, bending.table.stresses, bending.table.count, d) /
+      kKgfForAllowable;
+  t.MaxMoment = t.AllowableStress * kPi * d3 / (32 * t.BendingFactor);
+  t.MaxAngle = t.MaxMoment / t.SpringRate;
+  FillWoundUp(t);
+  t.TensileStrength = bending.tensileStrength;
+  t.UpperStressRatio = t.Stress2 / t.TensileStrength;
+}
+
+TorsionCheck CheckTorsion(const TorsionDesign& t, const MaterialTable& materials) {
+  TorsionCheck check;
+  const auto fail = [&](const char* line) {
+    check.lines.emplace_back(line);
+    check.failed = true;
+  };
+  if (t.SpringIndex < 4) fail(CheckLineOf(kFaultIndexLow));
+  if (t.SpringIndex > 22) fail(CheckLineOf(kFaultIndexHigh));
+  if (t.AllowableStress + kStressCheckAllowance < t.Stress2) fail(kBendingOverstressLine);
+  if (t.Angle2 < t.Angle1) fail(kAngleOrderLine);
+  if (t.Rod && t.InnerDiameter2 < *t.Rod) fail(kRodInterferenceLine);
+  const BendingData bending = BendingDataOf(MaterialOf(materials, t.MaterialNo), t.WireDiameter);
+  if (!TableCovers(bending.table, t.WireDiameter)) fail(CheckLineOf(kFaultOutsideTable));
+  if (!AllResultsFinite(t)) fail(CheckLineOf(kFaultNotFinite));
+  if (!check.failed) check.lines.emplace_back(kSuccessLine);
+  if (t.UpperStressRatio > kUpperStressRatioLimit)
+    check.lines.emplace_back(kUpperStressWarningLine);
+  return check;
+}
+
+}  // namespace coilspring

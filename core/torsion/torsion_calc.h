@@ -1,0 +1,38 @@
+// The torsion spring's formulas and its design checks.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/records/material_table.h"
+#include "core/torsion/torsion_design.h"
+
+namespace coilspring {
+
+// 64 · 180 / π as the rate formula of the torsion-spring standard writes it.
+inline constexpr double kTorsionRateConstant = 3667;
+// Where set matters the upper stress should stay at or below this share of the tensile
+// strength.
+inline constexpr double kUpperStressRatioLimit = 0.7;
+
+// κb = (4c² − c − 1) / (4c(c − 1)), the bending stress correction of the coil's inner fibre.
+double BendingFactorOf(double springIndex);
+
+// Computes every result of `design` from its inputs and its material: the three coil
+// diameters from the entered one, then the rate, the working points, the stresses, the
+// allowable stress and what follows from them.
+void CalculateTorsion(TorsionDesign& design, const MaterialTable& materials);
+
+struct TorsionCheck {
+  std::vector<std::string> lines;  // error lines, or the success line; then any warnings
+  bool failed = false;             // an error line is among them
+};
+TorsionCheck CheckTorsion(const TorsionDesign& design, const MaterialTable& materials);
+
+inline constexpr const char* kBendingOverstressLine = "エラー:曲げ応力オーバー";
+inline constexpr const char* kAngleOrderLine = "エラー:ねじれ角の順番が不適";
+inline constexpr const char* kRodInterferenceLine = "エラー:軸とコイル内径が干渉";
+inline constexpr const char* kUpperStressWarningLine =
+    "注意:上限応力係数が0.7を超えています（へたりに注意）";
+
+}  // namespace coilspring

@@ -1,0 +1,55 @@
+#include "core/torsion/torsion_sheet.h"
+
+#include "core/calc/allowable_stress.h"
+#include "core/display/reference_rows.h"
+#include "core/text/number_format.h"
+#include "core/text/sjis.h"
+
+namespace coilspring {
+
+namespace {
+
+std::string Shown(double value, TorsionQuantity quantity) {
+  return FormatShort(ShownTorsionValue(value, quantity, UnitSystem::SI));
+}
+
+std::string Length(double value) { return FormatShort(value); }
+
+}  // namespace
+
+std::vector<TorsionSheetRow> TorsionSheetRows(const TorsionDesign& t,
+                                              const MaterialTable& materials) {
+  using Q = TorsionQuantity;
+  const MaterialRecord& m = MaterialOf(materials, t.MaterialNo);
+  const std::string momentUnit = "N·mm";
+  const auto optional = [](const std::optional<double>& v, Q quantity) {
+    return v ? Shown(*v, quantity) : std::string(kNotAvailable);
+  };
+  return {
+      {"材料", "", SjisToUtf8(m.Symbol.Raw())},
+      {"材料の直径", "mm", Length(t.WireDiameter)},
+      {"コイル平均径", "mm", Length(t.MeanDiameter)},
+      {"コイル内径", "mm", Length(t.InnerDiameter)},
+      {"コイル外径", "mm", Length(t.OuterDiameter)},
+      {"総巻数", "巻", FormatShort(t.TotalTurns)},
+      {"有効巻数", "巻", FormatShort(t.ActiveTurns)},
+      {"腕の長さ 1", "mm", Length(t.Leg1)},
+      {"腕の長さ 2", "mm", Length(t.Leg2)},
+      {"荷重点の腕の長さ", "mm", optional(LoadArmOf(t), Q::None)},
+      {"ばね定数", "N·mm/°", Shown(t.SpringRate, Q::Rate)},
+      {"ねじれ角 1", "°", FormatShort(t.Angle1)},
+      {"モーメント 1", momentUnit, Shown(t.Moment1, Q::Moment)},
+      {"荷重 1", "N", optional(t.Load1, Q::Load)},
+      {"曲げ応力 1", "N/mm^2", Shown(t.Stress1, Q::Stress)},
+      {"ねじれ角 2", "°", FormatShort(t.Angle2)},
+      {"モーメント 2", momentUnit, Shown(t.Moment2, Q::Moment)},
+      {"荷重 2", "N", optional(t.Load2, Q::Load)},
+      {"曲げ応力 2", "N/mm^2", Shown(t.Stress2, Q::Stress)},
+      {"θ2でのコイル内径", "mm", Length(t.InnerDiameter2)},
+      {"案内棒径", "mm", optional(t.Rod, Q::None)},
+      {"許容曲げ応力", "N/mm^2", Shown(t.AllowableStress, Q::Stress)},
+      {"最大ねじれ角", "°", FormatShort(t.MaxAngle)},
+  };
+}
+
+}  // namespace coilspring

@@ -1,0 +1,179 @@
+#include "ui/dialogs/torsion_window.h"
+
+#include <string>
+
+#include "support/main_window_fixture.h"
+#include "ui/widgets/widgets.h"
+
+namespace coilspring::testing {
+namespace {
+
+// The fixture's materials with a bending ratio: SWP-A at d = 2 has σB 1960 N/mm², so
+// σa = 70 %·1960/9.807 = 139.8997 kgf/mm². The window starts on the help's worked example
+// (D 16, 6 turns, legs of 25, θ 30° and 60°): kT = 0.9047451 kgf·mm/° as there (E 206000),
+// M2 = 54.28471 kgf·mm, σ2 = 76.21431 kgf/mm².
+std::string TextOfFile(const QString& path) {
+  const Bytes bytes = ReadWholeFile(path.toStdString());
+  return std::string(bytes.begin(), bytes.end());
+}
+
+MaterialTable BendingMaterials() {
+  MaterialTable t = FixtureMaterials();
+  for (auto& m : t.records) m.BendingRatio = 70;
+  return t;
+}
+
+class TorsionWindowTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    Start(BendingMaterials());
+    trigger("TorsionMenu");
+    torsion = window->TorsionSpringWindow();
+    ASSERT_NE(torsion, nullptr);
+  }
+  template <class W>
+  W* part(const char* name) const {
+    W* w = torsion->findChild<W*>(QString::fromLatin1(name));
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+  }
+  void type(const char* name, const QString& text) const { part<QLineEdit>(name)->setText(text); }
+  void enter(const char* name) const { QTest::keyClick(part<QLineEdit>(name), Qt::Key_Return); }
+  void act(const char* name) const { part<QAction>(name)->trigger(); }
+  // The result table's value and unit of an item.
+  QStringList result(const QString& item) const {
+    auto* table = part<QTableWidget>("TorsionResults");
+    for (int row = 0; row < table->rowCount(); ++row)
+      if (table->item(row, 0)->text() == item)
+        return {table->item(row, 1)->text(), table->item(row, 2)->text()};
+    return {};
+  }
+  QStringList messages() const {
+    QStringList lines;
+    auto* list = part<QListWidget>("TorsionMessages");
+    for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
+    return lines;
+  }
+  TorsionWindow* torsion = nullptr;
+};
+
+TEST_F(TorsionWindowTest, OpensOnTheWorkedExampleCalculated) {
+  EXPECT_TRUE(torsion->isVisible());
+  EXPECT_EQ(torsion->windowTitle(), QStringLiteral("ねじりコイルばね"));
+  EXPECT_EQ(result(QStringLiteral("ばね定数")), (QStringList{"0.9047", "kgf·mm/°"}));
+  EXPECT_EQ(result(QStringLiteral("モーメント2")), (QStringList{"54.28", "kgf·mm"}));
+  EXPECT_EQ(result(QStringLiteral("許容曲げ応力")), (QStringList{"139.9", "kgf/mm^2"}));
+  EXPECT_EQ(messages(), QStringList{"Calculation Success!"});
+  EXPECT_FALSE(part<QLabel>("TorsionDiagram")->pixmap().isNull());
+  EXPECT_FALSE(part<QLabel>("TorsionViews")->pixmap().isNull());
+  // Drawn at the desktop's own resolution, never enlarged afterwards.
+  EXPECT_EQ(part<QLabel>("TorsionViews")->pixmap().devicePixelRatio(), ScreenPixelRatio());
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(TorsionWindowTest, EnterCalculatesWhatWasTyped) {
+  // θ2 = 150°: σ2 = 76.21431·150/60 = 190.5 > σa, and σ2/σB = 190.5/199.86 = 0.953 > 0.7.
+  type("TorsionPoint2", "150");
+  enter("TorsionPoint2");
+  EXPECT_EQ(messages(), (QStringList{Utf8(kBendingOverstressLine), Utf8(kUpperStressWarningLine)}));
+  EXPECT_EQ(part<QListWidget>("TorsionMessages")->palette().color(QPalette::Text),
+            QColor(255, 0, 0));
+  EXPECT_EQ(result(QStringLiteral("曲げ応力2")).front(), QStringLiteral("190.5"));
+  EXPECT_TRUE(torsion->Check().failed);
+  // A rod of 14 mm: the inner diameter at 60° is 16·6.33157/(6.33157 + 60/360) − 2 = 13.59.
+  type("TorsionPoint2", "60");
+  type("TorsionRod", "14");
+  click("TorsionCalculate");
+  EXPECT_EQ(messages(), QStringList{Utf8(kRodInterferenceLine)});
+  type("TorsionPoint2", "abc");
+  enter("TorsionPoint2");
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.LastMessage(), QStringLiteral("'abc' は浮動小数点数ではありません"));
+}
+
+TEST_F(TorsionWindowTest, TheCoilInputsChooseMaterialAndWire) {
+  auto* wire = part<QComboBox>("wireCombo");
+  wire->setCurrentIndex(wire->findText(QStringLiteral("2.6")));
+  click("TorsionCalculate");
+  EXPECT_EQ(torsion->Design().WireDiameter, 2.6);
+  EXPECT_EQ(result(QStringLiteral("ばね指数")).front(), QStringLiteral("6.154"));  // 16/2.6
+  // SWP-V: record 5, the third material of kind 0.
+  part<QComboBox>("symbolCombo")->setCurrentIndex(2);
+  click("TorsionCalculate");
+  EXPECT_EQ(torsion->Design().MaterialNo, 5);
+}
+
+TEST_F(TorsionWindowTest, MomentsInEitherUnits) {
+  act("TorsionInputMode");
+  EXPECT_EQ(part<QLineEdit>("TorsionPoint2")->text(), QStringLiteral("54.28"));
+  type("TorsionPoint2", "54.2847066");
+  enter("TorsionPoint2");
+  EXPECT_NEAR(torsion->Design().Angle2, 60, 1e-6);
+  act("TorsionUnits");
+  EXPECT_EQ(torsion->Units(), UnitSystem::SI);
+  // The typed moment in N·mm: 54.2847066·9.807 = 532.37.
+  EXPECT_EQ(part<QLineEdit>("TorsionPoint2")->text(), QStringLiteral("532.4"));
+  EXPECT_EQ(result(QStringLiteral("ばね定数")), (QStringList{"8.872", "N·mm/°"}));
+  enter("TorsionPoint2");
+  EXPECT_NEAR(torsion->Design().Moment2, 532.4 / 9.807, 1e-9);
+}
+
+TEST_F(TorsionWindowTest, HistoryKeepsAndRecallsDesigns) {
+  click("TorsionStore");
+  type("turnsEdit", "8");
+  enter("turnsEdit");
+  click("TorsionStore");
+  ASSERT_EQ(torsion->History().size(), 2u);
+  EXPECT_EQ(torsion->History()[0].TotalTurns, 8);
+  EXPECT_EQ(torsion->History()[1].TotalTurns, 6);
+  part<QTableWidget>("TorsionHistory")->cellClicked(1, 0);
+  EXPECT_EQ(torsion->Design().TotalTurns, 6);
+  EXPECT_EQ(part<QLineEdit>("turnsEdit")->text(), QStringLiteral("6"));
+  EXPECT_EQ(result(QStringLiteral("有効巻数")).front(), QStringLiteral("6.332"));
+}
+
+TEST_F(TorsionWindowTest, FilesOfTheDesign) {
+  type("TorsionArm", "40");
+  enter("TorsionArm");
+  click("TorsionStore");
+  const QString json = QString::fromStdString(folder.file("t.json"));
+  EXPECT_FALSE(torsion->History().empty());
+  platform.saveAnswers.push_back(json);
+  act("TorsionSave");
+  type("turnsEdit", "9");
+  enter("turnsEdit");
+  platform.openAnswers.push_back(json);
+  act("TorsionOpen");
+  ASSERT_TRUE(platform.messages.empty()) << platform.LastMessage().toStdString();
+  EXPECT_EQ(torsion->Design().TotalTurns, 6);
+  EXPECT_EQ(torsion->Design().LoadArm, std::optional<double>(40));
+  EXPECT_EQ(torsion->History().size(), 1u);
+  EXPECT_EQ(part<QLineEdit>("TorsionArm")->text(), QStringLiteral("40"));
+
+  const QString dxf = QString::fromStdString(folder.file("t.dxf"));
+  platform.saveAnswers.push_back(dxf);
+  act("TorsionDxf");
+  const std::string dxfText = TextOfFile(dxf);
+  EXPECT_TRUE(dxfText.starts_with("  0\r\nSECTION\r\n"));
+  EXPECT_TRUE(dxfText.ends_with("  0\r\nEOF\r\n"));
+  const QString pdf = QString::fromStdString(folder.file("t.pdf"));
+  platform.saveAnswers.push_back(pdf);
+  act("TorsionSheetPdf");
+  EXPECT_TRUE(TextOfFile(pdf).starts_with("%PDF-"));
+  act("TorsionSheetPrint");
+  EXPECT_EQ(platform.printedPages.size(), 1u);
+}
+
+TEST_F(TorsionWindowTest, AFileOfAnotherKindIsRefused) {
+  const std::string path = folder.file("c.json");
+  WriteFileAtomically(path, std::string_view(R"({"MaterialNo": 0})"));
+  platform.openAnswers.push_back(QString::fromStdString(path));
+  act("TorsionOpen");
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_TRUE(platform.LastMessage().contains(
+      QStringLiteral("ねじりコイルばねの設計ファイルではありません")));
+  EXPECT_EQ(torsion->Design().TotalTurns, 6);
+}
+
+}  // namespace
+}  // namespace coilspring::testing

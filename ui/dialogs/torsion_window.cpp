@@ -1,0 +1,488 @@
+#include "ui/dialogs/torsion_window.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "core/calc/spring_calc.h"
+#include "core/records/file_io.h"
+#include "core/text/sjis.h"
+#include "core/text/user_error.h"
+#include "core/torsion/moment_angle_diagram.h"
+#include "core/torsion/torsion_members.h"
+#include "core/torsion/torsion_reference.h"
+#include "core/torsion/torsion_sheet.h"
+#include "core/torsion/torsion_views.h"
+#include "ui/platform/handler_guard.h"
+#include "ui/render/torsion_pictures.h"
+#include "ui/widgets/coil_inputs_box.h"
+#include "ui/widgets/widgets.h"
+
+namespace coilspring {
+
+namespace {
+
+const QString kDesignFilter = QStringLiteral("ねじりコイルばねの設計 (*.json)");
+const QString kDesignFileName = QStringLiteral("tspring.json");
+const QString kDxfFilter = QStringLiteral("DXFファイル (*.dxf)");
+const QString kDxfFileName = QStringLiteral("tspring.dxf");
+const QString kPdfFilter = QStringLiteral("PDF (*.pdf)");
+const QString kPdfFileName = QStringLiteral("tspring.pdf");
+
+QLineEdit* NumberBox(const char* name) {
+  auto* box = new QLineEdit;
+  box->setObjectName(name);
+  return box;
+}
+
+// An optional length: an empty box is none.
+std::optional<double> OptionalNumber(const QLineEdit* box) {
+  if (box->text().trimmed().isEmpty()) return std::nullopt;
+  return BoxNumber(box);
+}
+
+QString OptionalText(const std::optional<double>& value) {
+  return value ? ShortText(*value) : QString();
+}
+
+const TorsionField& FieldNamed(std::string_view name) {
+  for (const TorsionField& f : TorsionFields())
+    if (name == f.name) return f;
+  throw std::logic_error("no torsion field " + std::string(name));
+}
+
+constexpr int kTableRowHeight = 20;
+constexpr int kResultsWidth = 360;
+constexpr int kMessagesHeight = 90;
+
+QTableWidget* Table(const char* name, const QStringList& headings) {
+  auto* table = new QTableWidget;
+  table->setObjectName(name);
+  table->setColumnCount(static_cast<int>(headings.size()));
+  table->setHorizontalHeaderLabels(headings);
+  table->verticalHeader()->hide();
+  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table->horizontalHeader()->setStretchLastSection(true);
+  table->verticalHeader()->setDefaultSectionSize(kTableRowHeight);
+  return table;
+}
+
+void SetRow(QTableWidget* table, int row, const QStringList& cells) {
+  for (int c = 0; c < cells.size(); ++c) table->setItem(row, c, new QTableWidgetItem(cells[c]));
+  if (row + 1 == table->rowCount()) table->resizeColumnsToContents();
+}
+
+// The design as its file holds it: the codes, then every field known.
+QJsonObject DesignObject(const TorsionDesign& t) {
+  QJsonObject o{{"kind", QString::fromLatin1(kTorsionKind)},
+                {"MaterialNo", t.MaterialNo},
+                {"DiameterKind", RawOf(t.DiameterKind)},
+                {"InputMode", RawOf(t.InputMode)}};
+  for (const TorsionField& f : TorsionFields())
+    if (const std::optional<double> v = FieldValue(t, f)) o.insert(QString::fromLatin1(f.name), *v);
+  return o;
+}
+
+void RequireKnownKeys(const QJsonObject& o) {
+  for (const QString& key : o.keys())
+    if (!IsTorsionKey(key.toStdString())) throw UserError(UnknownKeyMessage(key.toStdString()));
+}
+
+TorsionDesign DesignFromObject(const QJsonObject& o, const MaterialTable& materials) {
+  RequireKnownKeys(o);
+  TorsionDesign t = ReadTorsionMembers(
+      [&](const std::string& key) {
+        const QJsonValue v = o.value(QString::fromStdString(key));
+        if (v.isUndefined()) return MemberValue{};
+        if (v.isNull()) return MemberValue{MemberValue::Kind::Null};
+        if (!v.isDouble()) return MemberValue{MemberValue::Kind::Other};
+        return MemberValue{MemberValue::Kind::Number, v.toDouble()};
+      },
+      materials);
+  CalculateTorsion(t, materials);
+  return t;
+}
+
+}  // namespace
+
+TorsionWindow::TorsionWindow(const MaterialTable& materials, const KindIndex& kinds,
+                             Platform& platform, UnitSystem units, QWidget* parent)
+    : QMainWindow(parent),
+      materials_(materials),
+      kinds_(kinds),
+      platform_(platform),
+      units_(units) {
+  setObjectName("TorsionWindow");
+  setWindowTitle(QStringLiteral("ねじりコイルばね"));
+  BuildMenus();
+  auto* client = new QWidget;
+  auto* layout = new QHBoxLayout(client);
+  layout->addWidget(BuildInputs());
+  layout->addWidget(BuildResults(), 1);
+  setCentralWidget(client);
+  ShowStartDesign();
+}
+
+// The worked example of the help on the first material listed, at its first wire of 2 mm or
+// more, calculated.
+void TorsionWindow::ShowStartDesign() {
+  design_.MaterialNo = kinds_.MaterialAt(0, 0).value_or(0);
+  design_.WireDiameter = 2;
+  design_.DiameterKind = DiameterKind::Mean;
+  design_.MeanDiameter = 16;
+  design_.TotalTurns = 6;
+  design_.Leg1 = design_.Leg2 = 25;
+  design_.InputMode = kAnglesEntered;
+  design_.Angle1 = 30;
+  design_.Angle2 = 60;
+  ShowInputs(design_);
+  RunGuarded(platform_, this, [this] { Calculate(); });
+}
+
+void TorsionWindow::BuildMenus() {
+  QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル"));
+  QMenu* view = menuBar()->addMenu(QStringLiteral("表示"));
+  const struct {
+    QMenu* menu;
+    const char* name;
+    const char* caption;
+    void (TorsionWindow::*command)();
+  } actions[] = {
+      {file, "TorsionOpen", "読み取り", &TorsionWindow::OpenDesignFile},
+      {file, "TorsionSave", "保存", &TorsionWindow::SaveDesignFile},
+      {file, "TorsionDxf", "ＤＸＦ出力", &TorsionWindow::ExportDxf},
+      {file, "TorsionSheetPdf", "要目表 PDF保存", &TorsionWindow::SaveDataSheetPdf},
+      {file, "TorsionSheetPrint", "要目表印刷", &TorsionWindow::PrintDataSheet},
+      {view, "TorsionInputMode", "ねじれ角・モーメント切替", &TorsionWindow::ToggleInputMode},
+      {view, "TorsionUnits", "単位切替（SI／重力単位）", &TorsionWindow::ToggleUnits},
+  };
+  for (const auto& a : actions) {
+    QAction* action = a.menu->addAction(QString::fromUtf8(a.caption));
+    action->setObjectName(a.name);
+    ConnectGuarded(platform_, this, action, &QAction::triggered, a.command);
+  }
+}
+
+QWidget* TorsionWindow::BuildInputs() {
+  auto* inputs = new QWidget;
+  auto* column = new QVBoxLayout(inputs);
+  coil_ = new CoilInputsBox(materials_, kinds_);
+  coil_->setObjectName("TorsionCoil");
+  column->addWidget(coil_);
+  auto* box = new QGroupBox(QStringLiteral("腕と作動点"));
+  column->addWidget(box);
+  column->addStretch();
+  auto* form = new QFormLayout(box);
+  leg1Edit_ = NumberBox("TorsionLeg1");
+  leg2Edit_ = NumberBox("TorsionLeg2");
+  armEdit_ = NumberBox("TorsionArm");
+  armEdit_->setPlaceholderText(QStringLiteral("空欄は腕の長さ1"));
+  rodEdit_ = NumberBox("TorsionRod");
+  rodEdit_->setPlaceholderText(QStringLiteral("空欄は点検しない"));
+  modeCombo_ = new QComboBox;
+  modeCombo_->setObjectName("TorsionMode");
+  modeCombo_->addItems({QStringLiteral("モーメント入力"), QStringLiteral("ねじれ角入力")});
+  modeCombo_->setCurrentIndex(RawOf(kAnglesEntered));
+  point1Label_ = new QLabel;
+  point2Label_ = new QLabel;
+  point1Edit_ = NumberBox("TorsionPoint1");
+  point2Edit_ = NumberBox("TorsionPoint2");
+  form->addRow(QStringLiteral("腕の長さ1 mm"), leg1Edit_);
+  form->addRow(QStringLiteral("腕の長さ2 mm"), leg2Edit_);
+  form->addRow(QStringLiteral("荷重点の腕の長さ mm"), armEdit_);
+  form->addRow(QStringLiteral("案内棒径 mm"), rodEdit_);
+  form->addRow(QStringLiteral("作動点"), modeCombo_);
+  form->addRow(point1Label_, point1Edit_);
+  form->addRow(point2Label_, point2Edit_);
+  calculateButton_ = new QPushButton(QStringLiteral("計算"));
+  calculateButton_->setObjectName("TorsionCalculate");
+  storeButton_ = new QPushButton(QStringLiteral("履歴に記録"));
+  storeButton_->setObjectName("TorsionStore");
+  form->addRow(calculateButton_, storeButton_);
+
+  ConnectGuarded(platform_, this, calculateButton_, &QPushButton::clicked,
+                 &TorsionWindow::Calculate);
+  ConnectGuarded(platform_, this, storeButton_, &QPushButton::clicked,
+                 &TorsionWindow::StoreInHistory);
+  for (QLineEdit* edit : inputs->findChildren<QLineEdit*>())
+    ConnectGuarded(platform_, this, edit, &QLineEdit::returnPressed, &TorsionWindow::Calculate);
+  connect(modeCombo_, &QComboBox::currentIndexChanged, this,
+          [this] { ShowWorkingPoints(design_); });
+  return inputs;
+}
+
+QWidget* TorsionWindow::BuildResults() {
+  auto* tabs = new QTabWidget;
+  auto* results = new QWidget;
+  auto* grid = new QGridLayout(results);
+  resultsTable_ = Table("TorsionResults",
+                        {QStringLiteral("項目"), QStringLiteral("値"), QStringLiteral("単位")});
+  resultsTable_->setMinimumWidth(kResultsWidth);
+  messages_ = new QListWidget;
+  messages_->setObjectName("TorsionMessages");
+  messages_->setMaximumHeight(kMessagesHeight);
+  diagram_ = new QLabel;
+  diagram_->setObjectName("TorsionDiagram");
+  diagram_->setFixedSize(kMomentDiagramWidth, kMomentDiagramHeight);
+  grid->addWidget(resultsTable_, 0, 0);
+  grid->addWidget(diagram_, 0, 1);
+  grid->addWidget(messages_, 1, 0, 1, 2);
+  tabs->addTab(results, QStringLiteral("計算結果"));
+  views_ = new QLabel;
+  views_->setObjectName("TorsionViews");
+  views_->setMinimumSize(kTorsionViewsWidth, kTorsionViewsHeight);
+  tabs->addTab(views_, QStringLiteral("端面図・側面図"));
+  referenceTable_ = Table("TorsionReference",
+                          {QStringLiteral("項目"), QStringLiteral("値"), QStringLiteral("単位")});
+  tabs->addTab(referenceTable_, QStringLiteral("参考計算"));
+  historyTable_ =
+      Table("TorsionHistory", {QStringLiteral("材料"), QStringLiteral("d"), QStringLiteral("D"),
+                               QStringLiteral("Nt"), QStringLiteral("θ1"), QStringLiteral("θ2"),
+                               QStringLiteral("M2"), QStringLiteral("σ2"), QStringLiteral("判定")});
+  ConnectGuarded(platform_, this, historyTable_, &QTableWidget::cellClicked,
+                 [](TorsionWindow* w, int row, int) { w->RecallFromHistory(row); });
+  tabs->addTab(historyTable_, QStringLiteral("履歴"));
+  return tabs;
+}
+
+TorsionDesign TorsionWindow::ReadInputs() const {
+  const CoilInputs coil = coil_->Read();
+  if (coil.materialNo < 0 || coil.wireDiameter == 0) throw UserError("材料と線径を選んでください");
+  TorsionDesign t;
+  t.MaterialNo = coil.materialNo;
+  t.WireDiameter = coil.wireDiameter;
+  t.DiameterKind = coil.diameterKind;
+  EnteredDiameter(t) = coil.diameter;
+  t.TotalTurns = coil.totalTurns;
+  t.Leg1 = BoxNumber(leg1Edit_);
+  t.Leg2 = BoxNumber(leg2Edit_);
+  t.LoadArm = OptionalNumber(armEdit_);
+  t.Rod = OptionalNumber(rodEdit_);
+  t.InputMode = static_cast<InputMode>(modeCombo_->currentIndex());
+  if (t.InputMode == kAnglesEntered) {
+    t.Angle1 = BoxNumber(point1Edit_);
+    t.Angle2 = BoxNumber(point2Edit_);
+  } else {
+    t.Moment1 = StoredTorsionValue(BoxNumber(point1Edit_), TorsionQuantity::Moment, units_);
+    t.Moment2 = StoredTorsionValue(BoxNumber(point2Edit_), TorsionQuantity::Moment, units_);
+  }
+  return t;
+}
+
+void TorsionWindow::ShowInputModeCaptions() {
+  const bool angles = modeCombo_->currentIndex() == RawOf(kAnglesEntered);
+  const QString unit = angles ? QStringLiteral("°") : Utf8(UnitCaption(Quantity::Energy, units_));
+  const QString name = angles ? QStringLiteral("ねじれ角") : QStringLiteral("モーメント");
+  point1Label_->setText(name + QStringLiteral("1 ") + unit);
+  point2Label_->setText(name + QStringLiteral("2 ") + unit);
+}
+
+// The boxes of a design, the working points in the pair the mode enters.
+void TorsionWindow::ShowInputs(const TorsionDesign& t) {
+  coil_->Show({t.MaterialNo, t.WireDiameter, t.DiameterKind, EnteredDiameter(t), t.TotalTurns});
+  leg1Edit_->setText(ShortText(t.Leg1));
+  leg2Edit_->setText(ShortText(t.Leg2));
+  armEdit_->setText(OptionalText(t.LoadArm));
+  rodEdit_->setText(OptionalText(t.Rod));
+  ShowWorkingPoints(t);
+}
+
+void TorsionWindow::ShowWorkingPoints(const TorsionDesign& t) {
+  ShowInputModeCaptions();
+  if (modeCombo_->currentIndex() == RawOf(kAnglesEntered)) {
+    point1Edit_->setText(ShortText(t.Angle1));
+    point2Edit_->setText(ShortText(t.Angle2));
+  } else {
+    point1Edit_->setText(ShortText(ShownTorsionValue(t.Moment1, TorsionQuantity::Moment, units_)));
+    point2Edit_->setText(ShortText(ShownTorsionValue(t.Moment2, TorsionQuantity::Moment, units_)));
+  }
+}
+
+void TorsionWindow::Calculate() {
+  TorsionDesign t = ReadInputs();
+  CalculateTorsion(t, materials_);
+  design_ = t;
+  check_ = CheckTorsion(design_, materials_);
+  ShowResults();
+}
+
+void TorsionWindow::ShowResults() {
+  std::vector<const TorsionField*> shown;
+  for (const char* name : {"Angle1", "Angle2", "Moment1", "Moment2"})
+    shown.push_back(&FieldNamed(name));
+  for (const TorsionField& f : TorsionFields())
+    if (!f.input) shown.push_back(&f);
+  resultsTable_->setRowCount(static_cast<int>(shown.size()));
+  for (std::size_t i = 0; i < shown.size(); ++i) {
+    const TorsionField& f = *shown[i];
+    const std::optional<double> v = FieldValue(design_, f);
+    SetRow(resultsTable_, static_cast<int>(i),
+           {Utf8(f.label),
+            v ? ShortText(ShownTorsionValue(*v, f.quantity, units_)) : Utf8(kNotAvailable),
+            Utf8(TorsionUnitCaption(f, units_))});
+  }
+  messages_->clear();
+  for (const std::string& line : check_.lines) messages_->addItem(Utf8(line));
+  QPalette palette = messages_->palette();
+  palette.setColor(QPalette::Text,
+                   check_.failed ? QColor(255, 0, 0) : palette.color(QPalette::WindowText));
+  messages_->setPalette(palette);
+  const qreal ratio = ScreenPixelRatio();
+  diagram_->setPixmap(QPixmap::fromImage(MomentDiagramImage(design_, units_, ratio)));
+  views_->setPixmap(QPixmap::fromImage(
+      TorsionViewsImage(design_, {kTorsionViewsWidth, kTorsionViewsHeight}, ratio)));
+  const std::vector<ReferenceRow> rows = TorsionReferenceRows(
+      ComputeTorsionReference(design_, MaterialOf(materials_, design_.MaterialNo)), units_);
+  referenceTable_->setRowCount(static_cast<int>(rows.size()));
+  for (std::size_t i = 0; i < rows.size(); ++i)
+    SetRow(referenceTable_, static_cast<int>(i),
+           {Utf8(rows[i].item), Utf8(rows[i].value), Utf8(rows[i].unit)});
+}
+
+void TorsionWindow::StoreInHistory() {
+  history_.insert(history_.begin(), design_);
+  if (history_.size() > kTorsionHistorySlots) history_.pop_back();
+  ShowHistory();
+}
+
+void TorsionWindow::ShowHistory() {
+  historyTable_->setRowCount(static_cast<int>(history_.size()));
+  for (std::size_t i = 0; i < history_.size(); ++i) {
+    const TorsionDesign& t = history_[i];
+    const TorsionCheck check = CheckTorsion(t, materials_);
+    SetRow(historyTable_, static_cast<int>(i),
+           {Utf8(SjisToUtf8(MaterialOf(materials_, t.MaterialNo).Symbol.Raw())),
+            ShortText(t.WireDiameter), ShortText(t.MeanDiameter), ShortText(t.TotalTurns),
+            ShortText(t.Angle1), ShortText(t.Angle2),
+            ShortText(ShownTorsionValue(t.Moment2, TorsionQuantity::Moment, units_)),
+            ShortText(ShownTorsionValue(t.Stress2, TorsionQuantity::Stress, units_)),
+            check.failed ? QStringLiteral("NG") : QStringLiteral("OK")});
+  }
+}
+
+// The design as it was stored, shown without calculating it again.
+void TorsionWindow::RecallFromHistory(int row) {
+  if (row < 0 || row >= static_cast<int>(history_.size())) return;
+  Adopt(history_[static_cast<std::size_t>(row)]);
+}
+
+// A calculated design becomes the window's: the lists, boxes and mode show it, with its
+// results, as they were calculated.
+void TorsionWindow::Adopt(const TorsionDesign& design) {
+  design_ = design;
+  check_ = CheckTorsion(design_, materials_);
+  {
+    const QSignalBlocker block(modeCombo_);
+    modeCombo_->setCurrentIndex(RawOf(design_.InputMode));
+  }
+  ShowInputs(design_);
+  ShowResults();
+}
+
+void TorsionWindow::ToggleInputMode() {
+  modeCombo_->setCurrentIndex(1 - modeCombo_->currentIndex());
+}
+
+// Moments typed but not yet calculated keep their value: they are read in the old units and
+// shown in the new.
+void TorsionWindow::ToggleUnits() {
+  const bool moments = modeCombo_->currentIndex() == RawOf(kMomentsEntered);
+  std::optional<double> typed1, typed2;
+  if (moments) {
+    typed1 = StoredTorsionValue(BoxNumber(point1Edit_), TorsionQuantity::Moment, units_);
+    typed2 = StoredTorsionValue(BoxNumber(point2Edit_), TorsionQuantity::Moment, units_);
+  }
+  units_ = units_ == UnitSystem::SI ? UnitSystem::Gravitational : UnitSystem::SI;
+  ShowInputModeCaptions();
+  if (moments) {
+    point1Edit_->setText(ShortText(ShownTorsionValue(*typed1, TorsionQuantity::Moment, units_)));
+    point2Edit_->setText(ShortText(ShownTorsionValue(*typed2, TorsionQuantity::Moment, units_)));
+  }
+  ShowResults();
+  ShowHistory();
+}
+
+void TorsionWindow::SaveDesignFile() {
+  const std::optional<QString> path = platform_.AskSaveFile(this, {kDesignFilter, kDesignFileName});
+  if (!path) return;
+  QJsonObject o = DesignObject(design_);
+  QJsonArray history;
+  for (const TorsionDesign& t : history_) history.append(DesignObject(t));
+  o.insert(QStringLiteral("history"), history);
+  const QByteArray text = QJsonDocument(o).toJson(QJsonDocument::Indented);
+  WriteFileAtomically(LocalPath(*path),
+                      std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+}
+
+// The file replaces the design and the whole history at once, or nothing when any of it is
+// wrong.
+void TorsionWindow::OpenDesignFile() {
+  const std::optional<QString> path = platform_.AskOpenFile(this, {kDesignFilter, kDesignFileName});
+  if (!path) return;
+  const std::string local = LocalPath(*path);
+  const Bytes bytes = ReadWholeFile(local);
+  QJsonParseError error;
+  const QJsonDocument document = QJsonDocument::fromJson(
+      QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())),
+      &error);
+  if (!document.isObject())
+    throw UserError(local + ": JSON の書式が正しくありません（" + std::to_string(error.offset) +
+                    " バイト目）");
+  const QJsonObject o = document.object();
+  if (o.value(QStringLiteral("kind")).toString() != QString::fromLatin1(kTorsionKind))
+    throw UserError(local +
+                    ": ねじりコイルばねの設計ファイルではありません（\"kind\": \"torsion\"）");
+  std::vector<TorsionDesign> history;
+  TorsionDesign current;
+  try {
+    current = DesignFromObject(o, materials_);
+    for (const QJsonValue& entry : o.value(QStringLiteral("history")).toArray()) {
+      if (history.size() == kTorsionHistorySlots) break;
+      history.push_back(DesignFromObject(entry.toObject(), materials_));
+    }
+  } catch (const UserError& e) {
+    throw UserError(local + ": " + e.what());
+  }
+  history_ = std::move(history);
+  Adopt(current);
+  ShowHistory();
+}
+
+void TorsionWindow::ExportDxf() {
+  const std::optional<QString> path = platform_.AskSaveFile(this, {kDxfFilter, kDxfFileName});
+  if (!path) return;
+  WriteFileAtomically(LocalPath(*path), TorsionDxfText(design_));
+}
+
+void TorsionWindow::SaveDataSheetPdf() {
+  const std::optional<QString> path = platform_.AskSaveFile(this, {kPdfFilter, kPdfFileName});
+  if (!path) return;
+  TorsionSheetPage(design_, TorsionSheetRows(design_, materials_)).WritePdf(*path);
+}
+
+void TorsionWindow::PrintDataSheet() {
+  const TorsionSheetPage page(design_, TorsionSheetRows(design_, materials_));
+  if (const std::optional<QString> failure = platform_.PrintDrawing(
+          page.Size(), TorsionSheetPage::Title(), [&](QPainter& p) { page.Paint(p); }))
+    platform_.ShowMessage(this, MessageKind::Error, *failure);
+}
+
+}  // namespace coilspring
