@@ -117,12 +117,10 @@ std::string DxfTextOf(std::span<const ShapePrimitive> primitives) {
   // The whole text in one allocation: a 10,000-turn file is 15 MB, and regrowing it would cost
   // more per turn than writing it.
   out.reserve(kHeaderBytesAtMost + primitives.size() * kEntityBytesAtMost);
-  const std::string solidLineName = Utf8ToSjis("実線");
-  for (std::string_view line : kHeader)
-    AppendLine(out, line == "実線" ? std::string_view(solidLineName) : line);
+  AppendHeader(out);
   DxfEntitySink sink(out);
   EmitPrimitives(primitives, sink);
-  for (std::string_view line : kClosing) AppendLine(out, line);
+  AppendClosing(out);
   return out;
 }
 

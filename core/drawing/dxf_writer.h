@@ -31,9 +31,6 @@ std::string DxfTextOf(std::span<const ShapePrimitive> primitives);
 // without recalculating anything.
 std::string DesignDxfText(const DesignRecord& design, ShapeStatus* status = nullptr);
 
-// A drawing of any construction's primitives, with the same header and closing lines.
-std::string DxfTextOf(std::span<const ShapePrimitive> primitives);
-
 // The sink that writes entity records; exposed so that callers can write any construction.
 class DxfEntitySink : public ShapeSink {
  public:
