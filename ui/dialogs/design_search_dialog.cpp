@@ -246,6 +246,19 @@ SearchRequirements DesignSearchDialog::ReadRequirements() const {
   return q;
 }
 
+// A search this wide takes many seconds; the designer may narrow it first or let it run, since
+// it can be cancelled.
+bool DesignSearchDialog::MayGoOnWith(const SearchRequirements& q) {
+  const std::int64_t count = EstimateCandidateCount(q, state_.materials());
+  if (count <= kMostCandidatesSearched) return true;
+  return platform_.Confirm(
+      this,
+      QStringLiteral("この条件では候補が %1 件になり、探索に時間がかかります。\n"
+                     "材料・座巻き・平均径・バネ指数・穴径・軸径の範囲を絞ると速くなります。\n"
+                     "このまま探索しますか？（探索中はキャンセルで止められます）")
+          .arg(count));
+}
+
 void DesignSearchDialog::Search() {
   if (Searching()) return;
   SearchRequirements q;
@@ -255,6 +268,7 @@ void DesignSearchDialog::Search() {
     ShowCandidates({});  // the old list answered other requirements
     throw;
   }
+  if (!MayGoOnWith(q)) return;
   cancel_ = false;
   progressPermille_ = 0;
   ShowSearching(true);

@@ -63,6 +63,7 @@ class DesignSearchDialog : public QDialog {
   // The requirements as the boxes give them; throws UserError naming the field of a box that is
   // not a number.
   SearchRequirements ReadRequirements() const;
+  bool MayGoOnWith(const SearchRequirements& q);
   // Shows the finished search: a cancelled one leaves the list as it was.
   void FinishSearch(const SearchResult& result);
   void ShowSearching(bool searching);

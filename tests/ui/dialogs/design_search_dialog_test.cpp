@@ -227,6 +227,26 @@ TEST_F(DesignSearchWindow, ACancelledSearchLeavesThePreviousList) {
   EXPECT_TRUE(platform.messages.empty());
 }
 
+// Five more piano wires of 20 diameters each make the wide requirement about 33 million
+// candidates (17 wires give 4.8 million): the designer is asked first, and "no" searches nothing.
+TEST_F(DesignSearchWindow, ASearchOfOverTwentyMillionCandidatesIsAskedAboutFirst) {
+  window.reset();
+  MaterialTable many = FixtureMaterials();
+  for (int n = 6; n < 11; ++n)
+    many[n] =
+        MakeMaterial("ピアノ線", "SWP-A", 0, {0.5, 0.6, 0.7, 0.8, 0.9, 1.0, 1.1, 1.2, 1.3, 1.4,
+                                              1.5, 1.6, 1.7, 1.8, 1.9, 2.0, 2.1, 2.2, 2.3, 2.4});
+  Start(many);
+  trigger("DesignSearchMenu");
+  dialog = window->DesignSearchWindow();
+  FillWideRequirements();
+  click("SearchButton");
+  ASSERT_EQ(platform.questions.size(), 1u);
+  EXPECT_TRUE(platform.questions[0].contains(QStringLiteral("このまま探索しますか")));
+  EXPECT_FALSE(dialog->Searching());
+  EXPECT_EQ(table()->rowCount(), 0);
+}
+
 TEST_F(DesignSearchWindow, OneRowIsOneSpringWithTheEndFormsThatMakeIt) {
   FillRequirements();
   combo("EndKindCombo")->setCurrentIndex(0);  // every end form
