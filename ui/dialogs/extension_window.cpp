@@ -154,26 +154,16 @@ ExtensionWindow::ExtensionWindow(const CalculatorState& state, Platform& platfor
 ExtensionWindow::~ExtensionWindow() = default;
 
 void ExtensionWindow::BuildMenus() {
-  QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル"));
-  QMenu* view = menuBar()->addMenu(QStringLiteral("表示"));
-  const struct {
-    QMenu* menu;
-    const char* name;
-    const char* caption;
-    void (ExtensionWindow::*command)();
-  } entries[] = {
-      {file, "OpenMenu", "読み取り", &ExtensionWindow::OpenDesign},
-      {file, "SaveMenu", "保存", &ExtensionWindow::SaveDesign},
-      {file, "SheetMenu", "要目表印刷", &ExtensionWindow::ShowDataSheet},
-      {file, "DxfMenu", "ＤＸＦ出力", &ExtensionWindow::ExportDxf},
-      {view, "InputModeMenu", "長さ・荷重切替", &ExtensionWindow::ToggleInputMode},
-      {view, "UnitsMenu", "単位切替（SI／重力単位）", &ExtensionWindow::ToggleUnits},
-  };
-  for (const auto& e : entries) {
-    QAction* action = e.menu->addAction(QString::fromUtf8(e.caption));
-    action->setObjectName(QLatin1String(e.name));
-    ConnectGuarded(platform_, this, action, &QAction::triggered, e.command);
-  }
+  QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
+  QMenu* view = menuBar()->addMenu(QStringLiteral("表示(&V)"));
+  AddGuardedMenuEntries<ExtensionWindow>(
+      platform_, this,
+      {{file, "OpenMenu", "読み取り", &ExtensionWindow::OpenDesign},
+       {file, "SaveMenu", "保存", &ExtensionWindow::SaveDesign},
+       {file, "SheetMenu", "要目表印刷", &ExtensionWindow::ShowDataSheet},
+       {file, "DxfMenu", "ＤＸＦ出力", &ExtensionWindow::ExportDxf},
+       {view, "InputModeMenu", "長さ・荷重切替", &ExtensionWindow::ToggleInputMode},
+       {view, "UnitsMenu", "単位切替（SI／重力単位）", &ExtensionWindow::ToggleUnits}});
 }
 
 QWidget* ExtensionWindow::BuildInputs() {

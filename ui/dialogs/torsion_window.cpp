@@ -158,27 +158,17 @@ void TorsionWindow::ShowStartDesign() {
 }
 
 void TorsionWindow::BuildMenus() {
-  QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル"));
-  QMenu* view = menuBar()->addMenu(QStringLiteral("表示"));
-  const struct {
-    QMenu* menu;
-    const char* name;
-    const char* caption;
-    void (TorsionWindow::*command)();
-  } actions[] = {
-      {file, "TorsionOpen", "読み取り", &TorsionWindow::OpenDesignFile},
-      {file, "TorsionSave", "保存", &TorsionWindow::SaveDesignFile},
-      {file, "TorsionDxf", "ＤＸＦ出力", &TorsionWindow::ExportDxf},
-      {file, "TorsionSheetPdf", "要目表 PDF保存", &TorsionWindow::SaveDataSheetPdf},
-      {file, "TorsionSheetPrint", "要目表印刷", &TorsionWindow::PrintDataSheet},
-      {view, "TorsionInputMode", "ねじれ角・モーメント切替", &TorsionWindow::ToggleInputMode},
-      {view, "TorsionUnits", "単位切替（SI／重力単位）", &TorsionWindow::ToggleUnits},
-  };
-  for (const auto& a : actions) {
-    QAction* action = a.menu->addAction(QString::fromUtf8(a.caption));
-    action->setObjectName(a.name);
-    ConnectGuarded(platform_, this, action, &QAction::triggered, a.command);
-  }
+  QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
+  QMenu* view = menuBar()->addMenu(QStringLiteral("表示(&V)"));
+  AddGuardedMenuEntries<TorsionWindow>(
+      platform_, this,
+      {{file, "TorsionOpen", "読み取り", &TorsionWindow::OpenDesignFile},
+       {file, "TorsionSave", "保存", &TorsionWindow::SaveDesignFile},
+       {file, "TorsionDxf", "ＤＸＦ出力", &TorsionWindow::ExportDxf},
+       {file, "TorsionSheetPdf", "要目表 PDF保存", &TorsionWindow::SaveDataSheetPdf},
+       {file, "TorsionSheetPrint", "要目表印刷", &TorsionWindow::PrintDataSheet},
+       {view, "TorsionInputMode", "ねじれ角・モーメント切替", &TorsionWindow::ToggleInputMode},
+       {view, "TorsionUnits", "単位切替（SI／重力単位）", &TorsionWindow::ToggleUnits}});
 }
 
 QWidget* TorsionWindow::BuildInputs() {

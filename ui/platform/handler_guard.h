@@ -2,11 +2,14 @@
 // becomes a message box, and no exception ever reaches Qt's event loop.
 #pragma once
 
+#include <QAction>
+#include <QMenu>
 #include <QObject>
 #include <QString>
 #include <QWidget>
 #include <exception>
 #include <functional>
+#include <initializer_list>
 #include <type_traits>
 #include <utility>
 
@@ -38,6 +41,26 @@ void ConnectGuarded(Platform& platform, Window* window, Sender* sender, Signal s
         std::invoke(handler, window);
     });
   });
+}
+
+// One menu entry of a window: its objectName, its caption and the command it runs guarded.
+template <class Window>
+struct GuardedMenuEntry {
+  QMenu* menu;
+  const char* name;
+  const char* caption;  // UTF-8
+  void (Window::*command)();
+};
+
+// Adds the entries to their menus in order and connects each to its command inside the guard.
+template <class Window>
+void AddGuardedMenuEntries(Platform& platform, Window* window,
+                           std::initializer_list<GuardedMenuEntry<Window>> entries) {
+  for (const GuardedMenuEntry<Window>& e : entries) {
+    QAction* action = e.menu->addAction(QString::fromUtf8(e.caption));
+    action->setObjectName(QLatin1String(e.name));
+    ConnectGuarded(platform, window, action, &QAction::triggered, e.command);
+  }
 }
 
 }  // namespace coilspring
