@@ -1,19 +1,30 @@
 """coilspring-cli calc --json on torsion-spring designs, against the formulas written out again
 here: a few hundred random designs over three materials (bending stress from the ratio, from an
 own column, and from an own column with a gap and a missing end), every key to 1e-9 relative,
-the check lines, the exit codes, --units si and the messages that name a wrong key."""
+the check lines, the exit codes, --units si and the messages that name a wrong key; then dxf,
+picture and sheet on the worked example, the DXF read back with ezdxf (audit clean, entities
+and coordinates worked out by hand from the construction).
+
+The example: d 2, D 16 (coil 14..18), 6 turns, legs of 25 mm, θ1 30°, θ2 60°.
+  end view: the coil's outer and inner circles (radius 9 and 7, two half arcs each), leg 1 to
+  the left and leg 2 to the right (three lines each: both edges 1 mm off the axis of the leg and
+  the end), leg 2 again at −30° and −60°;
+  side view: x0 = 25 + 9/2 + 2·2 = 33.5, the body 33.5..47.5 by −9..9 (four lines), a line
+  between turns every 2 mm (six lines), leg 1 down to −25 from the first turn (x 33.5..35.5)
+  and leg 2 up to 25 from the last (x 45.5..47.5), three lines each.
+  So 4·3 (end view legs) + 4 + 6 + 2·3 = 28 lines and 4 arcs.
+"""
 import json
 import math
 import os
 import random
 import sys
-import tempfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "support"))
-from clitest import check, finish, runner  # noqa: E402
+from clitest import check, finish  # noqa: E402
+from springcli import (Work, check_units, coil_diameters, index_lines,  # noqa: E402
+                       interpolate, mean_diameter, random_coil, random_runs)
 
-bin_dir, source_dir = sys.argv[1], sys.argv[2]
-run = runner(bin_dir)
 PI = 3.141592654
 
 # record number: E, bending ratio, rows of (d, tensile strength, allowable bending)
@@ -35,25 +46,10 @@ def material_table():
     return "\n".join(lines) + "\n"
 
 
-def interpolate(pairs, x):
-    """The stress at x: the later matching segment wins; beyond the ends the nearest end."""
-    result = None
-    for (d0, s0), (d1, s1) in zip(pairs, pairs[1:]):
-        if d0 <= x <= d1:
-            result = s1 if d1 == d0 else s0 + (s1 - s0) / (d1 - d0) * (x - d0)
-    if result is not None:
-        return result, True
-    return (pairs[0][1] if x < pairs[0][0] else pairs[-1][1]), False
-
-
 def expected(design):
     e, ratio, rows = MATERIALS[design["MaterialNo"]]
-    d = design["WireDiameter"]
-    kind = design["DiameterKind"]
-    entered = design[["InnerDiameter", "MeanDiameter", "OuterDiameter"][kind]]
-    D = entered + [d, 0, -d][kind]
-    out = dict(InnerDiameter=D - d, MeanDiameter=D, OuterDiameter=D + d)
-    c = D / d
+    d, D = design["WireDiameter"], mean_diameter(design)
+    out, c = coil_diameters(D, d), D / d
     kb = (4 * c * c - c - 1) / (4 * c * (c - 1))
     na = design["TotalTurns"] + (design["Leg1"] + design["Leg2"]) / (3 * PI * D)
     kt = e * d ** 4 / (3667 * D * na) / 9.8066
@@ -75,18 +71,17 @@ def expected(design):
     mmax = sa * PI * d ** 3 / (32 * kb)
     d2 = D * na / (na + a2 / 360)
     sb = interpolate([(rd, ts) for rd, ts, _ in rows], d)[0] / 9.807
-    out.update(SpringIndex=c, BendingFactor=kb, ActiveTurns=na, SpringRate=kt, Angle1=a1,
+    out.update(BendingFactor=kb, ActiveTurns=na, SpringRate=kt, Angle1=a1,
                Angle2=a2, Moment1=m1, Moment2=m2, Stress1=s1, Stress2=s2, AllowableStress=sa,
                MaxMoment=mmax, MaxAngle=mmax / kt, MeanDiameter2=d2, InnerDiameter2=d2 - d,
                BodyLength2=(design["TotalTurns"] + 1 + a2 / 360) * d, TensileStrength=sb,
                UpperStressRatio=s2 / sb)
     if arm > 0:
         out.update(Load1=m1 / arm, Load2=m2 / arm)
-    errors = []
-    if c < 4:
-        errors.append("エラー：バネ指数が４以下")
-    if c > 22:
-        errors.append("エラー：バネ指数が２２以上")
+    else:
+        out.update(Load1=None, Load2=None)
+    out.update(LoadArm=design.get("LoadArm"), Rod=design.get("Rod"), kind="torsion")
+    errors = index_lines(c)
     if sa + 0.0005 < s2:
         errors.append("エラー:曲げ応力オーバー")
     if a2 < a1:
@@ -104,16 +99,13 @@ def expected(design):
 def random_design(rng):
     number = rng.choice(list(MATERIALS))
     d = rng.choice(MATERIALS[number][2])[0]
-    kind = rng.randrange(3)
-    D = d * rng.uniform(3, 24)
-    design = {"kind": "torsion", "MaterialNo": number, "WireDiameter": d, "DiameterKind": kind,
-              ["InnerDiameter", "MeanDiameter", "OuterDiameter"][kind]: D + [-d, 0, d][kind],
+    design = {"kind": "torsion", "MaterialNo": number, **random_coil(rng, d),
               "TotalTurns": rng.uniform(1, 20), "Leg1": rng.uniform(0, 60),
               "Leg2": rng.uniform(0, 60), "InputMode": rng.randrange(2)}
     if rng.random() < 0.3:
         design["LoadArm"] = rng.uniform(5, 80)
     if rng.random() < 0.3:
-        design["Rod"] = rng.uniform(0.3, 1.0) * D
+        design["Rod"] = rng.uniform(0.3, 1.0) * mean_diameter(design)
     if design["InputMode"] == 1:
         design["Angle1"] = rng.uniform(0, 120)
         design["Angle2"] = rng.uniform(0, 240)
@@ -123,92 +115,89 @@ def random_design(rng):
     return design
 
 
-def close(actual, want):
-    return actual is not None and abs(actual - want) <= 1e-9 * max(abs(want), 1e-300)
+work = Work(sys.argv[1])
+materials = ["--materials", work.path("m.dst")]
+check(work.run("materials", "import", work.write("m.tsv", material_table()),
+               materials[1]).returncode == 0, "materials import")
 
 
-with tempfile.TemporaryDirectory() as tmp:
-    table = os.path.join(tmp, "m.tsv")
-    with open(table, "w", encoding="utf-8") as f:
-        f.write(material_table())
-    materials = os.path.join(tmp, "m.dst")
-    check(run("materials", "import", table, materials).returncode == 0, "materials import")
-    path = os.path.join(tmp, "t.json")
+def calc(design, *options):
+    return work.calc(design, *materials, *options)
 
-    def calc(design, *options):
-        with open(path, "w", encoding="utf-8") as f:
-            json.dump(design, f)
-        return run("calc", path, "--materials", materials, *options)
 
-    rng = random.Random(24)
-    exit_codes = set()
-    for n in range(300):
-        design = random_design(rng)
-        r = calc(design, "--json")
-        want, lines, failed = expected(design)
-        exit_codes.add(r.returncode)
-        check(r.returncode == (1 if failed else 0), f"design {n}: exit {r.returncode} {r.stderr}")
-        if r.returncode not in (0, 1):
-            continue
-        got = json.loads(r.stdout)
-        check(got["kind"] == "torsion", f"design {n}: kind {got.get('kind')}")
-        check(got["lines"] == lines, f"design {n}: lines {got['lines']}, expected {lines}")
-        for key, value in want.items():
-            check(close(got.get(key), value), f"design {n}: {key} = {got.get(key)}, want {value}")
-        for key in ("Load1", "Load2"):
-            check((key in got) == (key in want), f"design {n}: {key} present {key in got}")
-        for key in ("LoadArm", "Rod"):
-            check(got.get(key) == design.get(key), f"design {n}: {key} {got.get(key)}")
-    check(exit_codes == {0, 1}, f"both sound and faulty designs were drawn: {exit_codes}")
+codes = random_runs(work, 300, random.Random(24), random_design, expected, "", *materials)[1]
+check(codes == {0, 1}, f"both sound and faulty designs were drawn: {codes}")
 
-    # The unit switch: moments, loads and stresses x 9.807, the rate x 9.8066.
-    design = {"kind": "torsion", "MaterialNo": 0, "WireDiameter": 2.0, "DiameterKind": 1,
-              "MeanDiameter": 16, "TotalTurns": 6, "Leg1": 25, "Leg2": 25, "InputMode": 1,
-              "Angle1": 30, "Angle2": 60}
-    gravity = json.loads(calc(design, "--json").stdout)
-    si = json.loads(calc(design, "--json", "--units", "si").stdout)
-    check(si["units"] == "si" and "units" not in gravity, "units member only when asked for")
-    for key, factor in (("Moment2", 9.807), ("Load2", 9.807), ("Stress2", 9.807),
-                        ("AllowableStress", 9.807), ("MaxMoment", 9.807), ("SpringRate", 9.8066),
-                        ("Angle2", 1), ("MaxAngle", 1), ("UpperStressRatio", 1)):
-        check(close(si[key], gravity[key] * factor), f"--units si {key} {si[key]}")
-    text = calc(design)
-    check(text.returncode == 0 and "SpringRate" in text.stdout and "Calculation Success!" in
-          text.stdout, "calc prints a table: " + text.stdout + text.stderr)
+# The unit switch: moments, loads and stresses x 9.807, the rate x 9.8066.
+design = {"kind": "torsion", "MaterialNo": 0, "WireDiameter": 2.0, "DiameterKind": 1,
+          "MeanDiameter": 16, "TotalTurns": 6, "Leg1": 25, "Leg2": 25, "InputMode": 1,
+          "Angle1": 30, "Angle2": 60}
+check_units(json.loads(calc(design, "--json").stdout),
+            json.loads(calc(design, "--json", "--units", "si").stdout),
+            {"Moment2": 9.807, "Load2": 9.807, "Stress2": 9.807, "AllowableStress": 9.807,
+             "MaxMoment": 9.807, "SpringRate": 9.8066, "Angle2": 1, "MaxAngle": 1,
+             "UpperStressRatio": 1})
+text = calc(design)
+check(text.returncode == 0 and "SpringRate" in text.stdout and "Calculation Success!" in
+      text.stdout, "calc prints a table: " + text.stdout + text.stderr)
 
-    # Bad input: exit code 2 and a message naming the key.
-    for change, key in (({"WireDiameter": 2.1}, "WireDiameter"), ({"MaterialNo": 1}, "MaterialNo"),
-                        ({"DiameterKind": 3}, "DiameterKind"), ({"InputMode": 2}, "InputMode"),
-                        ({"Leg1": "x"}, "Leg1"), ({"TotalTurns": None}, "TotalTurns"),
-                        ({"Hook": 1}, "Hook")):
-        bad = {**design, **change}
-        if change.get("TotalTurns", 0) is None:
-            del bad["TotalTurns"]
-        r = calc(bad, "--json")
-        check(r.returncode == 2 and key in r.stderr, f"{change}: exit {r.returncode} {r.stderr}")
-    r = calc({k: v for k, v in design.items() if k != "Angle2"}, "--json")
-    check(r.returncode == 2 and "Angle2" in r.stderr, "a missing angle is named: " + r.stderr)
-    # A window's design file: --slot N reads entry N of its history.
-    window_file = {**design, "history": [{**design, "TotalTurns": 7}, {**design, "TotalTurns": 8}]}
-    for slot, turns in (("0", 6), ("1", 7), ("2", 8)):
-        r = calc(window_file, "--json", "--slot", slot)
-        check(r.returncode == 0 and json.loads(r.stdout)["TotalTurns"] == turns,
-              f"--slot {slot}: {r.stdout} {r.stderr}")
-    r = calc(window_file, "--json", "--slot", "3")
-    check(r.returncode == 2 and "履歴 3" in r.stderr, "an empty history slot: " + r.stderr)
+# Bad input: exit code 2 and a message naming the key (None: the key left out).
+for change, key in (({"WireDiameter": 2.1}, "WireDiameter"), ({"MaterialNo": 1}, "MaterialNo"),
+                    ({"DiameterKind": 3}, "DiameterKind"), ({"InputMode": 2}, "InputMode"),
+                    ({"Leg1": "x"}, "Leg1"), ({"TotalTurns": None}, "TotalTurns"),
+                    ({"Angle2": None}, "Angle2"), ({"Hook": 1}, "Hook"),
+                    ({"kind": "coil"}, "'kind'")):
+    bad = {k: v for k, v in {**design, **change}.items() if v is not None}
+    work.check_refused(bad, key, ("calc",), *materials)
+# A window's design file: --slot N reads entry N of its history.
+window_file = {**design, "history": [{**design, "TotalTurns": 7}, {**design, "TotalTurns": 8}]}
+for slot, turns in (("0", 6), ("1", 7), ("2", 8)):
+    r = calc(window_file, "--json", "--slot", slot)
+    check(r.returncode == 0 and json.loads(r.stdout)["TotalTurns"] == turns,
+          f"--slot {slot}: {r.stdout} {r.stderr}")
+for options, word in ((("--slot", "3"), "履歴 3"), (("--all",), "--all")):
+    r = calc(window_file, "--json", *options)
+    check(r.returncode == 2 and word in r.stderr, f"{options} refused: {r.stderr}")
+# A compression design names its kind or none.
+r = calc({"kind": "compression", "MaterialNo": 0, "WireRow": 3, "WireDiameter": 2.0}, "--json")
+check(r.returncode in (0, 1) and json.loads(r.stdout)["WireDiameter"] == 2,
+      "kind compression: " + r.stderr)
 
-    # A compression design names its kind or none; any other kind is not read as one.
-    compression = {"kind": "compression", "MaterialNo": 0, "WireRow": 3, "WireDiameter": 2.0}
-    r = calc(compression, "--json")
-    check(r.returncode in (0, 1) and json.loads(r.stdout)["WireDiameter"] == 2,
-          "kind compression: " + r.stderr)
-    r = calc({**compression, "kind": "coil"}, "--json")
-    check(r.returncode == 2 and "'kind'" in r.stderr, "an unknown kind: " + r.stderr)
+# The drawing file of the example (see the top).
+doc = work.read_dxf(design, "t.dxf")
+lines, arcs = doc.modelspace().query("LINE"), doc.modelspace().query("ARC")
+check((len(lines), len(arcs)) == (28, 4), f"{len(lines)} lines, {len(arcs)} arcs")
+check(sorted(a.dxf.radius for a in arcs) == [7, 7, 9, 9], "arc radii")
+check(all(math.hypot(a.dxf.center.x, a.dxf.center.y) < 1e-9 for a in arcs),
+      "the circles are centred on the coil axis")
+ends = [(round(e.x, 9), round(e.y, 9)) for line in lines for e in (line.dxf.start, line.dxf.end)]
+check({(-25, 1), (-25, -1)} <= set(ends), "leg 1 ends 25 mm to the left, 2 mm wide")
+check({(33.5, -9), (47.5, 9)} <= set(ends), "the side view's body 33.5..47.5 by ±9")
+check({(47.5, 25), (33.5, -25)} <= set(ends), "the side view's legs reach ±25")
+a = math.radians(-60)
+tip = (25 * math.cos(a) - math.sin(a), 25 * math.sin(a) + math.cos(a))
+check(any(math.dist(tip, e) < 1e-9 for e in ends), "leg 2 wound to −60°")
+check(all(e.dxf.layer == "_0-0_" for e in [*lines, *arcs]), "every entity on layer _0-0_")
+# A coil no wider than its wire cannot be drawn: the file is an empty drawing, exit code 1.
+check(len(work.read_dxf({**design, "MeanDiameter": 2}, "u.dxf", 1).modelspace()) == 0,
+      "an empty drawing")
 
-    r = calc(design, "--json", "--all")
-    check(r.returncode == 2 and "--all" in r.stderr, "--all is refused: " + r.stderr)
+path = work.write("t.json", design)
+for option in ("--shape", "--diagram"):
+    r = work.run("picture", path, option, work.path("p.png"))
+    with open(work.path("p.png"), "rb") as f:
+        check(r.returncode == 0 and f.read(8) == b"\x89PNG\r\n\x1a\n", f"picture {option}")
+r = work.run("picture", path, "--shape", work.path("s.png"), "--state", "load1")
+check(r.returncode == 2 and "--state" in r.stderr, "--state refused: " + r.stderr)
+r = work.run("sheet", path, work.path("t.pdf"))
+with open(work.path("t.pdf"), "rb") as f:
+    check(r.returncode == 0 and f.read(5) == b"%PDF-", "sheet: " + r.stderr)
+for command, *after in (("dxf", work.path("x.dxf")), ("sheet", work.path("x.pdf")),
+                        ("picture", "--shape", work.path("x.png"))):
+    work.check_refused({**design, "Leg2": "long"}, "Leg2", (command,), *after)
+
 # The help names every line the checks write and works the example through.
-with open(os.path.join(source_dir, "help", "helphelp.htm"), encoding="utf-8") as f:
+with open(os.path.join(sys.argv[2], "help", "helphelp.htm"), encoding="utf-8") as f:
     help_text = f.read()
 for phrase in ("ねじりコイルばね", "エラー:曲げ応力オーバー", "エラー:ねじれ角の順番が不適",
                "エラー:軸とコイル内径が干渉", "注意:上限応力係数が0.7を超えています（へたりに注意）",

@@ -34,15 +34,21 @@ inline void SetUpTorsionExample(MaterialTable& materials, TorsionDesign& t) {
   t.Angle2 = 60;
 }
 
-// The example's material and design, calculated.
-class CalculatedTorsionExample : public ::testing::Test {
+// The example's material and design; Calculate() works them out.
+class TorsionExample : public ::testing::Test {
  protected:
-  void SetUp() override {
-    SetUpTorsionExample(*materials, t);
-    CalculateTorsion(t, *materials);
-  }
+  void SetUp() override { SetUpTorsionExample(*materials, t); }
+  void Calculate() { CalculateTorsion(t, *materials); }
   std::unique_ptr<MaterialTable> materials = std::make_unique<MaterialTable>();
   TorsionDesign t;
+};
+
+class CalculatedTorsionExample : public TorsionExample {
+ protected:
+  void SetUp() override {
+    TorsionExample::SetUp();
+    Calculate();
+  }
 };
 
 }  // namespace coilspring

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/extension/extension_sheet.h"
-#include "support/recording_canvas.h"
+#include "support/line_arc_count.h"
 
 namespace coilspring {
 namespace {
@@ -21,13 +21,6 @@ ExtensionDesign Example() {
   r.Length1 = 30;
   r.Length2 = 35;
   return r;
-}
-
-std::size_t CountOf(const ExtensionShape& shape, bool arcs) {
-  std::size_t n = 0;
-  for (const ShapePrimitive& p : shape.primitives)
-    n += std::holds_alternative<ShapeArc>(p) == arcs ? 1 : 0;
-  return n;
 }
 
 TEST(BuildExtensionShape, BandsAndHooks) {
@@ -45,8 +38,7 @@ TEST(BuildExtensionShape, BandsAndHooks) {
     r.HookKind = c.hook;
     const ExtensionShape shape = BuildExtensionShape(r, r.FreeLength);
     ASSERT_EQ(shape.status, ShapeStatus::Built);
-    EXPECT_EQ(CountOf(shape, false), c.lines);
-    EXPECT_EQ(CountOf(shape, true), c.arcs);
+    EXPECT_EQ(CountOf(shape.primitives), (LineArcCount{c.lines, c.arcs}));
     EXPECT_DOUBLE_EQ(shape.hookHeight, 7);
     EXPECT_DOUBLE_EQ(shape.bodyLength, 11);
   }
@@ -87,7 +79,7 @@ TEST(BuildExtensionShape, Refusals) {
     ShapeStatus dxf;
     const std::string text = ExtensionDxfText(r, &dxf);
     EXPECT_EQ(dxf, c.status) << c.name;
-    EXPECT_EQ(text.find("\r\nLINE\r\n"), std::string::npos) << c.name;
+    EXPECT_EQ(CountOfDxf(text), LineArcCount{}) << c.name;
   }
 }
 
@@ -98,8 +90,8 @@ TEST(BuildExtensionShape, PictureAndFileFromOneConstruction) {
   const ExtensionShape shape = BuildExtensionShape(r, r.FreeLength);
   RecordingCanvas canvas(777, 201);
   DrawExtensionShape(canvas, r, r.FreeLength);
-  EXPECT_EQ(canvas.Lines().size(), CountOf(shape, false));
-  EXPECT_EQ(canvas.Arcs().size(), CountOf(shape, true));
+  EXPECT_EQ(CountOf(canvas), CountOf(shape.primitives));
+  EXPECT_EQ(CountOfDxf(ExtensionDxfText(r)), CountOf(shape.primitives));
   for (const auto& p : canvas.primitives)
     for (const PixelPoint& q : p.points) {
       EXPECT_GE(q.x, 0);
@@ -107,12 +99,6 @@ TEST(BuildExtensionShape, PictureAndFileFromOneConstruction) {
       EXPECT_GE(q.y, 0);
       EXPECT_LE(q.y, 201);
     }
-  const std::string text = ExtensionDxfText(r);
-  std::size_t lines = 0, arcs = 0;
-  for (std::size_t at = 0; (at = text.find("\r\nLINE\r\n", at)) != std::string::npos; ++at) ++lines;
-  for (std::size_t at = 0; (at = text.find("\r\nARC\r\n", at)) != std::string::npos; ++at) ++arcs;
-  EXPECT_EQ(lines, CountOf(shape, false));
-  EXPECT_EQ(arcs, CountOf(shape, true));
 }
 
 TEST(MakeExtensionDataSheet, ItemsAndIllustration) {

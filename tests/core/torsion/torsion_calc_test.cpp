@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <limits>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,14 +12,9 @@
 namespace coilspring {
 namespace {
 
-class TorsionCalcTest : public ::testing::Test {
+class TorsionCalcTest : public TorsionExample {
  protected:
-  void SetUp() override { SetUpTorsionExample(*materials, t); }
-  void Calculate() { CalculateTorsion(t, *materials); }
   std::vector<std::string> Lines() { return CheckTorsion(t, *materials).lines; }
-
-  std::unique_ptr<MaterialTable> materials = std::make_unique<MaterialTable>();
-  TorsionDesign t;
 };
 
 // By hand, π = 3.141592654:

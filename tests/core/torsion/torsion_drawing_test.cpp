@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <limits>
-#include <memory>
 #include <string>
 #include <variant>
 
@@ -10,19 +9,13 @@
 #include "core/torsion/moment_angle_diagram.h"
 #include "core/torsion/torsion_calc.h"
 #include "core/torsion/torsion_views.h"
-#include "support/recording_canvas.h"
+#include "support/line_arc_count.h"
 #include "support/torsion_example.h"
 
 namespace coilspring {
 namespace {
 
 using TorsionDrawingTest = CalculatedTorsionExample;
-
-int CountLines(const std::vector<ShapePrimitive>& all) {
-  int n = 0;
-  for (const ShapePrimitive& p : all) n += std::holds_alternative<ShapeLine>(p);
-  return n;
-}
 
 // The example: d 2, D 16 (coil 14..18), 6 turns, legs of 25 mm.
 //   end view: two circles of two half arcs each, leg 1 and leg 2 free (3 lines each), leg 2 at
@@ -35,11 +28,9 @@ TEST_F(TorsionDrawingTest, PartsOfBothViews) {
   EXPECT_EQ(v.groups[0].part, TorsionViewPart::Spring);
   EXPECT_EQ(v.groups[1].part, TorsionViewPart::Working1);
   EXPECT_EQ(v.groups[2].part, TorsionViewPart::Working2);
-  const std::vector<ShapePrimitive> all = AllPrimitives(v);
-  EXPECT_EQ(all.size() - CountLines(all), 4u);
-  EXPECT_EQ(CountLines(v.groups[0].primitives), 6 + 4 + 6 + 6);
-  EXPECT_EQ(CountLines(v.groups[1].primitives), 3);
-  EXPECT_EQ(CountLines(v.groups[2].primitives), 3);
+  EXPECT_EQ(CountOf(v.groups[0].primitives), (LineArcCount{6 + 4 + 6 + 6, 4}));
+  EXPECT_EQ(CountOf(v.groups[1].primitives), (LineArcCount{3, 0}));
+  EXPECT_EQ(CountOf(v.groups[2].primitives), (LineArcCount{3, 0}));
   // Leg 1 reaches 25 mm to the left, leg 2 of the side view 25 mm up; x0 = 25 + 9/2 + 4.
   EXPECT_DOUBLE_EQ(v.low.x, -25);
   EXPECT_DOUBLE_EQ(v.high.y, 25);
@@ -81,15 +72,9 @@ TEST_F(TorsionDrawingTest, UndrawableDesignsGiveNothing) {
 TEST_F(TorsionDrawingTest, ScreenAndDrawingFileShowTheSameConstruction) {
   RecordingCanvas canvas(400, 200);
   DrawTorsionViews(canvas, t);
-  const std::vector<ShapePrimitive> all = AllPrimitives(BuildTorsionViews(t));
-  EXPECT_EQ(canvas.Lines().size(), static_cast<std::size_t>(CountLines(all)));
-  EXPECT_EQ(canvas.Arcs().size(), all.size() - CountLines(all));
+  EXPECT_EQ(CountOf(canvas), CountOf(AllPrimitives(BuildTorsionViews(t))));
   const std::string dxf = TorsionDxfText(t);
-  std::size_t lines = 0, arcs = 0;
-  for (std::size_t at = 0; (at = dxf.find("\r\nLINE\r\n", at)) != std::string::npos; ++at) ++lines;
-  for (std::size_t at = 0; (at = dxf.find("\r\nARC\r\n", at)) != std::string::npos; ++at) ++arcs;
-  EXPECT_EQ(lines, canvas.Lines().size());
-  EXPECT_EQ(arcs, canvas.Arcs().size());
+  EXPECT_EQ(CountOfDxf(dxf), CountOf(canvas));
   EXPECT_TRUE(dxf.ends_with("  0\r\nEOF\r\n"));
 }
 

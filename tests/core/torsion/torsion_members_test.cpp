@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <memory>
 #include <string>
 
 #include "core/text/user_error.h"
@@ -40,21 +39,16 @@ Document ExampleDocument() {
            {"Angle2", N(60)}}};
 }
 
-class TorsionMembersTest : public ::testing::Test {
+class TorsionMembersTest : public TorsionExample {
  protected:
   void SetUp() override {
-    TorsionDesign unused;
-    SetUpTorsionExample(*materials, unused);
+    TorsionExample::SetUp();
     for (int i = 1; i < kMaterialCount; ++i) (*materials)[i].KindNo = kEmptyKindNo;
   }
-  std::unique_ptr<MaterialTable> materials = std::make_unique<MaterialTable>();
 };
 
 TEST_F(TorsionMembersTest, ReadsTheExample) {
-  const Document document = ExampleDocument();
-  TorsionDesign expected;
-  SetUpTorsionExample(*materials, expected);
-  EXPECT_EQ(ReadTorsionMembers(document.Lookup(), *materials), expected);
+  EXPECT_EQ(ReadTorsionMembers(ExampleDocument().Lookup(), *materials), t);
 }
 
 TEST_F(TorsionMembersTest, OptionalAndModeDependentMembers) {

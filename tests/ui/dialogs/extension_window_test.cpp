@@ -1,19 +1,13 @@
 #include "ui/dialogs/extension_window.h"
 
-#include <QCheckBox>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QListWidget>
 #include <QProcess>
-#include <QSettings>
-#include <QStandardPaths>
-#include <QTableWidget>
-#include <QTest>
 
 #include "core/extension/extension_shape.h"
 #include "core/records/file_io.h"
 #include "core/text/user_error.h"
-#include "support/main_window_fixture.h"
+#include "support/spring_window_fixture.h"
 
 namespace coilspring::testing {
 namespace {
@@ -25,66 +19,31 @@ namespace {
 //   P2 = 0.4 + 0.19543 · 10 = 2.354 kgf;  τa = 1500 · 0.8 · 0.8 / 9.807 = 97.89 kgf/mm^2
 //   Pmax = π · 97.889 / (64 · 1.184018) = 4.058 kgf;  Lmax = 30 + 3.6583 / 0.19543 = 48.72 mm
 //   band: 77.43 … 122.02 N/mm^2 = 7.896 … 12.44 kgf/mm^2, as Pi: × π / 64 = 0.3876 … 0.6107 kgf
-class ExtensionWindowTest : public MainWindowTest {
+class ExtensionWindowTest : public SpringWindowTest<ExtensionWindow> {
  protected:
-  // The unit choice lives in the user's configuration: each test gets its own, gravitational.
-  void SetUp() override {
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, configFolder.path());
-    Start();
-    trigger("ExtensionMenu");
-    extension = window->ExtensionSpringWindow();
-    ASSERT_NE(extension, nullptr);
-  }
-  template <class W>
-  W* in(const char* name) const {
-    W* w = extension->findChild<W*>(QString::fromLatin1(name));
-    EXPECT_NE(w, nullptr) << name;
-    return w;
-  }
-  void Type(const char* box, const QString& text) const { in<QLineEdit>(box)->setText(text); }
+  void SetUp() override { Open("ExtensionMenu", &MainWindow::ExtensionSpringWindow); }
   void EnterDesign() const {
-    in<QComboBox>("kindCombo")->setCurrentIndex(0);
-    in<QComboBox>("symbolCombo")->setCurrentIndex(0);
-    QComboBox* wires = in<QComboBox>("wireCombo");
+    part<QComboBox>("kindCombo")->setCurrentIndex(0);
+    part<QComboBox>("symbolCombo")->setCurrentIndex(0);
+    QComboBox* wires = part<QComboBox>("wireCombo");
     wires->setCurrentIndex(wires->findText("1"));
-    in<QComboBox>("diameterKindCombo")->setCurrentIndex(1);
-    Type("diameterEdit", "8");
-    Type("turnsEdit", "10");
-    in<QComboBox>("hookCombo")->setCurrentIndex(0);
-    in<QCheckBox>("annealedCheck")->setChecked(true);
-    Type("initialTensionEdit", "0.4");
-    Type("freeLengthEdit", "30");
-    Type("length1Edit", "35");
-    Type("length2Edit", "40");
+    part<QComboBox>("diameterKindCombo")->setCurrentIndex(1);
+    part<QComboBox>("hookCombo")->setCurrentIndex(0);
+    part<QCheckBox>("annealedCheck")->setChecked(true);
+    const char* typed[][2] = {{"diameterEdit", "8"},         {"turnsEdit", "10"},
+                              {"initialTensionEdit", "0.4"}, {"freeLengthEdit", "30"},
+                              {"length1Edit", "35"},         {"length2Edit", "40"}};
+    for (const auto& t : typed) type(t[0], t[1]);
   }
-  // The value column of the results row labelled `label`.
-  QString Result(const char* label) const {
-    auto* grid = in<QTableWidget>("resultsGrid");
-    for (int row = 0; row < grid->rowCount(); ++row)
-      if (grid->item(row, 0)->text() == QString::fromUtf8(label))
-        return grid->item(row, 1)->text() + " " + grid->item(row, 2)->text();
-    return {};
-  }
-  QStringList Lines() const {
-    QStringList lines;
-    auto* list = in<QListWidget>("messageList");
-    for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
-    return lines;
-  }
-  void TearDown() override {
-    window.reset();
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                       QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
-  }
-  TempFolder configFolder;
-  ExtensionWindow* extension = nullptr;
+  QString Result(const char* label) const { return row("resultsGrid", label); }
+  QStringList Lines() const { return lines("messageList"); }
 };
 
 TEST_F(ExtensionWindowTest, EnterCalculatesAndShowsTheResults) {
-  EXPECT_TRUE(extension->isVisible());
-  EXPECT_EQ(extension->windowTitle(), QStringLiteral("引張コイルばね"));
+  EXPECT_TRUE(spring->isVisible());
+  EXPECT_EQ(spring->windowTitle(), QStringLiteral("引張コイルばね"));
   EnterDesign();
-  QTest::keyClick(in<QLineEdit>("length2Edit"), Qt::Key_Return);
+  enter("length2Edit");
   ASSERT_TRUE(platform.messages.empty());
   const struct {
     const char* label;
@@ -98,54 +57,48 @@ TEST_F(ExtensionWindowTest, EnterCalculatesAndShowsTheResults) {
       {"初応力の上限", "12.44 kgf/mm^2"},
       {"期待寿命", "1000万 "},
   };
-  for (const auto& row : rows) EXPECT_EQ(Result(row.label), QString::fromUtf8(row.shown));
-  EXPECT_EQ(in<QLineEdit>("load2Edit")->text(), QStringLiteral("2.354"));
+  for (const auto& r : rows) EXPECT_EQ(Result(r.label), QString::fromUtf8(r.shown));
+  EXPECT_EQ(part<QLineEdit>("load2Edit")->text(), QStringLiteral("2.354"));
   EXPECT_EQ(Lines(), QStringList{"Calculation Success!"});
-  EXPECT_TRUE(in<QLabel>("bandLabel")->text().contains(QStringLiteral("0.3876～0.6107")));
-  EXPECT_EQ(in<QPushButton>("standardLengthButton")->text(), QStringLiteral("推奨 25"));
+  EXPECT_TRUE(part<QLabel>("bandLabel")->text().contains(QStringLiteral("0.3876～0.6107")));
+  EXPECT_EQ(part<QPushButton>("standardLengthButton")->text(), QStringLiteral("推奨 25"));
   // The reference rows: free length 30 at c = 8, grade 2: 2 % with at least 0.5 → 0.6 mm.
-  auto* reference = in<QTableWidget>("referenceGrid");
-  bool found = false;
-  for (int row = 0; row < reference->rowCount(); ++row)
-    found =
-        found || (reference->item(row, 0)->text() == QStringLiteral("自由長さの許容差（2級）") &&
-                  reference->item(row, 1)->text() == QStringLiteral("0.6"));
-  EXPECT_TRUE(found);
+  EXPECT_TRUE(row("referenceGrid", "自由長さの許容差（2級）").startsWith(QStringLiteral("0.6 ")));
 
   // Over-extended: L2 = 60 gives P2 = 6.263 kgf, τ2 = 151.1 and τh = 159.5 above τa.
-  Type("length2Edit", "60");
-  QTest::mouseClick(in<QPushButton>("calculateButton"), Qt::LeftButton);
+  type("length2Edit", "60");
+  press("calculateButton");
   EXPECT_EQ(Lines(), (QStringList{"エラー:ねじり応力オーバー", "エラー:フック応力オーバー"}));
 
   // SI units: the rate in N/mm (× 9.8066), loads in N (× 9.807).
-  Type("length2Edit", "40");
-  extension->Calculate();
-  extension->ToggleUnits();
-  EXPECT_EQ(extension->Units(), UnitSystem::SI);
+  type("length2Edit", "40");
+  spring->Calculate();
+  spring->ToggleUnits();
+  EXPECT_EQ(spring->Units(), UnitSystem::SI);
   EXPECT_EQ(Result("バネ定数"), QStringLiteral("1.917 N/mm"));
-  EXPECT_EQ(in<QLineEdit>("load2Edit")->text(), QStringLiteral("23.09"));
+  EXPECT_EQ(part<QLineEdit>("load2Edit")->text(), QStringLiteral("23.09"));
 }
 
 TEST_F(ExtensionWindowTest, HistorySaveReadAndDxf) {
   EnterDesign();
-  extension->Calculate();
-  extension->StoreInHistory();
-  Type("length2Edit", "38");
-  extension->Calculate();
-  extension->StoreInHistory();
-  auto* history = in<QTableWidget>("historyGrid");
+  spring->Calculate();
+  spring->StoreInHistory();
+  type("length2Edit", "38");
+  spring->Calculate();
+  spring->StoreInHistory();
+  auto* history = part<QTableWidget>("historyGrid");
   ASSERT_EQ(history->rowCount(), 2);
-  extension->RecallFromHistory(0);
-  EXPECT_EQ(extension->Design().Length2, 40);
-  EXPECT_EQ(in<QLineEdit>("length2Edit")->text(), QStringLiteral("40"));
+  spring->RecallFromHistory(0);
+  EXPECT_EQ(spring->Design().Length2, 40);
+  EXPECT_EQ(part<QLineEdit>("length2Edit")->text(), QStringLiteral("40"));
 
   const QString file = QString::fromStdString(folder.file("e.json"));
-  extension->SaveDesignTo(file);
-  const ExtensionDesign saved = extension->Design();
-  extension->StoreInHistory();
-  extension->OpenDesignFrom(file);
-  EXPECT_EQ(extension->History().size(), 2u);
-  EXPECT_EQ(extension->Design(), saved);
+  spring->SaveDesignTo(file);
+  const ExtensionDesign saved = spring->Design();
+  spring->StoreInHistory();
+  spring->OpenDesignFrom(file);
+  EXPECT_EQ(spring->History().size(), 2u);
+  EXPECT_EQ(spring->Design(), saved);
 
   // The command line reads the window's file as the same design, with the same data files.
   QProcess cli;
@@ -161,14 +114,14 @@ TEST_F(ExtensionWindowTest, HistorySaveReadAndDxf) {
   EXPECT_EQ(calculated.value("HookStress").toDouble(), saved.HookStress);
 
   platform.saveAnswers.push_back(QString::fromStdString(folder.file("e.dxf")));
-  extension->ExportDxf();
+  spring->ExportDxf();
   EXPECT_EQ(ReadWholeFile(folder.file("e.dxf")).size(), ExtensionDxfText(saved).size());
 
   // The shape view steps through L1, L2 and back to the free length.
   const char* captions[] = {"荷重１", "荷重２", "フリー"};
   for (const char* caption : captions) {
-    QTest::mouseClick(in<QPushButton>("shapeStepButton"), Qt::LeftButton);
-    EXPECT_EQ(in<QLabel>("shapeCaption")->text(), QString::fromUtf8(caption));
+    press("shapeStepButton");
+    EXPECT_EQ(part<QLabel>("shapeCaption")->text(), QString::fromUtf8(caption));
   }
 }
 
