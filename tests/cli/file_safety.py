@@ -224,20 +224,13 @@ with tempfile.TemporaryDirectory() as tmp:
           f"calc to a closed stdout: {code} {err}")
 
     # --- The right file for each option ------------------------------------------------------
-    # A file larger than its format, or holding values the imports refuse, is named and refused.
+    # A file larger than its format is named and refused; the values each file may hold are the
+    # readers' own checks, tried in the core tests.
     s_dat, m_dst = data[3], data[1]
-    nan_settings = os.path.join(tmp, "nan.dat")
-    put(nan_settings, bytes(4) + struct.pack("<d", float("nan")) + bytes(724))
-    wide_ratio = os.path.join(tmp, "wide.dat")
-    put(wide_ratio, bytes(4) + struct.pack("<d", 150.0) + bytes(724))
     short_settings = os.path.join(tmp, "short.dat")
     put(short_settings, bytes(4) + struct.pack("<d", 80.0))  # the rest stays as it was: zero
     long_materials = os.path.join(tmp, "long.dst")
     put(long_materials, contents(m_dst) + bytes(1))
-    bad_kind = bytearray(contents(m_dst))
-    bad_kind[116:120] = (-1).to_bytes(4, "little", signed=True)
-    bad_kind_file = os.path.join(tmp, "badkind.dst")
-    put(bad_kind_file, bytes(bad_kind))
     for args, message in [
         (("calc", calc_design, "--materials", m_dst, "--settings", calc_design),
          f"ファイル {calc_design} は設定ファイルとして使えません: 大きすぎます（736 バイトまで）"),
@@ -247,12 +240,6 @@ with tempfile.TemporaryDirectory() as tmp:
          f"ファイル {s_dat} は材料データベースとして使えません"),
         (("settings", "export", calc_design), "は設定ファイルとして使えません"),
         (("materials", "export", long_materials), "は材料データベースとして使えません: 大きすぎます（52080"),
-        (("calc", calc_design, "--materials", m_dst, "--settings", nan_settings),
-         "CompressionStressRatio = NAN が 0〜100 の外です"),
-        (("calc", calc_design, "--materials", m_dst, "--settings", wide_ratio),
-         "CompressionStressRatio = 150 が 0〜100 の外です"),
-        (("calc", calc_design, "--materials", bad_kind_file, "--settings", s_dat),
-         "材料 0 の種類番号 KindNo = -1 が 0〜10 の外です"),
     ]:
         code, out, err = run(*args)
         check(code == 2 and message in err and not out, f"{args[-1]}: {code} {err}")

@@ -6,7 +6,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <limits>
@@ -147,8 +149,8 @@ TEST(DesignFileTest, ReadsOverTheStateOnlyWhatValidates) {
 
 struct DataFileCase {
   const char* what;
-  std::function<Bytes(const Sound&)> bytes;
-  bool settings;        // read as the settings file, else as the material database
+  bool settings;  // read as the settings file, else as the material database
+  Bytes bytes;
   const char* refusal;  // message part; "" accepted
 };
 void PrintTo(const DataFileCase& c, std::ostream* out) { *out << c.what; }
@@ -159,58 +161,46 @@ Bytes SettingsWith(double ratio) {
   s.HookStressFactor = 1.25;
   return Encode(s);
 }
-Bytes MaterialsWith(const std::function<void(MaterialRecord&)>& change) {
+Bytes MaterialsWith(const std::function<void(MaterialRecord&)>& change = [](auto&) {}) {
   Sound s;
   change(s.materials[0]);
   return Encode(s.materials);
 }
+// The bytes with one byte set, or one byte more when set at the end.
+Bytes WithByte(Bytes b, std::size_t at, std::uint8_t value) {
+  b.resize(std::max(b.size(), at + 1));
+  b[at] = value;
+  return b;
+}
 
 const DataFileCase kDataFileCases[] = {
-    {"sound settings", [](const Sound&) { return SettingsWith(80); }, true, ""},
-    {"settings of a few bytes", [](const Sound&) { return Bytes(12, 0); }, true, ""},
-    {"design file as settings", [](const Sound&) { return Bytes(SpringDesign::kSize, 0); }, true,
+    {"sound settings", true, SettingsWith(80), ""},
+    {"settings of a few bytes", true, Bytes(12, 0), ""},
+    {"design file as settings", true, Bytes(SpringDesign::kSize, 0),
      "は設定ファイルとして使えません: 大きすぎます（736 バイトまで）"},
-    {"ratio 150", [](const Sound&) { return SettingsWith(150); }, true,
-     "CompressionStressRatio = 150 が 0〜100 の外です"},
-    {"ratio NaN", [](const Sound&) { return SettingsWith(kNaN); }, true,
-     "CompressionStressRatio = NAN"},
-    {"hook factor 0 within the file", [](const Sound&) { return Bytes(36, 0); }, true,
-     "HookStressFactor = 0 が 1〜25 の外です"},
-    {"sound materials", [](const Sound& s) { return Encode(s.materials); }, false, ""},
-    {"empty material file", [](const Sound&) { return Bytes(); }, false, ""},
-    {"material file one byte long",
-     [](const Sound& s) {
-       Bytes b = Encode(s.materials);
-       b.push_back(0);
-       return b;
-     },
-     false, "は材料データベースとして使えません: 大きすぎます"},
-    {"all 0xFF", [](const Sound&) { return Bytes(MaterialTable::kSize, 0xFF); }, false,
+    {"ratio 150", true, SettingsWith(150), "CompressionStressRatio = 150 が 0〜100 の外です"},
+    {"ratio NaN", true, SettingsWith(kNaN), "CompressionStressRatio = NAN"},
+    {"hook factor 0 within the file", true, Bytes(36, 0), "HookStressFactor = 0 が 1〜25 の外です"},
+    {"sound materials", false, MaterialsWith(), ""},
+    {"empty material file", false, Bytes(), ""},
+    {"material file one byte long", false, WithByte(MaterialsWith(), MaterialTable::kSize, 0),
+     "は材料データベースとして使えません: 大きすぎます"},
+    {"all 0xFF", false, Bytes(MaterialTable::kSize, 0xFF),
      "材料 0 の種類番号 KindNo = -1 が 0〜10 の外です"},
-    {"row count 51", [](const Sound&) { return MaterialsWith([](auto& m) { m.RowCount = 51; }); },
-     false, "データーの数 RowCount = 51 が 0〜50 の外です"},
-    {"torsion ratio 101",
-     [](const Sound&) { return MaterialsWith([](auto& m) { m.TorsionRatio = 101; }); }, false,
+    {"row count 51", false, MaterialsWith([](auto& m) { m.RowCount = 51; }),
+     "データーの数 RowCount = 51 が 0〜50 の外です"},
+    {"torsion ratio 101", false, MaterialsWith([](auto& m) { m.TorsionRatio = 101; }),
      "ねじり応力比 TorsionRatio = 101"},
-    {"descending wires",
-     [](const Sound&) { return MaterialsWith([](auto& m) { m.WireDiameters[2] = 1.8; }); }, false,
+    {"descending wires", false, MaterialsWith([](auto& m) { m.WireDiameters[2] = 1.8; }),
      "線径の 3 行目 が昇順ではありません"},
-    {"negative strength",
-     [](const Sound&) { return MaterialsWith([](auto& m) { m.AllowableTorsion[1] = -1; }); }, false,
+    {"negative strength", false, MaterialsWith([](auto& m) { m.AllowableTorsion[1] = -1; }),
      "強さの 2 行目 = -1"},
-    {"infinite modulus",
-     [](const Sound&) { return MaterialsWith([](auto& m) { m.ShearModulus = INFINITY; }); }, false,
+    {"infinite modulus", false, MaterialsWith([](auto& m) { m.ShearModulus = INFINITY; }),
      "弾性係数 INF"},
-    {"name longer than its field",
-     [](const Sound&) { return MaterialsWith([](auto& m) { m.Symbol.length = 64; }); }, false,
+    {"name longer than its field", false, MaterialsWith([](auto& m) { m.Symbol.length = 64; }),
      "名前の長さが 50 バイトを超えています"},
-    {"settings file as materials",
-     [](const Sound&) {
-       Bytes b = SettingsWith(80);
-       b[51] = 64;  // the last byte of a double lands on the symbol's length
-       return b;
-     },
-     false, "名前の長さ"},
+    // The last byte of a double lands on the symbol's length.
+    {"settings file as materials", false, WithByte(SettingsWith(80), 51, 64), "名前の長さ"},
 };
 
 class DataFileTest : public testing::TestWithParam<DataFileCase> {};
@@ -220,7 +210,7 @@ TEST_P(DataFileTest, RefusesAFileThatCannotServeNamingIt) {
   const Folder folder;
   const std::string path = folder / "data";
   const Sound sound;
-  WriteFileAtomically(path, c.bytes(sound));
+  WriteFileAtomically(path, c.bytes);
   MaterialTable materials = sound.materials;
   CoefficientSettings settings;
   const auto read = [&] {

@@ -192,37 +192,22 @@ TEST(DesignSearch, OneCandidateIsOneSpringWithEveryEndFormThatMakesIt) {
   EXPECT_EQ(forms, r.kept);
 }
 
-TEST(DesignSearch, ACancelledSearchStopsAndSaysSo) {
-  const CalculatorState s = WorkedState();
-  SearchRequirements q = KgfRequirements(0, 1000, 60, 900);
-  q.loadTolerance = 1e300;
-  q.meanDiameter = ValueRange{0, 1e9};
-  q.springIndex = {0, 1e9};
-  std::atomic<bool> cancel{false};
-  std::atomic<int> reports{0};
-  SearchControl control;
-  control.cancel = &cancel;
-  control.progress = [&](double share) {
-    EXPECT_GE(share, 0);
-    EXPECT_LE(share, 1);
-    if (++reports == 3) cancel = true;
-  };
-  const SearchResult r = SearchDesigns(q, s.materials(), s.settings, 2, control);
-  EXPECT_TRUE(r.cancelled);
-  // Each of the two threads looks at the flag within one interval after it is set.
-  EXPECT_LE(r.evaluated, (reports.load() + 2) * kProgressInterval);
-}
-
-TEST(DesignSearch, ProgressReachesTheWholeAndAnUncancelledSearchIsComplete) {
+// Progress stays within the whole and reaches it; a search followed to its end finds what the
+// plain one does, and a cancelled one stops and says so.
+TEST(DesignSearch, ProgressReachesTheWholeAndACancelStopsTheSearch) {
   const CalculatorState s = WorkedState();
   std::atomic<bool> cancel{false};
   std::mutex lock;
   double largest = 0;
+  int reports = 0, cancelAt = 0;  // 0: never
   SearchControl control;
   control.cancel = &cancel;
   control.progress = [&](double share) {
     const std::lock_guard<std::mutex> hold(lock);
+    EXPECT_GE(share, 0);
+    EXPECT_LE(share, 1);
     largest = std::max(largest, share);
+    if (++reports == cancelAt) cancel = true;
   };
   SearchRequirements q = KgfRequirements(1.7, 35, 3.4, 30);
   const SearchResult plain = SearchDesigns(q, s.materials(), s.settings, 1);
@@ -231,6 +216,17 @@ TEST(DesignSearch, ProgressReachesTheWholeAndAnUncancelledSearchIsComplete) {
   EXPECT_EQ(largest, 1.0);
   EXPECT_EQ(followed.evaluated, plain.evaluated);
   EXPECT_EQ(followed.candidates.size(), plain.candidates.size());
+
+  q = KgfRequirements(0, 1000, 60, 900);
+  q.loadTolerance = 1e300;
+  q.meanDiameter = ValueRange{0, 1e9};
+  q.springIndex = {0, 1e9};
+  reports = 0;
+  cancelAt = 3;
+  const SearchResult r = SearchDesigns(q, s.materials(), s.settings, 2, control);
+  EXPECT_TRUE(r.cancelled);
+  // Each of the two threads looks at the flag within one interval after it is set.
+  EXPECT_LE(r.evaluated, (reports + 2) * kProgressInterval);
 }
 
 // With a worst-case grade every candidate's worst case at that grade passes the stress, the life,

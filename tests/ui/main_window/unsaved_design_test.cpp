@@ -13,8 +13,9 @@ class UnsavedDesignTest : public MainWindowTest {
     Start();
     window->show();
   }
+  // 41 the first time, then a length of its own each time.
   void changeDesign() {
-    setText("Edit20", "41");
+    setText("Edit20", QString::number(41 + changes++));
     click("BitBtn2");
     click("SpeedButton5");  // and into the history
   }
@@ -24,33 +25,30 @@ class UnsavedDesignTest : public MainWindowTest {
     trigger("N3");
     return path;
   }
+  int changes = 0;
 };
 
-TEST_F(UnsavedDesignTest, AFreshOrJustSavedDesignClosesWithoutAQuestion) {
+TEST_F(UnsavedDesignTest, ClosingAsksOnlyWhileWorkIsUnsavedAndFollowsTheAnswer) {
   EXPECT_FALSE(window->HasUnsavedDesign());
-  changeDesign();
-  EXPECT_TRUE(window->HasUnsavedDesign());
-  savedFile();
-  EXPECT_FALSE(window->HasUnsavedDesign());
-  EXPECT_TRUE(window->close());
-  EXPECT_TRUE(platform.unsavedQuestions.empty());
-}
-
-TEST_F(UnsavedDesignTest, ClosingWithUnsavedWorkFollowsTheAnswer) {
   const struct {
+    bool savedFirst;  // saved after the change: no question
     UnsavedChoice answer;
     std::optional<QString> saveDialog;  // the file dialog's answer after 保存
     bool closes;
     bool written;
   } cases[] = {
-      {UnsavedChoice::Cancel, std::nullopt, false, false},
-      {UnsavedChoice::Discard, std::nullopt, true, false},
-      {UnsavedChoice::Save, std::nullopt, false, false},  // the file dialog was cancelled
-      {UnsavedChoice::Save, QStringLiteral("answer.abd"), true, true},
+      {true, UnsavedChoice::Cancel, std::nullopt, true, false},
+      {false, UnsavedChoice::Cancel, std::nullopt, false, false},
+      {false, UnsavedChoice::Discard, std::nullopt, true, false},
+      {false, UnsavedChoice::Save, std::nullopt, false, false},  // the file dialog was cancelled
+      {false, UnsavedChoice::Save, QStringLiteral("answer.abd"), true, true},
   };
   for (const auto& c : cases) {
     window->show();
     changeDesign();
+    EXPECT_TRUE(window->HasUnsavedDesign());
+    if (c.savedFirst) savedFile();
+    EXPECT_EQ(window->HasUnsavedDesign(), !c.savedFirst);
     const SpringDesign before = state->design;
     const QString target = folder.path() + "/answer.abd";
     QFile::remove(target);
@@ -58,7 +56,7 @@ TEST_F(UnsavedDesignTest, ClosingWithUnsavedWorkFollowsTheAnswer) {
     platform.unsavedQuestions.clear();
     platform.saveAnswers = {c.saveDialog ? std::optional(target) : std::nullopt};
     EXPECT_EQ(window->close(), c.closes);
-    EXPECT_EQ(platform.unsavedQuestions.size(), 1u);
+    EXPECT_EQ(platform.unsavedQuestions.size(), c.savedFirst ? 0u : 1u);
     EXPECT_EQ(QFile::exists(target), c.written);
     if (!c.closes) {
       EXPECT_EQ(state->design, before);

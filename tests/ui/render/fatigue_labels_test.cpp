@@ -6,6 +6,8 @@
 #include <QFontMetrics>
 #include <QRect>
 #include <QString>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "core/drawing/fatigue_diagram.h"
@@ -15,17 +17,12 @@
 namespace coilspring::testing {
 namespace {
 
-struct Box {
-  QString text;
-  QRect rect;
-};
-
 TEST(FatigueDiagramTexts, LifeLabelsNeitherTouchEachOtherNorTheAxis) {
   RecordingCanvas canvas(kFatigueDiagramWidth, kFatigueDiagramHeight);
   DrawFatigueDiagramBackground(canvas);
   const QFontMetrics metrics(GothicFont(12));
   const QStringList lifeLabels{"1", "2", "3", "4", "6", "10", "100", "1000", "万回"};
-  std::vector<Box> boxes;
+  std::vector<std::pair<QString, QRect>> boxes;  // each text and its line's box
   for (const Primitive& p : canvas.Texts()) {
     const QString text = QString::fromStdString(p.text);
     // Left of the axis only: the same digits stand as grid labels elsewhere.
@@ -35,12 +32,13 @@ TEST(FatigueDiagramTexts, LifeLabelsNeitherTouchEachOtherNorTheAxis) {
   }
   ASSERT_EQ(boxes.size(), static_cast<std::size_t>(lifeLabels.size()));
   constexpr int kAxisFirstPixel = 29;  // the 2-pixel frame line at x = 30
-  for (std::size_t i = 0; i < boxes.size(); ++i) {
-    EXPECT_LT(boxes[i].rect.right(), kAxisFirstPixel - 0) << boxes[i].text.toStdString();
-    EXPECT_GE(boxes[i].rect.left() + 1, 0) << boxes[i].text.toStdString();  // the ink stays on
-    for (std::size_t j = i + 1; j < boxes.size(); ++j)
-      EXPECT_FALSE(boxes[i].rect.intersects(boxes[j].rect))
-          << boxes[i].text.toStdString() << " and " << boxes[j].text.toStdString();
+  for (auto box = boxes.begin(); box != boxes.end(); ++box) {
+    const std::string text = box->first.toStdString();
+    EXPECT_LT(box->second.right(), kAxisFirstPixel) << text;
+    EXPECT_GE(box->second.left() + 1, 0) << text;  // the ink stays on
+    for (auto other = box + 1; other != boxes.end(); ++other)
+      EXPECT_FALSE(box->second.intersects(other->second))
+          << text << " and " << other->first.toStdString();
   }
 }
 
