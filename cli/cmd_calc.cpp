@@ -9,7 +9,7 @@
 #include "cli/commands.h"
 #include "cli/design_json.h"
 #include "cli/extension_commands.h"
-#include "cli/json_text.h"
+#include "json/json_text.h"
 #include "cli/reference_json.h"
 #include "cli/spring_kind.h"
 #include "cli/torsion_commands.h"

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "cli/extension_commands.h"
-#include "cli/extension_json.h"
-#include "cli/json_text.h"
+#include "json/extension_json.h"
+#include "json/json_text.h"
 #include "core/calc/fatigue.h"
 #include "core/extension/extension_reference.h"
 #include "core/extension/extension_shape.h"

@@ -9,7 +9,7 @@
 
 #include "cli/commands.h"
 #include "cli/design_json.h"
-#include "cli/json_text.h"
+#include "json/json_text.h"
 #include "cli/requirements_json.h"
 #include "core/calc/fatigue.h"
 #include "core/records/file_io.h"

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "cli/json_text.h"
+#include "json/json_text.h"
 #include "cli/reference_json.h"
 #include "cli/torsion_commands.h"
-#include "cli/torsion_json.h"
+#include "json/torsion_json.h"
 #include "core/drawing/dxf_writer.h"
 #include "core/records/file_io.h"
 #include "core/text/display_width.h"

@@ -3,8 +3,8 @@
 #include <set>
 #include <type_traits>
 
-#include "cli/json_reading.h"
-#include "cli/json_text.h"
+#include "json/json_reading.h"
+#include "json/json_text.h"
 #include "core/display/display_units.h"
 #include "core/text/excerpt.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "cli/json_text.h"
+#include "json/json_text.h"
 #include "core/records/design_record.h"
 
 namespace coilspring::cli {

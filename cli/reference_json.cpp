@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "cli/command_table.h"
-#include "cli/json_text.h"
+#include "json/json_text.h"
 #include "core/calc/fatigue.h"
 #include "core/calc/reference.h"
 #include "core/display/reference_rows.h"

@@ -4,7 +4,7 @@
 #include <set>
 #include <string>
 
-#include "cli/json_reading.h"
+#include "json/json_reading.h"
 #include "core/calc/fatigue.h"
 #include "core/calc/reference.h"
 #include "core/text/excerpt.h"

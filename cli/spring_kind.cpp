@@ -1,6 +1,6 @@
 #include "cli/spring_kind.h"
 
-#include "cli/json_reading.h"
+#include "json/json_reading.h"
 #include "core/records/file_io.h"
 
 namespace coilspring::cli {

@@ -7,11 +7,11 @@
 #include <string>
 #include <string_view>
 
-#include "cli/extension_json.h"
 #include "core/extension/extension_calc.h"
 #include "core/extension/extension_shape.h"
 #include "core/text/user_error.h"
 #include "fuzz/fuzz_support.h"
+#include "json/extension_json.h"
 #include "support/recording_canvas.h"
 
 using namespace coilspring;
@@ -20,8 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const MaterialTable& materials = fuzz::ShippedMaterials();
   ExtensionDesign r;
   try {
-    r = cli::ReadExtensionDesignJson(std::string_view(reinterpret_cast<const char*>(data), size),
-                                     materials);
+    r = ReadExtensionDesignJson(std::string_view(reinterpret_cast<const char*>(data), size),
+                                materials);
   } catch (const UserError& e) {
     fuzz::Require(e.what()[0] != '\0', "an empty message");
     return 0;

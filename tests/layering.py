@@ -17,6 +17,7 @@ RANKS = {
     "core/editing": 4,
     "core/search": 4,
     "core/extension": 4.5,
+    "json": 4.8,
     "ui/widgets": 5,
     "ui/platform": 6,
     "ui/render": 7,

@@ -5,9 +5,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -39,60 +36,6 @@ namespace {
 
 const char* const kShapeCaptions[] = {"フリー", "荷重１", "荷重２"};
 
-[[noreturn]] void ThrowKeyError(const char* key, const std::string& what) {
-  throw UserError(std::string("キー '") + key + "' は" + what + "にしてください");
-}
-
-QJsonObject DesignObject(const ExtensionDesign& r) {
-  QJsonObject o{{"kind", "extension"}};
-  ExtensionDesign::VisitFields(r, [&](const FieldInfo& f, const auto& value) {
-    using T = std::decay_t<decltype(value)>;
-    if constexpr (StoredCode<T>)
-      o.insert(QLatin1String(f.name), RawOf(value));
-    else
-      o.insert(QLatin1String(f.name), value);
-  });
-  return o;
-}
-
-template <class T>
-void ReadValue(const QJsonValue& value, const char* key, T& field) {
-  if constexpr (std::is_same_v<T, bool>) {
-    if (!value.isBool()) ThrowKeyError(key, " true か false");
-    field = value.toBool();
-  } else if constexpr (std::is_same_v<T, double>) {
-    if (!value.isDouble()) ThrowKeyError(key, "数値");
-    field = value.toDouble();
-  } else {
-    const double number = value.toDouble(NAN);
-    if (!value.isDouble() || number != std::floor(number) || std::fabs(number) > INT32_MAX)
-      ThrowKeyError(key, "整数");
-    if constexpr (StoredCode<T>) {
-      const auto code = CodeFrom<T>(static_cast<std::int32_t>(number));
-      if (!code) ThrowKeyError(key, " 0～" + std::to_string(LastRawOf<T>()) + " の整数");
-      field = *code;
-    } else {
-      field = static_cast<std::int32_t>(number);
-    }
-  }
-}
-
-ExtensionDesign DesignFrom(const QJsonValue& value, const MaterialTable& materials) {
-  if (!value.isObject()) ThrowKeyError("history", "設計の配列");
-  const QJsonObject o = value.toObject();
-  if (o.value("kind") != QJsonValue("extension")) ThrowKeyError("kind", " \"extension\"");
-  for (const QString& key : o.keys())
-    if (!IsExtensionDocumentKey(key.toStdString()))
-      throw UserError("不明なキー '" + key.toStdString() + "' があります");
-  ExtensionDesign r;
-  ExtensionDesign::VisitInputs(r, [&](const FieldInfo& f, auto& field) {
-    const QJsonValue v = o.value(QLatin1String(f.name));
-    if (!v.isUndefined()) ReadValue(v, f.name, field);
-  });
-  if (const auto problem = UnlistedInput(r, materials)) ThrowKeyError(problem->key, problem->what);
-  return r;
-}
-
 QLineEdit* NumberBox(const char* name) {
   auto* box = new QLineEdit;
   box->setObjectName(QLatin1String(name));
@@ -100,32 +43,6 @@ QLineEdit* NumberBox(const char* name) {
 }
 
 }  // namespace
-
-QByteArray ExtensionDocumentJson(const ExtensionDocument& document) {
-  QJsonObject o = DesignObject(document.design);
-  QJsonArray history;
-  for (const ExtensionDesign& r : document.history) history.append(DesignObject(r));
-  o.insert("history", history);
-  return QJsonDocument(o).toJson(QJsonDocument::Indented);
-}
-
-ExtensionDocument ReadExtensionDocument(const QByteArray& json, const MaterialTable& materials) {
-  QJsonParseError error;
-  const QJsonDocument parsed = QJsonDocument::fromJson(json, &error);
-  if (error.error != QJsonParseError::NoError)
-    throw UserError("JSON の書式が正しくありません（" + std::to_string(error.offset) +
-                    " バイト目）");
-  if (!parsed.isObject()) throw UserError("JSON の最上位はオブジェクト { … } にしてください");
-  ExtensionDocument document;
-  document.design = DesignFrom(parsed.object(), materials);
-  const QJsonValue history = parsed.object().value("history");
-  if (!history.isUndefined() && !history.isArray()) ThrowKeyError("history", "設計の配列");
-  for (const QJsonValue& entry : history.toArray()) {
-    if (document.history.size() == ExtensionWindow::kHistoryLimit) break;
-    document.history.push_back(DesignFrom(entry, materials));
-  }
-  return document;
-}
 
 ExtensionWindow::ExtensionWindow(const CalculatorState& state, Platform& platform, UnitSystem units,
                                  QWidget* parent)
@@ -461,9 +378,7 @@ void ExtensionWindow::TakeStandardFreeLength() {
 }
 
 void ExtensionWindow::SaveDesignTo(const QString& path) {
-  const QByteArray json = ExtensionDocumentJson({design_, history_});
-  WriteFileAtomically(LocalPath(path),
-                      std::string_view(json.constData(), static_cast<std::size_t>(json.size())));
+  WriteFileAtomically(LocalPath(path), ExtensionDocumentText({design_, history_}));
 }
 
 void ExtensionWindow::OpenDesignFrom(const QString& path) {
@@ -471,7 +386,7 @@ void ExtensionWindow::OpenDesignFrom(const QString& path) {
   const std::string text = ReadTextTable(file);
   ExtensionDocument document;
   try {
-    document = ReadExtensionDocument(QByteArray::fromStdString(text), state_.materials());
+    document = ReadExtensionDocumentJson(text, state_.materials(), kHistoryLimit);
   } catch (const UserError& e) {
     throw UserError(file + ": " + e.what());
   }

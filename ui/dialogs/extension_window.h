@@ -12,6 +12,7 @@
 #include "core/calc/calculator_state.h"
 #include "core/display/display_units.h"
 #include "core/extension/extension_calc.h"
+#include "json/extension_json.h"
 #include "ui/platform/platform.h"
 
 class QCheckBox;
@@ -29,15 +30,6 @@ class DataSheetDialog;
 class ExtensionShapePicture;
 class FatigueDiagramPicture;
 class PictureView;
-
-// The window's design file: {"kind": "extension", the design's keys..., "history": [...]}.
-struct ExtensionDocument {
-  ExtensionDesign design;
-  std::vector<ExtensionDesign> history;
-};
-QByteArray ExtensionDocumentJson(const ExtensionDocument& document);
-// Throws UserError naming the key that is wrong, as the command line refuses it.
-ExtensionDocument ReadExtensionDocument(const QByteArray& json, const MaterialTable& materials);
 
 class ExtensionWindow final : public QMainWindow {
   Q_OBJECT

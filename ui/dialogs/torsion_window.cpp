@@ -7,9 +7,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -30,6 +27,7 @@
 #include "core/torsion/torsion_reference.h"
 #include "core/torsion/torsion_sheet.h"
 #include "core/torsion/torsion_views.h"
+#include "json/torsion_json.h"
 #include "ui/platform/handler_guard.h"
 #include "ui/render/torsion_pictures.h"
 #include "ui/widgets/coil_inputs_box.h"
@@ -88,37 +86,6 @@ QTableWidget* Table(const char* name, const QStringList& headings) {
 void SetRow(QTableWidget* table, int row, const QStringList& cells) {
   for (int c = 0; c < cells.size(); ++c) table->setItem(row, c, new QTableWidgetItem(cells[c]));
   if (row + 1 == table->rowCount()) table->resizeColumnsToContents();
-}
-
-// The design as its file holds it: the codes, then every field known.
-QJsonObject DesignObject(const TorsionDesign& t) {
-  QJsonObject o{{"kind", QString::fromLatin1(kTorsionKind)},
-                {"MaterialNo", t.MaterialNo},
-                {"DiameterKind", RawOf(t.DiameterKind)},
-                {"InputMode", RawOf(t.InputMode)}};
-  for (const TorsionField& f : TorsionFields())
-    if (const std::optional<double> v = FieldValue(t, f)) o.insert(QString::fromLatin1(f.name), *v);
-  return o;
-}
-
-void RequireKnownKeys(const QJsonObject& o) {
-  for (const QString& key : o.keys())
-    if (!IsTorsionKey(key.toStdString())) throw UserError(UnknownKeyMessage(key.toStdString()));
-}
-
-TorsionDesign DesignFromObject(const QJsonObject& o, const MaterialTable& materials) {
-  RequireKnownKeys(o);
-  TorsionDesign t = ReadTorsionMembers(
-      [&](const std::string& key) {
-        const QJsonValue v = o.value(QString::fromStdString(key));
-        if (v.isUndefined()) return MemberValue{};
-        if (v.isNull()) return MemberValue{MemberValue::Kind::Null};
-        if (!v.isDouble()) return MemberValue{MemberValue::Kind::Other};
-        return MemberValue{MemberValue::Kind::Number, v.toDouble()};
-      },
-      materials);
-  CalculateTorsion(t, materials);
-  return t;
 }
 
 }  // namespace
@@ -413,13 +380,7 @@ void TorsionWindow::ToggleUnits() {
 void TorsionWindow::SaveDesignFile() {
   const std::optional<QString> path = platform_.AskSaveFile(this, {kDesignFilter, kDesignFileName});
   if (!path) return;
-  QJsonObject o = DesignObject(design_);
-  QJsonArray history;
-  for (const TorsionDesign& t : history_) history.append(DesignObject(t));
-  o.insert(QStringLiteral("history"), history);
-  const QByteArray text = QJsonDocument(o).toJson(QJsonDocument::Indented);
-  WriteFileAtomically(LocalPath(*path),
-                      std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+  WriteFileAtomically(LocalPath(*path), TorsionDocumentText({design_, history_}));
 }
 
 // The file replaces the design and the whole history at once, or nothing when any of it is
@@ -428,31 +389,16 @@ void TorsionWindow::OpenDesignFile() {
   const std::optional<QString> path = platform_.AskOpenFile(this, {kDesignFilter, kDesignFileName});
   if (!path) return;
   const std::string local = LocalPath(*path);
-  const Bytes bytes = ReadWholeFile(local);
-  QJsonParseError error;
-  const QJsonDocument document = QJsonDocument::fromJson(
-      QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())),
-      &error);
-  if (!document.isObject())
-    throw UserError(local + ": JSON の書式が正しくありません（" + std::to_string(error.offset) +
-                    " バイト目）");
-  const QJsonObject o = document.object();
-  if (o.value(QStringLiteral("kind")).toString() != QString::fromLatin1(kTorsionKind))
-    throw UserError(local +
-                    ": ねじりコイルばねの設計ファイルではありません（\"kind\": \"torsion\"）");
-  std::vector<TorsionDesign> history;
-  TorsionDesign current;
+  TorsionDocument document;
   try {
-    current = DesignFromObject(o, materials_);
-    for (const QJsonValue& entry : o.value(QStringLiteral("history")).toArray()) {
-      if (history.size() == kTorsionHistorySlots) break;
-      history.push_back(DesignFromObject(entry.toObject(), materials_));
-    }
+    document = ReadTorsionDocumentJson(ReadTextTable(local), materials_, kTorsionHistorySlots);
   } catch (const UserError& e) {
     throw UserError(local + ": " + e.what());
   }
-  history_ = std::move(history);
-  Adopt(current);
+  CalculateTorsion(document.design, materials_);
+  for (TorsionDesign& t : document.history) CalculateTorsion(t, materials_);
+  history_ = std::move(document.history);
+  Adopt(document.design);
   ShowHistory();
 }
 

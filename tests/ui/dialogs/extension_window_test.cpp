@@ -145,10 +145,11 @@ TEST_F(ExtensionWindowTest, ReadingRefusesWhatTheCommandLineRefuses) {
       {R"({"kind":"spiral"})", "'kind'"},
       {R"({"kind":"extension","units":"si"})", "'units'"},
       {R"({"kind":"extension","history":[{"kind":"extension","MaterialNo":4}]})", "'MaterialNo'"},
+      {R"({"kind":"extension","FreeLength":30,"FreeLength":31})", "'FreeLength'"},
   };
   for (const auto& c : cases) {
     try {
-      ReadExtensionDocument(QByteArray(c.json), materials);
+      ReadExtensionDocumentJson(c.json, materials, ExtensionWindow::kHistoryLimit);
       ADD_FAILURE() << c.json;
     } catch (const UserError& e) {
       EXPECT_NE(std::string(e.what()).find(c.key), std::string::npos) << e.what();

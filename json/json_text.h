@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-namespace coilspring::cli {
+namespace coilspring {
 
 // A JSON string with quotes, backslashes and control characters escaped (UTF-8 passes as is).
 std::string JsonString(const std::string& text);
@@ -19,4 +19,4 @@ std::string JsonArray(const std::vector<std::string>& values);
 // An array of one-line objects with each value on a line of its own, indented by two spaces.
 std::string JsonBlockArray(const std::vector<std::string>& values);
 
-}  // namespace coilspring::cli
+}  // namespace coilspring

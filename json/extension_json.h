@@ -7,12 +7,13 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/json_text.h"
 #include "core/display/display_units.h"
 #include "core/extension/extension_design.h"
 #include "core/records/material_table.h"
+#include "json/json_text.h"
+#include "json/spring_document.h"
 
-namespace coilspring::cli {
+namespace coilspring {
 
 // The design of the document's top level (keys not given keep the start-up design's values).
 // Throws UserError naming the key that is wrong: a value of the wrong type, a code outside its
@@ -25,4 +26,13 @@ ExtensionDesign ReadExtensionDesignFile(const std::string& path, const MaterialT
 // and "LifeClassText".
 JsonMembers ExtensionMembers(const ExtensionDesign& design, UnitSystem units);
 
-}  // namespace coilspring::cli
+// The extension window's design file: {"kind": "extension", the design's keys..., "history":
+// [the stored designs, each an object of the same keys]}.
+using ExtensionDocument = SpringDocument<ExtensionDesign>;
+std::string ExtensionDocumentText(const ExtensionDocument& document);
+// Reads a whole design file, every history entry checked as the design is; entries beyond
+// `historyLimit` are left out. Throws UserError naming the key that is wrong.
+ExtensionDocument ReadExtensionDocumentJson(std::string_view text, const MaterialTable& materials,
+                                            std::size_t historyLimit);
+
+}  // namespace coilspring

@@ -9,7 +9,7 @@
 #include "core/records/design_codes.h"
 #include "core/text/user_error.h"
 
-namespace coilspring::cli {
+namespace coilspring {
 
 // How deep the documents nest: a design printed by calc --json holds its reference checks'
 // tolerance grades four levels down.
@@ -34,4 +34,4 @@ Code CodeAt(const nlohmann::json& value, const std::string& key) {
   ThrowKeyError(key, " 0～" + std::to_string(LastRawOf<Code>()) + " の整数");
 }
 
-}  // namespace coilspring::cli
+}  // namespace coilspring

@@ -1,10 +1,10 @@
-#include "cli/torsion_json.h"
+#include "json/torsion_json.h"
 
-#include "cli/json_reading.h"
 #include "core/text/user_error.h"
 #include "core/torsion/torsion_members.h"
+#include "json/json_reading.h"
 
-namespace coilspring::cli {
+namespace coilspring {
 
 namespace {
 
@@ -28,15 +28,41 @@ const nlohmann::json& SlotOf(const nlohmann::json& document, int slot) {
   return entry;
 }
 
-}  // namespace
-
-TorsionDesign ReadTorsionJson(std::string_view text, const MaterialTable& materials, int slot) {
-  const nlohmann::json file = ParseJsonObject(text);
-  const nlohmann::json& document = SlotOf(file, slot);
+TorsionDesign TorsionDesignOf(const nlohmann::json& document, const MaterialTable& materials) {
   for (const auto& [key, value] : document.items())
     if (!IsTorsionKey(key)) throw UserError(UnknownKeyMessage(key));
   return ReadTorsionMembers([&](const std::string& key) { return ValueOf(document, key); },
                             materials);
+}
+
+}  // namespace
+
+TorsionDesign ReadTorsionJson(std::string_view text, const MaterialTable& materials, int slot) {
+  const nlohmann::json file = ParseJsonObject(text);
+  return TorsionDesignOf(SlotOf(file, slot), materials);
+}
+
+TorsionDocument ReadTorsionDocumentJson(std::string_view text, const MaterialTable& materials,
+                                        std::size_t historyLimit) {
+  const nlohmann::json file = ParseJsonObject(text);
+  if (const auto kind = file.find("kind"); kind == file.end() || *kind != kTorsionKind)
+    throw UserError("ねじりコイルばねの設計ファイルではありません（\"kind\": \"torsion\"）");
+  TorsionDocument document{TorsionDesignOf(file, materials), {}};
+  if (const auto history = file.find("history"); history != file.end()) {
+    if (!history->is_array()) ThrowKeyError("history", "設計のオブジェクトの配列");
+    for (const nlohmann::json& entry : *history) {
+      if (document.history.size() == historyLimit) break;
+      if (!entry.is_object()) ThrowKeyError("history", "設計のオブジェクトの配列");
+      document.history.push_back(TorsionDesignOf(entry, materials));
+    }
+  }
+  return document;
+}
+
+std::string TorsionDocumentText(const TorsionDocument& document) {
+  return SpringDocumentText(document, [](const TorsionDesign& design) {
+    return TorsionMembers(design, UnitSystem::Gravitational);
+  });
 }
 
 JsonMembers TorsionMembers(const TorsionDesign& t, UnitSystem units) {
@@ -50,4 +76,4 @@ JsonMembers TorsionMembers(const TorsionDesign& t, UnitSystem units) {
   return members;
 }
 
-}  // namespace coilspring::cli
+}  // namespace coilspring

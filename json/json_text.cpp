@@ -1,11 +1,11 @@
-#include "cli/json_text.h"
+#include "json/json_text.h"
 
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <system_error>
 
-namespace coilspring::cli {
+namespace coilspring {
 
 std::string JsonString(const std::string& text) {
   std::string out = "\"";
@@ -54,4 +54,4 @@ std::string JsonBlockArray(const std::vector<std::string>& values) {
   return out + "\n]";
 }
 
-}  // namespace coilspring::cli
+}  // namespace coilspring

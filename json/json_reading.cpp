@@ -1,4 +1,4 @@
-#include "cli/json_reading.h"
+#include "json/json_reading.h"
 
 #include <cmath>
 #include <cstdint>
@@ -10,7 +10,7 @@
 #include "core/text/excerpt.h"
 #include "core/text/number_format.h"
 
-namespace coilspring::cli {
+namespace coilspring {
 
 namespace {
 
@@ -98,4 +98,4 @@ int IntegerAt(const nlohmann::json& value, const std::string& key) {
   ThrowKeyError(key, "整数");
 }
 
-}  // namespace coilspring::cli
+}  // namespace coilspring

@@ -1,13 +1,14 @@
-#include "cli/extension_json.h"
+#include "json/extension_json.h"
 
 #include <type_traits>
 
-#include "cli/json_reading.h"
 #include "core/calc/fatigue.h"
 #include "core/extension/extension_calc.h"
 #include "core/records/file_io.h"
+#include "core/text/excerpt.h"
+#include "json/json_reading.h"
 
-namespace coilspring::cli {
+namespace coilspring {
 
 namespace {
 
@@ -25,23 +26,46 @@ void ReadValue(const nlohmann::json& value, const std::string& key, T& field) {
   }
 }
 
-}  // namespace
-
-ExtensionDesign ReadExtensionDesignJson(std::string_view text, const MaterialTable& materials) {
-  const nlohmann::json document = ParseJsonObject(text);
+// The design of one object of a design file (its top level or a history entry).
+ExtensionDesign ExtensionDesignOf(const nlohmann::json& object, const MaterialTable& materials) {
+  if (!object.is_object()) ThrowKeyError("history", "設計のオブジェクトの配列");
   ExtensionDesign r;
-  for (const auto& [key, value] : document.items())
-    if (!IsExtensionDocumentKey(key)) throw UserError("不明なキー '" + key + "' があります");
+  for (const auto& [key, value] : object.items())
+    if (!IsExtensionDocumentKey(key))
+      throw UserError("不明なキー '" + Excerpt(key) + "' があります");
   ExtensionDesign::VisitInputs(r, [&](const FieldInfo& f, auto& value) {
-    if (const auto at = document.find(f.name); at != document.end()) ReadValue(*at, f.name, value);
+    if (const auto at = object.find(f.name); at != object.end()) ReadValue(*at, f.name, value);
   });
-  if (const auto kind = document.find("kind"); kind == document.end() || *kind != "extension")
+  if (const auto kind = object.find("kind"); kind == object.end() || *kind != "extension")
     ThrowKeyError("kind", " \"extension\"");
-  if (const auto history = document.find("history");
-      history != document.end() && !history->is_array())
+  if (const auto history = object.find("history"); history != object.end() && !history->is_array())
     ThrowKeyError("history", "設計の配列");
   if (const auto problem = UnlistedInput(r, materials)) ThrowKeyError(problem->key, problem->what);
   return r;
+}
+
+}  // namespace
+
+ExtensionDesign ReadExtensionDesignJson(std::string_view text, const MaterialTable& materials) {
+  return ExtensionDesignOf(ParseJsonObject(text), materials);
+}
+
+ExtensionDocument ReadExtensionDocumentJson(std::string_view text, const MaterialTable& materials,
+                                            std::size_t historyLimit) {
+  const nlohmann::json file = ParseJsonObject(text);
+  ExtensionDocument document{ExtensionDesignOf(file, materials), {}};
+  if (const auto history = file.find("history"); history != file.end())
+    for (const nlohmann::json& entry : *history) {
+      if (document.history.size() == historyLimit) break;
+      document.history.push_back(ExtensionDesignOf(entry, materials));
+    }
+  return document;
+}
+
+std::string ExtensionDocumentText(const ExtensionDocument& document) {
+  return SpringDocumentText(document, [](const ExtensionDesign& design) {
+    return ExtensionMembers(design, UnitSystem::Gravitational);
+  });
 }
 
 ExtensionDesign ReadExtensionDesignFile(const std::string& path, const MaterialTable& materials) {
@@ -73,4 +97,4 @@ JsonMembers ExtensionMembers(const ExtensionDesign& design, UnitSystem units) {
   return members;
 }
 
-}  // namespace coilspring::cli
+}  // namespace coilspring
