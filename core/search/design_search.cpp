@@ -4,7 +4,6 @@
 #include <atomic>
 #include <chrono>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 #include <thread>
 #include <tuple>
@@ -268,12 +267,6 @@ bool SearchWire(const Job& job, const Context& cx, Worker& w) {
   return true;
 }
 
-std::string Format(const char* pattern, long long a, long long b) {
-  char buffer[256];
-  std::snprintf(buffer, sizeof buffer, pattern, a, b);
-  return buffer;
-}
-
 }  // namespace
 
 UnitSystem UnitSystemOf(LoadUnit unit) {
@@ -398,11 +391,11 @@ std::int64_t EstimateCandidateCount(const SearchRequirements& req, const Materia
 }
 
 std::string TooManyCandidatesMessage(std::int64_t count) {
-  return Format(
-      "この条件では候補が %lld 件になり、上限の %lld 件を超えます。材料（materials、"
-      "kinds）、座巻き（endKinds）、平均径の範囲（meanDiameter）、バネ指数の範囲"
-      "（springIndex）、穴径（bore）・軸径（rod）を絞ってください",
-      count, kMostCandidatesSearched);
+  return "この条件では候補が " + std::to_string(count) + " 件になり、上限の " +
+         std::to_string(kMostCandidatesSearched) +
+         " 件を超えます。材料（materials、kinds）、座巻き（endKinds）、平均径の範囲"
+         "（meanDiameter）、バネ指数の範囲（springIndex）、穴径（bore）・軸径（rod）を絞って"
+         "ください";
 }
 
 bool RanksBefore(const SearchCandidate& a, const SearchCandidate& b, RankBy rank) {
@@ -494,8 +487,8 @@ std::string NothingFoundMessage(const SearchResult& result) {
   const auto most = std::max_element(result.rejected.begin(), result.rejected.end());
   const auto reason = static_cast<Rejection>(most - result.rejected.begin());
   return std::string("条件をすべて満たす設計はありません。最も多くの候補を外した条件: ") +
-         RejectionName(reason) +
-         Format("（%lld 件／評価 %lld 件）。この条件を緩めてください", *most, result.evaluated);
+         RejectionName(reason) + "（" + std::to_string(*most) + " 件／評価 " +
+         std::to_string(result.evaluated) + " 件）。この条件を緩めてください";
 }
 
 void PutIntoHistory(SpringDesign& design, std::span<const SearchCandidate> candidates) {
