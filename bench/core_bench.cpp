@@ -117,7 +117,8 @@ BENCHMARK(BM_ReadMaterialFile);
 void BM_DesignCalculation(benchmark::State& s) {
   CalculatorState state = ShippedState();
   DeriveInputsFromRecord(state.current(), state.materials());
-  const PreparedMaterial prepared = PrepareMaterial(state.currentMaterial());
+  PreparedMaterial prepared = PrepareMaterial(state.currentMaterial());
+  PrepareCompressionAllowable(prepared, state.settings);
   DesignRecord r = state.current();
   for (auto _ : s) {
     CalculateSpring(r, prepared, state.settings);

@@ -62,11 +62,7 @@ bool TableCovers(const AllowableStressTable& t, double x) {
   return false;
 }
 
-const MaterialRecord& MaterialOf(const MaterialTable& table, std::int32_t materialNo) {
-  static const MaterialRecord kNone{};
-  if (materialNo < 0 || materialNo >= kMaterialCount) return kNone;
-  return table[materialNo];
-}
+const MaterialRecord kNoMaterial{};
 
 PreparedMaterial PrepareMaterial(const MaterialRecord& m) {
   PreparedMaterial p;

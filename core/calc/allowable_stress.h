@@ -49,11 +49,25 @@ struct PreparedMaterial {
   int rows = 0;
   MaterialColumn rowStress{};  // InterpolateTable at WireDiameters[row], N/mm^2
   std::array<bool, kMaterialRows> rowCovered{};
+  // The compression spring's allowable stress (kgf/mm^2) at each row, worked out with the stress
+  // ratio `allowableRatio` (PrepareCompressionAllowable). Its two divisions stand first on the
+  // longest chain of the calculation, so the window's key presses and the search do not repeat
+  // them.
+  bool allowablePrepared = false;
+  double allowableRatio = 0;
+  MaterialColumn rowAllowable{};
 };
 // `material` must outlive the result and stay unchanged while it is used.
 PreparedMaterial PrepareMaterial(const MaterialRecord& material);
 
-// The material a design refers to; an all-zero record when MaterialNo names none.
-const MaterialRecord& MaterialOf(const MaterialTable& table, std::int32_t materialNo);
+// What MaterialOf gives for a number that names no material: all zeros.
+extern const MaterialRecord kNoMaterial;
+
+// The material a design refers to; an all-zero record when MaterialNo names none. Inline, as
+// every calculation starts with it.
+inline const MaterialRecord& MaterialOf(const MaterialTable& table, std::int32_t materialNo) {
+  if (materialNo < 0 || materialNo >= kMaterialCount) return kNoMaterial;
+  return table[materialNo];
+}
 
 }  // namespace coilspring

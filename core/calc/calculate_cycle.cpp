@@ -7,7 +7,8 @@ namespace coilspring {
 ValidationResult RecalculateDesign(CalculatorState& state, int slot, DesignInputs inputs) {
   DesignRecord& r = state.design[static_cast<std::size_t>(slot)];
   if (inputs == DesignInputs::FromRecord) DeriveInputsFromRecord(r, state.materials());
-  const PreparedMaterial& material = state.prepared.Of(state.materials(), r.MaterialNo);
+  const PreparedMaterial& material =
+      state.prepared.Of(state.materials(), r.MaterialNo, state.settings);
   CalculateSpring(r, material, state.settings);
   DetermineLifeClass(r, state.materials());
   ++state.work.calculations;
@@ -17,7 +18,8 @@ ValidationResult RecalculateDesign(CalculatorState& state, int slot, DesignInput
 
 DerivedInputs DeriveFromInputs(CalculatorState& state) {
   DesignRecord& r = state.current();
-  CalculateSpring(r, state.prepared.Of(state.materials(), r.MaterialNo), state.settings);
+  CalculateSpring(r, state.prepared.Of(state.materials(), r.MaterialNo, state.settings),
+                  state.settings);
   ++state.work.calculations;
   const double c = r.SpringIndex;
   return {.springIndex = c,
@@ -33,7 +35,7 @@ void DetermineCurrentLifeClass(CalculatorState& state) {
 
 ValidationResult CheckStoredDesign(CalculatorState& state) {
   const DesignRecord& r = state.current();
-  return ValidateDesign(r, state.prepared.Of(state.materials(), r.MaterialNo));
+  return ValidateDesign(r, state.prepared.Of(state.materials(), r.MaterialNo, state.settings));
 }
 
 }  // namespace coilspring

@@ -27,12 +27,9 @@ bool PreparedMaterialCache::Matches(const Source& s, const MaterialRecord& m) {
   return s.torsionRatio == m.TorsionRatio && SameRows(s.tensile, m.TensileStrengths, rows);
 }
 
-const PreparedMaterial& PreparedMaterialCache::Of(const MaterialTable& materials,
-                                                  std::int32_t materialNo) {
-  const MaterialRecord& m = MaterialOf(materials, materialNo);
-  const bool named = materialNo >= 0 && materialNo < kMaterialCount;
-  Entry& e = entries_[static_cast<std::size_t>(named ? materialNo : kMaterialCount)];
-  if (e.checkedIn != generation_ || !e.prepared) {
+const PreparedMaterial& PreparedMaterialCache::Refresh(Entry& e, const MaterialRecord& m,
+                                                       const CoefficientSettings& settings) {
+  if (e.checkedIn != generation_) {
     if (!e.prepared || !Matches(e.source, m)) {
       e.source = SourceOf(m);
       e.material = PrepareMaterial(m);
@@ -41,9 +38,10 @@ const PreparedMaterial& PreparedMaterialCache::Of(const MaterialTable& materials
     e.checkedIn = generation_;
   }
   // The shear modulus and the row diameters are read from the record at each use, and a copied
-  // state brings entries that point into the materials it was copied from. Written only when it
-  // changes: a store on every call would stand between the calculation and its table.
-  if (e.material.material != &m) e.material.material = &m;
+  // state brings entries that point into the materials it was copied from.
+  e.material.material = &m;
+  // The coefficients are edited without a word to the cache; one comparison keeps up with them.
+  if (!PreparedForRatio(e.material, settings)) PrepareCompressionAllowable(e.material, settings);
   return e.material;
 }
 

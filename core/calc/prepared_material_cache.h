@@ -9,6 +9,8 @@
 #include <cstdint>
 
 #include "core/calc/allowable_stress.h"
+#include "core/calc/spring_calc.h"
+#include "core/records/coefficient_settings.h"
 #include "core/records/material_table.h"
 
 namespace coilspring {
@@ -16,9 +18,21 @@ namespace coilspring {
 class PreparedMaterialCache {
  public:
   // The prepared table of MaterialOf(materials, materialNo), prepared again when that material's
-  // table is not the one it was prepared from. It refers to `materials`, and stays valid until
-  // the next call for the same material.
-  const PreparedMaterial& Of(const MaterialTable& materials, std::int32_t materialNo);
+  // table is not the one it was prepared from, with the allowable stresses of `settings`. It
+  // refers to `materials`, and stays valid until the next call for the same material.
+  const PreparedMaterial& Of(const MaterialTable& materials, std::int32_t materialNo,
+                             const CoefficientSettings& settings) {
+    const MaterialRecord& m = MaterialOf(materials, materialNo);
+    Entry& e = entries_[materialNo >= 0 && materialNo < kMaterialCount
+                            ? static_cast<std::size_t>(materialNo)
+                            : kMaterialCount];
+    // Inline, as every calculation asks: a table checked in this generation, for this very
+    // record and these coefficients, is taken as it is.
+    if (e.checkedIn == generation_ && e.material.material == &m &&
+        PreparedForRatio(e.material, settings)) [[likely]]
+      return e.material;
+    return Refresh(e, m, settings);
+  }
   // Until then, a table checked against its material since the last such call is taken as it is.
   void MaterialsMayHaveChanged() { ++generation_; }
 
@@ -34,10 +48,13 @@ class PreparedMaterialCache {
   };
   struct Entry {
     bool prepared = false;
-    std::uint64_t checkedIn = 0;  // the generation it was last compared with its material in
+    std::uint64_t checkedIn =
+        0;  // the generation it was last compared with its material in (0: never)
     Source source;
     PreparedMaterial material;
   };
+  const PreparedMaterial& Refresh(Entry& entry, const MaterialRecord& material,
+                                  const CoefficientSettings& settings);
   static Source SourceOf(const MaterialRecord& material);
   static bool Matches(const Source& source, const MaterialRecord& material);
 

@@ -1,9 +1,9 @@
 #include "core/calc/spring_calc.h"
 
 #include <bit>
-#include <iterator>
 #include <cmath>
 #include <cstdint>
+#include <iterator>
 #include <limits>
 #include <utility>
 
@@ -25,9 +25,8 @@ int PreparedRowOf(const PreparedMaterial& p, const DesignRecord& r) {
   return bits(p.material->WireDiameters[row]) == bits(r.WireDiameter) ? row : -1;
 }
 
-// Everything after the allowable stress s (N/mm^2) of the material at d is known.
-void CalculateFrom(DesignRecord& r, double shearModulus, double s,
-                   const CoefficientSettings& settings) {
+// Everything after the allowable stress (kgf/mm^2) of the material at d is known.
+void CalculateFrom(DesignRecord& r, double shearModulus, double allowableStress) {
   const double d = r.WireDiameter;
   const double D = r.MeanDiameter;
   const double d3 = d * d * d;
@@ -39,7 +38,7 @@ void CalculateFrom(DesignRecord& r, double shearModulus, double s,
   r.WahlFactor = kappa;
   r.SolidHeight = SolidHeightOf(r.TotalTurns, d);
 
-  r.AllowableStress = CompressionAllowableStress(s, settings);
+  r.AllowableStress = allowableStress;
   r.MaxLoad = LoadAtStress(r.AllowableStress, d3, D, kappa);
   r.RecommendedFreeLength = r.MaxLoad / k + r.SolidHeight;
   r.SpringRate = k;
@@ -70,16 +69,29 @@ void CalculateSpring(DesignRecord& r, const MaterialTable& materials,
   const MaterialRecord& m = MaterialOf(materials, r.MaterialNo);
   BuildAllowableStressTable(m, table);
   const double s = InterpolateTable(table.diameters, table.stresses, table.count, r.WireDiameter);
-  CalculateFrom(r, m.ShearModulus, s, settings);
+  CalculateFrom(r, m.ShearModulus, CompressionAllowableStress(s, settings));
 }
 
 void CalculateSpring(DesignRecord& r, const PreparedMaterial& p,
                      const CoefficientSettings& settings) {
   const int row = PreparedRowOf(p, r);
-  const double s = row >= 0 ? p.rowStress[row]
-                            : InterpolateTable(p.table.diameters, p.table.stresses, p.table.count,
-                                               r.WireDiameter);
-  CalculateFrom(r, p.material->ShearModulus, s, settings);
+  double allowable;
+  if (row >= 0 && PreparedForRatio(p, settings)) {
+    allowable = p.rowAllowable[row];
+  } else {
+    const double s = row >= 0 ? p.rowStress[row]
+                              : InterpolateTable(p.table.diameters, p.table.stresses, p.table.count,
+                                                 r.WireDiameter);
+    allowable = CompressionAllowableStress(s, settings);
+  }
+  CalculateFrom(r, p.material->ShearModulus, allowable);
+}
+
+void PrepareCompressionAllowable(PreparedMaterial& p, const CoefficientSettings& settings) {
+  for (int j = 0; j < p.rows; ++j)
+    p.rowAllowable[j] = CompressionAllowableStress(p.rowStress[j], settings);
+  p.allowableRatio = settings.CompressionStressRatio;
+  p.allowablePrepared = true;
 }
 
 bool PreparedCovers(const PreparedMaterial& p, const DesignRecord& r) {
@@ -89,12 +101,17 @@ bool PreparedCovers(const PreparedMaterial& p, const DesignRecord& r) {
 
 namespace {
 
+// x - x is 0 for a finite x and NaN for an infinite or NaN one, and a NaN carries through the
+// sum: one test for all, with no branch per value, as every calculation is checked.
+template <class... Values>
+bool AllFinite(Values... v) {
+  return ((v - v) + ...) == 0;
+}
+
 bool AllResultsFinite(const DesignRecord& r) {
-  for (double v :
-       {r.SpringRate, r.SpringIndex, r.WahlFactor, r.SolidHeight, r.AllowableStress, r.MaxLoad,
-        r.RecommendedFreeLength, r.Load1, r.Load2, r.Length1, r.Length2, r.Stress1, r.Stress2})
-    if (!std::isfinite(v)) return false;
-  return true;
+  return AllFinite(r.SpringRate, r.SpringIndex, r.WahlFactor, r.SolidHeight, r.AllowableStress,
+                   r.MaxLoad, r.RecommendedFreeLength, r.Load1, r.Load2, r.Length1, r.Length2,
+                   r.Stress1, r.Stress2);
 }
 
 }  // namespace
@@ -117,14 +134,10 @@ unsigned CheckDesign(const DesignRecord& r, bool tableCoversWire) {
 const char* CheckLineOf(unsigned faultBit) {
   // By fault bit, lowest first.
   static constexpr const char* kLines[] = {
-      "エラー：バネ指数が４以下",
-      "エラー：バネ指数が２２以上",
-      "エラー：L2が密着高さより短い",
-      "エラー:バネ高さの順番が不適",
-      "エラー:ねじり応力オーバー",
-      "エラー:有効巻き数が３以下です",
-      "エラー：線径が許容応力表の範囲外",
-      "エラー：計算できない値があります（入力値を確認）",
+      "エラー：バネ指数が４以下",         "エラー：バネ指数が２２以上",
+      "エラー：L2が密着高さより短い",     "エラー:バネ高さの順番が不適",
+      "エラー:ねじり応力オーバー",        "エラー:有効巻き数が３以下です",
+      "エラー：線径が許容応力表の範囲外", "エラー：計算できない値があります（入力値を確認）",
   };
   static_assert(kFaultNotFinite == 1u << (std::size(kLines) - 1));
   const int bit = std::countr_zero(faultBit);

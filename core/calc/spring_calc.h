@@ -27,6 +27,15 @@ void CalculateSpring(DesignRecord& design, const MaterialTable& materials,
 // The same for a design of the prepared material (its MaterialNo is not looked at).
 void CalculateSpring(DesignRecord& design, const PreparedMaterial& material,
                      const CoefficientSettings& settings);
+// Works out the prepared material's allowable stress at each row for the settings' stress
+// ratio. A material prepared for another ratio still calculates right, only slower.
+void PrepareCompressionAllowable(PreparedMaterial& material, const CoefficientSettings& settings);
+inline bool PreparedForRatio(const PreparedMaterial& material,
+                             const CoefficientSettings& settings) {
+  return material.allowablePrepared &&
+         std::bit_cast<std::uint64_t>(material.allowableRatio) ==
+             std::bit_cast<std::uint64_t>(settings.CompressionStressRatio);
+}
 
 // The spring rate in kgf/mm of G (N/mm^2), d, D (mm) and Na active turns; CalculateSpring's.
 inline double SpringRateFor(double shearModulus, double d, double D, double activeTurns) {

@@ -436,6 +436,7 @@ SearchResult SearchDesigns(const SearchRequirements& req, const MaterialTable& m
   std::vector<Job> jobs;
   for (const int n : numbers) {
     cx.prepared.push_back(PrepareMaterial(materials[n]));
+    PrepareCompressionAllowable(cx.prepared.back(), settings);
     cx.density.push_back(DefaultDensity(materials[n]));
     for (int row = 0; row < cx.prepared.back().rows; ++row)
       jobs.push_back({cx.prepared.size() - 1, row});

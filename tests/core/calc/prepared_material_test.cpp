@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <string>
@@ -16,7 +17,8 @@ bool SameBits(const DesignRecord& a, const DesignRecord& b) {
 
 // Every row of the shipped materials, plus rows the prepared table cannot answer from its cache
 // (a diameter between rows, a stale row number, an explicit table with gaps at both ends): the
-// prepared path gives the rebuilding path's record, bit for bit, and the same check lines.
+// prepared path gives the rebuilding path's record, bit for bit, and the same check lines,
+// whether its allowable stresses were worked out for these coefficients, for others or not yet.
 TEST(PreparedMaterial, GivesTheRebuildingPathsResultsBitForBit) {
   MaterialTable materials;
   ReadRecordFile(std::string(COILSPRING_BIN_DIR) + "/" + kMaterialFileName, materials);
@@ -30,7 +32,12 @@ TEST(PreparedMaterial, GivesTheRebuildingPathsResultsBitForBit) {
   settings.CompressionStressRatio = 80;
   int compared = 0;
   for (int n = 0; n < kMaterialCount; ++n) {
-    const PreparedMaterial prepared = PrepareMaterial(materials[n]);
+    const PreparedMaterial plain = PrepareMaterial(materials[n]);
+    PreparedMaterial forSettings = plain;
+    PrepareCompressionAllowable(forSettings, settings);
+    PreparedMaterial forOthers = plain;
+    PrepareCompressionAllowable(forOthers, CoefficientSettings{.CompressionStressRatio = 70});
+    const std::array<const PreparedMaterial*, 3> preparations = {&plain, &forSettings, &forOthers};
     for (int row = -1; row <= materials[n].UsableRows(); ++row) {
       for (double offset : {0.0, 0.05}) {
         DesignRecord r;
@@ -50,15 +57,19 @@ TEST(PreparedMaterial, GivesTheRebuildingPathsResultsBitForBit) {
         DesignRecord rebuilt = r;
         AllowableStressTable table;
         CalculateSpring(rebuilt, materials, settings, table);
-        CalculateSpring(r, prepared, settings);
-        EXPECT_TRUE(SameBits(r, rebuilt)) << n << " row " << row << " +" << offset;
-        EXPECT_EQ(ValidateDesign(r, prepared).lines.Texts(), ValidateDesign(rebuilt, table).lines.Texts())
-            << n << " row " << row;
-        ++compared;
+        for (const PreparedMaterial* prepared : preparations) {
+          DesignRecord calculated = r;
+          CalculateSpring(calculated, *prepared, settings);
+          EXPECT_TRUE(SameBits(calculated, rebuilt)) << n << " row " << row << " +" << offset;
+          EXPECT_EQ(ValidateDesign(calculated, *prepared).lines.Texts(),
+                    ValidateDesign(rebuilt, table).lines.Texts())
+              << n << " row " << row;
+          ++compared;
+        }
       }
     }
   }
-  EXPECT_GT(compared, 400);
+  EXPECT_GT(compared, 1200);
 }
 
 // A diameter of -0 is not the row of 0: with a strength of -0 there, the interpolation makes
