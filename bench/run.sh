@@ -82,14 +82,14 @@ PY
 # ---- Start-up against a plain Qt window ---------------------------------------------------------
 # The calculator and bench/hello_window (a window of the same size and look and nothing else) are
 # started in turn, offscreen with COILSPRING_QUIT_AFTER_FIRST_PAINT=1, each once unmeasured and
-# then $runs times. CPU (user + sys), wall time and peak RSS are each child's own resource usage
-# from wait4(), where /usr/bin/time takes them too: /usr/bin/time prints CPU to the hundredth of a
-# second only, too coarse for a 20 ms start-up, and wrapping it in bash's `time` would count its
-# own start as well. Prints the medians and the ratios calculator / hello window.
+# then $runs times. CPU (user + sys, every thread) is what each program reports having used when
+# its first paint is done, to the microsecond, so the quitting after it is not counted as start-up;
+# wall time and peak RSS are each child's own resource usage from wait4(), where /usr/bin/time
+# takes them too. Prints the medians and the ratios calculator / hello window.
 startup_comparison() {
   cmake --build "$build" -j 2 --target hello_window coilspring program_data >/dev/null
   /usr/bin/python3 - "$build/bin/coilspring" "$build/bench/hello_window" "$runs" <<'PY'
-import os, statistics, subprocess, sys, threading, time
+import os, re, statistics, subprocess, sys, threading, time
 
 calculator, hello, runs = sys.argv[1], sys.argv[2], int(sys.argv[3])
 env = dict(os.environ, COILSPRING_QUIT_AFTER_FIRST_PAINT="1")
@@ -108,9 +108,10 @@ def start(program):
     wall = time.monotonic() - began
     watchdog.cancel()
     child.returncode = status
-    if status != 0 or "first paint after" not in err:
+    report = re.search(r"first paint after \d+ ms, CPU ([0-9.]+) ms", err)
+    if status != 0 or not report:
         sys.exit("%s did not paint and quit (status %d):\n%s" % (program, status, err))
-    return usage.ru_utime + usage.ru_stime, wall, usage.ru_maxrss
+    return float(report.group(1)) / 1000, wall, usage.ru_maxrss
 
 
 samples = {calculator: [], hello: []}
