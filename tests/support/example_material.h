@@ -11,15 +11,13 @@ namespace coilspring {
 
 // The seven coefficients of data/settings.tsv: 80 %, 80 %, hook factor 1.25, 15, 25, 25, 20 %.
 inline CoefficientSettings ShippedSettings() {
-  CoefficientSettings s;
-  s.CompressionStressRatio = 80;
-  s.ExtensionStressRatio = 80;
-  s.HookStressFactor = 1.25;
-  s.StainlessTensionReduction = 15;
-  s.PianoWireTensionReduction = 25;
-  s.HardDrawnTensionReduction = 25;
-  s.AnnealedStainlessTensionReduction = 20;
-  return s;
+  return {.CompressionStressRatio = 80,
+          .ExtensionStressRatio = 80,
+          .HookStressFactor = 1.25,
+          .StainlessTensionReduction = 15,
+          .PianoWireTensionReduction = 25,
+          .HardDrawnTensionReduction = 25,
+          .AnnealedStainlessTensionReduction = 20};
 }
 
 // Three rows of wire diameters and the stress column the example's calculation reads.

@@ -48,14 +48,12 @@ struct ExtensionExample {
 // The example's design with the hand-worked results above that the reference rows, the shape
 // and the data sheet read.
 inline ExtensionDesign WorkedExtensionResults() {
-  ExtensionDesign r;
-  r.SpringIndex = 8;
-  r.ActiveTurns = 10;
-  r.SpringRate = 0.1954300;
-  r.Load1 = 1.377150;
-  r.Load2 = 2.354300;
-  r.MaxLength = 42.03266;
-  return r;
+  return {.Load1 = 1.377150,
+          .Load2 = 2.354300,
+          .SpringIndex = 8,
+          .ActiveTurns = 10,
+          .SpringRate = 0.1954300,
+          .MaxLength = 42.03266};
 }
 
 // The design with inputs changed as "Key value Key value ..." names them (codes by number); a
