@@ -52,14 +52,9 @@ ExtensionDesign ReadExtensionDesignJson(std::string_view text, const MaterialTab
 
 ExtensionDocument ReadExtensionDocumentJson(std::string_view text, const MaterialTable& materials,
                                             std::size_t historyLimit) {
-  const nlohmann::json file = ParseJsonObject(text);
-  ExtensionDocument document{ExtensionDesignOf(file, materials), {}};
-  if (const auto history = file.find("history"); history != file.end())
-    for (const nlohmann::json& entry : *history) {
-      if (document.history.size() == historyLimit) break;
-      document.history.push_back(ExtensionDesignOf(entry, materials));
-    }
-  return document;
+  return ReadSpringDocument<ExtensionDesign>(
+      ParseJsonObject(text), historyLimit,
+      [&](const nlohmann::json& object) { return ExtensionDesignOf(object, materials); });
 }
 
 std::string ExtensionDocumentText(const ExtensionDocument& document) {

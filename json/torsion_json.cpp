@@ -47,16 +47,9 @@ TorsionDocument ReadTorsionDocumentJson(std::string_view text, const MaterialTab
   const nlohmann::json file = ParseJsonObject(text);
   if (const auto kind = file.find("kind"); kind == file.end() || *kind != kTorsionKind)
     throw UserError("ねじりコイルばねの設計ファイルではありません（\"kind\": \"torsion\"）");
-  TorsionDocument document{TorsionDesignOf(file, materials), {}};
-  if (const auto history = file.find("history"); history != file.end()) {
-    if (!history->is_array()) ThrowKeyError("history", "設計のオブジェクトの配列");
-    for (const nlohmann::json& entry : *history) {
-      if (document.history.size() == historyLimit) break;
-      if (!entry.is_object()) ThrowKeyError("history", "設計のオブジェクトの配列");
-      document.history.push_back(TorsionDesignOf(entry, materials));
-    }
-  }
-  return document;
+  return ReadSpringDocument<TorsionDesign>(file, historyLimit, [&](const nlohmann::json& object) {
+    return TorsionDesignOf(object, materials);
+  });
 }
 
 std::string TorsionDocumentText(const TorsionDocument& document) {

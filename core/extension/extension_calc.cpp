@@ -76,25 +76,24 @@ unsigned FaultsOf(const ExtensionDesign& r, bool tableCoversWire) {
   return faults;
 }
 
+// The faults the compression spring has too read as its check lines.
+constexpr struct {
+  unsigned extension, compression;
+} kCompressionLines[] = {
+    {kExtensionIndexLow, kFaultIndexLow},         {kExtensionIndexHigh, kFaultIndexHigh},
+    {kExtensionFewTurns, kFaultFewTurns},         {kExtensionOverstress, kFaultOverstress},
+    {kExtensionOutsideTable, kFaultOutsideTable}, {kExtensionNotFinite, kFaultNotFinite},
+};
+
 const char* LineOf(unsigned faultBit, InputMode inputMode) {
+  for (const auto& shared : kCompressionLines)
+    if (faultBit == shared.extension) return CheckLineOf(shared.compression);
   switch (faultBit) {
-    case kExtensionIndexLow:
-      return CheckLineOf(kFaultIndexLow);
-    case kExtensionIndexHigh:
-      return CheckLineOf(kFaultIndexHigh);
-    case kExtensionFewTurns:
-      return CheckLineOf(kFaultFewTurns);
-    case kExtensionOverstress:
-      return CheckLineOf(kFaultOverstress);
     case kExtensionHookOverstress:
       return "エラー:フック応力オーバー";
     case kExtensionOrder:
       return inputMode == InputMode::Loads ? "エラー:荷重の順番が不適（Pi≦P1≦P2）"
                                            : "エラー:引張長さの順番が不適（L0≦L1≦L2）";
-    case kExtensionOutsideTable:
-      return CheckLineOf(kFaultOutsideTable);
-    case kExtensionNotFinite:
-      return CheckLineOf(kFaultNotFinite);
     case kExtensionInitialStressOutsideBand:
       return "警告:初応力が製作できる範囲の外";
     default:

@@ -31,7 +31,9 @@ StressBand CoiledInitialStressBand(double springIndex);
 // further by AnnealedStainlessTensionReduction (all percent).
 double InitialTensionFactor(WireClass wire, bool annealed, const CoefficientSettings& settings);
 
-// The faults of an extension design, as bits in the order of the check lines.
+// The faults of an extension design, as bits in the order of the check lines. Those the
+// compression spring has too (DesignFault in core/calc/spring_calc.h) share its line texts, but
+// not its bits: the two kinds list their lines in different orders.
 enum ExtensionFault : unsigned {
   kExtensionIndexLow = 1u << 0,
   kExtensionIndexHigh = 1u << 1,

@@ -7,9 +7,9 @@
 
 #include <memory>
 
-#include "core/records/material_table.h"
 #include "core/torsion/torsion_calc.h"
 #include "core/torsion/torsion_design.h"
+#include "support/example_material.h"
 
 namespace coilspring {
 
@@ -18,9 +18,7 @@ inline void SetUpTorsionExample(MaterialTable& materials, TorsionDesign& t) {
   m.KindNo = 0;
   m.YoungModulus = 206000;
   m.BendingRatio = 70;
-  m.RowCount = 3;
-  m.WireDiameters = {1.8, 2, 2.3};
-  m.TensileStrengths = {2060, 2010, 1960};
+  SetThreeRows(m, {1.8, 2, 2.3}, &MaterialRecord::TensileStrengths, {2060, 2010, 1960});
   t = TorsionDesign{};
   t.MaterialNo = 0;
   t.WireDiameter = 2;

@@ -1,21 +1,18 @@
 // The worked example of the spring formulas: G 78500, d 2 (row 1 of material 0), D 18, Nt 10,
-// Na 8, L0 40, L1 35, L2 30 in length mode, table stress 1500 N/mm^2 at d = 2, q = 80.
+// Na 8, L0 40, L1 35, L2 30 in length mode, table stress 1500 N/mm^2 at d = 2, the shipped
+// coefficients (q = 80).
 #pragma once
 
-#include "core/records/coefficient_settings.h"
 #include "core/records/design_record.h"
-#include "core/records/material_table.h"
+#include "support/example_material.h"
 
 namespace coilspring {
 
 inline void SetUpWorkedExample(MaterialTable& materials, CoefficientSettings& settings,
                                DesignRecord& r) {
-  MaterialRecord& m = materials[0];
-  m.ShearModulus = 78500;
-  m.RowCount = 3;
-  m.WireDiameters = {1.6, 2, 2.6};
-  m.AllowableTorsion = {1550, 1500, 1450};
-  settings.CompressionStressRatio = 80;
+  materials[0].ShearModulus = 78500;
+  SetThreeRows(materials[0], {1.6, 2, 2.6}, &MaterialRecord::AllowableTorsion, {1550, 1500, 1450});
+  settings = ShippedSettings();
   r.MaterialNo = 0;
   r.WireRow = 1;
   r.WireDiameter = 2;

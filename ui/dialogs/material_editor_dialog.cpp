@@ -11,6 +11,7 @@
 #include <QTableWidget>
 #include <algorithm>
 
+#include "core/records/data_files.h"
 #include "core/records/file_io.h"
 #include "ui/platform/handler_guard.h"
 #include "ui/platform/unsaved_work.h"
@@ -271,7 +272,8 @@ void MaterialEditorDialog::ShowPreviousRecord() {
 
 void MaterialEditorDialog::LoadMaterialFile() {
   const std::optional<QString> path = platform_.AskOpenFile(this, {kFileFilter, QString()});
-  if (path) ReadRecordFile(LocalPath(*path), state_.EditMaterials());
+  // A refused file throws before the table changes; the guard shows why, and the screen stays.
+  if (path) ReadMaterialFile(LocalPath(*path), state_.EditMaterials());
   // Also after a cancel: the editor starts over at record 0, without storing the screen.
   ApplyEmptyRecordRule(state_.EditMaterials());
   ShowMaterialRecord(0);

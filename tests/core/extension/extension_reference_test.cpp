@@ -4,21 +4,13 @@
 
 #include <string>
 
+#include "support/extension_example.h"
+
 namespace coilspring {
 namespace {
 
-// The worked example's results (see extension_calc_test.cpp): d 1, D 8, Nt 10, Pi 0.4,
-// P1 1.377150, P2 2.354300 kgf, c 8.
-ExtensionDesign Example() {
-  ExtensionDesign r;
-  r.SpringIndex = 8;
-  r.ActiveTurns = 10;
-  r.Load1 = 1.377150;
-  r.Load2 = 2.354300;
-  return r;
-}
-
-// ±(Pi·α + (P − Pi)·β), 10 active turns: β 0.05 / 0.10 / 0.15, α 0.10 / 0.15 / 0.20.
+// ±(Pi·α + (P − Pi)·β) at the worked example's Pi 0.4, P1 1.377150, P2 2.354300 kgf and 10 active
+// turns: β 0.05 / 0.10 / 0.15, α 0.10 / 0.15 / 0.20.
 TEST(ExtensionLoadTolerance, ByGrade) {
   const struct {
     int grade;
@@ -28,7 +20,7 @@ TEST(ExtensionLoadTolerance, ByGrade) {
       {2, 0.06 + 0.977150 * 0.10, 0.06 + 1.954300 * 0.10},
       {3, 0.08 + 0.977150 * 0.15, 0.08 + 1.954300 * 0.15},
   };
-  const ExtensionDesign r = Example();
+  const ExtensionDesign r = WorkedExtensionResults();
   for (const auto& c : cases) {
     EXPECT_NEAR(ExtensionLoadTolerance(r, c.grade, r.Load1).value, c.load1, 1e-12);
     EXPECT_NEAR(ExtensionLoadTolerance(r, c.grade, r.Load2).value, c.load2, 1e-12);
@@ -41,8 +33,7 @@ TEST(ExtensionLoadTolerance, ByGrade) {
 }
 
 TEST(HookWireLength, ByHook) {
-  ExtensionDesign r = Example();
-  r.MeanDiameter = 8;
+  ExtensionDesign r = WorkedExtensionResults();  // D 8
   const struct {
     HookKind hook;
     double length;
@@ -58,12 +49,8 @@ TEST(HookWireLength, ByHook) {
 
 // Free length 30 at c = 8: 1 %, 2 %, 3 % with minimums 0.2, 0.5, 0.7 → 0.3, 0.6, 0.9 mm.
 TEST(ExtensionReferenceRows, FreeLengthTolerancesAndUnits) {
-  ExtensionDesign r = Example();
-  r.FreeLength = 30;
-  r.WireDiameter = 1;
-  r.MeanDiameter = 8;
-  MaterialRecord m;
-  m.ShearModulus = 78500;
+  const ExtensionDesign r = WorkedExtensionResults();
+  const MaterialRecord m = ExtensionExampleMaterial();
   const auto rows = ExtensionReferenceRows(r, m);
   const auto find = [&](const std::string& item) {
     for (const ReferenceRow& row : rows)

@@ -6,20 +6,17 @@
 #include <string>
 
 #include "core/extension/extension_sheet.h"
+#include "support/extension_example.h"
 #include "support/line_arc_count.h"
 
 namespace coilspring {
 namespace {
 
-// d 1, D 8, Nt 10, L0 25: closed body (10 + 1)·1 = 11 mm, hooks (25 − 11)/2 = 7 mm high.
+// The worked example (support/extension_example.h) at L0 25: d 1, D 8, Nt 10, so the closed body
+// is (10 + 1)·1 = 11 mm and the hooks (25 − 11)/2 = 7 mm high.
 ExtensionDesign Example() {
-  ExtensionDesign r;
-  r.WireDiameter = 1;
-  r.MeanDiameter = 8;
-  r.TotalTurns = 10;
+  ExtensionDesign r = WorkedExtensionResults();
   r.FreeLength = 25;
-  r.Length1 = 30;
-  r.Length2 = 35;
   return r;
 }
 
@@ -44,10 +41,9 @@ TEST(BuildExtensionShape, BandsAndHooks) {
   }
 }
 
-// Extended to L2 = 35 the body grows by 10 mm to 21; the hooks keep their 7 mm.
+// Extended to 35 mm the body grows by 10 mm to 21; the hooks keep their 7 mm.
 TEST(BuildExtensionShape, ExtensionOpensTheBody) {
-  const ExtensionDesign r = Example();
-  const ExtensionShape shape = BuildExtensionShape(r, r.Length2);
+  const ExtensionShape shape = BuildExtensionShape(Example(), 35);
   EXPECT_DOUBLE_EQ(shape.bodyLength, 21);
   EXPECT_DOUBLE_EQ(shape.hookHeight, 7);
   // The first band's left edge: (0, 0) to (p/2, −8) with p = (21 − 1)/10 = 2.
@@ -102,23 +98,18 @@ TEST(BuildExtensionShape, PictureAndFileFromOneConstruction) {
 }
 
 TEST(MakeExtensionDataSheet, ItemsAndIllustration) {
-  ExtensionDesign r = Example();
-  r.InitialTension = 0.4;
-  r.Load2 = 2.3543;
-  r.MaxLength = 42.0327;
-  r.SpringRate = 0.19543;
   MaterialTable materials;
-  materials[0].Symbol.AssignRaw("SWP-B");
-  const DataSheet sheet = MakeExtensionDataSheet(r, materials, false);
+  materials[0] = ExtensionExampleMaterial();
+  const DataSheet sheet = MakeExtensionDataSheet(Example(), materials, false);
   const struct {
     int row;
     const char* name;
     const char* value;
   } rows[] = {
       {1, " 材質", "SWP-B"},
-      {8, " 初張力", "3.923"},             // 0.4 · 9.807
-      {9, " ばね定数", "1.917"},           // 0.19543 · 9.8066
-      {13, " 指定長さ２の荷重", "23.09"},  // 2.3543 · 9.807
+      {8, " 初張力", "3.923"},             // Pi 0.4 · 9.807
+      {9, " ばね定数", "1.917"},           // k 0.19543 · 9.8066
+      {13, " 指定長さ２の荷重", "23.09"},  // P2 2.3543 · 9.807
       {14, " フック形状", "丸フック"},
       {15, " 最大許容引張長さ", "42.03"},
   };

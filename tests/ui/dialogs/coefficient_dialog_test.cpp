@@ -15,6 +15,7 @@
 #include "core/records/file_io.h"
 #include "support/blocked_write.h"
 #include "support/scripted_platform.h"
+#include "support/worked_example.h"
 
 namespace coilspring {
 namespace {
@@ -97,42 +98,25 @@ TEST_F(KeisuuMakeWindow, ShowsTheSettingsInTwoGroups) {
   EXPECT_TRUE(labels.contains("(15%～25%)"));
 }
 
-// The design of the worked example: a material whose allowable torsional stress is 784.56 N/mm^2
-// at every listed diameter, wire 1 mm.
+// The worked example calculated with the window's coefficients: its allowable stress is the
+// table's 1500 N/mm^2 at d = 2 times the ratio, 1500 · 0.80 / 9.807 kgf/mm^2 at 80 %.
 double AllowableStressOfExample(const CalculatorState& state) {
   MaterialTable materials;
-  MaterialRecord& m = materials[0];
-  m.ShearModulus = 78500;
-  m.RowCount = 3;
-  const double diameters[] = {0.5, 1.0, 2.0};
-  for (int i = 0; i < 3; ++i) {
-    m.WireDiameters[i] = diameters[i];
-    m.TensileStrengths[i] = 2000;
-    m.AllowableTorsion[i] = 784.56;
-  }
+  CoefficientSettings example;
   DesignRecord design;
-  design.MaterialNo = 0;
-  design.WireRow = 1;
-  design.WireDiameter = 1.0;
-  design.MeanDiameter = 10;
-  design.TotalTurns = 10;
-  design.ActiveTurns = 8;
-  design.FreeLength = 25;
-  design.InputMode = InputMode::Lengths;
-  design.Length1 = 20;
-  design.Length2 = 15;
+  SetUpWorkedExample(materials, example, design);
   AllowableStressTable table;
   CalculateSpring(design, materials, state.settings, table);
   return design.AllowableStress;
 }
 
 TEST_F(KeisuuMakeWindow, NewRatioTakesEffectAtTheNextCalculation) {
-  EXPECT_NEAR(AllowableStressOfExample(*state), 64.0, 1e-9);
+  EXPECT_NEAR(AllowableStressOfExample(*state), 1500 * 0.80 / 9.807, 1e-9);
   Box(1)->setText("75");
   Apply();
   EXPECT_TRUE(platform.messages.empty());
   EXPECT_EQ(state->settings.CompressionStressRatio, 75);
-  EXPECT_NEAR(AllowableStressOfExample(*state), 60.0, 1e-9);
+  EXPECT_NEAR(AllowableStressOfExample(*state), 1500 * 0.75 / 9.807, 1e-9);
 }
 
 TEST_F(KeisuuMakeWindow, ApplyWritesTheWholeRecordWithTheReservedBytesAsRead) {
@@ -178,7 +162,7 @@ TEST_F(KeisuuMakeWindow, BadValueStopsAtItsBoxAndLeavesTheFileAsItWas) {
   EXPECT_EQ(state->settings.HookStressFactor, 1.25);
   EXPECT_EQ(state->settings.StainlessTensionReduction, 15);
   EXPECT_EQ(FileBytes(), before);
-  EXPECT_NEAR(AllowableStressOfExample(*state), 60.0, 1e-9);
+  EXPECT_NEAR(AllowableStressOfExample(*state), 1500 * 0.75 / 9.807, 1e-9);
 }
 
 TEST_F(KeisuuMakeWindow, EmptyBoxIsNoNumber) {

@@ -398,16 +398,29 @@ TEST_F(DataMakeWindow, ShortFileLoadsOnlyAsFarAsItGoes) {
 }
 
 TEST_F(DataMakeWindow, FailedLoadNamesTheFileAndChangesNothing) {
-  GoTo(2);
-  Edit("Edit2")->setText("kept on screen");
-  MaterialTable before = state->materials();
-  const QString path = Path("missing.dst");
-  platform.openAnswers = {path};
-  Click("BitBtn1");
-  EXPECT_EQ(platform.LastMessage(), "ファイル " + path + " は開けません");
-  EXPECT_EQ(state->materials(), before);
-  EXPECT_EQ(window->currentDataNo(), 2);
-  EXPECT_EQ(Edit("Edit2")->text(), "kept on screen");
+  const struct {
+    const char* name;
+    std::size_t bytes;  // written first; none for a missing file
+    const char* message;
+  } cases[] = {
+      {"missing.dst", 0, " は開けません"},
+      // One byte more than the 30 records of 1736 bytes: another kind of file.
+      {"long.dst", 30 * 1736 + 1,
+       " は材料データベースとして使えません: 大きすぎます（52080 バイトまで）"},
+  };
+  for (const auto& c : cases) {
+    GoTo(2);
+    Edit("Edit2")->setText("kept on screen");
+    const MaterialTable before = state->materials();
+    const QString path = Path(c.name);
+    if (c.bytes) WriteFileAtomically(path.toStdString(), Bytes(c.bytes, 0));
+    platform.openAnswers = {path};
+    Click("BitBtn1");
+    EXPECT_EQ(platform.LastMessage(), "ファイル " + path + QString::fromUtf8(c.message));
+    EXPECT_EQ(state->materials(), before);
+    EXPECT_EQ(window->currentDataNo(), 2);
+    EXPECT_EQ(Edit("Edit2")->text(), "kept on screen");
+  }
 }
 
 TEST_F(DataMakeWindow, SaveStoresWritesTheWholeTableAndAsksForARestart) {
