@@ -60,7 +60,7 @@ int RunSheet(const Args& args) {
     if (leftHanded) throw std::invalid_argument("--left はねじりコイルばねの設計には使えません");
     const TorsionFile file = LoadTorsionFile(o);
     WidgetRuntime runtime;
-    const TorsionSheetPage page(file.design, TorsionSheetRows(file.design, *file.materials));
+    TorsionSheetPage page(file.design, TorsionSheetRows(file.design, *file.materials));
     WriteSheetPdf([&](const QString& pdf) { page.WritePdf(pdf); }, o.files[0]);
     return 0;
   }

@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -19,11 +18,8 @@
 #include "core/extension/extension_reference.h"
 #include "core/extension/extension_shape.h"
 #include "core/extension/extension_sheet.h"
-#include "core/records/file_io.h"
 #include "core/text/sjis.h"
-#include "core/text/user_error.h"
 #include "ui/dialogs/data_sheet_dialog.h"
-#include "ui/platform/handler_guard.h"
 #include "ui/render/picture_views.h"
 #include "ui/render/pictures.h"
 #include "ui/render/qt_canvas.h"
@@ -36,43 +32,21 @@ namespace {
 
 const char* const kShapeCaptions[] = {"フリー", "荷重１", "荷重２"};
 
-QLineEdit* NumberBox(const char* name) {
-  auto* box = new QLineEdit;
-  box->setObjectName(QLatin1String(name));
-  return box;
-}
+constexpr SpringKind<ExtensionDesign> kKind = {
+    {"引張コイルばねの設計 (*.json)", "extension.json", "", "extension.dxf"},
+    HistoryOrder::OldestFirst,
+    ExtensionDocumentText,
+    ReadExtensionDocumentJson};
 
 }  // namespace
 
 ExtensionWindow::ExtensionWindow(const CalculatorState& state, Platform& platform, UnitSystem units,
                                  QWidget* parent)
-    : QMainWindow(parent),
+    : SpringKindWindow(platform, units, kKind, state.materials(), parent),
       state_(state),
-      platform_(platform),
-      units_(units),
       diagram_(std::make_unique<FatigueDiagramPicture>(devicePixelRatioF())),
       shape_(std::make_unique<ExtensionShapePicture>(devicePixelRatioF())) {
-  setObjectName("ExtensionWindow");
-  setWindowTitle(QStringLiteral("引張コイルばね"));
-  BuildMenus();
-  auto* client = new QWidget(this);
-  auto* columns = new QHBoxLayout(client);
-  columns->addWidget(BuildInputs());
-  columns->addWidget(BuildResults(), 1);
-  setCentralWidget(client);
-  if (const auto first = state_.kinds.MaterialAt(0, 0)) design_.MaterialNo = *first;
-  const MaterialRecord& m = MaterialOf(state_.materials(), design_.MaterialNo);
-  if (m.UsableRows() > 0)
-    design_.WireDiameter = m.WireDiameters[FirstRowNotBelow(m, design_.WireDiameter).value_or(0)];
-  check_ = CalculateExtension(design_, m, state_.settings);
-  ShowDesign();
-}
-
-ExtensionWindow::~ExtensionWindow() = default;
-
-void ExtensionWindow::BuildMenus() {
-  QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
-  QMenu* view = menuBar()->addMenu(QStringLiteral("表示(&V)"));
+  const auto [file, view] = Frame("ExtensionWindow", "引張コイルばね");
   AddGuardedMenuEntries<ExtensionWindow>(
       platform_, this,
       {{file, "OpenMenu", "読み取り", &ExtensionWindow::OpenDesign},
@@ -81,12 +55,21 @@ void ExtensionWindow::BuildMenus() {
        {file, "DxfMenu", "ＤＸＦ出力", &ExtensionWindow::ExportDxf},
        {view, "InputModeMenu", "長さ・荷重切替", &ExtensionWindow::ToggleInputMode},
        {view, "UnitsMenu", "単位切替（SI／重力単位）", &ExtensionWindow::ToggleUnits}});
+  QWidget* inputs = BuildInputs();
+  PlaceColumns(inputs, BuildResults());
+  if (const auto first = state_.kinds.MaterialAt(0, 0)) design_.MaterialNo = *first;
+  const MaterialRecord& m = MaterialOf(materials_, design_.MaterialNo);
+  if (m.UsableRows() > 0)
+    design_.WireDiameter = m.WireDiameters[FirstRowNotBelow(m, design_.WireDiameter).value_or(0)];
+  ShowCalculated();
 }
+
+ExtensionWindow::~ExtensionWindow() = default;
 
 QWidget* ExtensionWindow::BuildInputs() {
   auto* panel = new QWidget;
   auto* column = new QVBoxLayout(panel);
-  coil_ = new CoilInputsBox(state_.materials(), state_.kinds, panel);
+  coil_ = new CoilInputsBox(materials_, state_.kinds, panel);
   column->addWidget(coil_);
 
   auto* grid = new QGridLayout;
@@ -132,14 +115,9 @@ QWidget* ExtensionWindow::BuildInputs() {
   column->addWidget(store);
   column->addStretch();
 
-  ConnectGuarded(platform_, this, calculateButton_, &QPushButton::clicked,
-                 &ExtensionWindow::Calculate);
-  ConnectGuarded(platform_, this, store, &QPushButton::clicked, &ExtensionWindow::StoreInHistory);
+  ConnectCommands(panel, calculateButton_, store);
   ConnectGuarded(platform_, this, standardLengthButton_, &QPushButton::clicked,
                  &ExtensionWindow::TakeStandardFreeLength);
-  // Enter in any box calculates, as the button does.
-  for (QLineEdit* box : panel->findChildren<QLineEdit*>())
-    ConnectGuarded(platform_, this, box, &QLineEdit::returnPressed, &ExtensionWindow::Calculate);
   return panel;
 }
 
@@ -147,12 +125,8 @@ QWidget* ExtensionWindow::BuildResults() {
   auto* panel = new QWidget;
   auto* column = new QVBoxLayout(panel);
   auto* top = new QHBoxLayout;
-  resultsGrid_ = new QTableWidget(0, 3);
-  resultsGrid_->setObjectName("resultsGrid");
-  resultsGrid_->setHorizontalHeaderLabels({"項目", "値", "単位"});
-  resultsGrid_->verticalHeader()->hide();
+  resultsGrid_ = ItemTable("resultsGrid");
   resultsGrid_->horizontalHeader()->setStretchLastSection(true);
-  resultsGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   top->addWidget(resultsGrid_, 1);
   diagramView_ = new PictureView(panel, "diagramView", 0, 0, diagram_->Image());
   diagramView_->setFixedSize(QtCanvas::LogicalSize(diagram_->Image()));
@@ -178,18 +152,13 @@ QWidget* ExtensionWindow::BuildResults() {
   historyGrid_->setObjectName("historyGrid");
   historyGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   historyGrid_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  referenceGrid_ = new QTableWidget(0, 3);
-  referenceGrid_->setObjectName("referenceGrid");
-  referenceGrid_->setHorizontalHeaderLabels({"項目", "値", "単位"});
-  referenceGrid_->verticalHeader()->hide();
-  referenceGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  referenceGrid_ = ItemTable("referenceGrid");
   auto* pages = new QTabWidget;
   pages->addTab(historyGrid_, QStringLiteral("履歴"));
   pages->addTab(referenceGrid_, QStringLiteral("参考値"));
   column->addWidget(pages, 1);
   ConnectGuarded(platform_, this, step, &QPushButton::clicked, &ExtensionWindow::StepShapeView);
-  ConnectGuarded(platform_, this, historyGrid_, &QTableWidget::cellClicked,
-                 [](ExtensionWindow* w, int row, int) { w->RecallFromHistory(row); });
+  RecallOnClick(historyGrid_);
   return panel;
 }
 
@@ -216,8 +185,11 @@ void ExtensionWindow::ReadInputs() {
 
 void ExtensionWindow::Calculate() {
   ReadInputs();
-  check_ = CalculateExtension(design_, MaterialOf(state_.materials(), design_.MaterialNo),
-                              state_.settings);
+  ShowCalculated();
+}
+
+void ExtensionWindow::ShowCalculated() {
+  check_ = CalculateExtension(design_, MaterialOf(materials_, design_.MaterialNo), state_.settings);
   shapePosition_ = 0;
   ShowDesign();
 }
@@ -275,9 +247,7 @@ void ExtensionWindow::ShowDesign() {
   const auto addRow = [&](const char* label, const QString& value, const QString& unit) {
     const int row = resultsGrid_->rowCount();
     resultsGrid_->insertRow(row);
-    resultsGrid_->setItem(row, 0, new QTableWidgetItem(QString::fromUtf8(label)));
-    resultsGrid_->setItem(row, 1, new QTableWidgetItem(value));
-    resultsGrid_->setItem(row, 2, new QTableWidgetItem(unit));
+    SetCells(resultsGrid_, row, {QString::fromUtf8(label), value, unit});
   };
   ExtensionDesign::VisitResults(r, [&](const FieldInfo& f, const auto& value) {
     if constexpr (std::is_same_v<std::decay_t<decltype(value)>, double>) {
@@ -293,27 +263,14 @@ void ExtensionWindow::ShowDesign() {
   for (const std::string& line : check_.Lines(r.InputMode)) messageList_->addItem(Utf8(line));
   messageList_->setStyleSheet(check_.failed() ? "color: rgb(255, 0, 0)" : "");
 
-  const MaterialRecord& m = MaterialOf(state_.materials(), r.MaterialNo);
+  const MaterialRecord& m = MaterialOf(materials_, r.MaterialNo);
   diagram_->Show(ExtensionFatigueCoefficients(r, m));
   diagramView_->Refresh();
   shape_->Show(r, ShownLength());
   shapeView_->Refresh();
   shapeCaption_->setText(QString::fromUtf8(kShapeCaptions[shapePosition_]));
   ShowHistory();
-  ShowReference();
-}
-
-void ExtensionWindow::ShowReference() {
-  const std::vector<ReferenceRow> rows =
-      ExtensionReferenceRows(design_, MaterialOf(state_.materials(), design_.MaterialNo), units_);
-  referenceGrid_->setRowCount(static_cast<int>(rows.size()));
-  for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
-    const ReferenceRow& r = rows[static_cast<std::size_t>(row)];
-    const QString texts[] = {Utf8(r.item), Utf8(r.value), Utf8(r.unit)};
-    for (int column = 0; column < 3; ++column)
-      referenceGrid_->setItem(row, column, new QTableWidgetItem(texts[column]));
-  }
-  referenceGrid_->resizeColumnsToContents();
+  ShowReferenceRows(referenceGrid_, ExtensionReferenceRows(design_, m, units_));
 }
 
 void ExtensionWindow::ShowHistory() {
@@ -324,41 +281,20 @@ void ExtensionWindow::ShowHistory() {
   historyGrid_->setRowCount(static_cast<int>(history_.size()));
   for (int row = 0; row < static_cast<int>(history_.size()); ++row) {
     const ExtensionDesign& h = history_[static_cast<std::size_t>(row)];
-    const QString texts[] = {
-        Utf8(SjisToUtf8(MaterialOf(state_.materials(), h.MaterialNo).Symbol.Raw())),
-        ShortText(h.WireDiameter),
-        ShortText(h.MeanDiameter),
-        ShortText(h.TotalTurns),
-        Utf8(HookKindName(h.HookKind)),
-        Shown(h.InitialTension, Quantity::Load),
-        ShortText(h.FreeLength),
-        ShortText(h.Length1),
-        ShortText(h.Length2),
-        Shown(h.Load1, Quantity::Load),
-        Shown(h.Load2, Quantity::Load),
-        Shown(h.SpringRate, Quantity::Rate),
-        Shown(h.Stress2, Quantity::Stress),
-        Shown(h.AllowableStress, Quantity::Stress),
-        Utf8(LifeClassText(h.LifeClass)),
-    };
-    for (int column = 0; column < static_cast<int>(std::size(texts)); ++column)
-      historyGrid_->setItem(row, column, new QTableWidgetItem(texts[column]));
+    SetCells(historyGrid_, row,
+             {Utf8(SjisToUtf8(MaterialOf(materials_, h.MaterialNo).Symbol.Raw())),
+              ShortText(h.WireDiameter), ShortText(h.MeanDiameter), ShortText(h.TotalTurns),
+              Utf8(HookKindName(h.HookKind)), Shown(h.InitialTension, Quantity::Load),
+              ShortText(h.FreeLength), ShortText(h.Length1), ShortText(h.Length2),
+              Shown(h.Load1, Quantity::Load), Shown(h.Load2, Quantity::Load),
+              Shown(h.SpringRate, Quantity::Rate), Shown(h.Stress2, Quantity::Stress),
+              Shown(h.AllowableStress, Quantity::Stress), Utf8(LifeClassText(h.LifeClass))});
   }
 }
 
-void ExtensionWindow::StoreInHistory() {
-  if (static_cast<int>(history_.size()) == kHistoryLimit) history_.erase(history_.begin());
-  history_.push_back(design_);
-  ShowHistory();
-}
-
-void ExtensionWindow::RecallFromHistory(int row) {
-  if (row < 0 || row >= static_cast<int>(history_.size())) return;
-  design_ = history_[static_cast<std::size_t>(row)];
-  check_ = CalculateExtension(design_, MaterialOf(state_.materials(), design_.MaterialNo),
-                              state_.settings);
-  shapePosition_ = 0;
-  ShowDesign();
+void ExtensionWindow::Recall(const ExtensionDesign& stored) {
+  design_ = stored;
+  ShowCalculated();
 }
 
 void ExtensionWindow::ToggleInputMode() {
@@ -367,7 +303,7 @@ void ExtensionWindow::ToggleInputMode() {
 }
 
 void ExtensionWindow::ToggleUnits() {
-  units_ = units_ == UnitSystem::SI ? UnitSystem::Gravitational : UnitSystem::SI;
+  SwitchUnits();
   ShowDesign();
 }
 
@@ -377,50 +313,16 @@ void ExtensionWindow::TakeStandardFreeLength() {
   Calculate();
 }
 
-void ExtensionWindow::SaveDesignTo(const QString& path) {
-  WriteFileAtomically(LocalPath(path), ExtensionDocumentText({design_, history_}));
+void ExtensionWindow::Adopt(ExtensionDocument read) {
+  history_ = std::move(read.history);
+  Recall(read.design);
 }
 
-void ExtensionWindow::OpenDesignFrom(const QString& path) {
-  const std::string file = LocalPath(path);
-  const std::string text = ReadTextTable(file);
-  ExtensionDocument document;
-  try {
-    document = ReadExtensionDocumentJson(text, state_.materials(), kHistoryLimit);
-  } catch (const UserError& e) {
-    throw UserError(file + ": " + e.what());
-  }
-  design_ = document.design;
-  history_ = document.history;
-  check_ = CalculateExtension(design_, MaterialOf(state_.materials(), design_.MaterialNo),
-                              state_.settings);
-  shapePosition_ = 0;
-  ShowDesign();
-}
-
-void ExtensionWindow::SaveDesign() {
-  if (const auto path = platform_.AskSaveFile(
-          this,
-          {QStringLiteral("引張コイルばねの設計 (*.json)"), QStringLiteral("extension.json")}))
-    SaveDesignTo(*path);
-}
-
-void ExtensionWindow::OpenDesign() {
-  if (const auto path =
-          platform_.AskOpenFile(this, {QStringLiteral("引張コイルばねの設計 (*.json)"), {}}))
-    OpenDesignFrom(*path);
-}
-
-void ExtensionWindow::ExportDxf() {
-  const auto path = platform_.AskSaveFile(
-      this, {QStringLiteral("DXFファイル (*.dxf)"), QStringLiteral("extension.dxf")});
-  if (path) WriteFileAtomically(LocalPath(*path), ExtensionDxfText(design_));
-}
+std::string ExtensionWindow::DxfText() const { return ExtensionDxfText(design_); }
 
 void ExtensionWindow::ShowDataSheet() {
   if (dataSheet_ == nullptr) dataSheet_ = new DataSheetDialog(platform_, this);
-  dataSheet_->ShowSheet(
-      MakeExtensionDataSheet(design_, state_.materials(), leftHandCheck_->isChecked()));
+  dataSheet_->ShowSheet(MakeExtensionDataSheet(design_, materials_, leftHandCheck_->isChecked()));
 }
 
 }  // namespace coilspring

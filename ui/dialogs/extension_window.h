@@ -5,23 +5,18 @@
 // the data sheet. Every event reads the boxes once, calculates once and shows once.
 #pragma once
 
-#include <QMainWindow>
 #include <memory>
-#include <vector>
+#include <string>
 
 #include "core/calc/calculator_state.h"
-#include "core/display/display_units.h"
 #include "core/extension/extension_calc.h"
 #include "json/extension_json.h"
-#include "ui/platform/platform.h"
+#include "ui/dialogs/spring_kind_window.h"
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
-class QLineEdit;
 class QListWidget;
-class QPushButton;
-class QTableWidget;
 
 namespace coilspring {
 
@@ -31,56 +26,40 @@ class ExtensionShapePicture;
 class FatigueDiagramPicture;
 class PictureView;
 
-class ExtensionWindow final : public QMainWindow {
+class ExtensionWindow final : public SpringKindWindow<ExtensionDesign> {
   Q_OBJECT
 
  public:
-  static constexpr int kHistoryLimit = 30;
-
   // `state` gives the materials and the coefficients; it must outlive the window.
   ExtensionWindow(const CalculatorState& state, Platform& platform, UnitSystem units,
                   QWidget* parent = nullptr);
   ~ExtensionWindow() override;
 
-  const ExtensionDesign& Design() const { return design_; }
-  const std::vector<ExtensionDesign>& History() const { return history_; }
-  UnitSystem Units() const { return units_; }
-
   // The commands of the buttons and menus, for the menus and for tests.
-  void Calculate();
+  void Calculate() override;
   void StepShapeView();
-  void StoreInHistory();
-  void RecallFromHistory(int row);
   void ToggleInputMode();
   void ToggleUnits();
   void TakeStandardFreeLength();
-  void SaveDesign();
-  void OpenDesign();
-  void ExportDxf();
   void ShowDataSheet();
-  // Saving and reading without a file dialog.
-  void SaveDesignTo(const QString& path);
-  void OpenDesignFrom(const QString& path);
 
  private:
-  void BuildMenus();
   QWidget* BuildInputs();
   QWidget* BuildResults();
   void ReadInputs();
+  void ShowCalculated();
   void ShowDesign();
   void ShowInputs();
   void ShowInputMode();
-  void ShowHistory();
-  void ShowReference();
+  void ShowHistory() override;
+  void Recall(const ExtensionDesign& stored) override;
+  void Adopt(ExtensionDocument read) override;
+  std::string DxfText() const override;
   double ShownLength() const;
   QString Shown(double stored, Quantity quantity) const;
 
   const CalculatorState& state_;
-  Platform& platform_;
-  UnitSystem units_;
-  ExtensionDesign design_;
   ExtensionCheck check_;
-  std::vector<ExtensionDesign> history_;
   int shapePosition_ = 0;  // 0 free length, 1 at L1, 2 at L2
 
   CoilInputsBox* coil_ = nullptr;
@@ -95,7 +74,6 @@ class ExtensionWindow final : public QMainWindow {
   QLineEdit* length2Edit_ = nullptr;
   QLineEdit* load1Edit_ = nullptr;
   QLineEdit* load2Edit_ = nullptr;
-  std::vector<QLabel*> loadUnitLabels_;
   QPushButton* calculateButton_ = nullptr;  // calculateButton: 計算
   QTableWidget* resultsGrid_ = nullptr;     // resultsGrid: name, value, unit
   QListWidget* messageList_ = nullptr;      // messageList: the check lines

@@ -1,16 +1,13 @@
 #include "ui/dialogs/torsion_window.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenuBar>
 #include <QPixmap>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -19,7 +16,6 @@
 #include <QVBoxLayout>
 
 #include "core/calc/spring_calc.h"
-#include "core/records/file_io.h"
 #include "core/text/sjis.h"
 #include "core/text/user_error.h"
 #include "core/torsion/moment_angle_diagram.h"
@@ -28,7 +24,6 @@
 #include "core/torsion/torsion_sheet.h"
 #include "core/torsion/torsion_views.h"
 #include "json/torsion_json.h"
-#include "ui/platform/handler_guard.h"
 #include "ui/render/torsion_pictures.h"
 #include "ui/widgets/coil_inputs_box.h"
 #include "ui/widgets/widgets.h"
@@ -37,18 +32,11 @@ namespace coilspring {
 
 namespace {
 
-const QString kDesignFilter = QStringLiteral("ねじりコイルばねの設計 (*.json)");
-const QString kDesignFileName = QStringLiteral("tspring.json");
-const QString kDxfFilter = QStringLiteral("DXFファイル (*.dxf)");
-const QString kDxfFileName = QStringLiteral("tspring.dxf");
-const QString kPdfFilter = QStringLiteral("PDF (*.pdf)");
-const QString kPdfFileName = QStringLiteral("tspring.pdf");
-
-QLineEdit* NumberBox(const char* name) {
-  auto* box = new QLineEdit;
-  box->setObjectName(name);
-  return box;
-}
+constexpr SpringKind<TorsionDesign> kKind = {
+    {"ねじりコイルばねの設計 (*.json)", "tspring.json", "tspring.json", "tspring.dxf"},
+    HistoryOrder::NewestFirst,
+    TorsionDocumentText,
+    ReadTorsionDocumentJson};
 
 // An optional length: an empty box is none.
 std::optional<double> OptionalNumber(const QLineEdit* box) {
@@ -70,13 +58,8 @@ constexpr int kTableRowHeight = 20;
 constexpr int kResultsWidth = 360;
 constexpr int kMessagesHeight = 90;
 
-QTableWidget* Table(const char* name, const QStringList& headings) {
-  auto* table = new QTableWidget;
-  table->setObjectName(name);
-  table->setColumnCount(static_cast<int>(headings.size()));
-  table->setHorizontalHeaderLabels(headings);
-  table->verticalHeader()->hide();
-  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+// Whole rows selected, the last column to the edge, rows a little closer.
+QTableWidget* Compact(QTableWidget* table) {
   table->setSelectionBehavior(QAbstractItemView::SelectRows);
   table->horizontalHeader()->setStretchLastSection(true);
   table->verticalHeader()->setDefaultSectionSize(kTableRowHeight);
@@ -84,7 +67,7 @@ QTableWidget* Table(const char* name, const QStringList& headings) {
 }
 
 void SetRow(QTableWidget* table, int row, const QStringList& cells) {
-  for (int c = 0; c < cells.size(); ++c) table->setItem(row, c, new QTableWidgetItem(cells[c]));
+  SetCells(table, row, cells);
   if (row + 1 == table->rowCount()) table->resizeColumnsToContents();
 }
 
@@ -92,19 +75,19 @@ void SetRow(QTableWidget* table, int row, const QStringList& cells) {
 
 TorsionWindow::TorsionWindow(const MaterialTable& materials, const KindIndex& kinds,
                              Platform& platform, UnitSystem units, QWidget* parent)
-    : QMainWindow(parent),
-      materials_(materials),
-      kinds_(kinds),
-      platform_(platform),
-      units_(units) {
-  setObjectName("TorsionWindow");
-  setWindowTitle(QStringLiteral("ねじりコイルばね"));
-  BuildMenus();
-  auto* client = new QWidget;
-  auto* layout = new QHBoxLayout(client);
-  layout->addWidget(BuildInputs());
-  layout->addWidget(BuildResults(), 1);
-  setCentralWidget(client);
+    : SpringKindWindow(platform, units, kKind, materials, parent), kinds_(kinds) {
+  const auto [file, view] = Frame("TorsionWindow", "ねじりコイルばね");
+  AddGuardedMenuEntries<TorsionWindow>(
+      platform_, this,
+      {{file, "TorsionOpen", "読み取り", &TorsionWindow::OpenDesign},
+       {file, "TorsionSave", "保存", &TorsionWindow::SaveDesign},
+       {file, "TorsionDxf", "ＤＸＦ出力", &TorsionWindow::ExportDxf},
+       {file, "TorsionSheetPdf", "要目表 PDF保存", &TorsionWindow::SaveDataSheetPdf},
+       {file, "TorsionSheetPrint", "要目表印刷", &TorsionWindow::PrintDataSheet},
+       {view, "TorsionInputMode", "ねじれ角・モーメント切替", &TorsionWindow::ToggleInputMode},
+       {view, "TorsionUnits", "単位切替（SI／重力単位）", &TorsionWindow::ToggleUnits}});
+  QWidget* inputs = BuildInputs();
+  PlaceColumns(inputs, BuildResults());
   ShowStartDesign();
 }
 
@@ -122,20 +105,6 @@ void TorsionWindow::ShowStartDesign() {
   design_.Angle2 = 60;
   ShowInputs(design_);
   RunGuarded(platform_, this, [this] { Calculate(); });
-}
-
-void TorsionWindow::BuildMenus() {
-  QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
-  QMenu* view = menuBar()->addMenu(QStringLiteral("表示(&V)"));
-  AddGuardedMenuEntries<TorsionWindow>(
-      platform_, this,
-      {{file, "TorsionOpen", "読み取り", &TorsionWindow::OpenDesignFile},
-       {file, "TorsionSave", "保存", &TorsionWindow::SaveDesignFile},
-       {file, "TorsionDxf", "ＤＸＦ出力", &TorsionWindow::ExportDxf},
-       {file, "TorsionSheetPdf", "要目表 PDF保存", &TorsionWindow::SaveDataSheetPdf},
-       {file, "TorsionSheetPrint", "要目表印刷", &TorsionWindow::PrintDataSheet},
-       {view, "TorsionInputMode", "ねじれ角・モーメント切替", &TorsionWindow::ToggleInputMode},
-       {view, "TorsionUnits", "単位切替（SI／重力単位）", &TorsionWindow::ToggleUnits}});
 }
 
 QWidget* TorsionWindow::BuildInputs() {
@@ -175,12 +144,7 @@ QWidget* TorsionWindow::BuildInputs() {
   storeButton_->setObjectName("TorsionStore");
   form->addRow(calculateButton_, storeButton_);
 
-  ConnectGuarded(platform_, this, calculateButton_, &QPushButton::clicked,
-                 &TorsionWindow::Calculate);
-  ConnectGuarded(platform_, this, storeButton_, &QPushButton::clicked,
-                 &TorsionWindow::StoreInHistory);
-  for (QLineEdit* edit : inputs->findChildren<QLineEdit*>())
-    ConnectGuarded(platform_, this, edit, &QLineEdit::returnPressed, &TorsionWindow::Calculate);
+  ConnectCommands(inputs, calculateButton_, storeButton_);
   connect(modeCombo_, &QComboBox::currentIndexChanged, this,
           [this] { ShowWorkingPoints(design_); });
   return inputs;
@@ -190,8 +154,7 @@ QWidget* TorsionWindow::BuildResults() {
   auto* tabs = new QTabWidget;
   auto* results = new QWidget;
   auto* grid = new QGridLayout(results);
-  resultsTable_ = Table("TorsionResults",
-                        {QStringLiteral("項目"), QStringLiteral("値"), QStringLiteral("単位")});
+  resultsTable_ = Compact(ItemTable("TorsionResults"));
   resultsTable_->setMinimumWidth(kResultsWidth);
   messages_ = new QListWidget;
   messages_->setObjectName("TorsionMessages");
@@ -207,15 +170,11 @@ QWidget* TorsionWindow::BuildResults() {
   views_->setObjectName("TorsionViews");
   views_->setMinimumSize(kTorsionViewsWidth, kTorsionViewsHeight);
   tabs->addTab(views_, QStringLiteral("端面図・側面図"));
-  referenceTable_ = Table("TorsionReference",
-                          {QStringLiteral("項目"), QStringLiteral("値"), QStringLiteral("単位")});
+  referenceTable_ = Compact(ItemTable("TorsionReference"));
   tabs->addTab(referenceTable_, QStringLiteral("参考計算"));
   historyTable_ =
-      Table("TorsionHistory", {QStringLiteral("材料"), QStringLiteral("d"), QStringLiteral("D"),
-                               QStringLiteral("Nt"), QStringLiteral("θ1"), QStringLiteral("θ2"),
-                               QStringLiteral("M2"), QStringLiteral("σ2"), QStringLiteral("判定")});
-  ConnectGuarded(platform_, this, historyTable_, &QTableWidget::cellClicked,
-                 [](TorsionWindow* w, int row, int) { w->RecallFromHistory(row); });
+      Compact(Table("TorsionHistory", {"材料", "d", "D", "Nt", "θ1", "θ2", "M2", "σ2", "判定"}));
+  RecallOnClick(historyTable_);
   tabs->addTab(historyTable_, QStringLiteral("履歴"));
   return tabs;
 }
@@ -306,18 +265,10 @@ void TorsionWindow::ShowResults() {
   diagram_->setPixmap(QPixmap::fromImage(MomentDiagramImage(design_, units_, ratio)));
   views_->setPixmap(QPixmap::fromImage(
       TorsionViewsImage(design_, {kTorsionViewsWidth, kTorsionViewsHeight}, ratio)));
-  const std::vector<ReferenceRow> rows = TorsionReferenceRows(
-      ComputeTorsionReference(design_, MaterialOf(materials_, design_.MaterialNo)), units_);
-  referenceTable_->setRowCount(static_cast<int>(rows.size()));
-  for (std::size_t i = 0; i < rows.size(); ++i)
-    SetRow(referenceTable_, static_cast<int>(i),
-           {Utf8(rows[i].item), Utf8(rows[i].value), Utf8(rows[i].unit)});
-}
-
-void TorsionWindow::StoreInHistory() {
-  history_.insert(history_.begin(), design_);
-  if (history_.size() > kTorsionHistorySlots) history_.pop_back();
-  ShowHistory();
+  ShowReferenceRows(
+      referenceTable_,
+      TorsionReferenceRows(
+          ComputeTorsionReference(design_, MaterialOf(materials_, design_.MaterialNo)), units_));
 }
 
 void TorsionWindow::ShowHistory() {
@@ -335,15 +286,9 @@ void TorsionWindow::ShowHistory() {
   }
 }
 
-// The design as it was stored, shown without calculating it again.
-void TorsionWindow::RecallFromHistory(int row) {
-  if (row < 0 || row >= static_cast<int>(history_.size())) return;
-  Adopt(history_[static_cast<std::size_t>(row)]);
-}
-
 // A calculated design becomes the window's: the lists, boxes and mode show it, with its
-// results, as they were calculated.
-void TorsionWindow::Adopt(const TorsionDesign& design) {
+// results, as they were calculated (a stored design is not calculated again).
+void TorsionWindow::Recall(const TorsionDesign& design) {
   design_ = design;
   check_ = CheckTorsion(design_, materials_);
   {
@@ -367,7 +312,7 @@ void TorsionWindow::ToggleUnits() {
     typed1 = StoredTorsionValue(BoxNumber(point1Edit_), TorsionQuantity::Moment, units_);
     typed2 = StoredTorsionValue(BoxNumber(point2Edit_), TorsionQuantity::Moment, units_);
   }
-  units_ = units_ == UnitSystem::SI ? UnitSystem::Gravitational : UnitSystem::SI;
+  SwitchUnits();
   ShowInputModeCaptions();
   if (moments) {
     point1Edit_->setText(ShortText(ShownTorsionValue(*typed1, TorsionQuantity::Moment, units_)));
@@ -377,47 +322,27 @@ void TorsionWindow::ToggleUnits() {
   ShowHistory();
 }
 
-void TorsionWindow::SaveDesignFile() {
-  const std::optional<QString> path = platform_.AskSaveFile(this, {kDesignFilter, kDesignFileName});
-  if (!path) return;
-  WriteFileAtomically(LocalPath(*path), TorsionDocumentText({design_, history_}));
-}
-
-// The file replaces the design and the whole history at once, or nothing when any of it is
-// wrong.
-void TorsionWindow::OpenDesignFile() {
-  const std::optional<QString> path = platform_.AskOpenFile(this, {kDesignFilter, kDesignFileName});
-  if (!path) return;
-  const std::string local = LocalPath(*path);
-  TorsionDocument document;
-  try {
-    document = ReadTorsionDocumentJson(ReadTextTable(local), materials_, kTorsionHistorySlots);
-  } catch (const UserError& e) {
-    throw UserError(local + ": " + e.what());
-  }
-  CalculateTorsion(document.design, materials_);
-  for (TorsionDesign& t : document.history) CalculateTorsion(t, materials_);
-  history_ = std::move(document.history);
-  Adopt(document.design);
+// A design file gives its designs as read: they are calculated before they are shown.
+void TorsionWindow::Adopt(TorsionDocument read) {
+  CalculateTorsion(read.design, materials_);
+  for (TorsionDesign& t : read.history) CalculateTorsion(t, materials_);
+  history_ = std::move(read.history);
+  Recall(read.design);
   ShowHistory();
 }
 
-void TorsionWindow::ExportDxf() {
-  const std::optional<QString> path = platform_.AskSaveFile(this, {kDxfFilter, kDxfFileName});
-  if (!path) return;
-  WriteFileAtomically(LocalPath(*path), TorsionDxfText(design_));
-}
+std::string TorsionWindow::DxfText() const { return TorsionDxfText(design_); }
 
 void TorsionWindow::SaveDataSheetPdf() {
-  const std::optional<QString> path = platform_.AskSaveFile(this, {kPdfFilter, kPdfFileName});
+  const std::optional<QString> path =
+      platform_.AskSaveFile(this, {QStringLiteral("PDF (*.pdf)"), QStringLiteral("tspring.pdf")});
   if (!path) return;
   TorsionSheetPage(design_, TorsionSheetRows(design_, materials_)).WritePdf(*path);
 }
 
 void TorsionWindow::PrintDataSheet() {
-  const TorsionSheetPage page(design_, TorsionSheetRows(design_, materials_));
-  if (const std::optional<QString> failure = platform_.PrintDrawing(
-          page.Size(), TorsionSheetPage::Title(), [&](QPainter& p) { page.Paint(p); }))
+  TorsionSheetPage page(design_, TorsionSheetRows(design_, materials_));
+  if (const std::optional<QString> failure = page.Print(platform_))
     platform_.ShowMessage(this, MessageKind::Error, *failure);
 }
 

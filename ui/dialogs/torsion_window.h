@@ -3,29 +3,22 @@
 // unit switch, design files (JSON), DXF, the data sheet as PDF and on the printer.
 #pragma once
 
-#include <QMainWindow>
-#include <vector>
+#include <string>
 
-#include "core/display/display_units.h"
 #include "core/records/material_table.h"
 #include "core/torsion/torsion_calc.h"
-#include "ui/platform/platform.h"
+#include "json/torsion_json.h"
+#include "ui/dialogs/spring_kind_window.h"
 
-class QAction;
 class QComboBox;
 class QLabel;
-class QLineEdit;
 class QListWidget;
-class QPushButton;
-class QTableWidget;
 
 namespace coilspring {
 
 class CoilInputsBox;
 
-inline constexpr int kTorsionHistorySlots = 30;
-
-class TorsionWindow : public QMainWindow {
+class TorsionWindow : public SpringKindWindow<TorsionDesign> {
   Q_OBJECT
 
  public:
@@ -33,45 +26,32 @@ class TorsionWindow : public QMainWindow {
   TorsionWindow(const MaterialTable& materials, const KindIndex& kinds, Platform& platform,
                 UnitSystem units, QWidget* parent = nullptr);
 
-  const TorsionDesign& Design() const { return design_; }
   const TorsionCheck& Check() const { return check_; }
-  const std::vector<TorsionDesign>& History() const { return history_; }
-  UnitSystem Units() const { return units_; }
 
   // The commands of the buttons and menus, for the menus and for tests.
-  void Calculate();
-  void StoreInHistory();
-  void RecallFromHistory(int row);
+  void Calculate() override;
   void ToggleInputMode();
   void ToggleUnits();
-  void SaveDesignFile();
-  void OpenDesignFile();
-  void ExportDxf();
   void SaveDataSheetPdf();
   void PrintDataSheet();
 
  private:
-  void BuildMenus();
   QWidget* BuildInputs();
   QWidget* BuildResults();
 
   TorsionDesign ReadInputs() const;
-  void Adopt(const TorsionDesign& design);
+  void Recall(const TorsionDesign& design) override;
+  void Adopt(TorsionDocument read) override;
+  std::string DxfText() const override;
   void ShowInputs(const TorsionDesign& design);
   void ShowWorkingPoints(const TorsionDesign& design);
   void ShowInputModeCaptions();
   void ShowStartDesign();
   void ShowResults();
-  void ShowHistory();
+  void ShowHistory() override;
 
-  const MaterialTable& materials_;
   const KindIndex& kinds_;
-  Platform& platform_;
-  UnitSystem units_;
-  TorsionDesign design_;
   TorsionCheck check_;
-  std::vector<TorsionDesign> history_;
-
   CoilInputsBox* coil_;  // material, wire, coil diameter and turns, as every spring kind has them
   QLineEdit* leg1Edit_;
   QLineEdit* leg2Edit_;

@@ -26,7 +26,6 @@ constexpr int kPictureHeight = 201;
 constexpr int kPageFontPixels = 12;
 constexpr int kLabelFontPixels = 19;
 constexpr int kSmallestLabelPixels = 12;
-constexpr int kGridFontPixels = 13;
 // Grid lines are one pixel between cells and the border two pixels each side, outside the cell
 // sizes: 64 + 222 + 97 + 169 + 4 lines + 2 x 2 border = 560, 16 x 30 + 16 lines + 4 = 500.
 constexpr int kGridLine = 1;
@@ -142,28 +141,23 @@ QImage DataSheetPage::PageImage() {
   return image;
 }
 
-void DataSheetPage::RenderOnto(QPainter& painter) {
-  render(&painter, QPoint(), QRegion(), DrawWindowBackground | DrawChildren);
-}
-
 void DataSheetPage::Paint(QPainter& painter) {
   PaperMode paper(*this);
-  RenderOnto(painter);
+  render(&painter, QPoint(), QRegion(), DrawWindowBackground | DrawChildren);
 }
 
 std::optional<QString> DataSheetPage::Print(Platform& platform) {
   // Also when the printer fails: back on the screen the grid shows no selection it does not
   // have the focus for.
   PaperMode paper(*this);
-  return platform.PrintDrawing(size(), Title(), [this](QPainter& p) { RenderOnto(p); });
+  return SheetPage::Print(platform);
 }
 
-void DataSheetPage::WritePdf(const QString& path) {
-  WriteDrawingPdf(path, Title(), [this](QPainter& p) { Paint(p); });
+std::optional<QString> SheetPage::Print(Platform& platform) {
+  return platform.PrintDrawing(PageSize(), PageTitle(), [this](QPainter& p) { Paint(p); });
 }
 
-void WriteDrawingPdf(const QString& path, const QString& title,
-                     const std::function<void(QPainter&)>& paint) {
+void SheetPage::WritePdf(const QString& path) {
   // The page is made in memory and written in one go, so the file is either whole or not
   // touched at all.
   const std::string target = LocalPath(path);
@@ -172,7 +166,7 @@ void WriteDrawingPdf(const QString& path, const QString& title,
   buffer.open(QIODevice::WriteOnly);
   {
     QPdfWriter writer(&buffer);
-    writer.setTitle(title);
+    writer.setTitle(PageTitle());
     writer.setCreator(QStringLiteral("coilspring"));
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setPageMargins(QMarginsF(kPdfMarginMm, kPdfMarginMm, kPdfMarginMm, kPdfMarginMm),
@@ -181,14 +175,14 @@ void WriteDrawingPdf(const QString& path, const QString& title,
     if (!painter.begin(&writer)) throw UserError(CannotCreateMessage(target));
     // The same size as on a 96 dpi screen; widgets paint as vectors, so the text stays text.
     painter.scale(writer.logicalDpiX() / kScreenDpi, writer.logicalDpiY() / kScreenDpi);
-    paint(painter);
+    Paint(painter);
     if (!painter.end()) throw UserError(kWriteErrorMessage);
   }
   WriteFileAtomically(target,
                       std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
 }
 
-QString DataSheetPage::Title() { return QStringLiteral("要目表"); }
+QString DataSheetPage::PageTitle() const { return QStringLiteral("要目表"); }
 
 QImage DataSheetPage::RenderPage(const DataSheet& sheet) {
   DataSheetPage page;

@@ -1,13 +1,14 @@
-// The data sheet (要目表) page: the spring illustration with its six dimension labels above the
-// item grid, on white. The data sheet window shows it under its buttons; scripts fill, print or
-// save one that is never shown.
+// The data sheet (要目表) pages. Every spring kind's page goes to the printer and into a PDF the
+// same way; what it draws is its own. The compression and extension springs' page: the spring
+// illustration with its six dimension labels above the item grid, on white. The data sheet
+// window shows it under its buttons; scripts fill, print or save one that is never shown.
 #pragma once
 
 #include <QImage>
+#include <QSize>
 #include <QString>
 #include <QWidget>
 #include <array>
-#include <functional>
 #include <optional>
 
 #include "core/output/data_sheet.h"
@@ -21,18 +22,34 @@ class QTableWidget;
 
 namespace coilspring {
 
-// Writes a drawing as a one-page A4 PDF with real text, `paint` drawing in 96-dpi pixels from
-// the page's top-left. A failed save leaves any existing file untouched; throws UserError.
-void WriteDrawingPdf(const QString& path, const QString& title,
-                     const std::function<void(QPainter&)>& paint);
+class SheetPage {
+ public:
+  // Every kind's page is as wide, its item grid written as large.
+  static constexpr int kWidth = 708;
+  static constexpr int kGridFontPixels = 13;
 
-class DataSheetPage : public QWidget {
+  virtual ~SheetPage() = default;
+
+  // The page's size in 96-dpi pixels.
+  virtual QSize PageSize() const = 0;
+  // The print job's and the PDF's title.
+  virtual QString PageTitle() const = 0;
+  // Paints the page as it goes to paper, in 96-dpi pixels from its top-left: lines and text stay
+  // vectors, so a printer or a PDF gets them at its own resolution.
+  virtual void Paint(QPainter& painter) = 0;
+  // Prints the page on the default printer as such a drawing; returns the printer's error text.
+  virtual std::optional<QString> Print(Platform& platform);
+  // Writes the page as a one-page A4 PDF with real text, at its 96-dpi size from the page's
+  // top-left. A failed save leaves any existing file untouched; throws UserError.
+  void WritePdf(const QString& path);
+};
+
+class DataSheetPage : public QWidget, public SheetPage {
   Q_OBJECT
 
  public:
-  // The window's outer size is 716 x 832; the page is its client area inside a common window
-  // frame.
-  static constexpr int kWidth = 708;
+  // The window's outer size is 716 x 832; the page, kWidth x kHeight, is its client area inside
+  // a common window frame.
   static constexpr int kHeight = 805;
 
   explicit DataSheetPage(QWidget* parent = nullptr);
@@ -43,17 +60,11 @@ class DataSheetPage : public QWidget {
   // The page as it goes to paper: without a selection highlight, one pixel per screen pixel at
   // 96 pixels per inch.
   QImage PageImage();
-  // Paints the page as it goes to paper, in 96-dpi pixels from its top-left: lines and text stay
-  // vectors, so a printer or a PDF gets them at its own resolution.
-  void Paint(QPainter& painter);
-  // Prints the page on the default printer as such a drawing; returns the printer's error text.
-  std::optional<QString> Print(Platform& platform);
-  // Writes the page as a one-page A4 PDF with real text, at its 96-dpi size from the page's
-  // top-left. A failed save leaves any existing file untouched; throws UserError.
-  void WritePdf(const QString& path);
+  QSize PageSize() const override { return size(); }
+  QString PageTitle() const override;
+  void Paint(QPainter& painter) override;
+  std::optional<QString> Print(Platform& platform) override;
 
-  // The print job's and the PDF's title.
-  static QString Title();
   // The same for a sheet that is never shown, for scripts.
   static QImage RenderPage(const DataSheet& sheet);
   static void WritePagePdf(const DataSheet& sheet, const QString& path);
@@ -63,7 +74,6 @@ class DataSheetPage : public QWidget {
 
   void BuildControls();
   void BuildGrid();
-  void RenderOnto(QPainter& painter);
 
   // Set when the grid loses the input focus, cleared when it gets it back: an unfocused grid
   // shows no selection, so none reaches paper.

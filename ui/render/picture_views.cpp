@@ -22,11 +22,8 @@ void IllustrationView::paintEvent(QPaintEvent*) {
     // page or a recording for them get the lines.
     if (painter.paintEngine()->type() == QPaintEngine::Raster) {
       const qreal ratio = devicePixelRatioF();
-      if (onScreen_.isNull() || onScreen_.devicePixelRatio() != ratio) {
-        onScreen_ = QtCanvas::MakeImage(width(), height(), ratio);
-        QtCanvas canvas(onScreen_);
-        draw_(canvas);
-      }
+      if (onScreen_.isNull() || onScreen_.devicePixelRatio() != ratio)
+        onScreen_ = QtCanvas::Drawing(width(), height(), ratio, draw_);
       painter.drawImage(0, 0, onScreen_);
       return;
     }

@@ -25,12 +25,8 @@ const QImage& DiagramBackground(qreal pixelRatio) {
   static QImage background;
   if (background.isNull() || drawnWith != QFont() || background.devicePixelRatio() != pixelRatio) {
     drawnWith = QFont();
-    QImage fresh = QtCanvas::MakeImage(kFatigueDiagramWidth, kFatigueDiagramHeight, pixelRatio);
-    {
-      QtCanvas canvas(fresh);
-      DrawFatigueDiagramBackground(canvas);
-    }
-    background = fresh;
+    background = QtCanvas::Drawing(kFatigueDiagramWidth, kFatigueDiagramHeight, pixelRatio,
+                                   DrawFatigueDiagramBackground);
   }
   return background;
 }

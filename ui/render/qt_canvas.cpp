@@ -73,6 +73,16 @@ QImage QtCanvas::MakeImage(int width, int height, qreal pixelRatio) {
   return image;
 }
 
+QImage QtCanvas::Drawing(int width, int height, qreal pixelRatio,
+                         const std::function<void(Canvas&)>& draw) {
+  QImage image = MakeImage(width, height, pixelRatio);
+  {
+    QtCanvas canvas(image);  // its painter ends before the image is handed on
+    draw(canvas);
+  }
+  return image;
+}
+
 QSize QtCanvas::LogicalSize(const QImage& image) {
   // MakeImage rounds the pixels up, by less than one pixel: dropping the fraction gives the size
   // back at any ratio of 1 or more.

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QWidget>
+#include <functional>
 
 #include "core/drawing/canvas.h"
 
@@ -28,6 +29,9 @@ class QtCanvas : public Canvas {
   // high-DPI screen) the image has that many pixels per unit of the size, and everything drawn
   // on it is drawn at that finer resolution rather than enlarged afterwards.
   static QImage MakeImage(int width, int height, qreal pixelRatio = 1);
+  // Such an image with `draw` drawn on it, complete.
+  static QImage Drawing(int width, int height, qreal pixelRatio,
+                        const std::function<void(Canvas&)>& draw);
   // The size an image of MakeImage was made for.
   static QSize LogicalSize(const QImage& image);
 

@@ -11,6 +11,7 @@
 #include "core/display/display_units.h"
 #include "core/torsion/torsion_design.h"
 #include "core/torsion/torsion_sheet.h"
+#include "ui/render/data_sheet_page.h"
 
 namespace coilspring {
 
@@ -23,16 +24,13 @@ QImage TorsionViewsImage(const TorsionDesign& design,
                          qreal pixelRatio = 1);
 QImage MomentDiagramImage(const TorsionDesign& design, UnitSystem units, qreal pixelRatio = 1);
 
-// The data sheet page: its title, both views and the item grid, in 96-dpi pixels.
-class TorsionSheetPage {
+// The data sheet page: its title, both views and the item grid.
+class TorsionSheetPage final : public SheetPage {
  public:
   TorsionSheetPage(const TorsionDesign& design, std::vector<TorsionSheetRow> rows);
-  QSize Size() const;
-  void Paint(QPainter& painter) const;
-  QImage Image() const;
-  // Throws UserError as WriteDrawingPdf does.
-  void WritePdf(const QString& path) const;
-  static QString Title();
+  QSize PageSize() const override;
+  QString PageTitle() const override;
+  void Paint(QPainter& painter) override;
 
  private:
   TorsionDesign design_;
