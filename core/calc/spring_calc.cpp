@@ -101,11 +101,11 @@ bool PreparedCovers(const PreparedMaterial& p, const DesignRecord& r) {
 
 namespace {
 
-// x - x is 0 for a finite x and NaN for an infinite or NaN one, and a NaN carries through the
-// sum: one test for all, with no branch per value, as every calculation is checked.
+// A fold rather than a loop over a list: the list would copy every value first, on every
+// calculation.
 template <class... Values>
 bool AllFinite(Values... v) {
-  return ((v - v) + ...) == 0;
+  return (std::isfinite(v) && ...);
 }
 
 bool AllResultsFinite(const DesignRecord& r) {
