@@ -89,7 +89,12 @@ void BuildSideView(TorsionViews& v, const TorsionDesign& t) {
   g.Line({x0 + body, -ro}, {x0 + body, ro});
   g.Line({x0 + body, ro}, {x0, ro});
   g.Line({x0, ro}, {x0, -ro});
-  for (double x = x0 + d; x < x0 + body - d / 2; x += d) g.Line({x, -ro}, {x, ro});
+  // A line between each two turns, at most one per turn: beside legs so long that adding d no
+  // longer moves x, the stepping alone would never end.
+  const double turnLines = std::ceil(t.TotalTurns);
+  double x = x0 + d;
+  for (int line = 0; line < turnLines && x < x0 + body - d / 2; ++line, x += d)
+    g.Line({x, -ro}, {x, ro});
   if (t.Leg1 > ro) g.Wire({x0 + d / 2, -ro}, {x0 + d / 2, -t.Leg1}, d);
   if (t.Leg2 > ro) g.Wire({x0 + body - d / 2, ro}, {x0 + body - d / 2, t.Leg2}, d);
 }

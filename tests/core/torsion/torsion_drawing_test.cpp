@@ -69,6 +69,14 @@ TEST_F(TorsionDrawingTest, UndrawableDesignsGiveNothing) {
   }
 }
 
+TEST_F(TorsionDrawingTest, ALegFarLongerThanTheBodyKeepsOneLineBetweenTurns) {
+  // So long that adding d to a point beside it no longer moves the point.
+  TorsionDesign x = t;
+  x.Leg1 = 1e17;
+  EXPECT_EQ(CountOf(BuildTorsionViews(x).groups.at(0).primitives),
+            (LineArcCount{6 + 4 + 6 + 6, 4}));
+}
+
 TEST_F(TorsionDrawingTest, ScreenAndDrawingFileShowTheSameConstruction) {
   RecordingCanvas canvas(400, 200);
   DrawTorsionViews(canvas, t);
