@@ -62,6 +62,7 @@ ExtensionWindow::ExtensionWindow(const CalculatorState& state, Platform& platfor
   if (m.UsableRows() > 0)
     design_.WireDiameter = m.WireDiameters[FirstRowNotBelow(m, design_.WireDiameter).value_or(0)];
   ShowCalculated();
+  KeepAsSaved();
 }
 
 ExtensionWindow::~ExtensionWindow() = default;

@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QMenuBar>
 
+#include "ui/platform/unsaved_work.h"
+
 namespace coilspring {
 
 SpringKindWindowBase::SpringKindWindowBase(Platform& platform, UnitSystem units,
@@ -26,13 +28,27 @@ void SpringKindWindowBase::PlaceColumns(QWidget* inputs, QWidget* results) {
   setCentralWidget(client);
 }
 
-void SpringKindWindowBase::SaveDesign() {
+bool SpringKindWindowBase::AskAndSave() {
   const auto path = platform_.AskSaveFile(
       this, {QString::fromUtf8(files_.designFilter), QString::fromUtf8(files_.saveName)});
-  if (path) SaveDesignTo(*path);
+  if (!path) return false;
+  SaveDesignTo(*path);
+  return true;
+}
+
+bool SpringKindWindowBase::SettleUnsavedDesign() {
+  if (!HasUnsavedDesign()) return true;
+  // The question is the main window's own: the window asking it in front says which design.
+  show();
+  raise();
+  activateWindow();
+  return SettleUnsavedWork(
+      platform_, this, QString::fromUtf8(kUnsavedDesignQuestion), [this] { return AskAndSave(); },
+      [] {});
 }
 
 void SpringKindWindowBase::OpenDesign() {
+  if (!SettleUnsavedDesign()) return;
   const auto path = platform_.AskOpenFile(
       this, {QString::fromUtf8(files_.designFilter), QString::fromUtf8(files_.openName)});
   if (path) OpenDesignFrom(*path);

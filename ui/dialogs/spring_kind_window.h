@@ -65,13 +65,19 @@ class SpringKindWindowBase : public QMainWindow {
 
   UnitSystem Units() const { return units_; }
 
-  // The commands of the shared menu entries.
-  void SaveDesign();
+  // The commands of the shared menu entries. Reading another file first settles unsaved work.
+  void SaveDesign() { AskAndSave(); }
   void OpenDesign();
   void ExportDxf();
   // Saving and reading without a file dialog. A file that is wrong anywhere changes nothing.
   virtual void SaveDesignTo(const QString& path) = 0;
   virtual void OpenDesignFrom(const QString& path) = 0;
+  // Whether the design or its history differs from the last save or read, or from the window's
+  // start before either.
+  virtual bool HasUnsavedDesign() const = 0;
+  // Asks 保存 / 破棄 / キャンセル, in front of the other windows, while there is unsaved work;
+  // returns whether the caller may go on.
+  bool SettleUnsavedDesign();
 
  protected:
   SpringKindWindowBase(Platform& platform, UnitSystem units, const SpringKindFiles& files,
@@ -92,6 +98,9 @@ class SpringKindWindowBase : public QMainWindow {
   UnitSystem units_;
 
  private:
+  // Asks where to save and saves there; false when the user cancelled the dialog.
+  bool AskAndSave();
+
   SpringKindFiles files_;
 };
 
@@ -119,7 +128,9 @@ class SpringKindWindow : public SpringKindWindowBase {
   }
 
   void SaveDesignTo(const QString& path) final {
-    WriteText(path, kind_.documentText({design_, history_}));
+    const std::string text = DocumentText();
+    WriteText(path, text);
+    keptText_ = text;
   }
   void OpenDesignFrom(const QString& path) final {
     const std::string file = LocalPath(path);
@@ -131,7 +142,9 @@ class SpringKindWindow : public SpringKindWindowBase {
       throw UserError(file + ": " + e.what());
     }
     Adopt(std::move(read));
+    KeepAsSaved();
   }
+  bool HasUnsavedDesign() const final { return DocumentText() != keptText_; }
 
  protected:
   // `materials` must outlive the window.
@@ -161,12 +174,20 @@ class SpringKindWindow : public SpringKindWindowBase {
   // A design file read whole becomes the window's design and history.
   virtual void Adopt(SpringDocument<Spring> read) = 0;
 
+  // The design and history as they are now count as kept: for the window's start design.
+  void KeepAsSaved() { keptText_ = DocumentText(); }
+
   const MaterialTable& materials_;
   Spring design_;
   std::vector<Spring> history_;
 
  private:
+  // Compared as the file would hold them, so that a result that is not a number (never equal
+  // to itself) does not make a design count as changed.
+  std::string DocumentText() const { return kind_.documentText({design_, history_}); }
+
   SpringKind<Spring> kind_;
+  std::string keptText_;
 };
 
 }  // namespace coilspring

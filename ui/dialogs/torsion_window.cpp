@@ -89,6 +89,7 @@ TorsionWindow::TorsionWindow(const MaterialTable& materials, const KindIndex& ki
   QWidget* inputs = BuildInputs();
   PlaceColumns(inputs, BuildResults());
   ShowStartDesign();
+  KeepAsSaved();
 }
 
 // The worked example of the help on the first material listed, at its first wire of 2 mm or

@@ -1,6 +1,7 @@
 // The menu commands that hand the design to files, the printer, the clipboard and the help.
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <algorithm>
 
 #include "core/display/history.h"
 #include "core/drawing/dxf_writer.h"
@@ -11,6 +12,7 @@
 #include "core/text/user_error.h"
 #include "ui/dialogs/data_sheet_dialog.h"
 #include "ui/dialogs/design_search_dialog.h"
+#include "ui/dialogs/spring_kind_window.h"
 #include "ui/main_window/history_page.h"
 #include "ui/main_window/input_panel.h"
 #include "ui/main_window/main_window.h"
@@ -43,14 +45,19 @@ bool MainWindow::SaveDesignFile() {
 bool MainWindow::SettleUnsavedDesign() {
   if (!HasUnsavedDesign()) return true;
   return SettleUnsavedWork(
-      platform_, this,
-      QStringLiteral("設計または履歴に保存していない変更があります。保存しますか？"),
+      platform_, this, QString::fromUtf8(kUnsavedDesignQuestion),
       [this] { return SaveDesignFile(); }, [] {});
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   bool mayClose = false;
-  RunGuarded(platform_, this, [&] { mayClose = SettleUnsavedDesign(); });
+  // The spring kinds' windows go with the program: their unsaved work is settled too.
+  RunGuarded(platform_, this, [&] {
+    mayClose = SettleUnsavedDesign() &&
+               std::ranges::all_of(SpringKindWindows(), [](SpringKindWindowBase* w) {
+                 return w->SettleUnsavedDesign();
+               });
+  });
   if (!mayClose) {
     event->ignore();
     return;

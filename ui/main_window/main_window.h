@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QMainWindow>
 #include <QString>
+#include <vector>
 
 #include "core/calc/calculate_cycle.h"
 #include "core/calc/calculator_state.h"
@@ -27,6 +28,7 @@ class HistoryPage;
 class InputPanel;
 class MaterialEditorDialog;
 class ReferencePage;
+class SpringKindWindowBase;
 class ResultsPanel;
 class SideViewPage;
 class TorsionWindow;
@@ -53,6 +55,8 @@ class MainWindow : public QMainWindow {
   DesignSearchDialog* DesignSearchWindow();
   ExtensionWindow* ExtensionSpringWindow();  // spring_kind_commands.cpp
   TorsionWindow* TorsionSpringWindow();       // spring_kind_commands.cpp
+  // The spring kinds' windows made so far (spring_kind_commands.cpp).
+  std::vector<SpringKindWindowBase*> SpringKindWindows() const;
   const InputPanel& Inputs() const { return *inputPanel_; }
 
   // Makes `design` the current design as if the user had entered it: the input panel shows it

@@ -40,6 +40,13 @@ TorsionWindow* MainWindow::TorsionSpringWindow() {
   return torsionWindow_;
 }
 
+std::vector<SpringKindWindowBase*> MainWindow::SpringKindWindows() const {
+  std::vector<SpringKindWindowBase*> made;
+  if (extensionWindow_ != nullptr) made.push_back(extensionWindow_);
+  if (torsionWindow_ != nullptr) made.push_back(torsionWindow_);
+  return made;
+}
+
 namespace {
 
 // Not modal, like the design search: the designer keeps the kinds open side by side.

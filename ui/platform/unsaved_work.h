@@ -9,6 +9,10 @@
 
 namespace coilspring {
 
+// Asked of a design window's design and its history (UTF-8).
+inline constexpr const char* kUnsavedDesignQuestion =
+    "設計または履歴に保存していない変更があります。保存しますか？";
+
 // Asks `question` and acts on the answer. Returns whether the caller may go on: after 保存 only
 // when `save` says the work was kept (a cancelled file dialog keeps it unsaved), after 破棄
 // once `discard` has let it go, never after キャンセル.

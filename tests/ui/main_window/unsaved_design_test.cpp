@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include "support/main_window_fixture.h"
+#include "ui/dialogs/torsion_window.h"
 
 namespace coilspring::testing {
 namespace {
@@ -80,6 +81,40 @@ TEST_F(UnsavedDesignTest, ReadingAnotherFileAsksFirstAndCancelKeepsEverything) {
   EXPECT_EQ(platform.openRequests.size(), 1u);
   EXPECT_NE(state->design, before);
   EXPECT_FALSE(window->HasUnsavedDesign());
+}
+
+// The spring kinds' windows go with the program: their work is asked about too, and reading
+// another file there asks first.
+TEST_F(UnsavedDesignTest, ASpringKindWindowsUnsavedWorkIsSettledBeforeTheProgramCloses) {
+  trigger("TorsionMenu");
+  const SpringKindWindowBase* torsion = window->TorsionSpringWindow();
+  EXPECT_FALSE(torsion->HasUnsavedDesign());
+  setText("TorsionLeg1", "30");
+  click("TorsionCalculate");
+  ASSERT_TRUE(torsion->HasUnsavedDesign());
+  platform.unsavedAnswers = {UnsavedChoice::Cancel};
+  trigger("TorsionOpen");
+  EXPECT_TRUE(platform.openRequests.empty());  // the file dialog never opened
+
+  const QString target = folder.path() + "/kept.json";
+  const struct {
+    UnsavedChoice answer;
+    std::optional<QString> saveDialog;
+    bool closes;
+  } cases[] = {{UnsavedChoice::Cancel, std::nullopt, false},
+               {UnsavedChoice::Save, std::nullopt, false},  // the file dialog was cancelled
+               {UnsavedChoice::Discard, std::nullopt, true},
+               {UnsavedChoice::Save, target, true}};
+  for (const auto& c : cases) {
+    window->show();
+    platform.unsavedAnswers = {c.answer};
+    platform.unsavedQuestions.clear();
+    platform.saveAnswers = {c.saveDialog};
+    EXPECT_EQ(window->close(), c.closes);
+    EXPECT_EQ(platform.unsavedQuestions.size(), 1u);
+    EXPECT_EQ(QFile::exists(target), c.saveDialog.has_value());
+  }
+  EXPECT_FALSE(torsion->HasUnsavedDesign());
 }
 
 TEST_F(UnsavedDesignTest, AnEmptyFileIsRefusedAndChangesNothing) {
