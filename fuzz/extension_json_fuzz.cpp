@@ -1,6 +1,7 @@
 // An extension spring's JSON design through the whole cycle: the reader either stops with a
 // message naming what is wrong or gives a design that calculates to check lines, draws near its
-// picture and writes a DXF file of finite numbers.
+// picture and writes a DXF file of finite numbers; read as the window's design file, it saves
+// and reads back unchanged.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -16,12 +17,33 @@
 
 using namespace coilspring;
 
+namespace {
+
+// The window's design file: what it reads, it saves and reads again unchanged.
+void RequireDocumentRoundTrip(std::string_view text, const MaterialTable& materials) {
+  constexpr std::size_t kHistoryLimit = 30;
+  ExtensionDocument document;
+  try {
+    document = ReadExtensionDocumentJson(text, materials, kHistoryLimit);
+  } catch (const UserError& e) {
+    fuzz::Require(e.what()[0] != '\0', "an empty message");
+    return;
+  }
+  const ExtensionDocument again =
+      ReadExtensionDocumentJson(ExtensionDocumentText(document), materials, kHistoryLimit);
+  fuzz::Require(again.design == document.design && again.history == document.history,
+                "a saved design file reads back differently");
+}
+
+}  // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const MaterialTable& materials = fuzz::ShippedMaterials();
+  const std::string_view text(reinterpret_cast<const char*>(data), size);
+  RequireDocumentRoundTrip(text, materials);
   ExtensionDesign r;
   try {
-    r = ReadExtensionDesignJson(std::string_view(reinterpret_cast<const char*>(data), size),
-                                materials);
+    r = ReadExtensionDesignJson(text, materials);
   } catch (const UserError& e) {
     fuzz::Require(e.what()[0] != '\0', "an empty message");
     return 0;
