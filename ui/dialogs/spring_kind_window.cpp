@@ -29,6 +29,7 @@ void SpringKindWindowBase::PlaceColumns(QWidget* inputs, QWidget* results) {
 }
 
 bool SpringKindWindowBase::AskAndSave() {
+  Calculate();
   const auto path = platform_.AskSaveFile(
       this, {QString::fromUtf8(files_.designFilter), QString::fromUtf8(files_.saveName)});
   if (!path) return false;

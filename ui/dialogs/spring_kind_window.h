@@ -65,7 +65,10 @@ class SpringKindWindowBase : public QMainWindow {
 
   UnitSystem Units() const { return units_; }
 
-  // The commands of the shared menu entries. Reading another file first settles unsaved work.
+  // Reads the inputs, calculates and shows the design.
+  virtual void Calculate() = 0;
+  // The commands of the shared menu entries. Saving calculates first, so that the file holds
+  // the design the boxes show; reading another file first settles unsaved work.
   void SaveDesign() { AskAndSave(); }
   void OpenDesign();
   void ExportDxf();
@@ -110,8 +113,6 @@ class SpringKindWindow : public SpringKindWindowBase {
   const Spring& Design() const { return design_; }
   const std::vector<Spring>& History() const { return history_; }
 
-  // Reads the inputs, calculates and shows the design.
-  virtual void Calculate() = 0;
   void StoreInHistory() {
     const bool newestFirst = kind_.order == HistoryOrder::NewestFirst;
     if (newestFirst)

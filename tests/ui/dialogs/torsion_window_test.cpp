@@ -113,6 +113,7 @@ TEST_F(TorsionWindowTest, FilesOfTheDesign) {
   press("TorsionStore");
   const QString json = QString::fromStdString(folder.file("t.json"));
   EXPECT_FALSE(spring->History().empty());
+  type("TorsionLeg2", "30");  // not calculated: saving calculates what the boxes show
   platform.saveAnswers.push_back(json);
   act("TorsionSave");
   type("turnsEdit", "9");
@@ -121,6 +122,7 @@ TEST_F(TorsionWindowTest, FilesOfTheDesign) {
   act("TorsionOpen");
   ASSERT_TRUE(platform.messages.empty()) << platform.LastMessage().toStdString();
   EXPECT_EQ(spring->Design().TotalTurns, 6);
+  EXPECT_EQ(spring->Design().Leg2, 30);
   EXPECT_EQ(spring->Design().LoadArm, std::optional<double>(40));
   EXPECT_EQ(spring->History().size(), 1u);
   EXPECT_EQ(part<QLineEdit>("TorsionArm")->text(), QStringLiteral("40"));
