@@ -28,9 +28,9 @@ class HistoryPage;
 class InputPanel;
 class MaterialEditorDialog;
 class ReferencePage;
-class SpringKindWindowBase;
 class ResultsPanel;
 class SideViewPage;
+class SpringKindWindowBase;
 class TorsionWindow;
 
 // Every control keeps the object name it has always had: tests and automation find the
