@@ -17,30 +17,11 @@
 
 using namespace coilspring;
 
-namespace {
-
-// The window's design file: what it reads, it saves and reads again unchanged.
-void RequireDocumentRoundTrip(std::string_view text, const MaterialTable& materials) {
-  constexpr std::size_t kHistoryLimit = 30;
-  ExtensionDocument document;
-  try {
-    document = ReadExtensionDocumentJson(text, materials, kHistoryLimit);
-  } catch (const UserError& e) {
-    fuzz::Require(e.what()[0] != '\0', "an empty message");
-    return;
-  }
-  const ExtensionDocument again =
-      ReadExtensionDocumentJson(ExtensionDocumentText(document), materials, kHistoryLimit);
-  fuzz::Require(again.design == document.design && again.history == document.history,
-                "a saved design file reads back differently");
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const MaterialTable& materials = fuzz::ShippedMaterials();
   const std::string_view text(reinterpret_cast<const char*>(data), size);
-  RequireDocumentRoundTrip(text, materials);
+  fuzz::ReadDocumentThatSavesUnchanged(text, materials, ReadExtensionDocumentJson,
+                                       ExtensionDocumentText);
   ExtensionDesign r;
   try {
     r = ReadExtensionDesignJson(text, materials);

@@ -5,13 +5,17 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "core/calc/calculator_state.h"
 #include "core/records/coefficient_settings.h"
 #include "core/records/file_io.h"
 #include "core/records/material_table.h"
+#include "core/text/user_error.h"
+#include "json/spring_document.h"
 
 namespace coilspring::fuzz {
 
@@ -65,6 +69,30 @@ void RequireRoundTrip(const Record& record, std::span<const std::uint8_t> image)
   const std::size_t n = std::min(image.size(), written.size());
   Require(std::equal(image.begin(), image.begin() + n, written.begin()),
           "record image does not round-trip");
+}
+
+// As many designs as a design window keeps in its file's history.
+inline constexpr std::size_t kHistoryLimit = 30;
+
+// Reads `text` as a design window's file: a refusal must say why, and a file read must save
+// with `write` and read back as the same designs. Gives the designs read, if any.
+template <class Design>
+std::optional<SpringDocument<Design>> ReadDocumentThatSavesUnchanged(
+    std::string_view text, const MaterialTable& materials,
+    SpringDocument<Design> (*read)(std::string_view, const MaterialTable&, std::size_t),
+    std::string (*write)(const SpringDocument<Design>&)) {
+  SpringDocument<Design> document;
+  try {
+    document = read(text, materials, kHistoryLimit);
+  } catch (const UserError& e) {
+    Require(e.what()[0] != '\0', "an empty message");
+    return std::nullopt;
+  }
+  Require(document.history.size() <= kHistoryLimit, "a history beyond its limit");
+  const SpringDocument<Design> again = read(write(document), materials, kHistoryLimit);
+  Require(again.design == document.design && again.history == document.history,
+          "a saved design file reads back differently");
+  return document;
 }
 
 }  // namespace coilspring::fuzz

@@ -4,10 +4,10 @@
 // save into a file that reads back as the same designs.
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
-#include "core/text/user_error.h"
 #include "core/torsion/moment_angle_diagram.h"
 #include "core/torsion/torsion_calc.h"
 #include "core/torsion/torsion_reference.h"
@@ -20,8 +20,6 @@
 using namespace coilspring;
 
 namespace {
-
-constexpr std::size_t kHistoryLimit = 30;
 
 // The views are scaled to fit their picture: nothing of them may land far outside it.
 void RequireViewsInside(const TorsionDesign& t) {
@@ -54,20 +52,10 @@ void RequireCalculable(TorsionDesign t, const MaterialTable& materials) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const MaterialTable& materials = fuzz::ShippedMaterials();
   const std::string_view text(reinterpret_cast<const char*>(data), size);
-  TorsionDocument document;
-  try {
-    document = ReadTorsionDocumentJson(text, materials, kHistoryLimit);
-  } catch (const UserError& e) {
-    fuzz::Require(e.what()[0] != '\0', "an empty message");
-    return 0;
-  }
-  fuzz::Require(document.history.size() <= kHistoryLimit, "a history beyond its limit");
-  RequireCalculable(document.design, materials);
-  for (const TorsionDesign& stored : document.history) RequireCalculable(stored, materials);
-  // What the window saves, it reads again unchanged.
-  const TorsionDocument again =
-      ReadTorsionDocumentJson(TorsionDocumentText(document), materials, kHistoryLimit);
-  fuzz::Require(again.design == document.design && again.history == document.history,
-                "a saved design file reads back differently");
+  const std::optional<TorsionDocument> document = fuzz::ReadDocumentThatSavesUnchanged(
+      text, materials, ReadTorsionDocumentJson, TorsionDocumentText);
+  if (!document) return 0;
+  RequireCalculable(document->design, materials);
+  for (const TorsionDesign& stored : document->history) RequireCalculable(stored, materials);
   return 0;
 }
