@@ -16,12 +16,10 @@ SpringKind DesignFileKind(const std::string& path) {
   }
   const auto kind = document.find("kind");
   if (kind == document.end()) return SpringKind::Compression;
-  if (*kind == "compression") return SpringKind::Compression;
-  if (*kind == "extension") return SpringKind::Extension;
-  if (*kind == "torsion") return SpringKind::Torsion;
-  throw UserError(
-      path +
-      ": キー 'kind' は \"compression\"、\"extension\"、\"torsion\" のいずれかにしてください");
+  if (kind->is_string())
+    if (const std::optional<SpringKind> named = SpringKindNamed(kind->get<std::string>()))
+      return *named;
+  throw UserError(path + ": キー 'kind' は " + SpringKindChoices() + " のいずれかにしてください");
 }
 
 }  // namespace coilspring::cli

@@ -4,9 +4,9 @@
 
 #include <string>
 
-namespace coilspring::cli {
+#include "core/kinds/spring_kinds.h"
 
-enum class SpringKind { Compression, Extension, Torsion };
+namespace coilspring::cli {
 
 // Reads the file only when its name ends in ".json". Throws UserError for a file that cannot be
 // read, malformed JSON or a "kind" that names no spring kind.

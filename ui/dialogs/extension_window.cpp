@@ -32,7 +32,7 @@ namespace {
 
 const char* const kShapeCaptions[] = {"フリー", "荷重１", "荷重２"};
 
-constexpr SpringKind<ExtensionDesign> kKind = {
+constexpr KindFileFormat<ExtensionDesign> kKind = {
     {"引張コイルばねの設計 (*.json)", "extension.json", "", "extension.dxf"},
     HistoryOrder::OldestFirst,
     ExtensionDocumentText,

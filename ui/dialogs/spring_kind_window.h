@@ -41,7 +41,7 @@ enum class HistoryOrder { OldestFirst, NewestFirst };
 
 // A kind's files, history and design file: how it is written and read.
 template <class Spring>
-struct SpringKind {
+struct KindFileFormat {
   SpringKindFiles files;
   HistoryOrder order;
   std::string (*documentText)(const SpringDocument<Spring>& document);
@@ -149,7 +149,7 @@ class SpringKindWindow : public SpringKindWindowBase {
 
  protected:
   // `materials` must outlive the window.
-  SpringKindWindow(Platform& platform, UnitSystem units, const SpringKind<Spring>& kind,
+  SpringKindWindow(Platform& platform, UnitSystem units, const KindFileFormat<Spring>& kind,
                    const MaterialTable& materials, QWidget* parent)
       : SpringKindWindowBase(platform, units, kind.files, parent),
         materials_(materials),
@@ -187,7 +187,7 @@ class SpringKindWindow : public SpringKindWindowBase {
   // to itself) does not make a design count as changed.
   std::string DocumentText() const { return kind_.documentText({design_, history_}); }
 
-  SpringKind<Spring> kind_;
+  KindFileFormat<Spring> kind_;
   std::string keptText_;
 };
 

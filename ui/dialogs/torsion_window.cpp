@@ -32,7 +32,7 @@ namespace coilspring {
 
 namespace {
 
-constexpr SpringKind<TorsionDesign> kKind = {
+constexpr KindFileFormat<TorsionDesign> kKind = {
     {"ねじりコイルばねの設計 (*.json)", "tspring.json", "tspring.json", "tspring.dxf"},
     HistoryOrder::NewestFirst,
     TorsionDocumentText,

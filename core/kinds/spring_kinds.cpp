@@ -1,0 +1,36 @@
+#include "core/kinds/spring_kinds.h"
+
+#include <array>
+
+namespace coilspring {
+
+namespace {
+
+constexpr std::array<SpringKindInfo, 3> kKinds = {{
+    {SpringKind::Compression, "compression", "圧縮コイルばね", "圧縮バネのデーター (*.abd)",
+     "aspring.abd", "aspring.dxf"},
+    {SpringKind::Extension, "extension", "引張コイルばね", "引張コイルばねの設計 (*.json)",
+     "extension.json", "extension.dxf"},
+    {SpringKind::Torsion, "torsion", "ねじりコイルばね", "ねじりコイルばねの設計 (*.json)",
+     "tspring.json", "tspring.dxf"},
+}};
+
+}  // namespace
+
+std::span<const SpringKindInfo> SpringKinds() { return kKinds; }
+
+const SpringKindInfo& InfoOf(SpringKind kind) {
+  for (const SpringKindInfo& info : kKinds)
+    if (info.kind == kind) return info;
+  return kKinds.front();
+}
+
+std::optional<SpringKind> SpringKindNamed(std::string_view jsonName) {
+  for (const SpringKindInfo& info : kKinds)
+    if (jsonName == info.jsonName) return info.kind;
+  return std::nullopt;
+}
+
+const char* SpringKindChoices() { return "\"compression\"、\"extension\"、\"torsion\""; }
+
+}  // namespace coilspring
