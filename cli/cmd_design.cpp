@@ -16,7 +16,8 @@ namespace {
 
 int Export(const Args& args) {
   const DesignFileOptions o = ParseDesignFileOptions(args);
-  const CalculatorState state = LoadDesignFile(o, false, SlotUse::AsStored);
+  const CalculatorState state =
+      LoadDesignFile(ReadDesignFile(o.designPath), o, false, SlotUse::AsStored);
   std::printf("%s\n", DesignJson(state.design[o.slot]).c_str());
   return 0;
 }
@@ -25,7 +26,7 @@ int Export(const Args& args) {
 // the window shows its results; the history stays empty.
 int Import(const Args& args) {
   const DesignFileOptions o = ParseDesignFileOptions(args, {}, {"OUT.abd"});
-  CalculatorState state = LoadDesignFile(o, true);
+  CalculatorState state = LoadDesignFile(ReadDesignFile(o.designPath), o, true);
   RecalculateDesign(state, 0, DesignInputs::FromRecord);
   WriteRecordFile(o.files.front(), state.design);
   return 0;
@@ -50,19 +51,6 @@ int RunDesign(const Args& args) {
   if (*action == "export") return Export(rest);
   if (*action == "import") return Import(rest);
   throw std::invalid_argument("不明な操作 '" + Excerpt(*action) + "'（export か import）");
-}
-
-// A design given as JSON: the current design of an otherwise empty design state.
-SpringDesign ReadDesignJsonFile(const std::string& path) {
-  SpringDesign design{};
-  // Read as a table is, at most 1 MB; its message names the file itself.
-  const std::string text = ReadTextTable(path);
-  try {
-    design[0] = ReadDesignJson(text);
-  } catch (const UserError& e) {
-    throw UserError(ShownPath(path) + ": " + e.what());
-  }
-  return design;
 }
 
 }  // namespace coilspring::cli

@@ -5,14 +5,15 @@
 #include <vector>
 
 #include "cli/extension_commands.h"
-#include "json/extension_json.h"
-#include "json/json_text.h"
+#include "cli/reference_json.h"
 #include "core/calc/fatigue.h"
 #include "core/extension/extension_reference.h"
 #include "core/extension/extension_shape.h"
 #include "core/records/file_io.h"
 #include "core/text/display_width.h"
 #include "core/text/number_format.h"
+#include "json/extension_json.h"
+#include "json/json_text.h"
 
 namespace coilspring::cli {
 
@@ -57,19 +58,23 @@ void PrintTable(const ExtensionDesign& r, const std::vector<ReferenceRow>& rows,
 
 }  // namespace
 
-LoadedExtension LoadExtension(const DesignFileOptions& o) {
-  if (o.slot != 0)
-    throw std::invalid_argument("--slot は引張コイルばねの設計ファイルでは使えません");
-  LoadedExtension x;
-  ReadDataFiles(o, x.materials, x.settings);
-  x.design = ReadExtensionDesignFile(o.designPath, x.materials);
+LoadedExtension LoadExtension(const DesignFile& file, const DesignFileOptions& o) {
+  LoadedExtension x{LoadKindDesign<ExtensionDesign>(file, o, ReadExtensionDocument), {}};
   x.check = CalculateExtension(x.design, x.material(), x.settings);
   return x;
 }
 
-int RunExtensionCalc(const DesignFileOptions& o, std::optional<UnitSystem> units,
-                     const ReferenceInputs& reference) {
-  const LoadedExtension x = LoadExtension(o);
+int RunExtensionCalc(const DesignFile& file, const DesignFileOptions& o) {
+  ReferenceInputs reference;
+  std::optional<UnitSystem> units;
+  for (const auto& [name, value] : o.own) {
+    if (TakeReferenceOption(name, value, reference)) continue;
+    if (name == "--units")
+      units = UnitsOption(name, value);
+    else if (name == "--all")
+      throw std::invalid_argument("--all は引張コイルばねの設計ファイルでは使えません");
+  }
+  const LoadedExtension x = LoadExtension(file, o);
   const UnitSystem shown = units.value_or(UnitSystem::Gravitational);
   const std::vector<ReferenceRow> rows =
       ExtensionReferenceRows(x.design, x.material(), shown, reference.temperature);
@@ -88,11 +93,11 @@ int RunExtensionCalc(const DesignFileOptions& o, std::optional<UnitSystem> units
   return x.check.failed() ? 1 : 0;
 }
 
-int RunExtensionDxf(const DesignFileOptions& o) {
-  const LoadedExtension x = LoadExtension(o);
+int RunExtensionDxf(const DesignFile& file, const DesignFileOptions& o) {
+  const LoadedExtension x = LoadExtension(file, o);
   ShapeStatus status;
   WriteFileAtomically(o.files[0], ExtensionDxfText(x.design, &status));
-  return status == ShapeStatus::Built ? 0 : 1;
+  return ReportUndrawn(CannotDrawMessage(status), "図面");
 }
 
 }  // namespace coilspring::cli

@@ -1,26 +1,25 @@
 // calc and dxf for a torsion spring's design file.
+#include <cmath>
 #include <cstdio>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "json/json_text.h"
 #include "cli/reference_json.h"
 #include "cli/torsion_commands.h"
-#include "json/torsion_json.h"
-#include "core/drawing/dxf_writer.h"
+#include "core/drawing/shape_builder.h"
 #include "core/records/file_io.h"
 #include "core/text/display_width.h"
 #include "core/text/number_format.h"
 #include "core/text/user_error.h"
 #include "core/torsion/torsion_reference.h"
 #include "core/torsion/torsion_views.h"
+#include "json/json_text.h"
+#include "json/torsion_json.h"
 
 namespace coilspring::cli {
 
 namespace {
-
-std::string TextOf(const Bytes& bytes) { return std::string(bytes.begin(), bytes.end()); }
 
 // calc's options that a torsion spring has: the units and the operating temperature.
 struct TorsionCalcOptions {
@@ -43,7 +42,7 @@ TorsionCalcOptions CalcOptions(const DesignFileOptions& o) {
   return options;
 }
 
-void PrintReference(const TorsionFile& file, double temperature, UnitSystem units) {
+void PrintReference(const LoadedTorsion& file, double temperature, UnitSystem units) {
   const MaterialRecord& m = MaterialOf(*file.materials, file.design.MaterialNo);
   std::printf("参考計算\n");
   for (const ReferenceRow& row :
@@ -65,48 +64,52 @@ void PrintTable(const TorsionDesign& t, UnitSystem units) {
 
 }  // namespace
 
-TorsionFile LoadTorsionFile(const DesignFileOptions& o) {
-  TorsionFile file{std::make_unique<MaterialTable>(), {}, {}};
-  ReadRecordFile(o.materialsPath, *file.materials);
-  const std::string text = TextOf(ReadWholeFile(o.designPath));
-  try {
-    file.design = ReadTorsionJson(text, *file.materials, o.slot);
-  } catch (const UserError& e) {
-    throw UserError(o.designPath + ": " + e.what());
-  }
-  CalculateTorsion(file.design, *file.materials);
-  file.check = CheckTorsion(file.design, *file.materials);
-  return file;
+LoadedTorsion LoadTorsion(const DesignFile& file, const DesignFileOptions& o) {
+  LoadedTorsion t{LoadKindDesign<TorsionDesign>(file, o, ReadTorsionDocument), {}};
+  CalculateTorsion(t.design, *t.materials);
+  t.check = CheckTorsion(t.design, *t.materials);
+  return t;
 }
 
-int RunTorsionCalc(const DesignFileOptions& o) {
+int RunTorsionCalc(const DesignFile& file, const DesignFileOptions& o) {
   const TorsionCalcOptions options = CalcOptions(o);
   const std::optional<UnitSystem> units = options.units;
   const UnitSystem shown = units.value_or(UnitSystem::Gravitational);
-  const TorsionFile file = LoadTorsionFile(o);
+  const LoadedTorsion t = LoadTorsion(file, o);
   if (o.json) {
-    JsonMembers members = TorsionMembers(file.design, shown);
+    JsonMembers members = TorsionMembers(t.design, shown);
     if (units) members.insert(members.begin() + 1, {"units", JsonString(UnitSystemName(*units))});
     std::vector<std::string> lines;
-    for (const std::string& line : file.check.lines) lines.push_back(JsonString(line));
+    for (const std::string& line : t.check.lines) lines.push_back(JsonString(line));
     members.emplace_back("lines", JsonArray(lines));
     std::printf("%s\n", JsonObject(members).c_str());
   } else {
-    PrintTable(file.design, shown);
-    for (const std::string& line : file.check.lines) std::printf("  %s\n", line.c_str());
-    PrintReference(file, options.reference.temperature, shown);
+    PrintTable(t.design, shown);
+    for (const std::string& line : t.check.lines) std::printf("  %s\n", line.c_str());
+    PrintReference(t, options.reference.temperature, shown);
   }
-  return file.check.failed ? 1 : 0;
+  return t.check.failed ? 1 : 0;
 }
 
-int RunTorsionDxf(const DesignFileOptions& o) {
-  if (!o.own.empty()) throw std::invalid_argument(o.own.front().first + " は dxf では使えません");
+int RunTorsionDxf(const DesignFile& file, const DesignFileOptions& o) {
   // Unlike a stored compression design, a torsion design file holds only its inputs: the
   // drawing is made from the design as calc calculates it.
-  const TorsionFile file = LoadTorsionFile(o);
-  const TorsionViews views = BuildTorsionViews(file.design);
-  WriteFileAtomically(o.files[0], DxfTextOf(AllPrimitives(views)));
-  return views.groups.empty() ? 1 : 0;
+  const LoadedTorsion t = LoadTorsion(file, o);
+  WriteFileAtomically(o.files[0], TorsionDxfText(t.design));
+  return ReportUndrawn(TorsionCannotDrawMessage(t.design), "図面");
+}
+
+std::string TorsionCannotDrawMessage(const TorsionDesign& t) {
+  if (!BuildTorsionViews(t).groups.empty()) return {};
+  // The views refuse what the side view of a coil refuses, in the same words.
+  for (double v :
+       {t.WireDiameter, t.MeanDiameter, t.TotalTurns, t.Leg1, t.Leg2, t.Angle1, t.Angle2})
+    if (!std::isfinite(v)) return CannotDrawMessage(ShapeStatus::NonFiniteInput);
+  if (!(t.WireDiameter > 0)) return CannotDrawMessage(ShapeStatus::NoWire);
+  if (!(t.MeanDiameter > t.WireDiameter)) return CannotDrawMessage(ShapeStatus::WireFillsCoil);
+  if (t.TotalTurns > kMaxBodyTurns) return CannotDrawMessage(ShapeStatus::TooManyTurns);
+  if (!(t.TotalTurns > 0)) return "側面図を描けません: 総巻数が 0 以下です";
+  return CannotDrawMessage(ShapeStatus::UndefinedPoint);
 }
 
 }  // namespace coilspring::cli

@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "cli/command_table.h"
+#include "cli/design_file.h"
 #include "core/calc/calculate_cycle.h"
+#include "core/display/display_units.h"
 
 namespace coilspring::cli {
 
@@ -45,6 +47,14 @@ bool TakeDataFileOption(const std::string& name, const std::string& value, DataF
 void ReadDataFiles(const DataFileOptions& o, MaterialTable& materials,
                    CoefficientSettings& settings);
 
+// The value of --units: "si" or "gravity"; throws std::invalid_argument for any other.
+UnitSystem UnitsOption(const std::string& name, const std::string& value);
+
+// A drawing or picture written empty because the spring cannot be drawn: prints `reason` and
+// that the empty `drawing` ("図面", "図") was written to stderr and gives exit code 1. Gives 0
+// and prints nothing for an empty reason (the spring was drawn).
+int ReportUndrawn(const std::string& reason, const char* drawing);
+
 // Shared option handling for the subcommands that read a design file.
 struct DesignFileOptions : DataFileOptions {
   std::string designPath;
@@ -70,15 +80,14 @@ enum class SlotUse {
   AsStored,
 };
 
-// Reads the design file (and, with `withData`, the material database and the settings).
-// Throws UserError for a slot that does not hold a design (see SlotUse).
-CalculatorState LoadDesignFile(const DesignFileOptions& options, bool withData,
-                               SlotUse use = SlotUse::MustHoldDesign);
+// The compression design file read by ReadDesignFile: the .abd file's bytes or the JSON design
+// (and, with `withData`, the material database and the settings). Throws UserError for a slot
+// that does not hold a design (see SlotUse) and for a JSON document of another kind.
+CalculatorState LoadDesignFile(const DesignFile& file, const DesignFileOptions& options,
+                               bool withData, SlotUse use = SlotUse::MustHoldDesign);
 // Throws UserError when record `slot` of a loaded state is not a design that can be calculated:
 // an empty history slot, or inputs no saved design has (an end form or material number out of
 // range, a number that is not finite). `withMaterials`: the material must be in the database.
 void RequireStoredDesign(const CalculatorState& state, int slot, const std::string& path,
                          bool withMaterials);
-// A design file made of one design given as JSON (cmd_design.cpp); the history is empty.
-SpringDesign ReadDesignJsonFile(const std::string& path);
 }  // namespace coilspring::cli

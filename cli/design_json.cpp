@@ -3,10 +3,10 @@
 #include <set>
 #include <type_traits>
 
-#include "json/json_reading.h"
-#include "json/json_text.h"
 #include "core/display/display_units.h"
 #include "core/text/excerpt.h"
+#include "json/json_reading.h"
+#include "json/json_text.h"
 
 namespace coilspring::cli {
 
@@ -61,15 +61,6 @@ void CheckPrinted(const nlohmann::json& value, const PrintedKey& key) {
   }
 }
 
-// The unit system the loads, rate and stresses were printed in ("units", calc --units).
-UnitSystem PrintedUnits(const nlohmann::json& document) {
-  const auto at = document.find("units");
-  if (at == document.end()) return UnitSystem::Gravitational;
-  const auto units = at->is_string() ? UnitSystemNamed(at->get<std::string>()) : std::nullopt;
-  if (!units) ThrowKeyError("units", " \"si\" か \"gravity\" ");
-  return *units;
-}
-
 // Integers, codes and reals: every field but the reserved bytes.
 template <class Record, class Visitor>
 void ForEachNumber(Record& r, Visitor&& visit) {
@@ -98,8 +89,7 @@ JsonMembers DesignMembers(const DesignRecord& design) {
 
 std::string DesignJson(const DesignRecord& design) { return JsonObject(DesignMembers(design)); }
 
-DesignRecord ReadDesignJson(std::string_view text) {
-  const nlohmann::json document = ParseJsonObject(text);
+DesignRecord ReadDesignJson(const nlohmann::json& document) {
   SpringDesign startUp;
   InitDesign(startUp);
   DesignRecord r = startUp[0];
@@ -125,7 +115,7 @@ DesignRecord ReadDesignJson(std::string_view text) {
     ThrowKeyError("kind", " \"compression\"（このコマンドでは）");
   for (const auto& [key, value] : document.items())
     if (!known.contains(key)) throw UserError("不明なキー '" + Excerpt(key) + "' があります");
-  return StoredRecord(r, PrintedUnits(document));
+  return StoredRecord(r, UnitsAt(document));
 }
 
 }  // namespace coilspring::cli

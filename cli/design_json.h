@@ -5,8 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "json/json_text.h"
 #include "core/records/design_record.h"
+#include "json/json_reading.h"
+#include "json/json_text.h"
 
 namespace coilspring::cli {
 
@@ -16,11 +17,11 @@ JsonMembers DesignMembers(const DesignRecord& design);
 // The record alone as a JSON object of those members.
 std::string DesignJson(const DesignRecord& design);
 
-// A design from a JSON object of field names. Fields not given keep the start-up design's
+// A design from a parsed JSON object of field names. Fields not given keep the start-up design's
 // values; InUse is 1 unless given. What "calc --json" and a "solve --json" candidate print
 // beside the fields (slot, rank, LifeClassText, reference, lines, Mass, …) is accepted with its
 // type checked and otherwise ignored; with "units": "si" the loads, rate and stresses are read
 // in SI. "kind" may only be "compression". Throws UserError naming the key that is wrong.
-DesignRecord ReadDesignJson(std::string_view text);
+DesignRecord ReadDesignJson(const nlohmann::json& document);
 
 }  // namespace coilspring::cli

@@ -1,9 +1,11 @@
+#include <cstdio>
 #include <iterator>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/design_json.h"
 #include "core/calc/spring_calc.h"
 #include "core/records/data_files.h"
 #include "core/records/design_validation.h"
@@ -49,6 +51,18 @@ void ReadDataFiles(const DataFileOptions& o, MaterialTable& materials,
   ReadSettingsFile(o.settingsPath, settings);
 }
 
+UnitSystem UnitsOption(const std::string& name, const std::string& value) {
+  const std::optional<UnitSystem> units = UnitSystemNamed(value);
+  if (!units) throw std::invalid_argument(BadValueMessage(name, value, "si、gravity"));
+  return *units;
+}
+
+int ReportUndrawn(const std::string& reason, const char* drawing) {
+  if (reason.empty()) return 0;
+  std::fprintf(stderr, "%s（空の%sを書きました）\n", reason.c_str(), drawing);
+  return 1;
+}
+
 std::vector<OptionForm> CommonDesignFileOptions() {
   std::vector<OptionForm> forms{{"--slot", "N"}};
   forms.insert(forms.end(), std::begin(kDataFileOptions), std::end(kDataFileOptions));
@@ -81,11 +95,18 @@ DesignFileOptions ParseDesignFileOptions(const Args& args, std::span<const Optio
   return o;
 }
 
-CalculatorState LoadDesignFile(const DesignFileOptions& o, bool withData, SlotUse use) {
+CalculatorState LoadDesignFile(const DesignFile& file, const DesignFileOptions& o, bool withData,
+                               SlotUse use) {
   CalculatorState state;
   std::size_t length = SpringDesign::kSize;  // a JSON design has no history to fall short of
-  if (o.designPath.ends_with(".json")) {
-    state.design = ReadDesignJsonFile(o.designPath);
+  if (file.isJson) {
+    // One design, the current one of an otherwise empty design state.
+    state.design = SpringDesign{};
+    try {
+      state.design[0] = ReadDesignJson(file.document);
+    } catch (const UserError& e) {
+      ThrowInFile(o.designPath, e);
+    }
   } else {
     const Bytes bytes = ReadWholeFile(o.designPath, SpringDesign::kSize);
     OverlayBytes(state.design, bytes);

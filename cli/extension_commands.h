@@ -1,30 +1,22 @@
-// The commands on an extension spring's design file ("kind": "extension"); calc, dxf, picture
-// and sheet hand such a file over here after reading their options.
+// The commands on an extension spring's design file ("kind": "extension", kind_commands.h).
 #pragma once
 
-#include <optional>
-
-#include "cli/commands.h"
-#include "core/display/display_units.h"
+#include "cli/kind_file.h"
 #include "core/extension/extension_calc.h"
 
 namespace coilspring::cli {
 
-// The design of the file, calculated with the data files the options name.
-struct LoadedExtension {
-  ExtensionDesign design;
+// The design of the options' slot, calculated with the data files the options name.
+struct LoadedExtension : KindDesign<ExtensionDesign> {
   ExtensionCheck check;
-  MaterialTable materials;
-  CoefficientSettings settings;
-  const MaterialRecord& material() const { return materials[design.MaterialNo]; }
+  const MaterialRecord& material() const { return MaterialOf(*materials, design.MaterialNo); }
 };
-// Refuses --slot: the file holds one design and its history, not slots.
-LoadedExtension LoadExtension(const DesignFileOptions& options);
+LoadedExtension LoadExtension(const DesignFile& file, const DesignFileOptions& options);
 
-int RunExtensionCalc(const DesignFileOptions& options, std::optional<UnitSystem> units,
-                     const ReferenceInputs& reference);
+// calc takes --units and the reference options; --all is refused.
+int RunExtensionCalc(const DesignFile& file, const DesignFileOptions& options);
 // The side view at the free length, calculated first (the coil diameters follow the entered
-// one); exit code 1 for a spring that cannot be drawn, whose empty drawing is still written.
-int RunExtensionDxf(const DesignFileOptions& options);
+// one).
+int RunExtensionDxf(const DesignFile& file, const DesignFileOptions& options);
 
 }  // namespace coilspring::cli

@@ -1,25 +1,25 @@
-// The design-file commands for a torsion spring's JSON design ("kind": "torsion").
+// The commands on a torsion spring's design file ("kind": "torsion", kind_commands.h).
 #pragma once
 
-#include <memory>
+#include <string>
 
-#include "cli/commands.h"
+#include "cli/kind_file.h"
 #include "core/torsion/torsion_calc.h"
 
 namespace coilspring::cli {
 
-// A torsion design read from its file, calculated and checked against the material database.
-struct TorsionFile {
-  std::unique_ptr<MaterialTable> materials;
-  TorsionDesign design;
+// The design of the options' slot, calculated and checked against the material database.
+struct LoadedTorsion : KindDesign<TorsionDesign> {
   TorsionCheck check;
 };
-// --slot N reads entry N of the file's history. Throws UserError naming the file and the key
-// for a design that cannot be read, and for a history slot the file does not hold.
-TorsionFile LoadTorsionFile(const DesignFileOptions& options);
+LoadedTorsion LoadTorsion(const DesignFile& file, const DesignFileOptions& options);
 
-// calc and dxf on such a file; exit code 1 when a check fails.
-int RunTorsionCalc(const DesignFileOptions& options);
-int RunTorsionDxf(const DesignFileOptions& options);
+// calc takes --units and --temperature and refuses the other options.
+int RunTorsionCalc(const DesignFile& file, const DesignFileOptions& options);
+// Both views as calc calculates the design.
+int RunTorsionDxf(const DesignFile& file, const DesignFileOptions& options);
+
+// Why the views of the design cannot be drawn ("側面図を描けません: …"); empty when they can.
+std::string TorsionCannotDrawMessage(const TorsionDesign& design);
 
 }  // namespace coilspring::cli

@@ -4,7 +4,6 @@
 
 #include "core/calc/fatigue.h"
 #include "core/extension/extension_calc.h"
-#include "core/records/file_io.h"
 #include "core/text/excerpt.h"
 #include "json/json_reading.h"
 
@@ -31,10 +30,17 @@ ExtensionDesign ExtensionDesignOf(const nlohmann::json& object, const MaterialTa
   if (!object.is_object()) ThrowKeyError("history", "設計のオブジェクトの配列");
   ExtensionDesign r;
   for (const auto& [key, value] : object.items())
-    if (!IsExtensionDocumentKey(key))
+    if (key != "units" && !IsExtensionDocumentKey(key))
       throw UserError("不明なキー '" + Excerpt(key) + "' があります");
+  // calc --units si prints loads in newtons; the design keeps kilograms-force.
+  const UnitSystem units = UnitsAt(object);
   ExtensionDesign::VisitInputs(r, [&](const FieldInfo& f, auto& value) {
-    if (const auto at = object.find(f.name); at != object.end()) ReadValue(*at, f.name, value);
+    const auto at = object.find(f.name);
+    if (at == object.end()) return;
+    ReadValue(*at, f.name, value);
+    if constexpr (std::is_same_v<std::decay_t<decltype(value)>, double>)
+      if (const auto quantity = QuantityOfUnit(f.unit))
+        value = StoredValue(value, *quantity, units);
   });
   if (const auto kind = object.find("kind"); kind == object.end() || *kind != "extension")
     ThrowKeyError("kind", " \"extension\"");
@@ -50,26 +56,22 @@ ExtensionDesign ReadExtensionDesignJson(std::string_view text, const MaterialTab
   return ExtensionDesignOf(ParseJsonObject(text), materials);
 }
 
+ExtensionDocument ReadExtensionDocument(const nlohmann::json& file, const MaterialTable& materials,
+                                        std::size_t historyLimit) {
+  return ReadSpringDocument<ExtensionDesign>(file, historyLimit, [&](const nlohmann::json& object) {
+    return ExtensionDesignOf(object, materials);
+  });
+}
+
 ExtensionDocument ReadExtensionDocumentJson(std::string_view text, const MaterialTable& materials,
                                             std::size_t historyLimit) {
-  return ReadSpringDocument<ExtensionDesign>(
-      ParseJsonObject(text), historyLimit,
-      [&](const nlohmann::json& object) { return ExtensionDesignOf(object, materials); });
+  return ReadExtensionDocument(ParseJsonObject(text), materials, historyLimit);
 }
 
 std::string ExtensionDocumentText(const ExtensionDocument& document) {
   return SpringDocumentText(document, [](const ExtensionDesign& design) {
     return ExtensionMembers(design, UnitSystem::Gravitational);
   });
-}
-
-ExtensionDesign ReadExtensionDesignFile(const std::string& path, const MaterialTable& materials) {
-  const std::string text = ReadTextTable(path);
-  try {
-    return ReadExtensionDesignJson(text, materials);
-  } catch (const UserError& e) {
-    throw UserError(path + ": " + e.what());
-  }
 }
 
 JsonMembers ExtensionMembers(const ExtensionDesign& design, UnitSystem units) {

@@ -15,12 +15,11 @@
 
 namespace coilspring {
 
-// The design of the document's top level (keys not given keep the start-up design's values).
+// The design of the document's top level (keys not given keep the start-up design's values), its
+// loads read in the units its "units" names (gravitational without one; results are ignored).
 // Throws UserError naming the key that is wrong: a value of the wrong type, a code outside its
 // enumeration, a material the database does not hold, a wire its table does not list.
 ExtensionDesign ReadExtensionDesignJson(std::string_view text, const MaterialTable& materials);
-// The same from a file, the message prefixed with its path.
-ExtensionDesign ReadExtensionDesignFile(const std::string& path, const MaterialTable& materials);
 
 // "kind", the inputs and results under their keys in `units` (loads, the rate and stresses),
 // and "LifeClassText".
@@ -34,5 +33,8 @@ std::string ExtensionDocumentText(const ExtensionDocument& document);
 // `historyLimit` are left out. Throws UserError naming the key that is wrong.
 ExtensionDocument ReadExtensionDocumentJson(std::string_view text, const MaterialTable& materials,
                                             std::size_t historyLimit);
+// The same from the parsed document.
+ExtensionDocument ReadExtensionDocument(const nlohmann::json& file, const MaterialTable& materials,
+                                        std::size_t historyLimit);
 
 }  // namespace coilspring

@@ -56,6 +56,10 @@ nlohmann::json ParseJsonObject(std::string_view text, int depthLimit) {
   if (text.size() > kTextTableLimit)
     throw UserError("JSON が大きすぎます（" + FormatFull(static_cast<double>(kTextTableLimit)) +
                     " バイトまで）");
+  // The parser takes a NUL byte for the end of the text and would ignore whatever follows it; a
+  // NUL is nowhere valid in a JSON text, so the text is refused where it stands.
+  if (const std::size_t nul = text.find('\0'); nul != std::string_view::npos)
+    throw UserError("JSON の書式が正しくありません（" + std::to_string(nul + 1) + " バイト目）");
   nlohmann::json document;
   try {
     document = nlohmann::json::parse(text.begin(), text.end(), DocumentGuard(depthLimit));
@@ -72,6 +76,14 @@ nlohmann::json ParseJsonObject(std::string_view text, int depthLimit) {
 
 void ThrowKeyError(const std::string& key, const std::string& what) {
   throw UserError("キー '" + Excerpt(key) + "' は" + what + "にしてください");
+}
+
+UnitSystem UnitsAt(const nlohmann::json& object) {
+  const auto at = object.find("units");
+  if (at == object.end()) return UnitSystem::Gravitational;
+  const auto units = at->is_string() ? UnitSystemNamed(at->get<std::string>()) : std::nullopt;
+  if (!units) ThrowKeyError("units", " \"si\" か \"gravity\" ");
+  return *units;
 }
 
 double NumberAt(const nlohmann::json& value, const std::string& key, bool nullIsNaN) {

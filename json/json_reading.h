@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/display/display_units.h"
 #include "core/records/design_codes.h"
 #include "core/text/user_error.h"
 
@@ -15,13 +16,19 @@ namespace coilspring {
 // tolerance grades four levels down.
 inline constexpr int kJsonDepthLimit = 4;
 
-// The document's top-level object; throws UserError for malformed JSON or another top level, a
-// text above kTextTableLimit (1 MB, as the readable tables), nesting deeper than `depthLimit`
-// and a key given twice in one object (naming the key).
+// The document's top-level object; throws UserError for malformed JSON or another top level,
+// anything but white space after it (a NUL byte included), a text above kTextTableLimit (1 MB, as
+// the readable tables), nesting deeper than `depthLimit` and a key given twice in one object
+// (naming the key).
 nlohmann::json ParseJsonObject(std::string_view text, int depthLimit = kJsonDepthLimit);
 
 // "キー 'name' は<what>にしてください"
 [[noreturn]] void ThrowKeyError(const std::string& key, const std::string& what);
+
+// The units an object's loads, moments, rates and stresses are written in: its "units" ("si" or
+// "gravity", as calc --units prints them), gravitational without one. Anything else is refused
+// naming the key.
+UnitSystem UnitsAt(const nlohmann::json& object);
 
 // A number (null reads as NaN where `nullIsNaN`).
 double NumberAt(const nlohmann::json& value, const std::string& key, bool nullIsNaN = false);

@@ -8,43 +8,35 @@ namespace coilspring {
 
 namespace {
 
-MemberValue ValueOf(const nlohmann::json& document, const std::string& key) {
+// The member `key` of the document, a moment or load read in `units` as the design keeps it.
+MemberValue ValueOf(const nlohmann::json& document, const std::string& key, UnitSystem units) {
   const auto at = document.find(key);
   if (at == document.end()) return {};
   if (at->is_null()) return {MemberValue::Kind::Null};
   if (!at->is_number()) return {MemberValue::Kind::Other};
-  return {MemberValue::Kind::Number, at->get<double>()};
-}
-
-// History slot N of a window's design file is entry N - 1 of its "history".
-const nlohmann::json& SlotOf(const nlohmann::json& document, int slot) {
-  if (slot == 0) return document;
-  const auto history = document.find("history");
-  if (history == document.end() || !history->is_array() ||
-      static_cast<std::size_t>(slot) > history->size())
-    throw UserError("履歴 " + std::to_string(slot) + " は空です（設計が入っていません）");
-  const nlohmann::json& entry = (*history)[static_cast<std::size_t>(slot - 1)];
-  if (!entry.is_object()) ThrowKeyError("history", "設計のオブジェクトの配列");
-  return entry;
+  double number = at->get<double>();
+  for (const TorsionField& f : TorsionFields())
+    if (key == f.name) number = StoredTorsionValue(number, f.quantity, units);
+  return {MemberValue::Kind::Number, number};
 }
 
 TorsionDesign TorsionDesignOf(const nlohmann::json& document, const MaterialTable& materials) {
   for (const auto& [key, value] : document.items())
     if (!IsTorsionKey(key)) throw UserError(UnknownKeyMessage(key));
-  return ReadTorsionMembers([&](const std::string& key) { return ValueOf(document, key); },
+  const UnitSystem units = UnitsAt(document);
+  return ReadTorsionMembers([&](const std::string& key) { return ValueOf(document, key, units); },
                             materials);
 }
 
 }  // namespace
 
-TorsionDesign ReadTorsionJson(std::string_view text, const MaterialTable& materials, int slot) {
-  const nlohmann::json file = ParseJsonObject(text);
-  return TorsionDesignOf(SlotOf(file, slot), materials);
-}
-
 TorsionDocument ReadTorsionDocumentJson(std::string_view text, const MaterialTable& materials,
                                         std::size_t historyLimit) {
-  const nlohmann::json file = ParseJsonObject(text);
+  return ReadTorsionDocument(ParseJsonObject(text), materials, historyLimit);
+}
+
+TorsionDocument ReadTorsionDocument(const nlohmann::json& file, const MaterialTable& materials,
+                                    std::size_t historyLimit) {
   if (const auto kind = file.find("kind"); kind == file.end() || *kind != kTorsionKind)
     throw UserError("ねじりコイルばねの設計ファイルではありません（\"kind\": \"torsion\"）");
   return ReadSpringDocument<TorsionDesign>(file, historyLimit, [&](const nlohmann::json& object) {

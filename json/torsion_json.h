@@ -14,11 +14,6 @@
 
 namespace coilspring {
 
-// Reads a design as ReadTorsionMembers does: the document itself for slot 0, entry slot − 1 of
-// its "history" (as the window saves it) for slot 1 to 30. Results are accepted and ignored, any
-// other key is refused. Throws UserError naming the key that is wrong.
-TorsionDesign ReadTorsionJson(std::string_view text, const MaterialTable& materials, int slot = 0);
-
 // Every field given (optional ones only when known), the codes and MaterialNo, moments, the
 // rate, loads and stresses in `units`, under "kind": "torsion".
 JsonMembers TorsionMembers(const TorsionDesign& design, UnitSystem units);
@@ -26,10 +21,14 @@ JsonMembers TorsionMembers(const TorsionDesign& design, UnitSystem units);
 // The torsion window's design file: the design's members and "history": [the stored designs].
 using TorsionDocument = SpringDocument<TorsionDesign>;
 std::string TorsionDocumentText(const TorsionDocument& document);
-// Reads a whole design file, every history entry checked as the design is; entries beyond
-// `historyLimit` are left out. The designs come back as read, not calculated. Throws UserError
-// naming the key that is wrong.
+// Reads a whole design file, every design as ReadTorsionMembers does, its moments in the units
+// its "units" names (gravitational without one); results are accepted and ignored, any other key
+// is refused. Entries beyond `historyLimit` are left out. The designs come back as read, not
+// calculated. Throws UserError naming the key that is wrong.
 TorsionDocument ReadTorsionDocumentJson(std::string_view text, const MaterialTable& materials,
                                         std::size_t historyLimit);
+// The same from the parsed document.
+TorsionDocument ReadTorsionDocument(const nlohmann::json& file, const MaterialTable& materials,
+                                    std::size_t historyLimit);
 
 }  // namespace coilspring

@@ -6,6 +6,7 @@
 #include <limits>
 #include <set>
 
+#include "core/text/excerpt.h"
 #include "core/text/user_error.h"
 
 namespace coilspring {
@@ -94,7 +95,7 @@ TorsionDesign ReadTorsionMembers(const MemberLookup& member, const MaterialTable
 }
 
 std::string UnknownKeyMessage(const std::string& key) {
-  return "不明なキー '" + key + "' があります";
+  return "不明なキー '" + Excerpt(key) + "' があります";
 }
 
 }  // namespace coilspring

@@ -1,0 +1,23 @@
+// The CLI's list of spring kinds: what calc and dxf do with a design file of each kind. The
+// commands read the file once, find its kind and hand it to the kind's entry here; a further
+// kind is one more line in kKindCommands (and in the drawing module's list, kind_drawing.h).
+#pragma once
+
+#include "cli/commands.h"
+#include "cli/design_file.h"
+
+namespace coilspring::cli {
+
+struct KindCommands {
+  SpringKind kind;
+  // calc: prints the design as calculated; exit code 1 when a check fails. Takes the options
+  // of calc that it knows from `options.own` and refuses the others.
+  int (*calc)(const DesignFile& file, const DesignFileOptions& options);
+  // dxf: writes the side view to options.files[0]; exit code 1, with the reason on stderr,
+  // when the spring cannot be drawn (the empty drawing is still written).
+  int (*dxf)(const DesignFile& file, const DesignFileOptions& options);
+};
+
+const KindCommands& CommandsOf(SpringKind kind);
+
+}  // namespace coilspring::cli
