@@ -89,7 +89,7 @@ JsonMembers DesignMembers(const DesignRecord& design) {
 
 std::string DesignJson(const DesignRecord& design) { return JsonObject(DesignMembers(design)); }
 
-DesignRecord ReadDesignJson(const nlohmann::json& document) {
+DesignRecord ReadDesignDocument(const nlohmann::json& document) {
   SpringDesign startUp;
   InitDesign(startUp);
   DesignRecord r = startUp[0];
@@ -116,6 +116,10 @@ DesignRecord ReadDesignJson(const nlohmann::json& document) {
   for (const auto& [key, value] : document.items())
     if (!known.contains(key)) throw UserError("不明なキー '" + Excerpt(key) + "' があります");
   return StoredRecord(r, UnitsAt(document));
+}
+
+DesignRecord ReadDesignJson(std::string_view text) {
+  return ReadDesignDocument(ParseJsonObject(text));
 }
 
 }  // namespace coilspring::cli

@@ -22,6 +22,8 @@ std::string DesignJson(const DesignRecord& design);
 // beside the fields (slot, rank, LifeClassText, reference, lines, Mass, …) is accepted with its
 // type checked and otherwise ignored; with "units": "si" the loads, rate and stresses are read
 // in SI. "kind" may only be "compression". Throws UserError naming the key that is wrong.
-DesignRecord ReadDesignJson(const nlohmann::json& document);
+DesignRecord ReadDesignDocument(const nlohmann::json& document);
+// The same from the document's text.
+DesignRecord ReadDesignJson(std::string_view text);
 
 }  // namespace coilspring::cli

@@ -103,7 +103,7 @@ CalculatorState LoadDesignFile(const DesignFile& file, const DesignFileOptions& 
     // One design, the current one of an otherwise empty design state.
     state.design = SpringDesign{};
     try {
-      state.design[0] = ReadDesignJson(file.document);
+      state.design[0] = ReadDesignDocument(file.document);
     } catch (const UserError& e) {
       ThrowInFile(o.designPath, e);
     }
