@@ -143,7 +143,7 @@ TEST_F(ExtensionWindowTest, ReadingRefusesWhatTheCommandLineRefuses) {
       {R"({"kind":"extension","FreeLength":"30"})", "'FreeLength'"},
       {R"({"kind":"extension","WireDiameter":1.1})", "'WireDiameter'"},
       {R"({"kind":"spiral"})", "'kind'"},
-      {R"({"kind":"extension","units":"si"})", "'units'"},
+      {R"({"kind":"extension","units":"furlongs"})", "'units'"},
       {R"({"kind":"extension","history":[{"kind":"extension","MaterialNo":4}]})", "'MaterialNo'"},
       {R"({"kind":"extension","FreeLength":30,"FreeLength":31})", "'FreeLength'"},
   };
