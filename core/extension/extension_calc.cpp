@@ -189,19 +189,35 @@ std::vector<std::string> ExtensionCheck::Lines(InputMode inputMode) const {
   return lines;
 }
 
-std::optional<InputProblem> UnlistedInput(const ExtensionDesign& r,
-                                          const MaterialTable& materials) {
-  if (r.MaterialNo < 0 || r.MaterialNo >= kMaterialCount ||
-      materials[static_cast<std::size_t>(r.MaterialNo)].KindNo == kEmptyKindNo)
-    return InputProblem{"MaterialNo", "材料データベースにある材料の番号"};
-  const MaterialRecord& m = materials[static_cast<std::size_t>(r.MaterialNo)];
-  if (RowOf(m, r.WireDiameter) >= 0) return std::nullopt;
-  const int rows = m.UsableRows();
-  return InputProblem{"WireDiameter",
-                      "材料番号 " + std::to_string(r.MaterialNo) + " の線径表にある値（" +
-                          (rows > 0 ? FormatFull(m.WireDiameters[0]) + "～" +
-                                          FormatFull(m.WireDiameters[rows - 1]) + " の表の値）"
-                                    : std::string("表は空です）"))};
+std::optional<InputProblem> ExtensionInputProblem(const ExtensionDesign& r,
+                                                  const MaterialTable& materials) {
+  std::optional<InputProblem> problem;
+  const auto first = [&](std::optional<InputProblem> p) {
+    if (!problem) problem = std::move(p);
+  };
+  const bool lengths = r.InputMode != InputMode::Loads;
+  ExtensionDesign::VisitInputs(r, [&](const FieldInfo& f, const auto& value) {
+    if (problem) return;
+    const std::string_view key = f.name;
+    if (key == "MaterialNo") first(MaterialInputProblem(r.MaterialNo, r.WireDiameter, materials));
+    if constexpr (std::is_same_v<std::decay_t<decltype(value)>, double>) {
+      if (key == "TotalTurns") {
+        first(NotPositiveProblem(f.name, value));
+      } else if (key == "Load1" || key == "Load2") {
+        if (!lengths) first(FiniteProblem(f.name, value));
+      } else if (key == "Length1" || key == "Length2") {
+        if (lengths) first(NegativeProblem(f.name, value));
+      } else if (!key.ends_with("Diameter") || key == "WireDiameter" ||
+                 key == DiameterKeyOf(r.DiameterKind)) {
+        first(NegativeProblem(f.name, value));
+      }
+      if (key == "FreeLength" && !problem && SolidHeightOf(r.TotalTurns, r.WireDiameter) > value)
+        first(InputProblem{f.name, "密着したコイルの長さ（(総巻数＋1)×線径 = " +
+                                       FormatFull(SolidHeightOf(r.TotalTurns, r.WireDiameter)) +
+                                       "）以上の値"});
+    }
+  });
+  return problem;
 }
 
 StressBand InitialTensionBand(const ExtensionDesign& r) {

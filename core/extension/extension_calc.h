@@ -9,6 +9,7 @@
 #include "core/calc/fatigue.h"
 #include "core/extension/extension_design.h"
 #include "core/records/coefficient_settings.h"
+#include "core/records/input_problem.h"
 #include "core/records/material_table.h"
 
 namespace coilspring {
@@ -60,14 +61,14 @@ struct ExtensionCheck {
 ExtensionCheck CalculateExtension(ExtensionDesign& design, const MaterialRecord& material,
                                   const CoefficientSettings& settings);
 
-// An input a design file must not hold, named by its key: a material the database does not
-// have, or a wire diameter its table does not list.
-struct InputProblem {
-  const char* key;
-  std::string what;  // "…にしてください" completes it
-};
-std::optional<InputProblem> UnlistedInput(const ExtensionDesign& design,
-                                          const MaterialTable& materials);
+// The first input of the design, in field-table order, that no spring can have, naming its key:
+// a material the database does not have, a wire diameter its table does not list, turns that
+// are not above 0, a diameter, length or initial tension below 0, a value that is not finite,
+// or a close-wound body (StandardFreeLength's (Nt + 1)·d) longer than the free length. Only
+// the entered one of the diameters, and the lengths or the loads as InputMode enters them, are
+// looked at: the others are results.
+std::optional<InputProblem> ExtensionInputProblem(const ExtensionDesign& design,
+                                                  const MaterialTable& materials);
 
 // The initial tension (kgf) that gives the band's initial stresses on the design's coil.
 StressBand InitialTensionBand(const ExtensionDesign& design);

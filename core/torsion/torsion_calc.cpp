@@ -1,6 +1,7 @@
 #include "core/torsion/torsion_calc.h"
 
 #include <cmath>
+#include <string_view>
 
 #include "core/calc/allowable_stress.h"
 #include "core/calc/spring_calc.h"
@@ -40,6 +41,30 @@ bool AllResultsFinite(const TorsionDesign& t) {
 }
 
 }  // namespace
+
+std::optional<InputProblem> TorsionInputProblem(const TorsionDesign& t,
+                                                const MaterialTable& materials) {
+  if (auto problem = MaterialInputProblem(t.MaterialNo, t.WireDiameter, materials)) return problem;
+  const std::string_view entered = EnteredDiameterName(t.DiameterKind);
+  const bool angles = t.InputMode == kAnglesEntered;
+  for (const TorsionField& f : TorsionFields()) {
+    if (!f.input) continue;
+    const std::optional<double> value = FieldValue(t, f);
+    if (!value) continue;  // an optional length left out
+    const std::string_view key = f.name;
+    std::optional<InputProblem> problem;
+    if (key == "TotalTurns")
+      problem = NotPositiveProblem(f.name, *value);
+    else if (key.starts_with("Angle"))
+      problem = angles ? AngleProblem(f.name, *value, t.TotalTurns) : std::nullopt;
+    else if (key.starts_with("Moment"))
+      problem = angles ? std::nullopt : FiniteProblem(f.name, *value);
+    else if (!key.ends_with("Diameter") || key == "WireDiameter" || key == entered)
+      problem = NegativeProblem(f.name, *value);
+    if (problem) return problem;
+  }
+  return std::nullopt;
+}
 
 double BendingFactorOf(double c) { return (4 * c * c - c - 1) / (4 * c * (c - 1)); }
 

@@ -1,9 +1,11 @@
 // The torsion spring's formulas and its design checks.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "core/records/input_problem.h"
 #include "core/records/material_table.h"
 #include "core/torsion/torsion_design.h"
 
@@ -17,6 +19,15 @@ inline constexpr double kUpperStressRatioLimit = 0.7;
 
 // κb = (4c² − c − 1) / (4c(c − 1)), the bending stress correction of the coil's inner fibre.
 double BendingFactorOf(double springIndex);
+
+// The first input of the design, MaterialNo and then in field-table order, that no spring can
+// have, naming its key: a material the database does not have, a wire diameter its table does
+// not list, body turns not above 0, a diameter, leg, load arm or rod below 0, a value that is
+// not finite, or a wind-up angle beyond ±360° per body turn. Only the entered one of the
+// diameters, and the angles or the moments as InputMode enters them, are looked at: the others
+// are results.
+std::optional<InputProblem> TorsionInputProblem(const TorsionDesign& design,
+                                                const MaterialTable& materials);
 
 // Computes every result of `design` from its inputs and its material: the three coil
 // diameters from the entered one, then the rate, the working points, the stresses, the

@@ -75,7 +75,8 @@ TEST_F(TorsionMembersTest, MessagesNameTheKey) {
   const Case cases[] = {
       {"MaterialNo", N(1), "キー 'MaterialNo' は材料データベースにある材料の番号にしてください"},
       {"MaterialNo", N(0.5), "キー 'MaterialNo' は整数にしてください"},
-      {"WireDiameter", N(2.1), "キー 'WireDiameter' は材料 0 の線径表にある線径にしてください"},
+      {"WireDiameter", N(2.1),
+       "キー 'WireDiameter' は材料番号 0 の線径表にある値（1.8～2.3 の表の値）にしてください"},
       {"DiameterKind", N(3), "キー 'DiameterKind' は 0～2 の整数にしてください"},
       {"MeanDiameter", {}, "キー 'MeanDiameter' がありません"},
       {"Leg2", {Kind::Other}, "キー 'Leg2' は数値にしてください"},
