@@ -63,14 +63,16 @@ unsigned FaultsOf(const ExtensionDesign& r, bool tableCoversWire) {
   if (r.SpringIndex < 4) faults |= kExtensionIndexLow;
   if (r.SpringIndex > 22) faults |= kExtensionIndexHigh;
   if (r.ActiveTurns < 3) faults |= kExtensionFewTurns;
-  if (above < r.Stress2) faults |= kExtensionOverstress;
-  if (above < r.HookStress) faults |= kExtensionHookOverstress;
+  // Magnitudes: a stress below zero is no less a stress, and it must not pass as a small one.
+  if (above < std::fabs(r.Stress1) || above < std::fabs(r.Stress2)) faults |= kExtensionOverstress;
+  if (above < std::fabs(r.HookStress)) faults |= kExtensionHookOverstress;
   const bool inOrder = r.InputMode == InputMode::Loads
                            ? r.InitialTension <= r.Load1 && r.Load1 <= r.Load2
                            : r.FreeLength <= r.Length1 && r.Length1 <= r.Length2;
   if (!inOrder) faults |= kExtensionOrder;
   if (!tableCoversWire) faults |= kExtensionOutsideTable;
-  if (!AllResultsFinite(r)) faults |= kExtensionNotFinite;
+  // A rate that is not above 0 is no spring at all: its other results cannot be trusted either.
+  if (!AllResultsFinite(r) || !(r.SpringRate > 0)) faults |= kExtensionNotFinite;
   if (!(r.InitialStressMin <= r.InitialStress && r.InitialStress <= r.InitialStressMax))
     faults |= kExtensionInitialStressOutsideBand;
   return faults;

@@ -117,14 +117,17 @@ TorsionCheck CheckTorsion(const TorsionDesign& t, const MaterialTable& materials
   };
   if (t.SpringIndex < 4) fail(CheckLineOf(kFaultIndexLow));
   if (t.SpringIndex > 22) fail(CheckLineOf(kFaultIndexHigh));
-  if (t.AllowableStress + kStressCheckAllowance < t.Stress2) fail(kBendingOverstressLine);
+  // Magnitudes: a coil unwound by a negative angle is stressed all the same.
+  const double above = t.AllowableStress + kStressCheckAllowance;
+  if (above < std::fabs(t.Stress1) || above < std::fabs(t.Stress2)) fail(kBendingOverstressLine);
   if (t.Angle2 < t.Angle1) fail(kAngleOrderLine);
   if (t.Rod && t.InnerDiameter2 < *t.Rod) fail(kRodInterferenceLine);
   const BendingData bending = BendingDataOf(MaterialOf(materials, t.MaterialNo), t.WireDiameter);
   if (!TableCovers(bending.table, t.WireDiameter)) fail(CheckLineOf(kFaultOutsideTable));
-  if (!AllResultsFinite(t)) fail(CheckLineOf(kFaultNotFinite));
+  // A rate that is not above 0 is no spring at all: its other results cannot be trusted either.
+  if (!AllResultsFinite(t) || !(t.SpringRate > 0)) fail(CheckLineOf(kFaultNotFinite));
   if (!check.failed) check.lines.emplace_back(kSuccessLine);
-  if (t.UpperStressRatio > kUpperStressRatioLimit)
+  if (std::fabs(t.UpperStressRatio) > kUpperStressRatioLimit)
     check.lines.emplace_back(kUpperStressWarningLine);
   return check;
 }
