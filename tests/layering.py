@@ -8,6 +8,7 @@ import sys
 
 RANKS = {
     "core/text": 0,
+    "core/kinds": 0.5,
     "core/records": 1,
     "core/calc": 2,
     "core/drawing": 3,
