@@ -32,6 +32,13 @@ void BuildAllowableStressTable(const MaterialRecord& material, AllowableStressTa
 // BendingRatio in place of TorsionRatio: what a torsion spring's legs and coil are held to.
 void BuildAllowableBendingTable(const MaterialRecord& material, AllowableStressTable& table);
 
+// The classes of wire the extension spring's initial-tension band knows, by the material's kind
+// name and symbol (stainless as IsStainless tells it, then 「ピアノ」 and 「硬鋼」 in the kind
+// name); other wires keep the band as it is. It reads the names through the code-page
+// conversion, so a calculation takes it from the prepared material.
+enum class WireClass { PianoWire, HardDrawn, Stainless, Other };
+WireClass WireClassOf(const MaterialRecord& material);
+
 // Linear interpolation over the first `count` pairs; a later matching segment wins. Where no
 // segment holds x (x beyond either end, or fewer than two pairs) the nearest end value is used,
 // and 0 for an empty table; TableCovers tells the design checks about it.
@@ -56,9 +63,31 @@ struct PreparedMaterial {
   bool allowablePrepared = false;
   double allowableRatio = 0;
   MaterialColumn rowAllowable{};
+  // The allowable bending table (BuildAllowableBendingTable) the same way, for the torsion
+  // spring.
+  AllowableStressTable bendingTable;
+  MaterialColumn rowBending{};
+  std::array<bool, kMaterialRows> rowBendingCovered{};
+  WireClass wireClass = WireClass::Other;
 };
 // `material` must outlive the result and stay unchanged while it is used.
 PreparedMaterial PrepareMaterial(const MaterialRecord& material);
+
+// The row of the prepared material whose diameter is `d`, or -1. Bits, not values, are compared:
+// 0 and -0 interpolate to zeros of different signs.
+int PreparedRowOf(const PreparedMaterial& material, double d);
+
+// A table's stress (N/mm^2) at a wire diameter and whether the table covers it: taken from the
+// row of that diameter when it is one, worked out otherwise; bit for bit what InterpolateTable
+// and TableCovers give on a table built afresh.
+struct TableValue {
+  double stress = 0;
+  bool covered = false;
+};
+TableValue PreparedTorsionAt(const PreparedMaterial& material, double d);
+TableValue PreparedBendingAt(const PreparedMaterial& material, double d);
+// The same from a table built for the one call.
+TableValue TableValueAt(const AllowableStressTable& table, double d);
 
 // What MaterialOf gives for a number that names no material: all zeros.
 extern const MaterialRecord kNoMaterial;

@@ -8,7 +8,6 @@
 #include "core/calc/reference.h"
 #include "core/calc/spring_calc.h"
 #include "core/text/number_format.h"
-#include "core/text/sjis.h"
 
 namespace coilspring {
 
@@ -34,10 +33,6 @@ bool IsExtensionDocumentKey(std::string_view key) {
 }
 
 namespace {
-
-bool Contains(std::string_view text, std::string_view part) {
-  return text.find(part) != std::string_view::npos;
-}
 
 // Percent off as a factor.
 double Lowered(double percent) { return 1 - percent / 100; }
@@ -105,14 +100,6 @@ const char* LineOf(unsigned faultBit, InputMode inputMode) {
 
 }  // namespace
 
-WireClass WireClassOf(const MaterialRecord& m) {
-  if (IsStainless(m)) return WireClass::Stainless;
-  const std::string kind = SjisToUtf8(m.KindName.Raw());
-  if (Contains(kind, "ピアノ")) return WireClass::PianoWire;
-  if (Contains(kind, "硬鋼")) return WireClass::HardDrawn;
-  return WireClass::Other;
-}
-
 StressBand CoiledInitialStressBand(double c) {
   const double middle = 231 * std::exp(-0.105 * c);
   const double half = 6.9 * (4 - (c - 3) / 6.5);
@@ -134,8 +121,12 @@ double InitialTensionFactor(WireClass wire, bool annealed, const CoefficientSett
   return 1;
 }
 
-ExtensionCheck CalculateExtension(ExtensionDesign& r, const MaterialRecord& m,
-                                  const CoefficientSettings& settings) {
+namespace {
+
+// What the calculation takes from the material besides its record: the wire class and the
+// allowable torsional stress table's value at the wire.
+ExtensionCheck Calculate(ExtensionDesign& r, const MaterialRecord& m, WireClass wire,
+                         TableValue allowable, const CoefficientSettings& settings) {
   const double d = r.WireDiameter;
   const CoilDiameters derived = DiametersFrom(r.DiameterKind, EnteredDiameterOf(r), d,
                                               {r.InnerDiameter, r.MeanDiameter, r.OuterDiameter});
@@ -163,24 +154,35 @@ ExtensionCheck CalculateExtension(ExtensionDesign& r, const MaterialRecord& m,
 
   r.InitialStress = TorsionalStressOf(1, D, r.InitialTension, d3);
   const StressBand band = CoiledInitialStressBand(c);
-  const double lowered =
-      InitialTensionFactor(WireClassOf(m), r.Annealed, settings) / kKgfForAllowable;
+  const double lowered = InitialTensionFactor(wire, r.Annealed, settings) / kKgfForAllowable;
   r.InitialStressMin = band.min * lowered;
   r.InitialStressMax = band.max * lowered;
   r.Stress1 = TorsionalStressOf(kappa, D, r.Load1, d3);
   r.Stress2 = TorsionalStressOf(kappa, D, r.Load2, d3);
 
-  AllowableStressTable table;
-  BuildAllowableStressTable(m, table);
-  const double s = InterpolateTable(table.diameters, table.stresses, table.count, d);
-  r.AllowableStress = CompressionAllowableStress(s, settings) * settings.ExtensionStressRatio / 100;
+  r.AllowableStress =
+      CompressionAllowableStress(allowable.stress, settings) * settings.ExtensionStressRatio / 100;
   r.MaxLoad = LoadAtStress(r.AllowableStress, d3, D, kappa);
   r.MaxLength = r.FreeLength + (r.MaxLoad - r.InitialTension) / k;
   r.HookStress = TorsionalStressOf(settings.HookStressFactor, D, r.Load2, d3);
 
   const StressCoefficients x = ExtensionFatigueCoefficients(r, m);
   r.LifeClass = LifeClassOf(x.x, x.y);
-  return {FaultsOf(r, TableCovers(table, d))};
+  return {FaultsOf(r, allowable.covered)};
+}
+
+}  // namespace
+
+ExtensionCheck CalculateExtension(ExtensionDesign& r, const PreparedMaterial& p,
+                                  const CoefficientSettings& settings) {
+  return Calculate(r, *p.material, p.wireClass, PreparedTorsionAt(p, r.WireDiameter), settings);
+}
+
+ExtensionCheck CalculateExtension(ExtensionDesign& r, const MaterialRecord& m,
+                                  const CoefficientSettings& settings) {
+  AllowableStressTable table;
+  BuildAllowableStressTable(m, table);
+  return Calculate(r, m, WireClassOf(m), TableValueAt(table, r.WireDiameter), settings);
 }
 
 std::vector<std::string> ExtensionCheck::Lines(InputMode inputMode) const {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/calc/allowable_stress.h"
 #include "core/calc/fatigue.h"
 #include "core/extension/extension_design.h"
 #include "core/records/coefficient_settings.h"
@@ -13,10 +14,6 @@
 #include "core/records/material_table.h"
 
 namespace coilspring {
-
-// The classes of wire the initial-tension band knows; other wires keep the band as it is.
-enum class WireClass { PianoWire, HardDrawn, Stainless, Other };
-WireClass WireClassOf(const MaterialRecord& material);
 
 // The initial stress (uncorrected, N/mm^2) that cold coiling of steel wire achieves at spring
 // index c, as the published spring-industry relation gives it:
@@ -57,7 +54,11 @@ struct ExtensionCheck {
 };
 
 // The coil diameters from the one DiameterKind names, WireRow from the material's table, then
-// every result; returns the checks. `material` is the design's (MaterialOf its MaterialNo).
+// every result; returns the checks. `material` is the design's (MaterialOf its MaterialNo),
+// prepared (PrepareMaterial, or a PreparedMaterialCache) where designs are calculated over and
+// over; the record alone prepares what the one calculation needs, its wire class included.
+ExtensionCheck CalculateExtension(ExtensionDesign& design, const PreparedMaterial& material,
+                                  const CoefficientSettings& settings);
 ExtensionCheck CalculateExtension(ExtensionDesign& design, const MaterialRecord& material,
                                   const CoefficientSettings& settings);
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/calc/allowable_stress.h"
 #include "core/records/input_problem.h"
 #include "core/records/material_table.h"
 #include "core/torsion/torsion_design.h"
@@ -31,13 +32,17 @@ std::optional<InputProblem> TorsionInputProblem(const TorsionDesign& design,
 
 // Computes every result of `design` from its inputs and its material: the three coil
 // diameters from the entered one, then the rate, the working points, the stresses, the
-// allowable stress and what follows from them.
+// allowable stress and what follows from them. `material` is the design's, prepared
+// (PrepareMaterial, or a PreparedMaterialCache) so that a calculation and its checks read one
+// bending table; the material table alone builds it for the one call.
+void CalculateTorsion(TorsionDesign& design, const PreparedMaterial& material);
 void CalculateTorsion(TorsionDesign& design, const MaterialTable& materials);
 
 struct TorsionCheck {
   std::vector<std::string> lines;  // error lines, or the success line; then any warnings
   bool failed = false;             // an error line is among them
 };
+TorsionCheck CheckTorsion(const TorsionDesign& design, const PreparedMaterial& material);
 TorsionCheck CheckTorsion(const TorsionDesign& design, const MaterialTable& materials);
 
 inline constexpr const char* kBendingOverstressLine = "エラー:曲げ応力オーバー";
