@@ -83,6 +83,7 @@ TEST_F(TorsionMembersTest, MessagesNameTheKey) {
       {"Leg1", {Kind::Null}, "キー 'Leg1' は数値にしてください"},
       {"InputMode", N(2), "キー 'InputMode' は 0～1 の整数にしてください"},
       {"Angle2", {}, "キー 'Angle2' がありません"},
+      {"TotalTurns", N(-1), "キー 'TotalTurns' は0 より大きい有限の数値にしてください"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.key);
