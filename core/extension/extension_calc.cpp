@@ -1,5 +1,6 @@
 #include "core/extension/extension_calc.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string_view>
 
@@ -58,8 +59,9 @@ unsigned FaultsOf(const ExtensionDesign& r, bool tableCoversWire) {
   if (r.SpringIndex < 4) faults |= kExtensionIndexLow;
   if (r.SpringIndex > 22) faults |= kExtensionIndexHigh;
   if (r.ActiveTurns < 3) faults |= kExtensionFewTurns;
-  // Magnitudes: a stress below zero is no less a stress, and it must not pass as a small one.
-  if (above < std::fabs(r.Stress1) || above < std::fabs(r.Stress2)) faults |= kExtensionOverstress;
+  // The greatest magnitude over the working range when its points are in order (the order
+  // check fails the others): a stress below zero must not pass as a small one.
+  if (above < std::max(std::fabs(r.Stress2), -r.Stress1)) faults |= kExtensionOverstress;
   if (above < std::fabs(r.HookStress)) faults |= kExtensionHookOverstress;
   const bool inOrder = r.InputMode == InputMode::Loads
                            ? r.InitialTension <= r.Load1 && r.Load1 <= r.Load2

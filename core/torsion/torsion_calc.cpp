@@ -1,5 +1,6 @@
 #include "core/torsion/torsion_calc.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string_view>
 
@@ -107,9 +108,10 @@ TorsionCheck Check(const TorsionDesign& t, bool tableCoversWire) {
   };
   if (t.SpringIndex < 4) fail(CheckLineOf(kFaultIndexLow));
   if (t.SpringIndex > 22) fail(CheckLineOf(kFaultIndexHigh));
-  // Magnitudes: a coil unwound by a negative angle is stressed all the same.
+  // The greatest magnitude over θ1..θ2 when they are in order (the order check fails the
+  // others): a coil unwound by a negative angle is stressed all the same.
   const double above = t.AllowableStress + kStressCheckAllowance;
-  if (above < std::fabs(t.Stress1) || above < std::fabs(t.Stress2)) fail(kBendingOverstressLine);
+  if (above < std::max(std::fabs(t.Stress2), -t.Stress1)) fail(kBendingOverstressLine);
   if (t.Angle2 < t.Angle1) fail(kAngleOrderLine);
   if (t.Rod && t.InnerDiameter2 < *t.Rod) fail(kRodInterferenceLine);
   if (!tableCoversWire) fail(CheckLineOf(kFaultOutsideTable));
