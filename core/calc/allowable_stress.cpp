@@ -3,10 +3,6 @@
 #include <algorithm>
 #include <bit>
 #include <cstdint>
-#include <string>
-
-#include "core/calc/reference.h"
-#include "core/text/sjis.h"
 
 namespace coilspring {
 
@@ -108,14 +104,6 @@ TableValue PreparedBendingAt(const PreparedMaterial& p, double d) {
   const int row = PreparedRowOf(p, d);
   return row >= 0 ? TableValue{p.rowBending[row], p.rowBendingCovered[row]}
                   : TableValueAt(p.bendingTable, d);
-}
-
-WireClass WireClassOf(const MaterialRecord& m) {
-  if (IsStainless(m)) return WireClass::Stainless;
-  const std::string kind = SjisToUtf8(m.KindName.Raw());
-  if (kind.find("ピアノ") != std::string::npos) return WireClass::PianoWire;
-  if (kind.find("硬鋼") != std::string::npos) return WireClass::HardDrawn;
-  return WireClass::Other;
 }
 
 }  // namespace coilspring

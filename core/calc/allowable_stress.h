@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 
+#include "core/calc/reference.h"
 #include "core/records/material_table.h"
 
 namespace coilspring {
@@ -31,13 +32,6 @@ void BuildAllowableStressTable(const MaterialRecord& material, AllowableStressTa
 // The allowable bending stress by the same rule over the allowable-bending column, with
 // BendingRatio in place of TorsionRatio: what a torsion spring's legs and coil are held to.
 void BuildAllowableBendingTable(const MaterialRecord& material, AllowableStressTable& table);
-
-// The classes of wire the extension spring's initial-tension band knows, by the material's kind
-// name and symbol (stainless as IsStainless tells it, then 「ピアノ」 and 「硬鋼」 in the kind
-// name); other wires keep the band as it is. It reads the names through the code-page
-// conversion, so a calculation takes it from the prepared material.
-enum class WireClass { PianoWire, HardDrawn, Stainless, Other };
-WireClass WireClassOf(const MaterialRecord& material);
 
 // Linear interpolation over the first `count` pairs; a later matching segment wins. Where no
 // segment holds x (x beyond either end, or fewer than two pairs) the nearest end value is used,
@@ -68,7 +62,7 @@ struct PreparedMaterial {
   AllowableStressTable bendingTable;
   MaterialColumn rowBending{};
   std::array<bool, kMaterialRows> rowBendingCovered{};
-  WireClass wireClass = WireClass::Other;
+  WireClass wireClass = WireClass::Other;  // WireClassOf, for the extension spring
 };
 // `material` must outlive the result and stay unchanged while it is used.
 PreparedMaterial PrepareMaterial(const MaterialRecord& material);

@@ -368,10 +368,40 @@ const char* VerdictText(Verdict verdict) {
   return "";
 }
 
+namespace {
+
+// A material's kind name and symbol as text. Converted from Shift-JIS once for the names last
+// asked about on the thread: each calculation of an extension spring asks, and the conversion
+// costs more than the rest of the calculation.
+struct NamesText {
+  ShortString<50> kindName, symbol;
+  std::string kind, symbolText;
+  bool converted = false;
+};
+const NamesText& NamesTextOf(const MaterialRecord& m) {
+  thread_local NamesText last;
+  if (!last.converted || !(last.kindName == m.KindName) || !(last.symbol == m.Symbol))
+    last = {m.KindName, m.Symbol, SjisToUtf8(m.KindName.Raw()), SjisToUtf8(m.Symbol.Raw()), true};
+  return last;
+}
+
+bool IsStainlessByText(const NamesText& names) {
+  return Contains(names.kind, "ステンレス") || StartsWithSus(names.symbolText) ||
+         Contains(names.symbolText, "ＳＵＳ");
+}
+
+}  // namespace
+
 bool IsStainless(const MaterialRecord& material) {
-  const std::string kind = SjisToUtf8(material.KindName.Raw());
-  const std::string symbol = SjisToUtf8(material.Symbol.Raw());
-  return Contains(kind, "ステンレス") || StartsWithSus(symbol) || Contains(symbol, "ＳＵＳ");
+  return IsStainlessByText(NamesTextOf(material));
+}
+
+WireClass WireClassOf(const MaterialRecord& material) {
+  const NamesText& names = NamesTextOf(material);
+  if (IsStainlessByText(names)) return WireClass::Stainless;
+  if (Contains(names.kind, "ピアノ")) return WireClass::PianoWire;
+  if (Contains(names.kind, "硬鋼")) return WireClass::HardDrawn;
+  return WireClass::Other;
 }
 
 double DefaultDensity(const MaterialRecord& material) {

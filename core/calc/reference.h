@@ -26,6 +26,12 @@ inline constexpr double kStainlessDensity = 7.93;  // g/cm^3
 // A stainless wire: kind name with ステンレス, or a symbol starting with SUS (also full-width).
 // Every other wire of the database (piano, hard-drawn, oil-tempered) is carbon or alloy steel.
 bool IsStainless(const MaterialRecord& material);
+
+// The classes of wire the extension spring's initial-tension band knows: stainless as
+// IsStainless tells it, then 「ピアノ」 and 「硬鋼」 in the kind name; other wires keep the band as
+// it is.
+enum class WireClass { PianoWire, HardDrawn, Stainless, Other };
+WireClass WireClassOf(const MaterialRecord& material);
 // 7.93 for a stainless wire, 7.85 for every other (steel) wire.
 double DefaultDensity(const MaterialRecord& material);
 
