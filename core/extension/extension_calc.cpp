@@ -195,33 +195,38 @@ std::vector<std::string> ExtensionCheck::Lines(InputMode inputMode) const {
   return lines;
 }
 
+namespace {
+
+// The rule of one number among the inputs: the entered one of the diameters, and the lengths or
+// the loads as InputMode enters them; the others are results and pass.
+std::optional<InputProblem> InputNumberProblem(const ExtensionDesign& r, const char* name,
+                                               double value) {
+  const std::string_view key = name;
+  const bool loads = r.InputMode == InputMode::Loads;
+  if (key == "TotalTurns") return NotPositiveProblem(name, value);
+  if (key == "Load1" || key == "Load2") return loads ? FiniteProblem(name, value) : std::nullopt;
+  if (key == "Length1" || key == "Length2")
+    return loads ? std::nullopt : NegativeProblem(name, value);
+  if (key.ends_with("Diameter") && key != "WireDiameter" && key != DiameterKeyOf(r.DiameterKind))
+    return std::nullopt;
+  if (auto problem = NegativeProblem(name, value)) return problem;
+  const double body = SolidHeightOf(r.TotalTurns, r.WireDiameter);
+  if (key == "FreeLength" && body > value)
+    return InputProblem{
+        name, "密着したコイルの長さ（(総巻数＋1)×線径 = " + FormatFull(body) + "）以上の値"};
+  return std::nullopt;
+}
+
+}  // namespace
+
 std::optional<InputProblem> ExtensionInputProblem(const ExtensionDesign& r,
                                                   const MaterialTable& materials) {
-  std::optional<InputProblem> problem;
-  const auto first = [&](std::optional<InputProblem> p) {
-    if (!problem) problem = std::move(p);
-  };
-  const bool lengths = r.InputMode != InputMode::Loads;
+  // MaterialNo and WireDiameter lead the field table.
+  std::optional<InputProblem> problem =
+      MaterialInputProblem(r.MaterialNo, r.WireDiameter, materials);
   ExtensionDesign::VisitInputs(r, [&](const FieldInfo& f, const auto& value) {
-    if (problem) return;
-    const std::string_view key = f.name;
-    if (key == "MaterialNo") first(MaterialInputProblem(r.MaterialNo, r.WireDiameter, materials));
-    if constexpr (std::is_same_v<std::decay_t<decltype(value)>, double>) {
-      if (key == "TotalTurns") {
-        first(NotPositiveProblem(f.name, value));
-      } else if (key == "Load1" || key == "Load2") {
-        if (!lengths) first(FiniteProblem(f.name, value));
-      } else if (key == "Length1" || key == "Length2") {
-        if (lengths) first(NegativeProblem(f.name, value));
-      } else if (!key.ends_with("Diameter") || key == "WireDiameter" ||
-                 key == DiameterKeyOf(r.DiameterKind)) {
-        first(NegativeProblem(f.name, value));
-      }
-      if (key == "FreeLength" && !problem && SolidHeightOf(r.TotalTurns, r.WireDiameter) > value)
-        first(InputProblem{f.name, "密着したコイルの長さ（(総巻数＋1)×線径 = " +
-                                       FormatFull(SolidHeightOf(r.TotalTurns, r.WireDiameter)) +
-                                       "）以上の値"});
-    }
+    if constexpr (std::is_same_v<std::decay_t<decltype(value)>, double>)
+      if (!problem) problem = InputNumberProblem(r, f.name, value);
   });
   return problem;
 }
