@@ -5,7 +5,7 @@
 #include <string>
 
 #include "cli/commands.h"
-#include "cli/design_json.h"
+#include "json/compression_json.h"
 #include "core/records/file_io.h"
 #include "core/text/excerpt.h"
 #include "core/text/user_error.h"

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "cli/commands.h"
-#include "cli/design_json.h"
+#include "json/compression_json.h"
 #include "json/json_text.h"
 #include "cli/requirements_json.h"
 #include "core/calc/fatigue.h"

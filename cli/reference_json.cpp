@@ -8,10 +8,12 @@
 #include "cli/command_table.h"
 #include "json/json_text.h"
 #include "core/calc/fatigue.h"
-#include "core/calc/reference.h"
+#include "core/compression/reference.h"
+#include "core/compression/reference_rows.h"
 #include "core/display/reference_rows.h"
 #include "core/text/number_format.h"
 #include "core/text/text_number.h"
+#include "core/compression/design_units.h"
 
 namespace coilspring::cli {
 

@@ -6,7 +6,7 @@
 
 #include "json/json_reading.h"
 #include "core/calc/fatigue.h"
-#include "core/calc/reference.h"
+#include "core/compression/reference.h"
 #include "core/text/excerpt.h"
 #include "core/text/sjis.h"
 

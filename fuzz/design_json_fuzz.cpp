@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "cli/design_json.h"
-#include "core/calc/calculate_cycle.h"
+#include "json/compression_json.h"
+#include "core/compression/calculate_cycle.h"
 #include "core/text/user_error.h"
 #include "fuzz/fuzz_support.h"
 

@@ -4,8 +4,8 @@
 #include <cstdint>
 
 #include "core/records/coefficient_settings.h"
-#include "core/records/design_record.h"
-#include "core/calc/spring_calc.h"
+#include "core/compression/design_record.h"
+#include "core/compression/spring_calc.h"
 #include "fuzz/fuzz_support.h"
 #include "core/editing/coefficient_editing.h"
 

@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-#include "core/calc/reference.h"
+#include "core/calc/reference_values.h"
 #include "core/records/material_table.h"
 
 namespace coilspring {

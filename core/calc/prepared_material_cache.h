@@ -9,7 +9,7 @@
 #include <cstdint>
 
 #include "core/calc/allowable_stress.h"
-#include "core/calc/spring_calc.h"
+#include "core/calc/coil_formulas.h"
 #include "core/records/coefficient_settings.h"
 #include "core/records/material_table.h"
 

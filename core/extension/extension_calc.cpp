@@ -6,8 +6,8 @@
 
 #include "core/calc/allowable_stress.h"
 #include "core/calc/fatigue.h"
-#include "core/calc/reference.h"
-#include "core/calc/spring_calc.h"
+#include "core/calc/reference_values.h"
+#include "core/calc/coil_formulas.h"
 #include "core/text/number_format.h"
 
 namespace coilspring {

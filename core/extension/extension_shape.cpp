@@ -4,7 +4,7 @@
 #include <cmath>
 #include <utility>
 
-#include "core/calc/spring_calc.h"
+#include "core/calc/coil_formulas.h"
 #include "core/drawing/dxf_writer.h"
 
 namespace coilspring {

@@ -1,4 +1,5 @@
 #include "core/search/design_search.h"
+#include "core/compression/design_fatigue.h"
 
 #include <algorithm>
 #include <atomic>

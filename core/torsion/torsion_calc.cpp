@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "core/calc/allowable_stress.h"
-#include "core/calc/spring_calc.h"
+#include "core/calc/coil_formulas.h"
 
 namespace coilspring {
 

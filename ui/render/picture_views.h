@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "core/drawing/canvas.h"
+#include "core/compression/illustration.h"
 #include "core/drawing/illustration.h"
 
 namespace coilspring {

@@ -1,4 +1,4 @@
-#include "core/calc/calculate_cycle.h"
+#include "core/compression/calculate_cycle.h"
 
 #include <gtest/gtest.h>
 

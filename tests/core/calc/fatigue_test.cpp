@@ -1,3 +1,4 @@
+#include "core/compression/design_fatigue.h"
 #include "core/calc/fatigue.h"
 
 #include <gtest/gtest.h>

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/calc/prepared_material_cache.h"
-#include "core/calc/spring_calc.h"
+#include "core/compression/spring_calc.h"
 #include "core/records/file_io.h"
 #include "support/extension_example.h"
 

@@ -1,4 +1,4 @@
-#include "core/calc/reference.h"
+#include "core/compression/reference.h"
 
 #include <gtest/gtest.h>
 
@@ -8,9 +8,11 @@
 #include <utility>
 #include <vector>
 
+#include "core/compression/design_fatigue.h"
 #include "core/calc/fatigue.h"
+#include "core/compression/reference_rows.h"
 #include "core/display/reference_rows.h"
-#include "core/calc/spring_calc.h"
+#include "core/compression/spring_calc.h"
 #include "core/text/sjis.h"
 
 namespace coilspring {

@@ -1,4 +1,4 @@
-#include "core/calc/spring_calc.h"
+#include "core/compression/spring_calc.h"
 
 #include <gtest/gtest.h>
 

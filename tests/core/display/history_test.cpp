@@ -1,4 +1,4 @@
-#include "core/display/history.h"
+#include "core/compression/history.h"
 
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+#include "core/compression/reference_rows.h"
 #include "core/display/reference_rows.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+#include "core/compression/illustration.h"
 #include "core/drawing/illustration.h"
 
 #include <gtest/gtest.h>

@@ -10,7 +10,8 @@
 
 #include "core/drawing/geometry.h"
 #include "support/recording_canvas.h"
-#include "core/drawing/shape_builder.h"
+#include "core/compression/shape_builder.h"
+#include "core/compression/shape_view.h"
 #include "core/drawing/shape_view_sink.h"
 
 namespace coilspring {

@@ -1,3 +1,4 @@
+#include "core/compression/design_sheet.h"
 #include "core/output/data_sheet.h"
 
 #include <gtest/gtest.h>

@@ -18,6 +18,7 @@
 #include <optional>
 
 #include "core/text/sjis.h"
+#include "core/compression/design_sheet.h"
 #include "core/output/data_sheet.h"
 #include "ui/render/data_sheet_page.h"
 #include "support/blocked_write.h"

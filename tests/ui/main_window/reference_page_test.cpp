@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/display/reference_rows.h"
-#include "core/calc/spring_calc.h"
+#include "core/compression/spring_calc.h"
 #include "core/text/sjis.h"
 
 namespace coilspring {

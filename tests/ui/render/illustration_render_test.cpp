@@ -5,6 +5,7 @@
 #include <QImage>
 #include <algorithm>
 
+#include "core/compression/illustration.h"
 #include "core/drawing/illustration.h"
 #include "ui/render/qt_canvas.h"
 #include "core/output/data_sheet.h"

@@ -3,8 +3,8 @@
 // benchmarks all run it, so a design gives the same record wherever it is calculated.
 #pragma once
 
-#include "core/calc/calculator_state.h"
-#include "core/calc/spring_calc.h"
+#include "core/compression/calculator_state.h"
+#include "core/compression/spring_calc.h"
 
 namespace coilspring {
 

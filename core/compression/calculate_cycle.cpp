@@ -1,5 +1,6 @@
-#include "core/calc/calculate_cycle.h"
+#include "core/compression/calculate_cycle.h"
 
+#include "core/compression/design_fatigue.h"
 #include "core/calc/fatigue.h"
 
 namespace coilspring {

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "json/json_text.h"
-#include "core/records/design_record.h"
+#include "core/compression/design_record.h"
 
 namespace coilspring::cli {
 

@@ -1,4 +1,6 @@
-// The compression spring: its formulas and its six design checks.
+// The coil formulas every spring kind calls (rate, stress correction, torsional stress, the
+// coil diameters from the entered one), the allowable stress the prepared material keeps, and
+// the check lines the kinds share.
 #pragma once
 
 #include <array>
@@ -11,7 +13,7 @@
 
 #include "core/calc/allowable_stress.h"
 #include "core/records/coefficient_settings.h"
-#include "core/records/design_record.h"
+#include "core/records/design_codes.h"
 #include "core/records/material_table.h"
 
 namespace coilspring {
@@ -20,13 +22,6 @@ inline constexpr double kPi = 3.141592654;  // the literal the results are defin
 // A stress passes the stress check up to this much (kgf/mm^2) above the allowable stress.
 inline constexpr double kStressCheckAllowance = 0.0005;
 
-// Computes every result field of `design` from its inputs. Returns nothing: design faults are
-// the business of ValidateDesign.
-void CalculateSpring(DesignRecord& design, const MaterialTable& materials,
-                     const CoefficientSettings& settings, AllowableStressTable& table);
-// The same for a design of the prepared material (its MaterialNo is not looked at).
-void CalculateSpring(DesignRecord& design, const PreparedMaterial& material,
-                     const CoefficientSettings& settings);
 // Works out the prepared material's allowable stress at each row for the settings' stress
 // ratio. A material prepared for another ratio still calculates right, only slower.
 void PrepareCompressionAllowable(PreparedMaterial& material, const CoefficientSettings& settings);
@@ -125,13 +120,7 @@ struct ValidationResult {
   bool failed = false;  // error lines are shown in red
 };
 
-inline constexpr const char* kSpringIndexOutOfRangeLine = "エラー：バネ指数が範囲外";
-
-ValidationResult ValidateDesign(const DesignRecord& design, const AllowableStressTable& table);
-// The same for a design calculated on the prepared material.
-ValidationResult ValidateDesign(const DesignRecord& design, const PreparedMaterial& material);
-
-// The faults ValidateDesign reports, as bits, without making any text: 0 is a sound design.
+// The faults of the design checks, as bits, without making any text: 0 is a sound design.
 enum DesignFault : unsigned {
   kFaultIndexLow = 1u << 0,
   kFaultIndexHigh = 1u << 1,
@@ -142,14 +131,7 @@ enum DesignFault : unsigned {
   kFaultOutsideTable = 1u << 6,
   kFaultNotFinite = 1u << 7,
 };
-unsigned CheckDesign(const DesignRecord& design, bool tableCoversWire);
-// Whether the prepared table holds the design's wire diameter (TableCovers).
-bool PreparedCovers(const PreparedMaterial& material, const DesignRecord& design);
 
-// Values the input panel derives from its boxes.
-double ActiveTurnsFor(double totalTurns, EndKind endKind);
-// The turns an end form takes from the total: 2 for closed ends, 1.5 for open ones.
-double EndTurnsOf(EndKind endKind);
 struct CoilDiameters {
   double inner, mean, outer;
 };
@@ -158,32 +140,6 @@ struct CoilDiameters {
 CoilDiameters DiametersFrom(DiameterKind diameterKind, double x, double wireDiameter,
                             const CoilDiameters& current);
 
-// End style of the side view for an end kind (2, as for ClosedUnground, outside the
-// enumeration).
-int EndDrawModeOf(EndKind endKind);
-// Body turns of the side view: TotalTurns - 2 rounded to the nearest integer, halves to even.
-double BodyTurnsOf(double totalTurns);
-
-// The seven end-form texts, in the order of EndKind.
-extern const std::array<const char*, CodeCount<EndKind>::value> kEndKindNames;
-
-// The caption of Label48 for a diameter kind and the text of an end form; "" for a value
-// outside the enumeration.
-const char* DiameterKindName(DiameterKind kind);
-const char* EndKindName(EndKind kind);
-
-}  // namespace coilspring
-
-namespace coilspring {
-
-// Brings a stored design's inputs into the form the input panel would read them in: the wire
-// diameter from the material's table at WireRow (kept where that row does not exist), the three
-// coil diameters from the stored diameter of DiameterKind, ActiveTurns from TotalTurns and
-// EndKind. Used where a design is recalculated without a window.
-void DeriveInputsFromRecord(DesignRecord& design, const MaterialTable& materials);
-
-// Diameter of the kind the record says Edit18 holds.
-double EnteredDiameterOf(const DesignRecord& design);
 // The one of the three coil diameters that `kind` names (the mean one outside the enumeration).
 double DiameterOfKind(DiameterKind kind, const CoilDiameters& diameters);
 

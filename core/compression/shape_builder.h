@@ -8,8 +8,9 @@
 #include <variant>
 #include <vector>
 
-#include "core/records/design_record.h"
+#include "core/compression/design_record.h"
 #include "core/drawing/geometry.h"
+#include "core/drawing/shape_primitives.h"
 
 namespace coilspring {
 
@@ -18,10 +19,6 @@ inline constexpr int kOpenEnd = 0;
 inline constexpr int kOpenGroundEnd = 1;
 inline constexpr int kClosedEnd = 2;
 inline constexpr int kClosedGroundEnd = 3;
-
-// A drawing of more body turns than this is refused: no real spring has them, and the
-// primitive count (six per turn) would otherwise grow without bound.
-inline constexpr double kMaxBodyTurns = 10000;
 
 struct ShapeInputs {
   int mode = 0;  // EndDrawMode 0..3
@@ -34,22 +31,6 @@ struct ShapeInputs {
 // The drawing inputs of a design shown at `length` (the free length or a working length).
 ShapeInputs ShapeInputsOf(const DesignRecord& design, double length);
 
-enum class ShapeStatus {
-  Built,
-  NonFiniteInput,  // NaN or infinity among the inputs
-  UnknownEndMode,  // mode outside 0..3
-  NoWire,          // d <= 0
-  NoCoil,          // D <= 0
-  TooManyTurns,    // n > kMaxBodyTurns
-  NoBodyLength,    // Lw <= 0: the ends take up the whole length
-  WireFillsCoil,   // d >= D with ground open ends, whose face angle needs D > d
-  UndefinedPoint,  // a quantity or point of the construction came out infinite or NaN
-};
-
-// Why the side view of a spring cannot be drawn, for the user ("側面図を描けません: 線径が 0 以下
-// です"); empty for Built.
-std::string CannotDrawMessage(ShapeStatus status);
-
 struct ShapeDerived {
   double Lw = 0;  // body length
   double cx = 0;  // view centre
@@ -59,44 +40,6 @@ struct ShapeDerived {
   double c = 0, s = 0, h = 0;
   int bodyTurns = -1;  // Trunc(n); below 0 no body is drawn
 };
-
-// How the drawing file states one angle of an arc: a fixed value, or the direction of the
-// arc's own end point seen from its centre plus an offset (0 or 360).
-struct ArcAngle {
-  enum class Kind { Fixed, TowardPoint };
-  Kind kind = Kind::Fixed;
-  double degrees = 0;
-
-  static ArcAngle At(double degrees) { return {Kind::Fixed, degrees}; }
-  static ArcAngle Toward(double plus = 0) { return {Kind::TowardPoint, plus}; }
-};
-
-struct ShapeLine {
-  ModelPoint from, to;
-  bool reversedInFile = false;  // the drawing file runs it from `to` to `from`
-};
-
-// Counter-clockwise from the ray through `from` to the ray through `to`.
-struct ShapeArc {
-  ModelPoint centre;
-  double radius = 0;
-  ModelPoint from, to;
-  ArcAngle start, end;  // as written to the drawing file
-};
-
-using ShapePrimitive = std::variant<ShapeLine, ShapeArc>;
-
-class ShapeSink {
- public:
-  virtual ~ShapeSink() = default;
-  virtual void Line(const ShapeLine& line) = 0;
-  virtual void Arc(const ShapeArc& arc) = 0;
-};
-
-// Sends primitives to a sink in their order.
-void EmitPrimitives(std::span<const ShapePrimitive> primitives, ShapeSink& sink);
-// Whether every point, radius and fixed angle of the primitives is a finite number.
-bool AllPrimitivesFinite(std::span<const ShapePrimitive> primitives);
 
 class ShapeBuilder {
  public:

@@ -1,22 +1,12 @@
-#include "core/drawing/shape_builder.h"
+#include "core/compression/shape_builder.h"
 
 #include <cmath>
 #include <iterator>
 
-#include "core/calc/spring_calc.h"
+#include "core/compression/spring_calc.h"
 
 namespace coilspring {
 namespace {
-
-bool Finite(ModelPoint p) { return std::isfinite(p.x) && std::isfinite(p.y); }
-
-bool Finite(const ShapePrimitive& primitive) {
-  if (const auto* line = std::get_if<ShapeLine>(&primitive))
-    return Finite(line->from) && Finite(line->to);
-  const auto& arc = std::get<ShapeArc>(primitive);
-  return Finite(arc.centre) && Finite(arc.from) && Finite(arc.to) && std::isfinite(arc.radius) &&
-         std::isfinite(arc.start.degrees) && std::isfinite(arc.end.degrees);
-}
 
 constexpr std::size_t kPrimitivesPerBodyTurn = 6;
 constexpr std::size_t kEndPrimitivesAtMost = 64;
@@ -25,24 +15,6 @@ constexpr std::size_t kEndPrimitivesAtMost = 64;
 const double kSin60 = std::sin(1.0471975511965977);
 
 }  // namespace
-
-std::string CannotDrawMessage(ShapeStatus status) {
-  // In the order of ShapeStatus.
-  static constexpr const char* kReasons[] = {
-      "",
-      "寸法に有限でない数があります",
-      "座巻きの種類が不明です",
-      "線径が 0 以下です",
-      "平均径が 0 以下です",
-      "巻数が多すぎます（10000 巻まで）",
-      "座巻きだけで長さがなくなります",
-      "線径が平均径以上です",
-      "図の点が定まりません",
-  };
-  static_assert(std::size(kReasons) == static_cast<std::size_t>(ShapeStatus::UndefinedPoint) + 1);
-  if (status == ShapeStatus::Built) return {};
-  return std::string("側面図を描けません: ") + kReasons[static_cast<std::size_t>(status)];
-}
 
 ShapeInputs ShapeInputsOf(const DesignRecord& design, double length) {
   return {EndDrawModeOf(design.EndKind), design.WireDiameter, design.MeanDiameter,
@@ -86,16 +58,6 @@ ShapeStatus ShapeBuilder::Build(const ShapeInputs& inputs) {
     return ShapeStatus::UndefinedPoint;
   }
   return ShapeStatus::Built;
-}
-
-void EmitPrimitives(std::span<const ShapePrimitive> primitives, ShapeSink& sink) {
-  for (const ShapePrimitive& primitive : primitives) {
-    if (const auto* line = std::get_if<ShapeLine>(&primitive)) {
-      sink.Line(*line);
-    } else {
-      sink.Arc(std::get<ShapeArc>(primitive));
-    }
-  }
 }
 
 void ShapeBuilder::Emit(ShapeSink& sink) const { EmitPrimitives(primitives_, sink); }
@@ -362,12 +324,6 @@ void ShapeBuilder::BuildClosedGroundEnds() {
   Arc(S(30), S(35), S(34), ArcAngle::Toward(), ArcAngle::Toward());
   Arc(S(40), S(44), S(46), ArcAngle::Toward(), ArcAngle::Toward());
   Line(S(46), S(35));
-}
-
-bool AllPrimitivesFinite(std::span<const ShapePrimitive> primitives) {
-  for (const ShapePrimitive& primitive : primitives)
-    if (!Finite(primitive)) return false;
-  return true;
 }
 
 void ShapeBuilder::Line(ModelPoint from, ModelPoint to, bool reversedInFile) {

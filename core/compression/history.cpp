@@ -1,4 +1,4 @@
-#include "core/display/history.h"
+#include "core/compression/history.h"
 
 #include <algorithm>
 #include <charconv>
@@ -7,7 +7,7 @@
 #include "core/text/trim.h"
 #include "core/text/sjis.h"
 #include "core/calc/fatigue.h"
-#include "core/calc/spring_calc.h"
+#include "core/compression/spring_calc.h"
 
 namespace coilspring {
 namespace {

@@ -1,10 +1,11 @@
-#include "cli/design_json.h"
+#include "json/compression_json.h"
 
 #include <set>
 #include <type_traits>
 
 #include "json/json_reading.h"
 #include "json/json_text.h"
+#include "core/compression/design_units.h"
 #include "core/display/display_units.h"
 #include "core/text/excerpt.h"
 

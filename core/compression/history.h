@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/records/design_record.h"
+#include "core/compression/design_record.h"
 #include "core/records/material_table.h"
 
 namespace coilspring {

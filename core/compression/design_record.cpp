@@ -1,4 +1,4 @@
-#include "core/records/design_record.h"
+#include "core/compression/design_record.h"
 
 namespace coilspring {
 

@@ -1,4 +1,4 @@
-#include "core/calc/spring_calc.h"
+#include "core/compression/spring_calc.h"
 
 #include <bit>
 #include <cmath>
@@ -87,13 +87,6 @@ void CalculateSpring(DesignRecord& r, const PreparedMaterial& p,
   CalculateFrom(r, p.material->ShearModulus, allowable);
 }
 
-void PrepareCompressionAllowable(PreparedMaterial& p, const CoefficientSettings& settings) {
-  for (int j = 0; j < p.rows; ++j)
-    p.rowAllowable[j] = CompressionAllowableStress(p.rowStress[j], settings);
-  p.allowableRatio = settings.CompressionStressRatio;
-  p.allowablePrepared = true;
-}
-
 bool PreparedCovers(const PreparedMaterial& p, const DesignRecord& r) {
   const int row = PreparedRowOf(p, r);
   return row >= 0 ? p.rowCovered[row] : TableCovers(p.table, r.WireDiameter);
@@ -131,19 +124,6 @@ unsigned CheckDesign(const DesignRecord& r, bool tableCoversWire) {
   return faults;
 }
 
-const char* CheckLineOf(unsigned faultBit) {
-  // By fault bit, lowest first.
-  static constexpr const char* kLines[] = {
-      "エラー：バネ指数が４以下",         "エラー：バネ指数が２２以上",
-      "エラー：L2が密着高さより短い",     "エラー:バネ高さの順番が不適",
-      "エラー:ねじり応力オーバー",        "エラー:有効巻き数が３以下です",
-      "エラー：線径が許容応力表の範囲外", "エラー：計算できない値があります（入力値を確認）",
-  };
-  static_assert(kFaultNotFinite == 1u << (std::size(kLines) - 1));
-  const int bit = std::countr_zero(faultBit);
-  return bit < static_cast<int>(std::size(kLines)) ? kLines[bit] : "";
-}
-
 namespace {
 
 ValidationResult ValidationOf(unsigned faults) { return {CheckLines(faults), faults != 0}; }
@@ -172,19 +152,6 @@ double EndTurnsOf(EndKind endKind) {
 double ActiveTurnsFor(double totalTurns, EndKind endKind) {
   const double active = totalTurns - EndTurnsOf(endKind);
   return active < 3 ? 2.99 : active;
-}
-
-CoilDiameters DiametersFrom(DiameterKind kind, double x, double d, const CoilDiameters& current) {
-  switch (kind) {
-    case DiameterKind::Inner:
-      return {x, x + d, x + 2 * d};
-    case DiameterKind::Mean:
-      return {x - d, x, x + d};
-    case DiameterKind::Outer:
-      return {x - 2 * d, x - d, x};
-    default:
-      return current;
-  }
 }
 
 int EndDrawModeOf(EndKind endKind) {
@@ -218,17 +185,6 @@ double BodyTurnsOf(double totalTurns) { return std::nearbyint(totalTurns - 2); }
 }  // namespace coilspring
 
 namespace coilspring {
-
-double DiameterOfKind(DiameterKind kind, const CoilDiameters& diameters) {
-  switch (kind) {
-    case DiameterKind::Inner:
-      return diameters.inner;
-    case DiameterKind::Outer:
-      return diameters.outer;
-    default:
-      return diameters.mean;
-  }
-}
 
 double EnteredDiameterOf(const DesignRecord& r) {
   return DiameterOfKind(r.DiameterKind, {r.InnerDiameter, r.MeanDiameter, r.OuterDiameter});

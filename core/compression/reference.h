@@ -9,7 +9,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "core/records/design_record.h"
+#include "core/calc/reference_values.h"
+#include "core/compression/design_record.h"
 #include "core/records/material_table.h"
 
 namespace coilspring {
@@ -21,28 +22,6 @@ inline constexpr std::array<Seating, 4> kSeatings = {Seating::BothFixed, Seating
 double SeatingFactor(Seating seating);     // ν: 0.5, 0.7, 1, 2
 const char* SeatingName(Seating seating);  // Japanese, as the drop-down shows it
 
-inline constexpr double kSteelDensity = 7.85;      // g/cm^3
-inline constexpr double kStainlessDensity = 7.93;  // g/cm^3
-// A stainless wire: kind name with ステンレス, or a symbol starting with SUS (also full-width).
-// Every other wire of the database (piano, hard-drawn, oil-tempered) is carbon or alloy steel.
-bool IsStainless(const MaterialRecord& material);
-
-// The classes of wire the extension spring's initial-tension band knows: stainless as
-// IsStainless tells it, then 「ピアノ」 and 「硬鋼」 in the kind name; other wires keep the band as
-// it is.
-enum class WireClass { PianoWire, HardDrawn, Stainless, Other };
-WireClass WireClassOf(const MaterialRecord& material);
-// 7.93 for a stainless wire, 7.85 for every other (steel) wire.
-double DefaultDensity(const MaterialRecord& material);
-
-inline constexpr int kToleranceGrades = 3;
-inline constexpr int kDefaultGrade = 2;
-inline constexpr double kRoomTemperature = 20;    // °C, where the material's G holds
-inline constexpr double kAbsoluteZero = -273.15;  // °C
-// Loss of the shear modulus per kelvin above room temperature (EN 13906-1).
-inline constexpr double kSteelShearLossPerKelvin = 0.25e-3;
-inline constexpr double kStainlessShearLossPerKelvin = 0.40e-3;
-
 struct ReferenceInputs {
   Seating seating = Seating::BothFixed;
   std::optional<double> density;          // g/cm^3; empty: DefaultDensity of the material
@@ -51,16 +30,6 @@ struct ReferenceInputs {
   std::optional<double> rod{};            // mm the spring works over; empty: no check
   double temperature = kRoomTemperature;  // °C; NaN where no temperature is known
 };
-
-// A computed value; `valid` is false where the design gives no meaningful number (then the
-// value is 0, never NaN or infinity).
-struct ReferenceValue {
-  double value = 0;
-  bool valid = false;
-};
-
-enum class Verdict { None, Ok, Caution };  // None: no limit, or nothing to judge
-const char* VerdictText(Verdict verdict);  // "", "OK", "注意"
 
 enum class BucklingState {
   Unknown,  // the formula cannot be evaluated (E, G, D or L0 unusable)
@@ -143,18 +112,6 @@ struct ReferenceChecks {
 // Everything from a calculated design (the result fields must be those of CalculateSpring).
 ReferenceChecks ComputeReferenceChecks(const DesignRecord& design, const MaterialRecord& material,
                                        const ReferenceInputs& inputs);
-
-// JIS B 2704-2 free-length tolerance (± mm) of grade 1..3 for a spring of index D/d; the
-// compression and the extension spring share the table. Invalid outside index 3..22.
-ReferenceValue FreeLengthTolerance(double springIndex, int grade, double freeLength);
-// The percentage of the load tolerance of grade 1..3 by active turns (the extension spring's β
-// in percent); empty below 3 active turns.
-std::optional<double> LoadTolerancePercent(double activeTurns, int grade);
-// The coil-diameter tolerance of a grade (1..3) for a coil (inner or outer) diameter at a spring
-// index: the table that holds for compression and torsion springs alike.
-ReferenceValue CoilDiameterTolerance(double springIndex, int grade, double diameter);
-// The loss of the moduli per kelvin above room temperature for the material's wire.
-double ModulusLossPerKelvin(const MaterialRecord& material);
 
 // The formulas on their own, in N/mm^2 and mm; an empty result where they do not apply.
 // Free length beyond which the spring can buckle.

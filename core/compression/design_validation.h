@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "core/records/design_record.h"
+#include "core/compression/design_record.h"
 #include "core/records/material_table.h"
 
 namespace coilspring {

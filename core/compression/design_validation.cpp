@@ -1,4 +1,4 @@
-#include "core/records/design_validation.h"
+#include "core/compression/design_validation.h"
 
 #include <cmath>
 #include <string_view>
