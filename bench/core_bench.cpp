@@ -3,13 +3,13 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_designs.h"
-#include "core/compression/calculate_cycle.h"
-#include "core/compression/design_fatigue.h"
 #include "core/calc/fatigue.h"
-#include "core/compression/spring_calc.h"
+#include "core/compression/calculate_cycle.h"
 #include "core/compression/design_dxf.h"
-#include "core/drawing/dxf_writer.h"
+#include "core/compression/design_fatigue.h"
 #include "core/compression/shape_view.h"
+#include "core/compression/spring_calc.h"
+#include "core/drawing/dxf_writer.h"
 #include "core/drawing/shape_view_sink.h"
 #include "core/extension/extension_shape.h"
 #include "core/search/design_search.h"

@@ -9,8 +9,8 @@
 #include <cstdlib>
 
 #include "bench_designs.h"
-#include "core/drawing/fatigue_diagram.h"
 #include "core/compression/shape_view.h"
+#include "core/drawing/fatigue_diagram.h"
 #include "core/drawing/shape_view_sink.h"
 #include "ui/main_window/main_window.h"
 #include "ui/platform/platform.h"

@@ -9,12 +9,12 @@
 #include <string>
 #include <string_view>
 
-#include "core/compression/calculate_cycle.h"
 #include "core/calc/fatigue.h"
+#include "core/compression/calculate_cycle.h"
 #include "core/compression/design_dxf.h"
+#include "core/compression/shape_view.h"
 #include "core/drawing/dxf_writer.h"
 #include "core/drawing/fatigue_diagram.h"
-#include "core/compression/shape_view.h"
 #include "core/drawing/shape_view_sink.h"
 #include "core/text/number_format.h"
 #include "core/text/text_number.h"

@@ -3,11 +3,11 @@
 #include <set>
 #include <type_traits>
 
-#include "json/json_reading.h"
-#include "json/json_text.h"
 #include "core/compression/design_units.h"
 #include "core/display/display_units.h"
 #include "core/text/excerpt.h"
+#include "json/json_reading.h"
+#include "json/json_text.h"
 
 namespace coilspring::cli {
 

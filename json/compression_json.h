@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "json/json_text.h"
 #include "core/compression/design_record.h"
+#include "json/json_text.h"
 
 namespace coilspring::cli {
 

@@ -1,7 +1,7 @@
 #include "core/compression/calculate_cycle.h"
 
-#include "core/compression/design_fatigue.h"
 #include "core/calc/fatigue.h"
+#include "core/compression/design_fatigue.h"
 
 namespace coilspring {
 

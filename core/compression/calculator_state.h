@@ -4,9 +4,9 @@
 #pragma once
 
 #include "core/calc/prepared_material_cache.h"
+#include "core/compression/design_record.h"
 #include "core/compression/spring_calc.h"
 #include "core/records/coefficient_settings.h"
-#include "core/compression/design_record.h"
 #include "core/records/material_table.h"
 
 namespace coilspring {

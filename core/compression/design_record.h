@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "core/compression/end_kind.h"
 #include "core/records/byte_image.h"
 #include "core/records/design_codes.h"
 

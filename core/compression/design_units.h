@@ -1,4 +1,5 @@
-// A compression design and its reference checks in the units on screen (core/display/display_units.h).
+// A compression design and its reference checks in the units on screen
+// (core/display/display_units.h).
 #pragma once
 
 #include "core/compression/design_record.h"

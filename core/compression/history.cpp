@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <charconv>
 
-#include "core/text/number_format.h"
-#include "core/text/trim.h"
-#include "core/text/sjis.h"
 #include "core/calc/fatigue.h"
 #include "core/compression/spring_calc.h"
+#include "core/text/number_format.h"
+#include "core/text/sjis.h"
+#include "core/text/trim.h"
 
 namespace coilspring {
 namespace {

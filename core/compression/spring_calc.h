@@ -11,8 +11,8 @@
 
 #include "core/calc/allowable_stress.h"
 #include "core/calc/coil_formulas.h"
-#include "core/records/coefficient_settings.h"
 #include "core/compression/design_record.h"
+#include "core/records/coefficient_settings.h"
 #include "core/records/material_table.h"
 
 namespace coilspring {

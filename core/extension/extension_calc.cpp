@@ -5,9 +5,9 @@
 #include <string_view>
 
 #include "core/calc/allowable_stress.h"
+#include "core/calc/coil_formulas.h"
 #include "core/calc/fatigue.h"
 #include "core/calc/reference_values.h"
-#include "core/calc/coil_formulas.h"
 #include "core/text/number_format.h"
 
 namespace coilspring {

@@ -1,5 +1,4 @@
 #include "core/search/design_search.h"
-#include "core/compression/design_fatigue.h"
 
 #include <algorithm>
 #include <atomic>
@@ -8,6 +7,8 @@
 #include <limits>
 #include <thread>
 #include <tuple>
+
+#include "core/compression/design_fatigue.h"
 
 namespace coilspring {
 

@@ -2,9 +2,9 @@
 
 #include <QTableWidget>
 
+#include "core/compression/design_units.h"
 #include "core/compression/history.h"
 #include "ui/widgets/widgets.h"
-#include "core/compression/design_units.h"
 
 namespace coilspring {
 

@@ -6,9 +6,9 @@
 
 #include <optional>
 
-#include "core/display/display_units.h"
-#include "core/compression/reference.h"
 #include "core/compression/design_record.h"
+#include "core/compression/reference.h"
+#include "core/display/display_units.h"
 #include "core/records/material_table.h"
 #include "ui/widgets/lazy_page.h"
 

@@ -5,8 +5,8 @@
 #include <QRect>
 #include <QWidget>
 
-#include "core/drawing/canvas.h"
 #include "core/compression/illustration.h"
+#include "core/drawing/canvas.h"
 #include "core/drawing/illustration.h"
 
 namespace coilspring {

@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <cstring>
 
-#include "core/compression/design_fatigue.h"
 #include "core/calc/fatigue.h"
+#include "core/compression/design_fatigue.h"
 #include "core/compression/shape_builder.h"
 #include "core/compression/shape_view.h"
 #include "core/drawing/shape_view_sink.h"

@@ -1,4 +1,3 @@
-#include "core/compression/design_fatigue.h"
 #include "core/calc/fatigue.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +11,7 @@
 #include <vector>
 
 #include "../param_names.h"
+#include "core/compression/design_fatigue.h"
 
 namespace coilspring {
 namespace {

@@ -7,8 +7,8 @@
 #include <QTableWidget>
 #include <vector>
 
-#include "core/display/reference_rows.h"
 #include "core/compression/spring_calc.h"
+#include "core/display/reference_rows.h"
 #include "core/text/sjis.h"
 
 namespace coilspring {

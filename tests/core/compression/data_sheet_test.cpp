@@ -1,4 +1,3 @@
-#include "core/compression/design_sheet.h"
 #include "core/output/data_sheet.h"
 
 #include <gtest/gtest.h>
@@ -6,6 +5,7 @@
 #include <limits>
 #include <string>
 
+#include "core/compression/design_sheet.h"
 #include "core/text/sjis.h"
 
 namespace coilspring {

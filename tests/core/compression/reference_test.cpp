@@ -8,11 +8,11 @@
 #include <utility>
 #include <vector>
 
-#include "core/compression/design_fatigue.h"
 #include "core/calc/fatigue.h"
+#include "core/compression/design_fatigue.h"
 #include "core/compression/reference_rows.h"
-#include "core/display/reference_rows.h"
 #include "core/compression/spring_calc.h"
+#include "core/display/reference_rows.h"
 #include "core/text/sjis.h"
 
 namespace coilspring {

@@ -8,11 +8,11 @@
 #include <numbers>
 #include <vector>
 
-#include "core/drawing/geometry.h"
-#include "support/recording_canvas.h"
 #include "core/compression/shape_builder.h"
 #include "core/compression/shape_view.h"
+#include "core/drawing/geometry.h"
 #include "core/drawing/shape_view_sink.h"
+#include "support/recording_canvas.h"
 
 namespace coilspring {
 namespace {

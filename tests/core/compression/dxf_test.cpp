@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "core/compression/design_record.h"
 #include "core/compression/design_dxf.h"
+#include "core/compression/design_record.h"
 #include "core/drawing/dxf_writer.h"
 
 namespace coilspring {

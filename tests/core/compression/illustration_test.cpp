@@ -1,5 +1,4 @@
 #include "core/compression/illustration.h"
-#include "core/drawing/illustration.h"
 
 #include <gtest/gtest.h>
 
@@ -7,6 +6,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "core/drawing/illustration.h"
 #include "support/recording_canvas.h"
 
 namespace coilspring {

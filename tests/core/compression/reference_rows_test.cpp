@@ -1,10 +1,11 @@
 #include "core/compression/reference_rows.h"
-#include "core/display/reference_rows.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
+
+#include "core/display/reference_rows.h"
 
 namespace coilspring {
 namespace {
