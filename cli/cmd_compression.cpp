@@ -7,15 +7,16 @@
 #include <vector>
 
 #include "cli/compression_commands.h"
-#include "cli/design_json.h"
 #include "cli/reference_json.h"
-#include "core/calc/calculator_state.h"
 #include "core/calc/fatigue.h"
+#include "core/compression/calculator_state.h"
+#include "core/compression/design_dxf.h"
+#include "core/compression/design_units.h"
 #include "core/display/display_units.h"
-#include "core/drawing/dxf_writer.h"
 #include "core/records/file_io.h"
 #include "core/text/display_width.h"
 #include "core/text/number_format.h"
+#include "json/compression_json.h"
 #include "json/json_text.h"
 
 namespace coilspring::cli {

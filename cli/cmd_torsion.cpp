@@ -7,7 +7,7 @@
 
 #include "cli/reference_json.h"
 #include "cli/torsion_commands.h"
-#include "core/drawing/shape_builder.h"
+#include "core/drawing/shape_primitives.h"
 #include "core/records/file_io.h"
 #include "core/text/display_width.h"
 #include "core/text/number_format.h"

@@ -10,7 +10,7 @@
 
 #include "cli/command_table.h"
 #include "cli/design_file.h"
-#include "core/calc/calculate_cycle.h"
+#include "core/compression/calculate_cycle.h"
 #include "core/display/display_units.h"
 
 namespace coilspring::cli {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "cli/kind_file.h"
+#include "core/compression/reference.h"
 #include "core/extension/extension_calc.h"
 
 namespace coilspring::cli {

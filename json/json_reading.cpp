@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/records/file_io.h"
+#include "core/records/input_problem.h"
 #include "core/text/excerpt.h"
 #include "core/text/number_format.h"
 
@@ -75,7 +76,7 @@ nlohmann::json ParseJsonObject(std::string_view text, int depthLimit) {
 }
 
 void ThrowKeyError(const std::string& key, const std::string& what) {
-  throw UserError("キー '" + Excerpt(key) + "' は" + what + "にしてください");
+  throw UserError(InputProblemMessage({key.c_str(), what}));
 }
 
 UnitSystem UnitsAt(const nlohmann::json& object) {

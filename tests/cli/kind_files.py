@@ -36,11 +36,16 @@ HOSTILE = [(kind, design, change, key) for kind, design in (("extension", EXT), 
 HOSTILE += [("extension", EXT, change, key) for change, key in (
     ({"HookKind": 4}, "HookKind"), ({"HookKind": 1.5}, "HookKind"), ({"Annealed": 1}, "Annealed"),
     ({"MaterialNo": -1}, "MaterialNo"), ({"FreeLength": "30"}, "FreeLength"),
-    ({"WireDiameter": 1.05}, "WireDiameter"))]
+    ({"WireDiameter": 1.05}, "WireDiameter"),
+    ({"FreeLength": 10, "Length1": 12, "Length2": 14}, "'FreeLength'"))]  # body 11 mm
+# A design no spring can have, the file's own or one in its history.
+HOSTILE += [(kind, design, change, "'TotalTurns'") for kind, design in (("extension", EXT),
+                                                                       ("torsion", TOR))
+            for change in ({"TotalTurns": 0}, {"history": [dict(design, TotalTurns=-1)]})]
 HOSTILE += [("torsion", TOR, change, key) for change, key in (
     ({"WireDiameter": 2.1}, "WireDiameter"), ({"Moment2": None}, "Moment2"),
     ({"Leg1": "x"}, "Leg1"))]
-UNDRAWABLE = {"extension": dict(EXT, FreeLength=10), "torsion": dict(TOR, MeanDiameter=2),
+UNDRAWABLE = {"extension": dict(EXT, MeanDiameter=1), "torsion": dict(TOR, MeanDiameter=2),
               "compression": dict(COMP, MeanDiameter=0)}
 work = Work(sys.argv[1])
 run = work.run

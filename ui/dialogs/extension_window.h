@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "core/calc/calculator_state.h"
+#include "core/compression/calculator_state.h"
 #include "core/extension/extension_calc.h"
 #include "json/extension_json.h"
 #include "ui/dialogs/spring_kind_window.h"

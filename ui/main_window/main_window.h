@@ -7,8 +7,8 @@
 #include <QString>
 #include <vector>
 
-#include "core/calc/calculate_cycle.h"
-#include "core/calc/calculator_state.h"
+#include "core/compression/calculate_cycle.h"
+#include "core/compression/calculator_state.h"
 #include "core/display/display_units.h"
 #include "core/editing/undo_history.h"
 #include "ui/platform/platform.h"
