@@ -16,12 +16,13 @@ MemberValue ValueOf(const nlohmann::json& document, const std::string& key) {
   return {MemberValue::Kind::Number, at->get<double>()};
 }
 
-// History slot N of a window's design file is entry N - 1 of its "history".
+// History slot N of a window's design file is entry N - 1 of its "history"; null is empty.
 const nlohmann::json& SlotOf(const nlohmann::json& document, int slot) {
   if (slot == 0) return document;
   const auto history = document.find("history");
   if (history == document.end() || !history->is_array() ||
-      static_cast<std::size_t>(slot) > history->size())
+      static_cast<std::size_t>(slot) > history->size() ||
+      (*history)[static_cast<std::size_t>(slot - 1)].is_null())
     throw UserError("履歴 " + std::to_string(slot) + " は空です（設計が入っていません）");
   const nlohmann::json& entry = (*history)[static_cast<std::size_t>(slot - 1)];
   if (!entry.is_object()) ThrowKeyError("history", "設計のオブジェクトの配列");

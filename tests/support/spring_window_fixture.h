@@ -13,12 +13,12 @@ template <class Window>
 class SpringWindowTest : public MainWindowTest {
  protected:
   // The unit choice lives in the user's configuration: each test gets its own, gravitational.
-  void Open(const char* menu, Window* (MainWindow::*opened)(),
+  void Open(const char* menu, SpringKind kind,
             const MaterialTable& materials = FixtureMaterials()) {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, configFolder.path());
     Start(materials);
     trigger(menu);
-    spring = (window.get()->*opened)();
+    spring = dynamic_cast<Window*>(window->KindWindow(kind));
     ASSERT_NE(spring, nullptr);
   }
   void TearDown() override {

@@ -21,7 +21,7 @@ namespace {
 //   band: 77.43 … 122.02 N/mm^2 = 7.896 … 12.44 kgf/mm^2, as Pi: × π / 64 = 0.3876 … 0.6107 kgf
 class ExtensionWindowTest : public SpringWindowTest<ExtensionWindow> {
  protected:
-  void SetUp() override { Open("ExtensionMenu", &MainWindow::ExtensionSpringWindow); }
+  void SetUp() override { Open("ExtensionMenu", SpringKind::Extension); }
   void EnterDesign() const {
     part<QComboBox>("kindCombo")->setCurrentIndex(0);
     part<QComboBox>("symbolCombo")->setCurrentIndex(0);
@@ -79,26 +79,12 @@ TEST_F(ExtensionWindowTest, EnterCalculatesAndShowsTheResults) {
   EXPECT_EQ(part<QLineEdit>("load2Edit")->text(), QStringLiteral("23.09"));
 }
 
-TEST_F(ExtensionWindowTest, HistorySaveReadAndDxf) {
+TEST_F(ExtensionWindowTest, TheFileTheDxfAndTheShapeView) {
   EnterDesign();
-  spring->Calculate();
-  spring->StoreInHistory();
-  type("length2Edit", "38");
-  spring->Calculate();
-  spring->StoreInHistory();
-  auto* history = part<QTableWidget>("historyGrid");
-  ASSERT_EQ(history->rowCount(), 2);
-  spring->RecallFromHistory(0);
-  EXPECT_EQ(spring->Design().Length2, 40);
-  EXPECT_EQ(part<QLineEdit>("length2Edit")->text(), QStringLiteral("40"));
-
   const QString file = QString::fromStdString(folder.file("e.json"));
+  spring->Calculate();
   spring->SaveDesignTo(file);
   const ExtensionDesign saved = spring->Design();
-  spring->StoreInHistory();
-  spring->OpenDesignFrom(file);
-  EXPECT_EQ(spring->History().size(), 2u);
-  EXPECT_EQ(spring->Design(), saved);
 
   // The command line reads the window's file as the same design, with the same data files.
   QProcess cli;

@@ -1,0 +1,127 @@
+// A design window's work, the same for every kind: the design, the 30 numbered history slots,
+// the state the last save or read left (kept as the file's text), the steps 元に戻す and やり直し
+// walk, and the design file. A window holds one and only shows it; it knows no widget.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "core/editing/undo_history.h"
+#include "core/records/file_io.h"
+#include "core/records/material_table.h"
+#include "core/text/user_error.h"
+#include "json/spring_document.h"
+
+namespace coilspring {
+
+// How a kind's design file is written and read.
+template <class Design>
+struct DocumentFormat {
+  std::string (*text)(const SpringDocument<Design>& document);
+  SpringDocument<Design> (*read)(std::string_view text, const MaterialTable& materials,
+                                 std::size_t historyLimit);
+};
+
+template <class Design>
+class DesignDocument {
+ public:
+  static constexpr int kSlots = 30;
+
+  DesignDocument(DocumentFormat<Design> format, Design start) : format_(format) {
+    Start(std::move(start));
+  }
+
+  // Starts over on `start` with every slot empty, nothing to undo, and this state kept.
+  void Start(Design start) {
+    work_.design = std::move(start);
+    work_.history.assign(kSlots, std::nullopt);
+    const std::string text = Text();
+    steps_.Reset({work_, text});
+    kept_ = text;
+  }
+
+  const Design& design() const { return work_.design; }
+  // For a command that changes the design in place (an input mode switched); the change
+  // becomes part of the next step.
+  Design& design() { return work_.design; }
+  void SetDesign(Design design) { work_.design = std::move(design); }
+  // Slot n, 1 to kSlots: empty, or a design with its results.
+  const std::optional<Design>& Slot(int n) const { return work_.history.at(SlotIndex(n)); }
+
+  // The design goes into slot n, whatever the slot held.
+  void Store(int n) { work_.history.at(SlotIndex(n)) = work_.design; }
+  // Slot n's design becomes the design, as it was stored; false (and nothing changes) for an
+  // empty slot.
+  bool Recall(int n) {
+    const std::optional<Design>& stored = Slot(n);
+    if (!stored) return false;
+    work_.design = *stored;
+    return true;
+  }
+
+  // After each command: the work as it stands becomes a step when it differs from the last.
+  bool Commit() { return steps_.Record({work_, Text()}); }
+  bool CanUndo() const { return steps_.CanUndo(); }
+  bool CanRedo() const { return steps_.CanRedo(); }
+  // One step back (forward); false when there is none.
+  bool Undo() { return Walk(&UndoHistory<Step>::CanUndo, &UndoHistory<Step>::Undo); }
+  bool Redo() { return Walk(&UndoHistory<Step>::CanRedo, &UndoHistory<Step>::Redo); }
+
+  // The design file's text of the work as it stands.
+  std::string Text() const { return format_.text(work_); }
+  // Compared as the file would hold them, so that a result that is not a number (never equal
+  // to itself) does not make a design count as changed.
+  bool HasUnsavedWork() const { return Text() != kept_; }
+
+  void Save(const std::string& path) {
+    const std::string text = Text();
+    WriteFileAtomically(path, text);
+    kept_ = text;
+  }
+  // Reads the design file at `path`: the design and every stored design calculated by
+  // `calculate` (a file holds inputs; its results are not trusted), then kept as read and
+  // recorded as a step. A file that is wrong anywhere changes nothing; the message names it.
+  template <class Calculate>
+  void Read(const std::string& path, const MaterialTable& materials, Calculate&& calculate) {
+    const std::string text = ReadTextTable(path);
+    SpringDocument<Design> read;
+    try {
+      read = format_.read(text, materials, kSlots);
+    } catch (const UserError& e) {  // the reader's own messages name no file
+      throw UserError(path + ": " + e.what());
+    }
+    calculate(read.design);
+    for (std::optional<Design>& stored : read.history)
+      if (stored) calculate(*stored);
+    read.history.resize(kSlots);
+    work_ = std::move(read);
+    kept_ = Text();
+    Commit();
+  }
+
+ private:
+  // A step compares as its file text, for the reason HasUnsavedWork does.
+  struct Step {
+    SpringDocument<Design> work;
+    std::string text;
+    bool operator==(const Step& other) const { return text == other.text; }
+  };
+
+  static std::size_t SlotIndex(int n) { return static_cast<std::size_t>(n - 1); }
+
+  bool Walk(bool (UndoHistory<Step>::*can)() const, const Step& (UndoHistory<Step>::*step)()) {
+    if (!(steps_.*can)()) return false;
+    work_ = (steps_.*step)().work;
+    return true;
+  }
+
+  DocumentFormat<Design> format_;
+  SpringDocument<Design> work_;
+  UndoHistory<Step> steps_;
+  std::string kept_;
+};
+
+}  // namespace coilspring
