@@ -37,6 +37,14 @@ class SpringWindowTest : public MainWindowTest {
   void press(const char* button) const {
     QTest::mouseClick(part<QAbstractButton>(button), Qt::LeftButton);
   }
+  // Pages not on screen are drawn when the user turns to them, as here.
+  void turnToEveryPage() const {
+    for (QTabWidget* pages : spring->template findChildren<QTabWidget*>()) {
+      const int shown = pages->currentIndex();
+      for (int i = 0; i < pages->count(); ++i) pages->setCurrentIndex(i);
+      pages->setCurrentIndex(shown);
+    }
+  }
   void act(const char* action) const { part<QAction>(action)->trigger(); }
   // "value unit" of the row of a result table whose first column reads `item`.
   QString row(const char* table, const char* item) const {

@@ -24,6 +24,7 @@
 #include "ui/render/pictures.h"
 #include "ui/render/qt_canvas.h"
 #include "ui/widgets/coil_inputs_box.h"
+#include "ui/widgets/lazy_page.h"
 #include "ui/widgets/qt_text.h"
 #include "ui/widgets/quantity_box.h"
 
@@ -140,6 +141,12 @@ QWidget* ExtensionWindow::BuildResults() {
   auto* pages = new QTabWidget;
   pages->addTab(history, QStringLiteral("履歴"));
   pages->addTab(referenceGrid_, QStringLiteral("参考値"));
+  stalePages_ = new StalePages(pages);
+  stalePages_->Add(referenceGrid_, [this] {
+    ShowReferenceRows(
+        referenceGrid_,
+        ExtensionReferenceRows(Design(), MaterialOf(materials_, Design().MaterialNo), units_));
+  });
   column->addWidget(pages, 1);
   ConnectGuarded(platform_, this, step, &QPushButton::clicked, &ExtensionWindow::StepShapeView);
   return panel;
@@ -259,7 +266,7 @@ void ExtensionWindow::ShowResults() {
   const MaterialRecord& m = MaterialOf(materials_, r.MaterialNo);
   diagram_->Show(ExtensionFatigueCoefficients(r, m));
   diagramView_->Refresh();
-  ShowReferenceRows(referenceGrid_, ExtensionReferenceRows(r, m, units_));
+  stalePages_->DesignChanged();
 }
 
 void ExtensionWindow::ShowShape() {

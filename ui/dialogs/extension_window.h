@@ -24,6 +24,7 @@ class ExtensionShapePicture;
 class FatigueDiagramPicture;
 class PictureView;
 class QuantityBox;
+class StalePages;
 
 class ExtensionWindow final : public SpringKindWindow<ExtensionDesign> {
   Q_OBJECT
@@ -80,6 +81,7 @@ class ExtensionWindow final : public SpringKindWindow<ExtensionDesign> {
   PictureView* shapeView_ = nullptr;
   QLabel* shapeCaption_ = nullptr;         // shapeCaption: フリー / 荷重１ / 荷重２
   QTableWidget* referenceGrid_ = nullptr;  // referenceGrid: the reference rows
+  StalePages* stalePages_ = nullptr;       // the reference page, drawn when on screen
   DataSheetDialog* dataSheet_ = nullptr;
 };
 

@@ -27,6 +27,7 @@
 #include "ui/dialogs/data_sheet_dialog.h"
 #include "ui/render/torsion_pictures.h"
 #include "ui/widgets/coil_inputs_box.h"
+#include "ui/widgets/lazy_page.h"
 #include "ui/widgets/quantity_box.h"
 #include "ui/widgets/widgets.h"
 
@@ -157,6 +158,19 @@ QWidget* TorsionWindow::BuildResults() {
   tabs->addTab(referenceTable_, QStringLiteral("参考計算"));
   tabs->addTab(Compact(HistoryGrid({"材料", "d", "D", "Nt", "θ1", "θ2", "M2", "σ2", "判定"})),
                QStringLiteral("履歴"));
+  stalePages_ = new StalePages(tabs);
+  stalePages_->Add(results, [this] { ShowResultsPage(); });
+  stalePages_->Add(views_, [this] {
+    views_->setPixmap(QPixmap::fromImage(TorsionViewsImage(
+        Design(), {kTorsionViewsWidth, kTorsionViewsHeight}, ScreenPixelRatio())));
+  });
+  stalePages_->Add(referenceTable_, [this] {
+    ShowReferenceRows(
+        referenceTable_,
+        TorsionReferenceRows(
+            ComputeTorsionReference(Design(), MaterialOf(materials_, Design().MaterialNo)),
+            units_));
+  });
   return tabs;
 }
 
@@ -241,7 +255,10 @@ void TorsionWindow::ShowDesign(bool calculated) {
   ShowResults();
 }
 
-void TorsionWindow::ShowResults() {
+// Each page of the results is drawn when it is on screen.
+void TorsionWindow::ShowResults() { stalePages_->DesignChanged(); }
+
+void TorsionWindow::ShowResultsPage() {
   std::vector<const TorsionField*> shown;
   for (const char* name : {"Angle1", "Angle2", "Moment1", "Moment2"})
     shown.push_back(&FieldNamed(name));
@@ -262,14 +279,7 @@ void TorsionWindow::ShowResults() {
   palette.setColor(QPalette::Text,
                    check_.failed ? QColor(255, 0, 0) : palette.color(QPalette::WindowText));
   messages_->setPalette(palette);
-  const qreal ratio = ScreenPixelRatio();
-  diagram_->setPixmap(QPixmap::fromImage(MomentDiagramImage(Design(), units_, ratio)));
-  views_->setPixmap(QPixmap::fromImage(
-      TorsionViewsImage(Design(), {kTorsionViewsWidth, kTorsionViewsHeight}, ratio)));
-  ShowReferenceRows(
-      referenceTable_,
-      TorsionReferenceRows(
-          ComputeTorsionReference(Design(), MaterialOf(materials_, Design().MaterialNo)), units_));
+  diagram_->setPixmap(QPixmap::fromImage(MomentDiagramImage(Design(), units_, ScreenPixelRatio())));
 }
 
 QStringList TorsionWindow::HistoryCells(const TorsionDesign& t) const {

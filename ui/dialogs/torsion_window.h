@@ -17,6 +17,7 @@ namespace coilspring {
 class CoilInputsBox;
 class DataSheetDialog;
 class QuantityBox;
+class StalePages;
 
 class TorsionWindow final : public SpringKindWindow<TorsionDesign> {
   Q_OBJECT
@@ -45,6 +46,7 @@ class TorsionWindow final : public SpringKindWindow<TorsionDesign> {
   void ShowWorkingPoints(const TorsionDesign& design);
   void ShowInputModeCaptions();
   void ShowResults();
+  void ShowResultsPage();
   bool MomentsEntered() const;
 
   const KindIndex& kinds_;
@@ -65,6 +67,7 @@ class TorsionWindow final : public SpringKindWindow<TorsionDesign> {
   QLabel* diagram_;
   QLabel* views_;
   QTableWidget* referenceTable_;
+  StalePages* stalePages_ = nullptr;  // the result pages, each drawn when on screen
   DataSheetDialog* dataSheet_ = nullptr;
 };
 
