@@ -9,11 +9,11 @@
 #include <string_view>
 #include <utility>
 
-#include "core/editing/undo_history.h"
 #include "core/records/file_io.h"
 #include "core/records/material_table.h"
 #include "core/text/user_error.h"
 #include "json/spring_document.h"
+#include "ui/document/kept_work.h"
 
 namespace coilspring {
 
@@ -38,9 +38,7 @@ class DesignDocument {
   void Start(Design start) {
     work_.design = std::move(start);
     work_.history.assign(kSlots, std::nullopt);
-    const std::string text = Text();
-    steps_.Reset({work_, text});
-    kept_ = text;
+    kept_.Start(work_, Text());
   }
 
   const Design& design() const { return work_.design; }
@@ -63,23 +61,29 @@ class DesignDocument {
   }
 
   // After each command: the work as it stands becomes a step when it differs from the last.
-  bool Commit() { return steps_.Record({work_, Text()}); }
-  bool CanUndo() const { return steps_.CanUndo(); }
-  bool CanRedo() const { return steps_.CanRedo(); }
+  bool Commit() { return kept_.Commit(work_, Text()); }
+  bool CanUndo() const { return kept_.CanUndo(); }
+  bool CanRedo() const { return kept_.CanRedo(); }
   // One step back (forward); false when there is none.
-  bool Undo() { return Walk(&UndoHistory<Step>::CanUndo, &UndoHistory<Step>::Undo); }
-  bool Redo() { return Walk(&UndoHistory<Step>::CanRedo, &UndoHistory<Step>::Redo); }
+  bool Undo() {
+    if (!CanUndo()) return false;
+    work_ = kept_.Undo();
+    return true;
+  }
+  bool Redo() {
+    if (!CanRedo()) return false;
+    work_ = kept_.Redo();
+    return true;
+  }
 
   // The design file's text of the work as it stands.
   std::string Text() const { return format_.text(work_); }
-  // Compared as the file would hold them, so that a result that is not a number (never equal
-  // to itself) does not make a design count as changed.
-  bool HasUnsavedWork() const { return Text() != kept_; }
+  bool HasUnsavedWork() const { return !kept_.IsKept(Text()); }
 
   void Save(const std::string& path) {
     const std::string text = Text();
     WriteFileAtomically(path, text);
-    kept_ = text;
+    kept_.Keep(text);
   }
   // Reads the design file at `path`: the design and every stored design calculated by
   // `calculate` (a file holds inputs; its results are not trusted), then kept as read and
@@ -98,30 +102,16 @@ class DesignDocument {
       if (stored) calculate(*stored);
     read.history.resize(kSlots);
     work_ = std::move(read);
-    kept_ = Text();
+    kept_.Keep(Text());
     Commit();
   }
 
  private:
-  // A step compares as its file text, for the reason HasUnsavedWork does.
-  struct Step {
-    SpringDocument<Design> work;
-    std::string text;
-    bool operator==(const Step& other) const { return text == other.text; }
-  };
-
   static std::size_t SlotIndex(int n) { return static_cast<std::size_t>(n - 1); }
-
-  bool Walk(bool (UndoHistory<Step>::*can)() const, const Step& (UndoHistory<Step>::*step)()) {
-    if (!(steps_.*can)()) return false;
-    work_ = (steps_.*step)().work;
-    return true;
-  }
 
   DocumentFormat<Design> format_;
   SpringDocument<Design> work_;
-  UndoHistory<Step> steps_;
-  std::string kept_;
+  KeptWork<SpringDocument<Design>, std::string> kept_;
 };
 
 }  // namespace coilspring

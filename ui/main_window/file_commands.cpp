@@ -39,7 +39,7 @@ bool MainWindow::SaveDesignFile() {
   if (!path) return false;
   lastDesignSaveName_ = *path;
   WriteRecordFile(path->toStdString(), state_.design);
-  keptImage_ = Encode(state_.design);
+  work_.Keep(Encode(state_.design));
   return true;
 }
 
@@ -79,7 +79,7 @@ void MainWindow::OpenDesignFile() {
   PutDesign(false);
   for (int n = 1; n <= kHistorySlots; ++n)
     historyPage_->ShowSlot(n, state_.design[n], state_.materials());
-  keptImage_ = Encode(state_.design);
+  work_.Keep(Encode(state_.design));
   RecordStep();
 }
 

@@ -236,8 +236,7 @@ void MainWindow::StartUp() {
     completed = true;
   });
   startupCompleted_ = completed;
-  keptImage_ = Encode(state_.design);
-  steps_.Reset(state_.design);
+  work_.Start(state_.design, Encode(state_.design));
   RecordStep();
   pages_->setCurrentIndex(0);
 }
@@ -425,17 +424,17 @@ void MainWindow::RecallHistorySlot(int slot) {
 }
 
 void MainWindow::RecordStep() {
-  steps_.Record(state_.design);
-  undoAction_->setEnabled(steps_.CanUndo());
-  redoAction_->setEnabled(steps_.CanRedo());
+  work_.Commit(state_.design, Encode(state_.design));
+  undoAction_->setEnabled(work_.CanUndo());
+  redoAction_->setEnabled(work_.CanRedo());
 }
 
 void MainWindow::UndoStep() {
-  if (steps_.CanUndo()) ShowRestoredStep(steps_.Undo());
+  if (work_.CanUndo()) ShowRestoredStep(work_.Undo());
 }
 
 void MainWindow::RedoStep() {
-  if (steps_.CanRedo()) ShowRestoredStep(steps_.Redo());
+  if (work_.CanRedo()) ShowRestoredStep(work_.Redo());
 }
 
 // The step's design is shown as a recall shows one, its verdict with it, and the history as it
@@ -445,8 +444,8 @@ void MainWindow::ShowRestoredStep(const SpringDesign& step) {
   PutDesign(false);
   inputPanel_->PutLengthsInFull(state_.current());
   ShowHistorySlots();
-  undoAction_->setEnabled(steps_.CanUndo());
-  redoAction_->setEnabled(steps_.CanRedo());
+  undoAction_->setEnabled(work_.CanUndo());
+  redoAction_->setEnabled(work_.CanRedo());
 }
 
 const QImage& MainWindow::FatigueImage() const { return resultsPanel_->DiagramImage(); }

@@ -11,9 +11,9 @@
 #include "core/calc/calculate_cycle.h"
 #include "core/calc/calculator_state.h"
 #include "core/display/display_units.h"
-#include "core/editing/undo_history.h"
 #include "core/kinds/spring_kinds.h"
 #include "core/records/byte_image.h"
+#include "ui/document/kept_work.h"
 #include "ui/platform/platform.h"
 
 class QAction;
@@ -67,7 +67,7 @@ class MainWindow : public QMainWindow {
   // Whether the design or the history differs from what the last save or read left, compared as
   // the file would hold them: a result that is not a number (never equal to itself) does not
   // make a design count as changed.
-  bool HasUnsavedDesign() const { return Encode(state_.design) != keptImage_; }
+  bool HasUnsavedDesign() const { return !work_.IsKept(Encode(state_.design)); }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -156,8 +156,8 @@ class MainWindow : public QMainWindow {
   QString lastDesignOpenName_;
   QString lastDxfSaveName_ = QStringLiteral("aspring.dxf");
   UnitSystem units_ = UnitSystem::Gravitational;
-  Bytes keptImage_;  // the design file's bytes of the design and history the last save or read left
-  UndoHistory<SpringDesign> steps_;
+  // The steps of the design and history, and what the last save or read left, as .abd images.
+  KeptWork<SpringDesign, Bytes> work_;
 
   InputPanel* inputPanel_ = nullptr;      // GroupBox1: "入力項目"
   ResultsPanel* resultsPanel_ = nullptr;  // GroupBox2: "計算結果"; GroupBox3: "疲れ強さ線図"
