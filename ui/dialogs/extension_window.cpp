@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 #include <type_traits>
+#include <vector>
 
 #include "core/extension/extension_reference.h"
 #include "core/extension/extension_shape.h"
@@ -243,21 +244,19 @@ void ExtensionWindow::ShowResults() {
       QStringLiteral("%1 (製作範囲 %2～%3)")
           .arg(unit, Shown(band.min, Quantity::Load), Shown(band.max, Quantity::Load)));
   standardLengthButton_->setText(QStringLiteral("推奨 %1").arg(ShortText(StandardFreeLength(r))));
-  resultsGrid_->setRowCount(0);
-  const auto addRow = [&](const char* label, const QString& value, const QString& unit) {
-    const int row = resultsGrid_->rowCount();
-    resultsGrid_->insertRow(row);
-    SetCells(resultsGrid_, row, {QString::fromUtf8(label), value, unit});
-  };
+  std::vector<QStringList> rows;
   ExtensionDesign::VisitResults(r, [&](const FieldInfo& f, const auto& value) {
     if constexpr (std::is_same_v<std::decay_t<decltype(value)>, double>) {
       const auto quantity = QuantityOfUnit(f.unit);
-      addRow(f.label, quantity ? Shown(value, *quantity) : ShortText(value),
-             Utf8(ShownUnit(f.unit, units_)));
+      rows.push_back({QString::fromUtf8(f.label),
+                      quantity ? Shown(value, *quantity) : ShortText(value),
+                      Utf8(ShownUnit(f.unit, units_))});
     }
   });
-  addRow("期待寿命", Utf8(LifeClassText(r.LifeClass)), {});
-  resultsGrid_->resizeColumnsToContents();
+  rows.push_back({QStringLiteral("期待寿命"), Utf8(LifeClassText(r.LifeClass)), {}});
+  resultsGrid_->setRowCount(static_cast<int>(rows.size()));
+  for (std::size_t i = 0; i < rows.size(); ++i)
+    SetCells(resultsGrid_, static_cast<int>(i), rows[i]);
 
   messageList_->clear();
   for (const std::string& line : check_.Lines(r.InputMode)) messageList_->addItem(Utf8(line));

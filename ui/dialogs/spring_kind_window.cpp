@@ -1,6 +1,7 @@
 #include "ui/dialogs/spring_kind_window.h"
 
 #include <QAction>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeySequence>
@@ -136,10 +137,9 @@ int SpringKindWindowBase::ChosenSlot() const {
 }
 
 void SpringKindWindowBase::ShowHistoryRow(int slot, const QStringList& cells) {
-  const int row = slot - 1;
-  for (int c = 0; c < historyGrid_->columnCount(); ++c)
-    historyGrid_->setItem(row, c, new QTableWidgetItem(c < cells.size() ? cells[c] : QString()));
-  if (!cells.isEmpty()) historyGrid_->resizeColumnsToContents();
+  QStringList row = cells;
+  while (row.size() < historyGrid_->columnCount()) row << QString();
+  SetCells(historyGrid_, slot - 1, row);
 }
 
 void SpringKindWindowBase::ShowUndoState(bool canUndo, bool canRedo) {
@@ -206,8 +206,24 @@ QTableWidget* Table(const char* name, const QStringList& headings) {
 
 QTableWidget* ItemTable(const char* name) { return Table(name, {"項目", "値", "単位"}); }
 
+// A cell whose text stays is left alone, and a column widens to its widest text and never
+// narrows: a text is measured only when it might not fit, which is far cheaper than asking the
+// view for every cell's size at each calculation.
 void SetCells(QTableWidget* table, int row, const QStringList& cells) {
-  for (int c = 0; c < cells.size(); ++c) table->setItem(row, c, new QTableWidgetItem(cells[c]));
+  constexpr int kCellPadding = 16;
+  const QFontMetrics metrics = table->fontMetrics();
+  for (int c = 0; c < cells.size(); ++c) {
+    QTableWidgetItem* item = table->item(row, c);
+    if (item != nullptr && item->text() == cells[c]) continue;
+    if (item != nullptr)
+      item->setText(cells[c]);
+    else
+      table->setItem(row, c, new QTableWidgetItem(cells[c]));
+    const int width = table->columnWidth(c);
+    if (cells[c].size() * metrics.maxWidth() + kCellPadding <= width) continue;
+    const int needed = metrics.horizontalAdvance(cells[c]) + kCellPadding;
+    if (width < needed) table->setColumnWidth(c, needed);
+  }
 }
 
 void ShowReferenceRows(QTableWidget* table, const std::vector<ReferenceRow>& rows) {
@@ -215,7 +231,6 @@ void ShowReferenceRows(QTableWidget* table, const std::vector<ReferenceRow>& row
   for (std::size_t i = 0; i < rows.size(); ++i)
     SetCells(table, static_cast<int>(i),
              {Utf8(rows[i].item), Utf8(rows[i].value), Utf8(rows[i].unit)});
-  table->resizeColumnsToContents();
 }
 
 }  // namespace coilspring

@@ -63,11 +63,6 @@ QTableWidget* Compact(QTableWidget* table) {
   return table;
 }
 
-void SetRow(QTableWidget* table, int row, const QStringList& cells) {
-  SetCells(table, row, cells);
-  if (row + 1 == table->rowCount()) table->resizeColumnsToContents();
-}
-
 }  // namespace
 
 TorsionWindow::TorsionWindow(const KindWindowContext& context, QWidget* parent)
@@ -268,10 +263,10 @@ void TorsionWindow::ShowResultsPage() {
   for (std::size_t i = 0; i < shown.size(); ++i) {
     const TorsionField& f = *shown[i];
     const std::optional<double> v = FieldValue(Design(), f);
-    SetRow(resultsTable_, static_cast<int>(i),
-           {Utf8(f.label),
-            v ? ShortText(ShownTorsionValue(*v, f.quantity, units_)) : Utf8(kNotAvailable),
-            Utf8(TorsionUnitCaption(f, units_))});
+    SetCells(resultsTable_, static_cast<int>(i),
+             {Utf8(f.label),
+              v ? ShortText(ShownTorsionValue(*v, f.quantity, units_)) : Utf8(kNotAvailable),
+              Utf8(TorsionUnitCaption(f, units_))});
   }
   messages_->clear();
   for (const std::string& line : check_.lines) messages_->addItem(Utf8(line));

@@ -38,7 +38,8 @@ class DesignDocument {
   void Start(Design start) {
     work_.design = std::move(start);
     work_.history.assign(kSlots, std::nullopt);
-    kept_.Start(work_, Text());
+    HistoryChanged();
+    kept_.Start(work_, Key());
   }
 
   const Design& design() const { return work_.design; }
@@ -50,7 +51,10 @@ class DesignDocument {
   const std::optional<Design>& Slot(int n) const { return work_.history.at(SlotIndex(n)); }
 
   // The design goes into slot n, whatever the slot held.
-  void Store(int n) { work_.history.at(SlotIndex(n)) = work_.design; }
+  void Store(int n) {
+    work_.history.at(SlotIndex(n)) = work_.design;
+    HistoryChanged();
+  }
   // Slot n's design becomes the design, as it was stored; false (and nothing changes) for an
   // empty slot.
   bool Recall(int n) {
@@ -61,29 +65,31 @@ class DesignDocument {
   }
 
   // After each command: the work as it stands becomes a step when it differs from the last.
-  bool Commit() { return kept_.Commit(work_, Text()); }
+  bool Commit() { return kept_.Commit(work_, Key()); }
   bool CanUndo() const { return kept_.CanUndo(); }
   bool CanRedo() const { return kept_.CanRedo(); }
   // One step back (forward); false when there is none.
   bool Undo() {
     if (!CanUndo()) return false;
     work_ = kept_.Undo();
+    HistoryChanged();
     return true;
   }
   bool Redo() {
     if (!CanRedo()) return false;
     work_ = kept_.Redo();
+    HistoryChanged();
     return true;
   }
 
   // The design file's text of the work as it stands.
   std::string Text() const { return format_.text(work_); }
-  bool HasUnsavedWork() const { return !kept_.IsKept(Text()); }
+  bool HasUnsavedWork() const { return !kept_.IsKept(Key()); }
 
   void Save(const std::string& path) {
     const std::string text = Text();
     WriteFileAtomically(path, text);
-    kept_.Keep(text);
+    kept_.Keep(Key());
   }
   // Reads the design file at `path`: the design and every stored design calculated by
   // `calculate` (a file holds inputs; its results are not trusted), then kept as read and
@@ -102,15 +108,23 @@ class DesignDocument {
       if (stored) calculate(*stored);
     read.history.resize(kSlots);
     work_ = std::move(read);
-    kept_.Keep(Text());
+    HistoryChanged();
+    kept_.Keep(Key());
     Commit();
   }
 
  private:
   static std::size_t SlotIndex(int n) { return static_cast<std::size_t>(n - 1); }
 
+  // The work as the file text holds it, in two parts: the design's members, and the history
+  // written once per change of the history rather than at every step. Two works give the same
+  // key exactly when they give the same file.
+  std::string Key() const { return format_.text({work_.design, {}}) + historyText_; }
+  void HistoryChanged() { historyText_ = format_.text({Design(), work_.history}); }
+
   DocumentFormat<Design> format_;
   SpringDocument<Design> work_;
+  std::string historyText_;
   KeptWork<SpringDocument<Design>, std::string> kept_;
 };
 

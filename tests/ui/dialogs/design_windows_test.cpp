@@ -26,6 +26,8 @@ struct DesignWindowRow {
   const char* file;
 };
 
+void PrintTo(const DesignWindowRow& row, std::ostream* os) { *os << row.file; }
+
 const DesignWindowRow kWindows[] = {
     {nullptr, "BitBtn2", "SpinEdit1", "SpeedButton5", "sg1", kHistoryHeadingRows, 1, "Edit19", "N3",
      "Edit2", "Undo", "Redo", "d.abd"},
