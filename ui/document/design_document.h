@@ -11,6 +11,7 @@
 
 #include "core/records/file_io.h"
 #include "core/records/material_table.h"
+#include "core/text/excerpt.h"
 #include "core/text/user_error.h"
 #include "json/spring_document.h"
 #include "ui/document/kept_work.h"
@@ -101,7 +102,7 @@ class DesignDocument {
     try {
       read = format_.read(text, materials, kSlots);
     } catch (const UserError& e) {  // the reader's own messages name no file
-      throw UserError(path + ": " + e.what());
+      throw UserError(ShownPath(path) + ": " + e.what());
     }
     calculate(read.design);
     for (std::optional<Design>& stored : read.history)
