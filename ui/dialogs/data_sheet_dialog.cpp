@@ -70,8 +70,9 @@ DataSheetDialog::DataSheetDialog(Platform& platform, QWidget* parent)
 
 DataSheetDialog::~DataSheetDialog() = default;
 
-void DataSheetDialog::ShowSheet(const DataSheet& sheet) {
+void DataSheetDialog::ShowSheet(const DataSheet& sheet, const QString& pdfName) {
   Fill(sheet);
+  pdfName_ = pdfName;
   exec();
 }
 

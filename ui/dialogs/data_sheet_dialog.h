@@ -26,7 +26,7 @@ class DataSheetDialog : public QDialog {
   ~DataSheetDialog() override;
 
   // Fills the sheet, then shows it modally until the user prints or closes it.
-  void ShowSheet(const DataSheet& sheet);
+  void ShowSheet(const DataSheet& sheet, const QString& pdfName = QStringLiteral("aspring.pdf"));
   // Writes every cell and label of `sheet` into the window, without showing it.
   void Fill(const DataSheet& sheet);
   // The same for a kind whose page draws itself: `page` is shown, printed and saved (proposed

@@ -315,8 +315,8 @@ void ExtensionWindow::TakeStandardFreeLength() {
 std::string ExtensionWindow::DxfText() const { return ExtensionDxfText(Design()); }
 
 void ExtensionWindow::ShowDataSheet() {
-  if (dataSheet_ == nullptr) dataSheet_ = new DataSheetDialog(platform_, this);
-  dataSheet_->ShowSheet(MakeExtensionDataSheet(Design(), materials_, leftHandCheck_->isChecked()));
+  DataSheetWindow()->ShowSheet(
+      MakeExtensionDataSheet(Design(), materials_, leftHandCheck_->isChecked()), SheetPdfName());
 }
 
 }  // namespace coilspring

@@ -19,7 +19,6 @@ class QListWidget;
 namespace coilspring {
 
 class CoilInputsBox;
-class DataSheetDialog;
 class ExtensionShapePicture;
 class FatigueDiagramPicture;
 class PictureView;
@@ -82,7 +81,6 @@ class ExtensionWindow final : public SpringKindWindow<ExtensionDesign> {
   QLabel* shapeCaption_ = nullptr;         // shapeCaption: フリー / 荷重１ / 荷重２
   QTableWidget* referenceGrid_ = nullptr;  // referenceGrid: the reference rows
   StalePages* stalePages_ = nullptr;       // the reference page, drawn when on screen
-  DataSheetDialog* dataSheet_ = nullptr;
 };
 
 }  // namespace coilspring

@@ -13,6 +13,7 @@
 #include "core/display/history.h"
 #include "core/records/file_io.h"
 #include "core/text/user_error.h"
+#include "ui/dialogs/data_sheet_dialog.h"
 #include "ui/platform/help_window.h"
 #include "ui/platform/units_setting.h"
 #include "ui/platform/unsaved_work.h"
@@ -140,6 +141,17 @@ void SpringKindWindowBase::ShowHistoryRow(int slot, const QStringList& cells) {
   QStringList row = cells;
   while (row.size() < historyGrid_->columnCount()) row << QString();
   SetCells(historyGrid_, slot - 1, row);
+}
+
+DataSheetDialog* SpringKindWindowBase::DataSheetWindow() {
+  if (dataSheet_ == nullptr) dataSheet_ = new DataSheetDialog(platform_, this);
+  return dataSheet_;
+}
+
+// The design file's name with the PDF's extension: "tspring.json" gives "tspring.pdf".
+QString SpringKindWindowBase::SheetPdfName() const {
+  const QString name = QString::fromUtf8(kind_.designName);
+  return name.left(name.lastIndexOf('.')) + QStringLiteral(".pdf");
 }
 
 void SpringKindWindowBase::ShowUndoState(bool canUndo, bool canRedo) {

@@ -32,6 +32,8 @@ class QSpinBox;
 
 namespace coilspring {
 
+class DataSheetDialog;
+
 // What a kind's window works with; everything must outlive the window.
 struct KindWindowContext {
   const CalculatorState& state;  // the materials, the material kinds, the coefficients
@@ -100,6 +102,9 @@ class SpringKindWindowBase : public QMainWindow {
   // 計算 and Enter in any box of `inputs` calculate.
   void ConnectCalculation(QWidget* inputs, QPushButton* calculate);
   int ChosenSlot() const;
+  // The shared data sheet window (made on first use) and the name its PDF is proposed under.
+  DataSheetDialog* DataSheetWindow();
+  QString SheetPdfName() const;
   void ShowHistoryRow(int slot, const QStringList& cells);
   void ShowUndoState(bool canUndo, bool canRedo);
   virtual std::string DxfText() const = 0;
@@ -120,6 +125,7 @@ class SpringKindWindowBase : public QMainWindow {
   QTableWidget* historyGrid_ = nullptr;  // historyGrid: a row per slot
   QAction* undoAction_ = nullptr;        // KindUndo: 元に戻す
   QAction* redoAction_ = nullptr;        // KindRedo: やり直し
+  DataSheetDialog* dataSheet_ = nullptr;
 };
 
 template <class Spring>

@@ -307,10 +307,9 @@ void TorsionWindow::ApplyUnits(UnitSystem before, UnitSystem now) {
 std::string TorsionWindow::DxfText() const { return TorsionDxfText(Design()); }
 
 void TorsionWindow::ShowDataSheet() {
-  if (dataSheet_ == nullptr) dataSheet_ = new DataSheetDialog(platform_, this);
-  dataSheet_->ShowPage(
+  DataSheetWindow()->ShowPage(
       std::make_unique<TorsionSheetPage>(Design(), TorsionSheetRows(Design(), materials_)),
-      QStringLiteral("tspring.pdf"));
+      SheetPdfName());
 }
 
 }  // namespace coilspring

@@ -15,7 +15,6 @@ class QListWidget;
 namespace coilspring {
 
 class CoilInputsBox;
-class DataSheetDialog;
 class QuantityBox;
 class StalePages;
 
@@ -68,7 +67,6 @@ class TorsionWindow final : public SpringKindWindow<TorsionDesign> {
   QLabel* views_;
   QTableWidget* referenceTable_;
   StalePages* stalePages_ = nullptr;  // the result pages, each drawn when on screen
-  DataSheetDialog* dataSheet_ = nullptr;
 };
 
 }  // namespace coilspring

@@ -95,6 +95,11 @@ class DesignWindowTest : public MainWindowTest,
 
 TEST_P(DesignWindowTest, HistoryFileUndoAndUnitsBehaveAlike) {
   const DesignWindowRow& row = GetParam();
+  const std::pair<const char*, QKeySequence> keys[] = {{row.open, Qt::CTRL | Qt::Key_O},
+                                                       {row.save, Qt::CTRL | Qt::Key_S},
+                                                       {row.undo, Qt::CTRL | Qt::Key_Z},
+                                                       {row.redo, Qt::CTRL | Qt::Key_Y}};
+  for (const auto& [action, key] : keys) EXPECT_EQ(in<QAction>(action)->shortcut(), key);
   calculateWithTurns("8");
   store(1);
   calculateWithTurns("10");
