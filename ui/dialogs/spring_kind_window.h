@@ -132,7 +132,6 @@ template <class Spring>
 class SpringKindWindow : public SpringKindWindowBase {
  public:
   const Spring& Design() const { return document_.design(); }
-  const DesignDocument<Spring>& Document() const { return document_; }
 
   void Calculate() final {
     Spring calculated = CalculatedInputs();
