@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "ui/dialogs/extension_window.h"
-#include "ui/dialogs/torsion_window.h"
+#include "ui/kinds/extension/extension_window.h"
+#include "ui/kinds/torsion/torsion_window.h"
 
 namespace coilspring {
 

@@ -1,4 +1,4 @@
-#include "ui/dialogs/torsion_window.h"
+#include "ui/kinds/torsion/torsion_window.h"
 
 #include <QComboBox>
 #include <QFormLayout>

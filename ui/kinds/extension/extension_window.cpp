@@ -1,4 +1,4 @@
-#include "ui/dialogs/extension_window.h"
+#include "ui/kinds/extension/extension_window.h"
 
 #include <QCheckBox>
 #include <QComboBox>
