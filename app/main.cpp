@@ -3,7 +3,7 @@
 #include <QElapsedTimer>
 #include <QFont>
 
-#include "core/calc/calculator_state.h"
+#include "core/compression/calculator_state.h"
 #include "ui/main_window/main_window.h"
 #include "ui/platform/first_paint_watch.h"
 #include "ui/platform/platform.h"

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "core/calc/calculator_state.h"
+#include "core/compression/calculator_state.h"
 #include "core/records/file_io.h"
 
 namespace coilspring::bench {

@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "bench_designs.h"
+#include "core/compression/shape_view.h"
 #include "core/drawing/fatigue_diagram.h"
 #include "core/drawing/shape_view_sink.h"
 #include "ui/main_window/main_window.h"

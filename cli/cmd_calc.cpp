@@ -7,19 +7,20 @@
 #include <vector>
 
 #include "cli/commands.h"
-#include "cli/design_json.h"
 #include "cli/extension_commands.h"
-#include "json/json_text.h"
 #include "cli/reference_json.h"
 #include "cli/spring_kind.h"
 #include "cli/torsion_commands.h"
-#include "core/calc/calculator_state.h"
 #include "core/calc/fatigue.h"
+#include "core/compression/calculator_state.h"
+#include "core/compression/design_units.h"
 #include "core/display/display_units.h"
 #include "core/records/file_io.h"
 #include "core/text/display_width.h"
 #include "core/text/number_format.h"
 #include "core/text/text_number.h"
+#include "json/compression_json.h"
+#include "json/json_text.h"
 
 namespace coilspring::cli {
 

@@ -5,10 +5,10 @@
 #include <string>
 
 #include "cli/commands.h"
-#include "cli/design_json.h"
 #include "core/records/file_io.h"
 #include "core/text/excerpt.h"
 #include "core/text/user_error.h"
+#include "json/compression_json.h"
 
 namespace coilspring::cli {
 

@@ -8,6 +8,7 @@
 #include "cli/extension_commands.h"
 #include "cli/spring_kind.h"
 #include "cli/torsion_commands.h"
+#include "core/compression/design_dxf.h"
 #include "core/drawing/dxf_writer.h"
 #include "core/records/file_io.h"
 

@@ -11,7 +11,7 @@
 #include "cli/spring_kind.h"
 #include "cli/torsion_commands.h"
 #include "cli/widget_runtime.h"
-#include "core/drawing/shape_builder.h"
+#include "core/compression/shape_builder.h"
 #include "core/records/file_io.h"
 #include "ui/render/pictures.h"
 #include "ui/render/torsion_pictures.h"

@@ -10,6 +10,7 @@
 #include "cli/spring_kind.h"
 #include "cli/torsion_commands.h"
 #include "cli/widget_runtime.h"
+#include "core/compression/design_sheet.h"
 #include "core/extension/extension_sheet.h"
 #include "core/output/data_sheet.h"
 #include "core/records/file_io.h"

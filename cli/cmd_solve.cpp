@@ -8,8 +8,6 @@
 #include <vector>
 
 #include "cli/commands.h"
-#include "cli/design_json.h"
-#include "json/json_text.h"
 #include "cli/requirements_json.h"
 #include "core/calc/fatigue.h"
 #include "core/records/file_io.h"
@@ -19,6 +17,8 @@
 #include "core/text/sjis.h"
 #include "core/text/text_number.h"
 #include "core/text/user_error.h"
+#include "json/compression_json.h"
+#include "json/json_text.h"
 
 namespace coilspring::cli {
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "cli/command_table.h"
-#include "core/calc/calculate_cycle.h"
+#include "core/compression/calculate_cycle.h"
 
 namespace coilspring::cli {
 

@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "cli/commands.h"
-#include "core/calc/spring_calc.h"
+#include "core/compression/design_validation.h"
+#include "core/compression/spring_calc.h"
 #include "core/records/data_files.h"
-#include "core/records/design_validation.h"
 #include "core/records/file_io.h"
 #include "core/text/excerpt.h"
 #include "core/text/user_error.h"

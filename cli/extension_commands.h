@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "cli/commands.h"
+#include "core/compression/reference.h"
 #include "core/display/display_units.h"
 #include "core/extension/extension_calc.h"
 

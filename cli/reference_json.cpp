@@ -6,12 +6,14 @@
 #include <vector>
 
 #include "cli/command_table.h"
-#include "json/json_text.h"
 #include "core/calc/fatigue.h"
-#include "core/calc/reference.h"
+#include "core/compression/design_units.h"
+#include "core/compression/reference.h"
+#include "core/compression/reference_rows.h"
 #include "core/display/reference_rows.h"
 #include "core/text/number_format.h"
 #include "core/text/text_number.h"
+#include "json/json_text.h"
 
 namespace coilspring::cli {
 

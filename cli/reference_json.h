@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "core/calc/reference.h"
+#include "core/compression/design_record.h"
+#include "core/compression/reference.h"
 #include "core/display/display_units.h"
-#include "core/records/design_record.h"
 #include "core/records/material_table.h"
 
 namespace coilspring::cli {

@@ -4,11 +4,11 @@
 #include <set>
 #include <string>
 
-#include "json/json_reading.h"
 #include "core/calc/fatigue.h"
-#include "core/calc/reference.h"
+#include "core/compression/reference.h"
 #include "core/text/excerpt.h"
 #include "core/text/sjis.h"
+#include "json/json_reading.h"
 
 namespace coilspring::cli {
 

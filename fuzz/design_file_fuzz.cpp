@@ -3,11 +3,12 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "core/records/design_record.h"
 #include "core/calc/fatigue.h"
-#include "core/display/history.h"
-#include "fuzz/fuzz_support.h"
+#include "core/compression/design_record.h"
+#include "core/compression/design_sheet.h"
+#include "core/compression/history.h"
 #include "core/output/data_sheet.h"
+#include "fuzz/fuzz_support.h"
 
 using namespace coilspring;
 

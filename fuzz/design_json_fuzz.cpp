@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <string_view>
 
-#include "cli/design_json.h"
-#include "core/calc/calculate_cycle.h"
+#include "core/compression/calculate_cycle.h"
 #include "core/text/user_error.h"
 #include "fuzz/fuzz_support.h"
+#include "json/compression_json.h"
 
 using namespace coilspring;
 

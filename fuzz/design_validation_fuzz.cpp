@@ -7,8 +7,8 @@
 #include <cstring>
 #include <string>
 
-#include "core/calc/calculate_cycle.h"
-#include "core/records/design_validation.h"
+#include "core/compression/calculate_cycle.h"
+#include "core/compression/design_validation.h"
 #include "fuzz/fuzz_support.h"
 
 using namespace coilspring;

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/calc/calculator_state.h"
+#include "core/compression/calculator_state.h"
 #include "core/records/coefficient_settings.h"
 #include "core/records/file_io.h"
 #include "core/records/material_table.h"

@@ -5,12 +5,12 @@
 #include <cstdint>
 #include <stdexcept>
 
+#include "core/compression/spring_calc.h"
+#include "core/editing/material_editing.h"
 #include "core/records/material_table.h"
 #include "core/records/material_text.h"
 #include "core/text/sjis.h"
-#include "core/calc/spring_calc.h"
 #include "fuzz/fuzz_support.h"
-#include "core/editing/material_editing.h"
 
 using namespace coilspring;
 

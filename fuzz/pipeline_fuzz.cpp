@@ -9,8 +9,10 @@
 #include <string>
 #include <string_view>
 
-#include "core/calc/calculate_cycle.h"
 #include "core/calc/fatigue.h"
+#include "core/compression/calculate_cycle.h"
+#include "core/compression/design_dxf.h"
+#include "core/compression/shape_view.h"
 #include "core/drawing/dxf_writer.h"
 #include "core/drawing/fatigue_diagram.h"
 #include "core/drawing/shape_view_sink.h"

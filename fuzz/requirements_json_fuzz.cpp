@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "cli/requirements_json.h"
-#include "core/calc/calculate_cycle.h"
+#include "core/compression/calculate_cycle.h"
 #include "core/text/user_error.h"
 #include "fuzz/fuzz_support.h"
 

@@ -3,11 +3,11 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "core/records/coefficient_settings.h"
-#include "core/records/design_record.h"
-#include "core/calc/spring_calc.h"
-#include "fuzz/fuzz_support.h"
+#include "core/compression/design_record.h"
+#include "core/compression/spring_calc.h"
 #include "core/editing/coefficient_editing.h"
+#include "core/records/coefficient_settings.h"
+#include "fuzz/fuzz_support.h"
 
 using namespace coilspring;
 

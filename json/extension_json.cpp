@@ -40,7 +40,8 @@ ExtensionDesign ExtensionDesignOf(const nlohmann::json& object, const MaterialTa
     ThrowKeyError("kind", " \"extension\"");
   if (const auto history = object.find("history"); history != object.end() && !history->is_array())
     ThrowKeyError("history", "設計の配列");
-  if (const auto problem = UnlistedInput(r, materials)) ThrowKeyError(problem->key, problem->what);
+  if (const auto problem = ExtensionInputProblem(r, materials))
+    ThrowKeyError(problem->key, problem->what);
   return r;
 }
 

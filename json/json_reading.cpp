@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/records/file_io.h"
+#include "core/records/input_problem.h"
 #include "core/text/excerpt.h"
 #include "core/text/number_format.h"
 
@@ -71,7 +72,7 @@ nlohmann::json ParseJsonObject(std::string_view text, int depthLimit) {
 }
 
 void ThrowKeyError(const std::string& key, const std::string& what) {
-  throw UserError("キー '" + Excerpt(key) + "' は" + what + "にしてください");
+  throw UserError(InputProblemMessage({key.c_str(), what}));
 }
 
 double NumberAt(const nlohmann::json& value, const std::string& key, bool nullIsNaN) {

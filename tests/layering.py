@@ -13,11 +13,14 @@ RANKS = {
     "core/calc": 2,
     "core/drawing": 3,
     "core/display": 3,
-    "core/torsion": 4.5,
     "core/output": 4,
     "core/editing": 4,
-    "core/search": 4,
+    # The spring kinds, siblings above every folder they share.
+    "core/compression": 4.5,
     "core/extension": 4.5,
+    "core/torsion": 4.5,
+    # The design search works on compression designs, so it sits above the kinds.
+    "core/search": 4.7,
     "json": 4.8,
     "ui/widgets": 5,
     "ui/platform": 6,

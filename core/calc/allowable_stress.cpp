@@ -1,6 +1,8 @@
 #include "core/calc/allowable_stress.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 
 namespace coilspring {
 
@@ -68,13 +70,40 @@ PreparedMaterial PrepareMaterial(const MaterialRecord& m) {
   PreparedMaterial p;
   p.material = &m;
   BuildAllowableStressTable(m, p.table);
+  BuildAllowableBendingTable(m, p.bendingTable);
   p.rows = m.UsableRows();
   for (int j = 0; j < p.rows; ++j) {
-    p.rowStress[j] =
-        InterpolateTable(p.table.diameters, p.table.stresses, p.table.count, m.WireDiameters[j]);
-    p.rowCovered[j] = TableCovers(p.table, m.WireDiameters[j]);
+    const double d = m.WireDiameters[j];
+    p.rowStress[j] = InterpolateTable(p.table.diameters, p.table.stresses, p.table.count, d);
+    p.rowCovered[j] = TableCovers(p.table, d);
+    p.rowBending[j] = InterpolateTable(p.bendingTable.diameters, p.bendingTable.stresses,
+                                       p.bendingTable.count, d);
+    p.rowBendingCovered[j] = TableCovers(p.bendingTable, d);
   }
+  p.wireClass = WireClassOf(m);
   return p;
+}
+
+int PreparedRowOf(const PreparedMaterial& p, double d) {
+  const auto bits = [](double v) { return std::bit_cast<std::uint64_t>(v); };
+  for (int row = 0; row < p.rows; ++row)
+    if (bits(p.material->WireDiameters[row]) == bits(d)) return row;
+  return -1;
+}
+
+TableValue TableValueAt(const AllowableStressTable& table, double d) {
+  return {InterpolateTable(table.diameters, table.stresses, table.count, d), TableCovers(table, d)};
+}
+
+TableValue PreparedTorsionAt(const PreparedMaterial& p, double d) {
+  const int row = PreparedRowOf(p, d);
+  return row >= 0 ? TableValue{p.rowStress[row], p.rowCovered[row]} : TableValueAt(p.table, d);
+}
+
+TableValue PreparedBendingAt(const PreparedMaterial& p, double d) {
+  const int row = PreparedRowOf(p, d);
+  return row >= 0 ? TableValue{p.rowBending[row], p.rowBendingCovered[row]}
+                  : TableValueAt(p.bendingTable, d);
 }
 
 }  // namespace coilspring

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 
+#include "core/calc/reference_values.h"
 #include "core/records/material_table.h"
 
 namespace coilspring {
@@ -56,9 +57,31 @@ struct PreparedMaterial {
   bool allowablePrepared = false;
   double allowableRatio = 0;
   MaterialColumn rowAllowable{};
+  // The allowable bending table (BuildAllowableBendingTable) the same way, for the torsion
+  // spring.
+  AllowableStressTable bendingTable;
+  MaterialColumn rowBending{};
+  std::array<bool, kMaterialRows> rowBendingCovered{};
+  WireClass wireClass = WireClass::Other;  // WireClassOf, for the extension spring
 };
 // `material` must outlive the result and stay unchanged while it is used.
 PreparedMaterial PrepareMaterial(const MaterialRecord& material);
+
+// The row of the prepared material whose diameter is `d`, or -1. Bits, not values, are compared:
+// 0 and -0 interpolate to zeros of different signs.
+int PreparedRowOf(const PreparedMaterial& material, double d);
+
+// A table's stress (N/mm^2) at a wire diameter and whether the table covers it: taken from the
+// row of that diameter when it is one, worked out otherwise; bit for bit what InterpolateTable
+// and TableCovers give on a table built afresh.
+struct TableValue {
+  double stress = 0;
+  bool covered = false;
+};
+TableValue PreparedTorsionAt(const PreparedMaterial& material, double d);
+TableValue PreparedBendingAt(const PreparedMaterial& material, double d);
+// The same from a table built for the one call.
+TableValue TableValueAt(const AllowableStressTable& table, double d);
 
 // What MaterialOf gives for a number that names no material: all zeros.
 extern const MaterialRecord kNoMaterial;

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <limits>
 
-#include "core/calc/spring_calc.h"
 #include "core/text/number_format.h"
 
 namespace coilspring {
@@ -22,17 +21,9 @@ std::string LifeClassText(std::int32_t lifeClass) {
   return LifeClassNames[static_cast<std::size_t>(lifeClass)];
 }
 
-double TensileStrengthOf(const DesignRecord& design, const MaterialTable& materials) {
-  return TensileStrengthAt(MaterialOf(materials, design.MaterialNo), design.WireRow);
-}
-
 double TensileStrengthAt(const MaterialRecord& material, std::int32_t row) {
   if (row < 0 || row >= kMaterialRows) return 0;
   return material.TensileStrengths[static_cast<std::size_t>(row)];
-}
-
-StressCoefficients FatigueCoefficients(const DesignRecord& design, const MaterialTable& materials) {
-  return FatigueCoefficients(design.Stress1, design.Stress2, TensileStrengthOf(design, materials));
 }
 
 StressCoefficients FatigueCoefficients(double stress1, double stress2, double sigmaB) {
@@ -57,11 +48,6 @@ std::int32_t LifeClassOf(double x, double y) {
   }
   // Only a negative x gets here: the point lies above the 1万 line, which is class 8's place.
   return kLowestLifeClass;
-}
-
-void DetermineLifeClass(DesignRecord& design, const MaterialTable& materials) {
-  const StressCoefficients k = FatigueCoefficients(design, materials);
-  design.LifeClass = LifeClassOf(k.x, k.y);
 }
 
 bool OutsideDiagram(double x, double y) {

@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <string>
 
-#include "core/records/design_record.h"
 #include "core/records/material_table.h"
 
 namespace coilspring {
@@ -39,23 +38,17 @@ struct StressCoefficients {
   double y = 0;
 };
 
-// The tensile strength sigmaB (N/mm^2) at the design's wire row; 0 when the material or the
-// row does not exist.
-double TensileStrengthOf(const DesignRecord& design, const MaterialTable& materials);
+// The tensile strength sigmaB (N/mm^2) at a wire row; 0 when the row does not exist.
 double TensileStrengthAt(const MaterialRecord& material, std::int32_t row);
 
-// x = Stress1 * 9.8 / sigmaB, y = Stress2 * 9.8 / sigmaB. Without a positive, finite sigmaB the
-// coefficients are undefined and both come back as NaN.
-StressCoefficients FatigueCoefficients(const DesignRecord& design, const MaterialTable& materials);
-// The same for any two stresses (kgf/mm^2) of a wire of strength sigmaB.
+// x = stress1 * 9.8 / sigmaB, y = stress2 * 9.8 / sigmaB of two stresses (kgf/mm^2) of a wire of
+// strength sigmaB. Without a positive, finite sigmaB the coefficients are undefined and both
+// come back as NaN.
 StressCoefficients FatigueCoefficients(double stress1, double stress2, double sigmaB);
 
 // The first life line on or above (x, y); class 8 above 0.45, above every line, or when x or y
 // is not a number.
 std::int32_t LifeClassOf(double x, double y);
-
-// The life class of the design's working point, written into its LifeClass.
-void DetermineLifeClass(DesignRecord& design, const MaterialTable& materials);
 
 // Whether the working point (x, y) has no place on the diagram: above the plot area (y > 0.5)
 // or undefined. ListBox1 then gets kGraphAreaOverLine and no point is marked.

@@ -9,7 +9,7 @@
 #include <cstdint>
 
 #include "core/calc/allowable_stress.h"
-#include "core/calc/spring_calc.h"
+#include "core/calc/coil_formulas.h"
 #include "core/records/coefficient_settings.h"
 #include "core/records/material_table.h"
 
@@ -37,14 +37,18 @@ class PreparedMaterialCache {
   void MaterialsMayHaveChanged() { ++generation_; }
 
  private:
-  // What BuildAllowableStressTable reads of a material; materials that agree on these bytes
-  // have the same prepared table.
+  // What PrepareMaterial reads of a material (the two stress tables and the names the wire class
+  // comes from); materials that agree on these bytes have the same prepared material.
   struct Source {
     std::int32_t rowCount = 0;
     std::int32_t torsionRatio = 0;
+    std::int32_t bendingRatio = 0;
     MaterialColumn diameters{};
     MaterialColumn tensile{};
     MaterialColumn torsion{};
+    MaterialColumn bending{};
+    ShortString<50> kindName;
+    ShortString<50> symbol;
   };
   struct Entry {
     bool prepared = false;

@@ -7,9 +7,6 @@
 #include <string>
 #include <string_view>
 
-#include "core/calc/reference.h"
-#include "core/records/design_record.h"
-
 namespace coilspring {
 
 enum class UnitSystem { Gravitational, SI };
@@ -30,14 +27,6 @@ const char* UnitCaption(Quantity quantity, UnitSystem units);
 std::optional<Quantity> QuantityOfUnit(std::string_view gravitationalUnit);
 // A gravitational unit text as shown in `units`; a text of no such unit stays as it is.
 std::string ShownUnit(std::string_view gravitationalUnit, UnitSystem units);
-
-// A copy of the design with its loads, rate and stresses in `units`, for display only: it must
-// never be stored, calculated or saved.
-DesignRecord ShownRecord(const DesignRecord& design, UnitSystem units);
-// A design shown in `units` as the record holds it: the exact inverse of ShownRecord.
-DesignRecord StoredRecord(const DesignRecord& shown, UnitSystem units);
-// The same for the reference checks; ratios, lengths and verdicts are unit-free and stay.
-ReferenceChecks ShownReferenceChecks(const ReferenceChecks& checks, UnitSystem units);
 
 // "gravity" and "si": how a script and the user's configuration name the two systems.
 const char* UnitSystemName(UnitSystem units);

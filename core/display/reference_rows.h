@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/calc/reference.h"
+#include "core/calc/reference_values.h"
 
 namespace coilspring {
 
@@ -18,8 +18,6 @@ struct ReferenceRow {
   std::string unit;
   Verdict verdict = Verdict::None;
 };
-
-std::vector<ReferenceRow> ReferenceRows(const ReferenceChecks& checks);
 
 // A value in the short number format, or kNotAvailable.
 std::string ReferenceText(const ReferenceValue& value);

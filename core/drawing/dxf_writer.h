@@ -1,13 +1,12 @@
-// The side view as an R12 DXF drawing: the construction of the picture written as LINE and ARC
-// entities in model millimetres.
+// A spring kind's views as an R12 DXF drawing: the construction of the picture written as LINE
+// and ARC entities in model millimetres.
 #pragma once
 
 #include <span>
 #include <string>
 #include <string_view>
 
-#include "core/drawing/shape_builder.h"
-#include "core/records/design_record.h"
+#include "core/drawing/shape_primitives.h"
 
 namespace coilspring {
 
@@ -18,18 +17,9 @@ inline constexpr const char* kDxfFileFilter = "DXFファイル|*.dxf";
 // opening the ENTITIES section.
 inline constexpr int kDxfHeaderLineCount = 194;
 
-// The whole file as raw bytes, every line ended by CR LF. Inputs the construction refuses
-// (ShapeStatus) give the header and the closing lines with no entity between them: still a
-// drawing every reader opens, just an empty one. `status`, when given, receives the
-// construction's verdict, so a caller can tell an empty drawing from a spring.
-std::string SpringDxfText(const ShapeInputs& inputs, ShapeStatus* status = nullptr);
-
-// The same file around any construction's primitives (an empty span gives the empty drawing).
+// The whole file around any construction's primitives as raw bytes, every line ended by CR LF
+// (an empty span gives the empty drawing: the header and the closing lines).
 std::string DxfTextOf(std::span<const ShapePrimitive> primitives);
-
-// The file for a design as stored: always at its free length, whatever the picture shows, and
-// without recalculating anything.
-std::string DesignDxfText(const DesignRecord& design, ShapeStatus* status = nullptr);
 
 // The sink that writes entity records; exposed so that callers can write any construction.
 class DxfEntitySink : public ShapeSink {

@@ -1,5 +1,6 @@
-// The fixed line art of a compression spring shown on the input panel and on the data sheet.
-// The panel and the sheet lay their labels and boxes on it, next to the dimensions below.
+// The fixed line art of the spring illustrations shown on the input panels and the data sheets:
+// the picture's size and places (the compression spring's, which the other kinds follow) and the
+// dimension lines. The panel and the sheet lay their labels and boxes next to the dimensions.
 #pragma once
 
 #include "core/drawing/canvas.h"
@@ -37,6 +38,8 @@ inline constexpr int kCoilBottomY = 188;
 inline constexpr int kCoilTurns = 14;
 inline constexpr int kDiameterArrowX = 264;
 
+// A line from (x1, y1) to (x2, y2) in the current pen.
+void Line(Canvas& canvas, int x1, int y1, int x2, int y2);
 // A dimension line with an arrowhead at each end, in the current pen and brush.
 void HorizontalDimension(Canvas& canvas, int left, int right, int y);
 void VerticalDimension(Canvas& canvas, int x, int top, int bottom);
@@ -56,8 +59,5 @@ void DrawLineArt(Canvas& canvas, Parts&& parts) {
 }
 
 }  // namespace illustration
-
-// Clears the picture to white and draws the spring with its dimension arrows in blue.
-void DrawSpringIllustration(Canvas& canvas);
 
 }  // namespace coilspring

@@ -6,7 +6,7 @@
 #include <span>
 
 #include "core/drawing/canvas.h"
-#include "core/drawing/shape_builder.h"
+#include "core/drawing/shape_primitives.h"
 
 namespace coilspring {
 
@@ -53,9 +53,5 @@ struct ShapeFrame {
 // Clears the picture to white and draws the primitives in a 1-pixel red pen, fitted by `frame`.
 void DrawShapeFitted(Canvas& canvas, std::span<const ShapePrimitive> primitives,
                      const ShapeFrame& frame);
-
-// Clears the picture to white and draws the side view in a 1-pixel red pen. Inputs the
-// construction refuses (see ShapeStatus) leave the cleared picture.
-void DrawSpringShape(Canvas& canvas, const ShapeInputs& inputs);
 
 }  // namespace coilspring

@@ -1,14 +1,14 @@
 #include "core/extension/extension_calc.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string_view>
 
 #include "core/calc/allowable_stress.h"
+#include "core/calc/coil_formulas.h"
 #include "core/calc/fatigue.h"
-#include "core/calc/reference.h"
-#include "core/calc/spring_calc.h"
+#include "core/calc/reference_values.h"
 #include "core/text/number_format.h"
-#include "core/text/sjis.h"
 
 namespace coilspring {
 
@@ -35,10 +35,6 @@ bool IsExtensionDocumentKey(std::string_view key) {
 
 namespace {
 
-bool Contains(std::string_view text, std::string_view part) {
-  return text.find(part) != std::string_view::npos;
-}
-
 // Percent off as a factor.
 double Lowered(double percent) { return 1 - percent / 100; }
 
@@ -63,14 +59,17 @@ unsigned FaultsOf(const ExtensionDesign& r, bool tableCoversWire) {
   if (r.SpringIndex < 4) faults |= kExtensionIndexLow;
   if (r.SpringIndex > 22) faults |= kExtensionIndexHigh;
   if (r.ActiveTurns < 3) faults |= kExtensionFewTurns;
-  if (above < r.Stress2) faults |= kExtensionOverstress;
-  if (above < r.HookStress) faults |= kExtensionHookOverstress;
+  // The greatest magnitude over the working range when its points are in order (the order
+  // check fails the others): a stress below zero must not pass as a small one.
+  if (above < std::max(std::fabs(r.Stress2), -r.Stress1)) faults |= kExtensionOverstress;
+  if (above < std::fabs(r.HookStress)) faults |= kExtensionHookOverstress;
   const bool inOrder = r.InputMode == InputMode::Loads
                            ? r.InitialTension <= r.Load1 && r.Load1 <= r.Load2
                            : r.FreeLength <= r.Length1 && r.Length1 <= r.Length2;
   if (!inOrder) faults |= kExtensionOrder;
   if (!tableCoversWire) faults |= kExtensionOutsideTable;
-  if (!AllResultsFinite(r)) faults |= kExtensionNotFinite;
+  // A rate that is not above 0 is no spring at all: its other results cannot be trusted either.
+  if (!AllResultsFinite(r) || !(r.SpringRate > 0)) faults |= kExtensionNotFinite;
   if (!(r.InitialStressMin <= r.InitialStress && r.InitialStress <= r.InitialStressMax))
     faults |= kExtensionInitialStressOutsideBand;
   return faults;
@@ -103,14 +102,6 @@ const char* LineOf(unsigned faultBit, InputMode inputMode) {
 
 }  // namespace
 
-WireClass WireClassOf(const MaterialRecord& m) {
-  if (IsStainless(m)) return WireClass::Stainless;
-  const std::string kind = SjisToUtf8(m.KindName.Raw());
-  if (Contains(kind, "ピアノ")) return WireClass::PianoWire;
-  if (Contains(kind, "硬鋼")) return WireClass::HardDrawn;
-  return WireClass::Other;
-}
-
 StressBand CoiledInitialStressBand(double c) {
   const double middle = 231 * std::exp(-0.105 * c);
   const double half = 6.9 * (4 - (c - 3) / 6.5);
@@ -132,8 +123,12 @@ double InitialTensionFactor(WireClass wire, bool annealed, const CoefficientSett
   return 1;
 }
 
-ExtensionCheck CalculateExtension(ExtensionDesign& r, const MaterialRecord& m,
-                                  const CoefficientSettings& settings) {
+namespace {
+
+// What the calculation takes from the material besides its record: the wire class and the
+// allowable torsional stress table's value at the wire.
+ExtensionCheck Calculate(ExtensionDesign& r, const MaterialRecord& m, WireClass wire,
+                         TableValue allowable, const CoefficientSettings& settings) {
   const double d = r.WireDiameter;
   const CoilDiameters derived = DiametersFrom(r.DiameterKind, EnteredDiameterOf(r), d,
                                               {r.InnerDiameter, r.MeanDiameter, r.OuterDiameter});
@@ -161,24 +156,35 @@ ExtensionCheck CalculateExtension(ExtensionDesign& r, const MaterialRecord& m,
 
   r.InitialStress = TorsionalStressOf(1, D, r.InitialTension, d3);
   const StressBand band = CoiledInitialStressBand(c);
-  const double lowered =
-      InitialTensionFactor(WireClassOf(m), r.Annealed, settings) / kKgfForAllowable;
+  const double lowered = InitialTensionFactor(wire, r.Annealed, settings) / kKgfForAllowable;
   r.InitialStressMin = band.min * lowered;
   r.InitialStressMax = band.max * lowered;
   r.Stress1 = TorsionalStressOf(kappa, D, r.Load1, d3);
   r.Stress2 = TorsionalStressOf(kappa, D, r.Load2, d3);
 
-  AllowableStressTable table;
-  BuildAllowableStressTable(m, table);
-  const double s = InterpolateTable(table.diameters, table.stresses, table.count, d);
-  r.AllowableStress = CompressionAllowableStress(s, settings) * settings.ExtensionStressRatio / 100;
+  r.AllowableStress =
+      CompressionAllowableStress(allowable.stress, settings) * settings.ExtensionStressRatio / 100;
   r.MaxLoad = LoadAtStress(r.AllowableStress, d3, D, kappa);
   r.MaxLength = r.FreeLength + (r.MaxLoad - r.InitialTension) / k;
   r.HookStress = TorsionalStressOf(settings.HookStressFactor, D, r.Load2, d3);
 
   const StressCoefficients x = ExtensionFatigueCoefficients(r, m);
   r.LifeClass = LifeClassOf(x.x, x.y);
-  return {FaultsOf(r, TableCovers(table, d))};
+  return {FaultsOf(r, allowable.covered)};
+}
+
+}  // namespace
+
+ExtensionCheck CalculateExtension(ExtensionDesign& r, const PreparedMaterial& p,
+                                  const CoefficientSettings& settings) {
+  return Calculate(r, *p.material, p.wireClass, PreparedTorsionAt(p, r.WireDiameter), settings);
+}
+
+ExtensionCheck CalculateExtension(ExtensionDesign& r, const MaterialRecord& m,
+                                  const CoefficientSettings& settings) {
+  AllowableStressTable table;
+  BuildAllowableStressTable(m, table);
+  return Calculate(r, m, WireClassOf(m), TableValueAt(table, r.WireDiameter), settings);
 }
 
 std::vector<std::string> ExtensionCheck::Lines(InputMode inputMode) const {
@@ -189,19 +195,40 @@ std::vector<std::string> ExtensionCheck::Lines(InputMode inputMode) const {
   return lines;
 }
 
-std::optional<InputProblem> UnlistedInput(const ExtensionDesign& r,
-                                          const MaterialTable& materials) {
-  if (r.MaterialNo < 0 || r.MaterialNo >= kMaterialCount ||
-      materials[static_cast<std::size_t>(r.MaterialNo)].KindNo == kEmptyKindNo)
-    return InputProblem{"MaterialNo", "材料データベースにある材料の番号"};
-  const MaterialRecord& m = materials[static_cast<std::size_t>(r.MaterialNo)];
-  if (RowOf(m, r.WireDiameter) >= 0) return std::nullopt;
-  const int rows = m.UsableRows();
-  return InputProblem{"WireDiameter",
-                      "材料番号 " + std::to_string(r.MaterialNo) + " の線径表にある値（" +
-                          (rows > 0 ? FormatFull(m.WireDiameters[0]) + "～" +
-                                          FormatFull(m.WireDiameters[rows - 1]) + " の表の値）"
-                                    : std::string("表は空です）"))};
+namespace {
+
+// The rule of one number among the inputs: the entered one of the diameters, and the lengths or
+// the loads as InputMode enters them; the others are results and pass.
+std::optional<InputProblem> InputNumberProblem(const ExtensionDesign& r, const char* name,
+                                               double value) {
+  const std::string_view key = name;
+  const bool loads = r.InputMode == InputMode::Loads;
+  if (key == "TotalTurns") return NotPositiveProblem(name, value);
+  if (key == "Load1" || key == "Load2") return loads ? FiniteProblem(name, value) : std::nullopt;
+  if (key == "Length1" || key == "Length2")
+    return loads ? std::nullopt : NegativeProblem(name, value);
+  if (key.ends_with("Diameter") && key != "WireDiameter" && key != DiameterKeyOf(r.DiameterKind))
+    return std::nullopt;
+  if (auto problem = NegativeProblem(name, value)) return problem;
+  const double body = SolidHeightOf(r.TotalTurns, r.WireDiameter);
+  if (key == "FreeLength" && body > value)
+    return InputProblem{
+        name, "密着したコイルの長さ（(総巻数＋1)×線径 = " + FormatFull(body) + "）以上の値"};
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<InputProblem> ExtensionInputProblem(const ExtensionDesign& r,
+                                                  const MaterialTable& materials) {
+  // MaterialNo and WireDiameter lead the field table.
+  std::optional<InputProblem> problem =
+      MaterialInputProblem(r.MaterialNo, r.WireDiameter, materials);
+  ExtensionDesign::VisitInputs(r, [&](const FieldInfo& f, const auto& value) {
+    if constexpr (std::is_same_v<std::decay_t<decltype(value)>, double>)
+      if (!problem) problem = InputNumberProblem(r, f.name, value);
+  });
+  return problem;
 }
 
 StressBand InitialTensionBand(const ExtensionDesign& r) {

@@ -6,16 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "core/calc/allowable_stress.h"
 #include "core/calc/fatigue.h"
 #include "core/extension/extension_design.h"
 #include "core/records/coefficient_settings.h"
+#include "core/records/input_problem.h"
 #include "core/records/material_table.h"
 
 namespace coilspring {
-
-// The classes of wire the initial-tension band knows; other wires keep the band as it is.
-enum class WireClass { PianoWire, HardDrawn, Stainless, Other };
-WireClass WireClassOf(const MaterialRecord& material);
 
 // The initial stress (uncorrected, N/mm^2) that cold coiling of steel wire achieves at spring
 // index c, as the published spring-industry relation gives it:
@@ -56,18 +54,22 @@ struct ExtensionCheck {
 };
 
 // The coil diameters from the one DiameterKind names, WireRow from the material's table, then
-// every result; returns the checks. `material` is the design's (MaterialOf its MaterialNo).
+// every result; returns the checks. `material` is the design's (MaterialOf its MaterialNo),
+// prepared (PrepareMaterial, or a PreparedMaterialCache) where designs are calculated over and
+// over; the record alone prepares what the one calculation needs, its wire class included.
+ExtensionCheck CalculateExtension(ExtensionDesign& design, const PreparedMaterial& material,
+                                  const CoefficientSettings& settings);
 ExtensionCheck CalculateExtension(ExtensionDesign& design, const MaterialRecord& material,
                                   const CoefficientSettings& settings);
 
-// An input a design file must not hold, named by its key: a material the database does not
-// have, or a wire diameter its table does not list.
-struct InputProblem {
-  const char* key;
-  std::string what;  // "…にしてください" completes it
-};
-std::optional<InputProblem> UnlistedInput(const ExtensionDesign& design,
-                                          const MaterialTable& materials);
+// The first input of the design, in field-table order, that no spring can have, naming its key:
+// a material the database does not have, a wire diameter its table does not list, turns that
+// are not above 0, a diameter, length or initial tension below 0, a value that is not finite,
+// or a close-wound body (StandardFreeLength's (Nt + 1)·d) longer than the free length. Only
+// the entered one of the diameters, and the lengths or the loads as InputMode enters them, are
+// looked at: the others are results.
+std::optional<InputProblem> ExtensionInputProblem(const ExtensionDesign& design,
+                                                  const MaterialTable& materials);
 
 // The initial tension (kgf) that gives the band's initial stresses on the design's coil.
 StressBand InitialTensionBand(const ExtensionDesign& design);

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "core/calc/reference.h"
+#include "core/calc/reference_values.h"
 #include "core/display/display_units.h"
 #include "core/display/reference_rows.h"
 #include "core/extension/extension_design.h"

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <utility>
 
-#include "core/calc/spring_calc.h"
+#include "core/calc/coil_formulas.h"
 #include "core/drawing/dxf_writer.h"
 
 namespace coilspring {
@@ -121,6 +121,9 @@ ShapeFrame FrameAround(const std::vector<ShapePrimitive>& primitives, double d) 
   return {(left + right) / 2, (bottom + top) / 2, right - left, top - bottom - d, d};
 }
 
+// The U hook's two arcs and four lines; the other forms draw fewer.
+constexpr std::size_t kMaxHookPrimitives = 6;
+
 // No real spring has more; it keeps the primitive count bounded.
 constexpr double kMaxBands = kMaxBodyTurns;
 
@@ -141,6 +144,8 @@ ExtensionShape BuildExtensionShape(const ExtensionDesign& r, double length) {
   if (!(shape.hookHeight > 0) || !(shape.bodyLength > d))
     return shape.status = ShapeStatus::NoBodyLength, shape;
 
+  // Four primitives a band and at most six a hook: a long spring's list never grows in steps.
+  shape.primitives.reserve(4 * static_cast<std::size_t>(bands) + 2 * kMaxHookPrimitives);
   DrawBody(shape.primitives, shape.bodyLength, static_cast<int>(bands), D, d);
   for (const bool right : {false, true}) {
     HookDrawer draw(shape.primitives, shape.bodyLength, right);

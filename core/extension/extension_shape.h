@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/drawing/canvas.h"
-#include "core/drawing/shape_builder.h"
+#include "core/drawing/shape_primitives.h"
 #include "core/drawing/shape_view_sink.h"
 #include "core/extension/extension_design.h"
 

@@ -8,8 +8,6 @@
 
 #include "core/drawing/canvas.h"
 #include "core/drawing/illustration.h"
-#include "core/records/design_record.h"
-#include "core/records/material_table.h"
 
 namespace coilspring {
 
@@ -46,8 +44,8 @@ struct DataSheet {
   std::array<std::array<std::string, kDataSheetColumns>, kDataSheetRows> cells;
   // Label1..Label6 in that order (see kDataSheetLabelPlaces), UTF-8.
   std::array<std::string, 6> labels;
-  // The line art under the labels: the compression spring's unless the sheet is another kind's.
-  void (*illustration)(Canvas&) = DrawSpringIllustration;
+  // The line art under the labels: each kind's sheet names its own.
+  void (*illustration)(Canvas&) = nullptr;
 };
 
 // The heading row and the items with their values.
@@ -58,10 +56,5 @@ double InSheetNewtons(double kgfValue);
 // Label1..Label6 of a spring's free length, working lengths, loads (kgf) and mean diameter.
 std::array<std::string, 6> SheetLabels(double freeLength, double length1, double length2,
                                        double load2, double load1, double meanDiameter);
-
-// The sheet of `design` as it stands: nothing is read from the panel and nothing calculated.
-// A MaterialNo or EndKind that names nothing leaves that value cell empty.
-DataSheet MakeDataSheet(const DesignRecord& design, const MaterialTable& materials,
-                        bool leftHanded);
 
 }  // namespace coilspring

@@ -1,5 +1,6 @@
 // The codes a design record stores as 32-bit integers: which pair of the working points is
-// entered, which coil diameter the diameter box holds, and the end form. A file may hold any
+// entered and which coil diameter the diameter box holds (a kind's own codes, such as the
+// compression spring's end form, follow the same pattern in its folder). A file may hold any
 // value in those fields; the enumerations take every 32-bit value, so a damaged record keeps its
 // bytes, and CodeFrom is the one place that tells a value the calculator knows from the others.
 #pragma once
@@ -23,17 +24,6 @@ enum class DiameterKind : std::int32_t {
   Outer = 2,
 };
 
-// The end forms, in the order of the end-form list.
-enum class EndKind : std::int32_t {
-  ClosedUnground = 0,
-  ClosedGround = 1,
-  ClosedTapered = 2,
-  OpenUnground = 3,
-  OpenGround = 4,
-  OpenTapered = 5,
-  OpenThreeQuarterUnground = 6,
-};
-
 // How many values a code has: they run from 0 to count - 1.
 template <class Code>
 struct CodeCount;
@@ -41,8 +31,6 @@ template <>
 struct CodeCount<InputMode> : std::integral_constant<std::int32_t, 2> {};
 template <>
 struct CodeCount<DiameterKind> : std::integral_constant<std::int32_t, 3> {};
-template <>
-struct CodeCount<EndKind> : std::integral_constant<std::int32_t, 7> {};
 
 template <class Code>
 concept StoredCode =

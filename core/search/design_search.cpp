@@ -8,6 +8,8 @@
 #include <thread>
 #include <tuple>
 
+#include "core/compression/design_fatigue.h"
+
 namespace coilspring {
 
 namespace {

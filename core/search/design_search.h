@@ -15,11 +15,11 @@
 #include <vector>
 
 #include "core/calc/fatigue.h"
-#include "core/calc/reference.h"
-#include "core/calc/spring_calc.h"
+#include "core/compression/design_record.h"
+#include "core/compression/reference.h"
+#include "core/compression/spring_calc.h"
 #include "core/display/display_units.h"
 #include "core/records/coefficient_settings.h"
-#include "core/records/design_record.h"
 #include "core/records/material_table.h"
 
 namespace coilspring {

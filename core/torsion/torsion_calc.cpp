@@ -1,9 +1,11 @@
 #include "core/torsion/torsion_calc.h"
 
+#include <algorithm>
 #include <cmath>
+#include <string_view>
 
 #include "core/calc/allowable_stress.h"
-#include "core/calc/spring_calc.h"
+#include "core/calc/coil_formulas.h"
 
 namespace coilspring {
 
@@ -18,33 +20,47 @@ void FillWoundUp(TorsionDesign& t) {
   t.BodyLength2 = (t.TotalTurns + 1 + addedTurns) * t.WireDiameter;
 }
 
-// The allowable bending stress table of the design's material, and σB of its wire in kgf/mm^2.
-struct BendingData {
-  AllowableStressTable table;
-  double tensileStrength = 0;
-};
-BendingData BendingDataOf(const MaterialRecord& m, double d) {
-  BendingData b;
-  BuildAllowableBendingTable(m, b.table);
-  b.tensileStrength =
-      InterpolateTable(m.WireDiameters, m.TensileStrengths, m.UsableRows(), d) / kKgfForAllowable;
-  return b;
-}
-
+// Every field, read through its member pointer here rather than FieldValue: the checks of every
+// calculation run it.
 bool AllResultsFinite(const TorsionDesign& t) {
-  for (const TorsionField& f : TorsionFields()) {
-    const std::optional<double> v = FieldValue(t, f);
-    if (v && !std::isfinite(*v)) return false;
-  }
-  return true;
+  bool finite = true;
+  for (const TorsionField& f : TorsionFields())
+    finite &= std::isfinite(f.value ? t.*f.value : (t.*f.optionalValue).value_or(0));
+  return finite;
 }
 
 }  // namespace
 
+std::optional<InputProblem> TorsionInputProblem(const TorsionDesign& t,
+                                                const MaterialTable& materials) {
+  if (auto problem = MaterialInputProblem(t.MaterialNo, t.WireDiameter, materials)) return problem;
+  const std::string_view entered = EnteredDiameterName(t.DiameterKind);
+  const bool angles = t.InputMode == kAnglesEntered;
+  for (const TorsionField& f : TorsionFields()) {
+    if (!f.input) continue;
+    const std::optional<double> value = FieldValue(t, f);
+    if (!value) continue;  // an optional length left out
+    const std::string_view key = f.name;
+    std::optional<InputProblem> problem;
+    if (key == "TotalTurns")
+      problem = NotPositiveProblem(f.name, *value);
+    else if (key.starts_with("Angle"))
+      problem = angles ? AngleProblem(f.name, *value, t.TotalTurns) : std::nullopt;
+    else if (key.starts_with("Moment"))
+      problem = angles ? std::nullopt : FiniteProblem(f.name, *value);
+    else if (!key.ends_with("Diameter") || key == "WireDiameter" || key == entered)
+      problem = NegativeProblem(f.name, *value);
+    if (problem) return problem;
+  }
+  return std::nullopt;
+}
+
 double BendingFactorOf(double c) { return (4 * c * c - c - 1) / (4 * c * (c - 1)); }
 
-void CalculateTorsion(TorsionDesign& t, const MaterialTable& materials) {
-  const MaterialRecord& m = MaterialOf(materials, t.MaterialNo);
+namespace {
+
+// The calculation with the material's allowable bending stress at the wire (N/mm^2).
+void Calculate(TorsionDesign& t, const MaterialRecord& m, double allowableBending) {
   const double d = t.WireDiameter;
   const double d3 = d * d * d;
   const CoilDiameters now{t.InnerDiameter, t.MeanDiameter, t.OuterDiameter};
@@ -73,18 +89,18 @@ void CalculateTorsion(TorsionDesign& t, const MaterialTable& materials) {
   t.Stress1 = t.BendingFactor * 32 * t.Moment1 / (kPi * d3);
   t.Stress2 = t.BendingFactor * 32 * t.Moment2 / (kPi * d3);
 
-  const BendingData bending = BendingDataOf(m, d);
-  t.AllowableStress =
-      InterpolateTable(bending.table.diameters, bending.table.stresses, bending.table.count, d) /
-      kKgfForAllowable;
+  t.AllowableStress = allowableBending / kKgfForAllowable;
   t.MaxMoment = t.AllowableStress * kPi * d3 / (32 * t.BendingFactor);
   t.MaxAngle = t.MaxMoment / t.SpringRate;
   FillWoundUp(t);
-  t.TensileStrength = bending.tensileStrength;
+  // σB of the wire's row, in kgf/mm^2.
+  t.TensileStrength =
+      InterpolateTable(m.WireDiameters, m.TensileStrengths, m.UsableRows(), d) / kKgfForAllowable;
   t.UpperStressRatio = t.Stress2 / t.TensileStrength;
 }
 
-TorsionCheck CheckTorsion(const TorsionDesign& t, const MaterialTable& materials) {
+// The checks, with whether the allowable bending table covers the wire.
+TorsionCheck Check(const TorsionDesign& t, bool tableCoversWire) {
   TorsionCheck check;
   const auto fail = [&](const char* line) {
     check.lines.emplace_back(line);
@@ -92,16 +108,43 @@ TorsionCheck CheckTorsion(const TorsionDesign& t, const MaterialTable& materials
   };
   if (t.SpringIndex < 4) fail(CheckLineOf(kFaultIndexLow));
   if (t.SpringIndex > 22) fail(CheckLineOf(kFaultIndexHigh));
-  if (t.AllowableStress + kStressCheckAllowance < t.Stress2) fail(kBendingOverstressLine);
+  // The greatest magnitude over θ1..θ2 when they are in order (the order check fails the
+  // others): a coil unwound by a negative angle is stressed all the same.
+  const double above = t.AllowableStress + kStressCheckAllowance;
+  if (above < std::max(std::fabs(t.Stress2), -t.Stress1)) fail(kBendingOverstressLine);
   if (t.Angle2 < t.Angle1) fail(kAngleOrderLine);
   if (t.Rod && t.InnerDiameter2 < *t.Rod) fail(kRodInterferenceLine);
-  const BendingData bending = BendingDataOf(MaterialOf(materials, t.MaterialNo), t.WireDiameter);
-  if (!TableCovers(bending.table, t.WireDiameter)) fail(CheckLineOf(kFaultOutsideTable));
-  if (!AllResultsFinite(t)) fail(CheckLineOf(kFaultNotFinite));
+  if (!tableCoversWire) fail(CheckLineOf(kFaultOutsideTable));
+  // A rate that is not above 0 is no spring at all: its other results cannot be trusted either.
+  if (!AllResultsFinite(t) || !(t.SpringRate > 0)) fail(CheckLineOf(kFaultNotFinite));
   if (!check.failed) check.lines.emplace_back(kSuccessLine);
-  if (t.UpperStressRatio > kUpperStressRatioLimit)
+  if (std::fabs(t.UpperStressRatio) > kUpperStressRatioLimit)
     check.lines.emplace_back(kUpperStressWarningLine);
   return check;
+}
+
+TableValue BendingOf(const MaterialTable& materials, const TorsionDesign& t) {
+  AllowableStressTable table;
+  BuildAllowableBendingTable(MaterialOf(materials, t.MaterialNo), table);
+  return TableValueAt(table, t.WireDiameter);
+}
+
+}  // namespace
+
+void CalculateTorsion(TorsionDesign& t, const PreparedMaterial& material) {
+  Calculate(t, *material.material, PreparedBendingAt(material, t.WireDiameter).stress);
+}
+
+void CalculateTorsion(TorsionDesign& t, const MaterialTable& materials) {
+  Calculate(t, MaterialOf(materials, t.MaterialNo), BendingOf(materials, t).stress);
+}
+
+TorsionCheck CheckTorsion(const TorsionDesign& t, const PreparedMaterial& material) {
+  return Check(t, PreparedBendingAt(material, t.WireDiameter).covered);
+}
+
+TorsionCheck CheckTorsion(const TorsionDesign& t, const MaterialTable& materials) {
+  return Check(t, BendingOf(materials, t).covered);
 }
 
 }  // namespace coilspring

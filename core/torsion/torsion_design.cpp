@@ -1,5 +1,7 @@
 #include "core/torsion/torsion_design.h"
 
+#include "core/records/input_problem.h"
+
 namespace coilspring {
 
 double& EnteredDiameter(TorsionDesign& t) {
@@ -17,16 +19,7 @@ double EnteredDiameter(const TorsionDesign& t) {
   return EnteredDiameter(const_cast<TorsionDesign&>(t));
 }
 
-const char* EnteredDiameterName(DiameterKind kind) {
-  switch (kind) {
-    case DiameterKind::Inner:
-      return "InnerDiameter";
-    case DiameterKind::Outer:
-      return "OuterDiameter";
-    default:
-      return "MeanDiameter";
-  }
-}
+const char* EnteredDiameterName(DiameterKind kind) { return DiameterKeyOf(kind); }
 
 std::optional<double> LoadArmOf(const TorsionDesign& t) {
   const double arm = t.LoadArm.value_or(t.Leg1);

@@ -1,19 +1,19 @@
 #include "core/torsion/torsion_members.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
 #include <set>
 
 #include "core/text/user_error.h"
+#include "core/torsion/torsion_calc.h"
 
 namespace coilspring {
 
 namespace {
 
 [[noreturn]] void ThrowKeyError(const std::string& key, const std::string& what) {
-  throw UserError("キー '" + key + "' は" + what + "にしてください");
+  throw UserError(InputProblemMessage({key.c_str(), what}));
 }
 
 class Reader {
@@ -47,18 +47,6 @@ class Reader {
   const MemberLookup& member_;
 };
 
-void ReadMaterial(const Reader& in, const MaterialTable& materials, TorsionDesign& t) {
-  t.MaterialNo = in.Integer("MaterialNo");
-  if (t.MaterialNo < 0 || t.MaterialNo >= kMaterialCount ||
-      materials[static_cast<std::size_t>(t.MaterialNo)].KindNo == kEmptyKindNo)
-    ThrowKeyError("MaterialNo", "材料データベースにある材料の番号");
-  t.WireDiameter = in.Number("WireDiameter");
-  const MaterialRecord& m = materials[static_cast<std::size_t>(t.MaterialNo)];
-  const auto rows = m.WireDiameters.begin() + m.UsableRows();
-  if (std::find(m.WireDiameters.begin(), rows, t.WireDiameter) == rows)
-    ThrowKeyError("WireDiameter", "材料 " + std::to_string(t.MaterialNo) + " の線径表にある線径");
-}
-
 }  // namespace
 
 bool IsTorsionKey(const std::string& key) {
@@ -74,7 +62,8 @@ bool IsTorsionKey(const std::string& key) {
 TorsionDesign ReadTorsionMembers(const MemberLookup& member, const MaterialTable& materials) {
   const Reader in(member);
   TorsionDesign t;
-  ReadMaterial(in, materials, t);
+  t.MaterialNo = in.Integer("MaterialNo");
+  t.WireDiameter = in.Number("WireDiameter");
   t.DiameterKind = in.CodeOf<DiameterKind>("DiameterKind");
   EnteredDiameter(t) = in.Number(EnteredDiameterName(t.DiameterKind));
   t.TotalTurns = in.Number("TotalTurns");
@@ -90,6 +79,8 @@ TorsionDesign ReadTorsionMembers(const MemberLookup& member, const MaterialTable
     t.Moment1 = in.Number("Moment1");
     t.Moment2 = in.Number("Moment2");
   }
+  if (const std::optional<InputProblem> problem = TorsionInputProblem(t, materials))
+    throw UserError(InputProblemMessage(*problem));
   return t;
 }
 

@@ -25,7 +25,8 @@ bool IsTorsionKey(const std::string& key);
 // MaterialNo (a material of the database), WireDiameter (one of its listed diameters),
 // DiameterKind with the diameter of that kind, TotalTurns, Leg1, Leg2, InputMode with Angle1
 // and Angle2 (1) or Moment1 and Moment2 (0); LoadArm and Rod may be left out or null. Results
-// are not read. Throws UserError naming the key that is missing or wrong.
+// are not read. Throws UserError naming the key that is missing or wrong, and then the first
+// problem TorsionInputProblem finds.
 TorsionDesign ReadTorsionMembers(const MemberLookup& member, const MaterialTable& materials);
 
 // "不明なキー 'key' があります"

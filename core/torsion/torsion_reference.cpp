@@ -4,7 +4,7 @@
 #include <cmath>
 #include <string>
 
-#include "core/calc/spring_calc.h"
+#include "core/calc/coil_formulas.h"
 #include "core/drawing/geometry.h"
 
 namespace coilspring {

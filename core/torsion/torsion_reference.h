@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "core/calc/reference.h"
+#include "core/calc/reference_values.h"
 #include "core/display/display_units.h"
 #include "core/display/reference_rows.h"
 #include "core/torsion/torsion_design.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/calc/spring_calc.h"
+#include "core/calc/coil_formulas.h"
 #include "core/drawing/dxf_writer.h"
 #include "core/drawing/shape_view_sink.h"
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/drawing/canvas.h"
-#include "core/drawing/shape_builder.h"
+#include "core/drawing/shape_primitives.h"
 #include "core/torsion/torsion_design.h"
 
 namespace coilspring {

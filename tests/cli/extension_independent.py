@@ -131,9 +131,10 @@ def random_settings(rng):
 def random_design(rng, materials):
     number = rng.choice(sorted(materials))
     d = rng.choice(materials[number]["rows"])[0]
-    Pi, L0 = rng.uniform(0, 2) * d * d, rng.uniform(5, 80)
-    return {"kind": "extension", "MaterialNo": number, **random_coil(rng, d),
-            "TotalTurns": rng.choice([rng.uniform(2, 40), float(rng.randrange(2, 40))]),
+    Nt = rng.choice([rng.uniform(2, 40), float(rng.randrange(2, 40))])
+    # The close-wound body fits in the free length: a design where it does not is refused.
+    Pi, L0 = rng.uniform(0, 2) * d * d, (Nt + 1) * d + rng.uniform(0, 80)
+    return {"kind": "extension", "MaterialNo": number, **random_coil(rng, d), "TotalTurns": Nt,
             "HookKind": rng.randrange(4), "Annealed": rng.random() < 0.5,
             "InitialTension": Pi, "FreeLength": L0, "InputMode": rng.randrange(2),
             "Length1": L0 + rng.uniform(-2, 20), "Length2": L0 + rng.uniform(0, 40),

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <variant>
 
-#include "core/drawing/shape_builder.h"
+#include "core/compression/shape_builder.h"
 #include "support/recording_canvas.h"
 
 namespace coilspring {

@@ -20,7 +20,7 @@
 #include <memory>
 #include <string>
 
-#include "core/calc/calculator_state.h"
+#include "core/compression/calculator_state.h"
 #include "core/records/file_io.h"
 #include "core/text/sjis.h"
 #include "support/scripted_platform.h"

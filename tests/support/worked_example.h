@@ -3,7 +3,7 @@
 // coefficients (q = 80).
 #pragma once
 
-#include "core/records/design_record.h"
+#include "core/compression/design_record.h"
 #include "support/example_material.h"
 
 namespace coilspring {

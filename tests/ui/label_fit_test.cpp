@@ -19,6 +19,7 @@
 #include <QTest>
 #include <memory>
 
+#include "core/compression/design_sheet.h"
 #include "core/output/data_sheet.h"
 #include "support/scripted_platform.h"
 #include "ui/dialogs/coefficient_dialog.h"

@@ -6,7 +6,7 @@
 #include <QString>
 #include <array>
 
-#include "core/calc/calculator_state.h"
+#include "core/compression/calculator_state.h"
 #include "core/editing/coefficient_editing.h"
 #include "ui/platform/platform.h"
 

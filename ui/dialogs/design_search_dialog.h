@@ -9,7 +9,7 @@
 #include <thread>
 #include <vector>
 
-#include "core/calc/calculator_state.h"
+#include "core/compression/calculator_state.h"
 #include "core/search/design_search.h"
 #include "ui/platform/platform.h"
 

@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "core/calc/calculator_state.h"
+#include "core/compression/calculator_state.h"
 #include "core/editing/material_editing.h"
 #include "ui/platform/platform.h"
 

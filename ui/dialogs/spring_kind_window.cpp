@@ -10,7 +10,7 @@
 #include <QMenuBar>
 #include <QToolButton>
 
-#include "core/display/history.h"
+#include "core/compression/history.h"
 #include "core/records/file_io.h"
 #include "core/text/user_error.h"
 #include "ui/dialogs/data_sheet_dialog.h"

@@ -16,7 +16,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/calc/calculator_state.h"
+#include "core/compression/calculator_state.h"
 #include "core/display/display_units.h"
 #include "core/display/reference_rows.h"
 #include "core/kinds/spring_kinds.h"

@@ -3,11 +3,13 @@
 #include <QFileInfo>
 #include <algorithm>
 
-#include "core/display/history.h"
+#include "core/compression/design_dxf.h"
+#include "core/compression/design_sheet.h"
+#include "core/compression/design_validation.h"
+#include "core/compression/history.h"
 #include "core/drawing/dxf_writer.h"
 #include "core/output/data_sheet.h"
 #include "core/output/grid_clipboard.h"
-#include "core/records/design_validation.h"
 #include "core/records/file_io.h"
 #include "core/text/user_error.h"
 #include "ui/dialogs/data_sheet_dialog.h"

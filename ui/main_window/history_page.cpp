@@ -2,7 +2,8 @@
 
 #include <QTableWidget>
 
-#include "core/display/history.h"
+#include "core/compression/design_units.h"
+#include "core/compression/history.h"
 #include "ui/widgets/widgets.h"
 
 namespace coilspring {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "core/compression/design_record.h"
 #include "core/display/display_units.h"
-#include "core/records/design_record.h"
 #include "core/records/material_table.h"
 
 class QTableWidget;

@@ -7,8 +7,8 @@
 #include <QString>
 #include <array>
 
-#include "core/calc/calculate_cycle.h"
-#include "core/calc/calculator_state.h"
+#include "core/compression/calculate_cycle.h"
+#include "core/compression/calculator_state.h"
 #include "core/display/display_units.h"
 
 class QCheckBox;

@@ -9,7 +9,7 @@
 #include <QTabWidget>
 
 #include "core/calc/fatigue.h"
-#include "core/display/history.h"
+#include "core/compression/history.h"
 #include "core/records/data_files.h"
 #include "core/records/file_io.h"
 #include "core/text/user_error.h"

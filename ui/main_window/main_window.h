@@ -8,8 +8,8 @@
 #include <utility>
 #include <vector>
 
-#include "core/calc/calculate_cycle.h"
-#include "core/calc/calculator_state.h"
+#include "core/compression/calculate_cycle.h"
+#include "core/compression/calculator_state.h"
 #include "core/display/display_units.h"
 #include "core/kinds/spring_kinds.h"
 #include "core/records/byte_image.h"

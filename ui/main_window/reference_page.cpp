@@ -13,6 +13,8 @@
 #include <optional>
 #include <string>
 
+#include "core/compression/design_units.h"
+#include "core/compression/reference_rows.h"
 #include "core/display/reference_rows.h"
 #include "core/text/text_number.h"
 #include "ui/widgets/widgets.h"

@@ -6,9 +6,9 @@
 
 #include <optional>
 
+#include "core/compression/design_record.h"
+#include "core/compression/reference.h"
 #include "core/display/display_units.h"
-#include "core/calc/reference.h"
-#include "core/records/design_record.h"
 #include "core/records/material_table.h"
 #include "ui/widgets/lazy_page.h"
 

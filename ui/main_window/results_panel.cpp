@@ -7,7 +7,7 @@
 #include <QToolButton>
 
 #include "core/calc/fatigue.h"
-#include "core/display/history.h"
+#include "core/compression/history.h"
 #include "ui/render/picture_views.h"
 #include "ui/widgets/widgets.h"
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "core/compression/design_record.h"
 #include "core/display/display_units.h"
-#include "core/records/design_record.h"
 #include "core/records/material_table.h"
 #include "ui/render/pictures.h"
 #include "ui/widgets/look.h"

@@ -5,7 +5,7 @@
 #include <QImage>
 #include <optional>
 
-#include "core/records/design_record.h"
+#include "core/compression/design_record.h"
 #include "ui/render/pictures.h"
 #include "ui/widgets/lazy_page.h"
 

@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QWidget>
 
+#include "core/compression/illustration.h"
 #include "core/drawing/canvas.h"
 #include "core/drawing/illustration.h"
 

@@ -8,7 +8,9 @@
 #include <cstring>
 
 #include "core/calc/fatigue.h"
-#include "core/drawing/shape_builder.h"
+#include "core/compression/design_fatigue.h"
+#include "core/compression/shape_builder.h"
+#include "core/compression/shape_view.h"
 #include "core/drawing/shape_view_sink.h"
 #include "core/extension/extension_shape.h"
 #include "ui/render/qt_canvas.h"

@@ -8,10 +8,10 @@
 #include <utility>
 
 #include "core/calc/fatigue.h"
+#include "core/compression/design_record.h"
+#include "core/compression/shape_builder.h"
 #include "core/drawing/fatigue_diagram.h"
-#include "core/drawing/shape_builder.h"
 #include "core/extension/extension_design.h"
-#include "core/records/design_record.h"
 #include "core/records/material_table.h"
 
 namespace coilspring {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "../param_names.h"
+#include "core/compression/design_fatigue.h"
 
 namespace coilspring {
 namespace {

@@ -5,8 +5,10 @@
 #include <cstring>
 #include <string>
 
-#include "core/calc/spring_calc.h"
+#include "core/calc/prepared_material_cache.h"
+#include "core/compression/spring_calc.h"
 #include "core/records/file_io.h"
+#include "support/extension_example.h"
 
 namespace coilspring {
 namespace {
@@ -93,6 +95,22 @@ TEST(PreparedMaterial, NegativeZeroDiameterKeepsTheRebuildingPathsSign) {
   CalculateSpring(r, PrepareMaterial(m), settings);
   EXPECT_TRUE(std::signbit(rebuilt.AllowableStress));
   EXPECT_TRUE(SameBits(r, rebuilt));
+}
+
+// What only the other kinds read is followed too: the names the wire class comes from and the
+// bending column.
+TEST(PreparedMaterialCache, PreparesAgainForNamesAndBendingColumn) {
+  MaterialTable materials;
+  materials[0] = ExtensionExampleMaterial();
+  materials[0].AllowableBending = {900, 800, 700};
+  PreparedMaterialCache cache;
+  EXPECT_EQ(cache.Of(materials, 0, {}).wireClass, WireClass::PianoWire);
+  materials[0].KindName.AssignRaw(Utf8ToSjis("硬鋼線"));
+  materials[0].AllowableBending[1] = 750;
+  cache.MaterialsMayHaveChanged();
+  const PreparedMaterial& p = cache.Of(materials, 0, {});
+  EXPECT_EQ(p.wireClass, WireClass::HardDrawn);
+  EXPECT_EQ(p.rowBending[1], 750);
 }
 
 }  // namespace

@@ -5,8 +5,11 @@
 #include <cstring>
 #include <string>
 
+#include "core/compression/design_sheet.h"
+#include "core/compression/design_units.h"
+#include "core/compression/reference_rows.h"
+#include "core/compression/spring_calc.h"
 #include "core/display/reference_rows.h"
-#include "core/calc/spring_calc.h"
 #include "core/output/data_sheet.h"
 #include "core/text/number_format.h"
 #include "support/worked_example.h"

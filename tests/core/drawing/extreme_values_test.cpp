@@ -10,12 +10,14 @@
 #include <string_view>
 #include <vector>
 
+#include "../param_names.h"
+#include "core/compression/design_dxf.h"
+#include "core/compression/shape_view.h"
+#include "core/drawing/dxf_writer.h"
+#include "core/drawing/shape_view_sink.h"
 #include "core/text/number_format.h"
 #include "core/text/text_number.h"
-#include "core/drawing/dxf_writer.h"
 #include "support/recording_canvas.h"
-#include "../param_names.h"
-#include "core/drawing/shape_view_sink.h"
 
 namespace coilspring {
 namespace {

@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "core/records/design_record.h"
+#include "core/compression/design_record.h"
 
 namespace coilspring {
 namespace {

@@ -18,7 +18,7 @@
 #include <string>
 
 #include "../param_names.h"
-#include "core/records/design_record.h"
+#include "core/compression/design_record.h"
 #include "core/text/user_error.h"
 
 namespace coilspring {

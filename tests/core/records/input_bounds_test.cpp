@@ -16,8 +16,8 @@
 #include <string>
 
 #include "../param_names.h"
+#include "core/compression/design_validation.h"
 #include "core/records/data_files.h"
-#include "core/records/design_validation.h"
 #include "core/records/file_io.h"
 #include "core/records/signal_cleanup.h"
 #include "support/worked_example.h"

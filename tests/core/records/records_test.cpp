@@ -4,8 +4,8 @@
 #include <cstring>
 #include <string>
 
+#include "core/compression/design_record.h"
 #include "core/records/coefficient_settings.h"
-#include "core/records/design_record.h"
 #include "core/records/file_io.h"
 #include "core/records/material_table.h"
 #include "core/text/sjis.h"

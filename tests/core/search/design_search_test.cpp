@@ -11,7 +11,7 @@
 #include <tuple>
 #include <vector>
 
-#include "core/calc/calculate_cycle.h"
+#include "core/compression/calculate_cycle.h"
 #include "core/records/file_io.h"
 
 namespace coilspring {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/calc/spring_calc.h"
+#include "core/compression/spring_calc.h"
 #include "support/torsion_example.h"
 
 namespace coilspring {

@@ -75,13 +75,15 @@ TEST_F(TorsionMembersTest, MessagesNameTheKey) {
   const Case cases[] = {
       {"MaterialNo", N(1), "キー 'MaterialNo' は材料データベースにある材料の番号にしてください"},
       {"MaterialNo", N(0.5), "キー 'MaterialNo' は整数にしてください"},
-      {"WireDiameter", N(2.1), "キー 'WireDiameter' は材料 0 の線径表にある線径にしてください"},
+      {"WireDiameter", N(2.1),
+       "キー 'WireDiameter' は材料番号 0 の線径表にある値（1.8～2.3 の表の値）にしてください"},
       {"DiameterKind", N(3), "キー 'DiameterKind' は 0～2 の整数にしてください"},
       {"MeanDiameter", {}, "キー 'MeanDiameter' がありません"},
       {"Leg2", {Kind::Other}, "キー 'Leg2' は数値にしてください"},
       {"Leg1", {Kind::Null}, "キー 'Leg1' は数値にしてください"},
       {"InputMode", N(2), "キー 'InputMode' は 0～1 の整数にしてください"},
       {"Angle2", {}, "キー 'Angle2' がありません"},
+      {"TotalTurns", N(-1), "キー 'TotalTurns' は0 より大きい有限の数値にしてください"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.key);

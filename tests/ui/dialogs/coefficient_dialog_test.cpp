@@ -11,7 +11,7 @@
 #include <cmath>
 #include <memory>
 
-#include "core/calc/spring_calc.h"
+#include "core/compression/spring_calc.h"
 #include "core/records/file_io.h"
 #include "support/blocked_write.h"
 #include "support/scripted_platform.h"

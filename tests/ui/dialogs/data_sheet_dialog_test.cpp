@@ -17,11 +17,12 @@
 #include <memory>
 #include <optional>
 
-#include "core/text/sjis.h"
+#include "core/compression/design_sheet.h"
 #include "core/output/data_sheet.h"
-#include "ui/render/data_sheet_page.h"
+#include "core/text/sjis.h"
 #include "support/blocked_write.h"
 #include "support/scripted_platform.h"
+#include "ui/render/data_sheet_page.h"
 
 namespace coilspring {
 namespace {

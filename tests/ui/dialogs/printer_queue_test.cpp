@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QThread>
 
+#include "core/compression/design_sheet.h"
 #include "core/output/data_sheet.h"
 #include "core/text/sjis.h"
 #include "ui/dialogs/data_sheet_dialog.h"

@@ -3,7 +3,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 
-#include "core/display/history.h"
+#include "core/compression/history.h"
 #include "support/main_window_fixture.h"
 #include "ui/dialogs/spring_kind_window.h"
 

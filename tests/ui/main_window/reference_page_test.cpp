@@ -7,8 +7,8 @@
 #include <QTableWidget>
 #include <vector>
 
+#include "core/compression/spring_calc.h"
 #include "core/display/reference_rows.h"
-#include "core/calc/spring_calc.h"
 #include "core/text/sjis.h"
 
 namespace coilspring {

@@ -4,7 +4,7 @@
 #include <QTableWidget>
 #include <cmath>
 
-#include "core/display/history.h"
+#include "core/compression/history.h"
 #include "core/text/number_format.h"
 #include "support/main_window_fixture.h"
 

@@ -5,9 +5,10 @@
 #include <QImage>
 #include <algorithm>
 
+#include "core/compression/illustration.h"
 #include "core/drawing/illustration.h"
-#include "ui/render/qt_canvas.h"
 #include "core/output/data_sheet.h"
+#include "ui/render/qt_canvas.h"
 
 namespace coilspring {
 namespace {

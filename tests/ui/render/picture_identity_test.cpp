@@ -12,8 +12,8 @@
 #include <QString>
 #include <string>
 
-#include "core/calc/calculate_cycle.h"
-#include "core/calc/calculator_state.h"
+#include "core/compression/calculate_cycle.h"
+#include "core/compression/calculator_state.h"
 #include "core/records/coefficient_settings.h"
 #include "core/records/file_io.h"
 #include "ui/render/pictures.h"

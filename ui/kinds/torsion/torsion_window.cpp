@@ -15,7 +15,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "core/calc/spring_calc.h"
+#include "core/compression/spring_calc.h"
 #include "core/text/sjis.h"
 #include "core/text/user_error.h"
 #include "core/torsion/moment_angle_diagram.h"
