@@ -24,17 +24,19 @@ struct DesignWindowRow {
   const char* undo;
   const char* redo;
   const char* file;
+  // 計算 refuses a design that cannot exist; the main window shows it as a faulty design.
+  bool refusesImpossible;
 };
 
 void PrintTo(const DesignWindowRow& row, std::ostream* os) { *os << row.file; }
 
 const DesignWindowRow kWindows[] = {
     {nullptr, "BitBtn2", "SpinEdit1", "SpeedButton5", "sg1", kHistoryHeadingRows, 1, "Edit19", "N3",
-     "Edit2", "Undo", "Redo", "d.abd"},
+     "Edit2", "Undo", "Redo", "d.abd", false},
     {"ExtensionMenu", "calculateButton", "historySlotSpin", "storeButton", "historyGrid", 0, 0,
-     "turnsEdit", "KindSave", "KindOpen", "KindUndo", "KindRedo", "e.json"},
+     "turnsEdit", "KindSave", "KindOpen", "KindUndo", "KindRedo", "e.json", true},
     {"TorsionMenu", "calculateButton", "historySlotSpin", "storeButton", "historyGrid", 0, 0,
-     "turnsEdit", "KindSave", "KindOpen", "KindUndo", "KindRedo", "t.json"},
+     "turnsEdit", "KindSave", "KindOpen", "KindUndo", "KindRedo", "t.json", true},
 };
 
 class DesignWindowTest : public MainWindowTest,
@@ -131,6 +133,12 @@ TEST_P(DesignWindowTest, HistoryFileUndoAndUnitsBehaveAlike) {
   EXPECT_EQ(historyRows(), stored);  // with the results each had before the save
   EXPECT_FALSE(unsaved());
   EXPECT_EQ(in<QLineEdit>(row.turns)->text(), QStringLiteral("10"));
+
+  // A design that cannot exist is refused naming its field, and changes nothing.
+  calculateWithTurns("-1");
+  ASSERT_EQ(platform.messages.size(), row.refusesImpossible ? 1u : 0u);
+  EXPECT_EQ(platform.LastMessage().contains(QStringLiteral("'TotalTurns'")), row.refusesImpossible);
+  EXPECT_EQ(unsaved(), !row.refusesImpossible);
 
   // The main window's unit switch reaches the window at once: the rates and stresses in N.
   trigger("UnitsMenu");

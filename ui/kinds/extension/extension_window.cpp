@@ -19,7 +19,9 @@
 #include "core/extension/extension_reference.h"
 #include "core/extension/extension_shape.h"
 #include "core/extension/extension_sheet.h"
+#include "core/records/input_problem.h"
 #include "core/text/sjis.h"
+#include "core/text/user_error.h"
 #include "ui/dialogs/data_sheet_dialog.h"
 #include "ui/render/picture_views.h"
 #include "ui/render/pictures.h"
@@ -175,8 +177,11 @@ ExtensionDesign ExtensionWindow::ReadInputs() const {
   return r;
 }
 
+// A design that cannot exist is refused naming its field, before anything changes.
 ExtensionDesign ExtensionWindow::CalculatedInputs() {
   ExtensionDesign r = ReadInputs();
+  if (const auto problem = ExtensionInputProblem(r, materials_))
+    throw UserError(InputProblemMessage(*problem));
   check_ = CalculateExtension(r, MaterialOf(materials_, r.MaterialNo), state_.settings);
   return r;
 }

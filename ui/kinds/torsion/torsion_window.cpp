@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "core/compression/spring_calc.h"
+#include "core/records/input_problem.h"
 #include "core/text/sjis.h"
 #include "core/text/user_error.h"
 #include "core/torsion/moment_angle_diagram.h"
@@ -226,8 +227,11 @@ void TorsionWindow::ShowWorkingPoints(const TorsionDesign& t) {
   }
 }
 
+// A design that cannot exist is refused naming its field, before anything changes.
 TorsionDesign TorsionWindow::CalculatedInputs() {
   TorsionDesign t = ReadInputs();
+  if (const auto problem = TorsionInputProblem(t, materials_))
+    throw UserError(InputProblemMessage(*problem));
   CalculateTorsion(t, materials_);
   check_ = CheckTorsion(t, materials_);
   return t;
