@@ -39,8 +39,9 @@ KindDesign<Design> LoadKindDesign(const DesignFile& file, const DesignFileOption
       x.design = document.design;
     } else {
       const auto index = static_cast<std::size_t>(options.slot - 1);
-      if (index >= document.history.size()) throw UserError(EmptySlotMessage(options.slot));
-      x.design = document.history[index];
+      if (index >= document.history.size() || !document.history[index])
+        throw UserError(EmptySlotMessage(options.slot));
+      x.design = *document.history[index];
     }
   } catch (const UserError& e) {
     ThrowInFile(file.path, e);

@@ -28,9 +28,9 @@ void RequireViewsInside(const TorsionDesign& t) {
   DrawTorsionViews(canvas, t);
   for (const Primitive& p : canvas.primitives)
     for (const PixelPoint& q : p.points)
-      fuzz::Require(q.x >= -kSlack && q.x <= kWidth + kSlack && q.y >= -kSlack &&
-                        q.y <= kHeight + kSlack,
-                    "a view's point outside its picture");
+      fuzz::Require(
+          q.x >= -kSlack && q.x <= kWidth + kSlack && q.y >= -kSlack && q.y <= kHeight + kSlack,
+          "a view's point outside its picture");
 }
 
 void RequireCalculable(TorsionDesign t, const MaterialTable& materials) {
@@ -56,6 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       text, materials, ReadTorsionDocumentJson, TorsionDocumentText);
   if (!document) return 0;
   RequireCalculable(document->design, materials);
-  for (const TorsionDesign& stored : document->history) RequireCalculable(stored, materials);
+  for (const auto& stored : document->history)
+    if (stored) RequireCalculable(*stored, materials);
   return 0;
 }

@@ -88,15 +88,17 @@ for kind, design in (("extension", EXT), ("torsion", TOR), ("compression", COMP)
         done = work.calc(design, *options)
         check(done.returncode == 2 and word in done.stderr and "WireDiameter" not in done.stderr,
               f"{kind} {options}: {done.stderr}")
-# --slot N of every kind: history slot N, and an empty slot named.
-write_design(work.path("h.abd"), [record(**WORKED_EXAMPLE)] * 2 +
-             [record(**dict(WORKED_EXAMPLE, TotalTurns=8))])
+# --slot N of every kind: history slot N, and an empty slot named (slot 1 empty, 3 past the end).
+write_design(work.path("h.abd"), [record(**WORKED_EXAMPLE), record(),
+                                  record(**dict(WORKED_EXAMPLE, TotalTurns=8))])
 for kind, path in (("compression", work.path("h.abd")),
-                   *((kind, work.write(kind + ".json", dict(d, history=[d, dict(d, TotalTurns=8)])))
+                   *((kind, work.write(kind + ".json", dict(d, history=[None, dict(d, TotalTurns=8)])))
                      for kind, d in (("extension", EXT), ("torsion", TOR)))):
     done = run("calc", path, "--json", "--slot", "2")
     check(done.returncode in (0, 1) and json.loads(done.stdout)["TotalTurns"] == 8,
           f"{kind} --slot 2: {done.stderr}")
-    done = run("calc", path, "--json", "--slot", "3")
-    check(done.returncode == 2 and "履歴 3 は空です" in done.stderr, f"{kind} --slot 3: {done.stderr}")
+    for slot in ("1", "3"):
+        done = run("calc", path, "--json", "--slot", slot)
+        check(done.returncode == 2 and f"履歴 {slot} は空です" in done.stderr,
+              f"{kind} --slot {slot}: {done.stderr}")
 finish()

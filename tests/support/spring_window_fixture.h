@@ -13,12 +13,12 @@ template <class Window>
 class SpringWindowTest : public MainWindowTest {
  protected:
   // The unit choice lives in the user's configuration: each test gets its own, gravitational.
-  void Open(const char* menu, Window* (MainWindow::*opened)(),
+  void Open(const char* menu, SpringKind kind,
             const MaterialTable& materials = FixtureMaterials()) {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, configFolder.path());
     Start(materials);
     trigger(menu);
-    spring = (window.get()->*opened)();
+    spring = dynamic_cast<Window*>(window->KindWindow(kind));
     ASSERT_NE(spring, nullptr);
   }
   void TearDown() override {
@@ -36,6 +36,14 @@ class SpringWindowTest : public MainWindowTest {
   void enter(const char* box) const { QTest::keyClick(part<QLineEdit>(box), Qt::Key_Return); }
   void press(const char* button) const {
     QTest::mouseClick(part<QAbstractButton>(button), Qt::LeftButton);
+  }
+  // Pages not on screen are drawn when the user turns to them, as here.
+  void turnToEveryPage() const {
+    for (QTabWidget* pages : spring->template findChildren<QTabWidget*>()) {
+      const int shown = pages->currentIndex();
+      for (int i = 0; i < pages->count(); ++i) pages->setCurrentIndex(i);
+      pages->setCurrentIndex(shown);
+    }
   }
   void act(const char* action) const { part<QAction>(action)->trigger(); }
   // "value unit" of the row of a result table whose first column reads `item`.

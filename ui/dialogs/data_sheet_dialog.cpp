@@ -1,10 +1,11 @@
 #include "ui/dialogs/data_sheet_dialog.h"
 
+#include <QPainter>
 #include <QPushButton>
 
 #include "core/text/user_error.h"
-#include "ui/render/data_sheet_page.h"
 #include "ui/platform/handler_guard.h"
+#include "ui/render/data_sheet_page.h"
 #include "ui/widgets/widgets.h"
 
 namespace coilspring {
@@ -18,6 +19,24 @@ constexpr int kButtonHeight = 25;
 constexpr int kPdfButtonTop = 48;
 
 constexpr int kWindowFontPixels = 12;
+
+// Paints a page that draws itself, as it goes to paper.
+class DrawnPageView final : public QWidget {
+ public:
+  DrawnPageView(SheetPage& page, QWidget* parent) : QWidget(parent), page_(page) {
+    setObjectName(QStringLiteral("DrawnSheetPage"));
+    setFixedSize(page.PageSize());
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    page_.Paint(painter);
+  }
+
+ private:
+  SheetPage& page_;
+};
 
 }  // namespace
 
@@ -49,26 +68,53 @@ DataSheetDialog::DataSheetDialog(Platform& platform, QWidget* parent)
   page_->lower();
 }
 
-void DataSheetDialog::ShowSheet(const DataSheet& sheet) {
+DataSheetDialog::~DataSheetDialog() = default;
+
+void DataSheetDialog::ShowSheet(const DataSheet& sheet, const QString& pdfName) {
   Fill(sheet);
+  pdfName_ = pdfName;
   exec();
 }
 
-void DataSheetDialog::Fill(const DataSheet& sheet) { page_->Fill(sheet); }
+void DataSheetDialog::Fill(const DataSheet& sheet) {
+  delete drawnView_;
+  drawnView_ = nullptr;
+  drawnPage_.reset();
+  pdfName_ = QStringLiteral("aspring.pdf");
+  page_->show();
+  setFixedSize(DataSheetPage::kWidth, DataSheetPage::kHeight);
+  page_->Fill(sheet);
+}
+
+void DataSheetDialog::ShowPage(std::unique_ptr<SheetPage> page, const QString& pdfName) {
+  FillPage(std::move(page), pdfName);
+  exec();
+}
+
+void DataSheetDialog::FillPage(std::unique_ptr<SheetPage> page, const QString& pdfName) {
+  delete drawnView_;
+  drawnPage_ = std::move(page);
+  pdfName_ = pdfName;
+  page_->hide();
+  drawnView_ = new DrawnPageView(*drawnPage_, this);
+  drawnView_->lower();
+  drawnView_->show();
+  setFixedSize(drawnPage_->PageSize());
+}
 
 QImage DataSheetDialog::PageImage() { return page_->PageImage(); }
 
 void DataSheetDialog::PrintSheet() {
   // Drawn for the printer, not captured: its lines and text come out at the printer's resolution.
-  if (const auto failure = page_->Print(platform_)) throw UserError(failure->toStdString());
+  SheetPage& page = drawnPage_ ? *drawnPage_ : static_cast<SheetPage&>(*page_);
+  if (const auto failure = page.Print(platform_)) throw UserError(failure->toStdString());
   accept();
 }
 
 void DataSheetDialog::SavePdf() {
-  const auto path = platform_.AskSaveFile(
-      this, {QStringLiteral("PDFファイル (*.pdf)"), QStringLiteral("aspring.pdf")});
+  const auto path = platform_.AskSaveFile(this, {QStringLiteral("PDFファイル (*.pdf)"), pdfName_});
   if (!path) return;
-  page_->WritePdf(*path);
+  (drawnPage_ ? *drawnPage_ : static_cast<SheetPage&>(*page_)).WritePdf(*path);
 }
 
 }  // namespace coilspring

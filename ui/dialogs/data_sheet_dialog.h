@@ -4,6 +4,8 @@
 
 #include <QDialog>
 #include <QImage>
+#include <QString>
+#include <memory>
 
 #include "core/output/data_sheet.h"
 #include "ui/platform/platform.h"
@@ -13,6 +15,7 @@ class QPushButton;
 namespace coilspring {
 
 class DataSheetPage;
+class SheetPage;
 
 class DataSheetDialog : public QDialog {
   Q_OBJECT
@@ -20,11 +23,16 @@ class DataSheetDialog : public QDialog {
  public:
   // Created once at start-up and kept hidden between uses.
   DataSheetDialog(Platform& platform, QWidget* parent = nullptr);
+  ~DataSheetDialog() override;
 
   // Fills the sheet, then shows it modally until the user prints or closes it.
-  void ShowSheet(const DataSheet& sheet);
+  void ShowSheet(const DataSheet& sheet, const QString& pdfName = QStringLiteral("aspring.pdf"));
   // Writes every cell and label of `sheet` into the window, without showing it.
   void Fill(const DataSheet& sheet);
+  // The same for a kind whose page draws itself: `page` is shown, printed and saved (proposed
+  // as `pdfName`) in place of the page of cells, until the next sheet.
+  void ShowPage(std::unique_ptr<SheetPage> page, const QString& pdfName);
+  void FillPage(std::unique_ptr<SheetPage> page, const QString& pdfName);
   // The page under the buttons as it goes to paper.
   QImage PageImage();
 
@@ -38,6 +46,10 @@ class DataSheetDialog : public QDialog {
   QPushButton* printButton_;  // Button1: "プリント" prints the sheet and closes the window
   QPushButton* pdfButton_;    // Button2: "PDF保存" saves the printed page as a PDF file
   DataSheetPage* page_;       // everything that goes to paper: the whole client area
+  // A page that draws itself, shown instead of page_ while set.
+  std::unique_ptr<SheetPage> drawnPage_;
+  QWidget* drawnView_ = nullptr;
+  QString pdfName_ = QStringLiteral("aspring.pdf");
 };
 
 }  // namespace coilspring

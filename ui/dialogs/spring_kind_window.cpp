@@ -1,23 +1,77 @@
 #include "ui/dialogs/spring_kind_window.h"
 
+#include <QAction>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeySequence>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QToolButton>
 
+#include "core/compression/history.h"
+#include "core/records/file_io.h"
+#include "core/text/user_error.h"
+#include "ui/dialogs/data_sheet_dialog.h"
+#include "ui/platform/help_window.h"
+#include "ui/platform/units_setting.h"
 #include "ui/platform/unsaved_work.h"
+#include "ui/widgets/half_width_spin_box.h"
 
 namespace coilspring {
 
-SpringKindWindowBase::SpringKindWindowBase(Platform& platform, UnitSystem units,
-                                           const SpringKindFiles& files, QWidget* parent)
-    : QMainWindow(parent), platform_(platform), units_(units), files_(files) {}
+SpringKindWindowBase::SpringKindWindowBase(const KindWindowContext& context, SpringKind kind,
+                                           QWidget* parent)
+    : QMainWindow(parent),
+      context_(context),
+      platform_(context_.platform),
+      materials_(context.state.materials()),
+      units_(UnitsSetting::Instance().Units()),
+      kind_(InfoOf(kind)) {
+  setWindowFlag(Qt::Window);
+  ConnectGuarded(platform_, this, &UnitsSetting::Instance(), &UnitsSetting::Changed,
+                 [](SpringKindWindowBase* w, UnitSystem now) {
+                   const UnitSystem before = std::exchange(w->units_, now);
+                   if (before != now) w->ApplyUnits(before, now);
+                 });
+}
 
-std::pair<QMenu*, QMenu*> SpringKindWindowBase::Frame(const char* name, const char* title) {
+void SpringKindWindowBase::Frame(const char* name, const char* viewEntry) {
   setObjectName(QLatin1String(name));
-  setWindowTitle(QString::fromUtf8(title));
-  return {menuBar()->addMenu(QStringLiteral("ファイル(&F)")),
-          menuBar()->addMenu(QStringLiteral("表示(&V)"))};
+  setWindowTitle(QString::fromUtf8(kind_.japaneseName));
+  QMenuBar* bar = menuBar();
+  QMenu* file = bar->addMenu(QStringLiteral("ファイル(&F)"));
+  QMenu* edit = bar->addMenu(QStringLiteral("編集(&E)"));
+  QMenu* view = bar->addMenu(QStringLiteral("表示(&V)"));
+  QMenu* help = bar->addMenu(QStringLiteral("ヘルプ(&H)"));
+  using W = SpringKindWindowBase;
+  const struct {
+    QMenu* menu;
+    const char* name;
+    QString caption;
+    void (W::*command)();
+    QKeySequence keys;
+  } entries[] = {
+      {file, "KindOpen", QStringLiteral("読み取り"), &W::OpenDesign, Qt::CTRL | Qt::Key_O},
+      {file, "KindSave", QStringLiteral("保存"), &W::SaveDesign, Qt::CTRL | Qt::Key_S},
+      {file, "KindSheet", QStringLiteral("要目表印刷"), &W::ShowDataSheet, {}},
+      {file, "KindPrint", QStringLiteral("画面印刷"), &W::PrintWindow, Qt::CTRL | Qt::Key_P},
+      {file, "KindDxf", QStringLiteral("ＤＸＦ出力"), &W::ExportDxf, {}},
+      {edit, "KindUndo", QStringLiteral("元に戻す"), &W::UndoStep, Qt::CTRL | Qt::Key_Z},
+      {edit, "KindRedo", QStringLiteral("やり直し"), &W::RedoStep, Qt::CTRL | Qt::Key_Y},
+      {view, "KindInputMode", QString::fromUtf8(viewEntry), &W::ToggleInputMode, {}},
+      {view, "KindUnits", QStringLiteral("単位切替（SI／重力単位）"), &W::ToggleUnits, {}},
+      {help, "KindHelp", QStringLiteral("ヘルプ"), &W::OpenHelp, Qt::Key_F1},
+  };
+  for (const auto& e : entries) {
+    QAction* action = e.menu->addAction(e.caption);
+    action->setObjectName(QLatin1String(e.name));
+    action->setShortcut(e.keys);
+    ConnectGuarded(platform_, this, action, &QAction::triggered, e.command);
+    if (e.command == &W::UndoStep) undoAction_ = action;
+    if (e.command == &W::RedoStep) redoAction_ = action;
+  }
 }
 
 void SpringKindWindowBase::PlaceColumns(QWidget* inputs, QWidget* results) {
@@ -28,10 +82,89 @@ void SpringKindWindowBase::PlaceColumns(QWidget* inputs, QWidget* results) {
   setCentralWidget(client);
 }
 
+QWidget* SpringKindWindowBase::HistoryControls() {
+  auto* box = new QWidget;
+  auto* row = new QHBoxLayout(box);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->addWidget(new QLabel(QStringLiteral("履歴")));
+  historySlotSpin_ = new HalfWidthSpinBox;
+  historySlotSpin_->setObjectName("historySlotSpin");
+  historySlotSpin_->setRange(1, kHistoryLimit);
+  historySlotSpin_->setValue(1);
+  row->addWidget(historySlotSpin_);
+  const auto button = [&](const char* name, const QString& text, const QString& tip) {
+    auto* b = new QToolButton;
+    b->setObjectName(QLatin1String(name));
+    b->setText(text);
+    b->setToolTip(tip);
+    row->addWidget(b);
+    return b;
+  };
+  QToolButton* store = button("storeButton", QStringLiteral("▼"), QStringLiteral("履歴に保存"));
+  QToolButton* recall =
+      button("recallButton", QStringLiteral("▲"), QStringLiteral("履歴から呼び出し"));
+  row->addStretch();
+  ConnectGuarded(platform_, this, store, &QToolButton::clicked,
+                 &SpringKindWindowBase::StoreInHistory);
+  ConnectGuarded(platform_, this, recall, &QToolButton::clicked,
+                 &SpringKindWindowBase::RecallChosenSlot);
+  return box;
+}
+
+QTableWidget* SpringKindWindowBase::HistoryGrid(const QStringList& headings) {
+  historyGrid_ = Table("historyGrid", headings);
+  historyGrid_->setRowCount(kHistoryLimit);
+  QStringList numbers;
+  for (int n = 1; n <= kHistoryLimit; ++n) numbers << QString::number(n);
+  historyGrid_->setVerticalHeaderLabels(numbers);
+  historyGrid_->verticalHeader()->show();
+  historyGrid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  historyGrid_->setCursor(Qt::PointingHandCursor);
+  ConnectGuarded(platform_, this, historyGrid_, &QTableWidget::cellClicked,
+                 [](SpringKindWindowBase* w, int row, int) { w->RecallFromHistory(row + 1); });
+  return historyGrid_;
+}
+
+void SpringKindWindowBase::ConnectCalculation(QWidget* inputs, QPushButton* calculate) {
+  ConnectGuarded(platform_, this, calculate, &QPushButton::clicked,
+                 &SpringKindWindowBase::Calculate);
+  for (QLineEdit* box : inputs->findChildren<QLineEdit*>())
+    ConnectGuarded(platform_, this, box, &QLineEdit::returnPressed,
+                   &SpringKindWindowBase::Calculate);
+}
+
+int SpringKindWindowBase::ChosenSlot() const {
+  return HistorySlotFromText(historySlotSpin_->cleanText().toStdString());
+}
+
+void SpringKindWindowBase::ShowHistoryRow(int slot, const QStringList& cells) {
+  QStringList row = cells;
+  while (row.size() < historyGrid_->columnCount()) row << QString();
+  SetCells(historyGrid_, slot - 1, row);
+}
+
+DataSheetDialog* SpringKindWindowBase::DataSheetWindow() {
+  if (dataSheet_ == nullptr) dataSheet_ = new DataSheetDialog(platform_, this);
+  return dataSheet_;
+}
+
+// The design file's name with the PDF's extension: "tspring.json" gives "tspring.pdf".
+QString SpringKindWindowBase::SheetPdfName() const {
+  const QString name = QString::fromUtf8(kind_.designName);
+  return name.left(name.lastIndexOf('.')) + QStringLiteral(".pdf");
+}
+
+void SpringKindWindowBase::ShowUndoState(bool canUndo, bool canRedo) {
+  undoAction_->setEnabled(canUndo);
+  redoAction_->setEnabled(canRedo);
+}
+
+void SpringKindWindowBase::ToggleUnits() { UnitsSetting::Instance().Switch(); }
+
 bool SpringKindWindowBase::AskAndSave() {
   Calculate();
   const auto path = platform_.AskSaveFile(
-      this, {QString::fromUtf8(files_.designFilter), QString::fromUtf8(files_.saveName)});
+      this, {QString::fromUtf8(kind_.designFilter), QString::fromUtf8(kind_.designName)});
   if (!path) return false;
   SaveDesignTo(*path);
   return true;
@@ -50,20 +183,23 @@ bool SpringKindWindowBase::SettleUnsavedDesign() {
 
 void SpringKindWindowBase::OpenDesign() {
   if (!SettleUnsavedDesign()) return;
-  const auto path = platform_.AskOpenFile(
-      this, {QString::fromUtf8(files_.designFilter), QString::fromUtf8(files_.openName)});
+  const auto path = platform_.AskOpenFile(this, {QString::fromUtf8(kind_.designFilter), QString()});
   if (path) OpenDesignFrom(*path);
 }
 
 void SpringKindWindowBase::ExportDxf() {
   const auto path = platform_.AskSaveFile(
-      this, {QStringLiteral("DXFファイル (*.dxf)"), QString::fromUtf8(files_.dxfName)});
-  if (path) WriteText(*path, DxfText());
+      this, {QStringLiteral("DXFファイル (*.dxf)"), QString::fromUtf8(kind_.dxfName)});
+  if (path) WriteFileAtomically(LocalPath(*path), DxfText());
 }
 
-void SpringKindWindowBase::WriteText(const QString& path, std::string_view text) {
-  WriteFileAtomically(LocalPath(path), text);
+void SpringKindWindowBase::PrintWindow() {
+  const QImage client = centralWidget()->grab().toImage();
+  if (const auto failure = platform_.PrintImage(client, windowTitle(), PagePlacement::FitToPage))
+    throw UserError(failure->toStdString());
 }
+
+void SpringKindWindowBase::OpenHelp() { OpenHelpDocument(platform_, this, context_.programFolder); }
 
 QLineEdit* NumberBox(const char* name) {
   auto* box = new QLineEdit;
@@ -82,8 +218,24 @@ QTableWidget* Table(const char* name, const QStringList& headings) {
 
 QTableWidget* ItemTable(const char* name) { return Table(name, {"項目", "値", "単位"}); }
 
+// A cell whose text stays is left alone, and a column widens to its widest text and never
+// narrows: a text is measured only when it might not fit, which is far cheaper than asking the
+// view for every cell's size at each calculation.
 void SetCells(QTableWidget* table, int row, const QStringList& cells) {
-  for (int c = 0; c < cells.size(); ++c) table->setItem(row, c, new QTableWidgetItem(cells[c]));
+  constexpr int kCellPadding = 16;
+  const QFontMetrics metrics = table->fontMetrics();
+  for (int c = 0; c < cells.size(); ++c) {
+    QTableWidgetItem* item = table->item(row, c);
+    if (item != nullptr && item->text() == cells[c]) continue;
+    if (item != nullptr)
+      item->setText(cells[c]);
+    else
+      table->setItem(row, c, new QTableWidgetItem(cells[c]));
+    const int width = table->columnWidth(c);
+    if (cells[c].size() * metrics.maxWidth() + kCellPadding <= width) continue;
+    const int needed = metrics.horizontalAdvance(cells[c]) + kCellPadding;
+    if (width < needed) table->setColumnWidth(c, needed);
+  }
 }
 
 void ShowReferenceRows(QTableWidget* table, const std::vector<ReferenceRow>& rows) {
@@ -91,7 +243,6 @@ void ShowReferenceRows(QTableWidget* table, const std::vector<ReferenceRow>& row
   for (std::size_t i = 0; i < rows.size(); ++i)
     SetCells(table, static_cast<int>(i),
              {Utf8(rows[i].item), Utf8(rows[i].value), Utf8(rows[i].unit)});
-  table->resizeColumnsToContents();
 }
 
 }  // namespace coilspring

@@ -1,52 +1,44 @@
-// What the windows of the other spring kinds share: the frame (their inputs left of their
-// results, the ファイル(&F) and 表示(&V) menus), the unit system, the design with its history of
-// 30, the design file (JSON, the history with it) and the DXF drawing. Each kind's window adds
-// only its own: its inputs, its results and its pictures.
+// What the windows of the other spring kinds share with each other and with the main window:
+// the frame (their inputs left of their results; the menus ファイル, 編集, 表示 and ヘルプ with the
+// main window's shortcuts), the units the whole program shows, the design document (the design,
+// 30 numbered history slots, undo and redo, the design file) with the main window's history
+// controls and rule, and the DXF drawing. Each kind's window adds only its own: its inputs, its
+// results, its pictures and its data sheet.
 #pragma once
 
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QString>
+#include <QStringList>
 #include <QTableWidget>
 #include <string>
-#include <string_view>
 #include <utility>
 #include <vector>
 
+#include "core/compression/calculator_state.h"
 #include "core/display/display_units.h"
 #include "core/display/reference_rows.h"
-#include "core/records/file_io.h"
+#include "core/kinds/spring_kinds.h"
 #include "core/records/material_table.h"
-#include "core/text/user_error.h"
-#include "json/spring_document.h"
+#include "ui/document/design_document.h"
 #include "ui/platform/handler_guard.h"
 #include "ui/platform/platform.h"
 #include "ui/widgets/qt_text.h"
 
+class QAction;
 class QMenu;
+class QSpinBox;
 
 namespace coilspring {
 
-// What a kind's file dialogs propose.
-struct SpringKindFiles {
-  const char* designFilter;  // the design file's filter, for saving and reading
-  const char* saveName;      // the design file's name when saving
-  const char* openName;      // the name proposed when reading, empty for none
-  const char* dxfName;
-};
+class DataSheetDialog;
 
-// Which end of the history a stored design joins; a full history loses the other end's.
-enum class HistoryOrder { OldestFirst, NewestFirst };
-
-// A kind's files, history and design file: how it is written and read.
-template <class Spring>
-struct KindFileFormat {
-  SpringKindFiles files;
-  HistoryOrder order;
-  std::string (*documentText)(const SpringDocument<Spring>& document);
-  SpringDocument<Spring> (*readDocument)(std::string_view text, const MaterialTable& materials,
-                                         std::size_t historyLimit);
+// What a kind's window works with; everything must outlive the window.
+struct KindWindowContext {
+  const CalculatorState& state;  // the materials, the material kinds, the coefficients
+  Platform& platform;
+  QString programFolder;  // where the help document lies
 };
 
 // The controls every kind's window makes alike: a number box, a read-only table with column
@@ -65,130 +57,155 @@ class SpringKindWindowBase : public QMainWindow {
 
   UnitSystem Units() const { return units_; }
 
-  // Reads the inputs, calculates and shows the design.
+  // The commands of the buttons and menu entries, for the menus and for tests. 計算 (and Enter
+  // in a box) reads the inputs and calculates; ▼ stores the design into the chosen slot, ▲ and
+  // a click on a history row recall a stored design as it was stored, not calculated again.
   virtual void Calculate() = 0;
-  // The commands of the shared menu entries. Saving calculates first, so that the file holds
-  // the design the boxes show; reading another file first settles unsaved work.
+  virtual void StoreInHistory() = 0;
+  virtual void RecallFromHistory(int slot) = 0;
+  void RecallChosenSlot() { RecallFromHistory(ChosenSlot()); }
+  virtual void UndoStep() = 0;
+  virtual void RedoStep() = 0;
+  virtual void ToggleInputMode() = 0;
+  virtual void ShowDataSheet() = 0;
+  // Switches the units of every window of the program.
+  void ToggleUnits();
+  // Saving calculates first, so that the file holds the design the boxes show; reading another
+  // file first settles unsaved work.
   void SaveDesign() { AskAndSave(); }
   void OpenDesign();
   void ExportDxf();
+  void PrintWindow();
+  void OpenHelp();
   // Saving and reading without a file dialog. A file that is wrong anywhere changes nothing.
   virtual void SaveDesignTo(const QString& path) = 0;
   virtual void OpenDesignFrom(const QString& path) = 0;
   // Whether the design or its history differs from the last save or read, or from the window's
-  // start before either.
+  // start before either, compared as the file would hold them.
   virtual bool HasUnsavedDesign() const = 0;
   // Asks 保存 / 破棄 / キャンセル, in front of the other windows, while there is unsaved work;
   // returns whether the caller may go on.
   bool SettleUnsavedDesign();
 
  protected:
-  SpringKindWindowBase(Platform& platform, UnitSystem units, const SpringKindFiles& files,
-                       QWidget* parent);
+  SpringKindWindowBase(const KindWindowContext& context, SpringKind kind, QWidget* parent);
 
-  // Names the window and gives it its two menus, ファイル(&F) and 表示(&V), for its entries.
-  std::pair<QMenu*, QMenu*> Frame(const char* name, const char* title);
+  // Names the window after its kind and gives it its menus; `viewEntry` is the caption of the
+  // kind's input mode switch in 表示.
+  void Frame(const char* name, const char* viewEntry);
   // The window's client: the inputs left of the results, which take the room left.
   void PlaceColumns(QWidget* inputs, QWidget* results);
-  void SwitchUnits() {
-    units_ = units_ == UnitSystem::SI ? UnitSystem::Gravitational : UnitSystem::SI;
-  }
+  // The history slot box with ▼ and ▲, and the grid of the 30 slots with `headings`; a click on
+  // a slot's row recalls it.
+  QWidget* HistoryControls();
+  QTableWidget* HistoryGrid(const QStringList& headings);
+  // 計算 and Enter in any box of `inputs` calculate.
+  void ConnectCalculation(QWidget* inputs, QPushButton* calculate);
+  int ChosenSlot() const;
+  // The shared data sheet window (made on first use) and the name its PDF is proposed under.
+  DataSheetDialog* DataSheetWindow();
+  QString SheetPdfName() const;
+  void ShowHistoryRow(int slot, const QStringList& cells);
+  void ShowUndoState(bool canUndo, bool canRedo);
   virtual std::string DxfText() const = 0;
-  // Saves `text` as the file at `path` (atomically, as every save).
-  static void WriteText(const QString& path, std::string_view text);
+  // Shows everything in `now` after the program switched from `before`.
+  virtual void ApplyUnits(UnitSystem before, UnitSystem now) = 0;
 
+  const KindWindowContext context_;
   Platform& platform_;
+  const MaterialTable& materials_;
   UnitSystem units_;
 
  private:
   // Asks where to save and saves there; false when the user cancelled the dialog.
   bool AskAndSave();
 
-  SpringKindFiles files_;
+  const SpringKindInfo& kind_;
+  QSpinBox* historySlotSpin_ = nullptr;  // historySlotSpin: the slot ▼ and ▲ act on
+  QTableWidget* historyGrid_ = nullptr;  // historyGrid: a row per slot
+  QAction* undoAction_ = nullptr;        // KindUndo: 元に戻す
+  QAction* redoAction_ = nullptr;        // KindRedo: やり直し
+  DataSheetDialog* dataSheet_ = nullptr;
 };
 
 template <class Spring>
 class SpringKindWindow : public SpringKindWindowBase {
  public:
-  const Spring& Design() const { return design_; }
-  const std::vector<Spring>& History() const { return history_; }
+  const Spring& Design() const { return document_.design(); }
 
-  void StoreInHistory() {
-    const bool newestFirst = kind_.order == HistoryOrder::NewestFirst;
-    if (newestFirst)
-      history_.insert(history_.begin(), design_);
-    else
-      history_.push_back(design_);
-    if (history_.size() > static_cast<std::size_t>(kHistoryLimit))
-      history_.erase(newestFirst ? history_.end() - 1 : history_.begin());
-    ShowHistory();
+  void Calculate() final {
+    Spring calculated = CalculatedInputs();
+    document_.SetDesign(std::move(calculated));
+    ShowDesign(true);
+    Commit();
   }
-  void RecallFromHistory(int row) {
-    if (row < 0 || row >= static_cast<int>(history_.size())) return;
-    Recall(history_[static_cast<std::size_t>(row)]);
+  void StoreInHistory() final {
+    const int n = ChosenSlot();
+    document_.Store(n);
+    ShowSlot(n);
+    Commit();
   }
-
-  void SaveDesignTo(const QString& path) final {
-    const std::string text = DocumentText();
-    WriteText(path, text);
-    keptText_ = text;
+  void RecallFromHistory(int slot) final {
+    if (slot < 1 || slot > kHistoryLimit || !document_.Recall(slot)) return;
+    ShowDesign(false);
+    Commit();
   }
+  void UndoStep() final {
+    if (document_.Undo()) ShowWholeDocument();
+  }
+  void RedoStep() final {
+    if (document_.Redo()) ShowWholeDocument();
+  }
+  void SaveDesignTo(const QString& path) final { document_.Save(LocalPath(path)); }
   void OpenDesignFrom(const QString& path) final {
-    const std::string file = LocalPath(path);
-    const std::string text = ReadTextTable(file);
-    SpringDocument<Spring> read;
-    try {
-      read = kind_.readDocument(text, materials_, kHistoryLimit);
-    } catch (const UserError& e) {  // the reader's own messages name no file
-      throw UserError(file + ": " + e.what());
-    }
-    Adopt(std::move(read));
-    KeepAsSaved();
+    document_.Read(LocalPath(path), materials_, [this](Spring& s) { CalculateStored(s); });
+    ShowWholeDocument();
   }
-  bool HasUnsavedDesign() const final { return DocumentText() != keptText_; }
+  bool HasUnsavedDesign() const final { return document_.HasUnsavedWork(); }
 
  protected:
-  // `materials` must outlive the window.
-  SpringKindWindow(Platform& platform, UnitSystem units, const KindFileFormat<Spring>& kind,
-                   const MaterialTable& materials, QWidget* parent)
-      : SpringKindWindowBase(platform, units, kind.files, parent),
-        materials_(materials),
-        kind_(kind) {}
+  SpringKindWindow(const KindWindowContext& context, SpringKind kind, DocumentFormat<Spring> format,
+                   QWidget* parent)
+      : SpringKindWindowBase(context, kind, parent), document_(format, Spring()) {}
 
-  // 計算 and Enter in any box of `inputs` calculate; `store` stores the design in the history.
-  void ConnectCommands(QWidget* inputs, QPushButton* calculate, QPushButton* store) {
-    ConnectGuarded(platform_, this, calculate, &QPushButton::clicked, &SpringKindWindow::Calculate);
-    ConnectGuarded(platform_, this, store, &QPushButton::clicked,
-                   &SpringKindWindow::StoreInHistory);
-    for (QLineEdit* box : inputs->findChildren<QLineEdit*>())
-      ConnectGuarded(platform_, this, box, &QLineEdit::returnPressed, &SpringKindWindow::Calculate);
-  }
-  // A click on a row of the history grid recalls that design.
-  void RecallOnClick(QTableWidget* grid) {
-    ConnectGuarded(platform_, this, grid, &QTableWidget::cellClicked,
-                   [](SpringKindWindow* w, int row, int) { w->RecallFromHistory(row); });
+  // Once the controls are built: `start`, calculated, becomes the design with an empty history,
+  // kept as saved.
+  void Begin(Spring start) {
+    CalculateStored(start);
+    document_.Start(std::move(start));
+    ShowWholeDocument();
   }
 
-  virtual void ShowHistory() = 0;
-  // A stored design becomes the window's.
-  virtual void Recall(const Spring& stored) = 0;
-  // A design file read whole becomes the window's design and history.
-  virtual void Adopt(SpringDocument<Spring> read) = 0;
+  // The design the boxes give, calculated; throws (changing nothing) for a box that is no
+  // number or a design that cannot exist.
+  virtual Spring CalculatedInputs() = 0;
+  // Calculates a design as read from a file.
+  virtual void CalculateStored(Spring& design) const = 0;
+  // Shows the document's design with its results: `calculated` when 計算 just made them, else
+  // as stored (a recall, a file, a step undone).
+  virtual void ShowDesign(bool calculated) = 0;
+  virtual QStringList HistoryCells(const Spring& stored) const = 0;
 
-  // The design and history as they are now count as kept: for the window's start design.
-  void KeepAsSaved() { keptText_ = DocumentText(); }
+  void ShowSlot(int n) {
+    const std::optional<Spring>& stored = document_.Slot(n);
+    ShowHistoryRow(n, stored ? HistoryCells(*stored) : QStringList());
+  }
+  void ShowHistory() {
+    for (int n = 1; n <= kHistoryLimit; ++n) ShowSlot(n);
+  }
 
-  const MaterialTable& materials_;
-  Spring design_;
-  std::vector<Spring> history_;
+  DesignDocument<Spring> document_;
 
  private:
-  // Compared as the file would hold them, so that a result that is not a number (never equal
-  // to itself) does not make a design count as changed.
-  std::string DocumentText() const { return kind_.documentText({design_, history_}); }
-
-  KindFileFormat<Spring> kind_;
-  std::string keptText_;
+  void Commit() {
+    document_.Commit();
+    ShowUndoState(document_.CanUndo(), document_.CanRedo());
+  }
+  void ShowWholeDocument() {
+    ShowDesign(false);
+    ShowHistory();
+    ShowUndoState(document_.CanUndo(), document_.CanRedo());
+  }
 };
 
 }  // namespace coilspring

@@ -19,6 +19,7 @@
 #include "ui/main_window/input_panel.h"
 #include "ui/main_window/main_window.h"
 #include "ui/platform/handler_guard.h"
+#include "ui/platform/help_window.h"
 #include "ui/platform/unsaved_work.h"
 #include "ui/widgets/widgets.h"
 
@@ -40,7 +41,7 @@ bool MainWindow::SaveDesignFile() {
   if (!path) return false;
   lastDesignSaveName_ = *path;
   WriteRecordFile(path->toStdString(), state_.design);
-  keptDesign_ = state_.design;
+  work_.Keep(Encode(state_.design));
   return true;
 }
 
@@ -80,7 +81,7 @@ void MainWindow::OpenDesignFile() {
   PutDesign(false);
   for (int n = 1; n <= kHistorySlots; ++n)
     historyPage_->ShowSlot(n, state_.design[n], state_.materials());
-  keptDesign_ = state_.design;
+  work_.Keep(Encode(state_.design));
   RecordStep();
 }
 
@@ -110,12 +111,6 @@ void MainWindow::CopyHistoryText() {
 
 void MainWindow::CopyFatigueDiagram() { platform_.SetClipboardImage(FatigueImage()); }
 
-void MainWindow::OpenHelp() {
-  // Never silent: a missing document is reported, and where the desktop has no viewer for it
-  // the program shows it in its own help window.
-  const QString document = programFolder_ + QStringLiteral("/help/helphelp.htm");
-  if (!QFileInfo(document).isFile()) throw UserError(CannotOpenMessage(document.toStdString()));
-  if (!platform_.OpenDocument(document)) platform_.ShowHelpWindow(this, document);
-}
+void MainWindow::OpenHelp() { OpenHelpDocument(platform_, this, programFolder_); }
 
 }  // namespace coilspring

@@ -6,7 +6,6 @@
 #include <QKeySequence>
 #include <QLayout>
 #include <QMenuBar>
-#include <QSettings>
 #include <QTabWidget>
 
 #include "core/calc/fatigue.h"
@@ -24,6 +23,7 @@
 #include "ui/main_window/results_panel.h"
 #include "ui/main_window/side_view_page.h"
 #include "ui/platform/handler_guard.h"
+#include "ui/platform/units_setting.h"
 #include "ui/widgets/widgets.h"
 
 namespace coilspring {
@@ -32,24 +32,6 @@ namespace {
 
 constexpr int kClientWidth = 817;
 constexpr int kClientHeight = 721;
-
-// The units on screen are the user's own choice, kept in the user's configuration, never in the
-// settings file or a design file.
-const QString kUnitsKey = QStringLiteral("units");
-
-QSettings UserConfiguration() {
-  return QSettings(QSettings::UserScope, QStringLiteral("coilspring"),
-                   QStringLiteral("coilspring"));
-}
-
-UnitSystem ReadSavedUnits() {
-  return UnitSystemNamed(UserConfiguration().value(kUnitsKey).toString().toStdString())
-      .value_or(UnitSystem::Gravitational);
-}
-
-void WriteSavedUnits(UnitSystem units) {
-  UserConfiguration().setValue(kUnitsKey, QString::fromLatin1(UnitSystemName(units)));
-}
 
 QAction* AddAction(QMenu* menu, const char* name, const QString& caption) {
   QAction* action = menu->addAction(caption);
@@ -65,7 +47,7 @@ MainWindow::MainWindow(CalculatorState& state, Platform& platform, QString progr
       state_(state),
       platform_(platform),
       programFolder_(std::move(programFolder)),
-      units_(ReadSavedUnits()) {
+      units_(UnitsSetting::Instance().Units()) {
   setObjectName("f_atu");
   setWindowTitle(QStringLiteral("圧縮コイルバネ計算"));
   auto* client = new QWidget(this);
@@ -77,6 +59,7 @@ MainWindow::MainWindow(CalculatorState& state, Platform& platform, QString progr
   BuildMenus();
   BuildPanels();
   ConnectPanels();
+  connect(&UnitsSetting::Instance(), &UnitsSetting::Changed, this, &MainWindow::ShowUnits);
   move(214, 81);
   StartUp();
 }
@@ -191,11 +174,11 @@ bool MainWindow::LoadDataFiles() {
   try {
     ReadSettingsFile(settingsPath, state_.settings);
   } catch (const UnusableDataFile& e) {
-    platform_.ShowMessage(this, MessageKind::Warning,
-                          Utf8(e.what()) + QStringLiteral(
-                                               "\n係数が使えないため計算できません。「ツール」→"
-                                               "「係数編集」で係数を設定してから、プログラムを"
-                                               "起動し直してください。"));
+    platform_.ShowMessage(
+        this, MessageKind::Warning,
+        Utf8(e.what()) + QStringLiteral("\n係数が使えないため計算できません。「ツール」→"
+                                        "「係数編集」で係数を設定してから、プログラムを"
+                                        "起動し直してください。"));
     return false;
   } catch (const UserError&) {
     platform_.ShowMessage(
@@ -253,8 +236,7 @@ void MainWindow::StartUp() {
     completed = true;
   });
   startupCompleted_ = completed;
-  keptDesign_ = state_.design;
-  steps_.Reset(state_.design);
+  work_.Start(state_.design, Encode(state_.design));
   RecordStep();
   pages_->setCurrentIndex(0);
 }
@@ -345,9 +327,15 @@ void MainWindow::ToggleInputMode() {
   inputPanel_->ShowInputMode(r.InputMode);
 }
 
+// Every window of the program follows: they all show the one setting.
 void MainWindow::ToggleUnits() {
-  units_ = units_ == UnitSystem::SI ? UnitSystem::Gravitational : UnitSystem::SI;
-  WriteSavedUnits(units_);
+  UnitsSetting::Instance().Set(units_ == UnitSystem::SI ? UnitSystem::Gravitational
+                                                        : UnitSystem::SI);
+}
+
+void MainWindow::ShowUnits(UnitSystem units) {
+  if (units == units_) return;
+  units_ = units;
   inputPanel_->SetUnits(units_);
   resultsPanel_->SetUnits(units_);
   historyPage_->SetUnits(units_, state_.design, state_.materials());
@@ -436,17 +424,17 @@ void MainWindow::RecallHistorySlot(int slot) {
 }
 
 void MainWindow::RecordStep() {
-  steps_.Record(state_.design);
-  undoAction_->setEnabled(steps_.CanUndo());
-  redoAction_->setEnabled(steps_.CanRedo());
+  work_.Commit(state_.design, Encode(state_.design));
+  undoAction_->setEnabled(work_.CanUndo());
+  redoAction_->setEnabled(work_.CanRedo());
 }
 
 void MainWindow::UndoStep() {
-  if (steps_.CanUndo()) ShowRestoredStep(steps_.Undo());
+  if (work_.CanUndo()) ShowRestoredStep(work_.Undo());
 }
 
 void MainWindow::RedoStep() {
-  if (steps_.CanRedo()) ShowRestoredStep(steps_.Redo());
+  if (work_.CanRedo()) ShowRestoredStep(work_.Redo());
 }
 
 // The step's design is shown as a recall shows one, its verdict with it, and the history as it
@@ -456,8 +444,8 @@ void MainWindow::ShowRestoredStep(const SpringDesign& step) {
   PutDesign(false);
   inputPanel_->PutLengthsInFull(state_.current());
   ShowHistorySlots();
-  undoAction_->setEnabled(steps_.CanUndo());
-  redoAction_->setEnabled(steps_.CanRedo());
+  undoAction_->setEnabled(work_.CanUndo());
+  redoAction_->setEnabled(work_.CanRedo());
 }
 
 const QImage& MainWindow::FatigueImage() const { return resultsPanel_->DiagramImage(); }

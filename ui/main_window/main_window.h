@@ -5,12 +5,15 @@
 #include <QImage>
 #include <QMainWindow>
 #include <QString>
+#include <utility>
 #include <vector>
 
 #include "core/compression/calculate_cycle.h"
 #include "core/compression/calculator_state.h"
 #include "core/display/display_units.h"
-#include "core/editing/undo_history.h"
+#include "core/kinds/spring_kinds.h"
+#include "core/records/byte_image.h"
+#include "ui/document/kept_work.h"
 #include "ui/platform/platform.h"
 
 class QAction;
@@ -23,7 +26,6 @@ namespace coilspring {
 class CoefficientDialog;
 class DataSheetDialog;
 class DesignSearchDialog;
-class ExtensionWindow;
 class HistoryPage;
 class InputPanel;
 class MaterialEditorDialog;
@@ -31,7 +33,6 @@ class ReferencePage;
 class ResultsPanel;
 class SideViewPage;
 class SpringKindWindowBase;
-class TorsionWindow;
 
 // Every control keeps the object name it has always had: tests and automation find the
 // controls by it. The comment at each control member gives that name.
@@ -53,8 +54,8 @@ class MainWindow : public QMainWindow {
   CoefficientDialog* CoefficientWindow();
   DataSheetDialog* DataSheetWindow();
   DesignSearchDialog* DesignSearchWindow();
-  ExtensionWindow* ExtensionSpringWindow();  // spring_kind_commands.cpp
-  TorsionWindow* TorsionSpringWindow();       // spring_kind_commands.cpp
+  // The window of a kind of the UI list of kinds (spring_kind_commands.cpp); none for another.
+  SpringKindWindowBase* KindWindow(SpringKind kind);
   // The spring kinds' windows made so far (spring_kind_commands.cpp).
   std::vector<SpringKindWindowBase*> SpringKindWindows() const;
   const InputPanel& Inputs() const { return *inputPanel_; }
@@ -63,8 +64,10 @@ class MainWindow : public QMainWindow {
   // and the "計算" cycle runs (design_search_commands.cpp).
   void AdoptDesign(const DesignRecord& design);
 
-  // Whether the design or the history differs from what the last save or read left.
-  bool HasUnsavedDesign() const { return state_.design != keptDesign_; }
+  // Whether the design or the history differs from what the last save or read left, compared as
+  // the file would hold them: a result that is not a number (never equal to itself) does not
+  // make a design count as changed.
+  bool HasUnsavedDesign() const { return !work_.IsKept(Encode(state_.design)); }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -91,6 +94,7 @@ class MainWindow : public QMainWindow {
   void SetLoad2ToMaxLoad();
   void ToggleInputMode();
   void ToggleUnits();
+  void ShowUnits(UnitSystem units);
   void ReadDeriveAndShow(SolidHeightBasis basis);
   void ShowDerivedInputs(const DerivedInputs& derived);
 
@@ -130,13 +134,12 @@ class MainWindow : public QMainWindow {
   void EditMaterials();
   void EditCoefficients();
   void OpenDesignSearch();
-  void OpenTorsionWindow();
   void AdoptSearchCandidate(int index);
   void PutShortListIntoHistory();
   void OpenHelp();
   // The menu "ばね" of the other spring kinds' windows (spring_kind_commands.cpp).
   void BuildSpringMenu();
-  void OpenExtensionWindow();
+  void OpenKindWindow(SpringKind kind);
 
   // Construction and start-up (main_window.cpp)
   void BuildMenus();
@@ -153,8 +156,8 @@ class MainWindow : public QMainWindow {
   QString lastDesignOpenName_;
   QString lastDxfSaveName_ = QStringLiteral("aspring.dxf");
   UnitSystem units_ = UnitSystem::Gravitational;
-  SpringDesign keptDesign_;  // the design and history as the last save or read left them
-  UndoHistory<SpringDesign> steps_;
+  // The steps of the design and history, and what the last save or read left, as .abd images.
+  KeptWork<SpringDesign, Bytes> work_;
 
   InputPanel* inputPanel_ = nullptr;      // GroupBox1: "入力項目"
   ResultsPanel* resultsPanel_ = nullptr;  // GroupBox2: "計算結果"; GroupBox3: "疲れ強さ線図"
@@ -184,8 +187,7 @@ class MainWindow : public QMainWindow {
   CoefficientDialog* coefficientDialog_ = nullptr;  // keisuu_make
   DataSheetDialog* dataSheet_ = nullptr;            // prinform
   DesignSearchDialog* designSearch_ = nullptr;      // DesignSearch: "設計支援"
-  ExtensionWindow* extensionWindow_ = nullptr;      // ExtensionWindow: "引張コイルばね"
-  TorsionWindow* torsionWindow_ = nullptr;          // TorsionWindow: "ねじりコイルばね"
+  std::vector<std::pair<SpringKind, SpringKindWindowBase*>> kindWindows_;  // made so far
 };
 
 }  // namespace coilspring

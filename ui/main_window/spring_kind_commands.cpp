@@ -1,9 +1,8 @@
 // The menu "ばね": the windows of the spring kinds beside the compression spring, which stays
-// the main window.
+// the main window, one entry per kind of the UI list of kinds.
 #include <QMenuBar>
 
-#include "ui/dialogs/extension_window.h"
-#include "ui/dialogs/torsion_window.h"
+#include "ui/kinds/kind_windows.h"
 #include "ui/main_window/main_window.h"
 #include "ui/platform/handler_guard.h"
 
@@ -12,58 +11,49 @@ namespace coilspring {
 void MainWindow::BuildSpringMenu() {
   QMenu* springs = menuBar()->addMenu(QStringLiteral("ばね(&S)"));
   springs->setObjectName("SpringMenu");
-  QAction* extension = springs->addAction(QStringLiteral("引張コイルばね"));
-  extension->setObjectName("ExtensionMenu");
-  ConnectGuarded(platform_, this, extension, &QAction::triggered, &MainWindow::OpenExtensionWindow);
-  QAction* torsion = springs->addAction(QStringLiteral("ねじりコイルばね"));
-  torsion->setObjectName("TorsionMenu");
-  ConnectGuarded(platform_, this, torsion, &QAction::triggered, &MainWindow::OpenTorsionWindow);
+  std::vector<QAction*> entries;
+  for (const KindWindowEntry& entry : KindWindowEntries()) {
+    QAction* action = springs->addAction(QString::fromUtf8(InfoOf(entry.kind).japaneseName));
+    action->setObjectName(QLatin1String(entry.menuName));
+    const SpringKind kind = entry.kind;
+    ConnectGuarded(platform_, this, action, &QAction::triggered,
+                   [kind](MainWindow* w) { w->OpenKindWindow(kind); });
+    entries.push_back(action);
+  }
   // Without the data files there are no materials to design with.
-  connect(springs, &QMenu::aboutToShow, this, [this, extension, torsion] {
-    extension->setEnabled(StartupCompleted());
-    torsion->setEnabled(StartupCompleted());
+  connect(springs, &QMenu::aboutToShow, this, [this, entries] {
+    for (QAction* action : entries) action->setEnabled(StartupCompleted());
   });
-}
-
-ExtensionWindow* MainWindow::ExtensionSpringWindow() {
-  if (extensionWindow_ == nullptr)
-    extensionWindow_ = new ExtensionWindow(state_, platform_, units_, this);
-  return extensionWindow_;
 }
 
 // Made once, on the materials the main window holds; it keeps its design and history while
 // it is closed.
-TorsionWindow* MainWindow::TorsionSpringWindow() {
-  if (torsionWindow_ != nullptr) return torsionWindow_;
-  torsionWindow_ = new TorsionWindow(state_.materials(), state_.kinds, platform_, units_, this);
-  torsionWindow_->setWindowFlag(Qt::Window);
-  return torsionWindow_;
+SpringKindWindowBase* MainWindow::KindWindow(SpringKind kind) {
+  for (const auto& [made, window] : kindWindows_)
+    if (made == kind) return window;
+  for (const KindWindowEntry& entry : KindWindowEntries()) {
+    if (entry.kind != kind) continue;
+    SpringKindWindowBase* window = entry.make({state_, platform_, programFolder_}, this);
+    kindWindows_.emplace_back(kind, window);
+    return window;
+  }
+  return nullptr;
 }
 
 std::vector<SpringKindWindowBase*> MainWindow::SpringKindWindows() const {
   std::vector<SpringKindWindowBase*> made;
-  if (extensionWindow_ != nullptr) made.push_back(extensionWindow_);
-  if (torsionWindow_ != nullptr) made.push_back(torsionWindow_);
+  for (const auto& [kind, window] : kindWindows_) made.push_back(window);
   return made;
 }
 
-namespace {
-
 // Not modal, like the design search: the designer keeps the kinds open side by side.
-void BringUp(QWidget* window) {
+void MainWindow::OpenKindWindow(SpringKind kind) {
+  if (!StartupCompleted()) return;
+  SpringKindWindowBase* window = KindWindow(kind);
+  if (window == nullptr) return;
   window->show();
   window->raise();
   window->activateWindow();
-}
-
-}  // namespace
-
-void MainWindow::OpenExtensionWindow() {
-  if (StartupCompleted()) BringUp(ExtensionSpringWindow());
-}
-
-void MainWindow::OpenTorsionWindow() {
-  if (StartupCompleted()) BringUp(TorsionSpringWindow());
 }
 
 }  // namespace coilspring

@@ -1,10 +1,19 @@
 #include "ui/platform/help_window.h"
 
+#include <QFileInfo>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "core/text/user_error.h"
+
 namespace coilspring {
+
+void OpenHelpDocument(Platform& platform, QWidget* parent, const QString& programFolder) {
+  const QString document = programFolder + QStringLiteral("/help/helphelp.htm");
+  if (!QFileInfo(document).isFile()) throw UserError(CannotOpenMessage(document.toStdString()));
+  if (!platform.OpenDocument(document)) platform.ShowHelpWindow(parent, document);
+}
 
 HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("HelpWindow"));

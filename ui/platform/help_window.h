@@ -5,9 +5,15 @@
 #include <QDialog>
 #include <QString>
 
+#include "ui/platform/platform.h"
+
 class QTextBrowser;
 
 namespace coilspring {
+
+// Opens help/helphelp.htm of `programFolder` in the desktop's viewer, or where the desktop has
+// none, in the program's own help window; never silent: a missing document throws UserError.
+void OpenHelpDocument(Platform& platform, QWidget* parent, const QString& programFolder);
 
 class HelpWindow : public QDialog {
   Q_OBJECT

@@ -120,7 +120,10 @@ ExtensionShapePicture::ExtensionShapePicture(qreal pixelRatio)
     : image_(QtCanvas::MakeImage(SpringShapePicture::kWidth, SpringShapePicture::kHeight,
                                  pixelRatio)) {}
 
+// A design holding a value that is not a number never equals itself: it is simply drawn again.
 void ExtensionShapePicture::Show(const ExtensionDesign& design, double length) {
+  if (shown_ && shown_->first == design && shown_->second == length) return;
+  shown_.emplace(design, length);
   QtCanvas canvas(image_);
   DrawExtensionShape(canvas, design, length);
 }

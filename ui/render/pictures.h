@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <optional>
+#include <utility>
 
 #include "core/calc/fatigue.h"
 #include "core/compression/design_record.h"
@@ -55,7 +56,8 @@ class SpringShapePicture {
   std::optional<ShapeInputs> shown_;
 };
 
-// The side view of an extension spring at a length, the same size as the compression spring's.
+// The side view of an extension spring at a length, the same size as the compression spring's;
+// drawn again only when the design or the length changes.
 class ExtensionShapePicture {
  public:
   explicit ExtensionShapePicture(qreal pixelRatio = 1);  // as FatigueDiagramPicture
@@ -64,6 +66,7 @@ class ExtensionShapePicture {
 
  private:
   QImage image_;
+  std::optional<std::pair<ExtensionDesign, double>> shown_;
 };
 
 }  // namespace coilspring

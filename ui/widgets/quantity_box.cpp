@@ -14,8 +14,14 @@ QuantityBox::QuantityBox(QWidget* parent, const char* name, Quantity quantity, Q
   setGeometry(place.x(), place.y(), width, kPlacedEditHeight);
 }
 
-void QuantityBox::ShowStored(double stored, UnitSystem units) {
-  shownText_ = ShortText(ShownValue(stored, quantity_, units));
+QuantityBox::QuantityBox(const char* name, Quantity quantity) : quantity_(quantity) {
+  setObjectName(QString::fromLatin1(name));
+}
+
+void QuantityBox::ShowStored(double stored, UnitSystem units, bool full) {
+  const double shown = ShownValue(stored, quantity_, units);
+  shownText_ = full ? FullText(shown) : ShortText(shown);
+  full_ = full;
   setText(shownText_);
   stored_ = stored;
   typedText_.reset();
@@ -33,7 +39,7 @@ void QuantityBox::SwitchUnits(UnitSystem before, UnitSystem now) {
     typedText_.reset();
   } else if (unchanged) {
     const std::optional<QString> typed = typedText_;
-    ShowStored(*stored_, now);
+    ShowStored(*stored_, now, full_);
     typedText_ = typed;
   } else if (!isReadOnly()) {
     // A number typed and not calculated yet goes over into the new units; a text that is no

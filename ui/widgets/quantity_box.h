@@ -19,9 +19,12 @@ class QuantityBox final : public QLineEdit {
  public:
   // A box of the placed edits' height at a fixed place, as PlaceEdit makes them.
   QuantityBox(QWidget* parent, const char* name, Quantity quantity, QPoint place, int width);
+  // A box for a layout to place.
+  QuantityBox(const char* name, Quantity quantity);
 
-  // Shows `stored` (record units) in `units`, in the short number format.
-  void ShowStored(double stored, UnitSystem units);
+  // Shows `stored` (record units) in `units`, in the short number format (every digit with
+  // `full`, which a switch of units keeps).
+  void ShowStored(double stored, UnitSystem units, bool full = false);
   // The box's number taken into the record's units; a text that is no number throws the
   // conversion error, as every number box does.
   double ReadStored(UnitSystem units) const;
@@ -31,6 +34,7 @@ class QuantityBox final : public QLineEdit {
  private:
   Quantity quantity_;
   std::optional<double> stored_;  // the value shown, while the box still shows it
+  bool full_ = false;
   QString shownText_;
   std::optional<QString> typedText_;
   UnitSystem typedIn_ = UnitSystem::Gravitational;

@@ -3,7 +3,7 @@
 #include <QFile>
 
 #include "support/main_window_fixture.h"
-#include "ui/dialogs/torsion_window.h"
+#include "ui/dialogs/spring_kind_window.h"
 
 namespace coilspring::testing {
 namespace {
@@ -87,12 +87,12 @@ TEST_F(UnsavedDesignTest, ReadingAnotherFileAsksFirstAndCancelKeepsEverything) {
 // another file there asks first.
 TEST_F(UnsavedDesignTest, ASpringKindWindowsUnsavedWorkIsSettledBeforeTheProgramCloses) {
   trigger("TorsionMenu");
-  const SpringKindWindowBase* torsion = window->TorsionSpringWindow();
+  const SpringKindWindowBase* torsion = window->KindWindow(SpringKind::Torsion);
   EXPECT_FALSE(torsion->HasUnsavedDesign());
   setText("TorsionLeg1", "30");
-  click("TorsionCalculate");
+  click("calculateButton");
   platform.unsavedAnswers = {UnsavedChoice::Cancel};
-  trigger("TorsionOpen");
+  trigger("KindOpen");
   EXPECT_TRUE(platform.openRequests.empty());  // the file dialog never opened
 
   const QString target = folder.path() + "/kept.json";
@@ -100,8 +100,10 @@ TEST_F(UnsavedDesignTest, ASpringKindWindowsUnsavedWorkIsSettledBeforeTheProgram
     UnsavedChoice answer;
     std::optional<QString> saveDialog;  // nothing: the file dialog was cancelled
     bool closes;
-  } cases[] = {{UnsavedChoice::Cancel, {}, false}, {UnsavedChoice::Save, {}, false},
-               {UnsavedChoice::Discard, {}, true}, {UnsavedChoice::Save, target, true}};
+  } cases[] = {{UnsavedChoice::Cancel, {}, false},
+               {UnsavedChoice::Save, {}, false},
+               {UnsavedChoice::Discard, {}, true},
+               {UnsavedChoice::Save, target, true}};
   for (const auto& c : cases) {
     window->show();
     platform.unsavedAnswers = {c.answer};

@@ -1,14 +1,12 @@
 // The extension spring window "引張コイルばね": the coil inputs, hook form, initial tension with
 // the band that can be coiled, free length with the standard one for the hook, two working
-// points, the results with their check lines, the fatigue diagram, the side view and a history,
-// in gravitational or SI units; designs are saved and read as JSON, drawn as DXF and printed as
-// the data sheet. Every event reads the boxes once, calculates once and shows once.
+// points, the results with their check lines, the fatigue diagram, the side view, the history
+// and the reference rows. Every event reads the boxes once, calculates once and shows once.
 #pragma once
 
 #include <memory>
 #include <string>
 
-#include "core/compression/calculator_state.h"
 #include "core/extension/extension_calc.h"
 #include "json/extension_json.h"
 #include "ui/dialogs/spring_kind_window.h"
@@ -21,39 +19,38 @@ class QListWidget;
 namespace coilspring {
 
 class CoilInputsBox;
-class DataSheetDialog;
 class ExtensionShapePicture;
 class FatigueDiagramPicture;
 class PictureView;
+class QuantityBox;
+class StalePages;
 
 class ExtensionWindow final : public SpringKindWindow<ExtensionDesign> {
   Q_OBJECT
 
  public:
-  // `state` gives the materials and the coefficients; it must outlive the window.
-  ExtensionWindow(const CalculatorState& state, Platform& platform, UnitSystem units,
-                  QWidget* parent = nullptr);
+  explicit ExtensionWindow(const KindWindowContext& context, QWidget* parent = nullptr);
   ~ExtensionWindow() override;
 
   // The commands of the buttons and menus, for the menus and for tests.
-  void Calculate() override;
   void StepShapeView();
-  void ToggleInputMode();
-  void ToggleUnits();
+  void ToggleInputMode() override;
   void TakeStandardFreeLength();
-  void ShowDataSheet();
+  void ShowDataSheet() override;
 
  private:
   QWidget* BuildInputs();
   QWidget* BuildResults();
-  void ReadInputs();
-  void ShowCalculated();
-  void ShowDesign();
+  ExtensionDesign ReadInputs() const;
+  ExtensionDesign CalculatedInputs() override;
+  void CalculateStored(ExtensionDesign& design) const override;
+  void ShowDesign(bool calculated) override;
   void ShowInputs();
   void ShowInputMode();
-  void ShowHistory() override;
-  void Recall(const ExtensionDesign& stored) override;
-  void Adopt(ExtensionDocument read) override;
+  void ShowResults();
+  void ShowShape();
+  QStringList HistoryCells(const ExtensionDesign& stored) const override;
+  void ApplyUnits(UnitSystem before, UnitSystem now) override;
   std::string DxfText() const override;
   double ShownLength() const;
   QString Shown(double stored, Quantity quantity) const;
@@ -66,14 +63,14 @@ class ExtensionWindow final : public SpringKindWindow<ExtensionDesign> {
   QComboBox* hookCombo_ = nullptr;               // hookCombo: フック形状
   QCheckBox* leftHandCheck_ = nullptr;           // leftHandCheck: 左巻, for the data sheet
   QCheckBox* annealedCheck_ = nullptr;           // annealedCheck: 低温焼なまし
-  QLineEdit* initialTensionEdit_ = nullptr;      // initialTensionEdit: Pi
+  QuantityBox* initialTensionEdit_ = nullptr;    // initialTensionEdit: Pi
   QLabel* bandLabel_ = nullptr;                  // bandLabel: the achievable Pi beside it
   QLineEdit* freeLengthEdit_ = nullptr;          // freeLengthEdit: L0
   QPushButton* standardLengthButton_ = nullptr;  // standardLengthButton: the standard L0
   QLineEdit* length1Edit_ = nullptr;
   QLineEdit* length2Edit_ = nullptr;
-  QLineEdit* load1Edit_ = nullptr;
-  QLineEdit* load2Edit_ = nullptr;
+  QuantityBox* load1Edit_ = nullptr;
+  QuantityBox* load2Edit_ = nullptr;
   QPushButton* calculateButton_ = nullptr;  // calculateButton: 計算
   QTableWidget* resultsGrid_ = nullptr;     // resultsGrid: name, value, unit
   QListWidget* messageList_ = nullptr;      // messageList: the check lines
@@ -82,9 +79,8 @@ class ExtensionWindow final : public SpringKindWindow<ExtensionDesign> {
   PictureView* diagramView_ = nullptr;
   PictureView* shapeView_ = nullptr;
   QLabel* shapeCaption_ = nullptr;         // shapeCaption: フリー / 荷重１ / 荷重２
-  QTableWidget* historyGrid_ = nullptr;    // historyGrid
   QTableWidget* referenceGrid_ = nullptr;  // referenceGrid: the reference rows
-  DataSheetDialog* dataSheet_ = nullptr;
+  StalePages* stalePages_ = nullptr;       // the reference page, drawn when on screen
 };
 
 }  // namespace coilspring

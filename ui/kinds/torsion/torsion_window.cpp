@@ -1,4 +1,4 @@
-#include "ui/dialogs/torsion_window.h"
+#include "ui/kinds/torsion/torsion_window.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "core/compression/spring_calc.h"
+#include "core/records/input_problem.h"
 #include "core/text/sjis.h"
 #include "core/text/user_error.h"
 #include "core/torsion/moment_angle_diagram.h"
@@ -24,19 +25,16 @@
 #include "core/torsion/torsion_sheet.h"
 #include "core/torsion/torsion_views.h"
 #include "json/torsion_json.h"
+#include "ui/dialogs/data_sheet_dialog.h"
 #include "ui/render/torsion_pictures.h"
 #include "ui/widgets/coil_inputs_box.h"
+#include "ui/widgets/lazy_page.h"
+#include "ui/widgets/quantity_box.h"
 #include "ui/widgets/widgets.h"
 
 namespace coilspring {
 
 namespace {
-
-constexpr KindFileFormat<TorsionDesign> kKind = {
-    {"ねじりコイルばねの設計 (*.json)", "tspring.json", "tspring.json", "tspring.dxf"},
-    HistoryOrder::NewestFirst,
-    TorsionDocumentText,
-    ReadTorsionDocumentJson};
 
 // An optional length: an empty box is none.
 std::optional<double> OptionalNumber(const QLineEdit* box) {
@@ -66,46 +64,28 @@ QTableWidget* Compact(QTableWidget* table) {
   return table;
 }
 
-void SetRow(QTableWidget* table, int row, const QStringList& cells) {
-  SetCells(table, row, cells);
-  if (row + 1 == table->rowCount()) table->resizeColumnsToContents();
-}
-
 }  // namespace
 
-TorsionWindow::TorsionWindow(const MaterialTable& materials, const KindIndex& kinds,
-                             Platform& platform, UnitSystem units, QWidget* parent)
-    : SpringKindWindow(platform, units, kKind, materials, parent), kinds_(kinds) {
-  const auto [file, view] = Frame("TorsionWindow", "ねじりコイルばね");
-  AddGuardedMenuEntries<TorsionWindow>(
-      platform_, this,
-      {{file, "TorsionOpen", "読み取り", &TorsionWindow::OpenDesign},
-       {file, "TorsionSave", "保存", &TorsionWindow::SaveDesign},
-       {file, "TorsionDxf", "ＤＸＦ出力", &TorsionWindow::ExportDxf},
-       {file, "TorsionSheetPdf", "要目表 PDF保存", &TorsionWindow::SaveDataSheetPdf},
-       {file, "TorsionSheetPrint", "要目表印刷", &TorsionWindow::PrintDataSheet},
-       {view, "TorsionInputMode", "ねじれ角・モーメント切替", &TorsionWindow::ToggleInputMode},
-       {view, "TorsionUnits", "単位切替（SI／重力単位）", &TorsionWindow::ToggleUnits}});
+TorsionWindow::TorsionWindow(const KindWindowContext& context, QWidget* parent)
+    : SpringKindWindow(context, SpringKind::Torsion, {TorsionDocumentText, ReadTorsionDocumentJson},
+                       parent),
+      kinds_(context.state.kinds) {
+  Frame("TorsionWindow", "ねじれ角・モーメント切替");
   QWidget* inputs = BuildInputs();
   PlaceColumns(inputs, BuildResults());
-  ShowStartDesign();
-  KeepAsSaved();
-}
-
-// The worked example of the help on the first material listed, at its first wire of 2 mm or
-// more, calculated.
-void TorsionWindow::ShowStartDesign() {
-  design_.MaterialNo = kinds_.MaterialAt(0, 0).value_or(0);
-  design_.WireDiameter = 2;
-  design_.DiameterKind = DiameterKind::Mean;
-  design_.MeanDiameter = 16;
-  design_.TotalTurns = 6;
-  design_.Leg1 = design_.Leg2 = 25;
-  design_.InputMode = kAnglesEntered;
-  design_.Angle1 = 30;
-  design_.Angle2 = 60;
-  ShowInputs(design_);
-  RunGuarded(platform_, this, [this] { Calculate(); });
+  // The worked example of the help on the first material listed, at its first wire of 2 mm or
+  // more.
+  TorsionDesign start;
+  start.MaterialNo = kinds_.MaterialAt(0, 0).value_or(0);
+  start.WireDiameter = 2;
+  start.DiameterKind = DiameterKind::Mean;
+  start.MeanDiameter = 16;
+  start.TotalTurns = 6;
+  start.Leg1 = start.Leg2 = 25;
+  start.InputMode = kAnglesEntered;
+  start.Angle1 = 30;
+  start.Angle2 = 60;
+  Begin(start);
 }
 
 QWidget* TorsionWindow::BuildInputs() {
@@ -130,8 +110,8 @@ QWidget* TorsionWindow::BuildInputs() {
   modeCombo_->setCurrentIndex(RawOf(kAnglesEntered));
   point1Label_ = new QLabel;
   point2Label_ = new QLabel;
-  point1Edit_ = NumberBox("TorsionPoint1");
-  point2Edit_ = NumberBox("TorsionPoint2");
+  point1Edit_ = new QuantityBox("TorsionPoint1", Quantity::Energy);
+  point2Edit_ = new QuantityBox("TorsionPoint2", Quantity::Energy);
   form->addRow(QStringLiteral("腕の長さ1 mm"), leg1Edit_);
   form->addRow(QStringLiteral("腕の長さ2 mm"), leg2Edit_);
   form->addRow(QStringLiteral("荷重点の腕の長さ mm"), armEdit_);
@@ -140,14 +120,13 @@ QWidget* TorsionWindow::BuildInputs() {
   form->addRow(point1Label_, point1Edit_);
   form->addRow(point2Label_, point2Edit_);
   calculateButton_ = new QPushButton(QStringLiteral("計算"));
-  calculateButton_->setObjectName("TorsionCalculate");
-  storeButton_ = new QPushButton(QStringLiteral("履歴に記録"));
-  storeButton_->setObjectName("TorsionStore");
-  form->addRow(calculateButton_, storeButton_);
+  calculateButton_->setObjectName("calculateButton");
+  form->addRow(calculateButton_);
+  form->addRow(HistoryControls());
 
-  ConnectCommands(inputs, calculateButton_, storeButton_);
+  ConnectCalculation(inputs, calculateButton_);
   connect(modeCombo_, &QComboBox::currentIndexChanged, this,
-          [this] { ShowWorkingPoints(design_); });
+          [this] { ShowWorkingPoints(Design()); });
   return inputs;
 }
 
@@ -173,10 +152,21 @@ QWidget* TorsionWindow::BuildResults() {
   tabs->addTab(views_, QStringLiteral("端面図・側面図"));
   referenceTable_ = Compact(ItemTable("TorsionReference"));
   tabs->addTab(referenceTable_, QStringLiteral("参考計算"));
-  historyTable_ =
-      Compact(Table("TorsionHistory", {"材料", "d", "D", "Nt", "θ1", "θ2", "M2", "σ2", "判定"}));
-  RecallOnClick(historyTable_);
-  tabs->addTab(historyTable_, QStringLiteral("履歴"));
+  tabs->addTab(Compact(HistoryGrid({"材料", "d", "D", "Nt", "θ1", "θ2", "M2", "σ2", "判定"})),
+               QStringLiteral("履歴"));
+  stalePages_ = new StalePages(tabs);
+  stalePages_->Add(results, [this] { ShowResultsPage(); });
+  stalePages_->Add(views_, [this] {
+    views_->setPixmap(QPixmap::fromImage(TorsionViewsImage(
+        Design(), {kTorsionViewsWidth, kTorsionViewsHeight}, ScreenPixelRatio())));
+  });
+  stalePages_->Add(referenceTable_, [this] {
+    ShowReferenceRows(
+        referenceTable_,
+        TorsionReferenceRows(
+            ComputeTorsionReference(Design(), MaterialOf(materials_, Design().MaterialNo)),
+            units_));
+  });
   return tabs;
 }
 
@@ -198,14 +188,18 @@ TorsionDesign TorsionWindow::ReadInputs() const {
     t.Angle1 = BoxNumber(point1Edit_);
     t.Angle2 = BoxNumber(point2Edit_);
   } else {
-    t.Moment1 = StoredTorsionValue(BoxNumber(point1Edit_), TorsionQuantity::Moment, units_);
-    t.Moment2 = StoredTorsionValue(BoxNumber(point2Edit_), TorsionQuantity::Moment, units_);
+    t.Moment1 = point1Edit_->ReadStored(units_);
+    t.Moment2 = point2Edit_->ReadStored(units_);
   }
   return t;
 }
 
+bool TorsionWindow::MomentsEntered() const {
+  return modeCombo_->currentIndex() == RawOf(kMomentsEntered);
+}
+
 void TorsionWindow::ShowInputModeCaptions() {
-  const bool angles = modeCombo_->currentIndex() == RawOf(kAnglesEntered);
+  const bool angles = !MomentsEntered();
   const QString unit = angles ? QStringLiteral("°") : Utf8(UnitCaption(Quantity::Energy, units_));
   const QString name = angles ? QStringLiteral("ねじれ角") : QStringLiteral("モーメント");
   point1Label_->setText(name + QStringLiteral("1 ") + unit);
@@ -224,24 +218,46 @@ void TorsionWindow::ShowInputs(const TorsionDesign& t) {
 
 void TorsionWindow::ShowWorkingPoints(const TorsionDesign& t) {
   ShowInputModeCaptions();
-  if (modeCombo_->currentIndex() == RawOf(kAnglesEntered)) {
+  if (MomentsEntered()) {
+    point1Edit_->ShowStored(t.Moment1, units_);
+    point2Edit_->ShowStored(t.Moment2, units_);
+  } else {
     point1Edit_->setText(ShortText(t.Angle1));
     point2Edit_->setText(ShortText(t.Angle2));
-  } else {
-    point1Edit_->setText(ShortText(ShownTorsionValue(t.Moment1, TorsionQuantity::Moment, units_)));
-    point2Edit_->setText(ShortText(ShownTorsionValue(t.Moment2, TorsionQuantity::Moment, units_)));
   }
 }
 
-void TorsionWindow::Calculate() {
+// A design that cannot exist is refused naming its field, before anything changes.
+TorsionDesign TorsionWindow::CalculatedInputs() {
   TorsionDesign t = ReadInputs();
+  if (const auto problem = TorsionInputProblem(t, materials_))
+    throw UserError(InputProblemMessage(*problem));
   CalculateTorsion(t, materials_);
-  design_ = t;
-  check_ = CheckTorsion(design_, materials_);
+  check_ = CheckTorsion(t, materials_);
+  return t;
+}
+
+void TorsionWindow::CalculateStored(TorsionDesign& design) const {
+  CalculateTorsion(design, materials_);
+}
+
+// A design not calculated just now comes with its inputs, its mode and the results it holds.
+void TorsionWindow::ShowDesign(bool calculated) {
+  if (!calculated) {
+    check_ = CheckTorsion(Design(), materials_);
+    {
+      const QSignalBlocker block(modeCombo_);
+      modeCombo_->setCurrentIndex(RawOf(Design().InputMode));
+    }
+    ShowInputs(Design());
+  }
   ShowResults();
 }
 
-void TorsionWindow::ShowResults() {
+// Each page of the results is drawn when it is on screen.
+void TorsionWindow::ShowResults() { stalePages_->DesignChanged(); }
+
+void TorsionWindow::ShowResultsPage() {
   std::vector<const TorsionField*> shown;
   for (const char* name : {"Angle1", "Angle2", "Moment1", "Moment2"})
     shown.push_back(&FieldNamed(name));
@@ -250,11 +266,11 @@ void TorsionWindow::ShowResults() {
   resultsTable_->setRowCount(static_cast<int>(shown.size()));
   for (std::size_t i = 0; i < shown.size(); ++i) {
     const TorsionField& f = *shown[i];
-    const std::optional<double> v = FieldValue(design_, f);
-    SetRow(resultsTable_, static_cast<int>(i),
-           {Utf8(f.label),
-            v ? ShortText(ShownTorsionValue(*v, f.quantity, units_)) : Utf8(kNotAvailable),
-            Utf8(TorsionUnitCaption(f, units_))});
+    const std::optional<double> v = FieldValue(Design(), f);
+    SetCells(resultsTable_, static_cast<int>(i),
+             {Utf8(f.label),
+              v ? ShortText(ShownTorsionValue(*v, f.quantity, units_)) : Utf8(kNotAvailable),
+              Utf8(TorsionUnitCaption(f, units_))});
   }
   messages_->clear();
   for (const std::string& line : check_.lines) messages_->addItem(Utf8(line));
@@ -262,42 +278,20 @@ void TorsionWindow::ShowResults() {
   palette.setColor(QPalette::Text,
                    check_.failed ? QColor(255, 0, 0) : palette.color(QPalette::WindowText));
   messages_->setPalette(palette);
-  const qreal ratio = ScreenPixelRatio();
-  diagram_->setPixmap(QPixmap::fromImage(MomentDiagramImage(design_, units_, ratio)));
-  views_->setPixmap(QPixmap::fromImage(
-      TorsionViewsImage(design_, {kTorsionViewsWidth, kTorsionViewsHeight}, ratio)));
-  ShowReferenceRows(
-      referenceTable_,
-      TorsionReferenceRows(
-          ComputeTorsionReference(design_, MaterialOf(materials_, design_.MaterialNo)), units_));
+  diagram_->setPixmap(QPixmap::fromImage(MomentDiagramImage(Design(), units_, ScreenPixelRatio())));
 }
 
-void TorsionWindow::ShowHistory() {
-  historyTable_->setRowCount(static_cast<int>(history_.size()));
-  for (std::size_t i = 0; i < history_.size(); ++i) {
-    const TorsionDesign& t = history_[i];
-    const TorsionCheck check = CheckTorsion(t, materials_);
-    SetRow(historyTable_, static_cast<int>(i),
-           {Utf8(SjisToUtf8(MaterialOf(materials_, t.MaterialNo).Symbol.Raw())),
-            ShortText(t.WireDiameter), ShortText(t.MeanDiameter), ShortText(t.TotalTurns),
-            ShortText(t.Angle1), ShortText(t.Angle2),
-            ShortText(ShownTorsionValue(t.Moment2, TorsionQuantity::Moment, units_)),
-            ShortText(ShownTorsionValue(t.Stress2, TorsionQuantity::Stress, units_)),
-            check.failed ? QStringLiteral("NG") : QStringLiteral("OK")});
-  }
-}
-
-// A calculated design becomes the window's: the lists, boxes and mode show it, with its
-// results, as they were calculated (a stored design is not calculated again).
-void TorsionWindow::Recall(const TorsionDesign& design) {
-  design_ = design;
-  check_ = CheckTorsion(design_, materials_);
-  {
-    const QSignalBlocker block(modeCombo_);
-    modeCombo_->setCurrentIndex(RawOf(design_.InputMode));
-  }
-  ShowInputs(design_);
-  ShowResults();
+QStringList TorsionWindow::HistoryCells(const TorsionDesign& t) const {
+  const TorsionCheck check = CheckTorsion(t, materials_);
+  return {Utf8(SjisToUtf8(MaterialOf(materials_, t.MaterialNo).Symbol.Raw())),
+          ShortText(t.WireDiameter),
+          ShortText(t.MeanDiameter),
+          ShortText(t.TotalTurns),
+          ShortText(t.Angle1),
+          ShortText(t.Angle2),
+          ShortText(ShownTorsionValue(t.Moment2, TorsionQuantity::Moment, units_)),
+          ShortText(ShownTorsionValue(t.Stress2, TorsionQuantity::Stress, units_)),
+          check.failed ? QStringLiteral("NG") : QStringLiteral("OK")};
 }
 
 void TorsionWindow::ToggleInputMode() {
@@ -306,45 +300,20 @@ void TorsionWindow::ToggleInputMode() {
 
 // Moments typed but not yet calculated keep their value: they are read in the old units and
 // shown in the new.
-void TorsionWindow::ToggleUnits() {
-  const bool moments = modeCombo_->currentIndex() == RawOf(kMomentsEntered);
-  std::optional<double> typed1, typed2;
-  if (moments) {
-    typed1 = StoredTorsionValue(BoxNumber(point1Edit_), TorsionQuantity::Moment, units_);
-    typed2 = StoredTorsionValue(BoxNumber(point2Edit_), TorsionQuantity::Moment, units_);
-  }
-  SwitchUnits();
+void TorsionWindow::ApplyUnits(UnitSystem before, UnitSystem now) {
+  if (MomentsEntered())
+    for (QuantityBox* box : {point1Edit_, point2Edit_}) box->SwitchUnits(before, now);
   ShowInputModeCaptions();
-  if (moments) {
-    point1Edit_->setText(ShortText(ShownTorsionValue(*typed1, TorsionQuantity::Moment, units_)));
-    point2Edit_->setText(ShortText(ShownTorsionValue(*typed2, TorsionQuantity::Moment, units_)));
-  }
   ShowResults();
   ShowHistory();
 }
 
-// A design file gives its designs as read: they are calculated before they are shown.
-void TorsionWindow::Adopt(TorsionDocument read) {
-  CalculateTorsion(read.design, materials_);
-  for (TorsionDesign& t : read.history) CalculateTorsion(t, materials_);
-  history_ = std::move(read.history);
-  Recall(read.design);
-  ShowHistory();
-}
+std::string TorsionWindow::DxfText() const { return TorsionDxfText(Design()); }
 
-std::string TorsionWindow::DxfText() const { return TorsionDxfText(design_); }
-
-void TorsionWindow::SaveDataSheetPdf() {
-  const std::optional<QString> path =
-      platform_.AskSaveFile(this, {QStringLiteral("PDF (*.pdf)"), QStringLiteral("tspring.pdf")});
-  if (!path) return;
-  TorsionSheetPage(design_, TorsionSheetRows(design_, materials_)).WritePdf(*path);
-}
-
-void TorsionWindow::PrintDataSheet() {
-  TorsionSheetPage page(design_, TorsionSheetRows(design_, materials_));
-  if (const std::optional<QString> failure = page.Print(platform_))
-    platform_.ShowMessage(this, MessageKind::Error, *failure);
+void TorsionWindow::ShowDataSheet() {
+  DataSheetWindow()->ShowPage(
+      std::make_unique<TorsionSheetPage>(Design(), TorsionSheetRows(Design(), materials_)),
+      SheetPdfName());
 }
 
 }  // namespace coilspring

@@ -1,5 +1,6 @@
-#include "ui/dialogs/torsion_window.h"
+#include "ui/kinds/torsion/torsion_window.h"
 
+#include <QTimer>
 #include <string>
 
 #include "support/spring_window_fixture.h"
@@ -25,9 +26,7 @@ MaterialTable BendingMaterials() {
 
 class TorsionWindowTest : public SpringWindowTest<TorsionWindow> {
  protected:
-  void SetUp() override {
-    Open("TorsionMenu", &MainWindow::TorsionSpringWindow, BendingMaterials());
-  }
+  void SetUp() override { Open("TorsionMenu", SpringKind::Torsion, BendingMaterials()); }
   QString result(const char* item) const { return row("TorsionResults", item); }
   QStringList messages() const { return lines("TorsionMessages"); }
 };
@@ -39,6 +38,7 @@ TEST_F(TorsionWindowTest, OpensOnTheWorkedExampleCalculated) {
   EXPECT_EQ(result("モーメント2"), QStringLiteral("54.28 kgf·mm"));
   EXPECT_EQ(result("許容曲げ応力"), QStringLiteral("139.9 kgf/mm^2"));
   EXPECT_EQ(messages(), QStringList{"Calculation Success!"});
+  turnToEveryPage();
   EXPECT_FALSE(part<QLabel>("TorsionDiagram")->pixmap().isNull());
   EXPECT_FALSE(part<QLabel>("TorsionViews")->pixmap().isNull());
   // Drawn at the desktop's own resolution, never enlarged afterwards.
@@ -58,7 +58,7 @@ TEST_F(TorsionWindowTest, EnterCalculatesWhatWasTyped) {
   // A rod of 14 mm: the inner diameter at 60° is 16·6.33157/(6.33157 + 60/360) − 2 = 13.59.
   type("TorsionPoint2", "60");
   type("TorsionRod", "14");
-  press("TorsionCalculate");
+  press("calculateButton");
   EXPECT_EQ(messages(), QStringList{Utf8(kRodInterferenceLine)});
   type("TorsionPoint2", "abc");
   enter("TorsionPoint2");
@@ -69,22 +69,22 @@ TEST_F(TorsionWindowTest, EnterCalculatesWhatWasTyped) {
 TEST_F(TorsionWindowTest, TheCoilInputsChooseMaterialAndWire) {
   auto* wire = part<QComboBox>("wireCombo");
   wire->setCurrentIndex(wire->findText(QStringLiteral("2.6")));
-  press("TorsionCalculate");
+  press("calculateButton");
   EXPECT_EQ(spring->Design().WireDiameter, 2.6);
   EXPECT_EQ(result("ばね指数"), QStringLiteral("6.154 "));  // 16/2.6
   // SWP-V: record 5, the third material of kind 0.
   part<QComboBox>("symbolCombo")->setCurrentIndex(2);
-  press("TorsionCalculate");
+  press("calculateButton");
   EXPECT_EQ(spring->Design().MaterialNo, 5);
 }
 
 TEST_F(TorsionWindowTest, MomentsInEitherUnits) {
-  act("TorsionInputMode");
+  act("KindInputMode");
   EXPECT_EQ(part<QLineEdit>("TorsionPoint2")->text(), QStringLiteral("54.28"));
   type("TorsionPoint2", "54.2847066");
   enter("TorsionPoint2");
   EXPECT_NEAR(spring->Design().Angle2, 60, 1e-6);
-  act("TorsionUnits");
+  act("KindUnits");
   EXPECT_EQ(spring->Units(), UnitSystem::SI);
   // The typed moment in N·mm: 54.2847066·9.807 = 532.37.
   EXPECT_EQ(part<QLineEdit>("TorsionPoint2")->text(), QStringLiteral("532.4"));
@@ -93,51 +93,21 @@ TEST_F(TorsionWindowTest, MomentsInEitherUnits) {
   EXPECT_NEAR(spring->Design().Moment2, 532.4 / 9.807, 1e-9);
 }
 
-TEST_F(TorsionWindowTest, HistoryKeepsAndRecallsDesigns) {
-  press("TorsionStore");
-  type("turnsEdit", "8");
-  enter("turnsEdit");
-  press("TorsionStore");
-  ASSERT_EQ(spring->History().size(), 2u);
-  EXPECT_EQ(spring->History()[0].TotalTurns, 8);
-  EXPECT_EQ(spring->History()[1].TotalTurns, 6);
-  part<QTableWidget>("TorsionHistory")->cellClicked(1, 0);
-  EXPECT_EQ(spring->Design().TotalTurns, 6);
-  EXPECT_EQ(part<QLineEdit>("turnsEdit")->text(), QStringLiteral("6"));
-  EXPECT_EQ(result("有効巻数"), QStringLiteral("6.332 巻"));
-}
-
-TEST_F(TorsionWindowTest, FilesOfTheDesign) {
-  type("TorsionArm", "40");
-  enter("TorsionArm");
-  press("TorsionStore");
-  const QString json = QString::fromStdString(folder.file("t.json"));
-  EXPECT_FALSE(spring->History().empty());
-  type("TorsionLeg2", "30");  // not calculated: saving calculates what the boxes show
-  platform.saveAnswers.push_back(json);
-  act("TorsionSave");
-  type("turnsEdit", "9");
-  enter("turnsEdit");
-  platform.openAnswers.push_back(json);
-  act("TorsionOpen");
-  ASSERT_TRUE(platform.messages.empty()) << platform.LastMessage().toStdString();
-  EXPECT_EQ(spring->Design().TotalTurns, 6);
-  EXPECT_EQ(spring->Design().Leg2, 30);
-  EXPECT_EQ(spring->Design().LoadArm, std::optional<double>(40));
-  EXPECT_EQ(spring->History().size(), 1u);
-  EXPECT_EQ(part<QLineEdit>("TorsionArm")->text(), QStringLiteral("40"));
-
+TEST_F(TorsionWindowTest, TheDxfAndTheDataSheet) {
   const QString dxf = QString::fromStdString(folder.file("t.dxf"));
   platform.saveAnswers.push_back(dxf);
-  act("TorsionDxf");
+  act("KindDxf");
   const std::string dxfText = TextOfFile(dxf);
   EXPECT_TRUE(dxfText.starts_with("  0\r\nSECTION\r\n"));
   EXPECT_TRUE(dxfText.ends_with("  0\r\nEOF\r\n"));
+  // The shared data sheet window: saved as PDF, then printed, which closes it.
   const QString pdf = QString::fromStdString(folder.file("t.pdf"));
   platform.saveAnswers.push_back(pdf);
-  act("TorsionSheetPdf");
+  QTimer::singleShot(0, spring, [this] {
+    for (const char* button : {"Button2", "Button1"}) press(button);
+  });
+  act("KindSheet");
   EXPECT_TRUE(TextOfFile(pdf).starts_with("%PDF-"));
-  act("TorsionSheetPrint");
   EXPECT_EQ(platform.printedPages.size(), 1u);
 }
 
@@ -145,7 +115,7 @@ TEST_F(TorsionWindowTest, AFileOfAnotherKindIsRefused) {
   const std::string path = folder.file("c.json");
   WriteFileAtomically(path, std::string_view(R"({"MaterialNo": 0})"));
   platform.openAnswers.push_back(QString::fromStdString(path));
-  act("TorsionOpen");
+  act("KindOpen");
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_TRUE(platform.LastMessage().contains(
       QStringLiteral("ねじりコイルばねの設計ファイルではありません")));

@@ -1,4 +1,4 @@
-#include "ui/dialogs/extension_window.h"
+#include "ui/kinds/extension/extension_window.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,17 +14,22 @@
 #include <QVBoxLayout>
 #include <cmath>
 #include <type_traits>
+#include <vector>
 
 #include "core/extension/extension_reference.h"
 #include "core/extension/extension_shape.h"
 #include "core/extension/extension_sheet.h"
+#include "core/records/input_problem.h"
 #include "core/text/sjis.h"
+#include "core/text/user_error.h"
 #include "ui/dialogs/data_sheet_dialog.h"
 #include "ui/render/picture_views.h"
 #include "ui/render/pictures.h"
 #include "ui/render/qt_canvas.h"
 #include "ui/widgets/coil_inputs_box.h"
+#include "ui/widgets/lazy_page.h"
 #include "ui/widgets/qt_text.h"
+#include "ui/widgets/quantity_box.h"
 
 namespace coilspring {
 
@@ -32,37 +37,23 @@ namespace {
 
 const char* const kShapeCaptions[] = {"フリー", "荷重１", "荷重２"};
 
-constexpr KindFileFormat<ExtensionDesign> kKind = {
-    {"引張コイルばねの設計 (*.json)", "extension.json", "", "extension.dxf"},
-    HistoryOrder::OldestFirst,
-    ExtensionDocumentText,
-    ReadExtensionDocumentJson};
-
 }  // namespace
 
-ExtensionWindow::ExtensionWindow(const CalculatorState& state, Platform& platform, UnitSystem units,
-                                 QWidget* parent)
-    : SpringKindWindow(platform, units, kKind, state.materials(), parent),
-      state_(state),
+ExtensionWindow::ExtensionWindow(const KindWindowContext& context, QWidget* parent)
+    : SpringKindWindow(context, SpringKind::Extension,
+                       {ExtensionDocumentText, ReadExtensionDocumentJson}, parent),
+      state_(context.state),
       diagram_(std::make_unique<FatigueDiagramPicture>(devicePixelRatioF())),
       shape_(std::make_unique<ExtensionShapePicture>(devicePixelRatioF())) {
-  const auto [file, view] = Frame("ExtensionWindow", "引張コイルばね");
-  AddGuardedMenuEntries<ExtensionWindow>(
-      platform_, this,
-      {{file, "OpenMenu", "読み取り", &ExtensionWindow::OpenDesign},
-       {file, "SaveMenu", "保存", &ExtensionWindow::SaveDesign},
-       {file, "SheetMenu", "要目表印刷", &ExtensionWindow::ShowDataSheet},
-       {file, "DxfMenu", "ＤＸＦ出力", &ExtensionWindow::ExportDxf},
-       {view, "InputModeMenu", "長さ・荷重切替", &ExtensionWindow::ToggleInputMode},
-       {view, "UnitsMenu", "単位切替（SI／重力単位）", &ExtensionWindow::ToggleUnits}});
+  Frame("ExtensionWindow", "長さ・荷重切替");
   QWidget* inputs = BuildInputs();
   PlaceColumns(inputs, BuildResults());
-  if (const auto first = state_.kinds.MaterialAt(0, 0)) design_.MaterialNo = *first;
-  const MaterialRecord& m = MaterialOf(materials_, design_.MaterialNo);
+  ExtensionDesign start;
+  if (const auto first = state_.kinds.MaterialAt(0, 0)) start.MaterialNo = *first;
+  const MaterialRecord& m = MaterialOf(materials_, start.MaterialNo);
   if (m.UsableRows() > 0)
-    design_.WireDiameter = m.WireDiameters[FirstRowNotBelow(m, design_.WireDiameter).value_or(0)];
-  ShowCalculated();
-  KeepAsSaved();
+    start.WireDiameter = m.WireDiameters[FirstRowNotBelow(m, start.WireDiameter).value_or(0)];
+  Begin(start);
 }
 
 ExtensionWindow::~ExtensionWindow() = default;
@@ -91,7 +82,7 @@ QWidget* ExtensionWindow::BuildInputs() {
   leftHandCheck_ = new QCheckBox(QStringLiteral("左巻"));
   leftHandCheck_->setObjectName("leftHandCheck");
   grid->addWidget(leftHandCheck_, row++, 2);
-  initialTensionEdit_ = NumberBox("initialTensionEdit");
+  initialTensionEdit_ = new QuantityBox("initialTensionEdit", Quantity::Load);
   bandLabel_ = new QLabel;
   bandLabel_->setObjectName("bandLabel");
   add("初張力 Pi", initialTensionEdit_, bandLabel_);
@@ -101,8 +92,8 @@ QWidget* ExtensionWindow::BuildInputs() {
   add("自由長さ L0 (mm)", freeLengthEdit_, standardLengthButton_);
   length1Edit_ = NumberBox("length1Edit");
   length2Edit_ = NumberBox("length2Edit");
-  load1Edit_ = NumberBox("load1Edit");
-  load2Edit_ = NumberBox("load2Edit");
+  load1Edit_ = new QuantityBox("load1Edit", Quantity::Load);
+  load2Edit_ = new QuantityBox("load2Edit", Quantity::Load);
   add("長さ L1 (mm)", length1Edit_);
   add("長さ L2 (mm)", length2Edit_);
   add("荷重 P1", load1Edit_);
@@ -111,12 +102,10 @@ QWidget* ExtensionWindow::BuildInputs() {
   calculateButton_ = new QPushButton(QStringLiteral("計算"));
   calculateButton_->setObjectName("calculateButton");
   column->addWidget(calculateButton_);
-  auto* store = new QPushButton(QStringLiteral("▼ 履歴に入れる"));
-  store->setObjectName("storeButton");
-  column->addWidget(store);
+  column->addWidget(HistoryControls());
   column->addStretch();
 
-  ConnectCommands(panel, calculateButton_, store);
+  ConnectCalculation(panel, calculateButton_);
   ConnectGuarded(platform_, this, standardLengthButton_, &QPushButton::clicked,
                  &ExtensionWindow::TakeStandardFreeLength);
   return panel;
@@ -149,23 +138,26 @@ QWidget* ExtensionWindow::BuildResults() {
   shapeView_ = new PictureView(panel, "shapeView", 0, 0, shape_->Image());
   shapeView_->setFixedSize(QtCanvas::LogicalSize(shape_->Image()));
   column->addWidget(shapeView_);
-  historyGrid_ = new QTableWidget(0, 0);
-  historyGrid_->setObjectName("historyGrid");
-  historyGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  historyGrid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  QTableWidget* history = HistoryGrid({"材料", "d", "D", "総巻数", "フック", "Pi", "L0", "L1", "L2",
+                                       "P1", "P2", "バネ定数", "τ2", "許容応力", "寿命"});
   referenceGrid_ = ItemTable("referenceGrid");
   auto* pages = new QTabWidget;
-  pages->addTab(historyGrid_, QStringLiteral("履歴"));
+  pages->addTab(history, QStringLiteral("履歴"));
   pages->addTab(referenceGrid_, QStringLiteral("参考値"));
+  stalePages_ = new StalePages(pages);
+  stalePages_->Add(referenceGrid_, [this] {
+    ShowReferenceRows(
+        referenceGrid_,
+        ExtensionReferenceRows(Design(), MaterialOf(materials_, Design().MaterialNo), units_));
+  });
   column->addWidget(pages, 1);
   ConnectGuarded(platform_, this, step, &QPushButton::clicked, &ExtensionWindow::StepShapeView);
-  RecallOnClick(historyGrid_);
   return panel;
 }
 
-void ExtensionWindow::ReadInputs() {
+ExtensionDesign ExtensionWindow::ReadInputs() const {
   const CoilInputs coil = coil_->Read();
-  ExtensionDesign& r = design_;
+  ExtensionDesign r = Design();
   r.MaterialNo = coil.materialNo;
   r.WireDiameter = coil.wireDiameter;
   r.DiameterKind = coil.diameterKind;
@@ -173,33 +165,49 @@ void ExtensionWindow::ReadInputs() {
   r.TotalTurns = coil.totalTurns;
   r.HookKind = static_cast<HookKind>(hookCombo_->currentIndex());
   r.Annealed = annealedCheck_->isChecked();
-  r.InitialTension = StoredValue(BoxNumber(initialTensionEdit_), Quantity::Load, units_);
+  r.InitialTension = initialTensionEdit_->ReadStored(units_);
   r.FreeLength = BoxNumber(freeLengthEdit_);
   if (r.InputMode == InputMode::Loads) {
-    r.Load1 = StoredValue(BoxNumber(load1Edit_), Quantity::Load, units_);
-    r.Load2 = StoredValue(BoxNumber(load2Edit_), Quantity::Load, units_);
+    r.Load1 = load1Edit_->ReadStored(units_);
+    r.Load2 = load2Edit_->ReadStored(units_);
   } else {
     r.Length1 = BoxNumber(length1Edit_);
     r.Length2 = BoxNumber(length2Edit_);
   }
+  return r;
 }
 
-void ExtensionWindow::Calculate() {
-  ReadInputs();
-  ShowCalculated();
+// A design that cannot exist is refused naming its field, before anything changes.
+ExtensionDesign ExtensionWindow::CalculatedInputs() {
+  ExtensionDesign r = ReadInputs();
+  if (const auto problem = ExtensionInputProblem(r, materials_))
+    throw UserError(InputProblemMessage(*problem));
+  check_ = CalculateExtension(r, MaterialOf(materials_, r.MaterialNo), state_.settings);
+  return r;
 }
 
-void ExtensionWindow::ShowCalculated() {
-  check_ = CalculateExtension(design_, MaterialOf(materials_, design_.MaterialNo), state_.settings);
+void ExtensionWindow::CalculateStored(ExtensionDesign& design) const {
+  CalculateExtension(design, MaterialOf(materials_, design.MaterialNo), state_.settings);
+}
+
+// A design not calculated just now shows the results it holds; its check lines come from a
+// calculation of a copy, which leaves those results as they are.
+void ExtensionWindow::ShowDesign(bool calculated) {
+  if (!calculated) {
+    ExtensionDesign copy = Design();
+    check_ = CalculateExtension(copy, MaterialOf(materials_, copy.MaterialNo), state_.settings);
+  }
   shapePosition_ = 0;
-  ShowDesign();
+  ShowInputs();
+  ShowResults();
+  ShowShape();
 }
 
 void ExtensionWindow::StepShapeView() {
   const int next = (shapePosition_ + 1) % 3;
   Calculate();
   shapePosition_ = next;
-  ShowDesign();
+  ShowShape();
 }
 
 QString ExtensionWindow::Shown(double stored, Quantity quantity) const {
@@ -207,58 +215,53 @@ QString ExtensionWindow::Shown(double stored, Quantity quantity) const {
 }
 
 double ExtensionWindow::ShownLength() const {
-  const double lengths[] = {design_.FreeLength, design_.Length1, design_.Length2};
+  const double lengths[] = {Design().FreeLength, Design().Length1, Design().Length2};
   return lengths[shapePosition_];
 }
 
 void ExtensionWindow::ShowInputs() {
-  const ExtensionDesign& r = design_;
+  const ExtensionDesign& r = Design();
   coil_->Show({r.MaterialNo, r.WireDiameter, r.DiameterKind, EnteredDiameterOf(r), r.TotalTurns});
   hookCombo_->setCurrentIndex(IsValid(r.HookKind) ? RawOf(r.HookKind) : 0);
   annealedCheck_->setChecked(r.Annealed);
-  initialTensionEdit_->setText(FullText(ShownValue(r.InitialTension, Quantity::Load, units_)));
+  initialTensionEdit_->ShowStored(r.InitialTension, units_, true);
   freeLengthEdit_->setText(FullText(r.FreeLength));
   const bool lengths = r.InputMode != InputMode::Loads;
   length1Edit_->setText(lengths ? FullText(r.Length1) : ShortText(r.Length1));
   length2Edit_->setText(lengths ? FullText(r.Length2) : ShortText(r.Length2));
-  const auto load = [&](double v) {
-    return lengths ? Shown(v, Quantity::Load) : FullText(ShownValue(v, Quantity::Load, units_));
-  };
-  load1Edit_->setText(load(r.Load1));
-  load2Edit_->setText(load(r.Load2));
+  load1Edit_->ShowStored(r.Load1, units_, !lengths);
+  load2Edit_->ShowStored(r.Load2, units_, !lengths);
+  ShowInputMode();
+}
+
+void ExtensionWindow::ShowInputMode() {
+  const bool lengths = Design().InputMode != InputMode::Loads;
+  for (QLineEdit* box : {length1Edit_, length2Edit_}) box->setReadOnly(!lengths);
+  for (QLineEdit* box : {static_cast<QLineEdit*>(load1Edit_), static_cast<QLineEdit*>(load2Edit_)})
+    box->setReadOnly(lengths);
+}
+
+void ExtensionWindow::ShowResults() {
+  const ExtensionDesign& r = Design();
   const StressBand band = InitialTensionBand(r);
   const QString unit = Utf8(UnitCaption(Quantity::Load, units_));
   bandLabel_->setText(
       QStringLiteral("%1 (製作範囲 %2～%3)")
           .arg(unit, Shown(band.min, Quantity::Load), Shown(band.max, Quantity::Load)));
   standardLengthButton_->setText(QStringLiteral("推奨 %1").arg(ShortText(StandardFreeLength(r))));
-  ShowInputMode();
-}
-
-void ExtensionWindow::ShowInputMode() {
-  const bool lengths = design_.InputMode != InputMode::Loads;
-  for (QLineEdit* box : {length1Edit_, length2Edit_}) box->setReadOnly(!lengths);
-  for (QLineEdit* box : {load1Edit_, load2Edit_}) box->setReadOnly(lengths);
-}
-
-void ExtensionWindow::ShowDesign() {
-  ShowInputs();
-  const ExtensionDesign& r = design_;
-  resultsGrid_->setRowCount(0);
-  const auto addRow = [&](const char* label, const QString& value, const QString& unit) {
-    const int row = resultsGrid_->rowCount();
-    resultsGrid_->insertRow(row);
-    SetCells(resultsGrid_, row, {QString::fromUtf8(label), value, unit});
-  };
+  std::vector<QStringList> rows;
   ExtensionDesign::VisitResults(r, [&](const FieldInfo& f, const auto& value) {
     if constexpr (std::is_same_v<std::decay_t<decltype(value)>, double>) {
       const auto quantity = QuantityOfUnit(f.unit);
-      addRow(f.label, quantity ? Shown(value, *quantity) : ShortText(value),
-             Utf8(ShownUnit(f.unit, units_)));
+      rows.push_back({QString::fromUtf8(f.label),
+                      quantity ? Shown(value, *quantity) : ShortText(value),
+                      Utf8(ShownUnit(f.unit, units_))});
     }
   });
-  addRow("期待寿命", Utf8(LifeClassText(r.LifeClass)), {});
-  resultsGrid_->resizeColumnsToContents();
+  rows.push_back({QStringLiteral("期待寿命"), Utf8(LifeClassText(r.LifeClass)), {}});
+  resultsGrid_->setRowCount(static_cast<int>(rows.size()));
+  for (std::size_t i = 0; i < rows.size(); ++i)
+    SetCells(resultsGrid_, static_cast<int>(i), rows[i]);
 
   messageList_->clear();
   for (const std::string& line : check_.Lines(r.InputMode)) messageList_->addItem(Utf8(line));
@@ -267,63 +270,58 @@ void ExtensionWindow::ShowDesign() {
   const MaterialRecord& m = MaterialOf(materials_, r.MaterialNo);
   diagram_->Show(ExtensionFatigueCoefficients(r, m));
   diagramView_->Refresh();
-  shape_->Show(r, ShownLength());
+  stalePages_->DesignChanged();
+}
+
+void ExtensionWindow::ShowShape() {
+  shape_->Show(Design(), ShownLength());
   shapeView_->Refresh();
   shapeCaption_->setText(QString::fromUtf8(kShapeCaptions[shapePosition_]));
-  ShowHistory();
-  ShowReferenceRows(referenceGrid_, ExtensionReferenceRows(design_, m, units_));
 }
 
-void ExtensionWindow::ShowHistory() {
-  const QStringList headings = {"材料", "d",  "D",  "総巻数",   "フック", "Pi",       "L0",  "L1",
-                                "L2",   "P1", "P2", "バネ定数", "τ2",     "許容応力", "寿命"};
-  historyGrid_->setColumnCount(static_cast<int>(headings.size()));
-  historyGrid_->setHorizontalHeaderLabels(headings);
-  historyGrid_->setRowCount(static_cast<int>(history_.size()));
-  for (int row = 0; row < static_cast<int>(history_.size()); ++row) {
-    const ExtensionDesign& h = history_[static_cast<std::size_t>(row)];
-    SetCells(historyGrid_, row,
-             {Utf8(SjisToUtf8(MaterialOf(materials_, h.MaterialNo).Symbol.Raw())),
-              ShortText(h.WireDiameter), ShortText(h.MeanDiameter), ShortText(h.TotalTurns),
-              Utf8(HookKindName(h.HookKind)), Shown(h.InitialTension, Quantity::Load),
-              ShortText(h.FreeLength), ShortText(h.Length1), ShortText(h.Length2),
-              Shown(h.Load1, Quantity::Load), Shown(h.Load2, Quantity::Load),
-              Shown(h.SpringRate, Quantity::Rate), Shown(h.Stress2, Quantity::Stress),
-              Shown(h.AllowableStress, Quantity::Stress), Utf8(LifeClassText(h.LifeClass))});
-  }
-}
-
-void ExtensionWindow::Recall(const ExtensionDesign& stored) {
-  design_ = stored;
-  ShowCalculated();
+QStringList ExtensionWindow::HistoryCells(const ExtensionDesign& h) const {
+  return {Utf8(SjisToUtf8(MaterialOf(materials_, h.MaterialNo).Symbol.Raw())),
+          ShortText(h.WireDiameter),
+          ShortText(h.MeanDiameter),
+          ShortText(h.TotalTurns),
+          Utf8(HookKindName(h.HookKind)),
+          Shown(h.InitialTension, Quantity::Load),
+          ShortText(h.FreeLength),
+          ShortText(h.Length1),
+          ShortText(h.Length2),
+          Shown(h.Load1, Quantity::Load),
+          Shown(h.Load2, Quantity::Load),
+          Shown(h.SpringRate, Quantity::Rate),
+          Shown(h.Stress2, Quantity::Stress),
+          Shown(h.AllowableStress, Quantity::Stress),
+          Utf8(LifeClassText(h.LifeClass))};
 }
 
 void ExtensionWindow::ToggleInputMode() {
-  design_.InputMode = design_.InputMode == InputMode::Loads ? InputMode::Lengths : InputMode::Loads;
+  InputMode& mode = document_.design().InputMode;
+  mode = mode == InputMode::Loads ? InputMode::Lengths : InputMode::Loads;
   ShowInputMode();
 }
 
-void ExtensionWindow::ToggleUnits() {
-  SwitchUnits();
-  ShowDesign();
+// Numbers typed and not calculated yet keep their value: read in the old units, shown in the
+// new.
+void ExtensionWindow::ApplyUnits(UnitSystem before, UnitSystem now) {
+  for (QuantityBox* box : {initialTensionEdit_, load1Edit_, load2Edit_})
+    box->SwitchUnits(before, now);
+  ShowResults();
+  ShowHistory();
 }
 
 void ExtensionWindow::TakeStandardFreeLength() {
-  ReadInputs();
-  freeLengthEdit_->setText(ShortText(StandardFreeLength(design_)));
+  freeLengthEdit_->setText(ShortText(StandardFreeLength(ReadInputs())));
   Calculate();
 }
 
-void ExtensionWindow::Adopt(ExtensionDocument read) {
-  history_ = std::move(read.history);
-  Recall(read.design);
-}
-
-std::string ExtensionWindow::DxfText() const { return ExtensionDxfText(design_); }
+std::string ExtensionWindow::DxfText() const { return ExtensionDxfText(Design()); }
 
 void ExtensionWindow::ShowDataSheet() {
-  if (dataSheet_ == nullptr) dataSheet_ = new DataSheetDialog(platform_, this);
-  dataSheet_->ShowSheet(MakeExtensionDataSheet(design_, materials_, leftHandCheck_->isChecked()));
+  DataSheetWindow()->ShowSheet(
+      MakeExtensionDataSheet(Design(), materials_, leftHandCheck_->isChecked()), SheetPdfName());
 }
 
 }  // namespace coilspring

@@ -1,11 +1,9 @@
 // The torsion spring window (ねじりコイルばね): inputs, 計算 (also Enter), results, check lines,
-// the moment–angle diagram, the end and side views, reference rows, a history of designs, the
-// unit switch, design files (JSON), DXF, the data sheet as PDF and on the printer.
+// the moment–angle diagram, the end and side views, reference rows and the history.
 #pragma once
 
 #include <string>
 
-#include "core/records/material_table.h"
 #include "core/torsion/torsion_calc.h"
 #include "json/torsion_json.h"
 #include "ui/dialogs/spring_kind_window.h"
@@ -17,38 +15,38 @@ class QListWidget;
 namespace coilspring {
 
 class CoilInputsBox;
+class QuantityBox;
+class StalePages;
 
-class TorsionWindow : public SpringKindWindow<TorsionDesign> {
+class TorsionWindow final : public SpringKindWindow<TorsionDesign> {
   Q_OBJECT
 
  public:
-  // `materials` and `kinds` must outlive the window.
-  TorsionWindow(const MaterialTable& materials, const KindIndex& kinds, Platform& platform,
-                UnitSystem units, QWidget* parent = nullptr);
+  explicit TorsionWindow(const KindWindowContext& context, QWidget* parent = nullptr);
 
   const TorsionCheck& Check() const { return check_; }
 
   // The commands of the buttons and menus, for the menus and for tests.
-  void Calculate() override;
-  void ToggleInputMode();
-  void ToggleUnits();
-  void SaveDataSheetPdf();
-  void PrintDataSheet();
+  void ToggleInputMode() override;
+  void ShowDataSheet() override;
 
  private:
   QWidget* BuildInputs();
   QWidget* BuildResults();
 
   TorsionDesign ReadInputs() const;
-  void Recall(const TorsionDesign& design) override;
-  void Adopt(TorsionDocument read) override;
+  TorsionDesign CalculatedInputs() override;
+  void CalculateStored(TorsionDesign& design) const override;
+  void ShowDesign(bool calculated) override;
+  QStringList HistoryCells(const TorsionDesign& stored) const override;
+  void ApplyUnits(UnitSystem before, UnitSystem now) override;
   std::string DxfText() const override;
   void ShowInputs(const TorsionDesign& design);
   void ShowWorkingPoints(const TorsionDesign& design);
   void ShowInputModeCaptions();
-  void ShowStartDesign();
   void ShowResults();
-  void ShowHistory() override;
+  void ShowResultsPage();
+  bool MomentsEntered() const;
 
   const KindIndex& kinds_;
   TorsionCheck check_;
@@ -60,16 +58,15 @@ class TorsionWindow : public SpringKindWindow<TorsionDesign> {
   QComboBox* modeCombo_;
   QLabel* point1Label_;
   QLabel* point2Label_;
-  QLineEdit* point1Edit_;
-  QLineEdit* point2Edit_;
+  QuantityBox* point1Edit_;  // TorsionPoint1: an angle, or a moment in the units shown
+  QuantityBox* point2Edit_;
   QPushButton* calculateButton_;
-  QPushButton* storeButton_;
   QTableWidget* resultsTable_;
   QListWidget* messages_;
   QLabel* diagram_;
   QLabel* views_;
   QTableWidget* referenceTable_;
-  QTableWidget* historyTable_;
+  StalePages* stalePages_ = nullptr;  // the result pages, each drawn when on screen
 };
 
 }  // namespace coilspring

@@ -1,0 +1,26 @@
+#include "ui/kinds/kind_windows.h"
+
+#include <array>
+
+#include "ui/kinds/extension/extension_window.h"
+#include "ui/kinds/torsion/torsion_window.h"
+
+namespace coilspring {
+
+namespace {
+
+template <class Window>
+SpringKindWindowBase* Make(const KindWindowContext& context, QWidget* parent) {
+  return new Window(context, parent);
+}
+
+constexpr std::array<KindWindowEntry, 2> kEntries = {{
+    {SpringKind::Extension, "ExtensionMenu", Make<ExtensionWindow>},
+    {SpringKind::Torsion, "TorsionMenu", Make<TorsionWindow>},
+}};
+
+}  // namespace
+
+std::span<const KindWindowEntry> KindWindowEntries() { return kEntries; }
+
+}  // namespace coilspring
