@@ -11,6 +11,7 @@
 
 #include "core/calc/fatigue.h"
 #include "core/compression/calculate_cycle.h"
+#include "core/compression/design_fatigue.h"
 #include "core/compression/design_dxf.h"
 #include "core/compression/shape_view.h"
 #include "core/drawing/dxf_writer.h"
