@@ -7,11 +7,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <cstdlib>
+#include <memory>
 
 #include "bench_designs.h"
 #include "core/compression/shape_view.h"
 #include "core/drawing/fatigue_diagram.h"
 #include "core/drawing/shape_view_sink.h"
+#include "ui/kinds/kind_windows.h"
 #include "ui/main_window/main_window.h"
 #include "ui/platform/platform.h"
 #include "ui/render/qt_canvas.h"
@@ -91,6 +93,22 @@ void BM_CalculateHandlerWithRepaint(benchmark::State& s) {
   }
 }
 BENCHMARK(BM_CalculateHandlerWithRepaint)->Unit(benchmark::kMillisecond);
+
+// The "計算" handler of each further kind's window (the argument: its place in the UI list of
+// kinds, 0 the extension spring, 1 the torsion spring) on its start-up design, to set beside
+// the main window's.
+void BM_KindWindowCalculateHandler(benchmark::State& s) {
+  const CalculatorState state = ShippedState();
+  const KindWindowEntry& entry = KindWindowEntries()[static_cast<std::size_t>(s.range(0))];
+  const std::unique_ptr<SpringKindWindowBase> window(
+      entry.make({state, DesktopPlatform(), QString::fromStdString(kProgramFolder)}, nullptr));
+  window->show();
+  QApplication::processEvents();
+  auto* calculate = window->findChild<QPushButton*>(QStringLiteral("calculateButton"));
+  if (calculate == nullptr) std::abort();
+  for (auto _ : s) calculate->click();
+}
+BENCHMARK(BM_KindWindowCalculateHandler)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace coilspring::bench

@@ -278,6 +278,9 @@ void TorsionWindow::ShowResultsPage() {
   palette.setColor(QPalette::Text,
                    check_.failed ? QColor(255, 0, 0) : palette.color(QPalette::WindowText));
   messages_->setPalette(palette);
+  // The diagram is the page's costliest part: it is drawn again only for another design or unit.
+  if (diagramShown_ && diagramShown_->first == Design() && diagramShown_->second == units_) return;
+  diagramShown_.emplace(Design(), units_);
   diagram_->setPixmap(QPixmap::fromImage(MomentDiagramImage(Design(), units_, ScreenPixelRatio())));
 }
 

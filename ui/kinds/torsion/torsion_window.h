@@ -2,7 +2,9 @@
 // the moment–angle diagram, the end and side views, reference rows and the history.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "core/torsion/torsion_calc.h"
 #include "json/torsion_json.h"
@@ -64,6 +66,7 @@ class TorsionWindow final : public SpringKindWindow<TorsionDesign> {
   QTableWidget* resultsTable_;
   QListWidget* messages_;
   QLabel* diagram_;
+  std::optional<std::pair<TorsionDesign, UnitSystem>> diagramShown_;  // what diagram_ shows
   QLabel* views_;
   QTableWidget* referenceTable_;
   StalePages* stalePages_ = nullptr;  // the result pages, each drawn when on screen
