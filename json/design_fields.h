@@ -19,11 +19,11 @@
 
 namespace coilspring {
 
-// Appends every field of the design, loads, moments, rates and stresses in `units`; an optional
-// field without a value is left out.
-template <class Design>
-void AppendDesignFields(JsonMembers& members, const Design& design, UnitSystem units) {
-  Design::VisitFields(design, [&](const DesignField& f, const auto& value) {
+// Appends every field `visitFields(visitor)` visits, loads, moments, rates and stresses in
+// `units`; an optional field without a value is left out.
+template <class VisitFields>
+void AppendFields(JsonMembers& members, UnitSystem units, VisitFields&& visitFields) {
+  visitFields([&](const DesignField& f, const auto& value) {
     using T = std::decay_t<decltype(value)>;
     if constexpr (std::is_same_v<T, bool>) {
       members.emplace_back(f.name, value ? "true" : "false");
@@ -38,6 +38,11 @@ void AppendDesignFields(JsonMembers& members, const Design& design, UnitSystem u
       members.emplace_back(f.name, std::to_string(value));
     }
   });
+}
+
+template <class Design>
+void AppendDesignFields(JsonMembers& members, const Design& design, UnitSystem units) {
+  AppendFields(members, units, [&](auto&& visitor) { Design::VisitFields(design, visitor); });
 }
 
 // Refuses a key of the object that is neither a field of the design nor one of `known`.
