@@ -59,7 +59,8 @@ void RefuseUnknownKeys(const nlohmann::json& object,
 // How a kind's files give its inputs.
 enum class MissingInput {
   KeepsItsValue,  // a key not given keeps the design's value
-  IsRefused,      // every input (optional ones apart) must be given
+  IsRefused,      // every input (optional ones apart) must be given; a whole number or code
+                  // that is not a number at all is asked for as a number first
 };
 
 // Reads the inputs of the design from the object, numbers in the units its "units" names;
@@ -88,11 +89,14 @@ void ReadDesignFields(const nlohmann::json& object, Design& design, MissingInput
     } else if constexpr (std::is_same_v<T, std::optional<double>>) {
       field = at->is_null() ? std::nullopt
                             : std::optional(StoredFieldValue(NumberAt(*at, key), f, units));
-    } else if constexpr (StoredCode<T>) {
-      field = CodeAt<T>(*at, key);
     } else {
-      static_assert(std::is_same_v<T, std::int32_t>);
-      field = IntegerAt(*at, key);
+      if (missing == MissingInput::IsRefused && !at->is_number()) ThrowKeyError(key, "数値");
+      if constexpr (StoredCode<T>) {
+        field = CodeAt<T>(*at, key);
+      } else {
+        static_assert(std::is_same_v<T, std::int32_t>);
+        field = IntegerAt(*at, key);
+      }
     }
   });
 }
