@@ -31,21 +31,20 @@ std::string RowsJson(const std::vector<ReferenceRow>& rows) {
 void PrintTable(const ExtensionDesign& r, const std::vector<ReferenceRow>& rows,
                 const std::vector<std::string>& lines, UnitSystem units) {
   std::printf("引張コイルばね\n");
-  ExtensionDesign::VisitFields(r, [&](const FieldInfo& f, const auto& value) {
+  ExtensionDesign::VisitFields(r, [&](const DesignField& f, const auto& value) {
     using T = std::decay_t<decltype(value)>;
     std::string text;
     if constexpr (std::is_same_v<T, bool>)
       text = value ? "true" : "false";
     else if constexpr (std::is_same_v<T, double>)
-      text = FormatFull(QuantityOfUnit(f.unit) ? ShownValue(value, *QuantityOfUnit(f.unit), units)
-                                               : value);
+      text = FormatFull(ShownFieldValue(value, f, units));
     else if constexpr (StoredCode<T>)
       text = std::to_string(RawOf(value));
     else
       text = std::to_string(value);
     // The labels are Japanese, and printf pads by bytes: pad them by terminal columns.
     std::printf("  %-24s %s %s %s\n", f.name, PadToWidth(f.label, 18).c_str(), text.c_str(),
-                ShownUnit(f.unit, units).c_str());
+                FieldUnitCaption(f, units).c_str());
   });
   std::printf("  %-24s %s %s\n", "LifeClassText", PadToWidth("期待寿命", 18).c_str(),
               LifeClassText(r.LifeClass).c_str());

@@ -1,8 +1,10 @@
 // calc and dxf for a torsion spring's design file.
 #include <cmath>
 #include <cstdio>
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "cli/reference_json.h"
@@ -53,13 +55,22 @@ void PrintReference(const LoadedTorsion& file, double temperature, UnitSystem un
 
 void PrintTable(const TorsionDesign& t, UnitSystem units) {
   std::printf("ねじりコイルばね\n");
-  std::printf("  %-24s %s %d\n", "MaterialNo", PadToWidth("材料番号", 18).c_str(), t.MaterialNo);
-  for (const TorsionField& f : TorsionFields()) {
-    const std::optional<double> v = FieldValue(t, f);
-    const std::string value = v ? FormatFull(ShownTorsionValue(*v, f.quantity, units)) : "―";
+  // MaterialNo with the numbers, the codes left out: the table is what the design measures.
+  TorsionDesign::VisitFields(t, [&](const DesignField& f, const auto& field) {
+    using T = std::decay_t<decltype(field)>;
+    std::optional<double> v;
+    if constexpr (std::is_same_v<T, std::int32_t>) {
+      std::printf("  %-24s %s %d\n", f.name, PadToWidth(f.label, 18).c_str(), field);
+      return;
+    } else if constexpr (std::is_same_v<T, double> || std::is_same_v<T, std::optional<double>>) {
+      v = field;
+    } else {
+      return;
+    }
+    const std::string value = v ? FormatFull(ShownFieldValue(*v, f, units)) : "―";
     std::printf("  %-24s %s %s %s\n", f.name, PadToWidth(f.label, 18).c_str(), value.c_str(),
-                TorsionUnitCaption(f, units).c_str());
-  }
+                FieldUnitCaption(f, units).c_str());
+  });
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "core/compression/design_units.h"
 #include "core/display/display_units.h"
 #include "core/text/excerpt.h"
+#include "json/design_fields.h"
 #include "json/json_reading.h"
 #include "json/json_text.h"
 
@@ -62,29 +63,13 @@ void CheckPrinted(const nlohmann::json& value, const PrintedKey& key) {
   }
 }
 
-// Integers, codes and reals: every field but the reserved bytes.
-template <class Record, class Visitor>
-void ForEachNumber(Record& r, Visitor&& visit) {
-  DesignRecord::VisitFields(r, [&](const FieldInfo& info, auto& value) {
-    using T = std::decay_t<decltype(value)>;
-    if constexpr (std::is_same_v<T, std::int32_t> || std::is_same_v<T, double> || StoredCode<T>)
-      visit(info, value);
-  });
-}
-
 }  // namespace
 
 JsonMembers DesignMembers(const DesignRecord& design) {
   JsonMembers members;
-  ForEachNumber(design, [&](const FieldInfo& f, const auto& value) {
-    using T = std::decay_t<decltype(value)>;
-    if constexpr (std::is_same_v<T, double>)
-      members.emplace_back(f.name, JsonNumber(value));
-    else if constexpr (StoredCode<T>)
-      members.emplace_back(f.name, std::to_string(RawOf(value)));
-    else
-      members.emplace_back(f.name, std::to_string(value));
-  });
+  // The record holds the units it is to be written in (ShownRecord).
+  AppendFields(members, UnitSystem::Gravitational,
+               [&](auto&& visitor) { DesignRecord::VisitDesignFields(design, visitor); });
   return members;
 }
 
@@ -100,7 +85,7 @@ DesignRecord ReadDesignDocument(const nlohmann::json& document) {
     known.insert(key.name);
     if (const auto at = document.find(key.name); at != document.end()) CheckPrinted(*at, key);
   }
-  ForEachNumber(r, [&](const FieldInfo& f, auto& value) {
+  DesignRecord::VisitDesignFields(r, [&](const DesignField& f, auto& value) {
     using T = std::decay_t<decltype(value)>;
     known.insert(f.name);
     const auto at = document.find(f.name);

@@ -1,47 +1,22 @@
 #include "json/extension_json.h"
 
-#include <type_traits>
-
 #include "core/calc/fatigue.h"
 #include "core/extension/extension_calc.h"
-#include "core/text/excerpt.h"
+#include "json/design_fields.h"
 #include "json/json_reading.h"
 
 namespace coilspring {
 
 namespace {
 
-template <class T>
-void ReadValue(const nlohmann::json& value, const std::string& key, T& field) {
-  if constexpr (std::is_same_v<T, bool>) {
-    if (!value.is_boolean()) ThrowKeyError(key, " true か false");
-    field = value.get<bool>();
-  } else if constexpr (std::is_same_v<T, double>) {
-    field = NumberAt(value, key);
-  } else if constexpr (StoredCode<T>) {
-    field = CodeAt<T>(value, key);
-  } else {
-    field = IntegerAt(value, key);
-  }
-}
-
 // The design of one object of a design file (its top level or a history entry).
 ExtensionDesign ExtensionDesignOf(const nlohmann::json& object, const MaterialTable& materials) {
   if (!object.is_object()) ThrowKeyError("history", "設計のオブジェクトの配列");
+  RefuseUnknownKeys<ExtensionDesign>(
+      object, {"units", "kind", "history", "LifeClassText", "reference", "lines"});
   ExtensionDesign r;
-  for (const auto& [key, value] : object.items())
-    if (key != "units" && !IsExtensionDocumentKey(key))
-      throw UserError("不明なキー '" + Excerpt(key) + "' があります");
-  // calc --units si prints loads in newtons; the design keeps kilograms-force.
-  const UnitSystem units = UnitsAt(object);
-  ExtensionDesign::VisitInputs(r, [&](const FieldInfo& f, auto& value) {
-    const auto at = object.find(f.name);
-    if (at == object.end()) return;
-    ReadValue(*at, f.name, value);
-    if constexpr (std::is_same_v<std::decay_t<decltype(value)>, double>)
-      if (const auto quantity = QuantityOfUnit(f.unit))
-        value = StoredValue(value, *quantity, units);
-  });
+  ReadDesignFields(object, r, MissingInput::KeepsItsValue,
+                   [](const ExtensionDesign&, const DesignField&) { return true; });
   if (const auto kind = object.find("kind"); kind == object.end() || *kind != "extension")
     ThrowKeyError("kind", " \"extension\"");
   if (const auto history = object.find("history"); history != object.end() && !history->is_array())
@@ -77,20 +52,7 @@ std::string ExtensionDocumentText(const ExtensionDocument& document) {
 
 JsonMembers ExtensionMembers(const ExtensionDesign& design, UnitSystem units) {
   JsonMembers members{{"kind", JsonString("extension")}};
-  ExtensionDesign::VisitFields(design, [&](const FieldInfo& f, const auto& value) {
-    using T = std::decay_t<decltype(value)>;
-    if constexpr (std::is_same_v<T, bool>) {
-      members.emplace_back(f.name, value ? "true" : "false");
-    } else if constexpr (std::is_same_v<T, double>) {
-      const auto quantity = QuantityOfUnit(f.unit);
-      members.emplace_back(f.name,
-                           JsonNumber(quantity ? ShownValue(value, *quantity, units) : value));
-    } else if constexpr (StoredCode<T>) {
-      members.emplace_back(f.name, std::to_string(RawOf(value)));
-    } else {
-      members.emplace_back(f.name, std::to_string(value));
-    }
-  });
+  AppendDesignFields(members, design, units);
   members.emplace_back("LifeClassText", JsonString(LifeClassText(design.LifeClass)));
   return members;
 }

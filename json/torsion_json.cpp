@@ -1,31 +1,33 @@
 #include "json/torsion_json.h"
 
+#include "core/records/input_problem.h"
 #include "core/text/user_error.h"
-#include "core/torsion/torsion_members.h"
+#include "core/torsion/torsion_calc.h"
+#include "json/design_fields.h"
 #include "json/json_reading.h"
 
 namespace coilspring {
 
 namespace {
 
-// The member `key` of the document, a moment or load read in `units` as the design keeps it.
-MemberValue ValueOf(const nlohmann::json& document, const std::string& key, UnitSystem units) {
-  const auto at = document.find(key);
-  if (at == document.end()) return {};
-  if (at->is_null()) return {MemberValue::Kind::Null};
-  if (!at->is_number()) return {MemberValue::Kind::Other};
-  double number = at->get<double>();
-  for (const TorsionField& f : TorsionFields())
-    if (key == f.name) number = StoredTorsionValue(number, f.quantity, units);
-  return {MemberValue::Kind::Number, number};
+// The inputs the design's codes ask for: the diameter of its DiameterKind, and the angles or the
+// moments of its InputMode.
+bool ReadsField(const TorsionDesign& t, const DesignField& f) {
+  const std::string_view key = f.name;
+  if (key.ends_with("Diameter") && key != "WireDiameter")
+    return key == EnteredDiameterName(t.DiameterKind);
+  if (key.starts_with("Angle")) return t.InputMode == kAnglesEntered;
+  if (key.starts_with("Moment")) return t.InputMode != kAnglesEntered;
+  return true;
 }
 
 TorsionDesign TorsionDesignOf(const nlohmann::json& document, const MaterialTable& materials) {
-  for (const auto& [key, value] : document.items())
-    if (!IsTorsionKey(key)) throw UserError(UnknownKeyMessage(key));
-  const UnitSystem units = UnitsAt(document);
-  return ReadTorsionMembers([&](const std::string& key) { return ValueOf(document, key, units); },
-                            materials);
+  RefuseUnknownKeys<TorsionDesign>(document, {"kind", "history", "units", "lines"});
+  TorsionDesign t;
+  ReadDesignFields(document, t, MissingInput::IsRefused, ReadsField);
+  if (const std::optional<InputProblem> problem = TorsionInputProblem(t, materials))
+    throw UserError(InputProblemMessage(*problem));
+  return t;
 }
 
 }  // namespace
@@ -51,13 +53,8 @@ std::string TorsionDocumentText(const TorsionDocument& document) {
 }
 
 JsonMembers TorsionMembers(const TorsionDesign& t, UnitSystem units) {
-  JsonMembers members{{"kind", JsonString(kTorsionKind)},
-                      {"MaterialNo", std::to_string(t.MaterialNo)},
-                      {"DiameterKind", std::to_string(RawOf(t.DiameterKind))},
-                      {"InputMode", std::to_string(RawOf(t.InputMode))}};
-  for (const TorsionField& f : TorsionFields())
-    if (const std::optional<double> v = FieldValue(t, f))
-      members.emplace_back(f.name, JsonNumber(ShownTorsionValue(*v, f.quantity, units)));
+  JsonMembers members{{"kind", JsonString(kTorsionKind)}};
+  AppendDesignFields(members, t, units);
   return members;
 }
 

@@ -3,10 +3,13 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
+#include <type_traits>
 
 #include "core/compression/end_kind.h"
 #include "core/records/byte_image.h"
 #include "core/records/design_codes.h"
+#include "core/records/design_field.h"
 
 namespace coilspring {
 
@@ -81,7 +84,28 @@ struct DesignRecord {
     v({208, "Reserved208"}, r.Reserved208);
     v({216, "Reserved216"}, r.Reserved216);
   }
+  // The record's numbers as the other kinds describe theirs (core/records/design_field.h), for
+  // its readable forms and the unit switch: the byte image's table without the reserved bytes,
+  // so that the two never drift apart.
+  template <class Self, class Visitor>
+  static void VisitDesignFields(Self& r, Visitor&& v) {
+    VisitFields(r, [&](const FieldInfo& info, auto& value) {
+      using T = std::remove_cvref_t<decltype(value)>;
+      if constexpr (std::is_same_v<T, std::int32_t> || std::is_same_v<T, double> || StoredCode<T>)
+        v(DesignField{info.name, info.label, info.unit, RoleOf(info.name)}, value);
+    });
+  }
   bool operator==(const DesignRecord&) const = default;
+
+ private:
+  static constexpr FieldRole RoleOf(std::string_view name) {
+    for (std::string_view input :
+         {"MaterialNo", "WireDiameter", "InnerDiameter", "MeanDiameter", "OuterDiameter",
+          "DiameterKind", "TotalTurns", "EndKind", "FreeLength", "InputMode", "Load1", "Load2",
+          "Length1", "Length2"})
+      if (name == input) return FieldRole::Input;
+    return FieldRole::Result;
+  }
 };
 
 constexpr int kHistorySlots = 30;

@@ -1,6 +1,5 @@
 #include "core/compression/design_units.h"
 
-#include <optional>
 #include <type_traits>
 
 namespace coilspring {
@@ -15,15 +14,14 @@ void Convert(ReferenceValue& value, Quantity quantity, UnitSystem units) {
 
 namespace {
 
-// The record with `convert(value, quantity)` applied to its loads, rates and stresses, which the
-// field table's units name.
+// The record with `convert(value, field)` applied to every real; the field's unit says what the
+// unit switch does to it.
 template <class Convert>
 DesignRecord WithQuantities(const DesignRecord& design, Convert&& convert) {
   DesignRecord r = design;
-  DesignRecord::VisitFields(r, [&](const FieldInfo& f, auto& value) {
+  DesignRecord::VisitDesignFields(r, [&](const DesignField& f, auto& value) {
     if constexpr (std::is_same_v<std::remove_cvref_t<decltype(value)>, double>)
-      if (const std::optional<Quantity> quantity = QuantityOfUnit(f.unit))
-        value = convert(value, *quantity);
+      value = convert(value, f);
   });
   return r;
 }
@@ -31,11 +29,13 @@ DesignRecord WithQuantities(const DesignRecord& design, Convert&& convert) {
 }  // namespace
 
 DesignRecord ShownRecord(const DesignRecord& design, UnitSystem units) {
-  return WithQuantities(design, [units](double v, Quantity q) { return ShownValue(v, q, units); });
+  return WithQuantities(
+      design, [units](double v, const DesignField& f) { return ShownFieldValue(v, f, units); });
 }
 
 DesignRecord StoredRecord(const DesignRecord& shown, UnitSystem units) {
-  return WithQuantities(shown, [units](double v, Quantity q) { return StoredValue(v, q, units); });
+  return WithQuantities(
+      shown, [units](double v, const DesignField& f) { return StoredFieldValue(v, f, units); });
 }
 
 ReferenceChecks ShownReferenceChecks(const ReferenceChecks& checks, UnitSystem units) {

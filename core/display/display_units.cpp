@@ -21,7 +21,15 @@ constexpr UnitPair kUnits[] = {
     {Quantity::Rate, "kgf/mm", "N/mm"},
     {Quantity::Stress, "kgf/mm^2", "N/mm^2"},
     {Quantity::Energy, "kgf·mm", "N·mm"},
+    // The torsion spring's rate: a moment per degree, with the rate's factor.
+    {Quantity::Rate, "kgf·mm/°", "N·mm/°"},
 };
+
+const UnitPair* PairOf(std::string_view gravitationalUnit) {
+  for (const UnitPair& u : kUnits)
+    if (gravitationalUnit == u.gravitational) return &u;
+  return nullptr;
+}
 
 }  // namespace
 
@@ -40,14 +48,28 @@ const char* UnitCaption(Quantity quantity, UnitSystem units) {
 }
 
 std::optional<Quantity> QuantityOfUnit(std::string_view gravitationalUnit) {
-  for (const UnitPair& u : kUnits)
-    if (gravitationalUnit == u.gravitational) return u.quantity;
+  if (const UnitPair* pair = PairOf(gravitationalUnit)) return pair->quantity;
   return std::nullopt;
 }
 
 std::string ShownUnit(std::string_view gravitationalUnit, UnitSystem units) {
-  const std::optional<Quantity> quantity = QuantityOfUnit(gravitationalUnit);
-  return quantity ? UnitCaption(*quantity, units) : std::string(gravitationalUnit);
+  const UnitPair* pair = PairOf(gravitationalUnit);
+  if (!pair) return std::string(gravitationalUnit);
+  return units == UnitSystem::SI ? pair->si : pair->gravitational;
+}
+
+double ShownFieldValue(double stored, const DesignField& field, UnitSystem units) {
+  const std::optional<Quantity> quantity = QuantityOfUnit(field.unit);
+  return quantity ? ShownValue(stored, *quantity, units) : stored;
+}
+
+double StoredFieldValue(double shown, const DesignField& field, UnitSystem units) {
+  const std::optional<Quantity> quantity = QuantityOfUnit(field.unit);
+  return quantity ? StoredValue(shown, *quantity, units) : shown;
+}
+
+std::string FieldUnitCaption(const DesignField& field, UnitSystem units) {
+  return ShownUnit(field.unit, units);
 }
 
 const char* UnitSystemName(UnitSystem units) { return units == UnitSystem::SI ? "si" : "gravity"; }

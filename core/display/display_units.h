@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/records/design_field.h"
+
 namespace coilspring {
 
 enum class UnitSystem { Gravitational, SI };
@@ -27,6 +29,12 @@ const char* UnitCaption(Quantity quantity, UnitSystem units);
 std::optional<Quantity> QuantityOfUnit(std::string_view gravitationalUnit);
 // A gravitational unit text as shown in `units`; a text of no such unit stays as it is.
 std::string ShownUnit(std::string_view gravitationalUnit, UnitSystem units);
+
+// A design field's number and unit as the unit switch shows them, and a typed number as the
+// design keeps it; fields of no load, moment, rate or stress unit pass unchanged.
+double ShownFieldValue(double stored, const DesignField& field, UnitSystem units);
+double StoredFieldValue(double shown, const DesignField& field, UnitSystem units);
+std::string FieldUnitCaption(const DesignField& field, UnitSystem units);
 
 // "gravity" and "si": how a script and the user's configuration name the two systems.
 const char* UnitSystemName(UnitSystem units);

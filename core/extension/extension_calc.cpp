@@ -26,11 +26,7 @@ double EnteredDiameterOf(const ExtensionDesign& r) {
 bool IsExtensionDocumentKey(std::string_view key) {
   for (const char* other : {"kind", "history", "LifeClassText", "reference", "lines"})
     if (key == other) return true;
-  bool found = false;
-  const ExtensionDesign none;
-  ExtensionDesign::VisitFields(
-      none, [&](const FieldInfo& f, const auto&) { found = found || key == f.name; });
-  return found;
+  return HasField<ExtensionDesign>(key);
 }
 
 namespace {
@@ -46,7 +42,7 @@ int RowOf(const MaterialRecord& m, double d) {
 
 bool AllResultsFinite(const ExtensionDesign& r) {
   bool finite = true;
-  ExtensionDesign::VisitFields(r, [&](const FieldInfo&, const auto& value) {
+  ExtensionDesign::VisitFields(r, [&](const DesignField&, const auto& value) {
     if constexpr (std::is_same_v<std::decay_t<decltype(value)>, double>)
       finite = finite && std::isfinite(value);
   });
@@ -224,7 +220,8 @@ std::optional<InputProblem> ExtensionInputProblem(const ExtensionDesign& r,
   // MaterialNo and WireDiameter lead the field table.
   std::optional<InputProblem> problem =
       MaterialInputProblem(r.MaterialNo, r.WireDiameter, materials);
-  ExtensionDesign::VisitInputs(r, [&](const FieldInfo& f, const auto& value) {
+  ExtensionDesign::VisitFields(r, [&](const DesignField& f, const auto& value) {
+    if (!f.IsInput()) return;
     if constexpr (std::is_same_v<std::decay_t<decltype(value)>, double>)
       if (!problem) problem = InputNumberProblem(r, f.name, value);
   });

@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "core/records/byte_image.h"
 #include "core/records/design_codes.h"
+#include "core/records/design_field.h"
 
 namespace coilspring {
 
@@ -65,45 +65,38 @@ struct ExtensionDesign {
   // Every field with its key, its label and its gravitational unit, inputs first; WireRow is
   // the calculation's own and not among them.
   template <class Self, class Visitor>
-  static void VisitInputs(Self& r, Visitor&& v) {
-    v(FieldInfo{0, "MaterialNo", "材料番号"}, r.MaterialNo);
-    v(FieldInfo{0, "WireDiameter", "線径", "mm"}, r.WireDiameter);
-    v(FieldInfo{0, "DiameterKind", "径の種類"}, r.DiameterKind);
-    v(FieldInfo{0, "InnerDiameter", "内径", "mm"}, r.InnerDiameter);
-    v(FieldInfo{0, "MeanDiameter", "平均径", "mm"}, r.MeanDiameter);
-    v(FieldInfo{0, "OuterDiameter", "外径", "mm"}, r.OuterDiameter);
-    v(FieldInfo{0, "TotalTurns", "総巻数", "巻"}, r.TotalTurns);
-    v(FieldInfo{0, "HookKind", "フック形状"}, r.HookKind);
-    v(FieldInfo{0, "Annealed", "低温焼なまし"}, r.Annealed);
-    v(FieldInfo{0, "InitialTension", "初張力", "kgf"}, r.InitialTension);
-    v(FieldInfo{0, "FreeLength", "自由長さ", "mm"}, r.FreeLength);
-    v(FieldInfo{0, "InputMode", "入力モード"}, r.InputMode);
-    v(FieldInfo{0, "Length1", "長さ（Ｌ１）", "mm"}, r.Length1);
-    v(FieldInfo{0, "Length2", "長さ（Ｌ２）", "mm"}, r.Length2);
-    v(FieldInfo{0, "Load1", "荷重（Ｐ１）", "kgf"}, r.Load1);
-    v(FieldInfo{0, "Load2", "荷重（Ｐ２）", "kgf"}, r.Load2);
-  }
-  template <class Self, class Visitor>
-  static void VisitResults(Self& r, Visitor&& v) {
-    v(FieldInfo{0, "SpringIndex", "バネ指数"}, r.SpringIndex);
-    v(FieldInfo{0, "WahlFactor", "応力修正係数"}, r.WahlFactor);
-    v(FieldInfo{0, "ActiveTurns", "有効巻数", "巻"}, r.ActiveTurns);
-    v(FieldInfo{0, "SpringRate", "バネ定数", "kgf/mm"}, r.SpringRate);
-    v(FieldInfo{0, "InitialStress", "初応力", "kgf/mm^2"}, r.InitialStress);
-    v(FieldInfo{0, "InitialStressMin", "初応力の下限", "kgf/mm^2"}, r.InitialStressMin);
-    v(FieldInfo{0, "InitialStressMax", "初応力の上限", "kgf/mm^2"}, r.InitialStressMax);
-    v(FieldInfo{0, "Stress1", "ねじり応力１", "kgf/mm^2"}, r.Stress1);
-    v(FieldInfo{0, "Stress2", "ねじり応力２", "kgf/mm^2"}, r.Stress2);
-    v(FieldInfo{0, "AllowableStress", "許容応力", "kgf/mm^2"}, r.AllowableStress);
-    v(FieldInfo{0, "MaxLoad", "最大荷重", "kgf"}, r.MaxLoad);
-    v(FieldInfo{0, "MaxLength", "最大許容引張長さ", "mm"}, r.MaxLength);
-    v(FieldInfo{0, "HookStress", "フック応力", "kgf/mm^2"}, r.HookStress);
-    v(FieldInfo{0, "LifeClass", "寿命クラス"}, r.LifeClass);
-  }
-  template <class Self, class Visitor>
   static void VisitFields(Self& r, Visitor&& v) {
-    VisitInputs(r, v);
-    VisitResults(r, v);
+    constexpr FieldRole in = FieldRole::Input, out = FieldRole::Result;
+    v(DesignField{"MaterialNo", "材料番号", "", in}, r.MaterialNo);
+    v(DesignField{"WireDiameter", "線径", "mm", in}, r.WireDiameter);
+    v(DesignField{"DiameterKind", "径の種類", "", in}, r.DiameterKind);
+    v(DesignField{"InnerDiameter", "内径", "mm", in}, r.InnerDiameter);
+    v(DesignField{"MeanDiameter", "平均径", "mm", in}, r.MeanDiameter);
+    v(DesignField{"OuterDiameter", "外径", "mm", in}, r.OuterDiameter);
+    v(DesignField{"TotalTurns", "総巻数", "巻", in}, r.TotalTurns);
+    v(DesignField{"HookKind", "フック形状", "", in}, r.HookKind);
+    v(DesignField{"Annealed", "低温焼なまし", "", in}, r.Annealed);
+    v(DesignField{"InitialTension", "初張力", "kgf", in}, r.InitialTension);
+    v(DesignField{"FreeLength", "自由長さ", "mm", in}, r.FreeLength);
+    v(DesignField{"InputMode", "入力モード", "", in}, r.InputMode);
+    v(DesignField{"Length1", "長さ（Ｌ１）", "mm", in}, r.Length1);
+    v(DesignField{"Length2", "長さ（Ｌ２）", "mm", in}, r.Length2);
+    v(DesignField{"Load1", "荷重（Ｐ１）", "kgf", in}, r.Load1);
+    v(DesignField{"Load2", "荷重（Ｐ２）", "kgf", in}, r.Load2);
+    v(DesignField{"SpringIndex", "バネ指数", "", out}, r.SpringIndex);
+    v(DesignField{"WahlFactor", "応力修正係数", "", out}, r.WahlFactor);
+    v(DesignField{"ActiveTurns", "有効巻数", "巻", out}, r.ActiveTurns);
+    v(DesignField{"SpringRate", "バネ定数", "kgf/mm", out}, r.SpringRate);
+    v(DesignField{"InitialStress", "初応力", "kgf/mm^2", out}, r.InitialStress);
+    v(DesignField{"InitialStressMin", "初応力の下限", "kgf/mm^2", out}, r.InitialStressMin);
+    v(DesignField{"InitialStressMax", "初応力の上限", "kgf/mm^2", out}, r.InitialStressMax);
+    v(DesignField{"Stress1", "ねじり応力１", "kgf/mm^2", out}, r.Stress1);
+    v(DesignField{"Stress2", "ねじり応力２", "kgf/mm^2", out}, r.Stress2);
+    v(DesignField{"AllowableStress", "許容応力", "kgf/mm^2", out}, r.AllowableStress);
+    v(DesignField{"MaxLoad", "最大荷重", "kgf", out}, r.MaxLoad);
+    v(DesignField{"MaxLength", "最大許容引張長さ", "mm", out}, r.MaxLength);
+    v(DesignField{"HookStress", "フック応力", "kgf/mm^2", out}, r.HookStress);
+    v(DesignField{"LifeClass", "寿命クラス", "", out}, r.LifeClass);
   }
   bool operator==(const ExtensionDesign&) const = default;
 };

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string_view>
+#include <type_traits>
 
 #include "core/calc/allowable_stress.h"
 #include "core/calc/coil_formulas.h"
@@ -20,12 +22,20 @@ void FillWoundUp(TorsionDesign& t) {
   t.BodyLength2 = (t.TotalTurns + 1 + addedTurns) * t.WireDiameter;
 }
 
-// Every field, read through its member pointer here rather than FieldValue: the checks of every
-// calculation run it.
+// The number of a field, or nothing for an optional one not given or not a number at all.
+template <class T>
+std::optional<double> NumberOf(const T& value) {
+  if constexpr (std::is_same_v<T, double> || std::is_same_v<T, std::optional<double>>)
+    return value;
+  else
+    return std::nullopt;
+}
+
 bool AllResultsFinite(const TorsionDesign& t) {
   bool finite = true;
-  for (const TorsionField& f : TorsionFields())
-    finite &= std::isfinite(f.value ? t.*f.value : (t.*f.optionalValue).value_or(0));
+  TorsionDesign::VisitFields(t, [&](const DesignField&, const auto& value) {
+    finite &= std::isfinite(NumberOf(value).value_or(0));
+  });
   return finite;
 }
 
@@ -36,12 +46,12 @@ std::optional<InputProblem> TorsionInputProblem(const TorsionDesign& t,
   if (auto problem = MaterialInputProblem(t.MaterialNo, t.WireDiameter, materials)) return problem;
   const std::string_view entered = EnteredDiameterName(t.DiameterKind);
   const bool angles = t.InputMode == kAnglesEntered;
-  for (const TorsionField& f : TorsionFields()) {
-    if (!f.input) continue;
-    const std::optional<double> value = FieldValue(t, f);
-    if (!value) continue;  // an optional length left out
+  std::optional<InputProblem> problem;
+  TorsionDesign::VisitFields(t, [&](const DesignField& f, const auto& field) {
+    const std::optional<double> value = NumberOf(field);
+    // Codes and MaterialNo are checked above; an optional length may be left out.
+    if (problem || !f.IsInput() || !value) return;
     const std::string_view key = f.name;
-    std::optional<InputProblem> problem;
     if (key == "TotalTurns")
       problem = NotPositiveProblem(f.name, *value);
     else if (key.starts_with("Angle"))
@@ -50,9 +60,8 @@ std::optional<InputProblem> TorsionInputProblem(const TorsionDesign& t,
       problem = angles ? std::nullopt : FiniteProblem(f.name, *value);
     else if (!key.ends_with("Diameter") || key == "WireDiameter" || key == entered)
       problem = NegativeProblem(f.name, *value);
-    if (problem) return problem;
-  }
-  return std::nullopt;
+  });
+  return problem;
 }
 
 double BendingFactorOf(double c) { return (4 * c * c - c - 1) / (4 * c * (c - 1)); }

@@ -5,11 +5,10 @@
 
 #include <cstdint>
 #include <optional>
-#include <string>
-#include <vector>
 
 #include "core/display/display_units.h"
 #include "core/records/design_codes.h"
+#include "core/records/design_field.h"
 
 namespace coilspring {
 
@@ -53,6 +52,46 @@ struct TorsionDesign {
   double TensileStrength = 0;   // σB of the wire's row, kgf/mm^2
   double UpperStressRatio = 0;  // σ2 / σB
 
+  // Every field under the name the design files and scripts use, in file order: the codes and
+  // MaterialNo first, then the inputs (LoadArm and Rod may be left out), then the results
+  // (Load1 and Load2 only when an arm is known).
+  template <class Self, class Visitor>
+  static void VisitFields(Self& t, Visitor&& v) {
+    constexpr FieldRole in = FieldRole::Input, optional = FieldRole::OptionalInput,
+                        out = FieldRole::Result;
+    v(DesignField{"MaterialNo", "材料番号", "", in}, t.MaterialNo);
+    v(DesignField{"DiameterKind", "径の種類", "", in}, t.DiameterKind);
+    v(DesignField{"InputMode", "入力モード", "", in}, t.InputMode);
+    v(DesignField{"WireDiameter", "線径", "mm", in}, t.WireDiameter);
+    v(DesignField{"InnerDiameter", "コイル内径", "mm", in}, t.InnerDiameter);
+    v(DesignField{"MeanDiameter", "コイル平均径", "mm", in}, t.MeanDiameter);
+    v(DesignField{"OuterDiameter", "コイル外径", "mm", in}, t.OuterDiameter);
+    v(DesignField{"TotalTurns", "総巻数", "巻", in}, t.TotalTurns);
+    v(DesignField{"Leg1", "腕の長さ1", "mm", in}, t.Leg1);
+    v(DesignField{"Leg2", "腕の長さ2", "mm", in}, t.Leg2);
+    v(DesignField{"LoadArm", "荷重点の腕の長さ", "mm", optional}, t.LoadArm);
+    v(DesignField{"Rod", "案内棒径", "mm", optional}, t.Rod);
+    v(DesignField{"Angle1", "ねじれ角1", "°", in}, t.Angle1);
+    v(DesignField{"Angle2", "ねじれ角2", "°", in}, t.Angle2);
+    v(DesignField{"Moment1", "モーメント1", "kgf·mm", in}, t.Moment1);
+    v(DesignField{"Moment2", "モーメント2", "kgf·mm", in}, t.Moment2);
+    v(DesignField{"SpringIndex", "ばね指数", "", out}, t.SpringIndex);
+    v(DesignField{"BendingFactor", "曲げ応力修正係数", "", out}, t.BendingFactor);
+    v(DesignField{"ActiveTurns", "有効巻数", "巻", out}, t.ActiveTurns);
+    v(DesignField{"SpringRate", "ばね定数", "kgf·mm/°", out}, t.SpringRate);
+    v(DesignField{"Stress1", "曲げ応力1", "kgf/mm^2", out}, t.Stress1);
+    v(DesignField{"Stress2", "曲げ応力2", "kgf/mm^2", out}, t.Stress2);
+    v(DesignField{"AllowableStress", "許容曲げ応力", "kgf/mm^2", out}, t.AllowableStress);
+    v(DesignField{"MaxMoment", "最大モーメント", "kgf·mm", out}, t.MaxMoment);
+    v(DesignField{"MaxAngle", "最大ねじれ角", "°", out}, t.MaxAngle);
+    v(DesignField{"MeanDiameter2", "θ2でのコイル平均径", "mm", out}, t.MeanDiameter2);
+    v(DesignField{"InnerDiameter2", "θ2でのコイル内径", "mm", out}, t.InnerDiameter2);
+    v(DesignField{"BodyLength2", "θ2でのコイル長さ", "mm", out}, t.BodyLength2);
+    v(DesignField{"Load1", "荷重1", "kgf", out}, t.Load1);
+    v(DesignField{"Load2", "荷重2", "kgf", out}, t.Load2);
+    v(DesignField{"TensileStrength", "引張強さ", "kgf/mm^2", out}, t.TensileStrength);
+    v(DesignField{"UpperStressRatio", "上限応力係数", "", out}, t.UpperStressRatio);
+  }
   bool operator==(const TorsionDesign&) const = default;
 };
 
@@ -65,32 +104,6 @@ const char* EnteredDiameterName(DiameterKind kind);
 // The arm the loads act at: LoadArm, or Leg1 when none is given; nothing when neither is a
 // positive length.
 std::optional<double> LoadArmOf(const TorsionDesign& design);
-
-// What a number measures, for the unit switch; None for lengths, angles, turns and ratios.
-enum class TorsionQuantity { None, Moment, Rate, Stress, Load };
-
-// The design's numbers under the names the design files and scripts use, in file order. A
-// field is an input (a design file gives it), optional (it may be left out) or a result.
-struct TorsionField {
-  const char* name;
-  const char* label;  // Japanese, as the window and the data sheet name it
-  const char* unit;   // in the gravitational units
-  TorsionQuantity quantity;
-  bool input;
-  double TorsionDesign::*value = nullptr;
-  std::optional<double> TorsionDesign::*optionalValue = nullptr;
-};
-const std::vector<TorsionField>& TorsionFields();
-
-// The value of a field, or nothing for an optional field not given.
-std::optional<double> FieldValue(const TorsionDesign& design, const TorsionField& field);
-void SetFieldValue(TorsionDesign& design, const TorsionField& field, std::optional<double> value);
-
-// A field's value and unit as the unit switch shows them: moments, loads and stresses with the
-// 9.807 of the data sheet, the rate with the 9.8066 it is calculated with.
-double ShownTorsionValue(double stored, TorsionQuantity quantity, UnitSystem units);
-double StoredTorsionValue(double shown, TorsionQuantity quantity, UnitSystem units);
-std::string TorsionUnitCaption(const TorsionField& field, UnitSystem units);
 
 // The JSON "kind" of a torsion spring's design file.
 inline constexpr const char* kTorsionKind = "torsion";

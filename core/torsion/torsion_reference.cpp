@@ -97,10 +97,10 @@ TorsionReference ComputeTorsionReference(const TorsionDesign& t, const MaterialR
 
 std::vector<ReferenceRow> TorsionReferenceRows(const TorsionReference& r, UnitSystem units) {
   const auto moment = [&](const ReferenceValue& v) {
-    return ReferenceValue{ShownTorsionValue(v.value, TorsionQuantity::Moment, units), v.valid};
+    return ReferenceValue{ShownValue(v.value, Quantity::Energy, units), v.valid};
   };
   const std::string momentUnit = UnitCaption(Quantity::Energy, units);
-  const std::string rateUnit = units == UnitSystem::SI ? "N·mm/°" : "kgf·mm/°";
+  const std::string rateUnit = ShownUnit("kgf·mm/°", units);
   std::vector<ReferenceRow> rows = {
       {"線材の長さ（腕を含む）", ReferenceText(r.wireLength), "mm"},
       {"質量", ReferenceText(r.mass), "g"},
@@ -109,7 +109,7 @@ std::vector<ReferenceRow> TorsionReferenceRows(const TorsionReference& r, UnitSy
       {"使用温度", ReferenceText(r.temperature), "℃"},
       {"縦弾性係数（使用温度）", ReferenceText(r.youngAtTemperature), "N/mm^2"},
       {"ばね定数（使用温度）",
-       ReferenceText({ShownTorsionValue(r.rateAtTemperature.value, TorsionQuantity::Rate, units),
+       ReferenceText({ShownValue(r.rateAtTemperature.value, Quantity::Rate, units),
                       r.rateAtTemperature.valid}),
        rateUnit},
       {"モーメント2（使用温度）", ReferenceText(moment(r.moment2AtTemperature)), momentUnit},

@@ -9,8 +9,9 @@ namespace coilspring {
 
 namespace {
 
-std::string Shown(double value, TorsionQuantity quantity) {
-  return FormatShort(ShownTorsionValue(value, quantity, UnitSystem::SI));
+// The sheet reads in SI, converted as the unit switch converts.
+std::string Shown(double value, Quantity quantity) {
+  return FormatShort(ShownValue(value, quantity, UnitSystem::SI));
 }
 
 std::string Length(double value) { return FormatShort(value); }
@@ -19,11 +20,12 @@ std::string Length(double value) { return FormatShort(value); }
 
 std::vector<TorsionSheetRow> TorsionSheetRows(const TorsionDesign& t,
                                               const MaterialTable& materials) {
-  using Q = TorsionQuantity;
+  using Q = Quantity;
   const MaterialRecord& m = MaterialOf(materials, t.MaterialNo);
   const std::string momentUnit = "N·mm";
-  const auto optional = [](const std::optional<double>& v, Q quantity) {
-    return v ? Shown(*v, quantity) : std::string(kNotAvailable);
+  const auto optional = [](const std::optional<double>& v, std::optional<Q> quantity) {
+    if (!v) return std::string(kNotAvailable);
+    return quantity ? Shown(*v, *quantity) : Length(*v);
   };
   return {
       {"材料", "", SjisToUtf8(m.Symbol.Raw())},
@@ -35,18 +37,18 @@ std::vector<TorsionSheetRow> TorsionSheetRows(const TorsionDesign& t,
       {"有効巻数", "巻", FormatShort(t.ActiveTurns)},
       {"腕の長さ 1", "mm", Length(t.Leg1)},
       {"腕の長さ 2", "mm", Length(t.Leg2)},
-      {"荷重点の腕の長さ", "mm", optional(LoadArmOf(t), Q::None)},
+      {"荷重点の腕の長さ", "mm", optional(LoadArmOf(t), std::nullopt)},
       {"ばね定数", "N·mm/°", Shown(t.SpringRate, Q::Rate)},
       {"ねじれ角 1", "°", FormatShort(t.Angle1)},
-      {"モーメント 1", momentUnit, Shown(t.Moment1, Q::Moment)},
+      {"モーメント 1", momentUnit, Shown(t.Moment1, Q::Energy)},
       {"荷重 1", "N", optional(t.Load1, Q::Load)},
       {"曲げ応力 1", "N/mm^2", Shown(t.Stress1, Q::Stress)},
       {"ねじれ角 2", "°", FormatShort(t.Angle2)},
-      {"モーメント 2", momentUnit, Shown(t.Moment2, Q::Moment)},
+      {"モーメント 2", momentUnit, Shown(t.Moment2, Q::Energy)},
       {"荷重 2", "N", optional(t.Load2, Q::Load)},
       {"曲げ応力 2", "N/mm^2", Shown(t.Stress2, Q::Stress)},
       {"θ2でのコイル内径", "mm", Length(t.InnerDiameter2)},
-      {"案内棒径", "mm", optional(t.Rod, Q::None)},
+      {"案内棒径", "mm", optional(t.Rod, std::nullopt)},
       {"許容曲げ応力", "N/mm^2", Shown(t.AllowableStress, Q::Stress)},
       {"最大ねじれ角", "°", FormatShort(t.MaxAngle)},
   };

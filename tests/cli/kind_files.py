@@ -44,7 +44,7 @@ HOSTILE += [(kind, design, change, "'TotalTurns'") for kind, design in (("extens
             for change in ({"TotalTurns": 0}, {"history": [dict(design, TotalTurns=-1)]})]
 HOSTILE += [("torsion", TOR, change, key) for change, key in (
     ({"WireDiameter": 2.1}, "WireDiameter"), ({"Moment2": None}, "Moment2"),
-    ({"Leg1": "x"}, "Leg1"))]
+    ({"Leg1": "x"}, "Leg1"), ({"InputMode": 1}, "'Angle1' がありません"))]
 UNDRAWABLE = {"extension": dict(EXT, MeanDiameter=1), "torsion": dict(TOR, MeanDiameter=2),
               "compression": dict(COMP, MeanDiameter=0)}
 work = Work(sys.argv[1])

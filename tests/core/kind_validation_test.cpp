@@ -33,13 +33,11 @@ struct KindExample {
     Set(key, value);
   }
   void Set(const std::string& name, double v) {
-    ExtensionDesign::VisitInputs(extension, [&](const FieldInfo& f, auto& field) {
-      if (name == f.name) field = static_cast<std::decay_t<decltype(field)>>(v);
-    });
-    if (name == "InputMode") torsion.InputMode = static_cast<InputMode>(v);
-    if (name == "MaterialNo") torsion.MaterialNo = static_cast<int>(v);
-    for (const TorsionField& f : TorsionFields())
-      if (name == f.name) SetFieldValue(torsion, f, v);
+    const auto set = [&](const DesignField& f, auto& field) {
+      if (f.IsInput() && name == f.name) field = static_cast<std::decay_t<decltype(field)>>(v);
+    };
+    ExtensionDesign::VisitFields(extension, set);
+    TorsionDesign::VisitFields(torsion, set);
   }
   std::string RefusedKey(SpringKind kind) const {
     const auto problem = kind == Extension ? ExtensionInputProblem(extension, *materials)

@@ -64,8 +64,8 @@ inline ExtensionDesign WithInputs(ExtensionDesign r, const std::string& changes)
   double value = 0;
   while (in >> key >> value) {
     bool found = false;
-    ExtensionDesign::VisitInputs(r, [&](const FieldInfo& f, auto& field) {
-      if (key != f.name) return;
+    ExtensionDesign::VisitFields(r, [&](const DesignField& f, auto& field) {
+      if (!f.IsInput() || key != f.name) return;
       found = true;
       using T = std::decay_t<decltype(field)>;
       if constexpr (std::is_same_v<T, double>)

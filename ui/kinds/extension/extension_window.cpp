@@ -250,13 +250,11 @@ void ExtensionWindow::ShowResults() {
           .arg(unit, Shown(band.min, Quantity::Load), Shown(band.max, Quantity::Load)));
   standardLengthButton_->setText(QStringLiteral("推奨 %1").arg(ShortText(StandardFreeLength(r))));
   std::vector<QStringList> rows;
-  ExtensionDesign::VisitResults(r, [&](const FieldInfo& f, const auto& value) {
-    if constexpr (std::is_same_v<std::decay_t<decltype(value)>, double>) {
-      const auto quantity = QuantityOfUnit(f.unit);
-      rows.push_back({QString::fromUtf8(f.label),
-                      quantity ? Shown(value, *quantity) : ShortText(value),
-                      Utf8(ShownUnit(f.unit, units_))});
-    }
+  ExtensionDesign::VisitFields(r, [&](const DesignField& f, const auto& value) {
+    if constexpr (std::is_same_v<std::decay_t<decltype(value)>, double>)
+      if (!f.IsInput())
+        rows.push_back({QString::fromUtf8(f.label), ShortText(ShownFieldValue(value, f, units_)),
+                        Utf8(FieldUnitCaption(f, units_))});
   });
   rows.push_back({QStringLiteral("期待寿命"), Utf8(LifeClassText(r.LifeClass)), {}});
   resultsGrid_->setRowCount(static_cast<int>(rows.size()));

@@ -20,7 +20,6 @@
 #include "core/text/sjis.h"
 #include "core/text/user_error.h"
 #include "core/torsion/moment_angle_diagram.h"
-#include "core/torsion/torsion_members.h"
 #include "core/torsion/torsion_reference.h"
 #include "core/torsion/torsion_sheet.h"
 #include "core/torsion/torsion_views.h"
@@ -44,12 +43,6 @@ std::optional<double> OptionalNumber(const QLineEdit* box) {
 
 QString OptionalText(const std::optional<double>& value) {
   return value ? ShortText(*value) : QString();
-}
-
-const TorsionField& FieldNamed(std::string_view name) {
-  for (const TorsionField& f : TorsionFields())
-    if (name == f.name) return f;
-  throw std::logic_error("no torsion field " + std::string(name));
 }
 
 constexpr int kTableRowHeight = 20;
@@ -258,20 +251,25 @@ void TorsionWindow::ShowDesign(bool calculated) {
 void TorsionWindow::ShowResults() { stalePages_->DesignChanged(); }
 
 void TorsionWindow::ShowResultsPage() {
-  std::vector<const TorsionField*> shown;
-  for (const char* name : {"Angle1", "Angle2", "Moment1", "Moment2"})
-    shown.push_back(&FieldNamed(name));
-  for (const TorsionField& f : TorsionFields())
-    if (!f.input) shown.push_back(&f);
-  resultsTable_->setRowCount(static_cast<int>(shown.size()));
-  for (std::size_t i = 0; i < shown.size(); ++i) {
-    const TorsionField& f = *shown[i];
-    const std::optional<double> v = FieldValue(Design(), f);
-    SetCells(resultsTable_, static_cast<int>(i),
-             {Utf8(f.label),
-              v ? ShortText(ShownTorsionValue(*v, f.quantity, units_)) : Utf8(kNotAvailable),
-              Utf8(TorsionUnitCaption(f, units_))});
-  }
+  // The angles and the moments, entered or derived, lead the results.
+  std::vector<QStringList> leading, results;
+  TorsionDesign::VisitFields(Design(), [&](const DesignField& f, const auto& field) {
+    using T = std::decay_t<decltype(field)>;
+    if constexpr (std::is_same_v<T, double> || std::is_same_v<T, std::optional<double>>) {
+      const std::string_view key = f.name;
+      const bool leads = key.starts_with("Angle") || key.starts_with("Moment");
+      if (!leads && f.IsInput()) return;
+      const std::optional<double> v = field;
+      (leads ? leading : results)
+          .push_back({Utf8(f.label),
+                      v ? ShortText(ShownFieldValue(*v, f, units_)) : Utf8(kNotAvailable),
+                      Utf8(FieldUnitCaption(f, units_))});
+    }
+  });
+  leading.insert(leading.end(), results.begin(), results.end());
+  resultsTable_->setRowCount(static_cast<int>(leading.size()));
+  for (std::size_t i = 0; i < leading.size(); ++i)
+    SetCells(resultsTable_, static_cast<int>(i), leading[i]);
   messages_->clear();
   for (const std::string& line : check_.lines) messages_->addItem(Utf8(line));
   QPalette palette = messages_->palette();
@@ -292,8 +290,8 @@ QStringList TorsionWindow::HistoryCells(const TorsionDesign& t) const {
           ShortText(t.TotalTurns),
           ShortText(t.Angle1),
           ShortText(t.Angle2),
-          ShortText(ShownTorsionValue(t.Moment2, TorsionQuantity::Moment, units_)),
-          ShortText(ShownTorsionValue(t.Stress2, TorsionQuantity::Stress, units_)),
+          ShortText(ShownValue(t.Moment2, Quantity::Energy, units_)),
+          ShortText(ShownValue(t.Stress2, Quantity::Stress, units_)),
           check.failed ? QStringLiteral("NG") : QStringLiteral("OK")};
 }
 
