@@ -23,7 +23,7 @@ enum class ShapeStatus {
   NoCoil,          // D <= 0
   TooManyTurns,    // n > kMaxBodyTurns
   NoBodyLength,    // Lw <= 0: the ends take up the whole length
-  WireFillsCoil,   // d >= D with ground open ends, whose face angle needs D > d
+  WireFillsCoil,   // d >= D: no coil holds the wire (a compression spring: with ground open ends)
   UndefinedPoint,  // a quantity or point of the construction came out infinite or NaN
 };
 

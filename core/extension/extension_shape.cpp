@@ -137,7 +137,8 @@ ExtensionShape BuildExtensionShape(const ExtensionDesign& r, double length) {
   if (!Finite(d) || !Finite(D) || !Finite(r.TotalTurns) || !Finite(r.FreeLength) || !Finite(length))
     return shape;
   if (!(d > 0)) return shape.status = ShapeStatus::NoWire, shape;
-  if (!(D > d)) return shape.status = ShapeStatus::NoCoil, shape;
+  if (!(D > 0)) return shape.status = ShapeStatus::NoCoil, shape;
+  if (!(D > d)) return shape.status = ShapeStatus::WireFillsCoil, shape;
   if (bands > kMaxBands) return shape.status = ShapeStatus::TooManyTurns, shape;
   shape.hookHeight = (r.FreeLength - closed) / 2;
   shape.bodyLength = closed + std::max(length - r.FreeLength, 0.0);

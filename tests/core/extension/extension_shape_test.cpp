@@ -59,7 +59,9 @@ TEST(BuildExtensionShape, Refusals) {
     ShapeStatus status;
   } cases[] = {
       {"no wire", [](ExtensionDesign& r) { r.WireDiameter = 0; }, ShapeStatus::NoWire},
-      {"wire fills coil", [](ExtensionDesign& r) { r.MeanDiameter = 1; }, ShapeStatus::NoCoil},
+      {"wire fills coil", [](ExtensionDesign& r) { r.MeanDiameter = 1; },
+       ShapeStatus::WireFillsCoil},
+      {"no coil", [](ExtensionDesign& r) { r.MeanDiameter = 0; }, ShapeStatus::NoCoil},
       {"free length below the body", [](ExtensionDesign& r) { r.FreeLength = 11; },
        ShapeStatus::NoBodyLength},
       {"too many turns", [](ExtensionDesign& r) { r.TotalTurns = 20000, r.FreeLength = 1e5; },
