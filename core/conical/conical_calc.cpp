@@ -13,17 +13,19 @@ namespace coilspring {
 
 namespace {
 
-// Halving a bracket of loads this many times leaves far less than 1e-12 of it; the bound keeps
-// a curve of senseless numbers (NaN, a negative radius) from looping.
+// In the progressive part the load is c·G·J/Rb³: the bisection runs over the radius Rb, whose
+// deflection and stress need no cube root, until the bracket is within a third of 1e-12 of Rb,
+// which puts the load within 1e-12 of its own. The bound on the halvings keeps a curve of
+// senseless numbers (NaN, a negative radius) from looping.
 constexpr int kMaxHalvings = 200;
-constexpr double kBisectionTolerance = 1e-12;
+constexpr double kRadiusTolerance = 1e-12 / 3;
 
-// The first load of [lo, hi] at which rising(P) reaches `target`.
-template <class Rising>
-double Bisect(double lo, double hi, double target, Rising&& rising) {
-  for (int i = 0; i < kMaxHalvings && hi - lo > kBisectionTolerance * std::fabs(hi); ++i) {
+// The radius of [lo, hi] at which falling(Rb), falling as Rb grows, comes down to `target`.
+template <class Falling>
+double BisectRadius(double lo, double hi, double target, Falling&& falling) {
+  for (int i = 0; i < kMaxHalvings && hi - lo > kRadiusTolerance * std::fabs(hi); ++i) {
     const double mid = (lo + hi) / 2;
-    (rising(mid) < target ? lo : hi) = mid;
+    (falling(mid) > target ? lo : hi) = mid;
   }
   return (lo + hi) / 2;
 }
@@ -60,16 +62,26 @@ double ConicalCurve::OpenRadius(double P) const {
 double ConicalCurve::Deflection(double P) const {
   if (!(P > firstContact_)) return P / k1_;
   if (!(P < solid_)) return solidDeflection_;
-  const double Rb = OpenRadius(P);
-  const double perRadius = turnsAngle_ / (R2_ - R1_);
-  const double Rb2 = Rb * Rb, R12 = R1_ * R1_;
-  return P / GJ_ * perRadius * (Rb2 * Rb2 - R12 * R12) / 4 + capacity_ * perRadius * (R2_ - Rb);
+  return DeflectionAtRadius(OpenRadius(P));
+}
+
+// With P = c·G·J/Rb³ the progressive deflection is c·2πNa/(R2 − R1)·(R2 − ¾Rb − R1⁴/(4Rb³)).
+double ConicalCurve::DeflectionAtRadius(double Rb) const {
+  const double R14 = R1_ * R1_ * R1_ * R1_;
+  return capacity_ * turnsAngle_ / (R2_ - R1_) * (R2_ - 0.75 * Rb - R14 / (4 * Rb * Rb * Rb));
+}
+
+double ConicalCurve::LoadAtRadius(double Rb) const { return capacity_ * GJ_ / (Rb * Rb * Rb); }
+
+double ConicalCurve::StressAtRadius(double Ra, double P) const {
+  return TorsionalStressOf(WahlFactorOf(2 * Ra / d_), 2 * Ra, P, d_ * d_ * d_);
 }
 
 double ConicalCurve::LoadAt(double deflection) const {
   if (!(deflection > firstContact_ / k1_)) return k1_ * deflection;
   if (!(deflection < solidDeflection_)) return solid_;
-  return Bisect(firstContact_, solid_, deflection, [this](double P) { return Deflection(P); });
+  return LoadAtRadius(
+      BisectRadius(R1_, R2_, deflection, [this](double Rb) { return DeflectionAtRadius(Rb); }));
 }
 
 std::optional<double> ConicalCurve::RateAt(double P) const {
@@ -80,17 +92,15 @@ std::optional<double> ConicalCurve::RateAt(double P) const {
   return 4 * GJ_ * (R2_ - R1_) / (turnsAngle_ * (Rb2 * Rb2 - R12 * R12));
 }
 
-double ConicalCurve::StressAt(double P) const {
-  const double Ra = OpenRadius(P);
-  return TorsionalStressOf(WahlFactorOf(2 * Ra / d_), 2 * Ra, P, d_ * d_ * d_);
-}
+double ConicalCurve::StressAt(double P) const { return StressAtRadius(OpenRadius(P), P); }
 
 double ConicalCurve::LoadAtStress(double stress) const {
   const double D2 = 2 * R2_;
   if (!(StressAt(firstContact_) < stress))
     return coilspring::LoadAtStress(stress, d_ * d_ * d_, D2, WahlFactorOf(D2 / d_));
   if (!(StressAt(solid_) > stress)) return solid_;
-  return Bisect(firstContact_, solid_, stress, [this](double P) { return StressAt(P); });
+  return LoadAtRadius(BisectRadius(
+      R1_, R2_, stress, [this](double Rb) { return StressAtRadius(Rb, LoadAtRadius(Rb)); }));
 }
 
 ConicalCurve CurveOf(const ConicalDesign& r, const MaterialRecord& m) {

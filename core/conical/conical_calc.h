@@ -38,8 +38,8 @@ class ConicalCurve {
   // (P/GJ)·(2πNa/(R2 − R1))·(Rb⁴ − R1⁴)/4 + c·2πNa·(R2 − Rb)/(R2 − R1); Na·(p − d) once solid.
   double Deflection(double P) const;
   // The load at a deflection: k1·δ while every coil is open, the solid load at or beyond the
-  // solid deflection, and in between the load of δ(P) = δ found by bisection until the bracket
-  // is within 1e-12 of the load (δ rises monotonically with P).
+  // solid deflection, and in between the load of δ(P) = δ found by bisection to 1e-12 of the
+  // load (δ rises monotonically with P; the bisection runs over Rb, P = c·G·J/Rb³).
   double LoadAt(double deflection) const;
   // dP/dδ: the open coils' compliance ∫R³/(GJ)dφ inverted; nothing once the spring is solid.
   std::optional<double> RateAt(double P) const;
@@ -50,6 +50,10 @@ class ConicalCurve {
   double LoadAtStress(double stress) const;
 
  private:
+  double DeflectionAtRadius(double Rb) const;
+  double LoadAtRadius(double Rb) const;
+  double StressAtRadius(double Ra, double P) const;
+
   double d_, R1_, R2_, GJ_, capacity_, turnsAngle_;  // turnsAngle_: 2πNa
   double k1_, firstContact_, solid_, solidDeflection_;
 };

@@ -258,11 +258,13 @@ void ConicalWindow::ShowResults() {
   for (const std::string& line : check_.Lines(r)) messageList_->addItem(Utf8(line));
   messageList_->setStyleSheet(check_.failed() ? "color: rgb(255, 0, 0)" : "");
 
-  {
+  // A design holding a value that is not a number never equals itself: it is simply drawn again.
+  if (!curveShown_ || !(curveShown_->first == r) || curveShown_->second != units_) {
+    curveShown_.emplace(r, units_);
     QtCanvas canvas(curveImage_);
     DrawLoadCurveDiagram(canvas, r, Material(r), units_);
+    curveView_->Refresh();
   }
-  curveView_->Refresh();
   diagram_->Show(ConicalFatigueCoefficients(r, Material(r)));
   diagramView_->Refresh();
   stalePages_->DesignChanged();
@@ -271,11 +273,13 @@ void ConicalWindow::ShowResults() {
 void ConicalWindow::ShowShape() {
   const ConicalDesign& r = Design();
   const double lengths[] = {r.FreeLength, r.Length1, r.Length2};
-  {
+  const double length = lengths[shapePosition_];
+  if (!shapeShown_ || !(shapeShown_->first == r) || shapeShown_->second != length) {
+    shapeShown_.emplace(r, length);
     QtCanvas canvas(shapeImage_);
-    DrawConicalShape(canvas, r, lengths[shapePosition_]);
+    DrawConicalShape(canvas, r, length);
+    shapeView_->Refresh();
   }
-  shapeView_->Refresh();
   shapeCaption_->setText(QString::fromUtf8(kShapeCaptions[shapePosition_]));
 }
 

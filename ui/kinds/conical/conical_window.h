@@ -6,7 +6,9 @@
 
 #include <QImage>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "core/conical/conical_calc.h"
 #include "json/conical_json.h"
@@ -73,6 +75,9 @@ class ConicalWindow final : public SpringKindWindow<ConicalDesign> {
   std::unique_ptr<FatigueDiagramPicture> diagram_;
   QImage curveImage_;
   QImage shapeImage_;
+  // What the two images show: each is drawn again only for another design, unit or length.
+  std::optional<std::pair<ConicalDesign, UnitSystem>> curveShown_;
+  std::optional<std::pair<ConicalDesign, double>> shapeShown_;
   PictureView* curveView_ = nullptr;    // curveView: the load–deflection diagram
   PictureView* diagramView_ = nullptr;  // diagramView: the fatigue diagram
   PictureView* shapeView_ = nullptr;
