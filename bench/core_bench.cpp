@@ -9,6 +9,7 @@
 #include "core/compression/design_fatigue.h"
 #include "core/compression/shape_view.h"
 #include "core/compression/spring_calc.h"
+#include "core/conical/conical_calc.h"
 #include "core/drawing/dxf_writer.h"
 #include "core/drawing/shape_view_sink.h"
 #include "core/extension/extension_shape.h"
@@ -62,6 +63,19 @@ void BM_TorsionCalculation(benchmark::State& s) {
   }
 }
 BENCHMARK(BM_TorsionCalculation);
+
+// The conical spring's start-up design (material 0 of the shipped database), its L2 in the
+// progressive part, so that every press finds one load on the curve by bisection.
+void BM_ConicalCalculation(benchmark::State& s) {
+  const CalculatorState state = ShippedState();
+  ConicalDesign r;
+  const PreparedMaterial material = PrepareMaterial(state.materials()[0]);
+  for (auto _ : s) {
+    benchmark::DoNotOptimize(CalculateConical(r, material, state.settings).faults);
+    r.FreeLength = NextFreeLength(r.FreeLength);
+  }
+}
+BENCHMARK(BM_ConicalCalculation);
 
 void BM_LifeClassOf(benchmark::State& s) {
   double x = 0.05;

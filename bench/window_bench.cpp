@@ -95,8 +95,8 @@ void BM_CalculateHandlerWithRepaint(benchmark::State& s) {
 BENCHMARK(BM_CalculateHandlerWithRepaint)->Unit(benchmark::kMillisecond);
 
 // The "計算" handler of each further kind's window (the argument: its place in the UI list of
-// kinds, 0 the extension spring, 1 the torsion spring) on its start-up design, to set beside
-// the main window's.
+// kinds, 0 the extension spring, 1 the torsion spring, 2 the conical spring) on its start-up
+// design, to set beside the main window's.
 void BM_KindWindowCalculateHandler(benchmark::State& s) {
   const CalculatorState state = ShippedState();
   const KindWindowEntry& entry = KindWindowEntries()[static_cast<std::size_t>(s.range(0))];
@@ -108,7 +108,7 @@ void BM_KindWindowCalculateHandler(benchmark::State& s) {
   if (calculate == nullptr) std::abort();
   for (auto _ : s) calculate->click();
 }
-BENCHMARK(BM_KindWindowCalculateHandler)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_KindWindowCalculateHandler)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace coilspring::bench

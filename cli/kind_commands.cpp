@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "cli/compression_commands.h"
+#include "cli/conical_commands.h"
 #include "cli/extension_commands.h"
 #include "cli/torsion_commands.h"
 
@@ -15,6 +16,7 @@ constexpr KindCommands kKindCommands[] = {
     {SpringKind::Compression, RunCompressionCalc, RunCompressionDxf},
     {SpringKind::Extension, RunExtensionCalc, RunExtensionDxf},
     {SpringKind::Torsion, RunTorsionCalc, RunTorsionDxf},
+    {SpringKind::Conical, RunConicalCalc, RunConicalDxf},
 };
 
 constexpr bool InKindOrder() {

@@ -11,6 +11,7 @@ constexpr KindDrawing kKindDrawings[] = {
     {SpringKind::Compression, CompressionPicture, CompressionSheet},
     {SpringKind::Extension, ExtensionPicture, ExtensionSheet},
     {SpringKind::Torsion, TorsionPicture, TorsionSheet},
+    {SpringKind::Conical, ConicalPicture, ConicalSheet},
 };
 
 constexpr bool InKindOrder() {

@@ -47,5 +47,7 @@ int ExtensionPicture(const DesignFile&, const DesignFileOptions&, const PictureO
 int ExtensionSheet(const DesignFile&, const DesignFileOptions&, bool leftHanded);
 int TorsionPicture(const DesignFile&, const DesignFileOptions&, const PictureOptions&);
 int TorsionSheet(const DesignFile&, const DesignFileOptions&, bool leftHanded);
+int ConicalPicture(const DesignFile&, const DesignFileOptions&, const PictureOptions&);
+int ConicalSheet(const DesignFile&, const DesignFileOptions&, bool leftHanded);
 
 }  // namespace coilspring::cli

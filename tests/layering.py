@@ -19,6 +19,8 @@ RANKS = {
     "core/compression": 4.5,
     "core/extension": 4.5,
     "core/torsion": 4.5,
+    # The conical spring is a compression spring of its end forms, solid height and checks.
+    "core/conical": 4.6,
     # The design search works on compression designs, so it sits above the kinds.
     "core/search": 4.7,
     "json": 4.8,

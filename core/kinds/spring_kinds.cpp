@@ -6,13 +6,15 @@ namespace coilspring {
 
 namespace {
 
-constexpr std::array<SpringKindInfo, 3> kKinds = {{
+constexpr std::array<SpringKindInfo, 4> kKinds = {{
     {SpringKind::Compression, "compression", "圧縮コイルばね", "圧縮バネのデーター (*.abd)",
      "aspring.abd", "aspring.dxf"},
     {SpringKind::Extension, "extension", "引張コイルばね", "引張コイルばねの設計 (*.json)",
      "extension.json", "extension.dxf"},
     {SpringKind::Torsion, "torsion", "ねじりコイルばね", "ねじりコイルばねの設計 (*.json)",
      "tspring.json", "tspring.dxf"},
+    {SpringKind::Conical, "conical", "円すいコイルばね", "円すいコイルばねの設計 (*.json)",
+     "conical.json", "conical.dxf"},
 }};
 
 }  // namespace
@@ -31,6 +33,8 @@ std::optional<SpringKind> SpringKindNamed(std::string_view jsonName) {
   return std::nullopt;
 }
 
-const char* SpringKindChoices() { return "\"compression\"、\"extension\"、\"torsion\""; }
+const char* SpringKindChoices() {
+  return "\"compression\"、\"extension\"、\"torsion\"、\"conical\"";
+}
 
 }  // namespace coilspring

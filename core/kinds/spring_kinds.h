@@ -10,7 +10,7 @@
 
 namespace coilspring {
 
-enum class SpringKind { Compression, Extension, Torsion };
+enum class SpringKind { Compression, Extension, Torsion, Conical };
 
 struct SpringKindInfo {
   SpringKind kind;

@@ -21,12 +21,15 @@ EXT = {"kind": "extension", "MaterialNo": 0, "WireDiameter": 1, "DiameterKind": 
 TOR = {"kind": "torsion", "MaterialNo": 0, "WireDiameter": 2.0, "DiameterKind": 1,
        "MeanDiameter": 16, "TotalTurns": 6, "Leg1": 25, "Leg2": 25, "InputMode": 0,
        "Moment1": 20, "Moment2": 40}
+CON = {"kind": "conical", "MaterialNo": 0, "WireDiameter": 1, "DiameterKind": 1,
+       "SmallDiameter": 8, "LargeDiameter": 14, "TotalTurns": 7, "EndKind": 0, "FreeLength": 20,
+       "InputMode": 0, "Load1": 0.5, "Load2": 1.4}
 COMP = {"MaterialNo": 0, "WireRow": 1, "WireDiameter": 2, "MeanDiameter": 18, "TotalTurns": 10,
         "FreeLength": 40, "InputMode": 1, "Length1": 35, "Length2": 30}
 BIG_KEY = "\x1b[31m" + "k" * 1_000_000
 # kind, its design, a change the design cannot take, the key the message names.
 HOSTILE = [(kind, design, change, key) for kind, design in (("extension", EXT), ("torsion", TOR),
-                                                          ("compression", COMP))
+                                                          ("compression", COMP), ("conical", CON))
            for change, key in (({"units": "furlongs"}, "'units'"), ({"units": 5}, "'units'"),
                                ({"history": {}}, "'history'"), ({"history": [1]}, "'history'"),
                                ({BIG_KEY: 1}, "\\x1B[31mkkk"), ({"MaterialNo": 29}, "MaterialNo"),
@@ -38,15 +41,20 @@ HOSTILE += [("extension", EXT, change, key) for change, key in (
     ({"MaterialNo": -1}, "MaterialNo"), ({"FreeLength": "30"}, "FreeLength"),
     ({"WireDiameter": 1.05}, "WireDiameter"),
     ({"FreeLength": 10, "Length1": 12, "Length2": 14}, "'FreeLength'"))]  # body 11 mm
+HOSTILE += [("conical", CON, change, key) for change, key in (
+    ({"EndKind": 7}, "EndKind"), ({"LargeDiameter": 7}, "'LargeDiameter'"),
+    ({"LargeDiameter": 18}, "入れ子"), ({"FreeLength": 7.5}, "'FreeLength'"))]
 # A design no spring can have, the file's own or one in its history.
 HOSTILE += [(kind, design, change, "'TotalTurns'") for kind, design in (("extension", EXT),
-                                                                       ("torsion", TOR))
+                                                                       ("torsion", TOR),
+                                                                       ("conical", CON))
             for change in ({"TotalTurns": 0}, {"history": [dict(design, TotalTurns=-1)]})]
 HOSTILE += [("torsion", TOR, change, key) for change, key in (
     ({"WireDiameter": 2.1}, "WireDiameter"), ({"Moment2": None}, "Moment2"),
     ({"Leg1": "x"}, "Leg1"), ({"InputMode": 1}, "'Angle1' がありません"))]
 UNDRAWABLE = {"extension": dict(EXT, MeanDiameter=1), "torsion": dict(TOR, MeanDiameter=2),
-              "compression": dict(COMP, MeanDiameter=0)}
+              "compression": dict(COMP, MeanDiameter=0),
+              "conical": dict(CON, SmallDiameter=2, LargeDiameter=6, DiameterKind=2)}
 work = Work(sys.argv[1])
 run = work.run
 with open(os.path.join(sys.argv[1], "zaidat.dst"), "rb") as f:
@@ -67,7 +75,8 @@ for kind, design, change, key in HOSTILE:
     done = work.calc(dict(design, **change))
     check(done.returncode == 2 and key in done.stderr and len(done.stderr) < 300 and
           "\x1b" not in done.stderr and done.stdout == "", f"{kind} {key}: {done.stderr[:200]}")
-for kind, design in (("extension", EXT), ("torsion", TOR), ("compression", COMP)):
+for kind, design in (("extension", EXT), ("torsion", TOR), ("compression", COMP),
+                     ("conical", CON)):
     for text, word in ((json.dumps(design) + "\0garbage", "JSON"),
                        (json.dumps(dict(design, MaterialNo="x")), "\\x1B.json")):
         done = run("calc", work.write("a\x1b.json", text))
@@ -93,7 +102,7 @@ write_design(work.path("h.abd"), [record(**WORKED_EXAMPLE), record(),
                                   record(**dict(WORKED_EXAMPLE, TotalTurns=8))])
 for kind, path in (("compression", work.path("h.abd")),
                    *((kind, work.write(kind + ".json", dict(d, history=[None, dict(d, TotalTurns=8)])))
-                     for kind, d in (("extension", EXT), ("torsion", TOR)))):
+                     for kind, d in (("extension", EXT), ("torsion", TOR), ("conical", CON)))):
     done = run("calc", path, "--json", "--slot", "2")
     check(done.returncode in (0, 1) and json.loads(done.stdout)["TotalTurns"] == 8,
           f"{kind} --slot 2: {done.stderr}")

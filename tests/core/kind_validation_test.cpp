@@ -1,5 +1,6 @@
-// One table over the extension and the torsion spring: each kind's worked example with hostile
-// inputs is refused naming the key, and a design whose results cannot be is reported failed.
+// One table over the extension, the torsion and the conical spring: each kind's worked example with
+// hostile inputs is refused naming the key, and a design whose results cannot be is reported
+// failed.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -7,6 +8,7 @@
 #include <sstream>
 #include <string>
 
+#include "core/conical/conical_calc.h"
 #include "core/kinds/spring_kinds.h"
 #include "support/extension_example.h"
 #include "support/torsion_example.h"
@@ -22,10 +24,11 @@ struct KindExample {
   std::unique_ptr<MaterialTable> materials = std::make_unique<MaterialTable>();
   ExtensionDesign extension;
   TorsionDesign torsion;
+  ConicalDesign conical;
 
   KindExample(SpringKind kind, const std::string& changes, const char* key = "", double value = 0) {
     SetUpTorsionExample(*materials, torsion);
-    if (kind == Extension) (*materials)[0] = ExtensionExampleMaterial();
+    if (kind != Torsion) (*materials)[0] = ExtensionExampleMaterial();
     for (int n = 1; n < kMaterialCount; ++n) (*materials)[n].KindNo = kEmptyKindNo;
     std::istringstream in(changes);
     std::string name;
@@ -38,9 +41,11 @@ struct KindExample {
     };
     ExtensionDesign::VisitFields(extension, set);
     TorsionDesign::VisitFields(torsion, set);
+    ConicalDesign::VisitFields(conical, set);
   }
   std::string RefusedKey(SpringKind kind) const {
     const auto problem = kind == Extension ? ExtensionInputProblem(extension, *materials)
+                         : kind == Conical ? ConicalInputProblem(conical, *materials)
                                            : TorsionInputProblem(torsion, *materials);
     return problem ? problem->key : "";
   }
@@ -82,6 +87,15 @@ const Row kRows[] = {
     {Torsion, "WireDiameter", 2.1, "WireDiameter"},
     {Torsion, "MaterialNo", 1, "MaterialNo"},
     {Torsion, "Leg2", -1, "Leg1", "Leg1 -1"},
+    {Conical, "TotalTurns", 7, ""},
+    {Conical, "TotalTurns", 0, "TotalTurns"},
+    {Conical, "TotalTurns", 20, "FreeLength"},  // solid at 21 mm in 20 mm
+    {Conical, "LargeDiameter", 7.9, "LargeDiameter"},
+    {Conical, "SmallDiameter", NAN, "SmallDiameter"},
+    {Conical, "Length2", -1, "Length2"},
+    {Conical, "Length2", -1, "", "InputMode 0"},  // a result while the loads are entered
+    {Conical, "Load1", -INFINITY, "Load1", "InputMode 0"},
+    {Conical, "WireDiameter", 1.1, "WireDiameter"},
 };
 
 TEST(KindValidation, RefusesTheFirstImpossibleInputByItsKey) {
@@ -93,14 +107,17 @@ TEST(KindValidation, RefusesTheFirstImpossibleInputByItsKey) {
 
 // A material of negative modulus gives each kind a negative rate from inputs that pass.
 TEST(KindValidation, NegativeRateFailsTheChecks) {
-  for (const SpringKind kind : {Extension, Torsion}) {
+  for (const SpringKind kind : {Extension, Torsion, Conical}) {
     KindExample x(kind, "");
     MaterialRecord& m = (*x.materials)[0];
-    (kind == Extension ? m.ShearModulus : m.YoungModulus) *= -1;
+    (kind == Torsion ? m.YoungModulus : m.ShearModulus) *= -1;
     ASSERT_EQ(x.RefusedKey(kind), "");
     if (kind == Extension) {
       EXPECT_TRUE(CalculateExtension(x.extension, m, ShippedSettings()).failed());
       EXPECT_LT(x.extension.SpringRate, 0);
+    } else if (kind == Conical) {
+      EXPECT_TRUE(CalculateConical(x.conical, m, ShippedSettings()).failed());
+      EXPECT_LT(x.conical.InitialRate, 0);
     } else {
       CalculateTorsion(x.torsion, *x.materials);
       EXPECT_TRUE(CheckTorsion(x.torsion, *x.materials).failed);

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "ui/kinds/conical/conical_window.h"
 #include "ui/kinds/extension/extension_window.h"
 #include "ui/kinds/torsion/torsion_window.h"
 
@@ -14,9 +15,10 @@ SpringKindWindowBase* Make(const KindWindowContext& context, QWidget* parent) {
   return new Window(context, parent);
 }
 
-constexpr std::array<KindWindowEntry, 2> kEntries = {{
+constexpr std::array<KindWindowEntry, 3> kEntries = {{
     {SpringKind::Extension, "ExtensionMenu", Make<ExtensionWindow>},
     {SpringKind::Torsion, "TorsionMenu", Make<TorsionWindow>},
+    {SpringKind::Conical, "ConicalMenu", Make<ConicalWindow>},
 }};
 
 }  // namespace

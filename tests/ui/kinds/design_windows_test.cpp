@@ -37,6 +37,8 @@ const DesignWindowRow kWindows[] = {
      "turnsEdit", "KindSave", "KindOpen", "KindUndo", "KindRedo", "e.json", true},
     {"TorsionMenu", "calculateButton", "historySlotSpin", "storeButton", "historyGrid", 0, 0,
      "turnsEdit", "KindSave", "KindOpen", "KindUndo", "KindRedo", "t.json", true},
+    {"ConicalMenu", "calculateButton", "historySlotSpin", "storeButton", "historyGrid", 0, 0,
+     "turnsEdit", "KindSave", "KindOpen", "KindUndo", "KindRedo", "c.json", true},
 };
 
 class DesignWindowTest : public MainWindowTest,

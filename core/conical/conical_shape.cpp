@@ -1,0 +1,144 @@
+#include "core/conical/conical_shape.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/calc/coil_formulas.h"
+#include "core/conical/conical_calc.h"
+#include "core/drawing/dxf_writer.h"
+
+namespace coilspring {
+
+namespace {
+
+// The wire's centre line: the axial position and the mean radius at wire angle θ (radians from
+// the small end), for a spring closed as far as P/(G·J) = `loadPerStiffness` closes it.
+class CentreLine {
+ public:
+  CentreLine(const ConicalDesign& r, double loadPerStiffness, double openRadius)
+      : d_(r.WireDiameter),
+        R1_(r.SmallMean / 2),
+        R2_(r.LargeMean / 2),
+        pitch_(r.Pitch),
+        endAngle_(kPi * (r.TotalTurns - r.ActiveTurns)),
+        activeAngle_(2 * kPi * r.ActiveTurns),
+        slope_((R2_ - R1_) / activeAngle_),
+        load_(loadPerStiffness),
+        capacity_((r.Pitch - d_) / (2 * kPi)) {
+    // Where the active coils turn from open to closed: R(φ) = Rb.
+    closesAt_ = slope_ > 0 ? std::clamp((openRadius - R1_) / slope_, 0.0, activeAngle_)
+                           : (load_ * R1_ * R1_ * R1_ < capacity_ ? activeAngle_ : 0);
+  }
+
+  double Radius(double theta) const {
+    return R1_ + slope_ * std::clamp(theta - endAngle_, 0.0, activeAngle_);
+  }
+  double Axial(double theta) const {
+    const double phi = std::clamp(theta - endAngle_, 0.0, activeAngle_);
+    const double closedPitch = d_ / (2 * kPi);
+    return d_ / 2 + closedPitch * (theta - phi) + pitch_ / (2 * kPi) * phi - Closed(phi);
+  }
+
+ private:
+  // ∫ min(P·R³/(G·J), c) dφ over the active coils up to φ.
+  double Closed(double phi) const {
+    const double open = std::min(phi, closesAt_);
+    double closed;
+    if (slope_ > 0) {
+      const double R = R1_ + slope_ * open;
+      closed = load_ * (R * R * R * R - R1_ * R1_ * R1_ * R1_) / (4 * slope_);
+    } else {
+      closed = load_ * R1_ * R1_ * R1_ * open;
+    }
+    return closed + capacity_ * (phi - open);
+  }
+
+  double d_, R1_, R2_, pitch_, endAngle_, activeAngle_, slope_, load_, capacity_;
+  double closesAt_ = 0;
+};
+
+ShapeFrame FrameAround(const std::vector<ShapePrimitive>& primitives, double d) {
+  double left = INFINITY, right = -INFINITY, bottom = INFINITY, top = -INFINITY;
+  const auto take = [&](ModelPoint p, double reach) {
+    left = std::min(left, p.x - reach);
+    right = std::max(right, p.x + reach);
+    bottom = std::min(bottom, p.y - reach);
+    top = std::max(top, p.y + reach);
+  };
+  for (const ShapePrimitive& primitive : primitives) {
+    if (const auto* line = std::get_if<ShapeLine>(&primitive)) {
+      take(line->from, 0);
+      take(line->to, 0);
+    } else {
+      const auto& arc = std::get<ShapeArc>(primitive);
+      take(arc.centre, arc.radius);
+    }
+  }
+  // FitShapeView fits 1.2 times the length and 1.1 times D + d.
+  return {(left + right) / 2, (bottom + top) / 2, right - left, top - bottom - d, d};
+}
+
+bool Finite(double v) { return std::isfinite(v); }
+
+}  // namespace
+
+ConicalShape BuildConicalShape(const ConicalDesign& r, double length) {
+  ConicalShape shape;
+  const double d = r.WireDiameter;
+  for (const double v : {d, r.SmallMean, r.LargeMean, r.TotalTurns, r.ActiveTurns, r.Pitch,
+                         r.FreeLength, r.SolidHeight, length})
+    if (!Finite(v)) return shape;
+  if (!(d > 0)) return shape.status = ShapeStatus::NoWire, shape;
+  if (!(r.SmallMean > 0) || !(r.LargeMean >= r.SmallMean))
+    return shape.status = ShapeStatus::NoCoil, shape;
+  if (!(r.SmallMean > d)) return shape.status = ShapeStatus::WireFillsCoil, shape;
+  const double bands = std::floor(r.TotalTurns);
+  if (bands > kMaxBodyTurns) return shape.status = ShapeStatus::TooManyTurns, shape;
+  if (!(bands >= 1) || !(r.ActiveTurns > 0) || !(r.ActiveTurns <= r.TotalTurns) ||
+      !(r.FreeLength >= r.SolidHeight))
+    return shape.status = ShapeStatus::NoBodyLength, shape;
+
+  // Any G·J gives the same view: take 1, so loads read as P/(G·J).
+  const ConicalCurve curve(1, d, r.SmallMean / 2, r.LargeMean / 2, r.ActiveTurns, r.Pitch);
+  const double load = curve.LoadAt(r.FreeLength - length);
+  const CentreLine wire(r, load / (kPi * d * d * d * d / 32), curve.OpenRadius(load));
+  shape.length = std::max(length, r.SolidHeight);
+
+  const double h = d / 2;
+  shape.primitives.reserve(4 * static_cast<std::size_t>(bands));
+  for (int j = 0; j < static_cast<int>(bands); ++j) {
+    const double a = 2 * kPi * j, b = a + kPi;
+    const ModelPoint top{wire.Axial(a), wire.Radius(a)};
+    const ModelPoint bottom{wire.Axial(b), -wire.Radius(b)};
+    shape.primitives.push_back(ShapeLine{{top.x - h, top.y}, {bottom.x - h, bottom.y}});
+    shape.primitives.push_back(ShapeLine{{top.x + h, top.y}, {bottom.x + h, bottom.y}});
+    shape.primitives.push_back(ShapeArc{
+        top, h, {top.x + h, top.y}, {top.x - h, top.y}, ArcAngle::Toward(), ArcAngle::Toward()});
+    shape.primitives.push_back(ShapeArc{bottom,
+                                        h,
+                                        {bottom.x - h, bottom.y},
+                                        {bottom.x + h, bottom.y},
+                                        ArcAngle::Toward(),
+                                        ArcAngle::Toward(360)});
+  }
+  if (!AllPrimitivesFinite(shape.primitives)) {
+    shape.primitives.clear();
+    return shape.status = ShapeStatus::UndefinedPoint, shape;
+  }
+  shape.frame = FrameAround(shape.primitives, d);
+  shape.status = ShapeStatus::Built;
+  return shape;
+}
+
+void DrawConicalShape(Canvas& canvas, const ConicalDesign& design, double length) {
+  const ConicalShape shape = BuildConicalShape(design, length);
+  DrawShapeFitted(canvas, shape.primitives, shape.frame);
+}
+
+std::string ConicalDxfText(const ConicalDesign& design, ShapeStatus* status) {
+  const ConicalShape shape = BuildConicalShape(design, design.FreeLength);
+  if (status) *status = shape.status;
+  return DxfTextOf(shape.primitives);
+}
+
+}  // namespace coilspring

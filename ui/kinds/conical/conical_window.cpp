@@ -1,0 +1,324 @@
+#include "ui/kinds/conical/conical_window.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <type_traits>
+#include <vector>
+
+#include "core/compression/spring_calc.h"
+#include "core/conical/conical_reference.h"
+#include "core/conical/conical_shape.h"
+#include "core/conical/conical_sheet.h"
+#include "core/conical/load_curve_diagram.h"
+#include "core/records/input_problem.h"
+#include "core/text/sjis.h"
+#include "core/text/user_error.h"
+#include "ui/dialogs/data_sheet_dialog.h"
+#include "ui/render/picture_views.h"
+#include "ui/render/pictures.h"
+#include "ui/render/qt_canvas.h"
+#include "ui/widgets/coil_inputs_box.h"
+#include "ui/widgets/lazy_page.h"
+#include "ui/widgets/qt_text.h"
+#include "ui/widgets/quantity_box.h"
+
+namespace coilspring {
+
+namespace {
+
+const char* const kShapeCaptions[] = {"フリー", "荷重１", "荷重２"};
+
+}  // namespace
+
+ConicalWindow::ConicalWindow(const KindWindowContext& context, QWidget* parent)
+    : SpringKindWindow(context, SpringKind::Conical, {ConicalDocumentText, ReadConicalDocumentJson},
+                       parent),
+      state_(context.state),
+      diagram_(std::make_unique<FatigueDiagramPicture>(devicePixelRatioF())),
+      curveImage_(QtCanvas::MakeImage(kLoadCurveWidth, kLoadCurveHeight, devicePixelRatioF())),
+      shapeImage_(QtCanvas::MakeImage(SpringShapePicture::kWidth, SpringShapePicture::kHeight,
+                                      devicePixelRatioF())) {
+  Frame("ConicalWindow", "長さ・荷重切替");
+  QWidget* inputs = BuildInputs();
+  PlaceColumns(inputs, BuildResults());
+  ConicalDesign start;
+  if (const auto first = state_.kinds.MaterialAt(0, 0)) start.MaterialNo = *first;
+  const MaterialRecord& m = MaterialOf(materials_, start.MaterialNo);
+  if (m.UsableRows() > 0)
+    start.WireDiameter = m.WireDiameters[FirstRowNotBelow(m, start.WireDiameter).value_or(0)];
+  Begin(start);
+}
+
+ConicalWindow::~ConicalWindow() = default;
+
+QWidget* ConicalWindow::BuildInputs() {
+  auto* panel = new QWidget;
+  auto* column = new QVBoxLayout(panel);
+  coil_ = new CoilInputsBox(materials_, state_.kinds, panel);
+  column->addWidget(coil_);
+
+  auto* grid = new QGridLayout;
+  int row = 0;
+  const auto add = [&](const char* caption, QWidget* box, QWidget* beside = nullptr) {
+    grid->addWidget(new QLabel(QString::fromUtf8(caption)), row, 0);
+    grid->addWidget(box, row, 1);
+    if (beside) grid->addWidget(beside, row, 2);
+    ++row;
+  };
+  largeDiameterEdit_ = NumberBox("largeDiameterEdit");
+  add("大端の径 (mm)", largeDiameterEdit_, new QLabel(QStringLiteral("（上の径は小端）")));
+  endCombo_ = new QComboBox;
+  endCombo_->setObjectName("endCombo");
+  for (const char* name : kEndKindNames) endCombo_->addItem(QString::fromUtf8(name));
+  leftHandCheck_ = new QCheckBox(QStringLiteral("左巻"));
+  leftHandCheck_->setObjectName("leftHandCheck");
+  add("座巻き", endCombo_, leftHandCheck_);
+  freeLengthEdit_ = NumberBox("freeLengthEdit");
+  add("自由長さ L0 (mm)", freeLengthEdit_);
+  length1Edit_ = NumberBox("length1Edit");
+  length2Edit_ = NumberBox("length2Edit");
+  load1Edit_ = new QuantityBox("load1Edit", Quantity::Load);
+  load2Edit_ = new QuantityBox("load2Edit", Quantity::Load);
+  add("長さ L1 (mm)", length1Edit_);
+  add("長さ L2 (mm)", length2Edit_);
+  add("荷重 P1", load1Edit_);
+  add("荷重 P2", load2Edit_);
+  column->addLayout(grid);
+  calculateButton_ = new QPushButton(QStringLiteral("計算"));
+  calculateButton_->setObjectName("calculateButton");
+  column->addWidget(calculateButton_);
+  column->addWidget(HistoryControls());
+  column->addStretch();
+  ConnectCalculation(panel, calculateButton_);
+  return panel;
+}
+
+QWidget* ConicalWindow::BuildResults() {
+  auto* panel = new QWidget;
+  auto* column = new QVBoxLayout(panel);
+  auto* top = new QHBoxLayout;
+  resultsGrid_ = ItemTable("resultsGrid");
+  resultsGrid_->horizontalHeader()->setStretchLastSection(true);
+  top->addWidget(resultsGrid_, 1);
+  curveView_ = new PictureView(panel, "curveView", 0, 0, curveImage_);
+  curveView_->setFixedSize(QtCanvas::LogicalSize(curveImage_));
+  top->addWidget(curveView_);
+  diagramView_ = new PictureView(panel, "diagramView", 0, 0, diagram_->Image());
+  diagramView_->setFixedSize(QtCanvas::LogicalSize(diagram_->Image()));
+  top->addWidget(diagramView_);
+  column->addLayout(top);
+  messageList_ = new QListWidget;
+  messageList_->setObjectName("messageList");
+  messageList_->setMaximumHeight(90);
+  column->addWidget(messageList_);
+  auto* shapeRow = new QHBoxLayout;
+  shapeCaption_ = new QLabel;
+  shapeCaption_->setObjectName("shapeCaption");
+  auto* step = new QPushButton(QStringLiteral("▲"));
+  step->setObjectName("shapeStepButton");
+  shapeRow->addWidget(shapeCaption_);
+  shapeRow->addWidget(step);
+  shapeRow->addStretch();
+  column->addLayout(shapeRow);
+  shapeView_ = new PictureView(panel, "shapeView", 0, 0, shapeImage_);
+  shapeView_->setFixedSize(QtCanvas::LogicalSize(shapeImage_));
+  column->addWidget(shapeView_);
+  QTableWidget* history = HistoryGrid({"材料", "d", "D1", "D2", "総巻数", "座巻き", "L0", "L1",
+                                       "L2", "P1", "P2", "初期バネ定数", "τ2", "許容応力", "寿命"});
+  referenceGrid_ = ItemTable("referenceGrid");
+  auto* pages = new QTabWidget;
+  pages->addTab(history, QStringLiteral("履歴"));
+  pages->addTab(referenceGrid_, QStringLiteral("参考値"));
+  stalePages_ = new StalePages(pages);
+  stalePages_->Add(referenceGrid_, [this] {
+    ShowReferenceRows(referenceGrid_, ConicalReferenceRows(Design(), Material(Design()), units_));
+  });
+  column->addWidget(pages, 1);
+  ConnectGuarded(platform_, this, step, &QPushButton::clicked, &ConicalWindow::StepShapeView);
+  return panel;
+}
+
+const MaterialRecord& ConicalWindow::Material(const ConicalDesign& design) const {
+  return MaterialOf(materials_, design.MaterialNo);
+}
+
+ConicalDesign ConicalWindow::ReadInputs() const {
+  const CoilInputs coil = coil_->Read();
+  ConicalDesign r = Design();
+  r.MaterialNo = coil.materialNo;
+  r.WireDiameter = coil.wireDiameter;
+  r.DiameterKind = coil.diameterKind;
+  r.SmallDiameter = coil.diameter;
+  r.TotalTurns = coil.totalTurns;
+  r.LargeDiameter = BoxNumber(largeDiameterEdit_);
+  r.EndKind = static_cast<EndKind>(endCombo_->currentIndex());
+  r.LeftHand = leftHandCheck_->isChecked();
+  r.FreeLength = BoxNumber(freeLengthEdit_);
+  if (r.InputMode == InputMode::Loads) {
+    r.Load1 = load1Edit_->ReadStored(units_);
+    r.Load2 = load2Edit_->ReadStored(units_);
+  } else {
+    r.Length1 = BoxNumber(length1Edit_);
+    r.Length2 = BoxNumber(length2Edit_);
+  }
+  return r;
+}
+
+// A design that cannot exist, or whose coils would nest, is refused before anything changes.
+ConicalDesign ConicalWindow::CalculatedInputs() {
+  ConicalDesign r = ReadInputs();
+  if (const auto problem = ConicalInputProblem(r, materials_))
+    throw UserError(InputProblemMessage(*problem));
+  if (const auto refusal = TelescopingRefusal(r)) throw UserError(*refusal);
+  check_ = CalculateConical(r, Material(r), state_.settings);
+  return r;
+}
+
+void ConicalWindow::CalculateStored(ConicalDesign& design) const {
+  CalculateConical(design, Material(design), state_.settings);
+}
+
+// A design not calculated just now shows the results it holds; its check lines come from a
+// calculation of a copy.
+void ConicalWindow::ShowDesign(bool calculated) {
+  if (!calculated) {
+    ConicalDesign copy = Design();
+    check_ = CalculateConical(copy, Material(copy), state_.settings);
+  }
+  shapePosition_ = 0;
+  ShowInputs();
+  ShowResults();
+  ShowShape();
+}
+
+void ConicalWindow::StepShapeView() {
+  const int next = (shapePosition_ + 1) % 3;
+  Calculate();
+  shapePosition_ = next;
+  ShowShape();
+}
+
+QString ConicalWindow::Shown(double stored, Quantity quantity) const {
+  return ShortText(ShownValue(stored, quantity, units_));
+}
+
+void ConicalWindow::ShowInputs() {
+  const ConicalDesign& r = Design();
+  coil_->Show({r.MaterialNo, r.WireDiameter, r.DiameterKind, r.SmallDiameter, r.TotalTurns});
+  largeDiameterEdit_->setText(FullText(r.LargeDiameter));
+  endCombo_->setCurrentIndex(IsValid(r.EndKind) ? RawOf(r.EndKind) : 0);
+  leftHandCheck_->setChecked(r.LeftHand);
+  freeLengthEdit_->setText(FullText(r.FreeLength));
+  const bool lengths = r.InputMode != InputMode::Loads;
+  length1Edit_->setText(lengths ? FullText(r.Length1) : ShortText(r.Length1));
+  length2Edit_->setText(lengths ? FullText(r.Length2) : ShortText(r.Length2));
+  load1Edit_->ShowStored(r.Load1, units_, !lengths);
+  load2Edit_->ShowStored(r.Load2, units_, !lengths);
+  ShowInputMode();
+}
+
+void ConicalWindow::ShowInputMode() {
+  const bool lengths = Design().InputMode != InputMode::Loads;
+  for (QLineEdit* box : {length1Edit_, length2Edit_}) box->setReadOnly(!lengths);
+  for (QLineEdit* box : {static_cast<QLineEdit*>(load1Edit_), static_cast<QLineEdit*>(load2Edit_)})
+    box->setReadOnly(lengths);
+}
+
+void ConicalWindow::ShowResults() {
+  const ConicalDesign& r = Design();
+  std::vector<QStringList> rows;
+  ConicalDesign::VisitFields(r, [&](const DesignField& f, const auto& value) {
+    using T = std::decay_t<decltype(value)>;
+    if (f.IsInput()) return;
+    if constexpr (std::is_same_v<T, double>)
+      rows.push_back({QString::fromUtf8(f.label), ShortText(ShownFieldValue(value, f, units_)),
+                      Utf8(FieldUnitCaption(f, units_))});
+    if constexpr (std::is_same_v<T, std::optional<double>>)
+      rows.push_back(
+          {QString::fromUtf8(f.label),
+           value ? ShortText(ShownFieldValue(*value, f, units_)) : QString::fromUtf8(kNotAvailable),
+           Utf8(FieldUnitCaption(f, units_))});
+  });
+  rows.push_back({QStringLiteral("期待寿命"), Utf8(LifeClassText(r.LifeClass)), {}});
+  resultsGrid_->setRowCount(static_cast<int>(rows.size()));
+  for (std::size_t i = 0; i < rows.size(); ++i)
+    SetCells(resultsGrid_, static_cast<int>(i), rows[i]);
+
+  messageList_->clear();
+  for (const std::string& line : check_.Lines(r)) messageList_->addItem(Utf8(line));
+  messageList_->setStyleSheet(check_.failed() ? "color: rgb(255, 0, 0)" : "");
+
+  // A design holding a value that is not a number never equals itself: it is simply drawn again.
+  if (!curveShown_ || !(curveShown_->first == r) || curveShown_->second != units_) {
+    curveShown_.emplace(r, units_);
+    QtCanvas canvas(curveImage_);
+    DrawLoadCurveDiagram(canvas, r, Material(r), units_);
+    curveView_->Refresh();
+  }
+  diagram_->Show(ConicalFatigueCoefficients(r, Material(r)));
+  diagramView_->Refresh();
+  stalePages_->DesignChanged();
+}
+
+void ConicalWindow::ShowShape() {
+  const ConicalDesign& r = Design();
+  const double lengths[] = {r.FreeLength, r.Length1, r.Length2};
+  const double length = lengths[shapePosition_];
+  if (!shapeShown_ || !(shapeShown_->first == r) || shapeShown_->second != length) {
+    shapeShown_.emplace(r, length);
+    QtCanvas canvas(shapeImage_);
+    DrawConicalShape(canvas, r, length);
+    shapeView_->Refresh();
+  }
+  shapeCaption_->setText(QString::fromUtf8(kShapeCaptions[shapePosition_]));
+}
+
+QStringList ConicalWindow::HistoryCells(const ConicalDesign& h) const {
+  return {Utf8(SjisToUtf8(Material(h).Symbol.Raw())),
+          ShortText(h.WireDiameter),
+          ShortText(h.SmallDiameter),
+          ShortText(h.LargeDiameter),
+          ShortText(h.TotalTurns),
+          Utf8(EndKindName(h.EndKind)),
+          ShortText(h.FreeLength),
+          ShortText(h.Length1),
+          ShortText(h.Length2),
+          Shown(h.Load1, Quantity::Load),
+          Shown(h.Load2, Quantity::Load),
+          Shown(h.InitialRate, Quantity::Rate),
+          Shown(h.Stress2, Quantity::Stress),
+          Shown(h.AllowableStress, Quantity::Stress),
+          Utf8(LifeClassText(h.LifeClass))};
+}
+
+void ConicalWindow::ToggleInputMode() {
+  InputMode& mode = document_.design().InputMode;
+  mode = mode == InputMode::Loads ? InputMode::Lengths : InputMode::Loads;
+  ShowInputMode();
+}
+
+// Numbers typed and not calculated yet keep their value: read in the old units, shown in the
+// new.
+void ConicalWindow::ApplyUnits(UnitSystem before, UnitSystem now) {
+  for (QuantityBox* box : {load1Edit_, load2Edit_}) box->SwitchUnits(before, now);
+  ShowResults();
+  ShowHistory();
+}
+
+std::string ConicalWindow::DxfText() const { return ConicalDxfText(Design()); }
+
+void ConicalWindow::ShowDataSheet() {
+  DataSheetWindow()->ShowSheet(MakeConicalDataSheet(Design(), materials_, false), SheetPdfName());
+}
+
+}  // namespace coilspring
