@@ -12,7 +12,7 @@
 #include "core/drawing/dxf_writer.h"
 #include "core/drawing/shape_view_sink.h"
 #include "core/extension/extension_shape.h"
-#include "core/search/design_search.h"
+#include "core/compression/compression_search.h"
 #include "support/extension_example.h"
 #include "support/recording_canvas.h"
 #include "support/torsion_example.h"

@@ -11,7 +11,7 @@
 #include "cli/requirements_json.h"
 #include "core/calc/fatigue.h"
 #include "core/records/file_io.h"
-#include "core/search/design_search.h"
+#include "core/compression/compression_search.h"
 #include "core/text/excerpt.h"
 #include "core/text/number_format.h"
 #include "core/text/sjis.h"

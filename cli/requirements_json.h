@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "core/records/material_table.h"
-#include "core/search/design_search.h"
+#include "core/compression/compression_search.h"
 
 namespace coilspring::cli {
 
