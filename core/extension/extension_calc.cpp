@@ -239,7 +239,11 @@ StressCoefficients ExtensionFatigueCoefficients(const ExtensionDesign& r, const 
 }
 
 double HookInnerHeight(const ExtensionDesign& r) {
-  const double inner = r.MeanDiameter - r.WireDiameter;
+  // From the entered diameter: the other two may not have been worked out from it yet (inputs
+  // just typed into the window), and an inner or outer diameter kind must not take a stale mean.
+  const double inner = DiametersFrom(r.DiameterKind, EnteredDiameterOf(r), r.WireDiameter,
+                                     {r.InnerDiameter, r.MeanDiameter, r.OuterDiameter})
+                           .inner;
   return r.HookKind == HookKind::HalfRound ? inner / 2 : inner;
 }
 
