@@ -35,7 +35,8 @@ namespace {
 double Lowered(double percent) { return 1 - percent / 100; }
 
 int RowOf(const MaterialRecord& m, double d) {
-  for (int row = 0; row < m.UsableRows(); ++row)
+  const int rows = m.UsableRows();
+  for (int row = 0; row < rows; ++row)
     if (m.WireDiameters[row] == d) return row;
   return -1;
 }

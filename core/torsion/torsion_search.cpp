@@ -8,6 +8,7 @@
 
 #include "core/calc/allowable_stress.h"
 #include "core/calc/coil_formulas.h"
+#include "core/calc/reference_values.h"
 #include "core/torsion/torsion_calc.h"
 #include "core/torsion/torsion_reference.h"
 
@@ -29,15 +30,17 @@ constexpr std::array<const char*, kTorsionRejectionCount> kRejectionNames = {
     "上限応力係数",
 };
 constexpr double kGridSlack = 1e-9;
+constexpr double kCubicMillimetresPerCubicCentimetre = 1000;
 
 bool Finite(double v) { return std::isfinite(v); }
 
 struct Context {
   const TorsionRequirements& req;
   std::vector<PreparedMaterial> prepared{};
-  std::vector<int> numbers{};  // the material's record number, by prepared material
-  double m1 = 0, m2 = 0;       // kgf·mm
-  double rate = 0;             // kgf·mm per degree needed
+  std::vector<int> numbers{};     // the material's record number, by prepared material
+  std::vector<double> density{};  // g/cm^3, by prepared material
+  double m1 = 0, m2 = 0;          // kgf·mm
+  double rate = 0;                // kgf·mm per degree needed
   RequiredAngles angles{};
 };
 
@@ -53,26 +56,17 @@ auto TieKey(const TorsionCandidate& c) {
   return std::make_tuple(c.mass, t.MaterialNo, t.WireDiameter, t.MeanDiameter, t.TotalTurns);
 }
 
-bool Accept(const TorsionDesign& t, const TorsionCheck& check, const Context& cx, Tally& w) {
+bool Accept(const TorsionDesign& t, unsigned faults, const Context& cx, Tally& w) {
   const TorsionRequirements& req = cx.req;
   bool ok = true;
   const auto reject = [&](TorsionRejection why) {
     ++w.rejected[static_cast<std::size_t>(why)];
     ok = false;
   };
-  bool otherFault = false;
-  bool upper = false;
-  for (const std::string& line : check.lines) {
-    if (line == kBendingOverstressLine)
-      reject(TorsionRejection::Overstress);
-    else if (line == kRodInterferenceLine)
-      reject(TorsionRejection::Rod);
-    else if (line == kUpperStressWarningLine)
-      upper = true;
-    else if (line != kSuccessLine)
-      otherFault = true;
-  }
-  if (otherFault) reject(TorsionRejection::OtherChecks);
+  if (faults & kTorsionOverstress) reject(TorsionRejection::Overstress);
+  if (faults & kTorsionRodInterference) reject(TorsionRejection::Rod);
+  if (faults & ~(kTorsionOverstress | kTorsionRodInterference | kTorsionWarnings))
+    reject(TorsionRejection::OtherChecks);
   if (!(std::fabs(t.Moment1 - cx.m1) <= req.loadTolerance * cx.m1 + kGridSlack) ||
       !(std::fabs(t.Moment2 - cx.m2) <= req.loadTolerance * cx.m2 + kGridSlack))
     reject(TorsionRejection::LoadTolerance);
@@ -82,7 +76,8 @@ bool Accept(const TorsionDesign& t, const TorsionCheck& check, const Context& cx
   if (req.bore && !(t.OuterDiameter <= *req.bore + kGridSlack)) reject(TorsionRejection::Bore);
   if (req.maxBodyLength && !(t.BodyLength2 <= *req.maxBodyLength + kGridSlack))
     reject(TorsionRejection::BodyLength);
-  if (req.refuseUpperStress && upper) reject(TorsionRejection::UpperStressRatio);
+  if (req.refuseUpperStress && (faults & kTorsionUpperStress))
+    reject(TorsionRejection::UpperStressRatio);
   return ok;
 }
 
@@ -128,12 +123,13 @@ bool SearchWire(const Job& job, const Context& cx, Tally& w, const SearchProgres
       if (turns < 1) continue;
       t.TotalTurns = turns;
       CalculateTorsion(t, pm);
-      const TorsionCheck check = CheckTorsion(t, pm);
+      const unsigned faults = TorsionFaults(t, pm);
       if (progress.Counted(w.evaluated, step, steps.first, steps.last)) return false;
-      if (!Accept(t, check, cx, w)) continue;
+      if (!Accept(t, faults, cx, w)) continue;
       ++w.kept;
       c.design = t;
-      c.mass = ComputeTorsionReference(t, m).mass.value;
+      c.mass = kPi / 4 * d * d * TorsionWireLength(t) * cx.density[job.prepared] /
+               kCubicMillimetresPerCubicCentimetre;
       c.stressRatio = t.Stress2 / t.AllowableStress;
       w.Offer(c, static_cast<std::size_t>(req.top), before);
     }
@@ -232,6 +228,7 @@ TorsionSearchResult SearchDesigns(const TorsionRequirements& req, const Material
   for (const int n : SearchedMaterials(req.materials, SearchableMaterials(materials))) {
     cx.prepared.push_back(PrepareMaterial(materials[n]));
     cx.numbers.push_back(n);
+    cx.density.push_back(DefaultDensity(materials[n]));
     for (int row = 0; row < cx.prepared.back().rows; ++row)
       jobs.push_back({cx.prepared.size() - 1, row});
   }
