@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "cli/commands.h"
-#include "cli/requirements_json.h"
 #include "core/calc/fatigue.h"
 #include "core/compression/compression_search.h"
 #include "core/display/display_units.h"
@@ -23,6 +22,7 @@
 #include "json/compression_json.h"
 #include "json/extension_json.h"
 #include "json/json_text.h"
+#include "json/requirements_json.h"
 #include "json/torsion_json.h"
 
 namespace coilspring::cli {
@@ -49,6 +49,16 @@ SolveOptions ParseSolveOptions(const Args& args) {
   for (const auto& [name, value] : parsed.options) {
     if (TakeDataFileOption(name, value, o)) continue;
     if (name == "--rank") {
+      // Any kind's ranking passes here; the kind of the document chooses among its own.
+      std::vector<std::string> keys;
+      for (const KindSearchInfo& search : SearchKinds())
+        for (const SearchRank& rank : search.ranks)
+          if (std::find(keys.begin(), keys.end(), rank.key) == keys.end()) keys.push_back(rank.key);
+      if (std::find(keys.begin(), keys.end(), value) == keys.end()) {
+        std::string choices;
+        for (const std::string& key : keys) choices += (choices.empty() ? "" : "、") + key;
+        throw std::invalid_argument(BadValueMessage(name, value, choices + " のいずれか"));
+      }
       o.rankKey = value;
     } else if (name == "--top") {
       o.top = IntegerValue(name, value);
@@ -195,24 +205,6 @@ struct ExtensionSolve {
       document.history.emplace_back(all[i].design);
     return ExtensionDocumentText(document);
   }
-  static const char* Header() {
-    return "順位\t材料\td\tD\t外径\t内径\t総巻数\tフック\t自由長さ\t初張力(%s)"
-           "\tバネ定数(%s/mm)\tP1(%s)\tP2(%s)\tτ2/τa\t寿命\t質量(g)\n";
-  }
-  static void PrintRow(std::size_t i, const Candidate& c, const std::string& symbol,
-                       LoadUnit unit) {
-    const ExtensionDesign& r = c.design;
-    std::printf("%zu\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\n", i + 1,
-                symbol.c_str(), FormatFull(r.WireDiameter).c_str(),
-                FormatFull(r.MeanDiameter).c_str(), FormatFull(r.OuterDiameter).c_str(),
-                FormatFull(r.InnerDiameter).c_str(), FormatFull(r.TotalTurns).c_str(),
-                HookKindName(r.HookKind), FormatFull(r.FreeLength).c_str(),
-                FormatShort(InUnit(r.InitialTension, unit)).c_str(),
-                FormatShort(ShownValue(r.SpringRate, Quantity::Rate, UnitSystemOf(unit))).c_str(),
-                FormatShort(InUnit(r.Load1, unit)).c_str(),
-                FormatShort(InUnit(r.Load2, unit)).c_str(), FormatShort(c.stressRatio).c_str(),
-                LifeClassText(r.LifeClass).c_str(), FormatShort(c.mass).c_str());
-  }
 };
 
 struct TorsionSolve {
@@ -237,27 +229,14 @@ struct TorsionSolve {
       document.history.emplace_back(all[i].design);
     return TorsionDocumentText(document);
   }
-  static const char* Header() {
-    return "順位\t材料\td\tD\t外径\t内径\t総巻数\t腕1\t腕2\tθ1\tθ2\tバネ定数(%s·mm/°)"
-           "\tM1(%s·mm)\tM2(%s·mm)\tσ2/σa\tθ2内径\tθ2長さ\t質量(g)\n";
-  }
-  static void PrintRow(std::size_t i, const Candidate& c, const std::string& symbol,
-                       LoadUnit unit) {
-    const TorsionDesign& t = c.design;
-    const auto moment = [unit](double kgfmm) {
-      return FormatShort(ShownValue(kgfmm, Quantity::Energy, UnitSystemOf(unit)));
-    };
-    std::printf("%zu\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\n", i + 1,
-                symbol.c_str(), FormatFull(t.WireDiameter).c_str(),
-                FormatFull(t.MeanDiameter).c_str(), FormatFull(t.OuterDiameter).c_str(),
-                FormatFull(t.InnerDiameter).c_str(), FormatFull(t.TotalTurns).c_str(),
-                FormatFull(t.Leg1).c_str(), FormatFull(t.Leg2).c_str(),
-                FormatShort(t.Angle1).c_str(), FormatShort(t.Angle2).c_str(),
-                moment(t.SpringRate).c_str(), moment(t.Moment1).c_str(), moment(t.Moment2).c_str(),
-                FormatShort(c.stressRatio).c_str(), FormatShort(t.InnerDiameter2).c_str(),
-                FormatShort(t.BodyLength2).c_str(), FormatShort(c.mass).c_str());
-  }
 };
+
+// `first`, then the cells, separated by tabs.
+std::string TabbedLine(const std::string& first, const std::vector<std::string>& cells) {
+  std::string line = first;
+  for (const std::string& cell : cells) line += "\t" + cell;
+  return line;
+}
 
 // A candidate as the kind's design file (in the requirements' load unit, which it names), so
 // that calc reads it as it stands.
@@ -323,16 +302,15 @@ int RunKindSolve(const SolveOptions& o, const std::string& text, const MaterialT
   if (o.json) {
     std::printf("%s\n", KindResultJson<Kind>(result, q.loadUnit, materials).c_str());
   } else {
-    const char* unit = q.loadUnit == LoadUnit::Newton ? "N" : "kgf";
     std::printf("評価 %lld 件、条件を満たす設計 %lld 件、%s 秒（%s）\n",
                 static_cast<long long>(result.evaluated), static_cast<long long>(result.kept),
                 FormatShort(result.seconds).c_str(), RankName(q.rank));
-    std::printf(Kind::Header(), unit, unit, unit, unit);
-    for (std::size_t i = 0; i < result.candidates.size(); ++i) {
-      const auto& c = result.candidates[i];
-      Kind::PrintRow(i, c, SjisToUtf8(MaterialOf(materials, c.design.MaterialNo).Symbol.Raw()),
-                     q.loadUnit);
-    }
+    const UnitSystem units = UnitSystemOf(q.loadUnit);
+    std::printf("%s\n", TabbedLine("順位", CandidateHeadings(q, units)).c_str());
+    for (std::size_t i = 0; i < result.candidates.size(); ++i)
+      std::printf("%s\n", TabbedLine(std::to_string(i + 1),
+                                     CandidateCells(result.candidates[i], materials, units))
+                              .c_str());
   }
   if (result.candidates.empty()) {
     std::fprintf(stderr, "%s\n", NothingFoundMessage(result).c_str());

@@ -10,6 +10,8 @@
 #include "core/calc/reference_values.h"
 #include "core/extension/extension_calc.h"
 #include "core/extension/extension_reference.h"
+#include "core/text/number_format.h"
+#include "core/text/sjis.h"
 
 namespace coilspring {
 
@@ -274,6 +276,48 @@ std::string NothingFoundMessage(const ExtensionSearchResult& result) {
       [](std::size_t i) { return RejectionName(static_cast<ExtensionRejection>(i)); },
       "探索範囲に候補がありません（材料の線径、バネ指数の範囲、穴径、平均径の範囲を確認して"
       "ください）");
+}
+
+std::vector<std::string> CandidateHeadings(const ExtensionRequirements&, UnitSystem units) {
+  const std::string load = UnitCaption(Quantity::Load, units);
+  return {"材料",
+          "線径",
+          "平均径",
+          "外径",
+          "内径",
+          "総巻数",
+          "フック",
+          "自由長さ",
+          "初張力(" + load + ")",
+          "バネ定数(" + std::string(UnitCaption(Quantity::Rate, units)) + ")",
+          "P1(" + load + ")",
+          "P2(" + load + ")",
+          "τ2/τa",
+          "期待寿命",
+          "質量(g)"};
+}
+
+std::vector<std::string> CandidateCells(const ExtensionCandidate& c, const MaterialTable& materials,
+                                        UnitSystem units) {
+  const ExtensionDesign& r = c.design;
+  const auto load = [units](double kgf) {
+    return FormatShort(ShownValue(kgf, Quantity::Load, units));
+  };
+  return {SjisToUtf8(MaterialOf(materials, r.MaterialNo).Symbol.Raw()),
+          FormatFull(r.WireDiameter),
+          FormatFull(r.MeanDiameter),
+          FormatFull(r.OuterDiameter),
+          FormatFull(r.InnerDiameter),
+          FormatFull(r.TotalTurns),
+          HookKindName(r.HookKind),
+          FormatFull(r.FreeLength),
+          load(r.InitialTension),
+          FormatShort(ShownValue(r.SpringRate, Quantity::Rate, units)),
+          load(r.Load1),
+          load(r.Load2),
+          FormatShort(c.stressRatio),
+          LifeClassText(r.LifeClass),
+          FormatShort(c.mass)};
 }
 
 }  // namespace coilspring

@@ -88,4 +88,11 @@ std::string TooManyCandidatesMessage(const ExtensionRequirements& requirements, 
 bool RanksBefore(const ExtensionCandidate& a, const ExtensionCandidate& b, ExtensionRank rank);
 std::string NothingFoundMessage(const ExtensionSearchResult& result);
 
+// The short list as a table, for the command line and the window alike: the headings, and a
+// row of cells per candidate; loads and the rate in `units`.
+std::vector<std::string> CandidateHeadings(const ExtensionRequirements& requirements,
+                                           UnitSystem units);
+std::vector<std::string> CandidateCells(const ExtensionCandidate& candidate,
+                                        const MaterialTable& materials, UnitSystem units);
+
 }  // namespace coilspring

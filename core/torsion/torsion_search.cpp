@@ -9,6 +9,8 @@
 #include "core/calc/allowable_stress.h"
 #include "core/calc/coil_formulas.h"
 #include "core/calc/reference_values.h"
+#include "core/text/number_format.h"
+#include "core/text/sjis.h"
 #include "core/torsion/torsion_calc.h"
 #include "core/torsion/torsion_reference.h"
 
@@ -252,6 +254,52 @@ std::string NothingFoundMessage(const TorsionSearchResult& result) {
       [](std::size_t i) { return RejectionName(static_cast<TorsionRejection>(i)); },
       "探索範囲に候補がありません（材料の線径、バネ指数の範囲、穴径・軸径、平均径の範囲を"
       "確認してください）");
+}
+
+std::vector<std::string> CandidateHeadings(const TorsionRequirements&, UnitSystem units) {
+  const std::string moment = UnitCaption(Quantity::Energy, units);
+  return {"材料",
+          "線径",
+          "平均径",
+          "外径",
+          "内径",
+          "総巻数",
+          "腕1",
+          "腕2",
+          "θ1",
+          "θ2",
+          "バネ定数(" + moment + "/°)",
+          "M1(" + moment + ")",
+          "M2(" + moment + ")",
+          "σ2/σa",
+          "θ2内径",
+          "θ2長さ",
+          "質量(g)"};
+}
+
+std::vector<std::string> CandidateCells(const TorsionCandidate& c, const MaterialTable& materials,
+                                        UnitSystem units) {
+  const TorsionDesign& t = c.design;
+  const auto moment = [units](double kgfmm) {
+    return FormatShort(ShownValue(kgfmm, Quantity::Energy, units));
+  };
+  return {SjisToUtf8(MaterialOf(materials, t.MaterialNo).Symbol.Raw()),
+          FormatFull(t.WireDiameter),
+          FormatFull(t.MeanDiameter),
+          FormatFull(t.OuterDiameter),
+          FormatFull(t.InnerDiameter),
+          FormatFull(t.TotalTurns),
+          FormatFull(t.Leg1),
+          FormatFull(t.Leg2),
+          FormatShort(t.Angle1),
+          FormatShort(t.Angle2),
+          moment(t.SpringRate),
+          moment(t.Moment1),
+          moment(t.Moment2),
+          FormatShort(c.stressRatio),
+          FormatShort(t.InnerDiameter2),
+          FormatShort(t.BodyLength2),
+          FormatShort(c.mass)};
 }
 
 }  // namespace coilspring

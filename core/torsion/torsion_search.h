@@ -84,4 +84,11 @@ std::string TooManyCandidatesMessage(const TorsionRequirements& requirements, st
 bool RanksBefore(const TorsionCandidate& a, const TorsionCandidate& b, TorsionRank rank);
 std::string NothingFoundMessage(const TorsionSearchResult& result);
 
+// The short list as a table, for the command line and the window alike: the headings, and a
+// row of cells per candidate; moments and the rate in `units`.
+std::vector<std::string> CandidateHeadings(const TorsionRequirements& requirements,
+                                           UnitSystem units);
+std::vector<std::string> CandidateCells(const TorsionCandidate& candidate,
+                                        const MaterialTable& materials, UnitSystem units);
+
 }  // namespace coilspring

@@ -1,4 +1,4 @@
-#include "cli/requirements_json.h"
+#include "json/requirements_json.h"
 
 #include <map>
 #include <string>
@@ -10,7 +10,7 @@
 #include "core/text/sjis.h"
 #include "json/json_reading.h"
 
-namespace coilspring::cli {
+namespace coilspring {
 
 namespace {
 
@@ -259,4 +259,4 @@ SearchRequirements ReadRequirementsJson(std::string_view text, const MaterialTab
   return q;
 }
 
-}  // namespace coilspring::cli
+}  // namespace coilspring

@@ -1,4 +1,5 @@
-// The requirements of "solve" as a JSON document; every key is described in the README.
+// The requirement documents of the design search ("solve" and the kind windows' 設計支援) as
+// JSON; every key is described in the README.
 #pragma once
 
 #include <string_view>
@@ -9,7 +10,7 @@
 #include "core/records/material_table.h"
 #include "core/torsion/torsion_search.h"
 
-namespace coilspring::cli {
+namespace coilspring {
 
 // The spring kind a requirement document's "kind" names; a document without one asks for a
 // compression spring.
@@ -23,4 +24,4 @@ ExtensionRequirements ReadExtensionRequirementsJson(std::string_view text,
 TorsionRequirements ReadTorsionRequirementsJson(std::string_view text,
                                                 const MaterialTable& materials);
 
-}  // namespace coilspring::cli
+}  // namespace coilspring
