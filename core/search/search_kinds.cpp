@@ -12,52 +12,57 @@ namespace coilspring {
 namespace {
 
 // The keys every kind's document takes, in the order the window's form shows them.
-#define COMMON_KEYS                                                               \
-  {"materials", "材料", "", ""}, {"kinds", "材料の種類", "", ""},                 \
-      {"loadUnit", "荷重の単位", "", ""}, {"rank", "並べ方", "", ""},             \
-      {"top", "表示する件数", "", ""}, {"loadTolerance", "荷重の許容差", "", ""}, \
-      {"bore", "穴径", "mm 以下", ""}, {"meanDiameter", "平均径", "mm", ""}, {    \
-    "springIndex", "バネ指数", "", ""                                             \
-  }
+// clang-format off
+#define COMMON_KEYS                                                        \
+  {"materials", RequirementForm::Texts, "材料（記号）", "", ""},           \
+  {"kinds", RequirementForm::Texts, "材料の種類", "", ""},                 \
+  {"loadUnit", RequirementForm::Word, "荷重の単位", "", ""},               \
+  {"rank", RequirementForm::Word, "並べ方", "", ""},                       \
+  {"top", RequirementForm::Number, "表示する件数", "", "30"},              \
+  {"loadTolerance", RequirementForm::Number, "荷重の許容差", "割合", "0.05"}, \
+  {"bore", RequirementForm::Number, "穴径", "mm 以下", ""},                \
+  {"meanDiameter", RequirementForm::Range, "平均径", "mm", ""},            \
+  {"springIndex", RequirementForm::Range, "バネ指数", "", ""}
+// clang-format on
 
 constexpr RequirementKey kCompressionKeys[] = {
     COMMON_KEYS,
-    {"P1", "荷重（Ｐ１）", "", ""},
-    {"L1", "長さ（Ｌ１）", "mm", ""},
-    {"P2", "荷重（Ｐ２）", "", ""},
-    {"L2", "長さ（Ｌ２）", "mm", ""},
-    {"endKinds", "座巻き", "", ""},
-    {"rod", "軸径", "mm 以上", ""},
-    {"maxFreeLength", "最大自由長さ", "mm", ""},
-    {"lifeAtLeast", "期待寿命", "", ""},
-    {"seating", "座屈（L2）", "", ""},
-    {"minNaturalFrequency", "固有振動数", "Hz 以上", ""},
-    {"worstCaseGrade", "最悪ケースの等級", "", ""},
+    {"P1", RequirementForm::Number, "荷重（Ｐ１）", "", ""},
+    {"L1", RequirementForm::Number, "長さ（Ｌ１）", "mm", ""},
+    {"P2", RequirementForm::Number, "荷重（Ｐ２）", "", ""},
+    {"L2", RequirementForm::Number, "長さ（Ｌ２）", "mm", ""},
+    {"endKinds", RequirementForm::Codes, "座巻き", "", ""},
+    {"rod", RequirementForm::Number, "軸径", "mm 以上", ""},
+    {"maxFreeLength", RequirementForm::Number, "最大自由長さ", "mm", ""},
+    {"lifeAtLeast", RequirementForm::Word, "期待寿命", "", ""},
+    {"seating", RequirementForm::Number, "座屈（L2）", "", ""},
+    {"minNaturalFrequency", RequirementForm::Number, "固有振動数", "Hz 以上", ""},
+    {"worstCaseGrade", RequirementForm::Number, "最悪ケースの等級", "", ""},
 };
 
 constexpr RequirementKey kExtensionKeys[] = {
     COMMON_KEYS,
-    {"P1", "荷重（Ｐ１）", "", ""},
-    {"L1", "長さ（Ｌ１）", "mm", ""},
-    {"P2", "荷重（Ｐ２）", "", ""},
-    {"L2", "長さ（Ｌ２）", "mm", ""},
-    {"hookKinds", "フック形状", "", "0"},
-    {"maxFreeLength", "最大自由長さ", "mm", ""},
-    {"lifeAtLeast", "期待寿命", "", ""},
-    {"initialTension", "初張力", "", "band"},
+    {"P1", RequirementForm::Number, "荷重（Ｐ１）", "", ""},
+    {"L1", RequirementForm::Number, "長さ（Ｌ１）", "mm", ""},
+    {"P2", RequirementForm::Number, "荷重（Ｐ２）", "", ""},
+    {"L2", RequirementForm::Number, "長さ（Ｌ２）", "mm", ""},
+    {"hookKinds", RequirementForm::Codes, "フック形状", "", "0"},
+    {"maxFreeLength", RequirementForm::Number, "最大自由長さ", "mm", ""},
+    {"lifeAtLeast", RequirementForm::Word, "期待寿命", "", ""},
+    {"initialTension", RequirementForm::Word, "初張力", "", "band"},
 };
 
 constexpr RequirementKey kTorsionKeys[] = {
     COMMON_KEYS,
-    {"M1", "モーメント（Ｍ１）", "·mm", ""},
-    {"M2", "モーメント（Ｍ２）", "·mm", ""},
-    {"stroke", "Ｍ１→Ｍ２の角度", "°", ""},
-    {"Leg1", "腕の長さ1", "mm", ""},
-    {"Leg2", "腕の長さ2", "mm", ""},
-    {"LoadArm", "荷重点の腕の長さ", "mm", ""},
-    {"rod", "軸径（θ2 の内径）", "mm 以上", ""},
-    {"maxBodyLength", "θ2 でのコイル長さ", "mm 以下", ""},
-    {"upperStressRatio", "上限応力係数の警告", "", "allow"},
+    {"M1", RequirementForm::Number, "モーメント（Ｍ１）", "·mm", ""},
+    {"M2", RequirementForm::Number, "モーメント（Ｍ２）", "·mm", ""},
+    {"stroke", RequirementForm::Number, "Ｍ１→Ｍ２の角度", "°", ""},
+    {"Leg1", RequirementForm::Number, "腕の長さ1", "mm", ""},
+    {"Leg2", RequirementForm::Number, "腕の長さ2", "mm", ""},
+    {"LoadArm", RequirementForm::Number, "荷重点の腕の長さ", "mm", ""},
+    {"rod", RequirementForm::Number, "軸径（θ2 の内径）", "mm 以上", ""},
+    {"maxBodyLength", RequirementForm::Number, "θ2 でのコイル長さ", "mm 以下", ""},
+    {"upperStressRatio", RequirementForm::Word, "上限応力係数の警告", "", "allow"},
 };
 #undef COMMON_KEYS
 

@@ -12,8 +12,18 @@
 
 namespace coilspring {
 
+// How a key's value is typed into the window's form and written into the document.
+enum class RequirementForm {
+  Number,  // a number
+  Range,   // two numbers, [min, max]
+  Codes,   // a list of codes
+  Texts,   // a list of names (material symbols or kinds)
+  Word,    // one of the words the key takes
+};
+
 struct RequirementKey {
-  const char* name;         // the document's key
+  const char* name;  // the document's key
+  RequirementForm form;
   const char* label;        // the window's caption
   const char* unit;         // shown after the box; "" for none
   const char* defaultText;  // what the box starts with; "" asks for nothing
