@@ -228,11 +228,11 @@ const char* RejectionName(Rejection reason) {
   return kRejectionNames[static_cast<std::size_t>(reason)];
 }
 
-std::string EndFormsText(const SearchCandidate& candidate) {
+std::string EndFormsText(const SearchCandidate& candidate, const char* separator) {
   if (candidate.endKinds.empty()) return EndKindName(candidate.design.EndKind);
   std::string text;
   for (const EndKind end : candidate.endKinds)
-    text += (text.empty() ? "" : "／") + std::string(EndKindName(end));
+    text += (text.empty() ? "" : separator) + std::string(EndKindName(end));
   return text;
 }
 

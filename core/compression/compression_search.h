@@ -88,8 +88,8 @@ struct SearchCandidate {
 
 using SearchResult = SearchResultOf<SearchCandidate, kRejectionCount>;
 
-// The candidate's end forms as one text: their names joined by "／".
-std::string EndFormsText(const SearchCandidate& candidate);
+// The candidate's end forms as one text: their names joined by `separator`.
+std::string EndFormsText(const SearchCandidate& candidate, const char* separator = "／");
 
 // `threads` 0 uses every core.
 SearchResult SearchDesigns(const SearchRequirements& requirements, const MaterialTable& materials,
