@@ -5,6 +5,7 @@
 #include "bench_designs.h"
 #include "core/calc/fatigue.h"
 #include "core/compression/calculate_cycle.h"
+#include "core/compression/compression_search.h"
 #include "core/compression/design_dxf.h"
 #include "core/compression/design_fatigue.h"
 #include "core/compression/shape_view.h"
@@ -12,8 +13,9 @@
 #include "core/conical/conical_calc.h"
 #include "core/drawing/dxf_writer.h"
 #include "core/drawing/shape_view_sink.h"
+#include "core/extension/extension_search.h"
 #include "core/extension/extension_shape.h"
-#include "core/search/design_search.h"
+#include "core/torsion/torsion_search.h"
 #include "support/extension_example.h"
 #include "support/recording_canvas.h"
 #include "support/torsion_example.h"
@@ -209,6 +211,46 @@ void BM_SearchWholeDatabase(benchmark::State& s) {
   s.counters["candidates"] = static_cast<double>(evaluated);
 }
 BENCHMARK(BM_SearchWholeDatabase)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The other kinds' searches over the whole shipped database, default index range, the same
+// loads over the same stroke: one hook form; given legs. "per_candidate" compares them with the
+// compression search's time per candidate.
+template <class Search>
+void SearchBenchmark(benchmark::State& s, Search&& search) {
+  std::int64_t evaluated = 0;
+  for (auto _ : s) {
+    const auto result = search();
+    evaluated = result.evaluated;
+    benchmark::DoNotOptimize(result.candidates.data());
+  }
+  s.counters["candidates"] = static_cast<double>(evaluated);
+  s.counters["per_candidate"] = benchmark::Counter(
+      static_cast<double>(evaluated),
+      benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+void BM_SearchExtensionWholeDatabase(benchmark::State& s) {
+  const CalculatorState state = ShippedState();
+  ExtensionRequirements q;
+  q.P1 = 20;
+  q.L1 = 40;
+  q.P2 = 60;
+  q.L2 = 50;
+  SearchBenchmark(s, [&] { return SearchDesigns(q, state.materials(), state.settings); });
+}
+BENCHMARK(BM_SearchExtensionWholeDatabase)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_SearchTorsionWholeDatabase(benchmark::State& s) {
+  const CalculatorState state = ShippedState();
+  TorsionRequirements q;
+  q.M1 = 200;
+  q.M2 = 800;
+  q.stroke = 60;
+  q.Leg1 = 25;
+  q.Leg2 = 25;
+  SearchBenchmark(s, [&] { return SearchDesigns(q, state.materials()); });
+}
+BENCHMARK(BM_SearchTorsionWholeDatabase)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 }  // namespace coilspring::bench

@@ -46,14 +46,17 @@ constexpr const char* kSheetUsage =
     "  --left     左巻き\n";
 
 constexpr const char* kSolveUsage =
-    "solve REQ.json [--rank mass|life|margin|solid] [--top N] [--json]\n"
-    "      [--write OUT.abd] [--materials F] [--settings F] [--threads N]\n"
+    "solve REQ.json [--rank KEY] [--top N] [--json]\n"
+    "      [--write OUT.abd|OUT.json] [--materials F] [--settings F] [--threads N]\n"
     "\n"
     "要求（JSON）を満たす設計を探し、順位を付けて表示する（「設計支援」と同じ探索）。\n"
-    "  --rank mass|life|margin|solid  並べ方: 軽い順、寿命、τ2/τa の余裕、密着高さ\n"
+    "要求の \"kind\" でばねの種類を選ぶ（compression（既定）、extension、torsion）。\n"
+    "  --rank KEY                     並べ方: 圧縮 mass|life|margin|solid、引張\n"
+    "                                 mass|life|margin|length、ねじり mass|margin|body\n"
     "  --top N                        表示する候補の数（1〜1000）\n"
     "  --json                         JSON で出力する\n"
-    "  --write OUT.abd                最良の設計を現在の設計、上位 30 件を履歴にして保存する\n"
+    "  --write OUT.abd|OUT.json       最良の設計を現在の設計、上位 30 件を履歴にして保存する\n"
+    "                                 （引張・ねじりはその種類の設計ファイル）\n"
     "  --threads N                    使うスレッドの数（既定: すべてのコア）\n";
 
 constexpr const char* kDesignUsage =

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "cli/requirements_json.h"
+#include "json/requirements_json.h"
 #include "core/compression/calculate_cycle.h"
 #include "core/text/user_error.h"
 #include "fuzz/fuzz_support.h"
@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static const CoefficientSettings settings = fuzz::ShippedSettings();
   SearchRequirements q;
   try {
-    q = cli::ReadRequirementsJson(std::string_view(reinterpret_cast<const char*>(data), size),
+    q = ReadRequirementsJson(std::string_view(reinterpret_cast<const char*>(data), size),
                                   materials);
   } catch (const UserError& e) {
     fuzz::Require(e.what()[0] != '\0', "an empty message");

@@ -15,13 +15,16 @@ RANKS = {
     "core/display": 3,
     "core/output": 4,
     "core/editing": 4,
+    # The search machine knows no kind: each kind's search runs on it, so it sits below them.
+    "core/search_machine": 4.2,
     # The spring kinds, siblings above every folder they share.
     "core/compression": 4.5,
     "core/extension": 4.5,
     "core/torsion": 4.5,
     # The conical spring is a compression spring of its end forms, solid height and checks.
     "core/conical": 4.6,
-    # The design search works on compression designs, so it sits above the kinds.
+    # The list that binds the kinds' searches to the machine names every kind, so it sits above
+    # the kinds.
     "core/search": 4.7,
     "json": 4.8,
     "ui/widgets": 5,

@@ -35,7 +35,8 @@ namespace {
 double Lowered(double percent) { return 1 - percent / 100; }
 
 int RowOf(const MaterialRecord& m, double d) {
-  for (int row = 0; row < m.UsableRows(); ++row)
+  const int rows = m.UsableRows();
+  for (int row = 0; row < rows; ++row)
     if (m.WireDiameters[row] == d) return row;
   return -1;
 }
@@ -239,7 +240,11 @@ StressCoefficients ExtensionFatigueCoefficients(const ExtensionDesign& r, const 
 }
 
 double HookInnerHeight(const ExtensionDesign& r) {
-  const double inner = r.MeanDiameter - r.WireDiameter;
+  // From the entered diameter: the other two may not have been worked out from it yet (inputs
+  // just typed into the window), and an inner or outer diameter kind must not take a stale mean.
+  const double inner = DiametersFrom(r.DiameterKind, EnteredDiameterOf(r), r.WireDiameter,
+                                     {r.InnerDiameter, r.MeanDiameter, r.OuterDiameter})
+                           .inner;
   return r.HookKind == HookKind::HalfRound ? inner / 2 : inner;
 }
 

@@ -35,6 +35,10 @@ double HookWireLength(const ExtensionDesign& r) {
   }
 }
 
+double ExtensionWireLength(const ExtensionDesign& r) {
+  return r.TotalTurns * std::hypot(kPi * r.MeanDiameter, r.WireDiameter) + 2 * HookWireLength(r);
+}
+
 ReferenceValue ExtensionLoadTolerance(const ExtensionDesign& r, int grade, double load) {
   const auto beta = LoadTolerancePercent(r.ActiveTurns, grade);
   if (!beta) return {};
@@ -53,7 +57,7 @@ std::vector<ReferenceRow> ExtensionReferenceRows(const ExtensionDesign& r, const
     rows.push_back({std::move(item), ReferenceText(v), std::move(unit)});
   };
   const double d = r.WireDiameter;
-  const double length = r.TotalTurns * std::hypot(kPi * r.MeanDiameter, d) + 2 * HookWireLength(r);
+  const double length = ExtensionWireLength(r);
   add("素線の長さ（本体＋フック）", Valid(length), "mm");
   add("質量",
       Valid(kPi / 4 * d * d * length * DefaultDensity(m) / kCubicMillimetresPerCubicCentimetre),

@@ -16,6 +16,8 @@ namespace coilspring {
 // The wire in one hook (mm): a full loop for the round hooks, half a loop for the half-round
 // hook, half a loop and two straight legs of half the mean diameter for the U hook.
 double HookWireLength(const ExtensionDesign& design);
+// The wire of the whole spring (mm): the body's turns on their helix and both hooks.
+double ExtensionWireLength(const ExtensionDesign& design);
 
 // JIS B 2704-2 load tolerance (± kgf) at load P of grade 1..3: Pi·α + (P − Pi)·β, α 0.10,
 // 0.15, 0.20 for the scatter of the initial tension and β the load tolerance by active turns.

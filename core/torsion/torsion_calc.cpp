@@ -109,26 +109,40 @@ void Calculate(TorsionDesign& t, const MaterialRecord& m, double allowableBendin
 }
 
 // The checks, with whether the allowable bending table covers the wire.
-TorsionCheck Check(const TorsionDesign& t, bool tableCoversWire) {
-  TorsionCheck check;
-  const auto fail = [&](const char* line) {
-    check.lines.emplace_back(line);
-    check.failed = true;
-  };
-  if (t.SpringIndex < 4) fail(CheckLineOf(kFaultIndexLow));
-  if (t.SpringIndex > 22) fail(CheckLineOf(kFaultIndexHigh));
+unsigned Faults(const TorsionDesign& t, bool tableCoversWire) {
+  unsigned faults = 0;
+  if (t.SpringIndex < 4) faults |= kTorsionIndexLow;
+  if (t.SpringIndex > 22) faults |= kTorsionIndexHigh;
   // The greatest magnitude over θ1..θ2 when they are in order (the order check fails the
   // others): a coil unwound by a negative angle is stressed all the same.
   const double above = t.AllowableStress + kStressCheckAllowance;
-  if (above < std::max(std::fabs(t.Stress2), -t.Stress1)) fail(kBendingOverstressLine);
-  if (t.Angle2 < t.Angle1) fail(kAngleOrderLine);
-  if (t.Rod && t.InnerDiameter2 < *t.Rod) fail(kRodInterferenceLine);
-  if (!tableCoversWire) fail(CheckLineOf(kFaultOutsideTable));
+  if (above < std::max(std::fabs(t.Stress2), -t.Stress1)) faults |= kTorsionOverstress;
+  if (t.Angle2 < t.Angle1) faults |= kTorsionAngleOrder;
+  if (t.Rod && t.InnerDiameter2 < *t.Rod) faults |= kTorsionRodInterference;
+  if (!tableCoversWire) faults |= kTorsionOutsideTable;
   // A rate that is not above 0 is no spring at all: its other results cannot be trusted either.
-  if (!AllResultsFinite(t) || !(t.SpringRate > 0)) fail(CheckLineOf(kFaultNotFinite));
+  if (!AllResultsFinite(t) || !(t.SpringRate > 0)) faults |= kTorsionNotFinite;
+  if (std::fabs(t.UpperStressRatio) > kUpperStressRatioLimit) faults |= kTorsionUpperStress;
+  return faults;
+}
+
+TorsionCheck Check(const TorsionDesign& t, bool tableCoversWire) {
+  const unsigned faults = Faults(t, tableCoversWire);
+  TorsionCheck check;
+  const std::pair<unsigned, const char*> errors[] = {
+      {kTorsionIndexLow, CheckLineOf(kFaultIndexLow)},
+      {kTorsionIndexHigh, CheckLineOf(kFaultIndexHigh)},
+      {kTorsionOverstress, kBendingOverstressLine},
+      {kTorsionAngleOrder, kAngleOrderLine},
+      {kTorsionRodInterference, kRodInterferenceLine},
+      {kTorsionOutsideTable, CheckLineOf(kFaultOutsideTable)},
+      {kTorsionNotFinite, CheckLineOf(kFaultNotFinite)},
+  };
+  for (const auto& [bit, line] : errors)
+    if (faults & bit) check.lines.emplace_back(line);
+  check.failed = (faults & ~kTorsionWarnings) != 0;
   if (!check.failed) check.lines.emplace_back(kSuccessLine);
-  if (std::fabs(t.UpperStressRatio) > kUpperStressRatioLimit)
-    check.lines.emplace_back(kUpperStressWarningLine);
+  if (faults & kTorsionUpperStress) check.lines.emplace_back(kUpperStressWarningLine);
   return check;
 }
 
@@ -146,6 +160,10 @@ void CalculateTorsion(TorsionDesign& t, const PreparedMaterial& material) {
 
 void CalculateTorsion(TorsionDesign& t, const MaterialTable& materials) {
   Calculate(t, MaterialOf(materials, t.MaterialNo), BendingOf(materials, t).stress);
+}
+
+unsigned TorsionFaults(const TorsionDesign& t, const PreparedMaterial& material) {
+  return Faults(t, PreparedBendingAt(material, t.WireDiameter).covered);
 }
 
 TorsionCheck CheckTorsion(const TorsionDesign& t, const PreparedMaterial& material) {

@@ -38,6 +38,21 @@ std::optional<InputProblem> TorsionInputProblem(const TorsionDesign& design,
 void CalculateTorsion(TorsionDesign& design, const PreparedMaterial& material);
 void CalculateTorsion(TorsionDesign& design, const MaterialTable& materials);
 
+// The checks as bits, in the order of their lines; the upper stress ratio is a warning.
+enum TorsionFault : unsigned {
+  kTorsionIndexLow = 1u << 0,
+  kTorsionIndexHigh = 1u << 1,
+  kTorsionOverstress = 1u << 2,
+  kTorsionAngleOrder = 1u << 3,
+  kTorsionRodInterference = 1u << 4,
+  kTorsionOutsideTable = 1u << 5,
+  kTorsionNotFinite = 1u << 6,
+  kTorsionUpperStress = 1u << 7,
+};
+inline constexpr unsigned kTorsionWarnings = kTorsionUpperStress;
+// What CheckTorsion finds, without its lines: a search judges millions of designs.
+unsigned TorsionFaults(const TorsionDesign& design, const PreparedMaterial& material);
+
 struct TorsionCheck {
   std::vector<std::string> lines;  // error lines, or the success line; then any warnings
   bool failed = false;             // an error line is among them

@@ -49,8 +49,7 @@ constexpr double kCubicMillimetresPerCubicCentimetre = 1000;
 void FillWire(const TorsionDesign& t, const MaterialRecord& m, TorsionReference& out) {
   const double D = t.MeanDiameter, d = t.WireDiameter;
   if (!(D > 0) || !(d > 0)) return;
-  const double legs = std::max(t.Leg1 - D / 2, 0.0) + std::max(t.Leg2 - D / 2, 0.0);
-  out.wireLength = Valid(kPi * D * t.TotalTurns + legs);
+  out.wireLength = Valid(TorsionWireLength(t));
   if (!out.wireLength.valid) return;
   out.mass = Valid(kPi / 4 * d * d * out.wireLength.value * DefaultDensity(m) /
                    kCubicMillimetresPerCubicCentimetre);
@@ -80,6 +79,13 @@ TorsionTolerances TorsionTolerancesOf(const TorsionDesign& t, int grade) {
   tol.moment1 = MomentTolerance(band, grade, t.Angle1, t.SpringRate);
   tol.moment2 = MomentTolerance(band, grade, t.Angle2, t.SpringRate);
   return tol;
+}
+
+double TorsionWireLength(const TorsionDesign& t) {
+  const double D = t.MeanDiameter, d = t.WireDiameter;
+  if (!(D > 0) || !(d > 0)) return 0;
+  const double legs = std::max(t.Leg1 - D / 2, 0.0) + std::max(t.Leg2 - D / 2, 0.0);
+  return kPi * D * t.TotalTurns + legs;
 }
 
 TorsionReference ComputeTorsionReference(const TorsionDesign& t, const MaterialRecord& m,

@@ -33,6 +33,10 @@ struct TorsionReference {
   ReferenceValue moment2AtTemperature;  // kgf·mm at θ2
   std::array<TorsionTolerances, kToleranceGrades> tolerances{};
 };
+// The wire of the body's turns and of both legs from the coil outward (mm); 0 for a coil of no
+// size.
+double TorsionWireLength(const TorsionDesign& design);
+
 TorsionReference ComputeTorsionReference(const TorsionDesign& design,
                                          const MaterialRecord& material,
                                          double temperature = kRoomTemperature);

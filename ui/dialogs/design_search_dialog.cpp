@@ -156,7 +156,8 @@ void DesignSearchDialog::BuildControls() {
   resultLabel_->setWordWrap(true);
   progressBar_ = Place<QProgressBar>(this, "SearchProgress", 100, 172, 400, 28);
   progressBar_->setRange(0, 1000);
-  progressBar_->setTextVisible(false);
+  progressBar_->setFormat(QStringLiteral("%p%"));
+  progressBar_->setTextVisible(true);
   cancelButton_ = Place<QPushButton>(this, "CancelButton", 508, 172, 80, 28);
   cancelButton_->setText(QStringLiteral("キャンセル"));
   progressTimer_ = new QTimer(this);
@@ -358,7 +359,9 @@ void DesignSearchDialog::FillCandidateTable() {
         FullText(r.InnerDiameter),
         FullText(r.TotalTurns),
         FullText(r.ActiveTurns),
-        Utf8(EndFormsText(c)),
+        // One end form a line: joined on one line they made the column too wide for the
+        // window.
+        Utf8(EndFormsText(c, "\n")),
         FullText(r.FreeLength),
         ShortText(ShownValue(r.SpringRate, Quantity::Rate, units_)),
         ShortText(ShownValue(r.Load1, Quantity::Load, units_)),
@@ -372,6 +375,7 @@ void DesignSearchDialog::FillCandidateTable() {
       candidateTable_->setItem(row, column, new QTableWidgetItem(cells[column]));
   }
   candidateTable_->resizeColumnsToContents();
+  candidateTable_->resizeRowsToContents();
   // A switch of units must not lose the candidate the designer has picked.
   if (currentRow >= 0 && currentRow < candidateTable_->rowCount())
     candidateTable_->selectRow(currentRow);

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "core/compression/calculator_state.h"
-#include "core/search/design_search.h"
+#include "core/compression/compression_search.h"
 #include "ui/platform/platform.h"
 
 class QCheckBox;

@@ -44,6 +44,7 @@ void SpringKindWindowBase::Frame(const char* name, const char* viewEntry) {
   QMenu* file = bar->addMenu(QStringLiteral("ファイル(&F)"));
   QMenu* edit = bar->addMenu(QStringLiteral("編集(&E)"));
   QMenu* view = bar->addMenu(QStringLiteral("表示(&V)"));
+  QMenu* tools = bar->addMenu(QStringLiteral("ツール(&T)"));
   QMenu* help = bar->addMenu(QStringLiteral("ヘルプ(&H)"));
   using W = SpringKindWindowBase;
   const struct {
@@ -62,6 +63,7 @@ void SpringKindWindowBase::Frame(const char* name, const char* viewEntry) {
       {edit, "KindRedo", QStringLiteral("やり直し"), &W::RedoStep, Qt::CTRL | Qt::Key_Y},
       {view, "KindInputMode", QString::fromUtf8(viewEntry), &W::ToggleInputMode, {}},
       {view, "KindUnits", QStringLiteral("単位切替（SI／重力単位）"), &W::ToggleUnits, {}},
+      {tools, "KindDesignSearch", QStringLiteral("設計支援"), &W::OpenDesignSearch, {}},
       {help, "KindHelp", QStringLiteral("ヘルプ"), &W::OpenHelp, Qt::Key_F1},
   };
   for (const auto& e : entries) {
@@ -72,6 +74,31 @@ void SpringKindWindowBase::Frame(const char* name, const char* viewEntry) {
     if (e.command == &W::UndoStep) undoAction_ = action;
     if (e.command == &W::RedoStep) redoAction_ = action;
   }
+}
+
+KindSearchDialog* SpringKindWindowBase::DesignSearchWindow() {
+  if (designSearch_ != nullptr) return designSearch_;
+  designSearch_ = new KindSearchDialog(kind_.kind, context_.state, platform_, units_, this);
+  ConnectGuarded(platform_, this, designSearch_, &KindSearchDialog::AdoptRequested,
+                 &SpringKindWindowBase::AdoptSearchCandidate);
+  ConnectGuarded(platform_, this, designSearch_, &KindSearchDialog::HistoryRequested,
+                 &SpringKindWindowBase::PutSearchListIntoHistory);
+  return designSearch_;
+}
+
+void SpringKindWindowBase::OpenDesignSearch() {
+  KindSearchDialog* window = DesignSearchWindow();
+  window->show();
+  window->raise();
+  window->activateWindow();
+}
+
+bool SpringKindWindowBase::ConfirmOverwrite(int count, int used) {
+  return platform_.Confirm(designSearch_,
+                           QStringLiteral("履歴 1～%1 のうち %2 件には設計が入っています。"
+                                          "上書きしますか？")
+                               .arg(count)
+                               .arg(used));
 }
 
 void SpringKindWindowBase::PlaceColumns(QWidget* inputs, QWidget* results) {

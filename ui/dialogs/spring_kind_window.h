@@ -12,6 +12,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTableWidget>
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -21,6 +22,7 @@
 #include "core/display/reference_rows.h"
 #include "core/kinds/spring_kinds.h"
 #include "core/records/material_table.h"
+#include "ui/dialogs/kind_search_dialog.h"
 #include "ui/document/design_document.h"
 #include "ui/platform/handler_guard.h"
 #include "ui/platform/platform.h"
@@ -83,6 +85,10 @@ class SpringKindWindowBase : public QMainWindow {
   // Whether the design or its history differs from the last save or read, or from the window's
   // start before either, compared as the file would hold them.
   virtual bool HasUnsavedDesign() const = 0;
+  // ツール → 設計支援: the kind's own search, made on first use and kept beside the window.
+  void OpenDesignSearch();
+  KindSearchDialog* DesignSearchWindow();
+
   // Asks 保存 / 破棄 / キャンセル, in front of the other windows, while there is unsaved work;
   // returns whether the caller may go on.
   bool SettleUnsavedDesign();
@@ -108,6 +114,11 @@ class SpringKindWindowBase : public QMainWindow {
   void ShowHistoryRow(int slot, const QStringList& cells);
   void ShowUndoState(bool canUndo, bool canRedo);
   virtual std::string DxfText() const = 0;
+  // 採用 of the search's candidate `index`, and 履歴へ of its whole list: each one undo step.
+  virtual void AdoptSearchCandidate(int index) = 0;
+  virtual void PutSearchListIntoHistory() = 0;
+  // Whether the search's list may overwrite the `used` of history slots 1..count.
+  bool ConfirmOverwrite(int count, int used);
   // Shows everything in `now` after the program switched from `before`.
   virtual void ApplyUnits(UnitSystem before, UnitSystem now) = 0;
 
@@ -126,6 +137,7 @@ class SpringKindWindowBase : public QMainWindow {
   QAction* undoAction_ = nullptr;        // KindUndo: 元に戻す
   QAction* redoAction_ = nullptr;        // KindRedo: やり直し
   DataSheetDialog* dataSheet_ = nullptr;
+  KindSearchDialog* designSearch_ = nullptr;
 };
 
 template <class Spring>
@@ -195,6 +207,31 @@ class SpringKindWindow : public SpringKindWindowBase {
   }
 
   DesignDocument<Spring> document_;
+
+  void AdoptSearchCandidate(int index) final {
+    const std::vector<Spring> designs = DesignSearchWindow()->template Designs<Spring>();
+    if (index < 0 || index >= static_cast<int>(designs.size())) return;
+    document_.SetDesign(designs[static_cast<std::size_t>(index)]);
+    ShowDesign(false);
+    Commit();
+    raise();
+    activateWindow();
+  }
+  void PutSearchListIntoHistory() final {
+    const std::vector<Spring> designs = DesignSearchWindow()->template Designs<Spring>();
+    const int count = std::min(static_cast<int>(designs.size()), kHistoryLimit);
+    int used = 0;
+    for (int n = 1; n <= count; ++n) used += document_.Slot(n) ? 1 : 0;
+    if (count == 0 || (used > 0 && !ConfirmOverwrite(count, used))) return;
+    const Spring current = document_.design();
+    for (int n = 1; n <= count; ++n) {
+      document_.SetDesign(designs[static_cast<std::size_t>(n - 1)]);
+      document_.Store(n);
+    }
+    document_.SetDesign(current);
+    ShowHistory();
+    Commit();
+  }
 
  private:
   void Commit() {

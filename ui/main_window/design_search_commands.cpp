@@ -1,7 +1,7 @@
 // The design assistant's window and what it hands back: a candidate taken over as the current
 // design, or the short list put into the history.
 
-#include "core/search/design_search.h"
+#include "core/compression/compression_search.h"
 #include "ui/dialogs/design_search_dialog.h"
 #include "ui/main_window/history_page.h"
 #include "ui/main_window/input_panel.h"

@@ -164,17 +164,26 @@ TEST(WireClassOf, ByKindNameAndSymbol) {
 }
 
 // Standard free length (Nt + 1)·d + 2·h with Di = 7: round 11 + 14 = 25, half-round 11 + 7 = 18.
+// The entered diameter decides over stale others: an inner 9 gives 11 + 18 = 29, an outer 12
+// the inner 10 and 11 + 20 = 31, whatever the mean still says (8).
 TEST(StandardFreeLength, ByHook) {
   const struct {
     HookKind hook;
+    DiameterKind entered;
     double length;
-  } cases[] = {{HookKind::Round, 25},
-               {HookKind::HalfRound, 18},
-               {HookKind::ReverseRound, 25},
-               {HookKind::U, 25}};
+  } cases[] = {{HookKind::Round, DiameterKind::Mean, 25},
+               {HookKind::HalfRound, DiameterKind::Mean, 18},
+               {HookKind::ReverseRound, DiameterKind::Mean, 25},
+               {HookKind::U, DiameterKind::Mean, 25},
+               {HookKind::Round, DiameterKind::Inner, 29},
+               {HookKind::Round, DiameterKind::Outer, 31}};
   for (const auto& c : cases) {
     ExtensionDesign r;
     r.HookKind = c.hook;
+    r.DiameterKind = c.entered;
+    r.InnerDiameter = 9;
+    r.OuterDiameter = 12;
+    if (c.entered == DiameterKind::Mean) r.InnerDiameter = 7;
     EXPECT_DOUBLE_EQ(StandardFreeLength(r), c.length);
   }
 }

@@ -1,5 +1,6 @@
 #include "ui/dialogs/design_search_dialog.h"
 
+#include <QHeaderView>
 #include <QProgressBar>
 #include <QSettings>
 #include <QStandardPaths>
@@ -257,11 +258,17 @@ TEST_F(DesignSearchWindow, OneRowIsOneSpringWithTheEndFormsThatMakeIt) {
   for (int r = 0; r < table()->rowCount(); ++r) {
     QStringList cells = row(r);
     const QString forms = cells.takeAt(7);
-    listed = listed || forms.contains(QStringLiteral("／"));
+    listed = listed || forms.contains(QStringLiteral("\n"));
     EXPECT_TRUE(springs.insert(cells).second) << r;
   }
   EXPECT_TRUE(listed);
-  EXPECT_EQ(table()->item(0, 7)->text(), Utf8(EndFormsText(dialog->Candidates().front())));
+  EXPECT_EQ(table()->item(0, 7)->text(), Utf8(EndFormsText(dialog->Candidates().front(), "\n")));
+  // One end form a line keeps every column in view, and the progress shows in percent.
+  int width = 0;
+  for (int c = 0; c < table()->columnCount(); ++c)
+    width += table()->horizontalHeader()->sectionSize(c);
+  EXPECT_LE(width, table()->viewport()->width());
+  EXPECT_TRUE(get<QProgressBar>("SearchProgress")->isTextVisible());
 }
 
 TEST_F(DesignSearchWindow, TheWorstCaseOfAGradeCanBeRequired) {

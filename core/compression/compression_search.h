@@ -1,7 +1,7 @@
-// The design assistant: from two working points, the space the spring must fit and the life it
-// must reach to a ranked short list of designs that already pass every check of the calculator.
-// Each candidate goes through the calculator's own calculation, checks, life class and reference
-// checks; the result does not depend on the number of threads.
+// The compression spring's design search: from two working points, the space the spring must fit
+// and the life it must reach to a ranked short list of designs that already pass every check of the
+// calculator. Each candidate goes through the calculator's own calculation, checks, life class and
+// reference checks; the result does not depend on the number of threads.
 #pragma once
 
 #include <array>
@@ -21,13 +21,9 @@
 #include "core/display/display_units.h"
 #include "core/records/coefficient_settings.h"
 #include "core/records/material_table.h"
+#include "core/search_machine/search_machine.h"
 
 namespace coilspring {
-
-enum class LoadUnit { Newton, Kgf };
-// The unit system a load unit belongs to: a load typed in N is taken in with the same factor the
-// main window and the data sheet use, so 20 N means the same design everywhere.
-UnitSystem UnitSystemOf(LoadUnit unit);
 
 enum class RankBy { Mass, Life, Margin, Solid };
 inline constexpr std::array<RankBy, 4> kRankings = {RankBy::Mass, RankBy::Life, RankBy::Margin,
@@ -35,17 +31,6 @@ inline constexpr std::array<RankBy, 4> kRankings = {RankBy::Mass, RankBy::Life, 
 const char* RankKey(RankBy rank);   // "mass", "life", "margin", "solid"
 const char* RankName(RankBy rank);  // Japanese, as the window offers it
 std::optional<RankBy> RankByKey(std::string_view key);
-
-struct ValueRange {
-  double min = 0;
-  double max = 0;
-};
-
-// The longest short list a search keeps: each kept candidate holds a whole design.
-inline constexpr int kMostCandidatesShown = 1000;
-// A search beyond this many candidates takes minutes rather than a second or two; the command
-// line refuses it, the window asks first.
-inline constexpr std::int64_t kMostCandidatesSearched = 20'000'000;
 
 struct SearchRequirements {
   std::vector<int> materials;     // record numbers; empty: every material the lists show
@@ -101,36 +86,10 @@ struct SearchCandidate {
   ReferenceChecks reference;  // with the required seating (both ends fixed when none)
 };
 
-struct SearchResult {
-  std::string problem;     // impossible requirements: what is wrong; nothing was searched
-  bool cancelled = false;  // stopped through SearchControl: the rest is incomplete
-  std::int64_t evaluated = 0;
-  std::int64_t kept = 0;
-  std::array<std::int64_t, kRejectionCount> rejected{};
-  std::vector<SearchCandidate> candidates;  // best first, at most `top`
-  double seconds = 0;
-};
+using SearchResult = SearchResultOf<SearchCandidate, kRejectionCount>;
 
-// The candidate's end forms as one text: their names joined by "／".
-std::string EndFormsText(const SearchCandidate& candidate);
-
-// Materials a search over "the whole database" takes: those the material lists show.
-std::vector<int> SearchableMaterials(const MaterialTable& materials);
-
-// How often a running search reports its progress and looks at its cancel flag: a few
-// milliseconds of work on one thread.
-inline constexpr std::int64_t kProgressInterval = 4096;
-
-// Lets a caller follow a running search and stop it; both parts are optional.
-struct SearchControl {
-  // Set from any thread to stop the search; it returns within kProgressInterval candidates per
-  // thread, with `cancelled` set.
-  const std::atomic<bool>* cancel = nullptr;
-  // The share of the work done, 0..1, called from the searching threads (so it must be safe to
-  // call from any thread) about every kProgressInterval candidates and whenever a wire diameter
-  // is done. Calls from different threads may come out of order.
-  std::function<void(double)> progress;
-};
+// The candidate's end forms as one text: their names joined by `separator`.
+std::string EndFormsText(const SearchCandidate& candidate, const char* separator = "／");
 
 // `threads` 0 uses every core.
 SearchResult SearchDesigns(const SearchRequirements& requirements, const MaterialTable& materials,

@@ -1,4 +1,4 @@
-#include "core/search/design_search.h"
+#include "core/compression/compression_search.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "core/search/design_search.h"
+#include "core/compression/compression_search.h"
 
 #include <algorithm>
 #include <atomic>
@@ -35,21 +35,14 @@ constexpr std::array<const char*, kRejectionCount> kRejectionNames = {
 };
 // Slack for comparisons of values the grid produces exactly in decimal but not in binary.
 constexpr double kGridSlack = 1e-9;
-// No wire table reaches coils this large; an index range or a bore beyond them would only make
-// the grid endless.
-constexpr double kLargestMeanDiameter = 2000;  // mm
-constexpr double kSmallestMeanDiameter = 0.1;  // mm: the first grid step
 
 bool Finite(double v) { return std::isfinite(v); }
 
-// Everything the workers share: read-only but for the count of finished wire diameters.
+// Everything the workers share, read-only.
 struct Context {
   const SearchRequirements& req;
   const MaterialTable& materials;
   const CoefficientSettings& settings;
-  const SearchControl& control;
-  std::atomic<std::size_t> jobsDone{0};
-  std::size_t jobCount = 0;
   std::vector<PreparedMaterial> prepared{};
   std::vector<double> density{};  // g/cm^3, by prepared material
   std::vector<EndKind> endKinds{};
@@ -69,17 +62,6 @@ struct Context {
     }
     return in;
   }
-  bool Cancelled() const {
-    return control.cancel != nullptr && control.cancel->load(std::memory_order_relaxed);
-  }
-  // Reports the progress with `shareOfJob` of the running wire diameter done; true when the
-  // search is to stop.
-  bool ReportAndCheck(double shareOfJob) const {
-    if (control.progress && jobCount > 0)
-      control.progress((static_cast<double>(jobsDone.load()) + shareOfJob) /
-                       static_cast<double>(jobCount));
-    return Cancelled();
-  }
 };
 
 struct Job {
@@ -87,32 +69,11 @@ struct Job {
   int row;
 };
 
-// One thread's share: its own best list and counts, merged once all threads are done.
-struct Worker {
-  std::vector<SearchCandidate> best;  // a heap: the worst of the best on top
-  std::int64_t evaluated = 0;
-  std::int64_t kept = 0;
-  std::array<std::int64_t, kRejectionCount> rejected{};
-};
+using Worker = SearchTally<SearchCandidate, kRejectionCount>;
 
 auto TieKey(const SearchCandidate& c) {
   const DesignRecord& r = c.design;
   return std::make_tuple(c.mass, r.MaterialNo, r.WireRow, r.MeanDiameter, r.EndKind, r.TotalTurns);
-}
-
-void Offer(Worker& w, const SearchCandidate& c, const Context& cx) {
-  const auto worse = [&cx](const SearchCandidate& a, const SearchCandidate& b) {
-    return RanksBefore(a, b, cx.req.rank);
-  };
-  const auto limit = static_cast<std::size_t>(cx.req.top);
-  if (w.best.size() < limit) {
-    w.best.push_back(c);
-    std::push_heap(w.best.begin(), w.best.end(), worse);
-  } else if (worse(c, w.best.front())) {
-    std::pop_heap(w.best.begin(), w.best.end(), worse);
-    w.best.back() = c;
-    std::push_heap(w.best.begin(), w.best.end(), worse);
-  }
 }
 
 // The worst case of the required grade against the allowable stress, the required life and the
@@ -187,31 +148,13 @@ void Collect(std::vector<SearchCandidate>& springs, const SearchCandidate& c) {
   springs.back().endKinds = {c.design.EndKind};
 }
 
-// The mean diameters of one wire on the 0.1 mm grid, in tenths of a millimetre: those the index
-// range and the space allow (none when last < first).
-struct GridSteps {
-  long first = 1;
-  long last = 0;
-};
 GridSteps MeanDiameterSteps(const SearchRequirements& req, double d) {
-  double low = req.springIndex.min * d;
-  double high = req.springIndex.max * d;
-  if (req.rod) low = std::max(low, *req.rod + d);
-  if (req.bore) high = std::min(high, *req.bore - d);
-  if (req.meanDiameter) {
-    low = std::max(low, req.meanDiameter->min);
-    high = std::min(high, req.meanDiameter->max);
-  }
-  low = std::max(low, kSmallestMeanDiameter);
-  high = std::min(high, kLargestMeanDiameter);
-  if (!(low <= high)) return {};
-  return {std::max<long>(1, std::lround(std::ceil(low * 10 - 1e-6))),
-          std::lround(std::floor(high * 10 + 1e-6))};
+  return coilspring::MeanDiameterSteps(d, req.springIndex, req.rod, req.bore, req.meanDiameter);
 }
 
 // Every candidate of one wire diameter of one material. Returns false when the search is to
 // stop.
-bool SearchWire(const Job& job, const Context& cx, Worker& w) {
+bool SearchWire(const Job& job, const Context& cx, Worker& w, const SearchProgress& progress) {
   const SearchRequirements& req = cx.req;
   const PreparedMaterial& pm = cx.prepared[job.prepared];
   const MaterialRecord& m = *pm.material;
@@ -252,10 +195,7 @@ bool SearchWire(const Job& job, const Context& cx, Worker& w) {
         r.FreeLength = std::round((req.L1 + cx.p1 / k) * 10) / 10;
         CalculateSpring(r, pm, cx.settings);
         DetermineLifeClass(r, cx.materials);
-        if (++w.evaluated % kProgressInterval == 0 &&
-            cx.ReportAndCheck(static_cast<double>(step - steps.first) /
-                              static_cast<double>(steps.last - steps.first + 1)))
-          return false;
+        if (progress.Counted(w.evaluated, step, steps.first, steps.last)) return false;
         if (!Accept(r, job.prepared, cx, w, c.reference)) continue;
         ++w.kept;
         c.design = r;
@@ -264,16 +204,16 @@ bool SearchWire(const Job& job, const Context& cx, Worker& w) {
         Collect(springs, c);
       }
     }
-    for (const SearchCandidate& spring : springs) Offer(w, spring, cx);
+    for (const SearchCandidate& spring : springs)
+      w.Offer(spring, static_cast<std::size_t>(req.top),
+              [&req](const SearchCandidate& a, const SearchCandidate& b) {
+                return RanksBefore(a, b, req.rank);
+              });
   }
   return true;
 }
 
 }  // namespace
-
-UnitSystem UnitSystemOf(LoadUnit unit) {
-  return unit == LoadUnit::Newton ? UnitSystem::SI : UnitSystem::Gravitational;
-}
 
 const char* RankKey(RankBy rank) { return kRankKeys[static_cast<std::size_t>(rank)]; }
 const char* RankName(RankBy rank) { return kRankNames[static_cast<std::size_t>(rank)]; }
@@ -288,24 +228,12 @@ const char* RejectionName(Rejection reason) {
   return kRejectionNames[static_cast<std::size_t>(reason)];
 }
 
-std::string EndFormsText(const SearchCandidate& candidate) {
+std::string EndFormsText(const SearchCandidate& candidate, const char* separator) {
   if (candidate.endKinds.empty()) return EndKindName(candidate.design.EndKind);
   std::string text;
   for (const EndKind end : candidate.endKinds)
-    text += (text.empty() ? "" : "／") + std::string(EndKindName(end));
+    text += (text.empty() ? "" : separator) + std::string(EndKindName(end));
   return text;
-}
-
-std::vector<int> SearchableMaterials(const MaterialTable& materials) {
-  // Through the kind index, so a damaged table's ninth material of a kind is not offered: the
-  // window could not show it once adopted.
-  const KindIndex index = BuildKindIndex(materials);
-  std::vector<int> numbers;
-  for (const KindMembers& kind : index.kinds)
-    for (int i = 0; i < kind.Count; ++i)
-      if (materials[kind.Members[i]].UsableRows() > 0) numbers.push_back(kind.Members[i]);
-  std::sort(numbers.begin(), numbers.end());
-  return numbers;
 }
 
 namespace {
@@ -331,9 +259,7 @@ std::string RequirementProblem(const SearchRequirements& q, const std::vector<in
     return "穴径が軸径以下です：コイルの入る場所がありません";
   if (q.maxFreeLength && *q.maxFreeLength < q.L1)
     return "最大自由長さが L1 より短いです：自由長さは L1 以上になります";
-  const auto emptyRange = [](const ValueRange& r) {
-    return !Finite(r.min) || !Finite(r.max) || r.min > r.max || r.max <= 0;
-  };
+  const auto emptyRange = EmptyRange;
   if (emptyRange(q.springIndex)) return "バネ指数の範囲が空です（最小 ≦ 最大にしてください）";
   if (q.meanDiameter && emptyRange(*q.meanDiameter))
     return "平均径の範囲が空です（最小 ≦ 最大にしてください）";
@@ -341,13 +267,8 @@ std::string RequirementProblem(const SearchRequirements& q, const std::vector<in
   for (const EndKind end : q.endKinds)
     if (!IsValid(end))
       return "座巻きの種類は 0～" + std::to_string(LastRawOf<EndKind>()) + " で指定してください";
-  for (const int n : q.materials)
-    if (!std::binary_search(listed.begin(), listed.end(), n))
-      return "材料 " + std::to_string(n) + " はデータベースにありません";
-  if ((q.materials.empty() ? listed : q.materials).empty()) return "探索する材料がありません";
-  if (q.top < 1) return "表示する件数は 1 以上にしてください";
-  if (q.top > kMostCandidatesShown)
-    return "表示する件数は " + std::to_string(kMostCandidatesShown) + " 以下にしてください";
+  if (std::string problem = MaterialsProblem(q.materials, listed); !problem.empty()) return problem;
+  if (std::string problem = TopProblem(q.top); !problem.empty()) return problem;
   if (q.worstCaseGrade && (*q.worstCaseGrade < 1 || *q.worstCaseGrade > kToleranceGrades))
     return "最悪ケースの等級は 1、2、3 のどれかにしてください";
   return {};
@@ -367,9 +288,8 @@ std::vector<EndKind> SearchedEndKinds(const SearchRequirements& req) {
   return {all.begin(), all.end()};
 }
 
-// The materials a search goes through: those asked for, or every one the lists show.
 std::vector<int> SearchedMaterials(const SearchRequirements& req, const std::vector<int>& listed) {
-  return SortedUnique(req.materials.empty() ? listed : req.materials);
+  return coilspring::SearchedMaterials(req.materials, listed);
 }
 
 }  // namespace
@@ -393,11 +313,10 @@ std::int64_t EstimateCandidateCount(const SearchRequirements& req, const Materia
 }
 
 std::string TooManyCandidatesMessage(std::int64_t count) {
-  return "この条件では候補が " + std::to_string(count) + " 件になり、上限の " +
-         std::to_string(kMostCandidatesSearched) +
-         " 件を超えます。材料（materials、kinds）、座巻き（endKinds）、平均径の範囲"
-         "（meanDiameter）、バネ指数の範囲（springIndex）、穴径（bore）・軸径（rod）を絞って"
-         "ください";
+  return TooManyCandidatesMessage(count,
+                                  "材料（materials、kinds）、座巻き（endKinds）、平均径の範囲"
+                                  "（meanDiameter）、バネ指数の範囲（springIndex）、穴径（bore）"
+                                  "・軸径（rod）");
 }
 
 bool RanksBefore(const SearchCandidate& a, const SearchCandidate& b, RankBy rank) {
@@ -428,7 +347,7 @@ SearchResult SearchDesigns(const SearchRequirements& req, const MaterialTable& m
   result.problem = RequirementProblem(req, listed);
   if (!result.problem.empty()) return result;
 
-  Context cx{req, materials, settings, control};
+  Context cx{req, materials, settings};
   cx.p1 = StoredValue(req.P1, Quantity::Load, UnitSystemOf(req.loadUnit));
   cx.p2 = StoredValue(req.P2, Quantity::Load, UnitSystemOf(req.loadUnit));
   cx.rate = (cx.p2 - cx.p1) / (req.L1 - req.L2);
@@ -444,54 +363,26 @@ SearchResult SearchDesigns(const SearchRequirements& req, const MaterialTable& m
       jobs.push_back({cx.prepared.size() - 1, row});
   }
 
-  cx.jobCount = jobs.size();
-  if (threads <= 0) threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-  threads = std::max(1, std::min<int>(threads, static_cast<int>(jobs.size())));
-  std::vector<Worker> workers(static_cast<std::size_t>(threads));
-  std::atomic<std::size_t> next{0};
-  std::atomic<bool> stopped{false};
-  const auto work = [&](Worker& w) {
-    for (std::size_t j = next++; j < jobs.size() && !stopped; j = next++) {
-      if (!SearchWire(jobs[j], cx, w) || cx.Cancelled()) {
-        stopped = true;
-        return;
-      }
-      ++cx.jobsDone;
-      cx.ReportAndCheck(0);
-    }
-  };
-  std::vector<std::thread> pool;
-  for (int t = 1; t < threads; ++t) pool.emplace_back(work, std::ref(workers[t]));
-  work(workers[0]);
-  for (std::thread& t : pool) t.join();
-  result.cancelled = stopped;
-
-  for (Worker& w : workers) {
-    result.evaluated += w.evaluated;
-    result.kept += w.kept;
-    for (int i = 0; i < kRejectionCount; ++i) result.rejected[i] += w.rejected[i];
-    result.candidates.insert(result.candidates.end(), w.best.begin(), w.best.end());
-  }
-  std::sort(result.candidates.begin(), result.candidates.end(),
-            [&req](const SearchCandidate& a, const SearchCandidate& b) {
-              return RanksBefore(a, b, req.rank);
-            });
-  if (result.candidates.size() > static_cast<std::size_t>(req.top))
-    result.candidates.resize(static_cast<std::size_t>(req.top));
-  result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  RunSearch(
+      jobs.size(), threads, control, req.top,
+      [&req](const SearchCandidate& a, const SearchCandidate& b) {
+        return RanksBefore(a, b, req.rank);
+      },
+      [&](std::size_t j, Worker& w, const SearchProgress& progress) {
+        return SearchWire(jobs[j], cx, w, progress);
+      },
+      result);
+  result.seconds = SecondsSince(start);
   return result;
 }
 
 std::string NothingFoundMessage(const SearchResult& result) {
   if (!result.problem.empty()) return result.problem;
-  if (result.evaluated == 0)
-    return "探索範囲に候補がありません（材料の線径、バネ指数の範囲、穴径・軸径、平均径の範囲を"
-           "確認してください）";
-  const auto most = std::max_element(result.rejected.begin(), result.rejected.end());
-  const auto reason = static_cast<Rejection>(most - result.rejected.begin());
-  return std::string("条件をすべて満たす設計はありません。最も多くの候補を外した条件: ") +
-         RejectionName(reason) + "（" + std::to_string(*most) + " 件／評価 " +
-         std::to_string(result.evaluated) + " 件）。この条件を緩めてください";
+  return NothingFoundText(
+      result.evaluated, result.rejected,
+      [](std::size_t i) { return RejectionName(static_cast<Rejection>(i)); },
+      "探索範囲に候補がありません（材料の線径、バネ指数の範囲、穴径・軸径、平均径の範囲を"
+      "確認してください）");
 }
 
 void PutIntoHistory(SpringDesign& design, std::span<const SearchCandidate> candidates) {
