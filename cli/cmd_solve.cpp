@@ -375,6 +375,8 @@ int RunSolve(const Args& args) {
       return RunKindSolve<ExtensionSolve>(o, text, materials, settings);
     case SpringKind::Torsion:
       return RunKindSolve<TorsionSolve>(o, text, materials, settings);
+    case SpringKind::Conical:
+      break;  // the requirement reader refuses a kind without a search
   }
   return RunCompressionSolve(o, text, materials, settings);
 }

@@ -74,7 +74,9 @@ SpringKind KindAt(const json& document) {
   const json* v = Find(document, "kind");
   if (v == nullptr) return SpringKind::Compression;
   const auto kind = v->is_string() ? SpringKindNamed(v->get<std::string>()) : std::nullopt;
-  if (!kind) ThrowKeyError("kind", std::string(" ") + SpringKindChoices() + " のどれか");
+  // A kind the program calculates but cannot search is refused as plainly as an unknown one.
+  if (!kind || !HasSearch(*kind))
+    ThrowKeyError("kind", std::string(" ") + SearchableKindChoices() + " のどれか");
   return *kind;
 }
 

@@ -1,6 +1,8 @@
 #include "core/search/search_kinds.h"
 
 #include <array>
+#include <stdexcept>
+#include <string>
 
 #include "core/compression/compression_search.h"
 #include "core/extension/extension_search.h"
@@ -87,10 +89,24 @@ const std::array<KindSearchInfo, 3> kSearches = {{
 
 std::span<const KindSearchInfo> SearchKinds() { return kSearches; }
 
+bool HasSearch(SpringKind kind) {
+  for (const KindSearchInfo& search : kSearches)
+    if (search.kind == kind) return true;
+  return false;
+}
+
 const KindSearchInfo& SearchOf(SpringKind kind) {
   for (const KindSearchInfo& search : kSearches)
     if (search.kind == kind) return search;
-  return kSearches.front();
+  // Checking a document against another kind's keys would pass wrong keys silently.
+  throw std::logic_error(std::string("no design search for ") + InfoOf(kind).jsonName);
+}
+
+std::string SearchableKindChoices() {
+  std::string choices;
+  for (const KindSearchInfo& search : kSearches)
+    choices += (choices.empty() ? "\"" : "、\"") + std::string(InfoOf(search.kind).jsonName) + "\"";
+  return choices;
 }
 
 const RequirementKey* FindRequirementKey(const KindSearchInfo& search, std::string_view key) {

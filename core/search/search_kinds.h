@@ -42,7 +42,12 @@ struct KindSearchInfo {
 };
 
 std::span<const KindSearchInfo> SearchKinds();
+// Whether `kind` has a design search at all: a kind may be calculated without being searched.
+bool HasSearch(SpringKind kind);
+// The search of `kind`, which must have one (HasSearch).
 const KindSearchInfo& SearchOf(SpringKind kind);
+// The kinds that have a search, as a requirement document's "kind" names them, for messages.
+std::string SearchableKindChoices();
 const RequirementKey* FindRequirementKey(const KindSearchInfo& search, std::string_view key);
 
 // What is wrong with `key` in a requirement document of `search`'s kind: empty when the kind

@@ -12,6 +12,7 @@
 
 #include "core/compression/history.h"
 #include "core/records/file_io.h"
+#include "core/search/search_kinds.h"
 #include "core/text/user_error.h"
 #include "ui/dialogs/data_sheet_dialog.h"
 #include "ui/platform/help_window.h"
@@ -67,6 +68,7 @@ void SpringKindWindowBase::Frame(const char* name, const char* viewEntry) {
       {help, "KindHelp", QStringLiteral("ヘルプ"), &W::OpenHelp, Qt::Key_F1},
   };
   for (const auto& e : entries) {
+    if (e.command == &W::OpenDesignSearch && !HasSearch(kind_.kind)) continue;
     QAction* action = e.menu->addAction(e.caption);
     action->setObjectName(QLatin1String(e.name));
     action->setShortcut(e.keys);
