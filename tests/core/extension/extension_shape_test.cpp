@@ -21,14 +21,16 @@ ExtensionDesign Example() {
 }
 
 TEST(BuildExtensionShape, BandsAndHooks) {
-  // Each band: two edges and two half-round ends; a round hook two circles of two half arcs, a
-  // half-round one two half arcs, a U hook two half arcs and four legs.
+  // Each band: two edges and two half-round ends. Each hook: its straight run out of the coil
+  // (two edges), and a loop of the coil's own diameter (two bends of two arcs), half a loop, or
+  // half a loop with a second leg. Every loop's inner side is 7 mm out and its wire 1 mm thick,
+  // so the spring spans −8 to 11 + 8 and stays within the coil's 8 + 1 mm.
   const struct {
     HookKind hook;
     std::size_t lines, arcs;
-  } cases[] = {{HookKind::Round, 20, 20 + 8},
-               {HookKind::HalfRound, 20, 20 + 4},
-               {HookKind::ReverseRound, 20, 20 + 8},
+  } cases[] = {{HookKind::Round, 20 + 4, 20 + 8},
+               {HookKind::HalfRound, 20 + 4, 20 + 4},
+               {HookKind::ReverseRound, 20 + 4, 20 + 8},
                {HookKind::U, 20 + 8, 20 + 4}};
   for (const auto& c : cases) {
     ExtensionDesign r = Example();
@@ -38,6 +40,8 @@ TEST(BuildExtensionShape, BandsAndHooks) {
     EXPECT_EQ(CountOf(shape.primitives), (LineArcCount{c.lines, c.arcs}));
     EXPECT_DOUBLE_EQ(shape.hookHeight, 7);
     EXPECT_DOUBLE_EQ(shape.bodyLength, 11);
+    EXPECT_DOUBLE_EQ(shape.frame.L, 27);
+    EXPECT_DOUBLE_EQ(shape.frame.D, 8);
   }
 }
 
@@ -50,6 +54,13 @@ TEST(BuildExtensionShape, ExtensionOpensTheBody) {
   const auto& edge = std::get<ShapeLine>(shape.primitives[0]);
   EXPECT_EQ(edge.from, (ModelPoint{0, 0}));
   EXPECT_EQ(edge.to, (ModelPoint{1, -8}));
+  // Wound left-hand the band rises from the bottom instead.
+  ExtensionDesign left = Example();
+  left.LeftHand = true;
+  const ExtensionShape mirrored = BuildExtensionShape(left, 35);
+  const auto& rising = std::get<ShapeLine>(mirrored.primitives[0]);
+  EXPECT_EQ(rising.from, (ModelPoint{0, -8}));
+  EXPECT_EQ(rising.to, (ModelPoint{1, 0}));
 }
 
 TEST(BuildExtensionShape, Refusals) {
@@ -89,7 +100,9 @@ TEST(BuildExtensionShape, PictureAndFileFromOneConstruction) {
   RecordingCanvas canvas(777, 201);
   DrawExtensionShape(canvas, r, r.FreeLength);
   EXPECT_EQ(CountOf(canvas), CountOf(shape.primitives));
-  EXPECT_EQ(CountOfDxf(ExtensionDxfText(r)), CountOf(shape.primitives));
+  // The file holds the free state, L1 and L2 (alike in count) and a centre line for each.
+  const LineArcCount one = CountOf(shape.primitives);
+  EXPECT_EQ(CountOfDxf(ExtensionDxfText(r)), (LineArcCount{3 * one.lines + 3, 3 * one.arcs}));
   for (const auto& p : canvas.primitives)
     for (const PixelPoint& q : p.points) {
       EXPECT_GE(q.x, 0);
