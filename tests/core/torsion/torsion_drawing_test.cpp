@@ -17,34 +17,47 @@ namespace {
 
 using TorsionDrawingTest = CalculatedTorsionExample;
 
-// The example: d 2, D 16 (coil 14..18), 6 turns, legs of 25 mm.
+// The example: d 2, D 16 (coil 14..18), 6 turns, legs of 25 mm, D2 15.59 at θ2.
 //   end view: two circles of two half arcs each, leg 1 and leg 2 free (3 lines each), leg 2 at
-//   θ1 and θ2 (3 lines each);
-//   side view: the body's outline (4 lines), a line between turns at every 2 mm of the 14 mm
-//   body (6 lines: x0 + 2 … x0 + 12), both legs (3 lines each).
+//   θ1 (3 lines), the coil at θ2 (two circles) with leg 2 (3 lines), a rod's circle;
+//   side view: six bands of the helix (two edges and two round ends each), both legs (3 lines
+//   each); centre lines: the end view's cross and the side view's axis.
 TEST_F(TorsionDrawingTest, PartsOfBothViews) {
+  t.Rod = 12;
   const TorsionViews v = BuildTorsionViews(t);
-  ASSERT_EQ(v.groups.size(), 3u);
-  EXPECT_EQ(v.groups[0].part, TorsionViewPart::Spring);
-  EXPECT_EQ(v.groups[1].part, TorsionViewPart::Working1);
-  EXPECT_EQ(v.groups[2].part, TorsionViewPart::Working2);
-  EXPECT_EQ(CountOf(v.groups[0].primitives), (LineArcCount{6 + 4 + 6 + 6, 4}));
-  EXPECT_EQ(CountOf(v.groups[1].primitives), (LineArcCount{3, 0}));
-  EXPECT_EQ(CountOf(v.groups[2].primitives), (LineArcCount{3, 0}));
-  // Leg 1 reaches 25 mm to the left, leg 2 of the side view 25 mm up; x0 = 25 + 9/2 + 4.
+  const struct {
+    TorsionViewPart part;
+    LineArcCount count;
+  } parts[] = {{TorsionViewPart::Spring, {6 + 12 + 6, 4 + 12}},
+               {TorsionViewPart::Working1, {3, 0}},
+               {TorsionViewPart::Working2, {3, 4}},
+               {TorsionViewPart::Rod, {0, 2}},
+               {TorsionViewPart::Centre, {3, 0}}};
+  ASSERT_EQ(v.groups.size(), std::size(parts));
+  for (std::size_t i = 0; i < std::size(parts); ++i) {
+    EXPECT_EQ(v.groups[i].part, parts[i].part);
+    EXPECT_EQ(CountOf(v.groups[i].primitives), parts[i].count) << i;
+  }
+  EXPECT_NEAR(std::get<ShapeArc>(v.groups[2].primitives[0]).radius, (15.589632 + 2) / 2, 1e-6);
+  // Leg 1 reaches 25 mm to the left, leg 2 of the side view 25 mm up; x0 = 25 + 9/2 + 4 and the
+  // side view's axis a wire beyond its 14 mm body.
   EXPECT_DOUBLE_EQ(v.low.x, -25);
   EXPECT_DOUBLE_EQ(v.high.y, 25);
   EXPECT_DOUBLE_EQ(v.low.y, -25);
-  EXPECT_DOUBLE_EQ(v.high.x, 25 + 4.5 + 4 + 14);
+  EXPECT_DOUBLE_EQ(v.high.x, 25 + 4.5 + 4 + 14 + 2);
 }
 
 TEST_F(TorsionDrawingTest, TheWoundLegTurnsClockwiseByTheAngle) {
-  // Leg 2 at θ2 = 60°: its far corners lie 25 mm out at −60°, ±1 mm across.
-  const TorsionViews v = BuildTorsionViews(t);
-  const ShapeLine first = std::get<ShapeLine>(v.groups[2].primitives.front());
-  const double a = -60 / kDegreesPerRadian;
-  EXPECT_NEAR(first.to.x, 25 * std::cos(a) - std::sin(a), 1e-12);
-  EXPECT_NEAR(first.to.y, 25 * std::sin(a) + std::cos(a), 1e-12);
+  // Leg 2 at θ2 = 60° (after the wound coil's four arcs): its far corners lie 25 mm out at
+  // −60°, ±1 mm across; a left-hand spring winds up the other way, to +60°.
+  for (const double hand : {1.0, -1.0}) {
+    t.LeftHand = hand < 0;
+    const TorsionViews v = BuildTorsionViews(t);
+    const ShapeLine first = std::get<ShapeLine>(v.groups[2].primitives[4]);
+    const double a = -60 / kDegreesPerRadian;
+    EXPECT_NEAR(first.to.x, 25 * std::cos(a) - std::sin(a), 1e-12);
+    EXPECT_NEAR(first.to.y, hand * (25 * std::sin(a) + std::cos(a)), 1e-12);
+  }
 }
 
 TEST_F(TorsionDrawingTest, UndrawableDesignsGiveNothing) {
@@ -74,15 +87,17 @@ TEST_F(TorsionDrawingTest, ALegFarLongerThanTheBodyKeepsOneLineBetweenTurns) {
   TorsionDesign x = t;
   x.Leg1 = 1e17;
   EXPECT_EQ(CountOf(BuildTorsionViews(x).groups.at(0).primitives),
-            (LineArcCount{6 + 4 + 6 + 6, 4}));
+            (LineArcCount{6 + 12 + 6, 4 + 12}));
 }
 
 TEST_F(TorsionDrawingTest, ScreenAndDrawingFileShowTheSameConstruction) {
   RecordingCanvas canvas(400, 200);
   DrawTorsionViews(canvas, t);
-  EXPECT_EQ(CountOf(canvas), CountOf(AllPrimitives(BuildTorsionViews(t))));
+  const LineArcCount built = CountOf(AllPrimitives(BuildTorsionViews(t)));
+  // The legend adds a line for each of the three states.
+  EXPECT_EQ(CountOf(canvas), (LineArcCount{built.lines + 3, built.arcs}));
   const std::string dxf = TorsionDxfText(t);
-  EXPECT_EQ(CountOfDxf(dxf), CountOf(canvas));
+  EXPECT_EQ(CountOfDxf(dxf), built);
   EXPECT_TRUE(dxf.ends_with("  0\r\nEOF\r\n"));
 }
 
@@ -95,9 +110,11 @@ TEST_F(TorsionDrawingTest, PensOfTheParts) {
     dashedBlue += p.pen == kBlue && p.penStyle == PenStyle::Dash;
     solidBlue += p.pen == kBlue && p.penStyle == PenStyle::Solid;
   }
-  EXPECT_EQ(red, 22);
-  EXPECT_EQ(dashedBlue, 3);
-  EXPECT_EQ(solidBlue, 3);
+  // Each with its line in the legend.
+  EXPECT_EQ(red, 24 + 1);
+  EXPECT_EQ(dashedBlue, 3 + 1);
+  EXPECT_EQ(solidBlue, 3 + 1);
+  for (const char* text : kTorsionLegendTexts) EXPECT_EQ(canvas.TextsEqual(text).size(), 1u);
 }
 
 // Layout of the 400 × 300 diagram: plot area x 56..384, y 24..268; θmax 112.95° is the largest
