@@ -87,13 +87,14 @@ std::string ColourText(int colour, std::size_t width) {
 // The line types the layers use beyond the header's two, each as its table record: a chain line
 // (long dash, dot) for centre lines and a two-dot chain for the second working point.
 struct LineTypeRecord {
+  const char* handle;  // its own: one the reader would number it with is taken by the STYLE table
   const char* name;
   const char* look;
   std::array<const char*, 6> pattern;  // dash lengths, gaps negative; "" past the last
 };
 constexpr std::array<LineTypeRecord, 2> kAddedLineTypes = {{
-    {"CENTER", "____ . ____ . ____ . ____", {"12.5", "-2.5", "0.0", "-2.5", "", ""}},
-    {"PHANTOM", "____ . . ____ . . ____", {"12.5", "-2.5", "0.0", "-2.5", "0.0", "-2.5"}},
+    {"FFFF1", "CENTER", "____ . ____ . ____ . ____", {"12.5", "-2.5", "0.0", "-2.5", "", ""}},
+    {"FFFF2", "PHANTOM", "____ . . ____ . . ____", {"12.5", "-2.5", "0.0", "-2.5", "0.0", "-2.5"}},
 }};
 
 void AppendLineTypes(std::string& out) {
@@ -105,8 +106,8 @@ void AppendLineTypes(std::string& out) {
       ++dashes;
       total += std::fabs(std::stod(dash));
     }
-    for (std::string_view line : {"  0", "LTYPE", "  2", type.name, " 70", "    64", "  3",
-                                  type.look, " 72", "    65", " 73"})
+    for (std::string_view line : {"  0", "LTYPE", "  5", type.handle, "  2", type.name, " 70",
+                                  "    64", "  3", type.look, " 72", "    65", " 73"})
       AppendLine(out, line);
     AppendLine(out, ColourText(static_cast<int>(dashes), 6));
     AppendLine(out, " 40");
