@@ -39,41 +39,47 @@ void DrawScales(Canvas& canvas, const MomentDiagramLayout& l, UnitSystem units) 
   canvas.TextOut(4, l.top, FormatShort(ShownValue(l.maxMoment, Quantity::Energy, units)));
 }
 
-// Point 1's name above the rate line, to the left of its square; point 2's below it, to the
-// right: the line runs between them, so the names never meet each other or the line.
-void MarkPoint(Canvas& canvas, PixelPoint p, const char* name, bool above) {
+// Where the rate line, corner to corner of the plot area, is at x.
+double RateLineY(const MomentDiagramLayout& l, double x) {
+  return l.bottom - static_cast<double>(l.bottom - l.top) / (l.right - l.left) * (x - l.left);
+}
+
+// Point 1's name above the rate line, to the left of its square (right of the moment axis, and
+// high enough to clear the line at its right edge); point 2's below it, to the right: the line
+// runs between them, so the names never meet each other or the line.
+void MarkPoint(Canvas& canvas, const MomentDiagramLayout& l, PixelPoint p, const char* name,
+               bool above) {
   canvas.SetBrushColour(kBlue);
   canvas.Rectangle(p.x - kPointHalf, p.y - kPointHalf, p.x + kPointHalf + 1, p.y + kPointHalf + 1);
   canvas.SetBrushColour(kWhite);
-  if (above)
-    canvas.TextOut(p.x - kPointHalf - kCharWidth - 4, p.y - kPointHalf - kTextHeight - 2, name);
-  else
+  if (above) {
+    const int x = std::max(p.x - kPointHalf - kCharWidth - 4, l.left + 2);
+    const double clear = RateLineY(l, x + kCharWidth + 1) - kTextHeight - 1;
+    canvas.TextOut(x, std::min(p.y - kPointHalf - kTextHeight - 2, static_cast<int>(clear)), name);
+  } else {
     canvas.TextOut(p.x + kPointHalf + 3, p.y + kPointHalf + 2, name);
+  }
 }
 
-// θmax's dashed line, its name just right of the line's foot under the rate line (or, where the
-// foot is too near the origin for that, left of its top above the rate line), its value under
-// the axis.
+// θmax's dashed line and its name just right of the line's foot, under the rate line, with its
+// value under the axis; where the foot is too near the origin for the name, the name and value
+// go under the axis together, right of the "0".
 void DrawMaxAngle(Canvas& canvas, const MomentDiagramLayout& l, const TorsionDesign& t) {
   canvas.SetPenStyle(PenStyle::Dash);
   const PixelPoint top = l.At(t.MaxAngle, t.MaxMoment), foot = l.At(t.MaxAngle, 0);
   canvas.MoveTo(foot.x, foot.y);
   canvas.LineTo(top.x, top.y);
   canvas.SetPenStyle(PenStyle::Solid);
-  constexpr int nameWidth = 4 * kCharWidth + 6;
   const int nameLeft = foot.x + 3, nameTop = foot.y - kTextHeight - 3;
-  // The rate line runs corner to corner of the plot area; where it crosses the name's left
-  // edge, with room for a square on it.
-  const double slope = static_cast<double>(l.bottom - l.top) / (l.right - l.left);
-  const double lineAtName = l.bottom - slope * (nameLeft - l.left);
-  if (lineAtName + kPointHalf + 1 < nameTop)
-    canvas.TextOut(nameLeft, nameTop, "θmax");
-  else
-    canvas.TextOut(std::max(top.x - nameWidth - 3, 0), top.y - kTextHeight - 4, "θmax");
   const std::string value = FormatShort(t.MaxAngle);
   const int valueLeft = foot.x - static_cast<int>(value.size()) * kCharWidth / 2;
-  // Clear of the "0" at the origin.
-  if (valueLeft > l.left + 2) canvas.TextOut(valueLeft, l.bottom + 2, value);
+  // Room for a square on the line above the name's left edge, and for the value right of "0".
+  if (RateLineY(l, nameLeft) + kPointHalf + 1 < nameTop && valueLeft > l.left + 2) {
+    canvas.TextOut(nameLeft, nameTop, "θmax");
+    canvas.TextOut(valueLeft, l.bottom + 2, value);
+  } else {
+    canvas.TextOut(l.left + 4, l.bottom + 2, "θmax " + value);
+  }
 }
 
 }  // namespace
@@ -113,8 +119,8 @@ void DrawMomentDiagram(Canvas& canvas, const TorsionDesign& t, UnitSystem units)
   canvas.LineTo(end.x, end.y);
   if (std::isfinite(t.MaxAngle) && t.MaxAngle > 0) DrawMaxAngle(canvas, l, t);
   canvas.SetPenColour(kBlue);
-  MarkPoint(canvas, l.At(t.Angle1, t.Moment1), "1", true);
-  MarkPoint(canvas, l.At(t.Angle2, t.Moment2), "2", false);
+  MarkPoint(canvas, l, l.At(t.Angle1, t.Moment1), "1", true);
+  MarkPoint(canvas, l, l.At(t.Angle2, t.Moment2), "2", false);
 }
 
 }  // namespace coilspring

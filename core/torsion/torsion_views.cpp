@@ -233,14 +233,17 @@ void DrawTorsionViews(Canvas& canvas, const TorsionDesign& t) {
   const TorsionViews v = BuildTorsionViews(t);
   if (v.groups.empty()) return;
   canvas.SetPenWidth(1);
-  DrawLegend(canvas);
+  // A picture too small for the legend beside the views shows the views alone.
+  const bool legend = canvas.Width() >= 3 * kLegendStep && canvas.Height() >= 4 * kLegendHeight;
+  if (legend) DrawLegend(canvas);
   // The views fill the picture below the legend, with a margin of a twentieth on every side.
-  const double below = canvas.Height() - kLegendHeight;
+  const int legendHeight = legend ? kLegendHeight : 0;
+  const double below = canvas.Height() - legendHeight;
   const double w = (v.high.x - v.low.x) * 1.1, h = (v.high.y - v.low.y) * 1.1;
   const double q = std::min(canvas.Width() / w, below / h);
   if (std::isfinite(q) && q > 0) {
     const double cx = (v.low.x + v.high.x) / 2, cy = (v.low.y + v.high.y) / 2;
-    const ShapeView view{cx - canvas.Width() / (2 * q), 0, (kLegendHeight + below / 2) / q + cy, q};
+    const ShapeView view{cx - canvas.Width() / (2 * q), 0, (legendHeight + below / 2) / q + cy, q};
     ShapeViewSink sink(canvas, view);
     for (const TorsionViewGroup& g : v.groups) {
       const Pen pen = PenOf(g.part);

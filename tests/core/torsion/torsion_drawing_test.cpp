@@ -145,6 +145,45 @@ TEST_F(TorsionDrawingTest, DiagramPutsTheWorkingPointsOnTheLine) {
   EXPECT_EQ(si.TextsEqual("M (N·mm)").size(), 1u);
 }
 
+// Each label taken as a box of 8 pixels a character (θ is the widest) and 13 high: no two
+// boxes meet, no line passes through one, whether θ2 is below θmax, just beyond it, far beyond
+// it (θmax's foot near the origin) or on θ1.
+TEST_F(TorsionDrawingTest, DiagramLabelsKeepClearOfEachOtherAndTheLines) {
+  struct Box {
+    int left, top, right, bottom;
+  };
+  const auto boxOf = [](const Primitive& text) {
+    int chars = 0;
+    for (const char c : text.text) chars += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    const PixelPoint at = text.points[0];
+    return Box{at.x, at.y, at.x + 8 * chars, at.y + 13};
+  };
+  for (const double angle2 : {60.0, 118.0, 400.0, 5000.0, 30.0}) {
+    SCOPED_TRACE(angle2);
+    TorsionDesign x = t;
+    x.Angle2 = angle2;
+    x.Moment2 = x.SpringRate * angle2;
+    RecordingCanvas canvas(kMomentDiagramWidth, kMomentDiagramHeight);
+    DrawMomentDiagram(canvas, x, UnitSystem::Gravitational);
+    std::vector<Box> boxes;
+    for (const Primitive& text : canvas.Texts()) boxes.push_back(boxOf(text));
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+      for (std::size_t j = i + 1; j < boxes.size(); ++j)
+        EXPECT_TRUE(boxes[i].right <= boxes[j].left || boxes[j].right <= boxes[i].left ||
+                    boxes[i].bottom <= boxes[j].top || boxes[j].bottom <= boxes[i].top)
+            << canvas.Texts()[i].text << " / " << canvas.Texts()[j].text;
+    for (const Primitive& line : canvas.Lines())
+      for (int step = 0; step <= 100; ++step) {
+        const double px = line.points[0].x + (line.points[1].x - line.points[0].x) * step / 100.0;
+        const double py = line.points[0].y + (line.points[1].y - line.points[0].y) * step / 100.0;
+        for (std::size_t i = 0; i < boxes.size(); ++i)
+          EXPECT_FALSE(px > boxes[i].left && px < boxes[i].right && py > boxes[i].top &&
+                       py < boxes[i].bottom)
+              << canvas.Texts()[i].text << " crossed at " << px << ", " << py;
+      }
+  }
+}
+
 TEST_F(TorsionDrawingTest, DiagramWithoutAnythingToShowDrawsTheAxesOnly) {
   t.SpringRate = std::numeric_limits<double>::quiet_NaN();
   EXPECT_FALSE(LayoutMomentDiagram(t, 400, 300).has_value());
