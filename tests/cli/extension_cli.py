@@ -80,8 +80,7 @@ def drawing_files():
     design = dict(EXAMPLE, FreeLength=25, Length1=30, Length2=35)
     for hook, per_hook in HOOK_ENTITIES.items():
         entities = list(work.read_dxf(dict(design, HookKind=hook), f"e{hook}.dxf").modelspace())
-        # Free, at L1 and at L2, and a centre line each.
-        check(len(entities) == 3 * (4 * 10 + 2 * per_hook) + 3,
+        check(len(entities) == 3 * (4 * 10 + 2 * per_hook) + 3,  # free, L1, L2, centre lines
               f"hook {hook}: {len(entities)} entities")
         first = entities[0]
         check(first.dxftype() == "LINE" and (first.dxf.start.x, first.dxf.start.y) == (0, 0) and

@@ -1,10 +1,6 @@
-// A left-hand spring is drawn as the mirror image of the right-hand one across its axis, in
-// every kind's views (and so in its drawing file, the same construction): every line end lies
-// mirrored, and the wire's bands slant the other way.
+// A left-hand spring is the right-hand one's mirror image across its axis in every kind's views
+// (and so DXF). Compression and extension: d 2, D 18 (axis −9); torsion: the example (axis 0).
 #include <gtest/gtest.h>
-
-#include <functional>
-#include <vector>
 
 #include "core/compression/shape_builder.h"
 #include "core/extension/extension_shape.h"
@@ -14,51 +10,38 @@
 namespace coilspring {
 namespace {
 
-std::vector<ShapeLine> LinesOf(std::span<const ShapePrimitive> primitives) {
-  std::vector<ShapeLine> lines;
-  for (const ShapePrimitive& p : primitives)
-    if (const auto* line = std::get_if<ShapeLine>(&p)) lines.push_back(*line);
-  return lines;
+std::vector<ShapePrimitive> Compression(bool left) {
+  ShapeBuilder b;
+  b.Build({3, 2, 18, 8, 40, left});
+  return {b.Primitives().begin(), b.Primitives().end()};
+}
+
+std::vector<ShapePrimitive> Extension(bool left) {
+  return BuildExtensionShape(
+             {.WireDiameter = 2, .MeanDiameter = 18, .FreeLength = 60, .LeftHand = left}, 70)
+      .primitives;
+}
+
+std::vector<ShapePrimitive> Torsion(bool left) {
+  MaterialTable materials;
+  TorsionDesign t;
+  SetUpTorsionExample(materials, t);
+  t.LeftHand = left;
+  return AllPrimitives(BuildTorsionViews(t));
 }
 
 TEST(LeftHandDrawing, EveryKindIsMirroredAcrossItsAxis) {
-  MaterialTable materials;
-  TorsionDesign torsion;
-  SetUpTorsionExample(materials, torsion);
-  const struct {
-    const char* kind;
-    double axis;  // d 2 and D 18 (compression, extension) or D 16 (torsion, axis at 0)
-    std::function<std::vector<ShapePrimitive>(bool)> draw;
-  } kinds[] = {
-      {"compression", -9,
-       [](bool left) {
-         ShapeBuilder b;
-         b.Build({3, 2, 18, 8, 40, left});
-         return std::vector<ShapePrimitive>(b.Primitives().begin(), b.Primitives().end());
-       }},
-      {"extension", -9,
-       [](bool left) {
-         ExtensionDesign r{.WireDiameter = 2, .MeanDiameter = 18, .FreeLength = 60};
-         r.LeftHand = left;
-         return BuildExtensionShape(r, 70).primitives;
-       }},
-      {"torsion", 0,
-       [&torsion](bool left) {
-         TorsionDesign t = torsion;
-         t.LeftHand = left;
-         return AllPrimitives(BuildTorsionViews(t));
-       }},
-  };
-  for (const auto& k : kinds) {
-    SCOPED_TRACE(k.kind);
-    const std::vector<ShapeLine> right = LinesOf(k.draw(false)), left = LinesOf(k.draw(true));
+  for (const auto& [draw, axis] : {std::pair{&Compression, -9}, {&Extension, -9}, {&Torsion, 0}}) {
+    const std::vector<ShapePrimitive> right = draw(false), left = draw(true);
     ASSERT_EQ(left.size(), right.size());
     ASSERT_FALSE(right.empty());
     for (std::size_t i = 0; i < right.size(); ++i)
-      for (const auto end : {&ShapeLine::from, &ShapeLine::to}) {
-        EXPECT_DOUBLE_EQ((left[i].*end).x, (right[i].*end).x);
-        EXPECT_NEAR((left[i].*end).y, 2 * k.axis - (right[i].*end).y, 1e-9);
-      }
+      if (const auto* line = std::get_if<ShapeLine>(&right[i]))
+        for (const auto end : {&ShapeLine::from, &ShapeLine::to}) {
+          const ModelPoint mirrored = std::get<ShapeLine>(left[i]).*end;
+          EXPECT_DOUBLE_EQ(mirrored.x, (line->*end).x);
+          EXPECT_NEAR(mirrored.y, 2 * axis - (line->*end).y, 1e-9) << axis << " " << i;
+        }
   }
 }
 

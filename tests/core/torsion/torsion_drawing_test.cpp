@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -25,19 +26,15 @@ using TorsionDrawingTest = CalculatedTorsionExample;
 TEST_F(TorsionDrawingTest, PartsOfBothViews) {
   t.Rod = 12;
   const TorsionViews v = BuildTorsionViews(t);
-  const struct {
-    TorsionViewPart part;
-    LineArcCount count;
-  } parts[] = {{TorsionViewPart::Spring, {6 + 12 + 6, 4 + 12}},
-               {TorsionViewPart::Working1, {3, 0}},
-               {TorsionViewPart::Working2, {3, 4}},
-               {TorsionViewPart::Rod, {0, 2}},
-               {TorsionViewPart::Centre, {3, 0}}};
+  using P = TorsionViewPart;
+  const std::pair<P, LineArcCount> parts[] = {{P::Spring, {6 + 12 + 6, 4 + 12}},
+                                              {P::Working1, {3, 0}},
+                                              {P::Working2, {3, 4}},
+                                              {P::Rod, {0, 2}},
+                                              {P::Centre, {3, 0}}};
   ASSERT_EQ(v.groups.size(), std::size(parts));
-  for (std::size_t i = 0; i < std::size(parts); ++i) {
-    EXPECT_EQ(v.groups[i].part, parts[i].part);
-    EXPECT_EQ(CountOf(v.groups[i].primitives), parts[i].count) << i;
-  }
+  for (std::size_t i = 0; i < std::size(parts); ++i)
+    EXPECT_EQ(std::pair(v.groups[i].part, CountOf(v.groups[i].primitives)), parts[i]) << i;
   EXPECT_NEAR(std::get<ShapeArc>(v.groups[2].primitives[0]).radius, (15.589632 + 2) / 2, 1e-6);
   // Leg 1 reaches 25 mm to the left, leg 2 of the side view 25 mm up; x0 = 25 + 9/2 + 4 and the
   // side view's axis a wire beyond its 14 mm body.
@@ -48,16 +45,12 @@ TEST_F(TorsionDrawingTest, PartsOfBothViews) {
 }
 
 TEST_F(TorsionDrawingTest, TheWoundLegTurnsClockwiseByTheAngle) {
-  // Leg 2 at θ2 = 60° (after the wound coil's four arcs): its far corners lie 25 mm out at
-  // −60°, ±1 mm across; a left-hand spring winds up the other way, to +60°.
-  for (const double hand : {1.0, -1.0}) {
-    t.LeftHand = hand < 0;
-    const TorsionViews v = BuildTorsionViews(t);
-    const ShapeLine first = std::get<ShapeLine>(v.groups[2].primitives[4]);
-    const double a = -60 / kDegreesPerRadian;
-    EXPECT_NEAR(first.to.x, 25 * std::cos(a) - std::sin(a), 1e-12);
-    EXPECT_NEAR(first.to.y, hand * (25 * std::sin(a) + std::cos(a)), 1e-12);
-  }
+  // Leg 2 at θ2 = 60°, after the wound coil's arcs: its far corners 25 mm out at −60°, ±1 across.
+  const TorsionViews v = BuildTorsionViews(t);
+  const ShapeLine first = std::get<ShapeLine>(v.groups[2].primitives[4]);
+  const double a = -60 / kDegreesPerRadian;
+  EXPECT_NEAR(first.to.x, 25 * std::cos(a) - std::sin(a), 1e-12);
+  EXPECT_NEAR(first.to.y, 25 * std::sin(a) + std::cos(a), 1e-12);
 }
 
 TEST_F(TorsionDrawingTest, UndrawableDesignsGiveNothing) {
@@ -94,8 +87,7 @@ TEST_F(TorsionDrawingTest, ScreenAndDrawingFileShowTheSameConstruction) {
   RecordingCanvas canvas(400, 200);
   DrawTorsionViews(canvas, t);
   const LineArcCount built = CountOf(AllPrimitives(BuildTorsionViews(t)));
-  // The legend adds a line for each of the three states.
-  EXPECT_EQ(CountOf(canvas), (LineArcCount{built.lines + 3, built.arcs}));
+  EXPECT_EQ(CountOf(canvas), (LineArcCount{built.lines + 3, built.arcs}));  // and the legend
   const std::string dxf = TorsionDxfText(t);
   EXPECT_EQ(CountOfDxf(dxf), built);
   EXPECT_TRUE(dxf.ends_with("  0\r\nEOF\r\n"));
@@ -110,8 +102,7 @@ TEST_F(TorsionDrawingTest, PensOfTheParts) {
     dashedBlue += p.pen == kBlue && p.penStyle == PenStyle::Dash;
     solidBlue += p.pen == kBlue && p.penStyle == PenStyle::Solid;
   }
-  // Each with its line in the legend.
-  EXPECT_EQ(red, 24 + 1);
+  EXPECT_EQ(red, 24 + 1);  // each with its line in the legend
   EXPECT_EQ(dashedBlue, 3 + 1);
   EXPECT_EQ(solidBlue, 3 + 1);
   for (const char* text : kTorsionLegendTexts) EXPECT_EQ(canvas.TextsEqual(text).size(), 1u);
@@ -145,42 +136,32 @@ TEST_F(TorsionDrawingTest, DiagramPutsTheWorkingPointsOnTheLine) {
   EXPECT_EQ(si.TextsEqual("M (N·mm)").size(), 1u);
 }
 
-// Each label taken as a box of 8 pixels a character (θ is the widest) and 13 high: no two
-// boxes meet, no line passes through one, whether θ2 is below θmax, just beyond it, far beyond
-// it (θmax's foot near the origin) or on θ1.
+// Labels as boxes of 8 pixels a character (θ the widest) by 13 meet no other and no line, with θ2
+// below θmax, just and far beyond it (θmax's foot near the origin), and on θ1.
 TEST_F(TorsionDrawingTest, DiagramLabelsKeepClearOfEachOtherAndTheLines) {
-  struct Box {
-    int left, top, right, bottom;
-  };
-  const auto boxOf = [](const Primitive& text) {
-    int chars = 0;
-    for (const char c : text.text) chars += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    const PixelPoint at = text.points[0];
-    return Box{at.x, at.y, at.x + 8 * chars, at.y + 13};
-  };
   for (const double angle2 : {60.0, 118.0, 400.0, 5000.0, 30.0}) {
-    SCOPED_TRACE(angle2);
-    TorsionDesign x = t;
-    x.Angle2 = angle2;
-    x.Moment2 = x.SpringRate * angle2;
+    t.Moment2 = t.SpringRate * (t.Angle2 = angle2);
     RecordingCanvas canvas(kMomentDiagramWidth, kMomentDiagramHeight);
-    DrawMomentDiagram(canvas, x, UnitSystem::Gravitational);
-    std::vector<Box> boxes;
-    for (const Primitive& text : canvas.Texts()) boxes.push_back(boxOf(text));
-    for (std::size_t i = 0; i < boxes.size(); ++i)
+    DrawMomentDiagram(canvas, t, UnitSystem::Gravitational);
+    std::vector<std::array<double, 4>> boxes;  // left, top, right, bottom
+    for (const Primitive& text : canvas.Texts()) {
+      int chars = 0;
+      for (const char c : text.text) chars += (c & 0xC0) != 0x80;
+      const PixelPoint at = text.points[0];
+      boxes.push_back({1.0 * at.x, 1.0 * at.y, at.x + 8.0 * chars, at.y + 13.0});
+    }
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+      const auto [l, top, r, b] = boxes[i];
       for (std::size_t j = i + 1; j < boxes.size(); ++j)
-        EXPECT_TRUE(boxes[i].right <= boxes[j].left || boxes[j].right <= boxes[i].left ||
-                    boxes[i].bottom <= boxes[j].top || boxes[j].bottom <= boxes[i].top)
-            << canvas.Texts()[i].text << " / " << canvas.Texts()[j].text;
-    for (const Primitive& line : canvas.Lines())
-      for (int step = 0; step <= 100; ++step) {
-        const double px = line.points[0].x + (line.points[1].x - line.points[0].x) * step / 100.0;
-        const double py = line.points[0].y + (line.points[1].y - line.points[0].y) * step / 100.0;
-        for (std::size_t i = 0; i < boxes.size(); ++i)
-          EXPECT_FALSE(px > boxes[i].left && px < boxes[i].right && py > boxes[i].top &&
-                       py < boxes[i].bottom)
-              << canvas.Texts()[i].text << " crossed at " << px << ", " << py;
-      }
+        EXPECT_TRUE(r <= boxes[j][0] || boxes[j][2] <= l || b <= boxes[j][1] || boxes[j][3] <= top)
+            << angle2 << ": labels " << i << ", " << j;
+      for (const Primitive& line : canvas.Lines())
+        for (double f = 0; f <= 1; f += 0.01) {
+          const PixelPoint p = line.points[0], q = line.points[1];
+          const double x = p.x + (q.x - p.x) * f, y = p.y + (q.y - p.y) * f;
+          EXPECT_FALSE(x > l && x < r && y > top && y < b) << angle2 << ": label " << i;
+        }
+    }
   }
 }
 
