@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -90,28 +89,32 @@ struct LineTypeRecord {
   const char* handle;  // its own: one the reader would number it with is taken by the STYLE table
   const char* name;
   const char* look;
+  const char* total;                   // the pattern's length
   std::array<const char*, 6> pattern;  // dash lengths, gaps negative; "" past the last
 };
 constexpr std::array<LineTypeRecord, 2> kAddedLineTypes = {{
-    {"FFFF1", "CENTER", "____ . ____ . ____ . ____", {"12.5", "-2.5", "0.0", "-2.5", "", ""}},
-    {"FFFF2", "PHANTOM", "____ . . ____ . . ____", {"12.5", "-2.5", "0.0", "-2.5", "0.0", "-2.5"}},
+    {"FFFF1",
+     "CENTER",
+     "____ . ____ . ____ . ____",
+     "17.5",
+     {"12.5", "-2.5", "0.0", "-2.5", "", ""}},
+    {"FFFF2",
+     "PHANTOM",
+     "____ . . ____ . . ____",
+     "20",
+     {"12.5", "-2.5", "0.0", "-2.5", "0.0", "-2.5"}},
 }};
 
 void AppendLineTypes(std::string& out) {
   for (const LineTypeRecord& type : kAddedLineTypes) {
     std::size_t dashes = 0;
-    double total = 0;
-    for (const char* dash : type.pattern) {
-      if (*dash == '\0') break;
-      ++dashes;
-      total += std::fabs(std::stod(dash));
-    }
+    while (dashes < type.pattern.size() && *type.pattern[dashes] != '\0') ++dashes;
     for (std::string_view line : {"  0", "LTYPE", "  5", type.handle, "  2", type.name, " 70",
                                   "    64", "  3", type.look, " 72", "    65", " 73"})
       AppendLine(out, line);
     AppendLine(out, ColourText(static_cast<int>(dashes), 6));
     AppendLine(out, " 40");
-    AppendLine(out, FormatFull(total));
+    AppendLine(out, type.total);
     for (std::size_t i = 0; i < dashes; ++i) {
       AppendLine(out, " 49");
       AppendLine(out, type.pattern[i]);
@@ -143,21 +146,17 @@ void DxfEntitySink::Group(const char* code, double value) {
   Text(FormatFull(value));
 }
 
-// Layer _0-0_, line type CONTINUOUS, colour 7; the entity colour code is four characters wide,
-// unlike the three of the layer table.
+void DxfEntitySink::UseLayer(const DxfLayer& layer) {
+  layer_ = &layer;
+  colour_ = ColourText(layer.colour, 5);
+}
+
+// The layer's name, line type and colour (at first _0-0_, CONTINUOUS, 7); the entity colour
+// code is four characters wide, unlike the three of the layer table.
 void DxfEntitySink::Entity(const char* kind, ModelPoint first) {
-  if (layer_) {
-    const std::string colour = ColourText(layer_->colour, 5);
-    for (std::string_view line :
-         {std::string_view("  0"), std::string_view(kind), std::string_view("  8"),
-          std::string_view(layer_->name), std::string_view("  6"),
-          std::string_view(layer_->lineType), std::string_view("  62"), std::string_view(colour)})
-      Text(line);
-  } else {
-    for (std::string_view line :
-         {"  0", kind, "  8", "_0-0_", "  6", "CONTINUOUS", "  62", "    7"})
-      Text(line);
-  }
+  for (std::string_view line : std::initializer_list<std::string_view>{
+           "  0", kind, "  8", layer_->name, "  6", layer_->lineType, "  62", colour_})
+    Text(line);
   Group(" 10", first.x);
   Group(" 20", first.y);
 }
@@ -217,7 +216,7 @@ std::string DxfLayeredTextOf(std::span<const DxfLayerGroup> groups) {
   }
   DxfEntitySink sink(out);
   for (const DxfLayerGroup& group : groups) {
-    sink.UseLayer(group.layer);
+    sink.UseLayer(*group.layer);
     EmitPrimitives(group.primitives, sink);
   }
   AppendClosing(out);

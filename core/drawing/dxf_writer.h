@@ -28,6 +28,8 @@ struct DxfLayer {
   int colour = 7;
   const char* lineType = "CONTINUOUS";
 };
+// The header's own layer, which a drawing of one state uses for everything.
+inline constexpr DxfLayer kDxfHeaderLayer{"_0-0_", 7, "CONTINUOUS"};
 // The spring free, at the first and at the second working point, its centre lines, and the rod a
 // coil works over: each its own colour and line type, so that a CAD user tells them apart.
 inline constexpr DxfLayer kDxfFreeLayer{"SPRING_FREE", 7, "CONTINUOUS"};
@@ -49,8 +51,8 @@ std::string DxfLayeredTextOf(std::span<const DxfLayerGroup> groups);
 class DxfEntitySink : public ShapeSink {
  public:
   explicit DxfEntitySink(std::string& out) : out_(out) {}
-  // The entities that follow go on this layer (nothing: the header's first layer, as ever).
-  void UseLayer(const DxfLayer* layer) { layer_ = layer; }
+  // The entities that follow go on this layer (at first the header's layer _0-0_).
+  void UseLayer(const DxfLayer& layer);
   void Line(const ShapeLine& line) override;
   void Arc(const ShapeArc& arc) override;
 
@@ -60,7 +62,8 @@ class DxfEntitySink : public ShapeSink {
   void Text(std::string_view line);
 
   std::string& out_;
-  const DxfLayer* layer_ = nullptr;
+  const DxfLayer* layer_ = &kDxfHeaderLayer;
+  std::string colour_ = "    7";
 };
 
 }  // namespace coilspring
