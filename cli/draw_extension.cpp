@@ -30,7 +30,8 @@ int ExtensionPicture(const DesignFile& file, const DesignFileOptions& o, const P
 
 int ExtensionSheet(const DesignFile& file, const DesignFileOptions& o, bool leftHanded) {
   const LoadedExtension x = LoadExtension(file, o);
-  const DataSheet data = MakeExtensionDataSheet(x.design, *x.materials, leftHanded);
+  const DataSheet data =
+      MakeExtensionDataSheet(x.design, *x.materials, leftHanded || x.design.LeftHand);
   WidgetRuntime runtime;
   WriteSheetPdf([&](const QString& pdf) { DataSheetPage::WritePagePdf(data, pdf); }, o.files[0]);
   return 0;

@@ -10,8 +10,10 @@ std::string SpringDxfText(const ShapeInputs& inputs, ShapeStatus* status) {
   return DxfTextOf(builder.Primitives());
 }
 
-std::string DesignDxfText(const DesignRecord& design, ShapeStatus* status) {
-  return SpringDxfText(ShapeInputsOf(design, design.FreeLength), status);
+std::string DesignDxfText(const DesignRecord& design, ShapeStatus* status, bool leftHand) {
+  ShapeInputs inputs = ShapeInputsOf(design, design.FreeLength);
+  inputs.leftHand = leftHand;
+  return SpringDxfText(inputs, status);
 }
 
 }  // namespace coilspring

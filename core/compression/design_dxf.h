@@ -17,6 +17,7 @@ std::string SpringDxfText(const ShapeInputs& inputs, ShapeStatus* status = nullp
 
 // The file for a design as stored: always at its free length, whatever the picture shows, and
 // without recalculating anything.
-std::string DesignDxfText(const DesignRecord& design, ShapeStatus* status = nullptr);
+std::string DesignDxfText(const DesignRecord& design, ShapeStatus* status = nullptr,
+                          bool leftHand = false);
 
 }  // namespace coilspring

@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "core/compression/spring_calc.h"
+#include "core/drawing/wire_path.h"
 
 namespace coilspring {
 namespace {
@@ -53,6 +54,7 @@ ShapeStatus ShapeBuilder::Build(const ShapeInputs& inputs) {
       BuildClosedGroundEnds();
       break;
   }
+  if (in_.leftHand) ReflectAcross(primitives_, v.cy);
   if (!AllPrimitivesFinite(primitives_)) {
     primitives_.clear();
     return ShapeStatus::UndefinedPoint;

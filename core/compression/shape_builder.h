@@ -21,11 +21,12 @@ inline constexpr int kClosedEnd = 2;
 inline constexpr int kClosedGroundEnd = 3;
 
 struct ShapeInputs {
-  int mode = 0;  // EndDrawMode 0..3
-  double d = 0;  // wire diameter, mm
-  double D = 0;  // mean coil diameter, mm
-  double n = 0;  // body turns, a whole number
-  double L = 0;  // the length drawn, mm
+  int mode = 0;           // EndDrawMode 0..3
+  double d = 0;           // wire diameter, mm
+  double D = 0;           // mean coil diameter, mm
+  double n = 0;           // body turns, a whole number
+  double L = 0;           // the length drawn, mm
+  bool leftHand = false;  // 左巻: the construction reflected across the axis
 };
 
 // The drawing inputs of a design shown at `length` (the free length or a working length).

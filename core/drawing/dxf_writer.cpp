@@ -1,7 +1,10 @@
 #include "core/drawing/dxf_writer.h"
 
+#include <algorithm>
 #include <array>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/text/number_format.h"
 #include "core/text/sjis.h"
@@ -74,6 +77,61 @@ void AppendClosing(std::string& out) {
   for (std::string_view line : kClosing) AppendLine(out, line);
 }
 
+// A colour number right-aligned in `width` characters, as the header writes its own.
+std::string ColourText(int colour, std::size_t width) {
+  std::string text = std::to_string(colour);
+  return std::string(width > text.size() ? width - text.size() : 0, ' ') + text;
+}
+
+// The line types the layers use beyond the header's two, each as its table record: a chain line
+// (long dash, dot) for centre lines and a two-dot chain for the second working point.
+struct LineTypeRecord {
+  const char* handle;  // its own: one the reader would number it with is taken by the STYLE table
+  const char* name;
+  const char* look;
+  const char* total;                   // the pattern's length
+  std::array<const char*, 6> pattern;  // dash lengths, gaps negative; "" past the last
+};
+constexpr std::array<LineTypeRecord, 2> kAddedLineTypes = {{
+    {"FFFF1",
+     "CENTER",
+     "____ . ____ . ____ . ____",
+     "17.5",
+     {"12.5", "-2.5", "0.0", "-2.5", "", ""}},
+    {"FFFF2",
+     "PHANTOM",
+     "____ . . ____ . . ____",
+     "20",
+     {"12.5", "-2.5", "0.0", "-2.5", "0.0", "-2.5"}},
+}};
+
+void AppendLineTypes(std::string& out) {
+  for (const LineTypeRecord& type : kAddedLineTypes) {
+    std::size_t dashes = 0;
+    while (dashes < type.pattern.size() && *type.pattern[dashes] != '\0') ++dashes;
+    for (std::string_view line : {"  0", "LTYPE", "  5", type.handle, "  2", type.name, " 70",
+                                  "    64", "  3", type.look, " 72", "    65", " 73"})
+      AppendLine(out, line);
+    AppendLine(out, ColourText(static_cast<int>(dashes), 6));
+    AppendLine(out, " 40");
+    AppendLine(out, type.total);
+    for (std::size_t i = 0; i < dashes; ++i) {
+      AppendLine(out, " 49");
+      AppendLine(out, type.pattern[i]);
+    }
+  }
+}
+
+void AppendLayers(std::string& out, std::span<const DxfLayer* const> layers) {
+  for (const DxfLayer* layer : layers) {
+    for (std::string_view line : {"  0", "LAYER", "  2", layer->name, " 70", "   64", " 62"})
+      AppendLine(out, line);
+    AppendLine(out, ColourText(layer->colour, 5));
+    AppendLine(out, "  6");
+    AppendLine(out, layer->lineType);
+  }
+}
+
 double AngleOf(const ArcAngle& angle, ModelPoint centre, ModelPoint point) {
   if (angle.kind == ArcAngle::Kind::Fixed) return angle.degrees;
   return DirectionAngle(centre, point) + angle.degrees;
@@ -88,10 +146,16 @@ void DxfEntitySink::Group(const char* code, double value) {
   Text(FormatFull(value));
 }
 
-// Layer _0-0_, line type CONTINUOUS, colour 7; the entity colour code is four characters wide,
-// unlike the three of the layer table.
+void DxfEntitySink::UseLayer(const DxfLayer& layer) {
+  layer_ = &layer;
+  colour_ = ColourText(layer.colour, 5);
+}
+
+// The layer's name, line type and colour (at first _0-0_, CONTINUOUS, 7); the entity colour
+// code is four characters wide, unlike the three of the layer table.
 void DxfEntitySink::Entity(const char* kind, ModelPoint first) {
-  for (std::string_view line : {"  0", kind, "  8", "_0-0_", "  6", "CONTINUOUS", "  62", "    7"})
+  for (std::string_view line : std::initializer_list<std::string_view>{
+           "  0", kind, "  8", layer_->name, "  6", layer_->lineType, "  62", colour_})
     Text(line);
   Group(" 10", first.x);
   Group(" 20", first.y);
@@ -120,6 +184,41 @@ std::string DxfTextOf(std::span<const ShapePrimitive> primitives) {
   AppendHeader(out);
   DxfEntitySink sink(out);
   EmitPrimitives(primitives, sink);
+  AppendClosing(out);
+  return out;
+}
+
+std::string DxfLayeredTextOf(std::span<const DxfLayerGroup> groups) {
+  std::vector<const DxfLayer*> layers;
+  std::size_t entities = 0;
+  for (const DxfLayerGroup& group : groups) {
+    if (std::find(layers.begin(), layers.end(), group.layer) == layers.end())
+      layers.push_back(group.layer);
+    entities += group.primitives.size();
+  }
+  std::string out;
+  out.reserve(2 * kHeaderBytesAtMost + entities * (kEntityBytesAtMost + 16));
+  const std::string solidLineName = Utf8ToSjis("実線");
+  std::string_view table;
+  for (std::size_t i = 0; i < kHeader.size(); ++i) {
+    const std::string_view line = kHeader[i];
+    if (i >= 2 && kHeader[i - 2] == "TABLE") table = line;
+    // The added records go before the "  0" that opens each table's ENDTAB.
+    const bool tableEnds = i + 1 < kHeader.size() && kHeader[i + 1] == "ENDTAB";
+    if (tableEnds && table == "LTYPE") AppendLineTypes(out);
+    if (tableEnds && table == "LAYER") AppendLayers(out, layers);
+    // The LAYER table's count of records.
+    if (i >= 4 && kHeader[i - 4] == "TABLE" && kHeader[i - 2] == "LAYER") {
+      AppendLine(out, ColourText(static_cast<int>(2 + layers.size()), 5));
+      continue;
+    }
+    AppendLine(out, line == "実線" ? std::string_view(solidLineName) : line);
+  }
+  DxfEntitySink sink(out);
+  for (const DxfLayerGroup& group : groups) {
+    sink.UseLayer(*group.layer);
+    EmitPrimitives(group.primitives, sink);
+  }
   AppendClosing(out);
   return out;
 }

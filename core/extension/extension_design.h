@@ -44,6 +44,7 @@ struct ExtensionDesign {
   double Length2 = 40;
   double Load1 = 0;  // kgf
   double Load2 = 0;
+  bool LeftHand = false;  // 左巻: the helix winds the other way; right-hand when a file is silent
 
   // Results.
   std::int32_t WireRow = -1;  // the row of WireDiameter in the material's table, -1 for none
@@ -83,6 +84,7 @@ struct ExtensionDesign {
     v(DesignField{"Length2", "長さ（Ｌ２）", "mm", in}, r.Length2);
     v(DesignField{"Load1", "荷重（Ｐ１）", "kgf", in}, r.Load1);
     v(DesignField{"Load2", "荷重（Ｐ２）", "kgf", in}, r.Load2);
+    v(DesignField{"LeftHand", "左巻", "", FieldRole::OptionalInput}, r.LeftHand);
     v(DesignField{"SpringIndex", "バネ指数", "", out}, r.SpringIndex);
     v(DesignField{"WahlFactor", "応力修正係数", "", out}, r.WahlFactor);
     v(DesignField{"ActiveTurns", "有効巻数", "巻", out}, r.ActiveTurns);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <type_traits>
 #include <utility>
 
 #include "core/calc/coil_formulas.h"
@@ -13,90 +14,16 @@ namespace {
 
 bool Finite(double v) { return std::isfinite(v); }
 
-// Hooks are drawn for the left end, pointing to −x from the body's end face at x = 0, and
-// mirrored to the right end.
-class HookDrawer {
- public:
-  HookDrawer(std::vector<ShapePrimitive>& out, double mirrorAt, bool mirrored)
-      : out_(out), mirrorAt_(mirrorAt), mirrored_(mirrored) {}
-
-  void Line(ModelPoint a, ModelPoint b) { out_.push_back(ShapeLine{Place(a), Place(b)}); }
-  // Counter-clockwise from `from` to `to` in the left hook's frame; the mirror image runs the
-  // other way round, so its ends swap.
-  void Arc(ModelPoint centre, double radius, ModelPoint from, ModelPoint to) {
-    ModelPoint a = Place(from), b = Place(to);
-    if (mirrored_) std::swap(a, b);
-    out_.push_back(ShapeArc{Place(centre), radius, a, b, ArcAngle::Toward(), ArcAngle::Toward()});
+// The left hook's path mirrored to the right end face at x = bodyLength.
+WirePath MirroredToRight(WirePath path, double bodyLength) {
+  for (WirePiece& piece : path) {
+    piece.from.x = bodyLength - piece.from.x;
+    piece.to.x = bodyLength - piece.to.x;
+    piece.centre.x = bodyLength - piece.centre.x;
+    piece.startDegrees = 180 - piece.startDegrees;
+    piece.sweepDegrees = -piece.sweepDegrees;
   }
-  // The left half of a circle (90° to 270°).
-  void LeftHalf(ModelPoint c, double radius) {
-    Arc(c, radius, {c.x, c.y + radius}, {c.x, c.y - radius});
-  }
-  void RightHalf(ModelPoint c, double radius) {
-    Arc(c, radius, {c.x, c.y - radius}, {c.x, c.y + radius});
-  }
-
- private:
-  ModelPoint Place(ModelPoint p) const { return mirrored_ ? ModelPoint{mirrorAt_ - p.x, p.y} : p; }
-  std::vector<ShapePrimitive>& out_;
-  double mirrorAt_;
-  bool mirrored_;
-};
-
-// One hook of inner height h on a coil of mean diameter D and wire d, its axis at y = −D/2.
-void DrawHook(HookDrawer& draw, HookKind kind, double h, double D, double d) {
-  const double axis = -D / 2;
-  switch (kind) {
-    case HookKind::HalfRound: {
-      // Half a loop on the end face, its inner side spanning the hook's height.
-      const ModelPoint c{0, axis};
-      draw.LeftHalf(c, h);
-      draw.LeftHalf(c, h + d);
-      break;
-    }
-    case HookKind::U: {
-      // A half loop on two straight legs; the loop's inner radius is a quarter of the height.
-      const double rho = h / 4;
-      const ModelPoint c{-(h - rho), axis};
-      draw.LeftHalf(c, rho);
-      draw.LeftHalf(c, rho + d);
-      for (const double side : {-1.0, 1.0}) {
-        draw.Line({c.x, axis + side * rho}, {0, axis + side * rho});
-        draw.Line({c.x, axis + side * (rho + d)}, {0, axis + side * (rho + d)});
-      }
-      break;
-    }
-    default: {
-      // A full loop standing on the end face; its inner circle spans the hook's height.
-      const ModelPoint c{-h / 2, axis};
-      for (const double radius : {h / 2, h / 2 + d}) {
-        draw.LeftHalf(c, radius);
-        draw.RightHalf(c, radius);
-      }
-      break;
-    }
-  }
-}
-
-// Nt bands of wire from the top of one turn to the bottom of the next, each outlined by its two
-// edges and the round ends of its cut.
-void DrawBody(std::vector<ShapePrimitive>& out, double bodyLength, int bands, double D, double d) {
-  const double r = d / 2;
-  const double pitch = (bodyLength - d) / bands;
-  for (int j = 0; j < bands; ++j) {
-    const ModelPoint top{r + j * pitch, 0};
-    const ModelPoint bottom{top.x + pitch / 2, -D};
-    out.push_back(ShapeLine{{top.x - r, 0}, {bottom.x - r, -D}});
-    out.push_back(ShapeLine{{top.x + r, 0}, {bottom.x + r, -D}});
-    out.push_back(
-        ShapeArc{top, r, {top.x + r, 0}, {top.x - r, 0}, ArcAngle::Toward(), ArcAngle::Toward()});
-    out.push_back(ShapeArc{bottom,
-                           r,
-                           {bottom.x - r, -D},
-                           {bottom.x + r, -D},
-                           ArcAngle::Toward(),
-                           ArcAngle::Toward(360)});
-  }
+  return path;
 }
 
 // The box of every line end and every arc's circle, as the picture's frame.
@@ -121,13 +48,54 @@ ShapeFrame FrameAround(const std::vector<ShapePrimitive>& primitives, double d) 
   return {(left + right) / 2, (bottom + top) / 2, right - left, top - bottom - d, d};
 }
 
-// The U hook's two arcs and four lines; the other forms draw fewer.
+// The U hook's two legs and its bend (two arcs): at most six primitives a hook.
 constexpr std::size_t kMaxHookPrimitives = 6;
 
 // No real spring has more; it keeps the primitive count bounded.
 constexpr double kMaxBands = kMaxBodyTurns;
 
+// The states a side view compares: free, at L1 and at L2.
+std::array<double, 3> StateLengths(const ExtensionDesign& r) {
+  return {r.FreeLength, r.Length1, r.Length2};
+}
+
 }  // namespace
+
+double HookJoinX(HookKind kind, bool rightEnd, double pitch, double d) {
+  // A right-hand band falls from its top to its bottom half a pitch further on, so the first
+  // band's top and the last band's bottom are at the end faces.
+  const bool fromBottom = kind == HookKind::ReverseRound;
+  if (!rightEnd) return d / 2 + (fromBottom ? pitch / 2 : 0);
+  return d / 2 + (fromBottom ? pitch / 2 : pitch);
+}
+
+WirePath HookCentreLine(HookKind kind, double h, double D, double d, double joinX) {
+  const double r = d / 2, R = D / 2;
+  const ModelPoint c{-h + R - r, -R};
+  const bool fromBottom = kind == HookKind::ReverseRound;
+  const double y = fromBottom ? -D : 0;
+  WirePath path;
+  // A hook shorter than its loop stands inside the first turn: no straight run is left.
+  if (c.x < joinX) path.push_back(WirePiece::Straight({joinX, y}, {c.x, y}));
+  switch (kind) {
+    case HookKind::HalfRound:
+      path.push_back(WirePiece::Bend(c, R, 90, 180));
+      break;
+    case HookKind::U:
+      path.push_back(WirePiece::Bend(c, R, 90, 180));
+      if (c.x < -r) path.push_back(WirePiece::Straight({c.x, -D}, {-r, -D}));
+      break;
+    case HookKind::ReverseRound:
+      path.push_back(WirePiece::Bend(c, R, 270, -180));
+      path.push_back(WirePiece::Bend(c, R, 90, -180));
+      break;
+    default:
+      path.push_back(WirePiece::Bend(c, R, 90, 180));
+      path.push_back(WirePiece::Bend(c, R, 270, 180));
+      break;
+  }
+  return path;
+}
 
 ExtensionShape BuildExtensionShape(const ExtensionDesign& r, double length) {
   ExtensionShape shape;
@@ -147,13 +115,21 @@ ExtensionShape BuildExtensionShape(const ExtensionDesign& r, double length) {
 
   // Four primitives a band and at most six a hook: a long spring's list never grows in steps.
   shape.primitives.reserve(4 * static_cast<std::size_t>(bands) + 2 * kMaxHookPrimitives);
-  DrawBody(shape.primitives, shape.bodyLength, static_cast<int>(bands), D, d);
+  AppendCoilBands(shape.primitives, 0, shape.bodyLength, static_cast<int>(bands), 0, D, d, false);
+  const double pitch = (shape.bodyLength - d) / bands;
   for (const bool right : {false, true}) {
-    HookDrawer draw(shape.primitives, shape.bodyLength, right);
-    DrawHook(draw, r.HookKind, shape.hookHeight, D, d);
+    const WirePath hook =
+        HookCentreLine(r.HookKind, shape.hookHeight, D, d, HookJoinX(r.HookKind, right, pitch, d));
+    shape.hooks[right] = right ? MirroredToRight(hook, shape.bodyLength) : hook;
+  }
+  for (const WirePath& hook : shape.hooks) AppendWireOutline(shape.primitives, hook, d);
+  if (r.LeftHand) {
+    ReflectAcross(shape.primitives, -D / 2);
+    for (WirePath& hook : shape.hooks) ReflectAcross(hook, -D / 2);
   }
   if (!AllPrimitivesFinite(shape.primitives)) {
     shape.primitives.clear();
+    for (WirePath& hook : shape.hooks) hook.clear();
     return shape.status = ShapeStatus::UndefinedPoint, shape;
   }
   shape.frame = FrameAround(shape.primitives, d);
@@ -163,13 +139,53 @@ ExtensionShape BuildExtensionShape(const ExtensionDesign& r, double length) {
 
 void DrawExtensionShape(Canvas& canvas, const ExtensionDesign& design, double length) {
   const ExtensionShape shape = BuildExtensionShape(design, length);
-  DrawShapeFitted(canvas, shape.primitives, shape.frame);
+  // Every state is drawn in the frame of the longest one that can be drawn; the body's left end
+  // stays put, so the states differ only where the spring does.
+  ShapeFrame frame = shape.frame;
+  for (const double state : StateLengths(design)) {
+    if (!(state > length)) continue;
+    const ExtensionShape longer = BuildExtensionShape(design, state);
+    if (longer.status == ShapeStatus::Built && longer.frame.L > frame.L) frame = longer.frame;
+  }
+  DrawShapeFitted(canvas, shape.primitives, frame);
 }
 
 std::string ExtensionDxfText(const ExtensionDesign& design, ShapeStatus* status) {
-  const ExtensionShape shape = BuildExtensionShape(design, design.FreeLength);
-  if (status) *status = shape.status;
-  return DxfTextOf(shape.primitives);
+  static constexpr std::array<const DxfLayer*, 3> kStateLayers = {
+      &kDxfFreeLayer, &kDxfWorking1Layer, &kDxfWorking2Layer};
+  const std::array<double, 3> lengths = StateLengths(design);
+  std::array<ExtensionShape, 3> shapes;
+  std::vector<ShapePrimitive> centreLines;
+  // Each state one coil and a half below the one before.
+  const double step = 1.5 * (design.MeanDiameter + design.WireDiameter);
+  for (std::size_t i = 0; i < shapes.size(); ++i) {
+    shapes[i] = BuildExtensionShape(design, lengths[i]);
+    if (shapes[i].status != ShapeStatus::Built) continue;
+    const double shift = -step * static_cast<double>(i);
+    for (ShapePrimitive& primitive : shapes[i].primitives)
+      std::visit(
+          [shift](auto& p) {
+            if constexpr (std::is_same_v<std::decay_t<decltype(p)>, ShapeLine>) {
+              p.from.y += shift;
+              p.to.y += shift;
+            } else {
+              p.centre.y += shift;
+              p.from.y += shift;
+              p.to.y += shift;
+            }
+          },
+          primitive);
+    const ShapeFrame& f = shapes[i].frame;
+    const double overhang = design.WireDiameter;
+    centreLines.push_back(ShapeLine{{f.cx - f.L / 2 - overhang, f.cy + shift},
+                                    {f.cx + f.L / 2 + overhang, f.cy + shift}});
+  }
+  if (status) *status = shapes[0].status;
+  std::vector<DxfLayerGroup> groups;
+  for (std::size_t i = 0; i < shapes.size(); ++i)
+    if (!shapes[i].primitives.empty()) groups.push_back({kStateLayers[i], shapes[i].primitives});
+  if (!groups.empty()) groups.push_back({&kDxfCentreLayer, centreLines});
+  return DxfLayeredTextOf(groups);
 }
 
 }  // namespace coilspring

@@ -79,7 +79,8 @@ void Dimensions(Canvas& c) {
   Line(c, kInnerLeftX, hookTop, kInnerLeftX, kFreeArrowY - kOvershoot);
   Line(c, kFreeRightX, hookTop, kFreeRightX, kFreeArrowY - kOvershoot);
   Line(c, kLength1X, kLoadBaseY, kLength1X, kLength1ArrowY - kOvershoot);
-  Line(c, kLength2X, kLoadBaseY, kLength2X, kLength2ArrowY - kOvershoot);
+  // Up to P2, so that its leader starts on the L2 line as P1's starts on the L1 line.
+  Line(c, kLength2X, kLoadBaseY, kLength2X, kLoad2Y - kOvershoot);
   HorizontalDimension(c, kInnerLeftX, kFreeRightX, kFreeArrowY);
   HorizontalDimension(c, kInnerLeftX, kLength1X, kLength1ArrowY);
   HorizontalDimension(c, kInnerLeftX, kLength2X, kLength2ArrowY);
@@ -130,6 +131,7 @@ DataSheet MakeExtensionDataSheet(const ExtensionDesign& r, const MaterialTable& 
   FillSheetItems(sheet, kItems, values);
   sheet.labels = SheetLabels(r.FreeLength, r.Length1, r.Length2, r.Load2, r.Load1, r.MeanDiameter);
   sheet.illustration = DrawExtensionIllustration;
+  sheet.title = KindSheetTitle(SpringKind::Extension);
   return sheet;
 }
 

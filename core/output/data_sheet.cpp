@@ -23,6 +23,10 @@ std::string SheetLabelText(std::string_view prefix, double value, std::string_vi
 
 }  // namespace
 
+std::string KindSheetTitle(SpringKind kind) {
+  return std::string("要目表（") + InfoOf(kind).japaneseName + "）";
+}
+
 std::array<std::string, 6> SheetLabels(double freeLength, double length1, double length2,
                                        double load2, double load1, double meanDiameter) {
   // The character before "=" in the prefixes is the full-width space U+3000.

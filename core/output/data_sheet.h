@@ -8,6 +8,7 @@
 
 #include "core/drawing/canvas.h"
 #include "core/drawing/illustration.h"
+#include "core/kinds/spring_kinds.h"
 
 namespace coilspring {
 
@@ -46,7 +47,14 @@ struct DataSheet {
   std::array<std::string, 6> labels;
   // The line art under the labels: each kind's sheet names its own.
   void (*illustration)(Canvas&) = nullptr;
+  // The title over the page and of its print job and PDF; empty for the compression spring's
+  // page, which is "要目表" and shows none.
+  std::string title;
 };
+
+// The title of the data sheet of a spring kind other than the compression spring, in the pattern
+// of the compression spring's "要目表": "要目表（ねじりコイルばね）".
+std::string KindSheetTitle(SpringKind kind);
 
 // The heading row and the items with their values.
 void FillSheetItems(DataSheet& sheet, const std::array<SheetItem, kDataSheetItems>& items,

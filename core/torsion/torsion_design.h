@@ -33,6 +33,7 @@ struct TorsionDesign {
   coilspring::InputMode InputMode = kAnglesEntered;
   double Angle1 = 0, Angle2 = 0;    // θ1, θ2, degrees of wind-up
   double Moment1 = 0, Moment2 = 0;  // M1, M2, kgf·mm
+  bool LeftHand = false;  // 左巻: the coil winds up the other way; right-hand when a file is silent
 
   // Results.
   double SpringIndex = 0;      // c = D / d
@@ -75,6 +76,7 @@ struct TorsionDesign {
     v(DesignField{"Angle2", "ねじれ角2", "°", in}, t.Angle2);
     v(DesignField{"Moment1", "モーメント1", "kgf·mm", in}, t.Moment1);
     v(DesignField{"Moment2", "モーメント2", "kgf·mm", in}, t.Moment2);
+    v(DesignField{"LeftHand", "左巻", "", optional}, t.LeftHand);
     v(DesignField{"SpringIndex", "ばね指数", "", out}, t.SpringIndex);
     v(DesignField{"BendingFactor", "曲げ応力修正係数", "", out}, t.BendingFactor);
     v(DesignField{"ActiveTurns", "有効巻数", "巻", out}, t.ActiveTurns);

@@ -17,8 +17,6 @@ struct TorsionSheetRow {
   std::string value;  // the short number format, the material symbol, or "―"
 };
 
-inline constexpr const char* kTorsionSheetTitle = "ねじりコイルばね　要目表";
-
 std::vector<TorsionSheetRow> TorsionSheetRows(const TorsionDesign& design,
                                               const MaterialTable& materials);
 

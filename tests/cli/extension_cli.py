@@ -20,9 +20,9 @@ from springcli import Work, check_units  # noqa: E402
 EXAMPLE = {"kind": "extension", "MaterialNo": 0, "WireDiameter": 1, "DiameterKind": 1,
            "MeanDiameter": 8, "TotalTurns": 10, "HookKind": 0, "Annealed": True,
            "InitialTension": 0.4, "FreeLength": 30, "InputMode": 1, "Length1": 35, "Length2": 40}
-# Entities per hook: a full loop is two circles of two half arcs, a half-round hook two half
-# arcs, a U hook two half arcs and four legs.
-HOOK_ENTITIES = {0: 4, 1: 2, 2: 4, 3: 6}
+# Entities per hook: the straight run out of the coil (two edges), then a full loop (two bends of
+# two arcs), half a loop, or half a loop and a second leg.
+HOOK_ENTITIES = {0: 6, 1: 4, 2: 6, 3: 6}
 work = Work(sys.argv[1])
 run = work.run
 
@@ -80,16 +80,18 @@ def drawing_files():
     design = dict(EXAMPLE, FreeLength=25, Length1=30, Length2=35)
     for hook, per_hook in HOOK_ENTITIES.items():
         entities = list(work.read_dxf(dict(design, HookKind=hook), f"e{hook}.dxf").modelspace())
-        check(len(entities) == 4 * 10 + 2 * per_hook, f"hook {hook}: {len(entities)} entities")
+        check(len(entities) == 3 * (4 * 10 + 2 * per_hook) + 3,  # free, L1, L2, centre lines
+              f"hook {hook}: {len(entities)} entities")
         first = entities[0]
         check(first.dxftype() == "LINE" and (first.dxf.start.x, first.dxf.start.y) == (0, 0) and
               abs(first.dxf.end.x - 0.5) < 1e-12 and first.dxf.end.y == -8,
               f"hook {hook}: first band edge {first.dxf.start} {first.dxf.end}")
         if hook == 0:
-            # The loop's inner circle spans the hook height: centre (−3.5, −4), radius 3.5;
-            # the right one mirrored about the body's end at x = 11: centre (14.5, −4).
+            # The loop has the coil's diameter, its inner side 7 mm out: centre (−3.5, −4),
+            # radii 4 ± 0.5; the right one mirrored about the body's end at x = 11.
             centres = sorted({(round(a.dxf.center.x, 9), round(a.dxf.center.y, 9),
-                               round(a.dxf.radius, 9)) for a in entities[40:]})
+                               round(a.dxf.radius, 9)) for a in entities[40:52]
+                              if a.dxftype() == "ARC"})
             check(centres == [(-3.5, -4, 3.5), (-3.5, -4, 4.5), (14.5, -4, 3.5),
                               (14.5, -4, 4.5)], f"round hook arcs {centres}")
 

@@ -55,6 +55,14 @@ HOSTILE += [("torsion", TOR, change, key) for change, key in (
 UNDRAWABLE = {"extension": dict(EXT, MeanDiameter=1), "torsion": dict(TOR, MeanDiameter=2),
               "compression": dict(COMP, MeanDiameter=0),
               "conical": dict(CON, SmallDiameter=2, LargeDiameter=6, DiameterKind=2)}
+# Per kind: the design drawn, its LeftHand (左巻) read back without and with it, and its
+# entities' layers, each in its own colour and line type declared in the file.
+LOOKS = {"_0-0_": (7, "CONTINUOUS"), "SPRING_FREE": (7, "CONTINUOUS"), "ROD": (8, "CONTINUOUS"),
+         "SPRING_LOAD1": (5, "DASHED1"), "SPRING_LOAD2": (6, "PHANTOM"), "CENTER": (1, "CENTER")}
+STATES = {"SPRING_FREE", "SPRING_LOAD1", "SPRING_LOAD2", "CENTER"}
+DRAWN = {"extension": (EXT, [False, True], STATES),
+         "torsion": (dict(TOR, Rod=10), [False, True], STATES | {"ROD"}),
+         "compression": (COMP, [None], {"_0-0_"})}
 work = Work(sys.argv[1])
 run = work.run
 with open(os.path.join(sys.argv[1], "zaidat.dst"), "rb") as f:
@@ -86,6 +94,14 @@ for kind, design in (("extension", EXT), ("torsion", TOR), ("compression", COMP)
     check(all(back.get(k) == v if isinstance(v, list) else close(back.get(k), v)
               for k, v in gravity.items() if k != "reference"),
           f"{kind}: SI output read back {back}")
+    drawn, hands, layers = DRAWN[kind]
+    check([work.calc_json(dict(design, **given))[1].get("LeftHand") for given in
+           ({}, {"LeftHand": True})[:len(hands)]] == hands, f"{kind}: LeftHand read back")
+    doc = work.read_dxf(drawn, kind + ".dxf")
+    used = {e.dxf.layer for e in doc.modelspace()}
+    looks = {n: (doc.layers.get(n).dxf.color, doc.layers.get(n).dxf.linetype) for n in used}
+    check(used == layers and all(looks[n] == LOOKS[n] and doc.linetypes.has_entry(LOOKS[n][1])
+                                 for n in used), f"{kind}: layers {looks}")
     for command, *option in (("dxf",), ("picture", "--shape")):
         done = run(command, work.write("u.json", UNDRAWABLE[kind]), *option, work.path("u.out"))
         check(done.returncode == 1 and "描けません" in done.stderr, f"{kind} {command}: {done.stderr}")

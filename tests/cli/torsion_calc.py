@@ -9,10 +9,12 @@ The example: d 2, D 16 (coil 14..18), 6 turns, legs of 25 mm, θ1 30°, θ2 60°
   end view: the coil's outer and inner circles (radius 9 and 7, two half arcs each), leg 1 to
   the left and leg 2 to the right (three lines each: both edges 1 mm off the axis of the leg and
   the end), leg 2 again at −30° and −60°;
-  side view: x0 = 25 + 9/2 + 2·2 = 33.5, the body 33.5..47.5 by −9..9 (four lines), a line
-  between turns every 2 mm (six lines), leg 1 down to −25 from the first turn (x 33.5..35.5)
-  and leg 2 up to 25 from the last (x 45.5..47.5), three lines each.
-  So 4·3 (end view legs) + 4 + 6 + 2·3 = 28 lines and 4 arcs.
+  the coil at θ2 (D2 = 16·6.3315728 / (6.3315728 + 60/360) = 15.589632), radii (D2 ± 2)/2;
+  side view: x0 = 25 + 9/2 + 2·2 = 33.5, six bands of pitch 2 (two edges from y 8 to −8, two
+  round ends of radius 1: from (33.5, 8) to (46.5, −8)), leg 1 down to −25 from the first turn
+  (x 33.5..35.5), leg 2 up to 25 from the last (x 45.5..47.5), three lines each; three centre
+  lines.
+  So 4·3 (end view legs) + 12 + 2·3 + 3 = 33 lines and 4 + 4 + 12 = 20 arcs.
 """
 import json
 import math
@@ -151,18 +153,21 @@ check(r.returncode in (0, 1) and json.loads(r.stdout)["WireDiameter"] == 2,
 # The drawing file of the example (see the top).
 doc = work.read_dxf(design, "t.dxf")
 lines, arcs = doc.modelspace().query("LINE"), doc.modelspace().query("ARC")
-check((len(lines), len(arcs)) == (28, 4), f"{len(lines)} lines, {len(arcs)} arcs")
-check(sorted(a.dxf.radius for a in arcs) == [7, 7, 9, 9], "arc radii")
-check(all(math.hypot(a.dxf.center.x, a.dxf.center.y) < 1e-9 for a in arcs),
+check((len(lines), len(arcs)) == (33, 20), f"{len(lines)} lines, {len(arcs)} arcs")
+circles = [a for a in arcs if a.dxf.radius > 1]
+check(sorted(round(a.dxf.radius, 6) for a in circles) == [6.794816] * 2 + [7, 7] + [8.794816] * 2
+      + [9, 9], "arc radii")
+check(all(math.hypot(a.dxf.center.x, a.dxf.center.y) < 1e-9 for a in circles),
       "the circles are centred on the coil axis")
 ends = [(round(e.x, 9), round(e.y, 9)) for line in lines for e in (line.dxf.start, line.dxf.end)]
 check({(-25, 1), (-25, -1)} <= set(ends), "leg 1 ends 25 mm to the left, 2 mm wide")
-check({(33.5, -9), (47.5, 9)} <= set(ends), "the side view's body 33.5..47.5 by ±9")
+check({(33.5, 8), (46.5, -8)} <= set(ends), "the side view's bands 33.5..46.5 by ±8")
 check({(47.5, 25), (33.5, -25)} <= set(ends), "the side view's legs reach ±25")
 a = math.radians(-60)
 tip = (25 * math.cos(a) - math.sin(a), 25 * math.sin(a) + math.cos(a))
 check(any(math.dist(tip, e) < 1e-9 for e in ends), "leg 2 wound to −60°")
-check(all(e.dxf.layer == "_0-0_" for e in [*lines, *arcs]), "every entity on layer _0-0_")
+check({e.dxf.layer for e in [*lines, *arcs]} ==
+      {"SPRING_FREE", "SPRING_LOAD1", "SPRING_LOAD2", "CENTER"}, "the parts on their layers")
 
 path = work.write("t.json", design)
 for option in ("--shape", "--diagram"):

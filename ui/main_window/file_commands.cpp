@@ -86,7 +86,7 @@ void MainWindow::OpenDesignFile() {
 }
 
 void MainWindow::ExportDxf() {
-  const std::string text = DesignDxfText(state_.current());
+  const std::string text = DesignDxfText(state_.current(), nullptr, inputPanel_->LeftHandWound());
   const auto path = platform_.AskSaveFile(this, {kDxfFilter, lastDxfSaveName_});
   if (!path) return;
   lastDxfSaveName_ = *path;

@@ -390,7 +390,7 @@ void MainWindow::ShowHistorySlots() { historyPage_->ShowAll(state_.design, state
 // file read.
 void MainWindow::ShowSideViewAt(int position) {
   state_.shapeViewPosition = position;
-  sideViewPage_->ShowAt(state_.current(), position);
+  sideViewPage_->ShowAt(state_.current(), position, inputPanel_->LeftHandWound());
   referencePage_->Refresh(state_.current(), state_.currentMaterial());
 }
 

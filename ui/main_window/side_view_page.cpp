@@ -38,14 +38,14 @@ void SideViewPage::Build() {
   if (shown_) Draw();
 }
 
-void SideViewPage::ShowAt(const DesignRecord& r, int position) {
-  shown_ = Shown{r, position};
+void SideViewPage::ShowAt(const DesignRecord& r, int position, bool leftHand) {
+  shown_ = Shown{r, position, leftHand};
   if (IsBuilt()) Draw();
 }
 
 void SideViewPage::Draw() {
   const ShapeState& state = kShapeStates[shown_->position];
-  springShape_->Show(shown_->design, shown_->design.*state.length);
+  springShape_->Show(shown_->design, shown_->design.*state.length, shown_->leftHand);
   sideView_->Refresh();
   sideViewCaption_->setText(Utf8(state.caption));
 }

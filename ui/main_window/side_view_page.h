@@ -24,7 +24,8 @@ class SideViewPage final : public LazyPage {
 
   // Draws the design at the length of `position` (0 free, 1 under load 1, 2 under load 2), now
   // or when the page is first shown.
-  void ShowAt(const DesignRecord& r, int position);
+  // A left-hand spring (`leftHand`) is drawn mirrored.
+  void ShowAt(const DesignRecord& r, int position, bool leftHand = false);
   const QImage& ShapeImage();
 
  signals:
@@ -39,6 +40,7 @@ class SideViewPage final : public LazyPage {
   struct Shown {
     DesignRecord design;
     int position;
+    bool leftHand;
   };
   std::optional<Shown> shown_;
   std::optional<SpringShapePicture> springShape_;

@@ -26,6 +26,7 @@ constexpr int kPictureHeight = 201;
 constexpr int kPageFontPixels = 12;
 constexpr int kLabelFontPixels = 19;
 constexpr int kSmallestLabelPixels = 12;
+constexpr int kTitleTop = 4;
 // Grid lines are one pixel between cells and the border two pixels each side, outside the cell
 // sizes: 64 + 222 + 97 + 169 + 4 lines + 2 x 2 border = 560, 16 x 30 + 16 lines + 4 = 500.
 constexpr int kGridLine = 1;
@@ -75,6 +76,14 @@ void DataSheetPage::BuildControls() {
       this, "Image1",
       {kDataSheetPicturePlace.left, kDataSheetPicturePlace.top, kPictureWidth, kPictureHeight});
 
+  // Above the picture, across the page; hidden while the sheet has no title.
+  title_ = new QLabel(this);
+  title_->setObjectName(QStringLiteral("SheetTitle"));
+  title_->setFont(GothicFont(kLabelFontPixels));
+  title_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  title_->setGeometry(0, kTitleTop, kWidth, kDataSheetPicturePlace.top - kTitleTop);
+  title_->hide();
+
   // Created after the picture, so they lie on top of it.
   for (int i = 0; i < static_cast<int>(labels_.size()); ++i) {
     QLabel* label = new QLabel(this);
@@ -107,6 +116,8 @@ void DataSheetPage::BuildGrid() {
 }
 
 void DataSheetPage::Fill(const DataSheet& sheet) {
+  title_->setText(Utf8(sheet.title));
+  title_->setVisible(!sheet.title.empty());
   illustration_->SetDrawing(sheet.illustration);
   for (int r = 0; r < kDataSheetRows; ++r)
     for (int c = 0; c < kDataSheetColumns; ++c)
@@ -182,7 +193,9 @@ void SheetPage::WritePdf(const QString& path) {
                       std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
 }
 
-QString DataSheetPage::PageTitle() const { return QStringLiteral("要目表"); }
+QString DataSheetPage::PageTitle() const {
+  return title_->text().isEmpty() ? QStringLiteral("要目表") : title_->text();
+}
 
 QImage DataSheetPage::RenderPage(const DataSheet& sheet) {
   DataSheetPage page;

@@ -79,6 +79,7 @@ class DataSheetPage : public QWidget, public SheetPage {
   // shows no selection, so none reaches paper.
   bool gridFocusLeft_ = false;
 
+  QLabel* title_;                   // SheetTitle: the kinds' own title, hidden for none
   IllustrationView* illustration_;  // Image1: the spring illustration, 360 x 200 at its top-left
   // Label1..Label6: free length, L1, L2, P2, P1, mean coil diameter (kDataSheetLabelPlaces).
   std::array<QLabel*, 6> labels_{};

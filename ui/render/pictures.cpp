@@ -39,7 +39,8 @@ bool SameInputs(const ShapeInputs& a, const ShapeInputs& b) {
   const auto same = [](double x, double y) {
     return std::bit_cast<std::uint64_t>(x) == std::bit_cast<std::uint64_t>(y);
   };
-  return a.mode == b.mode && same(a.d, b.d) && same(a.D, b.D) && same(a.n, b.n) && same(a.L, b.L);
+  return a.mode == b.mode && same(a.d, b.d) && same(a.D, b.D) && same(a.n, b.n) && same(a.L, b.L) &&
+         a.leftHand == b.leftHand;
 }
 
 // The square's outline pen may reach a pixel beyond its corners; restoring a little more than
@@ -108,8 +109,9 @@ bool FatigueDiagramPicture::Show(const StressCoefficients& k) {
 SpringShapePicture::SpringShapePicture(qreal pixelRatio)
     : image_(QtCanvas::MakeImage(kWidth, kHeight, pixelRatio)) {}
 
-void SpringShapePicture::Show(const DesignRecord& design, double length) {
-  const ShapeInputs in = ShapeInputsOf(design, length);
+void SpringShapePicture::Show(const DesignRecord& design, double length, bool leftHand) {
+  ShapeInputs in = ShapeInputsOf(design, length);
+  in.leftHand = leftHand;
   if (shown_ && SameInputs(*shown_, in)) return;
   QtCanvas canvas(image_);
   DrawSpringShape(canvas, in);

@@ -48,7 +48,7 @@ class SpringShapePicture {
   static constexpr int kHeight = 201;
 
   explicit SpringShapePicture(qreal pixelRatio = 1);  // as FatigueDiagramPicture
-  void Show(const DesignRecord& design, double length);
+  void Show(const DesignRecord& design, double length, bool leftHand = false);
   const QImage& Image() const { return image_; }
 
  private:

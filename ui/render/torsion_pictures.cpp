@@ -35,7 +35,7 @@ QImage MomentDiagramImage(const TorsionDesign& design, UnitSystem units, qreal p
 TorsionSheetPage::TorsionSheetPage(const TorsionDesign& design, std::vector<TorsionSheetRow> rows)
     : design_(design), rows_(std::move(rows)) {}
 
-QString TorsionSheetPage::PageTitle() const { return QStringLiteral("要目表（ねじりコイルばね）"); }
+QString TorsionSheetPage::PageTitle() const { return Utf8(KindSheetTitle(SpringKind::Torsion)); }
 
 QSize TorsionSheetPage::PageSize() const {
   return {kWidth, kGridTop + static_cast<int>(rows_.size() + 1) * kRowHeight + kMargin};
@@ -47,8 +47,7 @@ void TorsionSheetPage::Paint(QPainter& p) {
   QFont title = p.font();
   title.setPixelSize(kTitlePixels);
   p.setFont(title);
-  p.drawText(QRect(0, kTitleTop, kWidth, kTitlePixels * 2), Qt::AlignHCenter,
-             Utf8(kTorsionSheetTitle));
+  p.drawText(QRect(0, kTitleTop, kWidth, kTitlePixels * 2), Qt::AlignHCenter, PageTitle());
   const QImage views = TorsionViewsImage(design_, {kWidth - 2 * kMargin, kTorsionViewsHeight});
   p.drawImage(kMargin, kViewsTop, views);
   QFont grid = p.font();

@@ -21,14 +21,15 @@ ExtensionDesign Example() {
 }
 
 TEST(BuildExtensionShape, BandsAndHooks) {
-  // Each band: two edges and two half-round ends; a round hook two circles of two half arcs, a
-  // half-round one two half arcs, a U hook two half arcs and four legs.
+  // Each band: two edges, two round ends. Each hook: a run out of the coil (two edges) and a loop
+  // of the coil's size (two bends of two arcs), half a loop, or half a loop and a second leg; its
+  // inner side 7 mm out, so the spring spans −8 to 11 + 8 and stays within the coil's 8 + 1 mm.
   const struct {
     HookKind hook;
     std::size_t lines, arcs;
-  } cases[] = {{HookKind::Round, 20, 20 + 8},
-               {HookKind::HalfRound, 20, 20 + 4},
-               {HookKind::ReverseRound, 20, 20 + 8},
+  } cases[] = {{HookKind::Round, 20 + 4, 20 + 8},
+               {HookKind::HalfRound, 20 + 4, 20 + 4},
+               {HookKind::ReverseRound, 20 + 4, 20 + 8},
                {HookKind::U, 20 + 8, 20 + 4}};
   for (const auto& c : cases) {
     ExtensionDesign r = Example();
@@ -38,6 +39,8 @@ TEST(BuildExtensionShape, BandsAndHooks) {
     EXPECT_EQ(CountOf(shape.primitives), (LineArcCount{c.lines, c.arcs}));
     EXPECT_DOUBLE_EQ(shape.hookHeight, 7);
     EXPECT_DOUBLE_EQ(shape.bodyLength, 11);
+    EXPECT_DOUBLE_EQ(shape.frame.L, 27);
+    EXPECT_DOUBLE_EQ(shape.frame.D, 8);
   }
 }
 
@@ -89,7 +92,8 @@ TEST(BuildExtensionShape, PictureAndFileFromOneConstruction) {
   RecordingCanvas canvas(777, 201);
   DrawExtensionShape(canvas, r, r.FreeLength);
   EXPECT_EQ(CountOf(canvas), CountOf(shape.primitives));
-  EXPECT_EQ(CountOfDxf(ExtensionDxfText(r)), CountOf(shape.primitives));
+  const LineArcCount one = CountOf(shape.primitives);  // the file: free, L1, L2, centre lines
+  EXPECT_EQ(CountOfDxf(ExtensionDxfText(r)), (LineArcCount{3 * one.lines + 3, 3 * one.arcs}));
   for (const auto& p : canvas.primitives)
     for (const PixelPoint& q : p.points) {
       EXPECT_GE(q.x, 0);

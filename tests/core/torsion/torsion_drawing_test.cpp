@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -17,31 +18,36 @@ namespace {
 
 using TorsionDrawingTest = CalculatedTorsionExample;
 
-// The example: d 2, D 16 (coil 14..18), 6 turns, legs of 25 mm.
+// The example: d 2, D 16 (coil 14..18), 6 turns, legs of 25 mm, D2 15.59 at θ2.
 //   end view: two circles of two half arcs each, leg 1 and leg 2 free (3 lines each), leg 2 at
-//   θ1 and θ2 (3 lines each);
-//   side view: the body's outline (4 lines), a line between turns at every 2 mm of the 14 mm
-//   body (6 lines: x0 + 2 … x0 + 12), both legs (3 lines each).
+//   θ1 (3 lines), the coil at θ2 (two circles) with leg 2 (3 lines), a rod's circle;
+//   side view: six bands of the helix (two edges and two round ends each), both legs (3 lines
+//   each); centre lines: the end view's cross and the side view's axis.
 TEST_F(TorsionDrawingTest, PartsOfBothViews) {
+  t.Rod = 12;
   const TorsionViews v = BuildTorsionViews(t);
-  ASSERT_EQ(v.groups.size(), 3u);
-  EXPECT_EQ(v.groups[0].part, TorsionViewPart::Spring);
-  EXPECT_EQ(v.groups[1].part, TorsionViewPart::Working1);
-  EXPECT_EQ(v.groups[2].part, TorsionViewPart::Working2);
-  EXPECT_EQ(CountOf(v.groups[0].primitives), (LineArcCount{6 + 4 + 6 + 6, 4}));
-  EXPECT_EQ(CountOf(v.groups[1].primitives), (LineArcCount{3, 0}));
-  EXPECT_EQ(CountOf(v.groups[2].primitives), (LineArcCount{3, 0}));
-  // Leg 1 reaches 25 mm to the left, leg 2 of the side view 25 mm up; x0 = 25 + 9/2 + 4.
+  using P = TorsionViewPart;
+  const std::pair<P, LineArcCount> parts[] = {{P::Spring, {6 + 12 + 6, 4 + 12}},
+                                              {P::Working1, {3, 0}},
+                                              {P::Working2, {3, 4}},
+                                              {P::Rod, {0, 2}},
+                                              {P::Centre, {3, 0}}};
+  ASSERT_EQ(v.groups.size(), std::size(parts));
+  for (std::size_t i = 0; i < std::size(parts); ++i)
+    EXPECT_EQ(std::pair(v.groups[i].part, CountOf(v.groups[i].primitives)), parts[i]) << i;
+  EXPECT_NEAR(std::get<ShapeArc>(v.groups[2].primitives[0]).radius, (15.589632 + 2) / 2, 1e-6);
+  // Leg 1 reaches 25 mm to the left, leg 2 of the side view 25 mm up; x0 = 25 + 9/2 + 4 and the
+  // side view's axis a wire beyond its 14 mm body.
   EXPECT_DOUBLE_EQ(v.low.x, -25);
   EXPECT_DOUBLE_EQ(v.high.y, 25);
   EXPECT_DOUBLE_EQ(v.low.y, -25);
-  EXPECT_DOUBLE_EQ(v.high.x, 25 + 4.5 + 4 + 14);
+  EXPECT_DOUBLE_EQ(v.high.x, 25 + 4.5 + 4 + 14 + 2);
 }
 
 TEST_F(TorsionDrawingTest, TheWoundLegTurnsClockwiseByTheAngle) {
-  // Leg 2 at θ2 = 60°: its far corners lie 25 mm out at −60°, ±1 mm across.
+  // Leg 2 at θ2 = 60°, after the wound coil's arcs: its far corners 25 mm out at −60°, ±1 across.
   const TorsionViews v = BuildTorsionViews(t);
-  const ShapeLine first = std::get<ShapeLine>(v.groups[2].primitives.front());
+  const ShapeLine first = std::get<ShapeLine>(v.groups[2].primitives[4]);
   const double a = -60 / kDegreesPerRadian;
   EXPECT_NEAR(first.to.x, 25 * std::cos(a) - std::sin(a), 1e-12);
   EXPECT_NEAR(first.to.y, 25 * std::sin(a) + std::cos(a), 1e-12);
@@ -74,15 +80,16 @@ TEST_F(TorsionDrawingTest, ALegFarLongerThanTheBodyKeepsOneLineBetweenTurns) {
   TorsionDesign x = t;
   x.Leg1 = 1e17;
   EXPECT_EQ(CountOf(BuildTorsionViews(x).groups.at(0).primitives),
-            (LineArcCount{6 + 4 + 6 + 6, 4}));
+            (LineArcCount{6 + 12 + 6, 4 + 12}));
 }
 
 TEST_F(TorsionDrawingTest, ScreenAndDrawingFileShowTheSameConstruction) {
   RecordingCanvas canvas(400, 200);
   DrawTorsionViews(canvas, t);
-  EXPECT_EQ(CountOf(canvas), CountOf(AllPrimitives(BuildTorsionViews(t))));
+  const LineArcCount built = CountOf(AllPrimitives(BuildTorsionViews(t)));
+  EXPECT_EQ(CountOf(canvas), (LineArcCount{built.lines + 3, built.arcs}));  // and the legend
   const std::string dxf = TorsionDxfText(t);
-  EXPECT_EQ(CountOfDxf(dxf), CountOf(canvas));
+  EXPECT_EQ(CountOfDxf(dxf), built);
   EXPECT_TRUE(dxf.ends_with("  0\r\nEOF\r\n"));
 }
 
@@ -95,9 +102,10 @@ TEST_F(TorsionDrawingTest, PensOfTheParts) {
     dashedBlue += p.pen == kBlue && p.penStyle == PenStyle::Dash;
     solidBlue += p.pen == kBlue && p.penStyle == PenStyle::Solid;
   }
-  EXPECT_EQ(red, 22);
-  EXPECT_EQ(dashedBlue, 3);
-  EXPECT_EQ(solidBlue, 3);
+  EXPECT_EQ(red, 24 + 1);  // each with its line in the legend
+  EXPECT_EQ(dashedBlue, 3 + 1);
+  EXPECT_EQ(solidBlue, 3 + 1);
+  for (const char* text : kTorsionLegendTexts) EXPECT_EQ(canvas.TextsEqual(text).size(), 1u);
 }
 
 // Layout of the 400 × 300 diagram: plot area x 56..384, y 24..268; θmax 112.95° is the largest
@@ -126,6 +134,35 @@ TEST_F(TorsionDrawingTest, DiagramPutsTheWorkingPointsOnTheLine) {
   RecordingCanvas si(kMomentDiagramWidth, kMomentDiagramHeight);
   DrawMomentDiagram(si, t, UnitSystem::SI);
   EXPECT_EQ(si.TextsEqual("M (N·mm)").size(), 1u);
+}
+
+// Labels as boxes of 8 pixels a character (θ the widest) by 13 meet no other and no line, with θ2
+// below θmax, just and far beyond it (θmax's foot near the origin), and on θ1.
+TEST_F(TorsionDrawingTest, DiagramLabelsKeepClearOfEachOtherAndTheLines) {
+  for (const double angle2 : {60.0, 118.0, 400.0, 5000.0, 30.0}) {
+    t.Moment2 = t.SpringRate * (t.Angle2 = angle2);
+    RecordingCanvas canvas(kMomentDiagramWidth, kMomentDiagramHeight);
+    DrawMomentDiagram(canvas, t, UnitSystem::Gravitational);
+    std::vector<std::array<double, 4>> boxes;  // left, top, right, bottom
+    for (const Primitive& text : canvas.Texts()) {
+      int chars = 0;
+      for (const char c : text.text) chars += (c & 0xC0) != 0x80;
+      const PixelPoint at = text.points[0];
+      boxes.push_back({1.0 * at.x, 1.0 * at.y, at.x + 8.0 * chars, at.y + 13.0});
+    }
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+      const auto [l, top, r, b] = boxes[i];
+      for (std::size_t j = i + 1; j < boxes.size(); ++j)
+        EXPECT_TRUE(r <= boxes[j][0] || boxes[j][2] <= l || b <= boxes[j][1] || boxes[j][3] <= top)
+            << angle2 << ": labels " << i << ", " << j;
+      for (const Primitive& line : canvas.Lines())
+        for (double f = 0; f <= 1; f += 0.01) {
+          const PixelPoint p = line.points[0], q = line.points[1];
+          const double x = p.x + (q.x - p.x) * f, y = p.y + (q.y - p.y) * f;
+          EXPECT_FALSE(x > l && x < r && y > top && y < b) << angle2 << ": label " << i;
+        }
+    }
+  }
 }
 
 TEST_F(TorsionDrawingTest, DiagramWithoutAnythingToShowDrawsTheAxesOnly) {

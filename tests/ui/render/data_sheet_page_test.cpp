@@ -1,4 +1,5 @@
-// The data sheet's L2 label stays clear of the load diagram, whatever its length.
+// The data sheet's L2 label stays clear of the load diagram, whatever its length; each kind's
+// page has its own title.
 #include "ui/render/data_sheet_page.h"
 
 #include <gtest/gtest.h>
@@ -6,6 +7,8 @@
 #include <QLabel>
 
 #include "core/drawing/illustration.h"
+#include "core/extension/extension_sheet.h"
+#include "ui/render/torsion_pictures.h"
 
 namespace coilspring {
 namespace {
@@ -27,6 +30,16 @@ TEST(DataSheetPage, TheL2LabelNeverCoversTheLoadDiagram) {
         << text << " " << l2->x() << "," << l2->y() << " " << l2->width() << "x" << l2->height();
     EXPECT_GT(l2->x(), kDataSheetPicturePlace.left + illustration::kLeftX) << text;
   }
+}
+
+// The compression spring's page keeps its plain title, the other kinds' pages have their own.
+TEST(DataSheetPage, EveryKindHasItsOwnTitle) {
+  DataSheetPage compression, extension;
+  compression.Fill(DataSheet{});
+  extension.Fill(MakeExtensionDataSheet(ExtensionDesign{}, MaterialTable{}, false));
+  EXPECT_EQ(compression.PageTitle(), "要目表");
+  EXPECT_EQ(extension.PageTitle(), "要目表（引張コイルばね）");
+  EXPECT_EQ(TorsionSheetPage(TorsionDesign{}, {}).PageTitle(), "要目表（ねじりコイルばね）");
 }
 
 }  // namespace

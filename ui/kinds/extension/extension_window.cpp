@@ -165,6 +165,7 @@ ExtensionDesign ExtensionWindow::ReadInputs() const {
   r.TotalTurns = coil.totalTurns;
   r.HookKind = static_cast<HookKind>(hookCombo_->currentIndex());
   r.Annealed = annealedCheck_->isChecked();
+  r.LeftHand = leftHandCheck_->isChecked();
   r.InitialTension = initialTensionEdit_->ReadStored(units_);
   r.FreeLength = BoxNumber(freeLengthEdit_);
   if (r.InputMode == InputMode::Loads) {
@@ -224,6 +225,7 @@ void ExtensionWindow::ShowInputs() {
   coil_->Show({r.MaterialNo, r.WireDiameter, r.DiameterKind, EnteredDiameterOf(r), r.TotalTurns});
   hookCombo_->setCurrentIndex(IsValid(r.HookKind) ? RawOf(r.HookKind) : 0);
   annealedCheck_->setChecked(r.Annealed);
+  leftHandCheck_->setChecked(r.LeftHand);
   initialTensionEdit_->ShowStored(r.InitialTension, units_, true);
   freeLengthEdit_->setText(FullText(r.FreeLength));
   const bool lengths = r.InputMode != InputMode::Loads;
@@ -318,8 +320,8 @@ void ExtensionWindow::TakeStandardFreeLength() {
 std::string ExtensionWindow::DxfText() const { return ExtensionDxfText(Design()); }
 
 void ExtensionWindow::ShowDataSheet() {
-  DataSheetWindow()->ShowSheet(
-      MakeExtensionDataSheet(Design(), materials_, leftHandCheck_->isChecked()), SheetPdfName());
+  DataSheetWindow()->ShowSheet(MakeExtensionDataSheet(Design(), materials_, Design().LeftHand),
+                               SheetPdfName());
 }
 
 }  // namespace coilspring

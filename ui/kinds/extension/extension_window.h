@@ -61,7 +61,7 @@ class ExtensionWindow final : public SpringKindWindow<ExtensionDesign> {
 
   CoilInputsBox* coil_ = nullptr;
   QComboBox* hookCombo_ = nullptr;               // hookCombo: フック形状
-  QCheckBox* leftHandCheck_ = nullptr;           // leftHandCheck: 左巻, for the data sheet
+  QCheckBox* leftHandCheck_ = nullptr;           // leftHandCheck: 左巻, kept in the design
   QCheckBox* annealedCheck_ = nullptr;           // annealedCheck: 低温焼なまし
   QuantityBox* initialTensionEdit_ = nullptr;    // initialTensionEdit: Pi
   QLabel* bandLabel_ = nullptr;                  // bandLabel: the achievable Pi beside it

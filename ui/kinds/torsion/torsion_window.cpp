@@ -1,5 +1,6 @@
 #include "ui/kinds/torsion/torsion_window.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -110,6 +111,9 @@ QWidget* TorsionWindow::BuildInputs() {
   form->addRow(QStringLiteral("荷重点の腕の長さ mm"), armEdit_);
   form->addRow(QStringLiteral("案内棒径 mm"), rodEdit_);
   form->addRow(QStringLiteral("作動点"), modeCombo_);
+  leftHandCheck_ = new QCheckBox(QStringLiteral("左巻"));
+  leftHandCheck_->setObjectName("leftHandCheck");
+  form->addRow(leftHandCheck_);
   form->addRow(point1Label_, point1Edit_);
   form->addRow(point2Label_, point2Edit_);
   calculateButton_ = new QPushButton(QStringLiteral("計算"));
@@ -177,6 +181,7 @@ TorsionDesign TorsionWindow::ReadInputs() const {
   t.LoadArm = OptionalNumber(armEdit_);
   t.Rod = OptionalNumber(rodEdit_);
   t.InputMode = static_cast<InputMode>(modeCombo_->currentIndex());
+  t.LeftHand = leftHandCheck_->isChecked();
   if (t.InputMode == kAnglesEntered) {
     t.Angle1 = BoxNumber(point1Edit_);
     t.Angle2 = BoxNumber(point2Edit_);
@@ -206,6 +211,7 @@ void TorsionWindow::ShowInputs(const TorsionDesign& t) {
   leg2Edit_->setText(ShortText(t.Leg2));
   armEdit_->setText(OptionalText(t.LoadArm));
   rodEdit_->setText(OptionalText(t.Rod));
+  leftHandCheck_->setChecked(t.LeftHand);
   ShowWorkingPoints(t);
 }
 

@@ -10,6 +10,7 @@
 #include "json/torsion_json.h"
 #include "ui/dialogs/spring_kind_window.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QListWidget;
@@ -58,6 +59,7 @@ class TorsionWindow final : public SpringKindWindow<TorsionDesign> {
   QLineEdit* armEdit_;
   QLineEdit* rodEdit_;
   QComboBox* modeCombo_;
+  QCheckBox* leftHandCheck_;  // leftHandCheck: 左巻, kept in the design
   QLabel* point1Label_;
   QLabel* point2Label_;
   QuantityBox* point1Edit_;  // TorsionPoint1: an angle, or a moment in the units shown

@@ -1,0 +1,68 @@
+// The extension and torsion drawings as last approved, at 100 % and 200 % (tests/data/pictures;
+// a picture that differs is written beside the test program as <name>.shown.png to look at).
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include "support/extension_example.h"
+#include "support/torsion_example.h"
+#include "ui/render/pictures.h"
+#include "ui/render/torsion_pictures.h"
+#include "ui/widgets/widgets.h"
+
+namespace coilspring {
+namespace {
+
+// `value`: the extension's state (0 free, 1 L1, 2 L2), the torsion rod, the diagram's θ2.
+enum class Drawing { Extension, TorsionViews, MomentDiagram };
+const struct Case {
+  const char* name;
+  Drawing drawing;
+  bool leftHand;
+  double value;
+  HookKind hook = HookKind::Round;
+} kCases[] = {
+    {"extension_round_free", Drawing::Extension, false, 0},
+    {"extension_round_l2", Drawing::Extension, false, 2},
+    {"extension_half_left_l1", Drawing::Extension, true, 1, HookKind::HalfRound},
+    {"torsion_views_rod", Drawing::TorsionViews, false, 12},
+    {"torsion_moment_beyond_max", Drawing::MomentDiagram, false, 118},
+};
+
+QImage Draw(const Case& c, qreal ratio) {
+  if (c.drawing == Drawing::Extension) {
+    ExtensionDesign r = WorkedExtensionResults();
+    r.HookKind = c.hook;
+    r.LeftHand = c.leftHand;
+    ExtensionShapePicture picture(ratio);
+    picture.Show(r, std::array{r.FreeLength, r.Length1, r.Length2}[static_cast<int>(c.value)]);
+    return picture.Image();
+  }
+  MaterialTable materials;
+  TorsionDesign t;
+  SetUpTorsionExample(materials, t);
+  t.LeftHand = c.leftHand;
+  (c.drawing == Drawing::TorsionViews ? t.Rod.emplace() : t.Angle2) = c.value;
+  CalculateTorsion(t, materials);
+  if (c.drawing == Drawing::MomentDiagram)
+    return MomentDiagramImage(t, UnitSystem::Gravitational, ratio);
+  return TorsionViewsImage(t, {kTorsionViewsWidth, kTorsionViewsHeight}, ratio);
+}
+
+TEST(KindPictures, EachDrawingAsBeforeAtBothScales) {
+  const QFont saved = QApplication::font();
+  QApplication::setFont(GothicFont(12));  // the window's, as the references were made with
+  for (const Case& c : kCases)
+    for (const char* scale : {"", "@2x"}) {
+      const QString name = QString::fromUtf8(c.name) + scale;
+      const QImage shown = Draw(c, *scale ? 2 : 1).convertToFormat(QImage::Format_RGB32);
+      const QImage before(COILSPRING_SOURCE_DIR "/tests/data/pictures/" + name + ".png");
+      const bool same = shown == before.convertToFormat(QImage::Format_RGB32);
+      if (!same) shown.save(name + ".shown.png");
+      EXPECT_TRUE(same) << name.toStdString();
+    }
+  QApplication::setFont(saved);
+}
+
+}  // namespace
+}  // namespace coilspring
