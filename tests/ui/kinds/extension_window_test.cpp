@@ -80,6 +80,26 @@ TEST_F(ExtensionWindowTest, EnterCalculatesAndShowsTheResults) {
   EXPECT_EQ(part<QLineEdit>("load2Edit")->text(), QStringLiteral("23.09"));
 }
 
+// 推奨 sets the (Nt + 1)·d + 2·Di it shows, whichever diameter is typed: d 1, Nt 10, round hook.
+TEST_F(ExtensionWindowTest, StandardLengthSetsWhatItShows) {
+  const struct {
+    int kind;  // 内径, 平均径, 外径
+    const char* diameter;
+    const char* standard;  // 11 + 2·Di
+  } cases[] = {{0, "6", "23"}, {1, "8", "25"}, {2, "10", "27"}};
+  for (const auto& c : cases) {
+    EnterDesign();
+    part<QComboBox>("diameterKindCombo")->setCurrentIndex(c.kind);
+    type("diameterEdit", c.diameter);
+    press("calculateButton");
+    const QString shown = QStringLiteral("推奨 ") + c.standard;
+    EXPECT_EQ(part<QPushButton>("standardLengthButton")->text(), shown);
+    press("standardLengthButton");
+    EXPECT_EQ(part<QLineEdit>("freeLengthEdit")->text(), QString::fromLatin1(c.standard));
+    EXPECT_EQ(part<QPushButton>("standardLengthButton")->text(), shown);
+  }
+}
+
 TEST_F(ExtensionWindowTest, TheFileTheDxfAndTheShapeView) {
   EnterDesign();
   const QString file = QString::fromStdString(folder.file("e.json"));

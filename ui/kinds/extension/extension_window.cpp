@@ -16,6 +16,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "core/calc/coil_formulas.h"
 #include "core/extension/extension_reference.h"
 #include "core/extension/extension_shape.h"
 #include "core/extension/extension_sheet.h"
@@ -161,7 +162,13 @@ ExtensionDesign ExtensionWindow::ReadInputs() const {
   r.MaterialNo = coil.materialNo;
   r.WireDiameter = coil.wireDiameter;
   r.DiameterKind = coil.diameterKind;
-  r.InnerDiameter = r.MeanDiameter = r.OuterDiameter = coil.diameter;
+  // The other two diameters follow the typed one now, so that what is derived from the inputs
+  // before 計算 (the standard free length) is the calculation's.
+  const CoilDiameters derived = DiametersFrom(coil.diameterKind, coil.diameter, coil.wireDiameter,
+                                              {r.InnerDiameter, r.MeanDiameter, r.OuterDiameter});
+  r.InnerDiameter = derived.inner;
+  r.MeanDiameter = derived.mean;
+  r.OuterDiameter = derived.outer;
   r.TotalTurns = coil.totalTurns;
   r.HookKind = static_cast<HookKind>(hookCombo_->currentIndex());
   r.Annealed = annealedCheck_->isChecked();
