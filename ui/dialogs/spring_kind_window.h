@@ -27,8 +27,10 @@
 #include "ui/widgets/qt_text.h"
 
 class QAction;
+class QListWidget;
 class QMenu;
 class QSpinBox;
+class QTabWidget;
 
 namespace coilspring {
 
@@ -95,10 +97,22 @@ class SpringKindWindowBase : public QMainWindow {
   void Frame(const char* name, const char* viewEntry);
   // The window's client: the inputs left of the results, which take the room left.
   void PlaceColumns(QWidget* inputs, QWidget* results);
-  // The history slot box with ▼ and ▲, and the grid of the 30 slots with `headings`; a click on
-  // a slot's row recalls it.
+  // The window's client as the main window lays out its own: the inputs on the left (their boxes
+  // and lists in the main window's cyan); on the right the results with the check lines under
+  // them beside the diagram, and below those the pages ＜計算結果の履歴＞ (the grid HistoryGrid
+  // made), ＜バネ形状＞ (`sideView`) and ＜参考計算＞ (`reference`), which take the height left.
+  // Returns the pages, for the kind to draw each when it is on screen.
+  QTabWidget* PlaceClient(QWidget* inputs, QWidget* results, QWidget* diagram, QWidget* sideView,
+                          QWidget* reference);
+  // The history slot box with ▼ and ▲, and the grid of the 30 slots as the main window's: a row
+  // of `headings`, a row of their units (gravitational unit texts, shown in the units on screen),
+  // and the slot numbers; a click on a slot's row recalls it.
   QWidget* HistoryControls();
-  QTableWidget* HistoryGrid(const QStringList& headings);
+  QTableWidget* HistoryGrid(const QStringList& headings, const QStringList& units = {});
+  // The check lines under the results (made by PlaceClient), red while the design fails.
+  void ShowCheckLines(const std::vector<std::string>& lines, bool failed);
+  // The title names the design file and marks unsaved work.
+  void ShowFileState(const std::string& path, bool unsaved);
   // 計算 and Enter in any box of `inputs` calculate.
   void ConnectCalculation(QWidget* inputs, QPushButton* calculate);
   int ChosenSlot() const;
@@ -119,12 +133,16 @@ class SpringKindWindowBase : public QMainWindow {
  private:
   // Asks where to save and saves there; false when the user cancelled the dialog.
   bool AskAndSave();
+  void ShowHistoryHeadings();
 
   const SpringKindInfo& kind_;
   QSpinBox* historySlotSpin_ = nullptr;  // historySlotSpin: the slot ▼ and ▲ act on
-  QTableWidget* historyGrid_ = nullptr;  // historyGrid: a row per slot
-  QAction* undoAction_ = nullptr;        // KindUndo: 元に戻す
-  QAction* redoAction_ = nullptr;        // KindRedo: やり直し
+  QTableWidget* historyGrid_ = nullptr;  // historyGrid: headings, units, a row per slot
+  QStringList historyHeadings_, historyUnits_;
+  bool historyUnfocused_ = true;
+  QListWidget* checkList_ = nullptr;  // messageList: the check lines
+  QAction* undoAction_ = nullptr;     // KindUndo: 元に戻す
+  QAction* redoAction_ = nullptr;     // KindRedo: やり直し
   DataSheetDialog* dataSheet_ = nullptr;
 };
 
@@ -156,7 +174,10 @@ class SpringKindWindow : public SpringKindWindowBase {
   void RedoStep() final {
     if (document_.Redo()) ShowWholeDocument();
   }
-  void SaveDesignTo(const QString& path) final { document_.Save(LocalPath(path)); }
+  void SaveDesignTo(const QString& path) final {
+    document_.Save(LocalPath(path));
+    ShowFileState(document_.Path(), document_.HasUnsavedWork());
+  }
   void OpenDesignFrom(const QString& path) final {
     document_.Read(LocalPath(path), materials_, [this](Spring& s) { CalculateStored(s); });
     ShowWholeDocument();
@@ -200,11 +221,13 @@ class SpringKindWindow : public SpringKindWindowBase {
   void Commit() {
     document_.Commit();
     ShowUndoState(document_.CanUndo(), document_.CanRedo());
+    ShowFileState(document_.Path(), document_.HasUnsavedWork());
   }
   void ShowWholeDocument() {
     ShowDesign(false);
     ShowHistory();
     ShowUndoState(document_.CanUndo(), document_.CanRedo());
+    ShowFileState(document_.Path(), document_.HasUnsavedWork());
   }
 };
 

@@ -1,5 +1,6 @@
 // What every design window does alike, one row per spring kind: the compression spring's main
 // window and the windows of the other kinds, driven through their named controls.
+#include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -33,10 +34,12 @@ void PrintTo(const DesignWindowRow& row, std::ostream* os) { *os << row.file; }
 const DesignWindowRow kWindows[] = {
     {nullptr, "BitBtn2", "SpinEdit1", "SpeedButton5", "sg1", kHistoryHeadingRows, 1, "Edit19", "N3",
      "Edit2", "Undo", "Redo", "d.abd", false},
-    {"ExtensionMenu", "calculateButton", "historySlotSpin", "storeButton", "historyGrid", 0, 0,
-     "turnsEdit", "KindSave", "KindOpen", "KindUndo", "KindRedo", "e.json", true},
-    {"TorsionMenu", "calculateButton", "historySlotSpin", "storeButton", "historyGrid", 0, 0,
-     "turnsEdit", "KindSave", "KindOpen", "KindUndo", "KindRedo", "t.json", true},
+    {"ExtensionMenu", "calculateButton", "historySlotSpin", "storeButton", "historyGrid",
+     kHistoryHeadingRows, 1, "turnsEdit", "KindSave", "KindOpen", "KindUndo", "KindRedo", "e.json",
+     true},
+    {"TorsionMenu", "calculateButton", "historySlotSpin", "storeButton", "historyGrid",
+     kHistoryHeadingRows, 1, "turnsEdit", "KindSave", "KindOpen", "KindUndo", "KindRedo", "t.json",
+     true},
 };
 
 class DesignWindowTest : public MainWindowTest,
@@ -44,6 +47,16 @@ class DesignWindowTest : public MainWindowTest,
  protected:
   void SetUp() override {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, configFolder.path());
+    Open();
+  }
+  // The program started again: every window as the user's configuration places it.
+  void Reopen() {
+    top->close();
+    window->close();
+    window.reset();
+    Open();
+  }
+  void Open() {
     Start();
     window->show();
     top = window.get();
@@ -123,9 +136,13 @@ TEST_P(DesignWindowTest, HistoryFileUndoAndUnitsBehaveAlike) {
   platform.saveAnswers = {file};
   act(row.save);
   EXPECT_FALSE(unsaved());
+  // The title names the file and marks unsaved work, as Qt does.
+  EXPECT_TRUE(top->windowTitle().startsWith(QString::fromLatin1(row.file) + "[*] - "));
+  EXPECT_FALSE(top->isWindowModified());
   calculateWithTurns("12");
   store(2);
   EXPECT_TRUE(unsaved());
+  EXPECT_TRUE(top->isWindowModified());
   platform.unsavedAnswers = {UnsavedChoice::Discard};
   platform.openAnswers = {file};
   act(row.open);
@@ -145,6 +162,41 @@ TEST_P(DesignWindowTest, HistoryFileUndoAndUnitsBehaveAlike) {
   const QStringList si = historyRows();
   EXPECT_NE(si[0], stored[0]);
   EXPECT_EQ(si[1], stored[1]);
+}
+
+// On a laptop's 1366×768 screen (given to the offscreen platform by its own CTest entry) each
+// window opens whole inside the screen's free area, the main window at its top at its designed
+// size, and again where the user left it, moved back inside when it was left partly outside.
+TEST_P(DesignWindowTest, OpensWholeOnALaptopScreenWhereItWasLeft) {
+  const QRect area = top->screen()->availableGeometry();
+  if (area.size() != QSize(1366, 768)) GTEST_SKIP() << "for the 1366×768 screen";
+  const QSize frame = top->frameGeometry().size() - top->geometry().size();
+  EXPECT_TRUE(area.contains(top->frameGeometry()));
+  if (GetParam().menu == nullptr) {
+    EXPECT_EQ(window->centralWidget()->size(), QSize(817, 721));  // and its menu bar above
+    EXPECT_EQ(top->frameGeometry().top(), area.top());
+  } else {
+    // Whole on the screen above a task bar, with room for a window manager's frame.
+    const QSize smallest = top->minimumSizeHint() + frame;
+    EXPECT_LE(smallest.width(), 1366);
+    EXPECT_LE(smallest.height(), 740);
+    // Maximised on a 1600×1000 screen: 8 slots of the history or more in sight.
+    top->resize(QSize(1600, 1000) - frame);
+    QApplication::sendPostedEvents();
+    auto* grid = in<QTableWidget>(GetParam().history);
+    EXPECT_GE(grid->viewport()->height() / grid->rowHeight(GetParam().headingRows),
+              kHistoryHeadingRows + 8);
+    top->resize(900, 600);
+  }
+  const QRect left(area.topLeft() + QPoint(30, 20), top->size());
+  top->move(left.topLeft());
+  Reopen();
+  EXPECT_EQ(top->frameGeometry().topLeft(), left.topLeft());
+  EXPECT_EQ(top->size(), left.size());
+  top->move(area.bottomRight() - QPoint(100, 100));
+  Reopen();
+  EXPECT_TRUE(area.contains(top->frameGeometry()));
+  EXPECT_EQ(top->size(), left.size());
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryKind, DesignWindowTest, ::testing::ValuesIn(kWindows));

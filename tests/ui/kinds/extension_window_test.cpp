@@ -41,7 +41,7 @@ class ExtensionWindowTest : public SpringWindowTest<ExtensionWindow> {
 
 TEST_F(ExtensionWindowTest, EnterCalculatesAndShowsTheResults) {
   EXPECT_TRUE(spring->isVisible());
-  EXPECT_EQ(spring->windowTitle(), QStringLiteral("引張コイルばね"));
+  EXPECT_EQ(spring->windowTitle(), QStringLiteral("無題[*] - 引張コイルばね"));
   EnterDesign();
   enter("length2Edit");
   ASSERT_TRUE(platform.messages.empty());
