@@ -15,9 +15,11 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <limits>
 
 #include "core/compression/history.h"
 #include "core/records/file_io.h"
+#include "core/text/text_number.h"
 #include "core/text/user_error.h"
 #include "ui/dialogs/data_sheet_dialog.h"
 #include "ui/platform/help_window.h"
@@ -25,6 +27,7 @@
 #include "ui/platform/unsaved_work.h"
 #include "ui/platform/window_place.h"
 #include "ui/widgets/half_width_spin_box.h"
+#include "ui/widgets/lazy_page.h"
 #include "ui/widgets/look.h"
 #include "ui/widgets/string_grid.h"
 
@@ -94,8 +97,8 @@ void SpringKindWindowBase::PlaceColumns(QWidget* inputs, QWidget* results) {
   setCentralWidget(client);
 }
 
-QTabWidget* SpringKindWindowBase::PlaceClient(QWidget* inputs, QWidget* results, QWidget* diagram,
-                                              QWidget* sideView, QWidget* reference) {
+void SpringKindWindowBase::PlaceClient(QWidget* inputs, QWidget* results, QWidget* diagram,
+                                       QWidget* sideView, QWidget* reference) {
   for (QLineEdit* box : inputs->findChildren<QLineEdit*>()) SetBoxColour(box, kAqua);
   for (QComboBox* list : inputs->findChildren<QComboBox*>()) SetBoxColour(list, kAqua);
   checkList_ = new QListWidget;
@@ -112,19 +115,44 @@ QTabWidget* SpringKindWindowBase::PlaceClient(QWidget* inputs, QWidget* results,
   scrolled->setObjectName("sideViewPage");
   scrolled->setWidget(sideView);
   scrolled->setFrameShape(QFrame::NoFrame);
-  auto* pages = new QTabWidget;
-  pages->addTab(historyGrid_, QStringLiteral("＜計算結果の履歴＞"));
-  pages->addTab(scrolled, QStringLiteral("＜バネ形状＞"));
-  pages->addTab(reference, QStringLiteral("＜参考計算＞"));
+  auto* referencePage = new QWidget;
+  auto* referenceColumn = new QVBoxLayout(referencePage);
+  referenceColumn->setContentsMargins(4, 4, 4, 4);
+  referenceColumn->setSpacing(4);
+  auto* temperatureRow = new QHBoxLayout;
+  temperatureEdit_ = new QLineEdit(QStringLiteral("20"));
+  temperatureEdit_->setObjectName("ReferenceTemperature");
+  temperatureEdit_->setFixedWidth(64);
+  temperatureRow->addWidget(new QLabel(QStringLiteral("運転温度")));
+  temperatureRow->addWidget(temperatureEdit_);
+  temperatureRow->addWidget(new QLabel(QStringLiteral("℃")));
+  temperatureRow->addStretch();
+  referenceColumn->addLayout(temperatureRow);
+  referenceColumn->addWidget(reference, 1);
+  pages_ = new QTabWidget;
+  pages_->addTab(historyGrid_, QStringLiteral("＜計算結果の履歴＞"));
+  pages_->addTab(scrolled, QStringLiteral("＜バネ形状＞"));
+  pages_->addTab(referencePage, QStringLiteral("＜参考計算＞"));
+  stalePages_ = new StalePages(pages_);
+  connect(temperatureEdit_, &QLineEdit::editingFinished, stalePages_, &StalePages::DesignChanged);
   auto* right = new QVBoxLayout;
   right->addLayout(top);
-  right->addWidget(pages, 1);
+  right->addWidget(pages_, 1);
   auto* client = new QWidget(this);
   auto* columns = new QHBoxLayout(client);
   columns->addWidget(inputs, 0, Qt::AlignTop);
   columns->addLayout(right, 1);
   setCentralWidget(client);
-  return pages;
+}
+
+QWidget* SpringKindWindowBase::Page(ResultPage page) const { return pages_->widget(page); }
+
+double SpringKindWindowBase::OperatingTemperature() const {
+  try {
+    return ParseDecimal(temperatureEdit_->text().trimmed().toStdString());
+  } catch (const UserError&) {
+    return std::numeric_limits<double>::quiet_NaN();
+  }
 }
 
 void SpringKindWindowBase::ShowCheckLines(const std::vector<std::string>& lines, bool failed) {

@@ -35,6 +35,7 @@ class QTabWidget;
 namespace coilspring {
 
 class DataSheetDialog;
+class StalePages;
 
 // What a kind's window works with; everything must outlive the window.
 struct KindWindowContext {
@@ -100,10 +101,16 @@ class SpringKindWindowBase : public QMainWindow {
   // The window's client as the main window lays out its own: the inputs on the left (their boxes
   // and lists in the main window's cyan); on the right the results with the check lines under
   // them beside the diagram, and below those the pages ＜計算結果の履歴＞ (the grid HistoryGrid
-  // made), ＜バネ形状＞ (`sideView`) and ＜参考計算＞ (`reference`), which take the height left.
-  // Returns the pages, for the kind to draw each when it is on screen.
-  QTabWidget* PlaceClient(QWidget* inputs, QWidget* results, QWidget* diagram, QWidget* sideView,
-                          QWidget* reference);
+  // made), ＜バネ形状＞ (`sideView`) and ＜参考計算＞ (`reference` under the operating
+  // temperature's box), which take the height left. The kind draws each page when it is on
+  // screen through stalePages_ (Page gives the page to add).
+  void PlaceClient(QWidget* inputs, QWidget* results, QWidget* diagram, QWidget* sideView,
+                   QWidget* reference);
+  enum ResultPage { kHistoryPage, kSideViewPage, kReferencePage };
+  QWidget* Page(ResultPage page) const;
+  // The operating temperature (℃) the reference page is for, as the main window's reference
+  // page takes it: a box that holds no number gives NaN, which the rows show as no value.
+  double OperatingTemperature() const;
   // The history slot box with ▼ and ▲, and the grid of the 30 slots as the main window's: a row
   // of `headings`, a row of their units (gravitational unit texts, shown in the units on screen),
   // and the slot numbers; a click on a slot's row recalls it.
@@ -129,6 +136,7 @@ class SpringKindWindowBase : public QMainWindow {
   Platform& platform_;
   const MaterialTable& materials_;
   UnitSystem units_;
+  StalePages* stalePages_ = nullptr;  // the pages, each drawn when on screen
 
  private:
   // Asks where to save and saves there; false when the user cancelled the dialog.
@@ -141,8 +149,10 @@ class SpringKindWindowBase : public QMainWindow {
   QStringList historyHeadings_, historyUnits_;
   bool historyUnfocused_ = true;
   QListWidget* checkList_ = nullptr;  // messageList: the check lines
-  QAction* undoAction_ = nullptr;     // KindUndo: 元に戻す
-  QAction* redoAction_ = nullptr;     // KindRedo: やり直し
+  QTabWidget* pages_ = nullptr;
+  QLineEdit* temperatureEdit_ = nullptr;  // ReferenceTemperature: ℃
+  QAction* undoAction_ = nullptr;         // KindUndo: 元に戻す
+  QAction* redoAction_ = nullptr;         // KindRedo: やり直し
   DataSheetDialog* dataSheet_ = nullptr;
 };
 

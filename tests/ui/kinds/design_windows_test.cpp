@@ -7,6 +7,8 @@
 #include "core/compression/history.h"
 #include "support/main_window_fixture.h"
 #include "ui/dialogs/spring_kind_window.h"
+#include "ui/widgets/look.h"
+#include "ui/widgets/string_grid.h"
 
 namespace coilspring::testing {
 namespace {
@@ -27,19 +29,24 @@ struct DesignWindowRow {
   const char* file;
   // 計算 refuses a design that cannot exist; the main window shows it as a faulty design.
   bool refusesImpossible;
+  const char* shownOnly;  // a box the start's input mode only shows a result in
+  const char* reference;  // the reference page's grid, its modulus row and that row at 120 ℃
+  const char* modulus;
+  const char* modulusAt120;
 };
 
 void PrintTo(const DesignWindowRow& row, std::ostream* os) { *os << row.file; }
 
 const DesignWindowRow kWindows[] = {
     {nullptr, "BitBtn2", "SpinEdit1", "SpeedButton5", "sg1", kHistoryHeadingRows, 1, "Edit19", "N3",
-     "Edit2", "Undo", "Redo", "d.abd", false},
+     "Edit2", "Undo", "Redo", "d.abd", false, "Edit23", "ReferenceGrid", "運転温度での横弾性係数",
+     "76538"},
     {"ExtensionMenu", "calculateButton", "historySlotSpin", "storeButton", "historyGrid",
      kHistoryHeadingRows, 1, "turnsEdit", "KindSave", "KindOpen", "KindUndo", "KindRedo", "e.json",
-     true},
+     true, "load1Edit", "referenceGrid", "使用温度の横弾性係数", "76538"},
     {"TorsionMenu", "calculateButton", "historySlotSpin", "storeButton", "historyGrid",
      kHistoryHeadingRows, 1, "turnsEdit", "KindSave", "KindOpen", "KindUndo", "KindRedo", "t.json",
-     true},
+     true, nullptr, "TorsionReference", "縦弾性係数（使用温度）", "200850"},
 };
 
 class DesignWindowTest : public MainWindowTest,
@@ -197,6 +204,52 @@ TEST_P(DesignWindowTest, OpensWholeOnALaptopScreenWhereItWasLeft) {
   Reopen();
   EXPECT_TRUE(area.contains(top->frameGeometry()));
   EXPECT_EQ(top->size(), left.size());
+}
+
+// The same look in every window: input boxes cyan, a box that only shows a result white and
+// closed, the history headed by its units, which follow a unit switch, and judged in every kind.
+TEST_P(DesignWindowTest, InputsHistoryAndUnitsLookAlike) {
+  const DesignWindowRow& row = GetParam();
+  EXPECT_EQ(in<QLineEdit>(row.turns)->palette().color(QPalette::Base), kAqua);
+  if (row.shownOnly != nullptr) {
+    EXPECT_FALSE(in<QLineEdit>(row.shownOnly)->isEnabled());
+    EXPECT_EQ(in<QLineEdit>(row.shownOnly)->palette().color(QPalette::Base), QColor(Qt::white));
+  }
+  auto* grid = in<QTableWidget>(row.history);
+  const auto unitRow = [&] {
+    QStringList units;
+    for (int c = 0; c < grid->columnCount(); ++c) units << CellText(grid, 1, c);
+    return units;
+  };
+  EXPECT_TRUE(unitRow().contains("kgf/mm^2"));
+  trigger("UnitsMenu");
+  EXPECT_TRUE(unitRow().contains("N/mm^2"));
+  EXPECT_FALSE(unitRow().contains("kgf/mm^2"));
+  if (row.menu != nullptr) {
+    EXPECT_EQ(CellText(grid, 0, grid->columnCount() - 1), "判定");
+  }
+}
+
+// The reference page takes the operating temperature as the main window's does: for steel wire
+// G (E for the torsion spring) · (1 − 0.25·10⁻³·(T − 20)), 0.975 of it at 120 ℃, shown whole;
+// no value below absolute zero.
+TEST_P(DesignWindowTest, ReferencePageTakesTheOperatingTemperature) {
+  const DesignWindowRow& row = GetParam();
+  QTest::mouseClick(in<QAbstractButton>(row.calculate), Qt::LeftButton);
+  for (QTabWidget* pages : top->findChildren<QTabWidget*>())
+    pages->setCurrentIndex(pages->count() - 1);
+  const auto modulusAt = [&](const char* temperature) {
+    auto* box = in<QLineEdit>("ReferenceTemperature");
+    box->setText(QString::fromLatin1(temperature));
+    QTest::keyClick(box, Qt::Key_Return);
+    auto* grid = in<QTableWidget>(row.reference);
+    for (int r = 0; r < grid->rowCount(); ++r)
+      if (grid->item(r, 0)->text() == QString::fromUtf8(row.modulus))
+        return grid->item(r, 1)->text();
+    return QString();
+  };
+  EXPECT_EQ(modulusAt("120"), QString::fromLatin1(row.modulusAt120));
+  EXPECT_EQ(modulusAt("-300"), QStringLiteral("―"));
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryKind, DesignWindowTest, ::testing::ValuesIn(kWindows));

@@ -78,6 +78,10 @@ TEST_F(ExtensionWindowTest, EnterCalculatesAndShowsTheResults) {
   EXPECT_EQ(spring->Units(), UnitSystem::SI);
   EXPECT_EQ(Result("バネ定数"), QStringLiteral("1.917 N/mm"));
   EXPECT_EQ(part<QLineEdit>("load2Edit")->text(), QStringLiteral("23.09"));
+  // Pi in 4 digits, 0.4·9.807 = 3.9228, which stand for the 0.4 kgf typed.
+  EXPECT_EQ(part<QLineEdit>("initialTensionEdit")->text(), QStringLiteral("3.923"));
+  press("calculateButton");
+  EXPECT_EQ(spring->Design().InitialTension, 0.4);
 }
 
 // 推奨 sets the (Nt + 1)·d + 2·Di it shows, whichever diameter is typed: d 1, Nt 10, round hook.

@@ -140,12 +140,11 @@ void ExtensionWindow::BuildClient() {
               {"", "mm", "mm", "巻", "", "kgf", "mm", "mm", "mm", "kgf", "kgf", "kgf/mm",
                "kgf/mm^2", "kgf/mm^2", "回", ""});
   referenceGrid_ = ItemTable("referenceGrid");
-  QTabWidget* pages = PlaceClient(inputs, resultsGrid_, diagramView_, sideView, referenceGrid_);
-  stalePages_ = new StalePages(pages);
-  stalePages_->Add(referenceGrid_, [this] {
-    ShowReferenceRows(
-        referenceGrid_,
-        ExtensionReferenceRows(Design(), MaterialOf(materials_, Design().MaterialNo), units_));
+  PlaceClient(inputs, resultsGrid_, diagramView_, sideView, referenceGrid_);
+  stalePages_->Add(Page(kReferencePage), [this] {
+    ShowReferenceRows(referenceGrid_,
+                      ExtensionReferenceRows(Design(), MaterialOf(materials_, Design().MaterialNo),
+                                             units_, OperatingTemperature()));
   });
   ConnectGuarded(platform_, this, step, &QPushButton::clicked, &ExtensionWindow::StepShapeView);
 }
@@ -225,13 +224,13 @@ void ExtensionWindow::ShowInputs() {
   coil_->Show({r.MaterialNo, r.WireDiameter, r.DiameterKind, EnteredDiameterOf(r), r.TotalTurns});
   hookCombo_->setCurrentIndex(IsValid(r.HookKind) ? RawOf(r.HookKind) : 0);
   annealedCheck_->setChecked(r.Annealed);
-  initialTensionEdit_->ShowStored(r.InitialTension, units_, true);
+  initialTensionEdit_->ShowStored(r.InitialTension, units_);
   freeLengthEdit_->setText(FullText(r.FreeLength));
   const bool lengths = r.InputMode != InputMode::Loads;
   length1Edit_->setText(lengths ? FullText(r.Length1) : ShortText(r.Length1));
   length2Edit_->setText(lengths ? FullText(r.Length2) : ShortText(r.Length2));
-  load1Edit_->ShowStored(r.Load1, units_, !lengths);
-  load2Edit_->ShowStored(r.Load2, units_, !lengths);
+  load1Edit_->ShowStored(r.Load1, units_);
+  load2Edit_->ShowStored(r.Load2, units_);
   ShowInputMode();
 }
 

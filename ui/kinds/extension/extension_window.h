@@ -79,7 +79,6 @@ class ExtensionWindow final : public SpringKindWindow<ExtensionDesign> {
   PictureView* shapeView_ = nullptr;
   QLabel* shapeCaption_ = nullptr;         // shapeCaption: フリー / 荷重１ / 荷重２
   QTableWidget* referenceGrid_ = nullptr;  // referenceGrid: the reference rows
-  StalePages* stalePages_ = nullptr;       // the reference page, drawn when on screen
 };
 
 }  // namespace coilspring

@@ -134,17 +134,17 @@ void TorsionWindow::BuildClient() {
   referenceTable_ = Compact(ItemTable("TorsionReference"));
   HistoryGrid({"材料", "d", "D", "Nt", "θ1", "θ2", "M2", "σ2", "判定"},
               {"", "mm", "mm", "巻", "°", "°", "kgf·mm", "kgf/mm^2", ""});
-  QTabWidget* pages = PlaceClient(inputs, resultsTable_, diagram_, views_, referenceTable_);
-  stalePages_ = new StalePages(pages);
-  stalePages_->Add(pages->widget(1), [this] {  // ＜バネ形状＞
+  PlaceClient(inputs, resultsTable_, diagram_, views_, referenceTable_);
+  stalePages_->Add(Page(kSideViewPage), [this] {
     views_->setPixmap(QPixmap::fromImage(TorsionViewsImage(
         Design(), {kTorsionViewsWidth, kTorsionViewsHeight}, ScreenPixelRatio())));
   });
-  stalePages_->Add(referenceTable_, [this] {
+  stalePages_->Add(Page(kReferencePage), [this] {
     ShowReferenceRows(
         referenceTable_,
         TorsionReferenceRows(
-            ComputeTorsionReference(Design(), MaterialOf(materials_, Design().MaterialNo)),
+            ComputeTorsionReference(Design(), MaterialOf(materials_, Design().MaterialNo),
+                                    OperatingTemperature()),
             units_));
   });
 }

@@ -68,7 +68,6 @@ class TorsionWindow final : public SpringKindWindow<TorsionDesign> {
   std::optional<std::pair<TorsionDesign, UnitSystem>> diagramShown_;  // what diagram_ shows
   QLabel* views_;
   QTableWidget* referenceTable_;
-  StalePages* stalePages_ = nullptr;  // the result pages, each drawn when on screen
 };
 
 }  // namespace coilspring
