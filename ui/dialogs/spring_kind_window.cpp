@@ -208,6 +208,8 @@ QTableWidget* SpringKindWindowBase::HistoryGrid(const QStringList& headings,
   shape.rows = kHistoryHeadingRows + kHistoryLimit;
   shape.fixedRows = kHistoryHeadingRows;
   shape.fixedColumns = 1;
+  // Each column as wide as its widest text, as the main window's history.
+  shape.columnWidths.assign(historyHeadings_.size(), 0);
   historyGrid_ = MakeStringGrid(nullptr, "historyGrid", shape, &historyUnfocused_);
   historyGrid_->setCursor(Qt::PointingHandCursor);
   FreezeFixedCells(historyGrid_);
@@ -330,7 +332,15 @@ QTableWidget* Table(const char* name, const QStringList& headings) {
   return table;
 }
 
-QTableWidget* ItemTable(const char* name) { return Table(name, {"項目", "値", "単位"}); }
+// Whole rows selected, the last column to the edge, rows a little closer, in every kind.
+QTableWidget* ItemTable(const char* name) {
+  constexpr int kRowHeight = 20;
+  QTableWidget* table = Table(name, {"項目", "値", "単位"});
+  table->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table->horizontalHeader()->setStretchLastSection(true);
+  table->verticalHeader()->setDefaultSectionSize(kRowHeight);
+  return table;
+}
 
 // A cell whose text stays is left alone, and a column widens to its widest text and never
 // narrows: a text is measured only when it might not fit, which is far cheaper than asking the

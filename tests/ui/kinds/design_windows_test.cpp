@@ -33,6 +33,7 @@ struct DesignWindowRow {
   const char* reference;  // the reference page's grid, its modulus row and that row at 120 ℃
   const char* modulus;
   const char* modulusAt120;
+  const char* picture;  // the README's picture of the window, in docs/
 };
 
 void PrintTo(const DesignWindowRow& row, std::ostream* os) { *os << row.file; }
@@ -40,13 +41,13 @@ void PrintTo(const DesignWindowRow& row, std::ostream* os) { *os << row.file; }
 const DesignWindowRow kWindows[] = {
     {nullptr, "BitBtn2", "SpinEdit1", "SpeedButton5", "sg1", kHistoryHeadingRows, 1, "Edit19", "N3",
      "Edit2", "Undo", "Redo", "d.abd", false, "Edit23", "ReferenceGrid", "運転温度での横弾性係数",
-     "76538"},
+     "76538", "main_window.png"},
     {"ExtensionMenu", "calculateButton", "historySlotSpin", "storeButton", "historyGrid",
      kHistoryHeadingRows, 1, "turnsEdit", "KindSave", "KindOpen", "KindUndo", "KindRedo", "e.json",
-     true, "load1Edit", "referenceGrid", "使用温度の横弾性係数", "76538"},
+     true, "load1Edit", "referenceGrid", "使用温度の横弾性係数", "76538", "extension_window.png"},
     {"TorsionMenu", "calculateButton", "historySlotSpin", "storeButton", "historyGrid",
      kHistoryHeadingRows, 1, "turnsEdit", "KindSave", "KindOpen", "KindUndo", "KindRedo", "t.json",
-     true, nullptr, "TorsionReference", "縦弾性係数（使用温度）", "200850"},
+     true, nullptr, "TorsionReference", "縦弾性係数（使用温度）", "200850", "torsion_window.png"},
 };
 
 class DesignWindowTest : public MainWindowTest,
@@ -250,6 +251,21 @@ TEST_P(DesignWindowTest, ReferencePageTakesTheOperatingTemperature) {
   };
   EXPECT_EQ(modulusAt("120"), QString::fromLatin1(row.modulusAt120));
   EXPECT_EQ(modulusAt("-300"), QStringLiteral("―"));
+}
+
+// The README shows each window as the program draws it at its start: the picture in docs/ is
+// this test's, and a change of a window fails here until COILSPRING_WRITE_DOCS=1 draws it anew.
+TEST_P(DesignWindowTest, TheReadmeShowsTheWindowAsItIs) {
+  if (GetParam().menu != nullptr) top->resize(1200, 720);
+  QApplication::sendPostedEvents();
+  const QImage shown = top->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const QString path =
+      QStringLiteral(COILSPRING_SOURCE_DIR "/docs/") + QString::fromLatin1(GetParam().picture);
+  if (qEnvironmentVariableIsSet("COILSPRING_WRITE_DOCS")) {
+    ASSERT_TRUE(shown.save(path));
+  }
+  EXPECT_EQ(QImage(path).convertToFormat(QImage::Format_RGB32), shown)
+      << path.toStdString() << ": run the test with COILSPRING_WRITE_DOCS=1 to draw it anew";
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryKind, DesignWindowTest, ::testing::ValuesIn(kWindows));

@@ -115,7 +115,6 @@ QWidget* ExtensionWindow::BuildInputs() {
 void ExtensionWindow::BuildClient() {
   QWidget* inputs = BuildInputs();
   resultsGrid_ = ItemTable("resultsGrid");
-  resultsGrid_->horizontalHeader()->setStretchLastSection(true);
   diagramView_ = new PictureView(nullptr, "diagramView", 0, 0, diagram_->Image());
   diagramView_->setFixedSize(QtCanvas::LogicalSize(diagram_->Image()));
 

@@ -45,16 +45,7 @@ QString OptionalText(const std::optional<double>& value) {
   return value ? ShortText(*value) : QString();
 }
 
-constexpr int kTableRowHeight = 20;
 constexpr int kResultsWidth = 360;
-
-// Whole rows selected, the last column to the edge, rows a little closer.
-QTableWidget* Compact(QTableWidget* table) {
-  table->setSelectionBehavior(QAbstractItemView::SelectRows);
-  table->horizontalHeader()->setStretchLastSection(true);
-  table->verticalHeader()->setDefaultSectionSize(kTableRowHeight);
-  return table;
-}
 
 }  // namespace
 
@@ -123,7 +114,7 @@ QWidget* TorsionWindow::BuildInputs() {
 
 void TorsionWindow::BuildClient() {
   QWidget* inputs = BuildInputs();
-  resultsTable_ = Compact(ItemTable("TorsionResults"));
+  resultsTable_ = ItemTable("TorsionResults");
   resultsTable_->setMinimumWidth(kResultsWidth);
   diagram_ = new QLabel;
   diagram_->setObjectName("TorsionDiagram");
@@ -131,7 +122,7 @@ void TorsionWindow::BuildClient() {
   views_ = new QLabel;
   views_->setObjectName("TorsionViews");
   views_->setFixedSize(kTorsionViewsWidth, kTorsionViewsHeight);
-  referenceTable_ = Compact(ItemTable("TorsionReference"));
+  referenceTable_ = ItemTable("TorsionReference");
   HistoryGrid({"材料", "d", "D", "Nt", "θ1", "θ2", "M2", "σ2", "判定"},
               {"", "mm", "mm", "巻", "°", "°", "kgf·mm", "kgf/mm^2", ""});
   PlaceClient(inputs, resultsTable_, diagram_, views_, referenceTable_);
