@@ -305,6 +305,7 @@ void ExtensionWindow::ToggleInputMode() {
   InputMode& mode = document_.design().InputMode;
   mode = mode == InputMode::Loads ? InputMode::Lengths : InputMode::Loads;
   ShowInputMode();
+  ShowFileState(document_.Path(), document_.HasUnsavedWork());  // the mode is in the file
 }
 
 // Numbers typed and not calculated yet keep their value: read in the old units, shown in the
