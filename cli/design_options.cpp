@@ -14,19 +14,6 @@
 #include "json/compression_json.h"
 
 namespace coilspring::cli {
-namespace {
-
-// Slot N is read from bytes N * 336 .. (N + 1) * 336: a file that ends before its last byte
-// would leave part of the design at whatever the program started with.
-void RequireLength(const std::string& path, int slot, std::size_t length) {
-  const std::size_t needed = DesignRecord::kSize * static_cast<std::size_t>(slot + 1);
-  if (length >= needed) return;
-  throw UserError("ファイル " + ShownPath(path) + " は短すぎます: " + DesignRecordName(slot) +
-                  "を読むには " + std::to_string(needed) + " バイト必要ですが " +
-                  std::to_string(length) + " バイトしかありません");
-}
-
-}  // namespace
 
 DataFileOptions DefaultDataFileOptions() {
   const std::string folder = ExecutableFolder();
@@ -117,7 +104,7 @@ CalculatorState LoadDesignFile(const DesignFile& file, const DesignFileOptions& 
     state.kinds = BuildKindIndex(state.materials());
   }
   if (use == SlotUse::MustHoldDesign) {
-    RequireLength(o.designPath, o.slot, length);
+    RequireDesignRecord(o.designPath, o.slot, length);
     RequireStoredDesign(state, o.slot, o.designPath, withData);
   }
   return state;

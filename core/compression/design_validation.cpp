@@ -99,11 +99,20 @@ std::optional<std::string> ValidateDesignState(const SpringDesign& design,
   return std::nullopt;
 }
 
+void RequireDesignRecord(const std::string& path, int slot, std::size_t length) {
+  const std::size_t needed = DesignRecord::kSize * static_cast<std::size_t>(slot + 1);
+  if (length >= needed) return;
+  throw UserError("ファイル " + ShownPath(path) + " は短すぎます: " + DesignRecordName(slot) +
+                  "を読むには " + std::to_string(needed) + " バイト必要ですが " +
+                  std::to_string(length) + " バイトしかありません");
+}
+
 SpringDesign ReadDesignFile(const std::string& path, const SpringDesign& design,
                             const MaterialTable& materials) {
   const Bytes bytes = ReadWholeFile(path, SpringDesign::kSize);
   if (bytes.empty())
     throw UserError("ファイル " + ShownPath(path) + " は空です（設計がありません）");
+  RequireDesignRecord(path, 0, bytes.size());
   SpringDesign read = design;
   OverlayBytes(read, bytes);
   if (const auto bad = ValidateDesignState(read, &materials))

@@ -32,9 +32,14 @@ std::optional<std::string> ValidateDesignSlot(const SpringDesign& design, int sl
 std::optional<std::string> ValidateDesignState(const SpringDesign& design,
                                                const MaterialTable* materials);
 
+// Throws UserError naming the file and the bytes missing when a design file of `length` bytes
+// ends before record `slot` does: the rest of that design would stay whatever was there before.
+void RequireDesignRecord(const std::string& path, int slot, std::size_t length);
+
 // A design file read over `design` as "読み取り" reads it (a shorter file replaces only as many
-// bytes as it has). Throws UserError naming the file when it cannot be read, is empty, or leaves
-// a design that ValidateDesignState refuses; `design` itself is never changed.
+// bytes as it has, but always the whole current design). Throws UserError naming the file when
+// it cannot be read, is empty, ends inside the current design (RequireDesignRecord) or leaves a
+// design that ValidateDesignState refuses; `design` itself is never changed.
 SpringDesign ReadDesignFile(const std::string& path, const SpringDesign& design,
                             const MaterialTable& materials);
 

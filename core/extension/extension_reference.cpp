@@ -66,10 +66,15 @@ std::vector<ReferenceRow> ExtensionReferenceRows(const ExtensionDesign& r, const
   add("エネルギー（L0→L2）", Valid((r.InitialTension + r.Load2) / 2 * (r.Length2 - r.FreeLength)),
       "kgf·mm");
 
+  // G(T) = G · (1 − k · (T − 20 °C)), within the limits the compression spring's holds it to: no
+  // temperature below absolute zero, none hot enough to take the whole modulus away.
+  const bool known = std::isfinite(temperature) && temperature >= kAbsoluteZero;
   const double factor = 1 - ModulusLossPerKelvin(m) * (temperature - kRoomTemperature);
-  const bool usable = std::isfinite(factor) && factor > 0;
-  add("使用温度", Valid(temperature), "°C");
-  add("使用温度の横弾性係数", usable ? Valid(m.ShearModulus * factor) : ReferenceValue{}, "N/mm^2");
+  const bool usable = known && factor > 0;
+  add("使用温度", known ? Valid(temperature) : ReferenceValue{}, "℃");
+  rows.push_back({"使用温度の横弾性係数",
+                  ModulusText(usable ? Valid(m.ShearModulus * factor) : ReferenceValue{}),
+                  "N/mm^2"});
   add("使用温度のバネ定数", usable ? Valid(r.SpringRate * factor) : ReferenceValue{}, "kgf/mm");
 
   for (int grade = 1; grade <= kToleranceGrades; ++grade)

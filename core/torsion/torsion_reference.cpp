@@ -113,7 +113,7 @@ std::vector<ReferenceRow> TorsionReferenceRows(const TorsionReference& r, UnitSy
       {"エネルギー（0→θ2）", ReferenceText(moment(r.energy2)), momentUnit},
       {"エネルギー（θ1→θ2）", ReferenceText(moment(r.energy12)), momentUnit},
       {"使用温度", ReferenceText(r.temperature), "℃"},
-      {"縦弾性係数（使用温度）", ReferenceText(r.youngAtTemperature), "N/mm^2"},
+      {"縦弾性係数（使用温度）", ModulusText(r.youngAtTemperature), "N/mm^2"},
       {"ばね定数（使用温度）",
        ReferenceText({ShownValue(r.rateAtTemperature.value, Quantity::Rate, units),
                       r.rateAtTemperature.valid}),

@@ -1,24 +1,36 @@
 #include "ui/dialogs/spring_kind_window.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QFile>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
+#include <QScrollArea>
+#include <QTabWidget>
 #include <QToolButton>
+#include <QVBoxLayout>
+#include <limits>
 
 #include "core/compression/history.h"
 #include "core/records/file_io.h"
 #include "core/search/search_kinds.h"
+#include "core/text/text_number.h"
 #include "core/text/user_error.h"
 #include "ui/dialogs/data_sheet_dialog.h"
 #include "ui/platform/help_window.h"
 #include "ui/platform/units_setting.h"
 #include "ui/platform/unsaved_work.h"
+#include "ui/platform/window_place.h"
 #include "ui/widgets/half_width_spin_box.h"
+#include "ui/widgets/lazy_page.h"
+#include "ui/widgets/look.h"
+#include "ui/widgets/string_grid.h"
 
 namespace coilspring {
 
@@ -34,13 +46,16 @@ SpringKindWindowBase::SpringKindWindowBase(const KindWindowContext& context, Spr
   ConnectGuarded(platform_, this, &UnitsSetting::Instance(), &UnitsSetting::Changed,
                  [](SpringKindWindowBase* w, UnitSystem now) {
                    const UnitSystem before = std::exchange(w->units_, now);
-                   if (before != now) w->ApplyUnits(before, now);
+                   if (before == now) return;
+                   w->ShowHistoryHeadings();
+                   w->ApplyUnits(before, now);
                  });
+  KeepWindowPlace(this);
 }
 
 void SpringKindWindowBase::Frame(const char* name, const char* viewEntry) {
   setObjectName(QLatin1String(name));
-  setWindowTitle(QString::fromUtf8(kind_.japaneseName));
+  ShowFileState({}, false);
   QMenuBar* bar = menuBar();
   QMenu* file = bar->addMenu(QStringLiteral("ファイル(&F)"));
   QMenu* edit = bar->addMenu(QStringLiteral("編集(&E)"));
@@ -111,6 +126,79 @@ void SpringKindWindowBase::PlaceColumns(QWidget* inputs, QWidget* results) {
   setCentralWidget(client);
 }
 
+void SpringKindWindowBase::PlaceClient(QWidget* inputs, QWidget* results, QWidget* diagram,
+                                       QWidget* sideView, QWidget* reference) {
+  for (QLineEdit* box : inputs->findChildren<QLineEdit*>()) SetBoxColour(box, kAqua);
+  for (QComboBox* list : inputs->findChildren<QComboBox*>()) SetBoxColour(list, kAqua);
+  checkList_ = new QListWidget;
+  checkList_->setObjectName("messageList");
+  checkList_->setMaximumHeight(5 * checkList_->fontMetrics().height() + 4);
+  auto* resultsColumn = new QVBoxLayout;
+  resultsColumn->addWidget(results, 1);
+  resultsColumn->addWidget(checkList_);
+  auto* top = new QHBoxLayout;
+  top->addLayout(resultsColumn, 1);
+  top->addWidget(diagram, 0, Qt::AlignTop);
+  // A drawing larger than the page scrolls rather than making the window taller than a laptop.
+  auto* scrolled = new QScrollArea;
+  scrolled->setObjectName("sideViewPage");
+  scrolled->setWidget(sideView);
+  scrolled->setFrameShape(QFrame::NoFrame);
+  auto* referencePage = new QWidget;
+  auto* referenceColumn = new QVBoxLayout(referencePage);
+  referenceColumn->setContentsMargins(4, 4, 4, 4);
+  referenceColumn->setSpacing(4);
+  auto* temperatureRow = new QHBoxLayout;
+  temperatureEdit_ = new QLineEdit(QStringLiteral("20"));
+  temperatureEdit_->setObjectName("ReferenceTemperature");
+  temperatureEdit_->setFixedWidth(64);
+  temperatureRow->addWidget(new QLabel(QStringLiteral("運転温度")));
+  temperatureRow->addWidget(temperatureEdit_);
+  temperatureRow->addWidget(new QLabel(QStringLiteral("℃")));
+  temperatureRow->addStretch();
+  referenceColumn->addLayout(temperatureRow);
+  referenceColumn->addWidget(reference, 1);
+  pages_ = new QTabWidget;
+  pages_->addTab(historyGrid_, QStringLiteral("＜計算結果の履歴＞"));
+  pages_->addTab(scrolled, QStringLiteral("＜バネ形状＞"));
+  pages_->addTab(referencePage, QStringLiteral("＜参考計算＞"));
+  stalePages_ = new StalePages(pages_);
+  connect(temperatureEdit_, &QLineEdit::editingFinished, stalePages_, &StalePages::DesignChanged);
+  auto* right = new QVBoxLayout;
+  right->addLayout(top);
+  right->addWidget(pages_, 1);
+  auto* client = new QWidget(this);
+  auto* columns = new QHBoxLayout(client);
+  columns->addWidget(inputs, 0, Qt::AlignTop);
+  columns->addLayout(right, 1);
+  setCentralWidget(client);
+}
+
+QWidget* SpringKindWindowBase::Page(ResultPage page) const { return pages_->widget(page); }
+
+double SpringKindWindowBase::OperatingTemperature() const {
+  try {
+    return ParseDecimal(temperatureEdit_->text().trimmed().toStdString());
+  } catch (const UserError&) {
+    return std::numeric_limits<double>::quiet_NaN();
+  }
+}
+
+void SpringKindWindowBase::ShowCheckLines(const std::vector<std::string>& lines, bool failed) {
+  checkList_->clear();
+  for (const std::string& line : lines) checkList_->addItem(Utf8(line));
+  QPalette palette = checkList_->palette();
+  palette.setColor(QPalette::Text,
+                   failed ? QColor(255, 0, 0) : palette.color(QPalette::WindowText));
+  checkList_->setPalette(palette);
+}
+
+void SpringKindWindowBase::ShowFileState(const std::string& path, bool unsaved) {
+  setWindowTitle(DesignWindowTitle(QFile::decodeName(QByteArray::fromStdString(path)),
+                                   QString::fromUtf8(kind_.japaneseName)));
+  setWindowModified(unsaved);
+}
+
 QWidget* SpringKindWindowBase::HistoryControls() {
   auto* box = new QWidget;
   auto* row = new QHBoxLayout(box);
@@ -140,18 +228,43 @@ QWidget* SpringKindWindowBase::HistoryControls() {
   return box;
 }
 
-QTableWidget* SpringKindWindowBase::HistoryGrid(const QStringList& headings) {
-  historyGrid_ = Table("historyGrid", headings);
-  historyGrid_->setRowCount(kHistoryLimit);
-  QStringList numbers;
-  for (int n = 1; n <= kHistoryLimit; ++n) numbers << QString::number(n);
-  historyGrid_->setVerticalHeaderLabels(numbers);
-  historyGrid_->verticalHeader()->show();
-  historyGrid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+QTableWidget* SpringKindWindowBase::HistoryGrid(const QStringList& headings,
+                                                const QStringList& units) {
+  historyHeadings_ = QStringList{QString::fromUtf8(kHistoryItemHeadings[0])} + headings;
+  historyUnits_ = QStringList{QString::fromUtf8(kHistoryUnitHeadings[0])} + units;
+  GridShape shape;
+  shape.columns = static_cast<int>(historyHeadings_.size());
+  shape.rows = kHistoryHeadingRows + kHistoryLimit;
+  shape.fixedRows = kHistoryHeadingRows;
+  shape.fixedColumns = 1;
+  // Each column as wide as its widest text, as the main window's history.
+  shape.columnWidths.assign(historyHeadings_.size(), 0);
+  historyGrid_ = MakeStringGrid(nullptr, "historyGrid", shape, &historyUnfocused_);
   historyGrid_->setCursor(Qt::PointingHandCursor);
+  FreezeFixedCells(historyGrid_);
+  ShowHistoryHeadings();
+  for (int n = 1; n <= kHistoryLimit; ++n) {
+    SetCellText(historyGrid_, HistoryRowOfSlot(n), 0, QString::number(n));
+    WidenColumnToFit(historyGrid_, 0, QString::number(n));
+  }
   ConnectGuarded(platform_, this, historyGrid_, &QTableWidget::cellClicked,
-                 [](SpringKindWindowBase* w, int row, int) { w->RecallFromHistory(row + 1); });
+                 [](SpringKindWindowBase* w, int row, int) {
+                   if (row >= kHistoryHeadingRows) w->RecallFromHistory(HistorySlotOfRow(row));
+                 });
   return historyGrid_;
+}
+
+void SpringKindWindowBase::ShowHistoryHeadings() {
+  if (historyGrid_ == nullptr) return;
+  for (int c = 0; c < historyHeadings_.size(); ++c) {
+    const QString unit = c < historyUnits_.size()
+                             ? Utf8(ShownUnit(historyUnits_[c].toStdString(), units_))
+                             : QString();
+    for (const auto& [row, text] : {std::pair{0, historyHeadings_[c]}, std::pair{1, unit}}) {
+      SetCellText(historyGrid_, row, c, text);
+      WidenColumnToFit(historyGrid_, c, text);
+    }
+  }
 }
 
 void SpringKindWindowBase::ConnectCalculation(QWidget* inputs, QPushButton* calculate) {
@@ -167,9 +280,11 @@ int SpringKindWindowBase::ChosenSlot() const {
 }
 
 void SpringKindWindowBase::ShowHistoryRow(int slot, const QStringList& cells) {
-  QStringList row = cells;
-  while (row.size() < historyGrid_->columnCount()) row << QString();
-  SetCells(historyGrid_, slot - 1, row);
+  for (int c = 1; c < historyGrid_->columnCount(); ++c) {
+    const QString text = c - 1 < cells.size() ? cells[c - 1] : QString();
+    SetCellText(historyGrid_, HistoryRowOfSlot(slot), c, text);
+    WidenColumnToFit(historyGrid_, c, text);
+  }
 }
 
 DataSheetDialog* SpringKindWindowBase::DataSheetWindow() {
@@ -224,7 +339,8 @@ void SpringKindWindowBase::ExportDxf() {
 
 void SpringKindWindowBase::PrintWindow() {
   const QImage client = centralWidget()->grab().toImage();
-  if (const auto failure = platform_.PrintImage(client, windowTitle(), PagePlacement::FitToPage))
+  const QString job = windowTitle().remove(QStringLiteral("[*]"));
+  if (const auto failure = platform_.PrintImage(client, job, PagePlacement::FitToPage))
     throw UserError(failure->toStdString());
 }
 
@@ -245,7 +361,15 @@ QTableWidget* Table(const char* name, const QStringList& headings) {
   return table;
 }
 
-QTableWidget* ItemTable(const char* name) { return Table(name, {"項目", "値", "単位"}); }
+// Whole rows selected, the last column to the edge, rows a little closer, in every kind.
+QTableWidget* ItemTable(const char* name) {
+  constexpr int kRowHeight = 20;
+  QTableWidget* table = Table(name, {"項目", "値", "単位"});
+  table->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table->horizontalHeader()->setStretchLastSection(true);
+  table->verticalHeader()->setDefaultSectionSize(kRowHeight);
+  return table;
+}
 
 // A cell whose text stays is left alone, and a column widens to its widest text and never
 // narrows: a text is measured only when it might not fit, which is far cheaper than asking the

@@ -29,12 +29,15 @@
 #include "ui/widgets/qt_text.h"
 
 class QAction;
+class QListWidget;
 class QMenu;
 class QSpinBox;
+class QTabWidget;
 
 namespace coilspring {
 
 class DataSheetDialog;
+class StalePages;
 
 // What a kind's window works with; everything must outlive the window.
 struct KindWindowContext {
@@ -101,10 +104,28 @@ class SpringKindWindowBase : public QMainWindow {
   void Frame(const char* name, const char* viewEntry);
   // The window's client: the inputs left of the results, which take the room left.
   void PlaceColumns(QWidget* inputs, QWidget* results);
-  // The history slot box with ▼ and ▲, and the grid of the 30 slots with `headings`; a click on
-  // a slot's row recalls it.
+  // The window's client as the main window lays out its own: the inputs on the left (their boxes
+  // and lists in the main window's cyan); on the right the results with the check lines under
+  // them beside the diagram, and below those the pages ＜計算結果の履歴＞ (the grid HistoryGrid
+  // made), ＜バネ形状＞ (`sideView`) and ＜参考計算＞ (`reference` under the operating
+  // temperature's box), which take the height left. The kind draws each page when it is on
+  // screen through stalePages_ (Page gives the page to add).
+  void PlaceClient(QWidget* inputs, QWidget* results, QWidget* diagram, QWidget* sideView,
+                   QWidget* reference);
+  enum ResultPage { kHistoryPage, kSideViewPage, kReferencePage };
+  QWidget* Page(ResultPage page) const;
+  // The operating temperature (℃) the reference page is for, as the main window's reference
+  // page takes it: a box that holds no number gives NaN, which the rows show as no value.
+  double OperatingTemperature() const;
+  // The history slot box with ▼ and ▲, and the grid of the 30 slots as the main window's: a row
+  // of `headings`, a row of their units (gravitational unit texts, shown in the units on screen),
+  // and the slot numbers; a click on a slot's row recalls it.
   QWidget* HistoryControls();
-  QTableWidget* HistoryGrid(const QStringList& headings);
+  QTableWidget* HistoryGrid(const QStringList& headings, const QStringList& units = {});
+  // The check lines under the results (made by PlaceClient), red while the design fails.
+  void ShowCheckLines(const std::vector<std::string>& lines, bool failed);
+  // The title names the design file and marks unsaved work.
+  void ShowFileState(const std::string& path, bool unsaved);
   // 計算 and Enter in any box of `inputs` calculate.
   void ConnectCalculation(QWidget* inputs, QPushButton* calculate);
   int ChosenSlot() const;
@@ -126,16 +147,23 @@ class SpringKindWindowBase : public QMainWindow {
   Platform& platform_;
   const MaterialTable& materials_;
   UnitSystem units_;
+  StalePages* stalePages_ = nullptr;  // the pages, each drawn when on screen
 
  private:
   // Asks where to save and saves there; false when the user cancelled the dialog.
   bool AskAndSave();
+  void ShowHistoryHeadings();
 
   const SpringKindInfo& kind_;
   QSpinBox* historySlotSpin_ = nullptr;  // historySlotSpin: the slot ▼ and ▲ act on
-  QTableWidget* historyGrid_ = nullptr;  // historyGrid: a row per slot
-  QAction* undoAction_ = nullptr;        // KindUndo: 元に戻す
-  QAction* redoAction_ = nullptr;        // KindRedo: やり直し
+  QTableWidget* historyGrid_ = nullptr;  // historyGrid: headings, units, a row per slot
+  QStringList historyHeadings_, historyUnits_;
+  bool historyUnfocused_ = true;
+  QListWidget* checkList_ = nullptr;  // messageList: the check lines
+  QTabWidget* pages_ = nullptr;
+  QLineEdit* temperatureEdit_ = nullptr;  // ReferenceTemperature: ℃
+  QAction* undoAction_ = nullptr;         // KindUndo: 元に戻す
+  QAction* redoAction_ = nullptr;         // KindRedo: やり直し
   DataSheetDialog* dataSheet_ = nullptr;
   KindSearchDialog* designSearch_ = nullptr;
 };
@@ -168,7 +196,10 @@ class SpringKindWindow : public SpringKindWindowBase {
   void RedoStep() final {
     if (document_.Redo()) ShowWholeDocument();
   }
-  void SaveDesignTo(const QString& path) final { document_.Save(LocalPath(path)); }
+  void SaveDesignTo(const QString& path) final {
+    document_.Save(LocalPath(path));
+    ShowFileState(document_.Path(), document_.HasUnsavedWork());
+  }
   void OpenDesignFrom(const QString& path) final {
     document_.Read(LocalPath(path), materials_, [this](Spring& s) { CalculateStored(s); });
     ShowWholeDocument();
@@ -237,11 +268,13 @@ class SpringKindWindow : public SpringKindWindowBase {
   void Commit() {
     document_.Commit();
     ShowUndoState(document_.CanUndo(), document_.CanRedo());
+    ShowFileState(document_.Path(), document_.HasUnsavedWork());
   }
   void ShowWholeDocument() {
     ShowDesign(false);
     ShowHistory();
     ShowUndoState(document_.CanUndo(), document_.CanRedo());
+    ShowFileState(document_.Path(), document_.HasUnsavedWork());
   }
 };
 

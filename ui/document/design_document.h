@@ -86,11 +86,14 @@ class DesignDocument {
   // The design file's text of the work as it stands.
   std::string Text() const { return format_.text(work_); }
   bool HasUnsavedWork() const { return !kept_.IsKept(Key()); }
+  // The file last saved or read, empty before either.
+  const std::string& Path() const { return path_; }
 
   void Save(const std::string& path) {
     const std::string text = Text();
     WriteFileAtomically(path, text);
     kept_.Keep(Key());
+    path_ = path;
   }
   // Reads the design file at `path`: the design and every stored design calculated by
   // `calculate` (a file holds inputs; its results are not trusted), then kept as read and
@@ -111,6 +114,7 @@ class DesignDocument {
     work_ = std::move(read);
     HistoryChanged();
     kept_.Keep(Key());
+    path_ = path;
     Commit();
   }
 
@@ -126,6 +130,7 @@ class DesignDocument {
   DocumentFormat<Design> format_;
   SpringDocument<Design> work_;
   std::string historyText_;
+  std::string path_;
   KeptWork<SpringDocument<Design>, std::string> kept_;
 };
 

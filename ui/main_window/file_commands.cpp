@@ -42,6 +42,8 @@ bool MainWindow::SaveDesignFile() {
   lastDesignSaveName_ = *path;
   WriteRecordFile(path->toStdString(), state_.design);
   work_.Keep(Encode(state_.design));
+  designPath_ = *path;
+  ShowFileState();
   return true;
 }
 
@@ -82,6 +84,7 @@ void MainWindow::OpenDesignFile() {
   for (int n = 1; n <= kHistorySlots; ++n)
     historyPage_->ShowSlot(n, state_.design[n], state_.materials());
   work_.Keep(Encode(state_.design));
+  designPath_ = *path;
   RecordStep();
 }
 
@@ -100,7 +103,8 @@ void MainWindow::ShowDataSheet() {
 
 void MainWindow::PrintWindow() {
   const QImage client = centralWidget()->grab().toImage();
-  if (const auto failure = platform_.PrintImage(client, windowTitle(), PagePlacement::FitToPage))
+  const QString job = windowTitle().remove(QStringLiteral("[*]"));
+  if (const auto failure = platform_.PrintImage(client, job, PagePlacement::FitToPage))
     throw UserError(failure->toStdString());
 }
 

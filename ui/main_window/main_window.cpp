@@ -24,6 +24,7 @@
 #include "ui/main_window/side_view_page.h"
 #include "ui/platform/handler_guard.h"
 #include "ui/platform/units_setting.h"
+#include "ui/platform/window_place.h"
 #include "ui/widgets/widgets.h"
 
 namespace coilspring {
@@ -49,7 +50,7 @@ MainWindow::MainWindow(CalculatorState& state, Platform& platform, QString progr
       programFolder_(std::move(programFolder)),
       units_(UnitsSetting::Instance().Units()) {
   setObjectName("f_atu");
-  setWindowTitle(QStringLiteral("圧縮コイルバネ計算"));
+  ShowFileState();
   auto* client = new QWidget(this);
   client->setFixedSize(kClientWidth, kClientHeight);
   setCentralWidget(client);
@@ -60,7 +61,7 @@ MainWindow::MainWindow(CalculatorState& state, Platform& platform, QString progr
   BuildPanels();
   ConnectPanels();
   connect(&UnitsSetting::Instance(), &UnitsSetting::Changed, this, &MainWindow::ShowUnits);
-  move(214, 81);
+  KeepWindowPlace(this);
   StartUp();
 }
 
@@ -427,6 +428,12 @@ void MainWindow::RecordStep() {
   work_.Commit(state_.design, Encode(state_.design));
   undoAction_->setEnabled(work_.CanUndo());
   redoAction_->setEnabled(work_.CanRedo());
+  ShowFileState();
+}
+
+void MainWindow::ShowFileState() {
+  setWindowTitle(DesignWindowTitle(designPath_, QStringLiteral("圧縮コイルバネ計算")));
+  setWindowModified(HasUnsavedDesign());
 }
 
 void MainWindow::UndoStep() {
@@ -446,6 +453,7 @@ void MainWindow::ShowRestoredStep(const SpringDesign& step) {
   ShowHistorySlots();
   undoAction_->setEnabled(work_.CanUndo());
   redoAction_->setEnabled(work_.CanRedo());
+  ShowFileState();
 }
 
 const QImage& MainWindow::FatigueImage() const { return resultsPanel_->DiagramImage(); }

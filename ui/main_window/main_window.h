@@ -106,6 +106,8 @@ class MainWindow : public QMainWindow {
   void StoreInHistory();
   // Undo: every command that may change the design or the history records the state it left.
   void RecordStep();
+  // The title names the design file last saved or read and marks unsaved work.
+  void ShowFileState();
   void UndoStep();
   void RedoStep();
   void ShowRestoredStep(const SpringDesign& step);
@@ -154,6 +156,7 @@ class MainWindow : public QMainWindow {
   bool startupCompleted_ = false;
   QString lastDesignSaveName_ = QStringLiteral("aspring.abd");
   QString lastDesignOpenName_;
+  QString designPath_;  // the design file last saved or read
   QString lastDxfSaveName_ = QStringLiteral("aspring.dxf");
   UnitSystem units_ = UnitSystem::Gravitational;
   // The steps of the design and history, and what the last save or read left, as .abd images.

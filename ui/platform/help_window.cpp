@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "core/text/user_error.h"
+#include "ui/platform/window_place.h"
 
 namespace coilspring {
 
@@ -26,6 +27,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(browser_);
   resize(720, 640);
+  KeepWindowPlace(this);
 }
 
 void HelpWindow::ShowDocument(const QString& path) {

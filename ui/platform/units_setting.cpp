@@ -10,12 +10,12 @@ namespace {
 
 const QString kUnitsKey = QStringLiteral("units");
 
+}  // namespace
+
 QSettings UserConfiguration() {
   return QSettings(QSettings::UserScope, QStringLiteral("coilspring"),
                    QStringLiteral("coilspring"));
 }
-
-}  // namespace
 
 UnitsSetting& UnitsSetting::Instance() {
   static UnitsSetting* const setting = new UnitsSetting(QCoreApplication::instance());

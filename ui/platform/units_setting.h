@@ -4,10 +4,14 @@
 #pragma once
 
 #include <QObject>
+#include <QSettings>
 
 #include "core/display/display_units.h"
 
 namespace coilspring {
+
+// The user's own choices (the units, the windows' places), kept apart from the settings file.
+QSettings UserConfiguration();
 
 class UnitsSetting final : public QObject {
   Q_OBJECT

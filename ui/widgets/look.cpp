@@ -41,6 +41,11 @@ void SetBoxColour(QWidget* box, const QColor& colour) {
   box->setPalette(p);
 }
 
+void ShowAsInput(QWidget* box, bool entered) {
+  box->setEnabled(entered);
+  SetBoxColour(box, entered ? kAqua : QColor(Qt::white));
+}
+
 qreal ScreenPixelRatio() { return qGuiApp ? qGuiApp->devicePixelRatio() : 1; }
 
 }  // namespace coilspring

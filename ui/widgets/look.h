@@ -30,6 +30,9 @@ QFont GothicFont(int pixelSize);
 
 // Background of a box, also while it is disabled or read-only.
 void SetBoxColour(QWidget* box, const QColor& colour);
+// A box of a pair the input mode enters or only shows, as the main window shows its lengths and
+// loads: cyan and open to typing, or white and greyed out.
+void ShowAsInput(QWidget* box, bool entered);
 
 // The pixels per unit of length on the finest screen of the desktop (2 on a desktop scaled to
 // 200 %): drawn pictures made at this ratio stay crisp there.

@@ -25,4 +25,8 @@ double BoxNumber(const QLineEdit* box);
 // A path from a file dialog as the file system's bytes, for the core's file functions.
 std::string LocalPath(const QString& path);
 
+// A design window's title, Qt's way: the design file's name ("無題" before the first save or
+// read), the mark Qt shows while the window is modified, and the window's own caption.
+QString DesignWindowTitle(const QString& path, const QString& caption);
+
 }  // namespace coilspring

@@ -14,7 +14,8 @@ QuantityBox::QuantityBox(QWidget* parent, const char* name, Quantity quantity, Q
   setGeometry(place.x(), place.y(), width, kPlacedEditHeight);
 }
 
-QuantityBox::QuantityBox(const char* name, Quantity quantity) : quantity_(quantity) {
+QuantityBox::QuantityBox(const char* name, Quantity quantity)
+    : quantity_(quantity), keepsExact_(true) {
   setObjectName(QString::fromLatin1(name));
 }
 
@@ -28,6 +29,7 @@ void QuantityBox::ShowStored(double stored, UnitSystem units, bool full) {
 }
 
 double QuantityBox::ReadStored(UnitSystem units) const {
+  if (keepsExact_ && stored_ && text() == shownText_) return *stored_;
   return StoredValue(BoxNumber(this), quantity_, units);
 }
 

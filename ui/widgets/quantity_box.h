@@ -19,7 +19,8 @@ class QuantityBox final : public QLineEdit {
  public:
   // A box of the placed edits' height at a fixed place, as PlaceEdit makes them.
   QuantityBox(QWidget* parent, const char* name, Quantity quantity, QPoint place, int width);
-  // A box for a layout to place.
+  // A box for a layout to place. Its short text stands for the exact value it shows: read while
+  // the user has not changed it, it gives that value back, so showing 4 digits loses none.
   QuantityBox(const char* name, Quantity quantity);
 
   // Shows `stored` (record units) in `units`, in the short number format (every digit with
@@ -33,6 +34,7 @@ class QuantityBox final : public QLineEdit {
 
  private:
   Quantity quantity_;
+  bool keepsExact_ = false;
   std::optional<double> stored_;  // the value shown, while the box still shows it
   bool full_ = false;
   QString shownText_;

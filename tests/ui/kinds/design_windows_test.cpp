@@ -1,11 +1,14 @@
 // What every design window does alike, one row per spring kind: the compression spring's main
 // window and the windows of the other kinds, driven through their named controls.
+#include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 
 #include "core/compression/history.h"
 #include "support/main_window_fixture.h"
 #include "ui/dialogs/spring_kind_window.h"
+#include "ui/widgets/look.h"
+#include "ui/widgets/string_grid.h"
 
 namespace coilspring::testing {
 namespace {
@@ -26,19 +29,26 @@ struct DesignWindowRow {
   const char* file;
   // 計算 refuses a design that cannot exist; the main window shows it as a faulty design.
   bool refusesImpossible;
+  // A box the start's input mode only shows a result in; the reference page's grid, its modulus
+  // row and that row at 120 ℃; the README's picture of the window, in docs/.
+  const char *shownOnly, *reference, *modulus, *modulusAt120, *picture;
 };
 
 void PrintTo(const DesignWindowRow& row, std::ostream* os) { *os << row.file; }
 
 const DesignWindowRow kWindows[] = {
     {nullptr, "BitBtn2", "SpinEdit1", "SpeedButton5", "sg1", kHistoryHeadingRows, 1, "Edit19", "N3",
-     "Edit2", "Undo", "Redo", "d.abd", false},
-    {"ExtensionMenu", "calculateButton", "historySlotSpin", "storeButton", "historyGrid", 0, 0,
-     "turnsEdit", "KindSave", "KindOpen", "KindUndo", "KindRedo", "e.json", true},
-    {"TorsionMenu", "calculateButton", "historySlotSpin", "storeButton", "historyGrid", 0, 0,
-     "turnsEdit", "KindSave", "KindOpen", "KindUndo", "KindRedo", "t.json", true},
-    {"ConicalMenu", "calculateButton", "historySlotSpin", "storeButton", "historyGrid", 0, 0,
-     "turnsEdit", "KindSave", "KindOpen", "KindUndo", "KindRedo", "c.json", true},
+     "Edit2", "Undo", "Redo", "d.abd", false, "Edit23", "ReferenceGrid", "運転温度での横弾性係数",
+     "76538", "main_window.png"},
+    {"ExtensionMenu", "calculateButton", "historySlotSpin", "storeButton", "historyGrid",
+     kHistoryHeadingRows, 1, "turnsEdit", "KindSave", "KindOpen", "KindUndo", "KindRedo", "e.json",
+     true, "load1Edit", "referenceGrid", "使用温度の横弾性係数", "76538", "extension_window.png"},
+    {"TorsionMenu", "calculateButton", "historySlotSpin", "storeButton", "historyGrid",
+     kHistoryHeadingRows, 1, "turnsEdit", "KindSave", "KindOpen", "KindUndo", "KindRedo", "t.json",
+     true, nullptr, "TorsionReference", "縦弾性係数（使用温度）", "200850", "torsion_window.png"},
+    {"ConicalMenu", "calculateButton", "historySlotSpin", "storeButton", "historyGrid",
+     kHistoryHeadingRows, 1, "turnsEdit", "KindSave", "KindOpen", "KindUndo", "KindRedo", "c.json",
+     true, "load1Edit", "referenceGrid", "使用温度の横弾性係数", "76538", "conical_window.png"},
 };
 
 class DesignWindowTest : public MainWindowTest,
@@ -125,9 +135,12 @@ TEST_P(DesignWindowTest, HistoryFileUndoAndUnitsBehaveAlike) {
   platform.saveAnswers = {file};
   act(row.save);
   EXPECT_FALSE(unsaved());
+  EXPECT_TRUE(top->windowTitle().startsWith(QString::fromLatin1(row.file) + "[*] - "));
+  EXPECT_FALSE(top->isWindowModified());  // the title names the file and marks unsaved work
   calculateWithTurns("12");
   store(2);
   EXPECT_TRUE(unsaved());
+  EXPECT_TRUE(top->isWindowModified());
   platform.unsavedAnswers = {UnsavedChoice::Discard};
   platform.openAnswers = {file};
   act(row.open);
@@ -147,6 +160,90 @@ TEST_P(DesignWindowTest, HistoryFileUndoAndUnitsBehaveAlike) {
   const QStringList si = historyRows();
   EXPECT_NE(si[0], stored[0]);
   EXPECT_EQ(si[1], stored[1]);
+}
+
+// On a 1366×768 screen (its own CTest entry) each window opens whole inside the free area, and
+// again where the user left it, moved back inside when it was left partly outside.
+TEST_P(DesignWindowTest, OpensWholeOnALaptopScreenWhereItWasLeft) {
+  const QRect area = top->screen()->availableGeometry();
+  if (area.size() != QSize(1366, 768)) GTEST_SKIP() << "for the 1366×768 screen";
+  const QSize frame = top->frameGeometry().size() - top->geometry().size();
+  EXPECT_TRUE(area.contains(top->frameGeometry()));
+  if (GetParam().menu == nullptr) {
+    EXPECT_EQ(window->centralWidget()->size(), QSize(817, 721));  // and its menu bar above
+    EXPECT_EQ(top->frameGeometry().top(), area.top());
+  } else {
+    EXPECT_TRUE(QRect(0, 0, 1366, 740).contains(QRect({}, top->minimumSizeHint() + frame)));
+    // Maximised on a 1600×1000 screen: 8 slots of the history or more in sight.
+    top->resize(QSize(1600, 1000) - frame);
+    QApplication::sendPostedEvents();
+    auto* grid = in<QTableWidget>(GetParam().history);
+    EXPECT_GE(grid->viewport()->height() / grid->rowHeight(GetParam().headingRows),
+              kHistoryHeadingRows + 8);
+    top->resize(900, 600);
+  }
+  const auto Reopen = [this] {  // the program again, its windows placed as the user left them
+    top->close();
+    SetUp();
+  };
+  const QRect left(area.topLeft() + QPoint(30, 20), top->size());
+  top->move(left.topLeft());
+  Reopen();
+  EXPECT_EQ(top->frameGeometry().topLeft(), left.topLeft());
+  EXPECT_EQ(top->size(), left.size());
+  top->move(area.bottomRight() - QPoint(100, 100));
+  Reopen();
+  EXPECT_TRUE(area.contains(top->frameGeometry()));
+  EXPECT_EQ(top->size(), left.size());
+}
+
+// The same look in every window: input boxes cyan, a box that only shows a result white and
+// closed, the history headed by its units, which follow a unit switch, and judged in every kind.
+TEST_P(DesignWindowTest, InputsHistoryAndUnitsLookAlike) {
+  const DesignWindowRow& row = GetParam();
+  EXPECT_EQ(in<QLineEdit>(row.turns)->palette().color(QPalette::Base), kAqua);
+  if (row.shownOnly != nullptr) {
+    EXPECT_FALSE(in<QLineEdit>(row.shownOnly)->isEnabled());
+    EXPECT_EQ(in<QLineEdit>(row.shownOnly)->palette().color(QPalette::Base), QColor(Qt::white));
+  }
+  auto* grid = in<QTableWidget>(row.history);
+  const auto units = [&](const char* unit) {
+    return !grid->findItems(unit, Qt::MatchExactly).empty();
+  };
+  EXPECT_TRUE(units("kgf/mm^2"));
+  trigger("UnitsMenu");
+  EXPECT_TRUE(units("N/mm^2") && !units("kgf/mm^2"));
+  EXPECT_EQ(CellText(grid, 0, grid->columnCount() - 1) == "判定", row.menu != nullptr);
+}
+
+// The operating temperature as the main window takes it: for steel G (E for torsion) falls by
+// 0.25·10⁻³ per K above 20 ℃, 0.975 of it at 120 ℃, shown whole; none below absolute zero.
+TEST_P(DesignWindowTest, ReferencePageTakesTheOperatingTemperature) {
+  const DesignWindowRow& row = GetParam();
+  QTest::mouseClick(in<QAbstractButton>(row.calculate), Qt::LeftButton);
+  for (QTabWidget* pages : top->findChildren<QTabWidget*>())
+    pages->setCurrentIndex(pages->count() - 1);
+  const auto modulusAt = [&](const char* temperature) {
+    in<QLineEdit>("ReferenceTemperature")->setText(QString::fromLatin1(temperature));
+    QTest::keyClick(in<QLineEdit>("ReferenceTemperature"), Qt::Key_Return);
+    auto* grid = in<QTableWidget>(row.reference);
+    const auto found = grid->findItems(QString::fromUtf8(row.modulus), Qt::MatchExactly);
+    return found.empty() ? QString() : grid->item(found[0]->row(), 1)->text();
+  };
+  EXPECT_EQ(modulusAt("120"), QString::fromLatin1(row.modulusAt120));
+  EXPECT_EQ(modulusAt("-300"), QStringLiteral("―"));
+}
+
+// The README shows each window as the program draws it at its start: the picture in docs/ is
+// this test's, and a change of a window fails here until COILSPRING_WRITE_DOCS=1 draws it anew.
+TEST_P(DesignWindowTest, TheReadmeShowsTheWindowAsItIs) {
+  if (GetParam().menu != nullptr) top->resize(1200, 720);
+  QApplication::sendPostedEvents();
+  const QImage shown = top->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const QString path = QStringLiteral(COILSPRING_SOURCE_DIR "/docs/") + GetParam().picture;
+  if (qEnvironmentVariableIsSet("COILSPRING_WRITE_DOCS")) shown.save(path);
+  EXPECT_EQ(QImage(path).convertToFormat(QImage::Format_RGB32), shown)
+      << path.toStdString() << ": run the test with COILSPRING_WRITE_DOCS=1 to draw it anew";
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryKind, DesignWindowTest, ::testing::ValuesIn(kWindows));

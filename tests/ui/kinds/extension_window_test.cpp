@@ -41,7 +41,7 @@ class ExtensionWindowTest : public SpringWindowTest<ExtensionWindow> {
 
 TEST_F(ExtensionWindowTest, EnterCalculatesAndShowsTheResults) {
   EXPECT_TRUE(spring->isVisible());
-  EXPECT_EQ(spring->windowTitle(), QStringLiteral("引張コイルばね"));
+  EXPECT_EQ(spring->windowTitle(), QStringLiteral("無題[*] - 引張コイルばね"));
   EnterDesign();
   enter("length2Edit");
   ASSERT_TRUE(platform.messages.empty());
@@ -78,6 +78,23 @@ TEST_F(ExtensionWindowTest, EnterCalculatesAndShowsTheResults) {
   EXPECT_EQ(spring->Units(), UnitSystem::SI);
   EXPECT_EQ(Result("バネ定数"), QStringLiteral("1.917 N/mm"));
   EXPECT_EQ(part<QLineEdit>("load2Edit")->text(), QStringLiteral("23.09"));
+  EXPECT_EQ(part<QLineEdit>("initialTensionEdit")->text(), QStringLiteral("3.923"));
+  press("calculateButton");
+  EXPECT_EQ(spring->Design().InitialTension, 0.4);  // 3.923 = 0.4·9.807 in 4 digits, losing none
+}
+
+// 推奨 sets the (Nt + 1)·d + 2·Di it shows, whichever diameter is typed: d 1, Nt 10, round hook.
+TEST_F(ExtensionWindowTest, StandardLengthSetsWhatItShows) {
+  // 内径 6, 平均径 7 and 外径 8 of a wire of 1 are one coil, Di 6: 11 + 2·6 = 23 each time.
+  for (const auto& [kind, diameter] : {std::pair{0, "6"}, std::pair{1, "7"}, std::pair{2, "8"}}) {
+    EnterDesign();
+    part<QComboBox>("diameterKindCombo")->setCurrentIndex(kind);
+    type("diameterEdit", diameter);
+    press("calculateButton");
+    EXPECT_EQ(part<QPushButton>("standardLengthButton")->text(), QStringLiteral("推奨 23"));
+    press("standardLengthButton");
+    EXPECT_EQ(part<QLineEdit>("freeLengthEdit")->text(), QStringLiteral("23"));
+  }
 }
 
 TEST_F(ExtensionWindowTest, TheFileTheDxfAndTheShapeView) {

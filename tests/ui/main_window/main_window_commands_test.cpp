@@ -243,18 +243,27 @@ TEST_F(CommandsTest, ADamagedDesignFileIsRefusedAndChangesNothing) {
   WriteRecordFile(bad, damaged);
   const std::string empty = folder.file("empty.abd");
   WriteFileAtomically(empty, std::string_view());
+  // The first 100 bytes of a design: its material, wire, diameter and turns, no lengths.
+  const Bytes image = Encode(state->design);
+  const std::string cut = folder.file("cut.abd");
+  WriteFileAtomically(cut, Bytes(image.begin(), image.begin() + 100));
   for (const auto& [path, message] :
        {std::pair{bad, "ファイル " + bad +
                            ": 現在の設計（記録 0）の設計が壊れています: 座巻き EndKind = 99 が "
                            "0〜6 の外です"},
-        std::pair{empty, "ファイル " + empty + " は空です（設計がありません）"}}) {
+        std::pair{empty, "ファイル " + empty + " は空です（設計がありません）"},
+        std::pair{cut, "ファイル " + cut +
+                           " は短すぎます: 現在の設計（記録 0）を読むには 336 バイト必要ですが "
+                           "100 バイトしかありません"}}) {
     const SpringDesign before = state->design;
     setText("Edit20", "55");
+    const QImage shown = window->grab().toImage();
     platform.openAnswers.push_back(QString::fromStdString(path));
     trigger("Edit2");
     EXPECT_EQ(platform.LastMessage().toStdString(), message);
     EXPECT_EQ(state->design, before);
     EXPECT_EQ(text("Edit20"), "55");
+    EXPECT_EQ(window->grab().toImage(), shown);
   }
 }
 

@@ -8,7 +8,7 @@ namespace {
 TEST_F(MainWindowTest, FreshStartShowsTheStartUpDesign) {
   Start();
   EXPECT_TRUE(window->StartupCompleted());
-  EXPECT_EQ(window->windowTitle(), QStringLiteral("圧縮コイルバネ計算"));
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("無題[*] - 圧縮コイルバネ計算"));
   EXPECT_EQ(combo("ComboBox5")->currentText(), QStringLiteral("ピアノ線"));
   EXPECT_EQ(combo("ComboBox7")->currentText(), QStringLiteral("SWP-A"));
   EXPECT_EQ(combo("ComboBox6")->currentText(), "0.8");

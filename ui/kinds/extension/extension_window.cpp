@@ -16,6 +16,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "core/calc/coil_formulas.h"
 #include "core/extension/extension_reference.h"
 #include "core/extension/extension_shape.h"
 #include "core/extension/extension_sheet.h"
@@ -28,6 +29,7 @@
 #include "ui/render/qt_canvas.h"
 #include "ui/widgets/coil_inputs_box.h"
 #include "ui/widgets/lazy_page.h"
+#include "ui/widgets/look.h"
 #include "ui/widgets/qt_text.h"
 #include "ui/widgets/quantity_box.h"
 
@@ -46,8 +48,7 @@ ExtensionWindow::ExtensionWindow(const KindWindowContext& context, QWidget* pare
       diagram_(std::make_unique<FatigueDiagramPicture>(devicePixelRatioF())),
       shape_(std::make_unique<ExtensionShapePicture>(devicePixelRatioF())) {
   Frame("ExtensionWindow", "長さ・荷重切替");
-  QWidget* inputs = BuildInputs();
-  PlaceColumns(inputs, BuildResults());
+  BuildClient();
   ExtensionDesign start;
   if (const auto first = state_.kinds.MaterialAt(0, 0)) start.MaterialNo = *first;
   const MaterialRecord& m = MaterialOf(materials_, start.MaterialNo);
@@ -111,48 +112,40 @@ QWidget* ExtensionWindow::BuildInputs() {
   return panel;
 }
 
-QWidget* ExtensionWindow::BuildResults() {
-  auto* panel = new QWidget;
-  auto* column = new QVBoxLayout(panel);
-  auto* top = new QHBoxLayout;
+void ExtensionWindow::BuildClient() {
+  QWidget* inputs = BuildInputs();
   resultsGrid_ = ItemTable("resultsGrid");
-  resultsGrid_->horizontalHeader()->setStretchLastSection(true);
-  top->addWidget(resultsGrid_, 1);
-  diagramView_ = new PictureView(panel, "diagramView", 0, 0, diagram_->Image());
+  diagramView_ = new PictureView(nullptr, "diagramView", 0, 0, diagram_->Image());
   diagramView_->setFixedSize(QtCanvas::LogicalSize(diagram_->Image()));
-  top->addWidget(diagramView_);
-  column->addLayout(top);
-  messageList_ = new QListWidget;
-  messageList_->setObjectName("messageList");
-  messageList_->setMaximumHeight(90);
-  column->addWidget(messageList_);
+
+  auto* sideView = new QWidget;
+  auto* sideColumn = new QVBoxLayout(sideView);
   auto* shapeRow = new QHBoxLayout;
-  shapeCaption_ = new QLabel;
-  shapeCaption_->setObjectName("shapeCaption");
   auto* step = new QPushButton(QStringLiteral("▲"));
   step->setObjectName("shapeStepButton");
-  shapeRow->addWidget(shapeCaption_);
+  step->setToolTip(QStringLiteral("フリー・荷重１・荷重２の形状を順に表示"));
+  shapeCaption_ = new QLabel;
+  shapeCaption_->setObjectName("shapeCaption");
   shapeRow->addWidget(step);
+  shapeRow->addWidget(shapeCaption_);
   shapeRow->addStretch();
-  column->addLayout(shapeRow);
-  shapeView_ = new PictureView(panel, "shapeView", 0, 0, shape_->Image());
+  sideColumn->addLayout(shapeRow);
+  shapeView_ = new PictureView(sideView, "shapeView", 0, 0, shape_->Image());
   shapeView_->setFixedSize(QtCanvas::LogicalSize(shape_->Image()));
-  column->addWidget(shapeView_);
-  QTableWidget* history = HistoryGrid({"材料", "d", "D", "総巻数", "フック", "Pi", "L0", "L1", "L2",
-                                       "P1", "P2", "バネ定数", "τ2", "許容応力", "寿命"});
+  sideColumn->addWidget(shapeView_);
+
+  HistoryGrid({"材料", "d", "D", "総巻数", "フック", "Pi", "L0", "L1", "L2", "P1", "P2", "バネ定数",
+               "τ2", "許容応力", "寿命", "判定"},
+              {"", "mm", "mm", "巻", "", "kgf", "mm", "mm", "mm", "kgf", "kgf", "kgf/mm",
+               "kgf/mm^2", "kgf/mm^2", "回", ""});
   referenceGrid_ = ItemTable("referenceGrid");
-  auto* pages = new QTabWidget;
-  pages->addTab(history, QStringLiteral("履歴"));
-  pages->addTab(referenceGrid_, QStringLiteral("参考値"));
-  stalePages_ = new StalePages(pages);
-  stalePages_->Add(referenceGrid_, [this] {
-    ShowReferenceRows(
-        referenceGrid_,
-        ExtensionReferenceRows(Design(), MaterialOf(materials_, Design().MaterialNo), units_));
+  PlaceClient(inputs, resultsGrid_, diagramView_, sideView, referenceGrid_);
+  stalePages_->Add(Page(kReferencePage), [this] {
+    ShowReferenceRows(referenceGrid_,
+                      ExtensionReferenceRows(Design(), MaterialOf(materials_, Design().MaterialNo),
+                                             units_, OperatingTemperature()));
   });
-  column->addWidget(pages, 1);
   ConnectGuarded(platform_, this, step, &QPushButton::clicked, &ExtensionWindow::StepShapeView);
-  return panel;
 }
 
 ExtensionDesign ExtensionWindow::ReadInputs() const {
@@ -161,7 +154,13 @@ ExtensionDesign ExtensionWindow::ReadInputs() const {
   r.MaterialNo = coil.materialNo;
   r.WireDiameter = coil.wireDiameter;
   r.DiameterKind = coil.diameterKind;
-  r.InnerDiameter = r.MeanDiameter = r.OuterDiameter = coil.diameter;
+  // The other two diameters follow the typed one now, so that what is derived from the inputs
+  // before 計算 (the standard free length) is the calculation's.
+  const CoilDiameters derived = DiametersFrom(coil.diameterKind, coil.diameter, coil.wireDiameter,
+                                              {r.InnerDiameter, r.MeanDiameter, r.OuterDiameter});
+  r.InnerDiameter = derived.inner;
+  r.MeanDiameter = derived.mean;
+  r.OuterDiameter = derived.outer;
   r.TotalTurns = coil.totalTurns;
   r.HookKind = static_cast<HookKind>(hookCombo_->currentIndex());
   r.Annealed = annealedCheck_->isChecked();
@@ -226,21 +225,21 @@ void ExtensionWindow::ShowInputs() {
   hookCombo_->setCurrentIndex(IsValid(r.HookKind) ? RawOf(r.HookKind) : 0);
   annealedCheck_->setChecked(r.Annealed);
   leftHandCheck_->setChecked(r.LeftHand);
-  initialTensionEdit_->ShowStored(r.InitialTension, units_, true);
+  initialTensionEdit_->ShowStored(r.InitialTension, units_);
   freeLengthEdit_->setText(FullText(r.FreeLength));
   const bool lengths = r.InputMode != InputMode::Loads;
   length1Edit_->setText(lengths ? FullText(r.Length1) : ShortText(r.Length1));
   length2Edit_->setText(lengths ? FullText(r.Length2) : ShortText(r.Length2));
-  load1Edit_->ShowStored(r.Load1, units_, !lengths);
-  load2Edit_->ShowStored(r.Load2, units_, !lengths);
+  load1Edit_->ShowStored(r.Load1, units_);
+  load2Edit_->ShowStored(r.Load2, units_);
   ShowInputMode();
 }
 
 void ExtensionWindow::ShowInputMode() {
   const bool lengths = Design().InputMode != InputMode::Loads;
-  for (QLineEdit* box : {length1Edit_, length2Edit_}) box->setReadOnly(!lengths);
+  for (QLineEdit* box : {length1Edit_, length2Edit_}) ShowAsInput(box, lengths);
   for (QLineEdit* box : {static_cast<QLineEdit*>(load1Edit_), static_cast<QLineEdit*>(load2Edit_)})
-    box->setReadOnly(lengths);
+    ShowAsInput(box, !lengths);
 }
 
 void ExtensionWindow::ShowResults() {
@@ -263,9 +262,7 @@ void ExtensionWindow::ShowResults() {
   for (std::size_t i = 0; i < rows.size(); ++i)
     SetCells(resultsGrid_, static_cast<int>(i), rows[i]);
 
-  messageList_->clear();
-  for (const std::string& line : check_.Lines(r.InputMode)) messageList_->addItem(Utf8(line));
-  messageList_->setStyleSheet(check_.failed() ? "color: rgb(255, 0, 0)" : "");
+  ShowCheckLines(check_.Lines(r.InputMode), check_.failed());
 
   const MaterialRecord& m = MaterialOf(materials_, r.MaterialNo);
   diagram_->Show(ExtensionFatigueCoefficients(r, m));
@@ -294,13 +291,23 @@ QStringList ExtensionWindow::HistoryCells(const ExtensionDesign& h) const {
           Shown(h.SpringRate, Quantity::Rate),
           Shown(h.Stress2, Quantity::Stress),
           Shown(h.AllowableStress, Quantity::Stress),
-          Utf8(LifeClassText(h.LifeClass))};
+          Utf8(LifeClassText(h.LifeClass)),
+          Verdict(h)};
+}
+
+// The stored design's checks, as a calculation of a copy gives them (its results stay as stored).
+QString ExtensionWindow::Verdict(const ExtensionDesign& stored) const {
+  ExtensionDesign copy = stored;
+  const bool failed =
+      CalculateExtension(copy, MaterialOf(materials_, copy.MaterialNo), state_.settings).failed();
+  return failed ? QStringLiteral("NG") : QStringLiteral("OK");
 }
 
 void ExtensionWindow::ToggleInputMode() {
   InputMode& mode = document_.design().InputMode;
   mode = mode == InputMode::Loads ? InputMode::Lengths : InputMode::Loads;
   ShowInputMode();
+  ShowFileState(document_.Path(), document_.HasUnsavedWork());  // the mode is in the file
 }
 
 // Numbers typed and not calculated yet keep their value: read in the old units, shown in the

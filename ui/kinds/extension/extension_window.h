@@ -14,7 +14,6 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
-class QListWidget;
 
 namespace coilspring {
 
@@ -40,7 +39,7 @@ class ExtensionWindow final : public SpringKindWindow<ExtensionDesign> {
 
  private:
   QWidget* BuildInputs();
-  QWidget* BuildResults();
+  void BuildClient();
   ExtensionDesign ReadInputs() const;
   ExtensionDesign CalculatedInputs() override;
   void CalculateStored(ExtensionDesign& design) const override;
@@ -50,6 +49,7 @@ class ExtensionWindow final : public SpringKindWindow<ExtensionDesign> {
   void ShowResults();
   void ShowShape();
   QStringList HistoryCells(const ExtensionDesign& stored) const override;
+  QString Verdict(const ExtensionDesign& stored) const;
   void ApplyUnits(UnitSystem before, UnitSystem now) override;
   std::string DxfText() const override;
   double ShownLength() const;
@@ -73,14 +73,12 @@ class ExtensionWindow final : public SpringKindWindow<ExtensionDesign> {
   QuantityBox* load2Edit_ = nullptr;
   QPushButton* calculateButton_ = nullptr;  // calculateButton: 計算
   QTableWidget* resultsGrid_ = nullptr;     // resultsGrid: name, value, unit
-  QListWidget* messageList_ = nullptr;      // messageList: the check lines
   std::unique_ptr<FatigueDiagramPicture> diagram_;
   std::unique_ptr<ExtensionShapePicture> shape_;
   PictureView* diagramView_ = nullptr;
   PictureView* shapeView_ = nullptr;
   QLabel* shapeCaption_ = nullptr;         // shapeCaption: フリー / 荷重１ / 荷重２
   QTableWidget* referenceGrid_ = nullptr;  // referenceGrid: the reference rows
-  StalePages* stalePages_ = nullptr;       // the reference page, drawn when on screen
 };
 
 }  // namespace coilspring

@@ -46,17 +46,7 @@ QString OptionalText(const std::optional<double>& value) {
   return value ? ShortText(*value) : QString();
 }
 
-constexpr int kTableRowHeight = 20;
 constexpr int kResultsWidth = 360;
-constexpr int kMessagesHeight = 90;
-
-// Whole rows selected, the last column to the edge, rows a little closer.
-QTableWidget* Compact(QTableWidget* table) {
-  table->setSelectionBehavior(QAbstractItemView::SelectRows);
-  table->horizontalHeader()->setStretchLastSection(true);
-  table->verticalHeader()->setDefaultSectionSize(kTableRowHeight);
-  return table;
-}
 
 }  // namespace
 
@@ -65,8 +55,7 @@ TorsionWindow::TorsionWindow(const KindWindowContext& context, QWidget* parent)
                        parent),
       kinds_(context.state.kinds) {
   Frame("TorsionWindow", "ねじれ角・モーメント切替");
-  QWidget* inputs = BuildInputs();
-  PlaceColumns(inputs, BuildResults());
+  BuildClient();
   // The worked example of the help on the first material listed, at its first wire of 2 mm or
   // more.
   TorsionDesign start;
@@ -127,44 +116,32 @@ QWidget* TorsionWindow::BuildInputs() {
   return inputs;
 }
 
-QWidget* TorsionWindow::BuildResults() {
-  auto* tabs = new QTabWidget;
-  auto* results = new QWidget;
-  auto* grid = new QGridLayout(results);
-  resultsTable_ = Compact(ItemTable("TorsionResults"));
+void TorsionWindow::BuildClient() {
+  QWidget* inputs = BuildInputs();
+  resultsTable_ = ItemTable("TorsionResults");
   resultsTable_->setMinimumWidth(kResultsWidth);
-  messages_ = new QListWidget;
-  messages_->setObjectName("TorsionMessages");
-  messages_->setMaximumHeight(kMessagesHeight);
   diagram_ = new QLabel;
   diagram_->setObjectName("TorsionDiagram");
   diagram_->setFixedSize(kMomentDiagramWidth, kMomentDiagramHeight);
-  grid->addWidget(resultsTable_, 0, 0);
-  grid->addWidget(diagram_, 0, 1);
-  grid->addWidget(messages_, 1, 0, 1, 2);
-  tabs->addTab(results, QStringLiteral("計算結果"));
   views_ = new QLabel;
   views_->setObjectName("TorsionViews");
-  views_->setMinimumSize(kTorsionViewsWidth, kTorsionViewsHeight);
-  tabs->addTab(views_, QStringLiteral("端面図・側面図"));
-  referenceTable_ = Compact(ItemTable("TorsionReference"));
-  tabs->addTab(referenceTable_, QStringLiteral("参考計算"));
-  tabs->addTab(Compact(HistoryGrid({"材料", "d", "D", "Nt", "θ1", "θ2", "M2", "σ2", "判定"})),
-               QStringLiteral("履歴"));
-  stalePages_ = new StalePages(tabs);
-  stalePages_->Add(results, [this] { ShowResultsPage(); });
-  stalePages_->Add(views_, [this] {
+  views_->setFixedSize(kTorsionViewsWidth, kTorsionViewsHeight);
+  referenceTable_ = ItemTable("TorsionReference");
+  HistoryGrid({"材料", "d", "D", "Nt", "θ1", "θ2", "M2", "σ2", "判定"},
+              {"", "mm", "mm", "巻", "°", "°", "kgf·mm", "kgf/mm^2", ""});
+  PlaceClient(inputs, resultsTable_, diagram_, views_, referenceTable_);
+  stalePages_->Add(Page(kSideViewPage), [this] {
     views_->setPixmap(QPixmap::fromImage(TorsionViewsImage(
         Design(), {kTorsionViewsWidth, kTorsionViewsHeight}, ScreenPixelRatio())));
   });
-  stalePages_->Add(referenceTable_, [this] {
+  stalePages_->Add(Page(kReferencePage), [this] {
     ShowReferenceRows(
         referenceTable_,
         TorsionReferenceRows(
-            ComputeTorsionReference(Design(), MaterialOf(materials_, Design().MaterialNo)),
+            ComputeTorsionReference(Design(), MaterialOf(materials_, Design().MaterialNo),
+                                    OperatingTemperature()),
             units_));
   });
-  return tabs;
 }
 
 TorsionDesign TorsionWindow::ReadInputs() const {
@@ -253,10 +230,13 @@ void TorsionWindow::ShowDesign(bool calculated) {
   ShowResults();
 }
 
-// Each page of the results is drawn when it is on screen.
-void TorsionWindow::ShowResults() { stalePages_->DesignChanged(); }
+// The results and the diagram are always on screen; each page below them is drawn when it is.
+void TorsionWindow::ShowResults() {
+  ShowResultsAndDiagram();
+  stalePages_->DesignChanged();
+}
 
-void TorsionWindow::ShowResultsPage() {
+void TorsionWindow::ShowResultsAndDiagram() {
   // The angles and the moments, entered or derived, lead the results.
   std::vector<QStringList> leading, results;
   TorsionDesign::VisitFields(Design(), [&](const DesignField& f, const auto& field) {
@@ -276,12 +256,7 @@ void TorsionWindow::ShowResultsPage() {
   resultsTable_->setRowCount(static_cast<int>(leading.size()));
   for (std::size_t i = 0; i < leading.size(); ++i)
     SetCells(resultsTable_, static_cast<int>(i), leading[i]);
-  messages_->clear();
-  for (const std::string& line : check_.lines) messages_->addItem(Utf8(line));
-  QPalette palette = messages_->palette();
-  palette.setColor(QPalette::Text,
-                   check_.failed ? QColor(255, 0, 0) : palette.color(QPalette::WindowText));
-  messages_->setPalette(palette);
+  ShowCheckLines(check_.lines, check_.failed);
   // The diagram is the page's costliest part: it is drawn again only for another design or unit.
   if (diagramShown_ && diagramShown_->first == Design() && diagramShown_->second == units_) return;
   diagramShown_.emplace(Design(), units_);

@@ -35,7 +35,7 @@ class TorsionWindow final : public SpringKindWindow<TorsionDesign> {
 
  private:
   QWidget* BuildInputs();
-  QWidget* BuildResults();
+  void BuildClient();
 
   TorsionDesign ReadInputs() const;
   TorsionDesign CalculatedInputs() override;
@@ -48,7 +48,7 @@ class TorsionWindow final : public SpringKindWindow<TorsionDesign> {
   void ShowWorkingPoints(const TorsionDesign& design);
   void ShowInputModeCaptions();
   void ShowResults();
-  void ShowResultsPage();
+  void ShowResultsAndDiagram();
   bool MomentsEntered() const;
 
   const KindIndex& kinds_;
@@ -66,12 +66,10 @@ class TorsionWindow final : public SpringKindWindow<TorsionDesign> {
   QuantityBox* point2Edit_;
   QPushButton* calculateButton_;
   QTableWidget* resultsTable_;
-  QListWidget* messages_;
   QLabel* diagram_;
   std::optional<std::pair<TorsionDesign, UnitSystem>> diagramShown_;  // what diagram_ shows
   QLabel* views_;
   QTableWidget* referenceTable_;
-  StalePages* stalePages_ = nullptr;  // the result pages, each drawn when on screen
 };
 
 }  // namespace coilspring
