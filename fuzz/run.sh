@@ -10,7 +10,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 top=$(dirname "$here")
 build=${COILSPRING_FUZZ_BUILD:-$top/build-fuzz}
 seconds=${COILSPRING_FUZZ_SECONDS:-50}
-targets=${COILSPRING_FUZZ_TARGETS:-"design_file material_file settings_file pipeline number_format text_table requirements_json design_json design_validation extension_json torsion_json"}
+targets=${COILSPRING_FUZZ_TARGETS:-"design_file material_file settings_file pipeline number_format text_table requirements_json design_json design_validation extension_json torsion_json conical_json"}
 
 cmake -S "$here" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++-14 >/dev/null
 cmake --build "$build" -j "$(nproc)"
