@@ -77,8 +77,10 @@ void PrintTable(const TorsionDesign& t, UnitSystem units) {
 
 LoadedTorsion LoadTorsion(const DesignFile& file, const DesignFileOptions& o) {
   LoadedTorsion t{LoadKindDesign<TorsionDesign>(file, o, ReadTorsionDocument), {}};
-  CalculateTorsion(t.design, *t.materials);
-  t.check = CheckTorsion(t.design, *t.materials);
+  // One bending table serves the calculation and its checks.
+  const PreparedMaterial material = PrepareMaterial(MaterialOf(*t.materials, t.design.MaterialNo));
+  CalculateTorsion(t.design, material);
+  t.check = CheckTorsion(t.design, material);
   return t;
 }
 

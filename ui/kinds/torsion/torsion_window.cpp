@@ -208,8 +208,10 @@ TorsionDesign TorsionWindow::CalculatedInputs() {
   TorsionDesign t = ReadInputs();
   if (const auto problem = TorsionInputProblem(t, materials_))
     throw UserError(InputProblemMessage(*problem));
-  CalculateTorsion(t, materials_);
-  check_ = CheckTorsion(t, materials_);
+  // One bending table serves the calculation and its checks.
+  const PreparedMaterial material = PrepareMaterial(MaterialOf(materials_, t.MaterialNo));
+  CalculateTorsion(t, material);
+  check_ = CheckTorsion(t, material);
   return t;
 }
 
