@@ -23,12 +23,12 @@ namespace {
   {"top", RequirementForm::Number, "表示する件数", "", "30"},              \
   {"loadTolerance", RequirementForm::Number, "荷重の許容差", "割合", "0.05"}, \
   {"bore", RequirementForm::Number, "穴径", "mm 以下", ""},                \
-  {"meanDiameter", RequirementForm::Range, "平均径", "mm", ""},            \
-  {"springIndex", RequirementForm::Range, "バネ指数", "", ""}
+  {"meanDiameter", RequirementForm::Range, "平均径", "mm", ""}
 // clang-format on
 
 constexpr RequirementKey kCompressionKeys[] = {
     COMMON_KEYS,
+    {"springIndex", RequirementForm::Range, "バネ指数", "", ""},
     {"P1", RequirementForm::Number, "荷重（Ｐ１）", "", ""},
     {"L1", RequirementForm::Number, "長さ（Ｌ１）", "mm", ""},
     {"P2", RequirementForm::Number, "荷重（Ｐ２）", "", ""},
@@ -44,6 +44,8 @@ constexpr RequirementKey kCompressionKeys[] = {
 
 constexpr RequirementKey kExtensionKeys[] = {
     COMMON_KEYS,
+    // The form shows the range the search takes when the box is left as it is.
+    {"springIndex", RequirementForm::Range, "バネ指数", "", "4, 16"},
     {"P1", RequirementForm::Number, "荷重（Ｐ１）", "", ""},
     {"L1", RequirementForm::Number, "長さ（Ｌ１）", "mm", ""},
     {"P2", RequirementForm::Number, "荷重（Ｐ２）", "", ""},
@@ -56,6 +58,8 @@ constexpr RequirementKey kExtensionKeys[] = {
 
 constexpr RequirementKey kTorsionKeys[] = {
     COMMON_KEYS,
+    // The form shows the range the search takes when the box is left as it is.
+    {"springIndex", RequirementForm::Range, "バネ指数", "", "4, 16"},
     {"M1", RequirementForm::Number, "モーメント（Ｍ１）", "·mm", ""},
     {"M2", RequirementForm::Number, "モーメント（Ｍ２）", "·mm", ""},
     {"stroke", RequirementForm::Number, "Ｍ１→Ｍ２の角度", "°", ""},

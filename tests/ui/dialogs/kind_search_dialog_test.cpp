@@ -8,6 +8,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include "core/compression/history.h"
 #include "support/main_window_fixture.h"
 #include "ui/dialogs/spring_kind_window.h"
 
@@ -104,10 +105,13 @@ TEST_P(KindSearchTest, FindsAdoptsAndPutsTheListIntoTheHistory) {
   // 履歴へ fills the slots in rank order; one 元に戻す empties them again.
   auto* history = in<QTableWidget>(kindWindow, "historyGrid");
   QTest::mouseClick(in<QPushButton>(search, "HistoryButton"), Qt::LeftButton);
-  ASSERT_NE(history->item(0, 0), nullptr);
-  EXPECT_FALSE(history->item(0, 0)->text().isEmpty());
+  // Slot 1's first design cell: below the heading rows, right of the slot numbers.
+  const int slot1 = kHistoryHeadingRows, design = 1;
+  ASSERT_NE(history->item(slot1, design), nullptr);
+  EXPECT_FALSE(history->item(slot1, design)->text().isEmpty());
   kindWindow->findChild<QAction*>("KindUndo")->trigger();
-  EXPECT_TRUE(history->item(0, 0) == nullptr || history->item(0, 0)->text().isEmpty());
+  EXPECT_TRUE(history->item(slot1, design) == nullptr ||
+              history->item(slot1, design)->text().isEmpty());
 }
 
 TEST_P(KindSearchTest, RefusesABoxThatIsNoNumberAndAKeyOutOfRange) {
