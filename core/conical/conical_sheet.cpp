@@ -122,6 +122,7 @@ DataSheet MakeConicalDataSheet(const ConicalDesign& r, const MaterialTable& mate
   FillSheetItems(sheet, kItems, values);
   sheet.labels = SheetLabels(r.FreeLength, r.Length1, r.Length2, r.Load2, r.Load1, r.LargeMean);
   sheet.illustration = DrawConicalIllustration;
+  sheet.title = KindSheetTitle(SpringKind::Conical);
   return sheet;
 }
 
