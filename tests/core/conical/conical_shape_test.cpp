@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 
 #include "core/conical/conical_calc.h"
+#include "core/conical/load_curve_diagram.h"
 #include "support/extension_example.h"
+#include "support/recording_canvas.h"
 
 namespace coilspring {
 namespace {
@@ -31,6 +33,26 @@ TEST(ConicalShape, TurnsStandAtTheirPitchAndCloseAtSolid) {
   for (std::size_t j = 0; j + 1 < free.size(); ++j) {
     EXPECT_NEAR(free[j + 1] - free[j], freeSteps[j], 1e-9) << j;
     EXPECT_NEAR(solid[j + 1] - solid[j], 1, 1e-9) << j;
+  }
+}
+
+// The load–deflection diagram's names meet no other and no line, wherever the working points sit:
+// both on the straight part, astride first contact (L 13.75), near solid (8) and the origin.
+TEST(LoadCurveDiagram, LabelsKeepClearOfEachOtherAndTheLines) {
+  for (const auto& [L1, L2] : {std::pair{16.0, 12.0},
+                               {14.0, 13.6},
+                               {18.0, 17.5},
+                               {16.0, 8.5},
+                               {19.8, 19.5},
+                               {13.8, 13.7},
+                               {12.0, 11.8}}) {
+    ConicalDesign r;
+    r.Length1 = L1;
+    r.Length2 = L2;
+    CalculateConical(r, ExtensionExampleMaterial(), ShippedSettings());
+    RecordingCanvas canvas(kLoadCurveWidth, kLoadCurveHeight);
+    DrawLoadCurveDiagram(canvas, r, ExtensionExampleMaterial(), UnitSystem::Gravitational);
+    EXPECT_EQ(canvas.CrowdedLabels(), std::vector<std::string>()) << L1 << " " << L2;
   }
 }
 
