@@ -3,8 +3,6 @@
 // torsion: the example (axis 0).
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include "core/compression/shape_builder.h"
 #include "core/conical/conical_shape.h"
 #include "core/extension/extension_shape.h"
@@ -27,8 +25,7 @@ std::vector<ShapePrimitive> Extension(bool left) {
 }
 
 std::vector<ShapePrimitive> Conical(bool left) {
-  // The default design (d 1, D 8 to 14, L0 20) as calculated: Na 5, p 3.4, Hs 8.
-  ConicalDesign r;
+  ConicalDesign r;  // the default design (d 1, D 8 to 14, L0 20) as calculated
   std::tie(r.LeftHand, r.SmallMean, r.LargeMean, r.ActiveTurns, r.Pitch, r.SolidHeight) =
       std::tuple(left, 8, 14, 5, 3.4, 8);
   return BuildConicalShape(r, 16).primitives;

