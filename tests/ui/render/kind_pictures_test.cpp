@@ -1,9 +1,10 @@
-// The extension and torsion drawings as last approved, at 100 % and 200 % (tests/data/pictures;
-// a picture that differs is written beside the test program as <name>.shown.png to look at).
+// The kinds' drawings as last approved, at 100 % and 200 % (tests/data/pictures; a picture
+// that differs is written beside the test program as <name>.shown.png to look at).
 #include <gtest/gtest.h>
 
 #include <QApplication>
 
+#include "core/conical/conical_calc.h"
 #include "support/extension_example.h"
 #include "support/torsion_example.h"
 #include "ui/render/pictures.h"
@@ -13,8 +14,8 @@
 namespace coilspring {
 namespace {
 
-// `value`: the extension's state (0 free, 1 L1, 2 L2), the torsion rod, the diagram's θ2.
-enum class Drawing { Extension, TorsionViews, MomentDiagram };
+// `value`: the extension's or conical's state (0 free, 1 L1, 2 L2), the torsion rod, θ2 or L2.
+enum class Drawing { Extension, TorsionViews, MomentDiagram, Conical, LoadCurve };
 const struct Case {
   const char* name;
   Drawing drawing;
@@ -27,6 +28,9 @@ const struct Case {
     {"extension_half_left_l1", Drawing::Extension, true, 1, HookKind::HalfRound},
     {"torsion_views_rod", Drawing::TorsionViews, false, 12},
     {"torsion_moment_beyond_max", Drawing::MomentDiagram, false, 118},
+    {"conical_free", Drawing::Conical, false, 0},
+    {"conical_left_l2", Drawing::Conical, true, 2},
+    {"conical_curve_near_contact", Drawing::LoadCurve, false, 13.6},
 };
 
 QImage Draw(const Case& c, qreal ratio) {
@@ -37,6 +41,16 @@ QImage Draw(const Case& c, qreal ratio) {
     ExtensionShapePicture picture(ratio);
     picture.Show(r, std::array{r.FreeLength, r.Length1, r.Length2}[static_cast<int>(c.value)]);
     return picture.Image();
+  }
+  if (c.drawing >= Drawing::Conical) {
+    ConicalDesign r;  // d 1, D 8 to 14, 7 turns, L0 20, L1 16, L2 12
+    r.LeftHand = c.leftHand;
+    r.Length2 = c.drawing == Drawing::LoadCurve ? c.value : r.Length2;
+    CalculateConical(r, ExtensionExampleMaterial(), ShippedSettings());
+    if (c.drawing == Drawing::LoadCurve)
+      return LoadCurveImage(r, ExtensionExampleMaterial(), UnitSystem::Gravitational, ratio);
+    return ConicalShapeImage(r, std::array{r.FreeLength, r.Length1, r.Length2}[int(c.value)],
+                             ratio);
   }
   MaterialTable materials;
   TorsionDesign t;
