@@ -56,7 +56,7 @@ void DrawHook(HookDrawer& draw, HookKind kind, double h, double D, double d) {
     }
     case HookKind::U: {
       // A half loop on two straight legs; the loop's inner radius is a quarter of the height.
-      const double rho = h / 4;
+      const double rho = h * kUHookBendShare;
       const ModelPoint c{-(h - rho), axis};
       draw.LeftHalf(c, rho);
       draw.LeftHalf(c, rho + d);
@@ -129,21 +129,34 @@ constexpr double kMaxBands = kMaxBodyTurns;
 
 }  // namespace
 
-ExtensionShape BuildExtensionShape(const ExtensionDesign& r, double length) {
-  ExtensionShape shape;
+ExtensionLayout ExtensionLayoutOf(const ExtensionDesign& r, double length) {
+  ExtensionLayout layout;
   const double d = r.WireDiameter, D = r.MeanDiameter;
   const double closed = SolidHeightOf(r.TotalTurns, d);
   const double bands = std::max(std::nearbyint(r.TotalTurns), 1.0);
   if (!Finite(d) || !Finite(D) || !Finite(r.TotalTurns) || !Finite(r.FreeLength) || !Finite(length))
-    return shape;
-  if (!(d > 0)) return shape.status = ShapeStatus::NoWire, shape;
-  if (!(D > 0)) return shape.status = ShapeStatus::NoCoil, shape;
-  if (!(D > d)) return shape.status = ShapeStatus::WireFillsCoil, shape;
-  if (bands > kMaxBands) return shape.status = ShapeStatus::TooManyTurns, shape;
-  shape.hookHeight = (r.FreeLength - closed) / 2;
-  shape.bodyLength = closed + std::max(length - r.FreeLength, 0.0);
-  if (!(shape.hookHeight > 0) || !(shape.bodyLength > d))
-    return shape.status = ShapeStatus::NoBodyLength, shape;
+    return layout;
+  if (!(d > 0)) return layout.status = ShapeStatus::NoWire, layout;
+  if (!(D > 0)) return layout.status = ShapeStatus::NoCoil, layout;
+  if (!(D > d)) return layout.status = ShapeStatus::WireFillsCoil, layout;
+  if (bands > kMaxBands) return layout.status = ShapeStatus::TooManyTurns, layout;
+  layout.hookHeight = (r.FreeLength - closed) / 2;
+  layout.bodyLength = closed + std::max(length - r.FreeLength, 0.0);
+  if (!(layout.hookHeight > 0) || !(layout.bodyLength > d))
+    return layout.status = ShapeStatus::NoBodyLength, layout;
+  layout.bands = static_cast<int>(bands);
+  layout.status = ShapeStatus::Built;
+  return layout;
+}
+
+ExtensionShape BuildExtensionShape(const ExtensionDesign& r, double length) {
+  ExtensionShape shape;
+  const double d = r.WireDiameter, D = r.MeanDiameter;
+  const ExtensionLayout layout = ExtensionLayoutOf(r, length);
+  shape.hookHeight = layout.hookHeight;
+  shape.bodyLength = layout.bodyLength;
+  if (layout.status != ShapeStatus::Built) return shape.status = layout.status, shape;
+  const double bands = layout.bands;
 
   // Four primitives a band and at most six a hook: a long spring's list never grows in steps.
   shape.primitives.reserve(4 * static_cast<std::size_t>(bands) + 2 * kMaxHookPrimitives);

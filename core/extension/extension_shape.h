@@ -21,6 +21,19 @@ struct ExtensionShape {
   double hookHeight = 0;                   // each hook's inner height as drawn, mm
 };
 
+// The sizes the side view and the 3D centre line are both built from: the body's length and
+// turns (bands) and each hook's inner height, with the verdict on the design.
+struct ExtensionLayout {
+  ShapeStatus status = ShapeStatus::NonFiniteInput;
+  double bodyLength = 0;  // outside the end turns, mm
+  double hookHeight = 0;  // each hook's inner height, mm
+  int bands = 0;          // the body's turns
+};
+ExtensionLayout ExtensionLayoutOf(const ExtensionDesign& design, double length);
+
+// A U hook's loop: its inner radius is this share of the hook's height, the legs take the rest.
+inline constexpr double kUHookBendShare = 0.25;
+
 // The spring at `length` (inside the hooks): the body is (Nt + 1)·d long while the spring is not
 // extended beyond its free length and grows by the extension; the hooks take the rest of the
 // free length, (L0 − (Nt + 1)·d) / 2 each. Body bands: Nt rounded to the nearest whole number

@@ -51,12 +51,16 @@ void Leg(GroupBuilder& g, double degrees, double length, const TorsionDesign& t)
          t.WireDiameter);
 }
 
-bool Drawable(const TorsionDesign& t) {
+}  // namespace
+
+bool TorsionDrawable(const TorsionDesign& t) {
   const double d = t.WireDiameter, D = t.MeanDiameter;
   for (double v : {d, D, t.TotalTurns, t.Leg1, t.Leg2, t.Angle1, t.Angle2})
     if (!std::isfinite(v)) return false;
   return d > 0 && D > d && t.TotalTurns > 0 && t.TotalTurns <= kMaxBodyTurns;
 }
+
+namespace {
 
 void BuildEndView(TorsionViews& v, const TorsionDesign& t) {
   TorsionViewGroup spring;
@@ -123,7 +127,7 @@ void FindBox(TorsionViews& v) {
 
 TorsionViews BuildTorsionViews(const TorsionDesign& t) {
   TorsionViews v;
-  if (!Drawable(t)) return v;
+  if (!TorsionDrawable(t)) return v;
   BuildEndView(v, t);
   BuildSideView(v, t);
   FindBox(v);

@@ -30,6 +30,8 @@ struct TorsionViews {
 // A design whose wire or coil is not a positive finite size, whose coil does not hold the
 // wire (D <= d) or whose turns are not in 0 < Nt <= kMaxBodyTurns gives no groups.
 TorsionViews BuildTorsionViews(const TorsionDesign& design);
+// That rule alone, which the 3D centre line shares.
+bool TorsionDrawable(const TorsionDesign& design);
 
 // Every primitive in order, for the drawing file.
 std::vector<ShapePrimitive> AllPrimitives(const TorsionViews& views);
