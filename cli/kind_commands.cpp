@@ -12,9 +12,9 @@ namespace {
 
 // In the order of SpringKinds().
 constexpr KindCommands kKindCommands[] = {
-    {SpringKind::Compression, RunCompressionCalc, RunCompressionDxf},
-    {SpringKind::Extension, RunExtensionCalc, RunExtensionDxf},
-    {SpringKind::Torsion, RunTorsionCalc, RunTorsionDxf},
+    {SpringKind::Compression, RunCompressionCalc, RunCompressionDxf, CompressionModel},
+    {SpringKind::Extension, RunExtensionCalc, RunExtensionDxf, ExtensionModel},
+    {SpringKind::Torsion, RunTorsionCalc, RunTorsionDxf, TorsionModel},
 };
 
 constexpr bool InKindOrder() {

@@ -21,6 +21,7 @@
 #include <Message_PrinterOStream.hxx>
 #include <STEPControl_Writer.hxx>
 #include <Standard_Failure.hxx>
+#include <StepBasic_Product.hxx>
 #include <StepData_Protocol.hxx>
 #include <StepData_StepModel.hxx>
 #include <StepData_StepWriter.hxx>
@@ -212,18 +213,36 @@ std::string StepFileText(const TopoDS_Shape& solid, const std::string& product) 
   STEPControl_Writer writer;
   Interface_Static::SetCVal("write.step.schema", "AP214IS");
   Interface_Static::SetCVal("write.step.unit", "MM");
-  Interface_Static::SetCVal("write.step.product.name", product.c_str());
   if (writer.Transfer(solid, STEPControl_ManifoldSolidBrep) != IFSelect_RetDone)
     throw std::runtime_error("STEP に変換できません");
   const Handle(StepData_StepModel) model = writer.Model();
+  const Handle(TCollection_HAsciiString) name = new TCollection_HAsciiString(product.c_str());
+  for (int i = 1; i <= model->NbEntities(); ++i)
+    if (const Handle(StepBasic_Product) p = Handle(StepBasic_Product)::DownCast(model->Value(i))) {
+      p->SetId(name);
+      p->SetName(name);
+    }
   APIHeaderSection_MakeHeader header(model);
-  header.SetName(new TCollection_HAsciiString(product.c_str()));
+  header.SetName(name);
+  header.SetDescriptionValue(
+      1, new TCollection_HAsciiString("coil spring, wire swept along its centre line"));
+  header.SetAuthorValue(1, new TCollection_HAsciiString(""));
+  header.SetOrganizationValue(1, new TCollection_HAsciiString(""));
   header.SetOriginatingSystem(new TCollection_HAsciiString("coilspring"));
   StepData_StepWriter text(model);
   text.SendModel(Handle(StepData_Protocol)::DownCast(model->Protocol()));
   std::ostringstream out;
   if (!text.Print(out)) throw std::runtime_error("STEP を書けません");
-  return out.str();
+  // The writer doubles every backslash of a string, which would spell the name's \X2\ escapes
+  // out literally; the name holds no backslash of its own, so its doubled form is undone.
+  std::string file = out.str();
+  std::string doubled;
+  for (const char c : product) doubled += c == '\\' ? std::string("\\\\") : std::string(1, c);
+  if (doubled != product)
+    for (std::size_t at = file.find(doubled); at != std::string::npos;
+         at = file.find(doubled, at + product.size()))
+      file.replace(at, doubled.size(), product);
+  return file;
 }
 
 std::string StepOf(const StepRequest& request) {
