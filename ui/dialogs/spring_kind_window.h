@@ -19,8 +19,11 @@
 #include "core/compression/calculator_state.h"
 #include "core/display/display_units.h"
 #include "core/display/reference_rows.h"
+#include "core/drawing/centre_line.h"
+#include "core/extension/extension_centre_line.h"
 #include "core/kinds/spring_kinds.h"
 #include "core/records/material_table.h"
+#include "core/torsion/torsion_centre_line.h"
 #include "ui/document/design_document.h"
 #include "ui/platform/handler_guard.h"
 #include "ui/platform/platform.h"
@@ -75,6 +78,8 @@ class SpringKindWindowBase : public QMainWindow {
   void SaveDesign() { AskAndSave(); }
   void OpenDesign();
   void ExportDxf();
+  // ファイル → 3Dモデル出力（STEP）: the design's solid, made by the 3D module loaded now.
+  void ExportStep();
   void PrintWindow();
   void OpenHelp();
   // Saving and reading without a file dialog. A file that is wrong anywhere changes nothing.
@@ -108,6 +113,7 @@ class SpringKindWindowBase : public QMainWindow {
   void ShowHistoryRow(int slot, const QStringList& cells);
   void ShowUndoState(bool canUndo, bool canRedo);
   virtual std::string DxfText() const = 0;
+  virtual SpringModel Model() const = 0;
   // Shows everything in `now` after the program switched from `before`.
   virtual void ApplyUnits(UnitSystem before, UnitSystem now) = 0;
 
@@ -162,6 +168,10 @@ class SpringKindWindow : public SpringKindWindowBase {
     ShowWholeDocument();
   }
   bool HasUnsavedDesign() const final { return document_.HasUnsavedWork(); }
+  // The design as shown, at rest; its kind's SpringModelOf builds it.
+  SpringModel Model() const final {
+    return SpringModelOf(Design(), materials_, SpringState::Free, false);
+  }
 
  protected:
   SpringKindWindow(const KindWindowContext& context, SpringKind kind, DocumentFormat<Spring> format,

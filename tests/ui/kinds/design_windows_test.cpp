@@ -4,6 +4,7 @@
 #include <QStandardPaths>
 
 #include "core/compression/history.h"
+#include "core/records/file_io.h"
 #include "support/main_window_fixture.h"
 #include "ui/dialogs/spring_kind_window.h"
 
@@ -26,17 +27,18 @@ struct DesignWindowRow {
   const char* file;
   // 計算 refuses a design that cannot exist; the main window shows it as a faulty design.
   bool refusesImpossible;
+  const char* step;  // ファイル → 3Dモデル出力（STEP）
 };
 
 void PrintTo(const DesignWindowRow& row, std::ostream* os) { *os << row.file; }
 
 const DesignWindowRow kWindows[] = {
     {nullptr, "BitBtn2", "SpinEdit1", "SpeedButton5", "sg1", kHistoryHeadingRows, 1, "Edit19", "N3",
-     "Edit2", "Undo", "Redo", "d.abd", false},
+     "Edit2", "Undo", "Redo", "d.abd", false, "StepMenu"},
     {"ExtensionMenu", "calculateButton", "historySlotSpin", "storeButton", "historyGrid", 0, 0,
-     "turnsEdit", "KindSave", "KindOpen", "KindUndo", "KindRedo", "e.json", true},
+     "turnsEdit", "KindSave", "KindOpen", "KindUndo", "KindRedo", "e.json", true, "KindStep"},
     {"TorsionMenu", "calculateButton", "historySlotSpin", "storeButton", "historyGrid", 0, 0,
-     "turnsEdit", "KindSave", "KindOpen", "KindUndo", "KindRedo", "t.json", true},
+     "turnsEdit", "KindSave", "KindOpen", "KindUndo", "KindRedo", "t.json", true, "KindStep"},
 };
 
 class DesignWindowTest : public MainWindowTest,
@@ -145,6 +147,26 @@ TEST_P(DesignWindowTest, HistoryFileUndoAndUnitsBehaveAlike) {
   const QStringList si = historyRows();
   EXPECT_NE(si[0], stored[0]);
   EXPECT_EQ(si[1], stored[1]);
+}
+
+// The solid comes from the 3D module beside the program (the test's copy); what it holds is
+// read back in tests/model3d.
+TEST_P(DesignWindowTest, TheStepEntryWritesTheSpringsSolid) {
+  const std::string file = folder.file("s.step");
+  platform.saveAnswers = {QString::fromStdString(file)};
+  act(GetParam().step);
+  ASSERT_TRUE(platform.messages.empty()) << platform.LastMessage().toStdString();
+  EXPECT_TRUE(platform.saveRequests.back().filter.contains("*.step"));
+  EXPECT_TRUE(platform.saveRequests.back().proposedName.endsWith(".step"));
+  const Bytes step = ReadWholeFile(file);
+  EXPECT_TRUE(std::string(step.begin(), step.end()).starts_with("ISO-10303-21;"));
+  if (GetParam().refusesImpossible) return;
+  // A design no solid can be made of: the reason in a message box, the old file kept.
+  calculateWithTurns("-1");
+  platform.saveAnswers = {QString::fromStdString(file)};
+  act(GetParam().step);
+  EXPECT_TRUE(platform.LastMessage().startsWith(QStringLiteral("3Dモデルを作れません: ")));
+  EXPECT_EQ(ReadWholeFile(file), step);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryKind, DesignWindowTest, ::testing::ValuesIn(kWindows));
