@@ -90,6 +90,10 @@ std::vector<ModelCase> Cases() {
     for (const double L : {r.FreeLength, r.Length1, r.Length2})
       cases.push_back({name, CompressionCentreLine(r, L, L == r.Length1), L, 22});
   }
+  // A hundred body turns, where one sweep along the whole helix would go wrong.
+  DesignRecord longSpring = Compression(EndKind::ClosedGround);
+  longSpring.TotalTurns = 102, longSpring.FreeLength = 405;
+  cases.push_back({"100 turns", CompressionCentreLine(longSpring, 405, false), 405, 22});
   for (const HookKind hooks : {HookKind::Round, HookKind::HalfRound, HookKind::U}) {
     const ExtensionDesign e = Extension(hooks);
     for (const double L : {e.FreeLength, e.Length1, e.Length2})
@@ -115,7 +119,7 @@ TopoDS_Shape ReadBack(const std::string& text) {
 // The points of a fine mesh: a face read back may keep its whole surface's bounds rather than
 // its trimmed ones, so the surfaces' own boxes would be too large.
 std::vector<gp_Pnt> MeshPoints(const TopoDS_Shape& shape) {
-  BRepMesh_IncrementalMesh(shape, 0.02);
+  BRepMesh_IncrementalMesh(shape, 0.05);
   std::vector<gp_Pnt> points;
   for (TopExp_Explorer e(shape, TopAbs_FACE); e.More(); e.Next()) {
     TopLoc_Location at;
