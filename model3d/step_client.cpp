@@ -34,6 +34,8 @@ struct Output {
 std::string StepText(const CentreLine& line, const std::string& product,
                      const std::string& modulePath) {
   if (!line.refusal.empty()) throw CannotModel(line.refusal);
+  if (TurnsOf(line) > kMaxModelTurns)
+    throw CannotModel(CannotModelMessage("巻数が多すぎます（3Dモデルは 1000 巻まで）"));
   const StepEntry entry = LoadEntry(modulePath);
   const StepRequest request{line.pieces.data(), line.pieces.size(), line.wire,
                             line.cutBelow,      line.cutAbove,      product.c_str()};

@@ -150,6 +150,13 @@ void MirrorToLeftHand(CentreLine& line) {
   }
 }
 
+double TurnsOf(const CentreLine& line) {
+  double turns = 0;
+  for (const CentrePiece& p : line.pieces)
+    if (p.kind == CentrePieceKind::Helix) turns += std::abs(p.turns);
+  return turns;
+}
+
 double LengthOf(const CentreLine& line) {
   double total = 0;
   for (const CentrePiece& p : line.pieces) {

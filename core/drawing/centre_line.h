@@ -72,6 +72,11 @@ struct SpringModel {
 std::string ProductName(SpringKind kind, const MaterialTable& materials, std::int32_t materialNo,
                         double d, double D, double totalTurns);
 
+// The most turns a model is made of: a file of a few dozen megabytes, made in seconds.
+inline constexpr double kMaxModelTurns = 1000;
+// The turns of the centre line's helix pieces together.
+double TurnsOf(const CentreLine& line);
+
 // The centre line's whole length, mm.
 double LengthOf(const CentreLine& line);
 

@@ -178,11 +178,27 @@ TEST(StepModelTest, EveryKindReadsBackAsTheSpringsOneSolid) {
   }
 }
 
+// The wire runs on without a kink: each piece starts where the last ended, in its direction.
+TEST(StepModelTest, EveryCentreLineIsJoinedTangent) {
+  for (const ModelCase& c : Cases()) {
+    SCOPED_TRACE(std::string(c.name) + " at " + std::to_string(c.length));
+    for (std::size_t i = 1; i < c.line.pieces.size(); ++i) {
+      const CentrePiece &a = c.line.pieces[i - 1], &b = c.line.pieces[i];
+      EXPECT_LT(Norm(PointAt(a, 1) - PointAt(b, 0)), 1e-9) << i;
+      EXPECT_LT(Norm(Unit(DerivativeAt(a, 1)) - Unit(DerivativeAt(b, 0))), 1e-9) << i;
+    }
+  }
+}
+
 TEST(StepModelTest, ASpringThatCannotBeBuiltIsRefusedWithItsReason) {
   DesignRecord r = Compression(EndKind::ClosedGround);
   const std::string module = COILSPRING_BIN_DIR "/coilspring-model3d.so";
   // Pressed below its solid length, the turns would run into each other.
   EXPECT_THROW(model3d::StepText(CompressionCentreLine(r, 20, false), "x", module),
+               model3d::CannotModel);
+  // More turns than a model is made of.
+  r.TotalTurns = 1100, r.FreeLength = 5000;
+  EXPECT_THROW(model3d::StepText(CompressionCentreLine(r, 5000, false), "x", module),
                model3d::CannotModel);
   r.WireDiameter = 0;
   EXPECT_THROW(model3d::StepText(CompressionCentreLine(r, 50, false), "x", module),
