@@ -26,7 +26,8 @@ COMP = {"MaterialNo": 0, "WireRow": 1, "WireDiameter": 2, "MeanDiameter": 18, "T
 # kind, design, the product's name, a design no solid can be made of and the reason named.
 KINDS = [("extension", EXT, "extension SWP-B 1 x 8 x 10", dict(EXT, MeanDiameter=1), "線径が平均径以上"),
          ("torsion", TOR, "torsion SWP-B 2 x 16 x 6", dict(TOR, TotalTurns=0.4), "巻数"),
-         ("conical", CON, "conical SWP-B 1 x 14 x 7", dict(CON, SmallDiameter=1), "線径が平均径以上"),
+         ("conical", CON, "conical SWP-B 1 x 14 x 7",
+          dict(CON, InputMode=1, Length1=15, Length2=5), "重なります"),
          ("compression", COMP, "compression SWP-B 2 x 18 x 10", dict(COMP, Length2=15),
           "重なります")]
 
