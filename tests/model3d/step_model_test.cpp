@@ -62,8 +62,8 @@ ConicalDesign Conical(EndKind ends) {
 struct ModelCase {
   const char* name;
   CentreLine line;
-  double length;  // along the axis, by hand
-  double outer;   // D + d (a conical spring's large end's)
+  double length;      // along the axis, by hand
+  double outer;       // D + d (a conical spring's large end's)
   double slab = 0.5;  // where along the length the coil is that wide
 };
 
