@@ -93,6 +93,8 @@ void SpringKindWindowBase::Frame(const char* name, const char* viewEntry) {
     if (e.command == &W::UndoStep) undoAction_ = action;
     if (e.command == &W::RedoStep) redoAction_ = action;
   }
+  // A kind without a search has nothing under ツール: no empty menu on the bar.
+  tools->menuAction()->setVisible(!tools->isEmpty());
 }
 
 KindSearchDialog* SpringKindWindowBase::DesignSearchWindow() {
