@@ -1,12 +1,16 @@
-// The extension and torsion drawings as last approved, at 100 % and 200 % (tests/data/pictures;
-// a picture that differs is written beside the test program as <name>.shown.png to look at).
+// The extension and torsion drawings and every kind's illustration as last approved, at 100 % and
+// 200 % (tests/data/pictures; a picture that differs is written beside the test program as
+// <name>.shown.png to look at).
 #include <gtest/gtest.h>
 
 #include <QApplication>
 
+#include "core/extension/extension_illustration.h"
+#include "core/torsion/torsion_illustration.h"
 #include "support/extension_example.h"
 #include "support/torsion_example.h"
 #include "ui/render/pictures.h"
+#include "ui/render/qt_canvas.h"
 #include "ui/render/torsion_pictures.h"
 #include "ui/widgets/widgets.h"
 
@@ -14,22 +18,27 @@ namespace coilspring {
 namespace {
 
 // `value`: the extension's state (0 free, 1 L1, 2 L2), the torsion rod, the diagram's θ2.
-enum class Drawing { Extension, TorsionViews, MomentDiagram };
+enum class Drawing { Extension, TorsionViews, MomentDiagram, Illustration };
 const struct Case {
   const char* name;
   Drawing drawing;
   bool leftHand;
   double value;
   HookKind hook = HookKind::Round;
+  void (*illustration)(Canvas&) = nullptr;
 } kCases[] = {
     {"extension_round_free", Drawing::Extension, false, 0},
     {"extension_round_l2", Drawing::Extension, false, 2},
     {"extension_half_left_l1", Drawing::Extension, true, 1, HookKind::HalfRound},
     {"torsion_views_rod", Drawing::TorsionViews, false, 12},
     {"torsion_moment_beyond_max", Drawing::MomentDiagram, false, 118},
+    {"extension_illustration", Drawing::Illustration, false, 0, {}, DrawExtensionIllustration},
+    {"torsion_illustration", Drawing::Illustration, false, 0, {}, DrawTorsionIllustration},
 };
 
 QImage Draw(const Case& c, qreal ratio) {
+  if (c.drawing == Drawing::Illustration)
+    return QtCanvas::Drawing(illustration::kWidth, illustration::kHeight, ratio, c.illustration);
   if (c.drawing == Drawing::Extension) {
     ExtensionDesign r = WorkedExtensionResults();
     r.HookKind = c.hook;
