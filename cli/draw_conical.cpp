@@ -6,7 +6,6 @@
 #include "core/conical/conical_sheet.h"
 #include "ui/render/data_sheet_page.h"
 #include "ui/render/pictures.h"
-#include "ui/render/qt_canvas.h"
 
 namespace coilspring::cli {
 
@@ -23,12 +22,7 @@ int ConicalPicture(const DesignFile& file, const DesignFileOptions& o, const Pic
   const double length = p.state == PictureState::Load1   ? r.Length1
                         : p.state == PictureState::Load2 ? r.Length2
                                                          : r.FreeLength;
-  QImage image = QtCanvas::MakeImage(SpringShapePicture::kWidth, SpringShapePicture::kHeight, 1);
-  {
-    QtCanvas canvas(image);
-    DrawConicalShape(canvas, r, length);
-  }
-  WritePng(p.shapePath, image);
+  WritePng(p.shapePath, ConicalShapeImage(r, length));
   return ReportUndrawn(CannotDrawMessage(BuildConicalShape(r, length).status), "図");
 }
 

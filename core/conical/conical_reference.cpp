@@ -68,10 +68,15 @@ std::vector<ReferenceRow> ConicalReferenceRows(const ConicalDesign& r, const Mat
   add("エネルギー（L1→L2）", Valid(ConicalEnergy(r, m, r.Load1, r.Load2)), "kgf·mm");
   add("エネルギー（L0→L2）", Valid(ConicalEnergy(r, m, 0, r.Load2)), "kgf·mm");
 
+  // G(T) within the limits every kind holds it to: no temperature below absolute zero, none hot
+  // enough to take the whole modulus away.
+  const bool known = std::isfinite(temperature) && temperature >= kAbsoluteZero;
   const double factor = 1 - ModulusLossPerKelvin(m) * (temperature - kRoomTemperature);
-  const bool usable = std::isfinite(factor) && factor > 0;
-  add("使用温度", Valid(temperature), "°C");
-  add("使用温度の横弾性係数", usable ? Valid(m.ShearModulus * factor) : ReferenceValue{}, "N/mm^2");
+  const bool usable = known && factor > 0;
+  add("使用温度", known ? Valid(temperature) : ReferenceValue{}, "℃");
+  rows.push_back({"使用温度の横弾性係数",
+                  ModulusText(usable ? Valid(m.ShearModulus * factor) : ReferenceValue{}),
+                  "N/mm^2"});
   add("使用温度の初期バネ定数", usable ? Valid(r.InitialRate * factor) : ReferenceValue{},
       "kgf/mm");
   for (int grade = 1; grade <= kToleranceGrades; ++grade)

@@ -1,11 +1,14 @@
 #include "core/conical/conical_shape.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <type_traits>
 
 #include "core/calc/coil_formulas.h"
 #include "core/conical/conical_calc.h"
 #include "core/drawing/dxf_writer.h"
+#include "core/drawing/wire_path.h"
 
 namespace coilspring {
 
@@ -80,6 +83,18 @@ ShapeFrame FrameAround(const std::vector<ShapePrimitive>& primitives, double d) 
 
 bool Finite(double v) { return std::isfinite(v); }
 
+// Moves the primitives by `dy` along y.
+void ShiftVertically(std::vector<ShapePrimitive>& primitives, double dy) {
+  for (ShapePrimitive& primitive : primitives)
+    std::visit(
+        [dy](auto& p) {
+          if constexpr (std::is_same_v<std::decay_t<decltype(p)>, ShapeArc>) p.centre.y += dy;
+          p.from.y += dy;
+          p.to.y += dy;
+        },
+        primitive);
+}
+
 }  // namespace
 
 ConicalShape BuildConicalShape(const ConicalDesign& r, double length) {
@@ -121,6 +136,7 @@ ConicalShape BuildConicalShape(const ConicalDesign& r, double length) {
                                         ArcAngle::Toward(),
                                         ArcAngle::Toward(360)});
   }
+  if (r.LeftHand) ReflectAcross(shape.primitives, 0);
   if (!AllPrimitivesFinite(shape.primitives)) {
     shape.primitives.clear();
     return shape.status = ShapeStatus::UndefinedPoint, shape;
@@ -132,13 +148,37 @@ ConicalShape BuildConicalShape(const ConicalDesign& r, double length) {
 
 void DrawConicalShape(Canvas& canvas, const ConicalDesign& design, double length) {
   const ConicalShape shape = BuildConicalShape(design, length);
-  DrawShapeFitted(canvas, shape.primitives, shape.frame);
+  // Every state is drawn in the frame of the free spring, its longest, when that can be drawn:
+  // the small end stays put, so the states differ only where the coils close.
+  const ConicalShape free = BuildConicalShape(design, design.FreeLength);
+  const bool shared = free.status == ShapeStatus::Built && free.frame.L > shape.frame.L;
+  DrawShapeFitted(canvas, shape.primitives, shared ? free.frame : shape.frame);
 }
 
 std::string ConicalDxfText(const ConicalDesign& design, ShapeStatus* status) {
-  const ConicalShape shape = BuildConicalShape(design, design.FreeLength);
-  if (status) *status = shape.status;
-  return DxfTextOf(shape.primitives);
+  static constexpr std::array<const DxfLayer*, 3> kStateLayers = {
+      &kDxfFreeLayer, &kDxfWorking1Layer, &kDxfWorking2Layer};
+  const std::array<double, 3> lengths = {design.FreeLength, design.Length1, design.Length2};
+  std::array<ConicalShape, 3> shapes;
+  std::vector<ShapePrimitive> centreLines;
+  // Each state a large coil and a half below the one before.
+  const double step = 1.5 * (design.LargeMean + design.WireDiameter);
+  for (std::size_t i = 0; i < shapes.size(); ++i) {
+    shapes[i] = BuildConicalShape(design, lengths[i]);
+    if (shapes[i].status != ShapeStatus::Built) continue;
+    const double shift = -step * static_cast<double>(i);
+    ShiftVertically(shapes[i].primitives, shift);
+    const ShapeFrame& f = shapes[i].frame;
+    const double overhang = design.WireDiameter;
+    centreLines.push_back(ShapeLine{{f.cx - f.L / 2 - overhang, f.cy + shift},
+                                    {f.cx + f.L / 2 + overhang, f.cy + shift}});
+  }
+  if (status) *status = shapes[0].status;
+  std::vector<DxfLayerGroup> groups;
+  for (std::size_t i = 0; i < shapes.size(); ++i)
+    if (!shapes[i].primitives.empty()) groups.push_back({kStateLayers[i], shapes[i].primitives});
+  if (!groups.empty()) groups.push_back({&kDxfCentreLayer, centreLines});
+  return DxfLayeredTextOf(groups);
 }
 
 }  // namespace coilspring

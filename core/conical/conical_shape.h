@@ -24,12 +24,14 @@ struct ConicalShape {
 // from the top of one turn to the bottom of the next, each outlined by its two edges and the
 // round ends of its cut. A wire element at radius R advances p/2π per radian, less what the
 // load closes of it, P·R³/(G·J) up to its whole gap c: the length only fixes P/(G·J), so the
-// view needs no material.
+// view needs no material. A left-hand design is the right-hand one reflected across the axis.
 ConicalShape BuildConicalShape(const ConicalDesign& design, double length);
 
-// The picture as the windows show it: white, the spring in a 1-pixel red pen.
+// The picture as the windows show it: white, the spring in a 1-pixel red pen, at the scale and
+// place of the free spring, so that the states compare by eye.
 void DrawConicalShape(Canvas& canvas, const ConicalDesign& design, double length);
-// The DXF file, always at the free length; `status` gets the construction's verdict.
+// The DXF file: the spring free, at L1 and at L2, one under the other, each on its own layer with
+// its axis on the centre layer; `status` gets the free state's verdict.
 std::string ConicalDxfText(const ConicalDesign& design, ShapeStatus* status = nullptr);
 
 }  // namespace coilspring

@@ -34,6 +34,8 @@ constexpr std::array<SheetItem, kDataSheetItems> kItems{{
 }};
 
 constexpr int kOvershoot = 4;
+constexpr int kLabelHalfHeight = 8;  // of the sheet's labels, in pixels
+constexpr int kLeaderGap = 4;        // between a leader's end and its label
 constexpr int kSegmentsPerTurn = 24;
 constexpr int kTurns = 8;
 constexpr int kSmallRadius = 10;  // pixels, at the left end
@@ -79,11 +81,17 @@ void Dimensions(Canvas& c) {
     c.LineTo(static_cast<int>(std::lround(kFreeRightX - s * (kFreeRightX - kLength2X))),
              static_cast<int>(std::lround(kLoadBottomY - s * s * (kLoadBottomY - kLoadTopY))));
   }
+  // The leaders run from the curve at L2 (its top) and at L1 to the middles of the P2 and P1
+  // labels at the right.
   const double s1 = static_cast<double>(kFreeRightX - kLength1X) / (kFreeRightX - kLength2X);
-  Line(c, kLength1X,
-       static_cast<int>(std::lround(kLoadBottomY - s1 * s1 * (kLoadBottomY - kLoadTopY))),
-       kFreeRightX,
-       static_cast<int>(std::lround(kLoadBottomY - s1 * s1 * (kLoadBottomY - kLoadTopY))));
+  const int load1Y =
+      static_cast<int>(std::lround(kLoadBottomY - s1 * s1 * (kLoadBottomY - kLoadTopY)));
+  const int labelsX = kDataSheetLabelPlaces[3].left - kDataSheetPicturePlace.left;
+  const auto labelMiddle = [](int label) {
+    return kDataSheetLabelPlaces[label].top - kDataSheetPicturePlace.top + kLabelHalfHeight;
+  };
+  Line(c, kFreeRightX, kLoadTopY, labelsX - kLeaderGap, labelMiddle(3));
+  Line(c, kLength1X, load1Y, labelsX - kLeaderGap, labelMiddle(4));
   const int from = kFreeRightX + 6, to = kDiameterArrowX + 6;
   Line(c, from, kCoilTopY, to, kCoilTopY);
   Line(c, from, kCoilBottomY, to, kCoilBottomY);
@@ -122,6 +130,7 @@ DataSheet MakeConicalDataSheet(const ConicalDesign& r, const MaterialTable& mate
   FillSheetItems(sheet, kItems, values);
   sheet.labels = SheetLabels(r.FreeLength, r.Length1, r.Length2, r.Load2, r.Load1, r.LargeMean);
   sheet.illustration = DrawConicalIllustration;
+  sheet.title = KindSheetTitle(SpringKind::Conical);
   return sheet;
 }
 

@@ -62,6 +62,7 @@ LOOKS = {"_0-0_": (7, "CONTINUOUS"), "SPRING_FREE": (7, "CONTINUOUS"), "ROD": (8
 STATES = {"SPRING_FREE", "SPRING_LOAD1", "SPRING_LOAD2", "CENTER"}
 DRAWN = {"extension": (EXT, [False, True], STATES),
          "torsion": (dict(TOR, Rod=10), [False, True], STATES | {"ROD"}),
+         "conical": (CON, [False, True], STATES),
          "compression": (COMP, [None], {"_0-0_"})}
 work = Work(sys.argv[1])
 run = work.run

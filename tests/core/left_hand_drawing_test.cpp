@@ -1,8 +1,10 @@
 // A left-hand spring is the right-hand one's mirror image across its axis in every kind's views
-// (and so DXF). Compression and extension: d 2, D 18 (axis −9); torsion: the example (axis 0).
+// (and so DXF). Compression and extension: d 2, D 18 (axis −9); conical: D 8 to 14 (axis 0);
+// torsion: the example (axis 0).
 #include <gtest/gtest.h>
 
 #include "core/compression/shape_builder.h"
+#include "core/conical/conical_shape.h"
 #include "core/extension/extension_shape.h"
 #include "core/torsion/torsion_views.h"
 #include "support/torsion_example.h"
@@ -22,6 +24,13 @@ std::vector<ShapePrimitive> Extension(bool left) {
       .primitives;
 }
 
+std::vector<ShapePrimitive> Conical(bool left) {
+  ConicalDesign r;  // the default design (d 1, D 8 to 14, L0 20) as calculated
+  std::tie(r.LeftHand, r.SmallMean, r.LargeMean, r.ActiveTurns, r.Pitch, r.SolidHeight) =
+      std::tuple(left, 8, 14, 5, 3.4, 8);
+  return BuildConicalShape(r, 16).primitives;
+}
+
 std::vector<ShapePrimitive> Torsion(bool left) {
   MaterialTable materials;
   TorsionDesign t;
@@ -31,7 +40,8 @@ std::vector<ShapePrimitive> Torsion(bool left) {
 }
 
 TEST(LeftHandDrawing, EveryKindIsMirroredAcrossItsAxis) {
-  for (const auto& [draw, axis] : {std::pair{&Compression, -9}, {&Extension, -9}, {&Torsion, 0}}) {
+  for (const auto& [draw, axis] :
+       {std::pair{&Compression, -9}, {&Extension, -9}, {&Conical, 0}, {&Torsion, 0}}) {
     const std::vector<ShapePrimitive> right = draw(false), left = draw(true);
     ASSERT_EQ(left.size(), right.size());
     ASSERT_FALSE(right.empty());

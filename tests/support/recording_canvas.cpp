@@ -1,6 +1,7 @@
 #include "support/recording_canvas.h"
 
 #include <algorithm>
+#include <array>
 #include <iterator>
 #include <ostream>
 #include <utility>
@@ -49,6 +50,32 @@ std::vector<Primitive> RecordingCanvas::TextsEqual(std::string_view text) const 
     return p.kind == PrimitiveKind::Text && p.text == text;
   });
   return found;
+}
+
+std::vector<std::string> RecordingCanvas::CrowdedLabels() const {
+  std::vector<std::string> crowded;
+  const std::vector<Primitive> texts = Texts(), lines = Lines();
+  std::vector<std::array<double, 4>> boxes;  // left, top, right, bottom
+  for (const Primitive& text : texts) {
+    double width = 0;
+    for (const unsigned char c : text.text) width += (c & 0xC0) == 0x80 ? 0 : c >= 0xE0 ? 13 : 8;
+    boxes.push_back({1.0 * text.points[0].x, 1.0 * text.points[0].y, text.points[0].x + width,
+                     text.points[0].y + 13.0});
+    const auto [l, top, r, b] = boxes.back();
+    for (std::size_t j = 0; j + 1 < boxes.size(); ++j)
+      if (l < boxes[j][2] && boxes[j][0] < r && top < boxes[j][3] && boxes[j][1] < b)
+        crowded.push_back(texts[j].text + ", " + text.text);
+    for (const Primitive& line : lines)
+      for (double f = 0; f <= 1; f += 0.01) {
+        const PixelPoint p = line.points[0], q = line.points[1];
+        const double x = p.x + (q.x - p.x) * f, y = p.y + (q.y - p.y) * f;
+        if (x > l && x < r && y > top && y < b) {
+          crowded.push_back(text.text + ", a line");
+          break;
+        }
+      }
+  }
+  return crowded;
 }
 
 std::vector<Primitive> RecordingCanvas::LinesBetween(PixelPoint a, PixelPoint b) const {

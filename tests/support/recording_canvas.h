@@ -50,6 +50,9 @@ class RecordingCanvas : public Canvas {
   std::vector<Primitive> TextsEqual(std::string_view text) const;
   // Lines drawn between the two points, in either direction.
   std::vector<Primitive> LinesBetween(PixelPoint a, PixelPoint b) const;
+  // The texts, as boxes 13 pixels high and 8 a character wide (13 a full-width one), that meet
+  // another text's box or have a line pass through: "label i, label j" or "label i, line".
+  std::vector<std::string> CrowdedLabels() const;
 
   PixelPoint CurrentPosition() const { return position_; }
   Rgb PenColour() const { return pen_; }

@@ -11,6 +11,8 @@
 #include "core/compression/design_fatigue.h"
 #include "core/compression/shape_builder.h"
 #include "core/compression/shape_view.h"
+#include "core/conical/conical_shape.h"
+#include "core/conical/load_curve_diagram.h"
 #include "core/drawing/shape_view_sink.h"
 #include "core/extension/extension_shape.h"
 #include "ui/render/qt_canvas.h"
@@ -128,6 +130,22 @@ void ExtensionShapePicture::Show(const ExtensionDesign& design, double length) {
   shown_.emplace(design, length);
   QtCanvas canvas(image_);
   DrawExtensionShape(canvas, design, length);
+}
+
+QImage ConicalShapeImage(const ConicalDesign& design, double length, qreal pixelRatio) {
+  QImage image =
+      QtCanvas::MakeImage(SpringShapePicture::kWidth, SpringShapePicture::kHeight, pixelRatio);
+  QtCanvas canvas(image);
+  DrawConicalShape(canvas, design, length);
+  return image;
+}
+
+QImage LoadCurveImage(const ConicalDesign& design, const MaterialRecord& material, UnitSystem units,
+                      qreal pixelRatio) {
+  QImage image = QtCanvas::MakeImage(kLoadCurveWidth, kLoadCurveHeight, pixelRatio);
+  QtCanvas canvas(image);
+  DrawLoadCurveDiagram(canvas, design, material, units);
+  return image;
 }
 
 }  // namespace coilspring

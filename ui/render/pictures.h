@@ -10,6 +10,8 @@
 #include "core/calc/fatigue.h"
 #include "core/compression/design_record.h"
 #include "core/compression/shape_builder.h"
+#include "core/conical/conical_design.h"
+#include "core/display/display_units.h"
 #include "core/drawing/fatigue_diagram.h"
 #include "core/extension/extension_design.h"
 #include "core/records/material_table.h"
@@ -68,5 +70,11 @@ class ExtensionShapePicture {
   QImage image_;
   std::optional<std::pair<ExtensionDesign, double>> shown_;
 };
+
+// The conical spring's side view at `length` and its load–deflection diagram, as the command line
+// and the reference pictures draw them (the window keeps its own images and draws the same).
+QImage ConicalShapeImage(const ConicalDesign& design, double length, qreal pixelRatio = 1);
+QImage LoadCurveImage(const ConicalDesign& design, const MaterialRecord& material, UnitSystem units,
+                      qreal pixelRatio = 1);
 
 }  // namespace coilspring

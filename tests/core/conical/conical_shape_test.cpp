@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 
 #include "core/conical/conical_calc.h"
+#include "core/conical/load_curve_diagram.h"
 #include "support/extension_example.h"
+#include "support/recording_canvas.h"
 
 namespace coilspring {
 namespace {
@@ -31,6 +33,21 @@ TEST(ConicalShape, TurnsStandAtTheirPitchAndCloseAtSolid) {
   for (std::size_t j = 0; j + 1 < free.size(); ++j) {
     EXPECT_NEAR(free[j + 1] - free[j], freeSteps[j], 1e-9) << j;
     EXPECT_NEAR(solid[j + 1] - solid[j], 1, 1e-9) << j;
+  }
+}
+
+// The load–deflection diagram's names meet no other and no line, with the working points (L1, L2)
+// on the straight part, astride first contact (L 13.75), near solid (8) and near the origin.
+TEST(LoadCurveDiagram, LabelsKeepClearOfEachOtherAndTheLines) {
+  const double cases[][2] = {{16, 12},  {14, 13.6},   {18, 17.5},
+                             {16, 8.5}, {19.8, 19.5}, {13.8, 13.7}};
+  for (const auto& [L1, L2] : cases) {
+    ConicalDesign r;
+    std::tie(r.Length1, r.Length2) = std::pair(L1, L2);
+    CalculateConical(r, ExtensionExampleMaterial(), ShippedSettings());
+    RecordingCanvas canvas(kLoadCurveWidth, kLoadCurveHeight);
+    DrawLoadCurveDiagram(canvas, r, ExtensionExampleMaterial(), UnitSystem::Gravitational);
+    EXPECT_EQ(canvas.CrowdedLabels(), std::vector<std::string>()) << L1 << " " << L2;
   }
 }
 

@@ -6,6 +6,7 @@
 
 #include <QLabel>
 
+#include "core/conical/conical_sheet.h"
 #include "core/drawing/illustration.h"
 #include "core/extension/extension_sheet.h"
 #include "ui/render/torsion_pictures.h"
@@ -40,6 +41,9 @@ TEST(DataSheetPage, EveryKindHasItsOwnTitle) {
   EXPECT_EQ(compression.PageTitle(), "要目表");
   EXPECT_EQ(extension.PageTitle(), "要目表（引張コイルばね）");
   EXPECT_EQ(TorsionSheetPage(TorsionDesign{}, {}).PageTitle(), "要目表（ねじりコイルばね）");
+  DataSheetPage conical;
+  conical.Fill(MakeConicalDataSheet(ConicalDesign{}, MaterialTable{}, false));
+  EXPECT_EQ(conical.PageTitle(), "要目表（円すいコイルばね）");
 }
 
 }  // namespace

@@ -1,10 +1,11 @@
-// The extension and torsion drawings and every kind's illustration as last approved, at 100 % and
-// 200 % (tests/data/pictures; a picture that differs is written beside the test program as
+// The kinds' drawings and illustrations as last approved, at 100 % and 200 %
+// (tests/data/pictures; a picture that differs is written beside the test program as
 // <name>.shown.png to look at).
 #include <gtest/gtest.h>
 
 #include <QApplication>
 
+#include "core/conical/conical_calc.h"
 #include "core/extension/extension_illustration.h"
 #include "core/torsion/torsion_illustration.h"
 #include "support/extension_example.h"
@@ -17,8 +18,8 @@
 namespace coilspring {
 namespace {
 
-// `value`: the extension's state (0 free, 1 L1, 2 L2), the torsion rod, the diagram's θ2.
-enum class Drawing { Extension, TorsionViews, MomentDiagram, Illustration };
+// `value`: the extension's or conical's state (0 free, 1 L1, 2 L2), the torsion rod, θ2 or L2.
+enum class Drawing { Extension, TorsionViews, MomentDiagram, Conical, LoadCurve, Illustration };
 const struct Case {
   const char* name;
   Drawing drawing;
@@ -34,6 +35,9 @@ const struct Case {
     {"torsion_moment_beyond_max", Drawing::MomentDiagram, false, 118},
     {"extension_illustration", Drawing::Illustration, false, 0, {}, DrawExtensionIllustration},
     {"torsion_illustration", Drawing::Illustration, false, 0, {}, DrawTorsionIllustration},
+    {"conical_free", Drawing::Conical, false, 0},
+    {"conical_left_l2", Drawing::Conical, true, 2},
+    {"conical_curve_near_contact", Drawing::LoadCurve, false, 13.6},
 };
 
 QImage Draw(const Case& c, qreal ratio) {
@@ -46,6 +50,16 @@ QImage Draw(const Case& c, qreal ratio) {
     ExtensionShapePicture picture(ratio);
     picture.Show(r, std::array{r.FreeLength, r.Length1, r.Length2}[static_cast<int>(c.value)]);
     return picture.Image();
+  }
+  if (c.drawing >= Drawing::Conical) {
+    ConicalDesign r;  // d 1, D 8 to 14, 7 turns, L0 20, L1 16, L2 12
+    r.LeftHand = c.leftHand;
+    r.Length2 = c.drawing == Drawing::LoadCurve ? c.value : r.Length2;
+    CalculateConical(r, ExtensionExampleMaterial(), ShippedSettings());
+    if (c.drawing == Drawing::LoadCurve)
+      return LoadCurveImage(r, ExtensionExampleMaterial(), UnitSystem::Gravitational, ratio);
+    return ConicalShapeImage(r, std::array{r.FreeLength, r.Length1, r.Length2}[int(c.value)],
+                             ratio);
   }
   MaterialTable materials;
   TorsionDesign t;

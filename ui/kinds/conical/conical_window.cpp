@@ -7,7 +7,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -29,6 +28,7 @@
 #include "ui/render/qt_canvas.h"
 #include "ui/widgets/coil_inputs_box.h"
 #include "ui/widgets/lazy_page.h"
+#include "ui/widgets/look.h"
 #include "ui/widgets/qt_text.h"
 #include "ui/widgets/quantity_box.h"
 
@@ -49,8 +49,7 @@ ConicalWindow::ConicalWindow(const KindWindowContext& context, QWidget* parent)
       shapeImage_(QtCanvas::MakeImage(SpringShapePicture::kWidth, SpringShapePicture::kHeight,
                                       devicePixelRatioF())) {
   Frame("ConicalWindow", "長さ・荷重切替");
-  QWidget* inputs = BuildInputs();
-  PlaceColumns(inputs, BuildResults());
+  BuildClient();
   ConicalDesign start;
   if (const auto first = state_.kinds.MaterialAt(0, 0)) start.MaterialNo = *first;
   const MaterialRecord& m = MaterialOf(materials_, start.MaterialNo);
@@ -103,49 +102,47 @@ QWidget* ConicalWindow::BuildInputs() {
   return panel;
 }
 
-QWidget* ConicalWindow::BuildResults() {
-  auto* panel = new QWidget;
-  auto* column = new QVBoxLayout(panel);
-  auto* top = new QHBoxLayout;
+void ConicalWindow::BuildClient() {
+  QWidget* inputs = BuildInputs();
   resultsGrid_ = ItemTable("resultsGrid");
-  resultsGrid_->horizontalHeader()->setStretchLastSection(true);
-  top->addWidget(resultsGrid_, 1);
-  curveView_ = new PictureView(panel, "curveView", 0, 0, curveImage_);
+  // The load–deflection curve and the fatigue diagram take the place of the other kinds' one
+  // diagram as two pages: side by side they would not leave the results room on a laptop.
+  auto* diagrams = new QTabWidget;
+  diagrams->setObjectName("diagramPages");
+  curveView_ = new PictureView(nullptr, "curveView", 0, 0, curveImage_);
   curveView_->setFixedSize(QtCanvas::LogicalSize(curveImage_));
-  top->addWidget(curveView_);
-  diagramView_ = new PictureView(panel, "diagramView", 0, 0, diagram_->Image());
+  diagramView_ = new PictureView(nullptr, "diagramView", 0, 0, diagram_->Image());
   diagramView_->setFixedSize(QtCanvas::LogicalSize(diagram_->Image()));
-  top->addWidget(diagramView_);
-  column->addLayout(top);
-  messageList_ = new QListWidget;
-  messageList_->setObjectName("messageList");
-  messageList_->setMaximumHeight(90);
-  column->addWidget(messageList_);
+  diagrams->addTab(curveView_, QStringLiteral("＜荷重－たわみ線図＞"));
+  diagrams->addTab(diagramView_, QStringLiteral("＜疲労線図＞"));
+
+  auto* sideView = new QWidget;
+  auto* sideColumn = new QVBoxLayout(sideView);
   auto* shapeRow = new QHBoxLayout;
-  shapeCaption_ = new QLabel;
-  shapeCaption_->setObjectName("shapeCaption");
   auto* step = new QPushButton(QStringLiteral("▲"));
   step->setObjectName("shapeStepButton");
-  shapeRow->addWidget(shapeCaption_);
+  step->setToolTip(QStringLiteral("フリー・荷重１・荷重２の形状を順に表示"));
+  shapeCaption_ = new QLabel;
+  shapeCaption_->setObjectName("shapeCaption");
   shapeRow->addWidget(step);
+  shapeRow->addWidget(shapeCaption_);
   shapeRow->addStretch();
-  column->addLayout(shapeRow);
-  shapeView_ = new PictureView(panel, "shapeView", 0, 0, shapeImage_);
+  sideColumn->addLayout(shapeRow);
+  shapeView_ = new PictureView(sideView, "shapeView", 0, 0, shapeImage_);
   shapeView_->setFixedSize(QtCanvas::LogicalSize(shapeImage_));
-  column->addWidget(shapeView_);
-  QTableWidget* history = HistoryGrid({"材料", "d", "D1", "D2", "総巻数", "座巻き", "L0", "L1",
-                                       "L2", "P1", "P2", "初期バネ定数", "τ2", "許容応力", "寿命"});
+  sideColumn->addWidget(shapeView_);
+
+  HistoryGrid({"材料", "d", "D1", "D2", "総巻数", "座巻き", "L0", "L1", "L2", "P1", "P2",
+               "初期バネ定数", "τ2", "許容応力", "寿命", "判定"},
+              {"", "mm", "mm", "mm", "巻", "", "mm", "mm", "mm", "kgf", "kgf", "kgf/mm", "kgf/mm^2",
+               "kgf/mm^2", "回", ""});
   referenceGrid_ = ItemTable("referenceGrid");
-  auto* pages = new QTabWidget;
-  pages->addTab(history, QStringLiteral("履歴"));
-  pages->addTab(referenceGrid_, QStringLiteral("参考値"));
-  stalePages_ = new StalePages(pages);
-  stalePages_->Add(referenceGrid_, [this] {
-    ShowReferenceRows(referenceGrid_, ConicalReferenceRows(Design(), Material(Design()), units_));
+  PlaceClient(inputs, resultsGrid_, diagrams, sideView, referenceGrid_);
+  stalePages_->Add(Page(kReferencePage), [this] {
+    ShowReferenceRows(referenceGrid_, ConicalReferenceRows(Design(), Material(Design()), units_,
+                                                           OperatingTemperature()));
   });
-  column->addWidget(pages, 1);
   ConnectGuarded(platform_, this, step, &QPushButton::clicked, &ConicalWindow::StepShapeView);
-  return panel;
 }
 
 const MaterialRecord& ConicalWindow::Material(const ConicalDesign& design) const {
@@ -229,9 +226,9 @@ void ConicalWindow::ShowInputs() {
 
 void ConicalWindow::ShowInputMode() {
   const bool lengths = Design().InputMode != InputMode::Loads;
-  for (QLineEdit* box : {length1Edit_, length2Edit_}) box->setReadOnly(!lengths);
+  for (QLineEdit* box : {length1Edit_, length2Edit_}) ShowAsInput(box, lengths);
   for (QLineEdit* box : {static_cast<QLineEdit*>(load1Edit_), static_cast<QLineEdit*>(load2Edit_)})
-    box->setReadOnly(lengths);
+    ShowAsInput(box, !lengths);
 }
 
 void ConicalWindow::ShowResults() {
@@ -254,9 +251,7 @@ void ConicalWindow::ShowResults() {
   for (std::size_t i = 0; i < rows.size(); ++i)
     SetCells(resultsGrid_, static_cast<int>(i), rows[i]);
 
-  messageList_->clear();
-  for (const std::string& line : check_.Lines(r)) messageList_->addItem(Utf8(line));
-  messageList_->setStyleSheet(check_.failed() ? "color: rgb(255, 0, 0)" : "");
+  ShowCheckLines(check_.Lines(r), check_.failed());
 
   // A design holding a value that is not a number never equals itself: it is simply drawn again.
   if (!curveShown_ || !(curveShown_->first == r) || curveShown_->second != units_) {
@@ -298,13 +293,22 @@ QStringList ConicalWindow::HistoryCells(const ConicalDesign& h) const {
           Shown(h.InitialRate, Quantity::Rate),
           Shown(h.Stress2, Quantity::Stress),
           Shown(h.AllowableStress, Quantity::Stress),
-          Utf8(LifeClassText(h.LifeClass))};
+          Utf8(LifeClassText(h.LifeClass)),
+          Verdict(h)};
+}
+
+// The stored design's checks, as a calculation of a copy gives them (its results stay as stored).
+QString ConicalWindow::Verdict(const ConicalDesign& stored) const {
+  ConicalDesign copy = stored;
+  const bool failed = CalculateConical(copy, Material(copy), state_.settings).failed();
+  return failed ? QStringLiteral("NG") : QStringLiteral("OK");
 }
 
 void ConicalWindow::ToggleInputMode() {
   InputMode& mode = document_.design().InputMode;
   mode = mode == InputMode::Loads ? InputMode::Lengths : InputMode::Loads;
   ShowInputMode();
+  ShowFileState(document_.Path(), document_.HasUnsavedWork());  // the mode is in the file
 }
 
 // Numbers typed and not calculated yet keep their value: read in the old units, shown in the

@@ -17,7 +17,6 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
-class QListWidget;
 
 namespace coilspring {
 
@@ -25,7 +24,6 @@ class CoilInputsBox;
 class FatigueDiagramPicture;
 class PictureView;
 class QuantityBox;
-class StalePages;
 
 class ConicalWindow final : public SpringKindWindow<ConicalDesign> {
   Q_OBJECT
@@ -41,7 +39,7 @@ class ConicalWindow final : public SpringKindWindow<ConicalDesign> {
 
  private:
   QWidget* BuildInputs();
-  QWidget* BuildResults();
+  void BuildClient();
   ConicalDesign ReadInputs() const;
   ConicalDesign CalculatedInputs() override;
   void CalculateStored(ConicalDesign& design) const override;
@@ -51,6 +49,7 @@ class ConicalWindow final : public SpringKindWindow<ConicalDesign> {
   void ShowResults();
   void ShowShape();
   QStringList HistoryCells(const ConicalDesign& stored) const override;
+  QString Verdict(const ConicalDesign& stored) const;
   void ApplyUnits(UnitSystem before, UnitSystem now) override;
   std::string DxfText() const override;
   QString Shown(double stored, Quantity quantity) const;
@@ -63,7 +62,7 @@ class ConicalWindow final : public SpringKindWindow<ConicalDesign> {
   CoilInputsBox* coil_ = nullptr;           // its diameter is the small end's
   QLineEdit* largeDiameterEdit_ = nullptr;  // largeDiameterEdit: 大端の径
   QComboBox* endCombo_ = nullptr;           // endCombo: 座巻き
-  QCheckBox* leftHandCheck_ = nullptr;      // leftHandCheck: 左巻
+  QCheckBox* leftHandCheck_ = nullptr;      // leftHandCheck: 左巻, kept in the design
   QLineEdit* freeLengthEdit_ = nullptr;     // freeLengthEdit: L0
   QLineEdit* length1Edit_ = nullptr;
   QLineEdit* length2Edit_ = nullptr;
@@ -71,7 +70,6 @@ class ConicalWindow final : public SpringKindWindow<ConicalDesign> {
   QuantityBox* load2Edit_ = nullptr;
   QPushButton* calculateButton_ = nullptr;  // calculateButton: 計算
   QTableWidget* resultsGrid_ = nullptr;     // resultsGrid: name, value, unit
-  QListWidget* messageList_ = nullptr;      // messageList: the check lines
   std::unique_ptr<FatigueDiagramPicture> diagram_;
   QImage curveImage_;
   QImage shapeImage_;
@@ -83,7 +81,6 @@ class ConicalWindow final : public SpringKindWindow<ConicalDesign> {
   PictureView* shapeView_ = nullptr;
   QLabel* shapeCaption_ = nullptr;         // shapeCaption: フリー / 荷重１ / 荷重２
   QTableWidget* referenceGrid_ = nullptr;  // referenceGrid: the reference rows
-  StalePages* stalePages_ = nullptr;       // the reference page, drawn when on screen
 };
 
 }  // namespace coilspring
