@@ -2,6 +2,7 @@
 // illustration, at the places the kind's illustration names, as the main window's do.
 #include <QLineEdit>
 
+#include "core/conical/conical_illustration.h"
 #include "core/extension/extension_illustration.h"
 #include "core/torsion/torsion_illustration.h"
 #include "support/spring_window_fixture.h"
@@ -27,6 +28,7 @@ void PrintTo(const PanelRow& row, std::ostream* os) { *os << row.picture; }
 
 namespace e = extension_illustration;
 namespace t = torsion_illustration;
+namespace c = conical_illustration;
 const PanelRow kPanels[] = {
     {"ExtensionMenu",
      SpringKind::Extension,
@@ -45,6 +47,16 @@ const PanelRow kPanels[] = {
       {"TorsionPoint1", t::kPoint1},
       {"TorsionPoint2", t::kPoint2},
       {"diameterEdit", t::kDiameter}}},
+    {"ConicalMenu",
+     SpringKind::Conical,
+     "conicalIllustration",
+     {{"freeLengthEdit", c::kFreeLength},
+      {"length1Edit", c::kLength1},
+      {"length2Edit", c::kLength2},
+      {"load1Edit", c::kLoad1},
+      {"load2Edit", c::kLoad2},
+      {"diameterEdit", c::kSmallDiameter},
+      {"largeDiameterEdit", c::kLargeDiameter}}},
 };
 
 class IllustrationPanelTest : public SpringWindowTest<SpringKindWindowBase>,

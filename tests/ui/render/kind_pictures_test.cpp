@@ -6,6 +6,7 @@
 #include <QApplication>
 
 #include "core/conical/conical_calc.h"
+#include "core/conical/conical_illustration.h"
 #include "core/extension/extension_illustration.h"
 #include "core/torsion/torsion_illustration.h"
 #include "support/extension_example.h"
@@ -35,6 +36,7 @@ const struct Case {
     {"torsion_moment_beyond_max", Drawing::MomentDiagram, false, 118},
     {"extension_illustration", Drawing::Illustration, false, 0, {}, DrawExtensionIllustration},
     {"torsion_illustration", Drawing::Illustration, false, 0, {}, DrawTorsionIllustration},
+    {"conical_illustration", Drawing::Illustration, false, 0, {}, DrawConicalPanelIllustration},
     {"conical_free", Drawing::Conical, false, 0},
     {"conical_left_l2", Drawing::Conical, true, 2},
     {"conical_curve_near_contact", Drawing::LoadCurve, false, 13.6},
