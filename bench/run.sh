@@ -14,7 +14,7 @@ build=${1:-$top/build-bench}
 runs=7
 
 cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCOILSPRING_BENCH=ON >/dev/null
-cmake --build "$build" -j 2 --target core_bench window_bench coilspring coilspring-cli \
+cmake --build "$build" -j 2 --target core_bench window_bench step_bench coilspring coilspring-cli \
   program_data >/dev/null
 
 export QT_QPA_PLATFORM=offscreen
@@ -25,7 +25,7 @@ if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
   mkdir -m 700 "$XDG_RUNTIME_DIR"
 fi
 trap 'rm -rf "$out"' EXIT
-for b in core_bench window_bench; do
+for b in core_bench window_bench step_bench; do
   "$build/bench/$b" --benchmark_repetitions=$runs --benchmark_report_aggregates_only=true \
     --benchmark_format=json >"$out/$b.json" 2>/dev/null
 done

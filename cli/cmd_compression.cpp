@@ -10,6 +10,7 @@
 #include "cli/reference_json.h"
 #include "core/calc/fatigue.h"
 #include "core/compression/calculator_state.h"
+#include "core/compression/compression_centre_line.h"
 #include "core/compression/design_dxf.h"
 #include "core/compression/design_units.h"
 #include "core/display/display_units.h"
@@ -119,6 +120,13 @@ int RunCompressionDxf(const DesignFile& file, const DesignFileOptions& o) {
   ShapeStatus status;
   WriteFileAtomically(o.files[0], DesignDxfText(state.design[o.slot], &status));
   return ReportUndrawn(CannotDrawMessage(status), "図面");
+}
+
+SpringModel CompressionModel(const DesignFile& file, const DesignFileOptions& o, SpringState state,
+                             bool leftHand) {
+  // As dxf, the record as stored; the materials name the product.
+  const CalculatorState loaded = LoadDesignFile(file, o, true);
+  return SpringModelOf(loaded.design[o.slot], loaded.materials(), state, leftHand);
 }
 
 }  // namespace coilspring::cli

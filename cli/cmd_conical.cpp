@@ -7,6 +7,7 @@
 #include "cli/conical_commands.h"
 #include "cli/reference_json.h"
 #include "core/calc/fatigue.h"
+#include "core/conical/conical_centre_line.h"
 #include "core/conical/conical_reference.h"
 #include "core/conical/conical_shape.h"
 #include "core/records/file_io.h"
@@ -99,6 +100,12 @@ int RunConicalDxf(const DesignFile& file, const DesignFileOptions& o) {
   ShapeStatus status;
   WriteFileAtomically(o.files[0], ConicalDxfText(x.design, &status));
   return ReportUndrawn(CannotDrawMessage(status), "図面");
+}
+
+SpringModel ConicalModel(const DesignFile& file, const DesignFileOptions& o, SpringState state,
+                         bool leftHand) {
+  const LoadedConical x = LoadConical(file, o);
+  return SpringModelOf(x.design, *x.materials, state, leftHand);
 }
 
 }  // namespace coilspring::cli

@@ -7,6 +7,7 @@
 #include "cli/extension_commands.h"
 #include "cli/reference_json.h"
 #include "core/calc/fatigue.h"
+#include "core/extension/extension_centre_line.h"
 #include "core/extension/extension_reference.h"
 #include "core/extension/extension_shape.h"
 #include "core/records/file_io.h"
@@ -97,6 +98,12 @@ int RunExtensionDxf(const DesignFile& file, const DesignFileOptions& o) {
   ShapeStatus status;
   WriteFileAtomically(o.files[0], ExtensionDxfText(x.design, &status));
   return ReportUndrawn(CannotDrawMessage(status), "図面");
+}
+
+SpringModel ExtensionModel(const DesignFile& file, const DesignFileOptions& o, SpringState state,
+                           bool leftHand) {
+  const LoadedExtension x = LoadExtension(file, o);
+  return SpringModelOf(x.design, *x.materials, state, leftHand);
 }
 
 }  // namespace coilspring::cli

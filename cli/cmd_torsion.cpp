@@ -14,6 +14,7 @@
 #include "core/text/display_width.h"
 #include "core/text/number_format.h"
 #include "core/text/user_error.h"
+#include "core/torsion/torsion_centre_line.h"
 #include "core/torsion/torsion_reference.h"
 #include "core/torsion/torsion_views.h"
 #include "json/json_text.h"
@@ -123,6 +124,12 @@ std::string TorsionCannotDrawMessage(const TorsionDesign& t) {
   if (t.TotalTurns > kMaxBodyTurns) return CannotDrawMessage(ShapeStatus::TooManyTurns);
   if (!(t.TotalTurns > 0)) return "側面図を描けません: 総巻数が 0 以下です";
   return CannotDrawMessage(ShapeStatus::UndefinedPoint);
+}
+
+SpringModel TorsionModel(const DesignFile& file, const DesignFileOptions& o, SpringState state,
+                         bool leftHand) {
+  const LoadedTorsion t = LoadTorsion(file, o);
+  return SpringModelOf(t.design, *t.materials, state, leftHand);
 }
 
 }  // namespace coilspring::cli

@@ -27,6 +27,7 @@ int RunPicture(
     const Args& args);  // picture FILE.abd (--diagram | --shape) OUT.png [--state S] [--slot N]
 int RunDxf(const Args& args);    // dxf FILE.abd OUT.dxf [--slot N]
 int RunSheet(const Args& args);  // sheet FILE.abd OUT.pdf [--slot N] [--materials F] ... [--left]
+int RunStep(const Args& args);   // step FILE OUT.step [--slot N] [--state S] [--left]
 int RunSolve(const Args& args);  // solve REQ.json [--rank R] [--top N] [--json] [--write OUT.abd]
 int RunDesign(
     const Args& args);  // design export FILE.abd [--slot N] | design import DESIGN.json OUT.abd

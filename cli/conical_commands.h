@@ -3,6 +3,7 @@
 
 #include "cli/kind_file.h"
 #include "core/conical/conical_calc.h"
+#include "core/drawing/centre_line.h"
 
 namespace coilspring::cli {
 
@@ -17,5 +18,9 @@ LoadedConical LoadConical(const DesignFile& file, const DesignFileOptions& optio
 int RunConicalCalc(const DesignFile& file, const DesignFileOptions& options);
 // The side view at the free length, as calc calculates the design.
 int RunConicalDxf(const DesignFile& file, const DesignFileOptions& options);
+
+// The 3D model of the design in `state` (step).
+SpringModel ConicalModel(const DesignFile& file, const DesignFileOptions& options,
+                         SpringState state, bool leftHand);
 
 }  // namespace coilspring::cli

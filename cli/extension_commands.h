@@ -3,6 +3,7 @@
 
 #include "cli/kind_file.h"
 #include "core/compression/reference.h"
+#include "core/drawing/centre_line.h"
 #include "core/extension/extension_calc.h"
 
 namespace coilspring::cli {
@@ -19,5 +20,9 @@ int RunExtensionCalc(const DesignFile& file, const DesignFileOptions& options);
 // The side view at the free length, calculated first (the coil diameters follow the entered
 // one).
 int RunExtensionDxf(const DesignFile& file, const DesignFileOptions& options);
+
+// The 3D model of the design in `state` (step).
+SpringModel ExtensionModel(const DesignFile& file, const DesignFileOptions& options,
+                           SpringState state, bool leftHand);
 
 }  // namespace coilspring::cli

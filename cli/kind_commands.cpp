@@ -13,10 +13,10 @@ namespace {
 
 // In the order of SpringKinds().
 constexpr KindCommands kKindCommands[] = {
-    {SpringKind::Compression, RunCompressionCalc, RunCompressionDxf},
-    {SpringKind::Extension, RunExtensionCalc, RunExtensionDxf},
-    {SpringKind::Torsion, RunTorsionCalc, RunTorsionDxf},
-    {SpringKind::Conical, RunConicalCalc, RunConicalDxf},
+    {SpringKind::Compression, RunCompressionCalc, RunCompressionDxf, CompressionModel},
+    {SpringKind::Extension, RunExtensionCalc, RunExtensionDxf, ExtensionModel},
+    {SpringKind::Torsion, RunTorsionCalc, RunTorsionDxf, TorsionModel},
+    {SpringKind::Conical, RunConicalCalc, RunConicalDxf, ConicalModel},
 };
 
 constexpr bool InKindOrder() {

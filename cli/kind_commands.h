@@ -1,10 +1,11 @@
-// The CLI's list of spring kinds: what calc and dxf do with a design file of each kind. The
+// The CLI's list of spring kinds: what calc, dxf and step do with a design file of each kind. The
 // commands read the file once, find its kind and hand it to the kind's entry here; a further
 // kind is one more line in kKindCommands (and in the drawing module's list, kind_drawing.h).
 #pragma once
 
 #include "cli/commands.h"
 #include "cli/design_file.h"
+#include "core/drawing/centre_line.h"
 
 namespace coilspring::cli {
 
@@ -16,6 +17,10 @@ struct KindCommands {
   // dxf: writes the side view to options.files[0]; exit code 1, with the reason on stderr,
   // when the spring cannot be drawn (the empty drawing is still written).
   int (*dxf)(const DesignFile& file, const DesignFileOptions& options);
+  // step: the spring's 3D model in `state`, its material named from the options' data files;
+  // `leftHand` mirrors the winding.
+  SpringModel (*model)(const DesignFile& file, const DesignFileOptions& options, SpringState state,
+                       bool leftHand);
 };
 
 const KindCommands& CommandsOf(SpringKind kind);

@@ -45,6 +45,15 @@ constexpr const char* kSheetUsage =
     "  --slot N   0 は現在の設計（既定）、1〜30 は履歴\n"
     "  --left     左巻き\n";
 
+constexpr const char* kStepUsage =
+    "step FILE OUT.step [--state free|load1|load2] [--left] [--slot N] [--materials F]\n"
+    "\n"
+    "設計のばねを 3D モデル（線径の円を中心線に沿って掃引した一つの立体）にして STEP ファイル\n"
+    "（AP214、mm）に書く。圧縮・引張・ねじり・円すいコイルばねの設計ファイルに使える。\n"
+    "  --state free|load1|load2   状態: 自由（既定）、荷重 1、荷重 2 のとき\n"
+    "  --left                     左巻き（引張・ねじり・円すいは設計の LeftHand でも）\n"
+    "  --slot N                   0 は現在の設計（既定）、1〜30 は履歴\n";
+
 constexpr const char* kSolveUsage =
     "solve REQ.json [--rank KEY] [--top N] [--json]\n"
     "      [--write OUT.abd|OUT.json] [--materials F] [--settings F] [--threads N]\n"
@@ -78,6 +87,8 @@ const coilspring::cli::Command kCommands[] = {
     {"sheet",
      [](const coilspring::cli::Args& a) { return coilspring::cli::RunInDrawingModule("sheet", a); },
      kSheetUsage},
+    // Made in the 3D module, the one part of the program that loads Open CASCADE.
+    {"step", coilspring::cli::RunStep, kStepUsage},
     {"materials", coilspring::cli::RunMaterials, coilspring::cli::kMaterialsUsage},
     {"settings", coilspring::cli::RunSettings, coilspring::cli::kSettingsUsage},
     {"solve", coilspring::cli::RunSolve, kSolveUsage},

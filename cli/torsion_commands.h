@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/kind_file.h"
+#include "core/drawing/centre_line.h"
 #include "core/torsion/torsion_calc.h"
 
 namespace coilspring::cli {
@@ -21,5 +22,9 @@ int RunTorsionDxf(const DesignFile& file, const DesignFileOptions& options);
 
 // Why the views of the design cannot be drawn ("側面図を描けません: …"); empty when they can.
 std::string TorsionCannotDrawMessage(const TorsionDesign& design);
+
+// The 3D model of the design in `state` (step).
+SpringModel TorsionModel(const DesignFile& file, const DesignFileOptions& options,
+                         SpringState state, bool leftHand);
 
 }  // namespace coilspring::cli

@@ -13,6 +13,8 @@ packages=(
   cups printer-driver-cups-pdf
   librsvg2-bin desktop-file-utils
   nlohmann-json3-dev
+  libocct-data-exchange-dev libocct-modeling-algorithms-dev libocct-modeling-data-dev
+  libocct-foundation-dev
 )
 
 missing=()

@@ -27,6 +27,8 @@ RANKS = {
     # the kinds.
     "core/search": 4.7,
     "json": 4.8,
+    # The 3D module and its loader: above the core, below every program part that uses it.
+    "model3d": 4.9,
     "ui/widgets": 5,
     "ui/platform": 6,
     "ui/document": 6.5,

@@ -27,9 +27,9 @@ ShapeStatus ShapeBuilder::Build(const ShapeInputs& inputs) {
   r_ = inputs.d / 2;
   primitives_.clear();
   derived_ = {};
-  const ShapeStatus status = CheckInputs();
+  const ShapeStatus status = CheckShapeInputs(inputs);
   if (status != ShapeStatus::Built) return status;
-  Derive();
+  derived_ = DeriveShape(inputs);
   const ShapeDerived& v = derived_;
   if (!std::isfinite(v.p) || v.p == 0 || !std::isfinite(v.c) || !std::isfinite(v.s))
     return ShapeStatus::UndefinedPoint;
@@ -66,8 +66,7 @@ void ShapeBuilder::Emit(ShapeSink& sink) const { EmitPrimitives(primitives_, sin
 
 // Every refusal is decided here, before a single point is computed, except for points that
 // turn out infinite, which Build catches before anything is emitted.
-ShapeStatus ShapeBuilder::CheckInputs() const {
-  const ShapeInputs& i = in_;
+ShapeStatus CheckShapeInputs(const ShapeInputs& i) {
   if (!std::isfinite(i.d) || !std::isfinite(i.D) || !std::isfinite(i.n) || !std::isfinite(i.L))
     return ShapeStatus::NonFiniteInput;
   if (i.mode < kOpenEnd || i.mode > kClosedGroundEnd) return ShapeStatus::UnknownEndMode;
@@ -81,9 +80,9 @@ ShapeStatus ShapeBuilder::CheckInputs() const {
   return ShapeStatus::Built;
 }
 
-void ShapeBuilder::Derive() {
-  const ShapeInputs& i = in_;
-  ShapeDerived& v = derived_;
+ShapeDerived DeriveShape(const ShapeInputs& i) {
+  ShapeDerived v;
+  const double r = i.d / 2;
   switch (i.mode) {
     case kOpenEnd:
       v.Lw = i.L - 3 * i.d;
@@ -105,12 +104,13 @@ void ShapeBuilder::Derive() {
   v.cy = -i.D / 2;
   v.p = v.Lw / (i.n + 0.5);
   v.theta = std::atan((v.p / 2) / i.D);
-  v.c = r_ * std::cos(v.theta);
-  v.s = r_ * std::sin(v.theta);
+  v.c = r * std::cos(v.theta);
+  v.s = r * std::sin(v.theta);
   v.h = (v.p - 2 * v.c) * std::cos(v.theta) / (2 * std::sin(v.theta)) - v.s;
   // n is at most kMaxBodyTurns here, so the cast is safe; a negative count means no body.
   const double turns = std::trunc(i.n);
   v.bodyTurns = turns < 0 ? -1 : static_cast<int>(turns);
+  return v;
 }
 
 void ShapeBuilder::BuildBody() {

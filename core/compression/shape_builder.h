@@ -42,6 +42,11 @@ struct ShapeDerived {
   int bodyTurns = -1;  // Trunc(n); below 0 no body is drawn
 };
 
+// The construction data the side view and the 3D centre line share: every refusal, decided
+// before a point is computed, and the body's length and pitch for the end style.
+ShapeStatus CheckShapeInputs(const ShapeInputs& inputs);
+ShapeDerived DeriveShape(const ShapeInputs& inputs);
+
 class ShapeBuilder {
  public:
   // Runs the whole construction. Anything but Built leaves no primitives, so a refused input
@@ -55,8 +60,6 @@ class ShapeBuilder {
   std::span<const ShapePrimitive> Primitives() const { return primitives_; }
 
  private:
-  ShapeStatus CheckInputs() const;
-  void Derive();
   void BuildBody();
   void BuildOpenEnds();
   void BuildOpenGroundEnds();

@@ -70,7 +70,8 @@ struct ConicalDesign {
     v(DesignField{"Length2", "長さ（Ｌ２）", "mm", in}, r.Length2);
     v(DesignField{"Load1", "荷重（Ｐ１）", "kgf", in}, r.Load1);
     v(DesignField{"Load2", "荷重（Ｐ２）", "kgf", in}, r.Load2);
-    v(DesignField{"LeftHand", "左巻き", "", in}, r.LeftHand);
+    // A file written before the winding was kept reads as right-hand.
+    v(DesignField{"LeftHand", "左巻", "", FieldRole::OptionalInput}, r.LeftHand);
     v(DesignField{"SpringIndexSmall", "バネ指数（小端）", "", out}, r.SpringIndexSmall);
     v(DesignField{"SpringIndexLarge", "バネ指数（大端）", "", out}, r.SpringIndexLarge);
     v(DesignField{"ActiveTurns", "有効巻数", "巻", out}, r.ActiveTurns);

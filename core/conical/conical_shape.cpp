@@ -182,3 +182,21 @@ std::string ConicalDxfText(const ConicalDesign& design, ShapeStatus* status) {
 }
 
 }  // namespace coilspring
+
+namespace coilspring {
+
+ConicalWire ConicalWireAt(const ConicalDesign& r, double length,
+                          const std::vector<double>& angles) {
+  ConicalWire out;
+  out.status = BuildConicalShape(r, length).status;
+  if (out.status != ShapeStatus::Built) return out;
+  const double d = r.WireDiameter;
+  const ConicalCurve curve(1, d, r.SmallMean / 2, r.LargeMean / 2, r.ActiveTurns, r.Pitch);
+  const double load = curve.LoadAt(r.FreeLength - length);
+  const CentreLine wire(r, load / (kPi * d * d * d * d / 32), curve.OpenRadius(load));
+  out.points.reserve(angles.size());
+  for (const double a : angles) out.points.push_back({wire.Axial(a), wire.Radius(a)});
+  return out;
+}
+
+}  // namespace coilspring

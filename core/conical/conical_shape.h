@@ -35,3 +35,17 @@ void DrawConicalShape(Canvas& canvas, const ConicalDesign& design, double length
 std::string ConicalDxfText(const ConicalDesign& design, ShapeStatus* status = nullptr);
 
 }  // namespace coilspring
+
+namespace coilspring {
+
+// The side view's wire at `length`, for the 3D model: at each wire angle θ (radians from the
+// small end, 0 … 2π·Nt) the centre's axial position (x) and mean radius (y) where the bands
+// are drawn; no points unless the view can be built.
+struct ConicalWire {
+  ShapeStatus status = ShapeStatus::NonFiniteInput;
+  std::vector<ModelPoint> points;
+};
+ConicalWire ConicalWireAt(const ConicalDesign& design, double length,
+                          const std::vector<double>& angles);
+
+}  // namespace coilspring

@@ -17,7 +17,7 @@ bool Finite(const ShapePrimitive& primitive) {
 
 }  // namespace
 
-std::string CannotDrawMessage(ShapeStatus status) {
+std::string ShapeStatusReason(ShapeStatus status) {
   // In the order of ShapeStatus.
   static constexpr const char* kReasons[] = {
       "",
@@ -31,8 +31,12 @@ std::string CannotDrawMessage(ShapeStatus status) {
       "図の点が定まりません",
   };
   static_assert(std::size(kReasons) == static_cast<std::size_t>(ShapeStatus::UndefinedPoint) + 1);
+  return kReasons[static_cast<std::size_t>(status)];
+}
+
+std::string CannotDrawMessage(ShapeStatus status) {
   if (status == ShapeStatus::Built) return {};
-  return std::string("側面図を描けません: ") + kReasons[static_cast<std::size_t>(status)];
+  return "側面図を描けません: " + ShapeStatusReason(status);
 }
 
 void EmitPrimitives(std::span<const ShapePrimitive> primitives, ShapeSink& sink) {

@@ -30,6 +30,8 @@ enum class ShapeStatus {
 // Why the side view of a spring cannot be drawn, for the user ("側面図を描けません: 線径が 0 以下
 // です"); empty for Built.
 std::string CannotDrawMessage(ShapeStatus status);
+// The reason alone ("線径が 0 以下です"); empty for Built.
+std::string ShapeStatusReason(ShapeStatus status);
 
 // How the drawing file states one angle of an arc: a fixed value, or the direction of the
 // arc's own end point seen from its centre plus an offset (0 or 360).

@@ -52,12 +52,21 @@ void Leg(GroupBuilder& g, double degrees, double length, double D, double d) {
   g.Wire({r * std::cos(a), r * std::sin(a)}, {length * std::cos(a), length * std::sin(a)}, d);
 }
 
-bool Drawable(const TorsionDesign& t) {
+}  // namespace
+
+bool TorsionDrawable(const TorsionDesign& t) {
   const double d = t.WireDiameter, D = t.MeanDiameter;
   for (double v : {d, D, t.TotalTurns, t.Leg1, t.Leg2, t.Angle1, t.Angle2})
     if (!std::isfinite(v)) return false;
   return d > 0 && D > d && t.TotalTurns > 0 && t.TotalTurns <= kMaxBodyTurns;
 }
+
+double WoundMeanDiameter(const TorsionDesign& t) {
+  const double wound = t.MeanDiameter2;
+  return std::isfinite(wound) && wound > t.WireDiameter ? wound : t.MeanDiameter;
+}
+
+namespace {
 
 // The coil's two circles and its free legs; leg 2 at θ1; leg 2 and the coil at θ2; the rod.
 void BuildEndView(TorsionViews& v, const TorsionDesign& t) {
@@ -77,13 +86,12 @@ void BuildEndView(TorsionViews& v, const TorsionDesign& t) {
 
   TorsionViewGroup working2{TorsionViewPart::Working2, {}};
   GroupBuilder w2(working2);
-  const double wound = t.MeanDiameter2;
-  const bool woundDrawable = std::isfinite(wound) && wound > d;
-  if (woundDrawable) {
+  const double wound = WoundMeanDiameter(t);
+  if (std::isfinite(t.MeanDiameter2) && t.MeanDiameter2 > d) {
     w2.Circle({0, 0}, (wound + d) / 2);
     w2.Circle({0, 0}, (wound - d) / 2);
   }
-  Leg(w2, kLeg2Direction - t.Angle2, t.Leg2, woundDrawable ? wound : D, d);
+  Leg(w2, kLeg2Direction - t.Angle2, t.Leg2, wound, d);
   v.groups.push_back(std::move(working2));
 
   if (t.Rod && std::isfinite(*t.Rod) && *t.Rod > 0 && *t.Rod < D + d) {
@@ -199,7 +207,7 @@ void DrawLegend(Canvas& canvas) {
 
 TorsionViews BuildTorsionViews(const TorsionDesign& t) {
   TorsionViews v;
-  if (!Drawable(t)) return v;
+  if (!TorsionDrawable(t)) return v;
   double x0 = 0, body = 0;
   BuildEndView(v, t);
   BuildSideView(v, t, x0, body);

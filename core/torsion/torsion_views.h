@@ -39,6 +39,11 @@ struct TorsionViews {
 // θ2 is left out while its diameter does not hold the wire, the rod while it is not a positive
 // size smaller than the coil's outer diameter.
 TorsionViews BuildTorsionViews(const TorsionDesign& design);
+// That rule alone, which the 3D centre line shares.
+bool TorsionDrawable(const TorsionDesign& design);
+// The coil's mean diameter wound up to θ2 as the end view draws it (and the 3D model takes it):
+// the result D2 when it is a coil, else D.
+double WoundMeanDiameter(const TorsionDesign& design);
 
 // Every primitive in order, for the drawing file.
 std::vector<ShapePrimitive> AllPrimitives(const TorsionViews& views);

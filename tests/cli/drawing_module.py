@@ -1,5 +1,6 @@
 """coilspring-cli starts without Qt: the program links no Qt library, and every command that
-draws nothing runs without loading one (the dynamic loader's own record, LD_DEBUG=files, names
+draws nothing runs without loading one, nor Open CASCADE, which only step loads, through the 3D
+module (the dynamic loader's own record, LD_DEBUG=files, names
 every object it opens). Only picture and sheet load the drawing module beside the program, and a
 program folder whose module is missing, damaged or of another form refuses them with exit code 2
 and a message that names the module, while its other commands work on.
@@ -15,6 +16,7 @@ from clitest import WORKED_EXAMPLE, check, finish, record, worked_example_data, 
 
 bin_dir, source_dir = sys.argv[1], sys.argv[2]
 MODULE = "coilspring-cli-draw.so"
+MODEL3D = "coilspring-model3d.so"
 
 
 def run_in(folder, *args, env=None):
@@ -33,15 +35,20 @@ def qt_in(objects):
     return [o for o in objects if os.path.basename(o).startswith("libQt6")]
 
 
+def occt_in(objects):
+    return [o for o in objects if os.path.basename(o).startswith(("libTK", MODEL3D))]
+
+
 linked = subprocess.run(["ldd", os.path.join(bin_dir, "coilspring-cli")], capture_output=True,
                         text=True).stdout
-check("libQt6" not in linked, "the program links no Qt library:\n" + linked)
+check("libQt6" not in linked and "libTK" not in linked,
+      "the program links no Qt and no Open CASCADE library:\n" + linked)
 
 with tempfile.TemporaryDirectory() as tmp:
     # A program folder of our own, so that the module can be taken away or damaged.
     folder = os.path.join(tmp, "program")
     os.mkdir(folder)
-    for name in ("coilspring-cli", MODULE, "zaidat.dst", "keisuu.dat"):
+    for name in ("coilspring-cli", MODULE, MODEL3D, "zaidat.dst", "keisuu.dat"):
         shutil.copy2(os.path.join(bin_dir, name), folder)
 
     def run(*args):
@@ -75,6 +82,11 @@ with tempfile.TemporaryDirectory() as tmp:
         status, objects = loaded_objects(folder, *args)
         check(status == code, f"{args[0]}: exit code {status}, expected {code}")
         check(objects and not qt_in(objects), f"{args}: opened {qt_in(objects) or 'nothing?'}")
+        check(not occt_in(objects), f"{args}: opened {occt_in(objects)}")
+
+    # step opens the 3D module and Open CASCADE through it, but no Qt.
+    status, objects = loaded_objects(folder, "step", saved, out + ".step")
+    check(status == 0 and occt_in(objects) and not qt_in(objects), f"step: {status}, {objects}")
 
     # picture opens the module and Qt through it, and still makes its PNG.
     status, objects = loaded_objects(folder, "picture", design, "--diagram", diagram, *data)
@@ -107,5 +119,12 @@ with tempfile.TemporaryDirectory() as tmp:
         r = run("calc", design, *data)
         check(r.returncode == 0 and not r.stderr, f"{what} module: calc works on ({r.stderr})")
         check(run("picture", "--help").returncode == 0, f"{what} module: picture --help works on")
+    # So with the 3D module.
+    model3d = os.path.join(folder, MODEL3D)
+    os.remove(model3d)
+    r = run("step", saved, out + "2.step")
+    check(r.returncode == 2 and f"3Dモデルのモジュール {model3d} は読み込めません（" in r.stderr,
+          f"missing 3D module: {r.returncode} {r.stderr!r}")
+    check(not os.path.exists(out + "2.step"), "missing 3D module: no output")
 
 finish()

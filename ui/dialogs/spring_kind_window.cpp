@@ -22,6 +22,7 @@
 #include "core/search/search_kinds.h"
 #include "core/text/text_number.h"
 #include "core/text/user_error.h"
+#include "model3d/step_client.h"
 #include "ui/dialogs/data_sheet_dialog.h"
 #include "ui/platform/help_window.h"
 #include "ui/platform/units_setting.h"
@@ -75,6 +76,7 @@ void SpringKindWindowBase::Frame(const char* name, const char* viewEntry) {
       {file, "KindSheet", QStringLiteral("要目表印刷"), &W::ShowDataSheet, {}},
       {file, "KindPrint", QStringLiteral("画面印刷"), &W::PrintWindow, Qt::CTRL | Qt::Key_P},
       {file, "KindDxf", QStringLiteral("ＤＸＦ出力"), &W::ExportDxf, {}},
+      {file, "KindStep", QStringLiteral("3Dモデル出力（STEP）"), &W::ExportStep, {}},
       {edit, "KindUndo", QStringLiteral("元に戻す"), &W::UndoStep, Qt::CTRL | Qt::Key_Z},
       {edit, "KindRedo", QStringLiteral("やり直し"), &W::RedoStep, Qt::CTRL | Qt::Key_Y},
       {view, "KindInputMode", QString::fromUtf8(viewEntry), &W::ToggleInputMode, {}},
@@ -335,6 +337,15 @@ void SpringKindWindowBase::ExportDxf() {
   const auto path = platform_.AskSaveFile(
       this, {QStringLiteral("DXFファイル (*.dxf)"), QString::fromUtf8(kind_.dxfName)});
   if (path) WriteFileAtomically(LocalPath(*path), DxfText());
+}
+
+void SpringKindWindowBase::ExportStep() {
+  const SpringModel model = Model();
+  const std::string dxfName = kind_.dxfName;
+  const auto path = platform_.AskSaveFile(
+      this, {QStringLiteral("STEPファイル (*.step *.stp)"),
+             QString::fromUtf8(dxfName.substr(0, dxfName.rfind('.')) + ".step")});
+  if (path) WriteFileAtomically(LocalPath(*path), model3d::StepText(model.line, model.product));
 }
 
 void SpringKindWindowBase::PrintWindow() {

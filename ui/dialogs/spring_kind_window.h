@@ -18,10 +18,14 @@
 #include <vector>
 
 #include "core/compression/calculator_state.h"
+#include "core/conical/conical_centre_line.h"
 #include "core/display/display_units.h"
 #include "core/display/reference_rows.h"
+#include "core/drawing/centre_line.h"
+#include "core/extension/extension_centre_line.h"
 #include "core/kinds/spring_kinds.h"
 #include "core/records/material_table.h"
+#include "core/torsion/torsion_centre_line.h"
 #include "ui/dialogs/kind_search_dialog.h"
 #include "ui/document/design_document.h"
 #include "ui/platform/handler_guard.h"
@@ -80,6 +84,8 @@ class SpringKindWindowBase : public QMainWindow {
   void SaveDesign() { AskAndSave(); }
   void OpenDesign();
   void ExportDxf();
+  // ファイル → 3Dモデル出力（STEP）: the design's solid, made by the 3D module loaded now.
+  void ExportStep();
   void PrintWindow();
   void OpenHelp();
   // Saving and reading without a file dialog. A file that is wrong anywhere changes nothing.
@@ -140,6 +146,7 @@ class SpringKindWindowBase : public QMainWindow {
   virtual void PutSearchListIntoHistory() = 0;
   // Whether the search's list may overwrite the `used` of history slots 1..count.
   bool ConfirmOverwrite(int count, int used);
+  virtual SpringModel Model() const = 0;
   // Shows everything in `now` after the program switched from `before`.
   virtual void ApplyUnits(UnitSystem before, UnitSystem now) = 0;
 
@@ -205,6 +212,13 @@ class SpringKindWindow : public SpringKindWindowBase {
     ShowWholeDocument();
   }
   bool HasUnsavedDesign() const final { return document_.HasUnsavedWork(); }
+  // The design as shown, in the state its side view shows, wound as the design says; its kind's
+  // SpringModelOf builds it.
+  SpringModel Model() const final {
+    return SpringModelOf(Design(), materials_, ShownState(), false);
+  }
+  // The state the side view page shows, where the window offers a choice of them.
+  virtual SpringState ShownState() const { return SpringState::Free; }
 
  protected:
   SpringKindWindow(const KindWindowContext& context, SpringKind kind, DocumentFormat<Spring> format,

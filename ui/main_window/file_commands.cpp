@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <algorithm>
 
+#include "core/compression/compression_centre_line.h"
 #include "core/compression/design_dxf.h"
 #include "core/compression/design_sheet.h"
 #include "core/compression/design_validation.h"
@@ -12,6 +13,7 @@
 #include "core/output/grid_clipboard.h"
 #include "core/records/file_io.h"
 #include "core/text/user_error.h"
+#include "model3d/step_client.h"
 #include "ui/dialogs/data_sheet_dialog.h"
 #include "ui/dialogs/design_search_dialog.h"
 #include "ui/dialogs/spring_kind_window.h"
@@ -94,6 +96,20 @@ void MainWindow::ExportDxf() {
   if (!path) return;
   lastDxfSaveName_ = *path;
   WriteFileAtomically(path->toStdString(), text);
+}
+
+// The solid of the side view's state, wound as the data sheet's checkbox says; the 3D module is
+// loaded only now.
+void MainWindow::ExportStep() {
+  const int shown = state_.shapeViewPosition;
+  const SpringState state = shown == 1   ? SpringState::Load1
+                            : shown == 2 ? SpringState::Load2
+                                         : SpringState::Free;
+  const SpringModel model =
+      SpringModelOf(state_.current(), state_.materials(), state, inputPanel_->LeftHandWound());
+  const auto path = platform_.AskSaveFile(
+      this, {QStringLiteral("STEPファイル (*.step *.stp)"), QStringLiteral("aspring.step")});
+  if (path) WriteFileAtomically(path->toStdString(), model3d::StepText(model.line, model.product));
 }
 
 void MainWindow::ShowDataSheet() {

@@ -76,6 +76,7 @@ void MainWindow::BuildMenus() {
   dataSheetAction_ = AddAction(file, "N5", QStringLiteral("要目表印刷"));
   printAction_ = AddAction(file, "N1", QStringLiteral("画面印刷"));
   dxfAction_ = AddAction(file, "N7", QStringLiteral("ＤＸＦ出力"));
+  stepAction_ = AddAction(file, "StepMenu", QStringLiteral("3Dモデル出力（STEP）"));
   QMenu* edit = bar->addMenu(QStringLiteral("編集(&E)"));
   edit->setObjectName("Edit3");
   undoAction_ = AddAction(edit, "Undo", QStringLiteral("元に戻す"));
@@ -102,6 +103,7 @@ void MainWindow::BuildMenus() {
       {dataSheetAction_, &MainWindow::ShowDataSheet},
       {printAction_, &MainWindow::PrintWindow},
       {dxfAction_, &MainWindow::ExportDxf},
+      {stepAction_, &MainWindow::ExportStep},
       {undoAction_, &MainWindow::UndoStep},
       {redoAction_, &MainWindow::RedoStep},
       {copyHistoryAction_, &MainWindow::CopyHistoryText},

@@ -131,6 +131,7 @@ class MainWindow : public QMainWindow {
   void ShowDataSheet();
   void PrintWindow();
   void ExportDxf();
+  void ExportStep();
   void CopyHistoryText();
   void CopyFatigueDiagram();
   void EditMaterials();
@@ -175,6 +176,7 @@ class MainWindow : public QMainWindow {
   QAction* dataSheetAction_ = nullptr;     // N5: "要目表印刷"
   QAction* printAction_ = nullptr;         // N1: "画面印刷"
   QAction* dxfAction_ = nullptr;           // N7: "ＤＸＦ出力"
+  QAction* stepAction_ = nullptr;          // StepMenu: "3Dモデル出力（STEP）"
   QAction* undoAction_ = nullptr;          // Undo: "元に戻す"
   QAction* redoAction_ = nullptr;          // Redo: "やり直し"
   QAction* copyHistoryAction_ = nullptr;   // N2: "全データーコピー"

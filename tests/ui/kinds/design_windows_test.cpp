@@ -5,6 +5,7 @@
 #include <QStandardPaths>
 
 #include "core/compression/history.h"
+#include "core/records/file_io.h"
 #include "support/main_window_fixture.h"
 #include "ui/dialogs/spring_kind_window.h"
 #include "ui/widgets/look.h"
@@ -32,23 +33,92 @@ struct DesignWindowRow {
   // A box the start's input mode only shows a result in; the reference page's grid, its modulus
   // row and that row at 120 ℃; the README's picture of the window, in docs/.
   const char *shownOnly, *reference, *modulus, *modulusAt120, *picture;
+  const char* step;  // ファイル → 3Dモデル出力（STEP）
 };
 
 void PrintTo(const DesignWindowRow& row, std::ostream* os) { *os << row.file; }
 
 const DesignWindowRow kWindows[] = {
-    {nullptr, "BitBtn2", "SpinEdit1", "SpeedButton5", "sg1", kHistoryHeadingRows, 1, "Edit19", "N3",
-     "Edit2", "Undo", "Redo", "d.abd", false, "Edit23", "ReferenceGrid", "運転温度での横弾性係数",
-     "76538", "main_window.png"},
-    {"ExtensionMenu", "calculateButton", "historySlotSpin", "storeButton", "historyGrid",
-     kHistoryHeadingRows, 1, "turnsEdit", "KindSave", "KindOpen", "KindUndo", "KindRedo", "e.json",
-     true, "load1Edit", "referenceGrid", "使用温度の横弾性係数", "76538", "extension_window.png"},
-    {"TorsionMenu", "calculateButton", "historySlotSpin", "storeButton", "historyGrid",
-     kHistoryHeadingRows, 1, "turnsEdit", "KindSave", "KindOpen", "KindUndo", "KindRedo", "t.json",
-     true, nullptr, "TorsionReference", "縦弾性係数（使用温度）", "200850", "torsion_window.png"},
-    {"ConicalMenu", "calculateButton", "historySlotSpin", "storeButton", "historyGrid",
-     kHistoryHeadingRows, 1, "turnsEdit", "KindSave", "KindOpen", "KindUndo", "KindRedo", "c.json",
-     true, "load1Edit", "referenceGrid", "使用温度の横弾性係数", "76538", "conical_window.png"},
+    {nullptr,
+     "BitBtn2",
+     "SpinEdit1",
+     "SpeedButton5",
+     "sg1",
+     kHistoryHeadingRows,
+     1,
+     "Edit19",
+     "N3",
+     "Edit2",
+     "Undo",
+     "Redo",
+     "d.abd",
+     false,
+     "Edit23",
+     "ReferenceGrid",
+     "運転温度での横弾性係数",
+     "76538",
+     "main_window.png",
+     "StepMenu"},
+    {"ExtensionMenu",
+     "calculateButton",
+     "historySlotSpin",
+     "storeButton",
+     "historyGrid",
+     kHistoryHeadingRows,
+     1,
+     "turnsEdit",
+     "KindSave",
+     "KindOpen",
+     "KindUndo",
+     "KindRedo",
+     "e.json",
+     true,
+     "load1Edit",
+     "referenceGrid",
+     "使用温度の横弾性係数",
+     "76538",
+     "extension_window.png",
+     "KindStep"},
+    {"TorsionMenu",
+     "calculateButton",
+     "historySlotSpin",
+     "storeButton",
+     "historyGrid",
+     kHistoryHeadingRows,
+     1,
+     "turnsEdit",
+     "KindSave",
+     "KindOpen",
+     "KindUndo",
+     "KindRedo",
+     "t.json",
+     true,
+     nullptr,
+     "TorsionReference",
+     "縦弾性係数（使用温度）",
+     "200850",
+     "torsion_window.png",
+     "KindStep"},
+    {"ConicalMenu",
+     "calculateButton",
+     "historySlotSpin",
+     "storeButton",
+     "historyGrid",
+     kHistoryHeadingRows,
+     1,
+     "turnsEdit",
+     "KindSave",
+     "KindOpen",
+     "KindUndo",
+     "KindRedo",
+     "c.json",
+     true,
+     "load1Edit",
+     "referenceGrid",
+     "使用温度の横弾性係数",
+     "76538",
+     "conical_window.png",
+     "KindStep"},
 };
 
 class DesignWindowTest : public MainWindowTest,
@@ -244,6 +314,26 @@ TEST_P(DesignWindowTest, TheReadmeShowsTheWindowAsItIs) {
   if (qEnvironmentVariableIsSet("COILSPRING_WRITE_DOCS")) shown.save(path);
   EXPECT_EQ(QImage(path).convertToFormat(QImage::Format_RGB32), shown)
       << path.toStdString() << ": run the test with COILSPRING_WRITE_DOCS=1 to draw it anew";
+}
+
+// The solid comes from the 3D module beside the program (the test's copy); what it holds is
+// read back in tests/model3d.
+TEST_P(DesignWindowTest, TheStepEntryWritesTheSpringsSolid) {
+  const std::string file = folder.file("s.step");
+  platform.saveAnswers = {QString::fromStdString(file)};
+  act(GetParam().step);
+  ASSERT_TRUE(platform.messages.empty()) << platform.LastMessage().toStdString();
+  EXPECT_TRUE(platform.saveRequests.back().filter.contains("*.step"));
+  EXPECT_TRUE(platform.saveRequests.back().proposedName.endsWith(".step"));
+  const Bytes step = ReadWholeFile(file);
+  EXPECT_TRUE(std::string(step.begin(), step.end()).starts_with("ISO-10303-21;"));
+  if (GetParam().refusesImpossible) return;
+  // A design no solid can be made of: the reason in a message box, the old file kept.
+  calculateWithTurns("-1");
+  platform.saveAnswers = {QString::fromStdString(file)};
+  act(GetParam().step);
+  EXPECT_TRUE(platform.LastMessage().startsWith(QStringLiteral("3Dモデルを作れません: ")));
+  EXPECT_EQ(ReadWholeFile(file), step);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryKind, DesignWindowTest, ::testing::ValuesIn(kWindows));

@@ -58,6 +58,7 @@ class ConicalWindow final : public SpringKindWindow<ConicalDesign> {
   const CalculatorState& state_;
   ConicalCheck check_;
   int shapePosition_ = 0;  // 0 free length, 1 at L1, 2 at L2
+  SpringState ShownState() const override { return static_cast<SpringState>(shapePosition_); }
 
   CoilInputsBox* coil_ = nullptr;           // its diameter is the small end's
   QLineEdit* largeDiameterEdit_ = nullptr;  // largeDiameterEdit: 大端の径

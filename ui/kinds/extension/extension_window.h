@@ -58,6 +58,7 @@ class ExtensionWindow final : public SpringKindWindow<ExtensionDesign> {
   const CalculatorState& state_;
   ExtensionCheck check_;
   int shapePosition_ = 0;  // 0 free length, 1 at L1, 2 at L2
+  SpringState ShownState() const override { return static_cast<SpringState>(shapePosition_); }
 
   CoilInputsBox* coil_ = nullptr;
   QComboBox* hookCombo_ = nullptr;               // hookCombo: フック形状
