@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/conical/conical_design.h"
+#include "core/conical/conical_illustration.h"
 #include "core/drawing/canvas.h"
 #include "core/output/data_sheet.h"
 #include "core/records/material_table.h"
@@ -13,7 +14,5 @@ namespace coilspring {
 // the design is or `leftHanded` asks for it.
 DataSheet MakeConicalDataSheet(const ConicalDesign& design, const MaterialTable& materials,
                                bool leftHanded);
-
-void DrawConicalIllustration(Canvas& canvas);
 
 }  // namespace coilspring

@@ -4,6 +4,7 @@
 
 #include "core/drawing/canvas.h"
 #include "core/extension/extension_design.h"
+#include "core/extension/extension_illustration.h"
 #include "core/output/data_sheet.h"
 #include "core/records/material_table.h"
 
@@ -12,10 +13,5 @@ namespace coilspring {
 // The sheet of a calculated design: nothing is calculated here.
 DataSheet MakeExtensionDataSheet(const ExtensionDesign& design, const MaterialTable& materials,
                                  bool leftHanded);
-
-// A close-wound spring with a round hook at each end, the three lengths measured inside the
-// hooks, the load line from the initial tension and the coil diameter: the dimensions sit where
-// the sheet places its labels (free length, L1, L2, P2, P1, mean diameter).
-void DrawExtensionIllustration(Canvas& canvas);
 
 }  // namespace coilspring

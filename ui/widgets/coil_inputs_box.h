@@ -32,6 +32,9 @@ class CoilInputsBox final : public QGroupBox {
   CoilInputs Read() const;
   // Puts the lists on the material and the first wire not smaller than the given one, and the
   // numbers into their boxes in the full number format.
+  // The coil diameter's box, for a panel that shows it on a picture of the spring; the box
+  // stays this one's to read and fill.
+  QLineEdit* DiameterBox() const { return diameterEdit_; }
   void Show(const CoilInputs& inputs);
 
  signals:

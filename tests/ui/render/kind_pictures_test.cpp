@@ -1,13 +1,18 @@
-// The kinds' drawings as last approved, at 100 % and 200 % (tests/data/pictures; a picture
-// that differs is written beside the test program as <name>.shown.png to look at).
+// The kinds' drawings and illustrations as last approved, at 100 % and 200 %
+// (tests/data/pictures; a picture that differs is written beside the test program as
+// <name>.shown.png to look at).
 #include <gtest/gtest.h>
 
 #include <QApplication>
 
 #include "core/conical/conical_calc.h"
+#include "core/conical/conical_illustration.h"
+#include "core/extension/extension_illustration.h"
+#include "core/torsion/torsion_illustration.h"
 #include "support/extension_example.h"
 #include "support/torsion_example.h"
 #include "ui/render/pictures.h"
+#include "ui/render/qt_canvas.h"
 #include "ui/render/torsion_pictures.h"
 #include "ui/widgets/widgets.h"
 
@@ -15,25 +20,31 @@ namespace coilspring {
 namespace {
 
 // `value`: the extension's or conical's state (0 free, 1 L1, 2 L2), the torsion rod, θ2 or L2.
-enum class Drawing { Extension, TorsionViews, MomentDiagram, Conical, LoadCurve };
+enum class Drawing { Extension, TorsionViews, MomentDiagram, Conical, LoadCurve, Illustration };
 const struct Case {
   const char* name;
   Drawing drawing;
   bool leftHand;
   double value;
   HookKind hook = HookKind::Round;
+  void (*illustration)(Canvas&) = nullptr;
 } kCases[] = {
     {"extension_round_free", Drawing::Extension, false, 0},
     {"extension_round_l2", Drawing::Extension, false, 2},
     {"extension_half_left_l1", Drawing::Extension, true, 1, HookKind::HalfRound},
     {"torsion_views_rod", Drawing::TorsionViews, false, 12},
     {"torsion_moment_beyond_max", Drawing::MomentDiagram, false, 118},
+    {"extension_illustration", Drawing::Illustration, false, 0, {}, DrawExtensionIllustration},
+    {"torsion_illustration", Drawing::Illustration, false, 0, {}, DrawTorsionIllustration},
+    {"conical_illustration", Drawing::Illustration, false, 0, {}, DrawConicalPanelIllustration},
     {"conical_free", Drawing::Conical, false, 0},
     {"conical_left_l2", Drawing::Conical, true, 2},
     {"conical_curve_near_contact", Drawing::LoadCurve, false, 13.6},
 };
 
 QImage Draw(const Case& c, qreal ratio) {
+  if (c.drawing == Drawing::Illustration)
+    return QtCanvas::Drawing(illustration::kWidth, illustration::kHeight, ratio, c.illustration);
   if (c.drawing == Drawing::Extension) {
     ExtensionDesign r = WorkedExtensionResults();
     r.HookKind = c.hook;

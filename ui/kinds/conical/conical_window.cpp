@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "core/compression/spring_calc.h"
+#include "core/conical/conical_illustration.h"
 #include "core/conical/conical_reference.h"
 #include "core/conical/conical_shape.h"
 #include "core/conical/conical_sheet.h"
@@ -23,6 +24,7 @@
 #include "core/text/sjis.h"
 #include "core/text/user_error.h"
 #include "ui/dialogs/data_sheet_dialog.h"
+#include "ui/dialogs/illustration_panel.h"
 #include "ui/render/picture_views.h"
 #include "ui/render/pictures.h"
 #include "ui/render/qt_canvas.h"
@@ -75,7 +77,6 @@ QWidget* ConicalWindow::BuildInputs() {
     ++row;
   };
   largeDiameterEdit_ = NumberBox("largeDiameterEdit");
-  add("大端の径 (mm)", largeDiameterEdit_, new QLabel(QStringLiteral("（上の径は小端）")));
   endCombo_ = new QComboBox;
   endCombo_->setObjectName("endCombo");
   for (const char* name : kEndKindNames) endCombo_->addItem(QString::fromUtf8(name));
@@ -83,15 +84,20 @@ QWidget* ConicalWindow::BuildInputs() {
   leftHandCheck_->setObjectName("leftHandCheck");
   add("座巻き", endCombo_, leftHandCheck_);
   freeLengthEdit_ = NumberBox("freeLengthEdit");
-  add("自由長さ L0 (mm)", freeLengthEdit_);
   length1Edit_ = NumberBox("length1Edit");
   length2Edit_ = NumberBox("length2Edit");
   load1Edit_ = new QuantityBox("load1Edit", Quantity::Load);
   load2Edit_ = new QuantityBox("load2Edit", Quantity::Load);
-  add("長さ L1 (mm)", length1Edit_);
-  add("長さ L2 (mm)", length2Edit_);
-  add("荷重 P1", load1Edit_);
-  add("荷重 P2", load2Edit_);
+  namespace place = conical_illustration;
+  auto* picture = new IllustrationPanel("conicalIllustration", DrawConicalPanelIllustration);
+  picture->Put(freeLengthEdit_, place::kFreeLength, QStringLiteral("自由長さ"));
+  picture->Put(length1Edit_, place::kLength1, QStringLiteral("長さ（Ｌ１）"));
+  picture->Put(length2Edit_, place::kLength2, QStringLiteral("長さ（Ｌ２）"));
+  picture->Put(load2Edit_, place::kLoad2, QStringLiteral("Ｐ２"));
+  picture->Put(load1Edit_, place::kLoad1, QStringLiteral("Ｐ１"));
+  picture->Put(coil_->DiameterBox(), place::kSmallDiameter, QStringLiteral("小端"));
+  picture->Put(largeDiameterEdit_, place::kLargeDiameter, QStringLiteral("大端"));
+  column->insertWidget(0, picture);
   column->addLayout(grid);
   calculateButton_ = new QPushButton(QStringLiteral("計算"));
   calculateButton_->setObjectName("calculateButton");

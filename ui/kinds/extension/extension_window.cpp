@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "core/calc/coil_formulas.h"
+#include "core/extension/extension_illustration.h"
 #include "core/extension/extension_reference.h"
 #include "core/extension/extension_shape.h"
 #include "core/extension/extension_sheet.h"
@@ -24,6 +25,7 @@
 #include "core/text/sjis.h"
 #include "core/text/user_error.h"
 #include "ui/dialogs/data_sheet_dialog.h"
+#include "ui/dialogs/illustration_panel.h"
 #include "ui/render/picture_views.h"
 #include "ui/render/pictures.h"
 #include "ui/render/qt_canvas.h"
@@ -90,15 +92,20 @@ QWidget* ExtensionWindow::BuildInputs() {
   freeLengthEdit_ = NumberBox("freeLengthEdit");
   standardLengthButton_ = new QPushButton;
   standardLengthButton_->setObjectName("standardLengthButton");
-  add("自由長さ L0 (mm)", freeLengthEdit_, standardLengthButton_);
+  grid->addWidget(standardLengthButton_, row++, 1);
   length1Edit_ = NumberBox("length1Edit");
   length2Edit_ = NumberBox("length2Edit");
   load1Edit_ = new QuantityBox("load1Edit", Quantity::Load);
   load2Edit_ = new QuantityBox("load2Edit", Quantity::Load);
-  add("長さ L1 (mm)", length1Edit_);
-  add("長さ L2 (mm)", length2Edit_);
-  add("荷重 P1", load1Edit_);
-  add("荷重 P2", load2Edit_);
+  namespace place = extension_illustration;
+  auto* picture = new IllustrationPanel("extensionIllustration", DrawExtensionIllustration);
+  picture->Put(freeLengthEdit_, place::kFreeLength, QStringLiteral("自由長さ"));
+  picture->Put(length1Edit_, place::kLength1, QStringLiteral("長さ（Ｌ１）"));
+  picture->Put(length2Edit_, place::kLength2, QStringLiteral("長さ（Ｌ２）"));
+  picture->Put(load2Edit_, place::kLoad2, QStringLiteral("Ｐ２"));
+  picture->Put(load1Edit_, place::kLoad1, QStringLiteral("Ｐ１"));
+  picture->Put(coil_->DiameterBox(), place::kDiameter, QStringLiteral("径"));
+  column->insertWidget(0, picture);
   column->addLayout(grid);
   calculateButton_ = new QPushButton(QStringLiteral("計算"));
   calculateButton_->setObjectName("calculateButton");

@@ -21,11 +21,13 @@
 #include "core/text/sjis.h"
 #include "core/text/user_error.h"
 #include "core/torsion/moment_angle_diagram.h"
+#include "core/torsion/torsion_illustration.h"
 #include "core/torsion/torsion_reference.h"
 #include "core/torsion/torsion_sheet.h"
 #include "core/torsion/torsion_views.h"
 #include "json/torsion_json.h"
 #include "ui/dialogs/data_sheet_dialog.h"
+#include "ui/dialogs/illustration_panel.h"
 #include "ui/render/torsion_pictures.h"
 #include "ui/widgets/coil_inputs_box.h"
 #include "ui/widgets/lazy_page.h"
@@ -77,6 +79,8 @@ QWidget* TorsionWindow::BuildInputs() {
   coil_ = new CoilInputsBox(materials_, kinds_);
   coil_->setObjectName("TorsionCoil");
   column->addWidget(coil_);
+  illustration_ = new IllustrationPanel("torsionIllustration", DrawTorsionIllustration);
+  column->insertWidget(0, illustration_);
   auto* box = new QGroupBox(QStringLiteral("腕と作動点"));
   column->addWidget(box);
   column->addStretch();
@@ -95,16 +99,18 @@ QWidget* TorsionWindow::BuildInputs() {
   point2Label_ = new QLabel;
   point1Edit_ = new QuantityBox("TorsionPoint1", Quantity::Energy);
   point2Edit_ = new QuantityBox("TorsionPoint2", Quantity::Energy);
-  form->addRow(QStringLiteral("腕の長さ1 mm"), leg1Edit_);
-  form->addRow(QStringLiteral("腕の長さ2 mm"), leg2Edit_);
   form->addRow(QStringLiteral("荷重点の腕の長さ mm"), armEdit_);
   form->addRow(QStringLiteral("案内棒径 mm"), rodEdit_);
   form->addRow(QStringLiteral("作動点"), modeCombo_);
   leftHandCheck_ = new QCheckBox(QStringLiteral("左巻"));
   leftHandCheck_->setObjectName("leftHandCheck");
   form->addRow(leftHandCheck_);
-  form->addRow(point1Label_, point1Edit_);
-  form->addRow(point2Label_, point2Edit_);
+  namespace place = torsion_illustration;
+  illustration_->Put(leg1Edit_, place::kLeg1, QStringLiteral("腕１"));
+  illustration_->Put(leg2Edit_, place::kLeg2, QStringLiteral("腕２"));
+  illustration_->Put(point1Edit_, place::kPoint1, point1Label_);
+  illustration_->Put(point2Edit_, place::kPoint2, point2Label_);
+  illustration_->Put(coil_->DiameterBox(), place::kDiameter, QStringLiteral("径"));
   calculateButton_ = new QPushButton(QStringLiteral("計算"));
   calculateButton_->setObjectName("calculateButton");
   form->addRow(calculateButton_);
@@ -177,8 +183,12 @@ void TorsionWindow::ShowInputModeCaptions() {
   const bool angles = !MomentsEntered();
   const QString unit = angles ? QStringLiteral("°") : Utf8(UnitCaption(Quantity::Energy, units_));
   const QString name = angles ? QStringLiteral("ねじれ角") : QStringLiteral("モーメント");
-  point1Label_->setText(name + QStringLiteral("1 ") + unit);
-  point2Label_->setText(name + QStringLiteral("2 ") + unit);
+  // The picture has room for the symbols only; the box's hint names the quantity in full.
+  const QString symbol = angles ? QStringLiteral("θ") : QStringLiteral("M");
+  illustration_->Retitle(point1Label_, symbol + QStringLiteral("1"));
+  illustration_->Retitle(point2Label_, symbol + QStringLiteral("2"));
+  point1Edit_->setToolTip(name + QStringLiteral("1 ") + unit);
+  point2Edit_->setToolTip(name + QStringLiteral("2 ") + unit);
 }
 
 // The boxes of a design, the working points in the pair the mode enters.

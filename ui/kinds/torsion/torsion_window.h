@@ -18,6 +18,7 @@ class QListWidget;
 namespace coilspring {
 
 class CoilInputsBox;
+class IllustrationPanel;
 class QuantityBox;
 class StalePages;
 
@@ -53,6 +54,7 @@ class TorsionWindow final : public SpringKindWindow<TorsionDesign> {
 
   const KindIndex& kinds_;
   TorsionCheck check_;
+  IllustrationPanel* illustration_;  // torsionIllustration: the legs, angles and diameter boxes
   CoilInputsBox* coil_;  // material, wire, coil diameter and turns, as every spring kind has them
   QLineEdit* leg1Edit_;
   QLineEdit* leg2Edit_;
