@@ -1,6 +1,6 @@
 // The torsion spring's illustration: the coil seen along its axis with its two legs, the working
 // angles of the loaded leg, the leg lengths and the coil diameter, with the places on those
-// dimensions where its window's input panel puts its boxes.
+// dimensions where its window's input panel puts its boxes and its data sheet its values.
 #pragma once
 
 #include "core/drawing/canvas.h"

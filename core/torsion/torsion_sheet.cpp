@@ -4,6 +4,7 @@
 #include "core/display/reference_rows.h"
 #include "core/text/number_format.h"
 #include "core/text/sjis.h"
+#include "core/torsion/torsion_illustration.h"
 
 namespace coilspring {
 
@@ -53,6 +54,22 @@ std::vector<TorsionSheetRow> TorsionSheetRows(const TorsionDesign& t,
       {"許容曲げ応力", "N/mm^2", Shown(t.AllowableStress, Q::Stress)},
       {"最大ねじれ角", "°", FormatShort(t.MaxAngle)},
   };
+}
+
+std::array<TorsionSketchLabel, 5> TorsionSketchLabels(const TorsionDesign& t) {
+  namespace place = torsion_illustration;
+  const bool moments = t.InputMode == kMomentsEntered;
+  const auto point = [&](const char* index, double angle, double moment) {
+    return moments ? std::string("Ｍ") + index + " = " + Shown(moment, Quantity::Energy) + "N·mm"
+                   : std::string("θ") + index + " = " + FormatShort(angle) + "°";
+  };
+  return {{
+      {place::kLeg1, false, "腕１ = " + Length(t.Leg1) + "mm"},
+      {place::kLeg2, false, "腕２ = " + Length(t.Leg2) + "mm"},
+      {place::kPoint1, false, point("１", t.Angle1, t.Moment1)},
+      {place::kPoint2, false, point("２", t.Angle2, t.Moment2)},
+      {place::kDiameter, true, "外径 = " + Length(t.OuterDiameter) + "mm"},
+  }};
 }
 
 }  // namespace coilspring

@@ -24,7 +24,8 @@ QImage TorsionViewsImage(const TorsionDesign& design,
                          qreal pixelRatio = 1);
 QImage MomentDiagramImage(const TorsionDesign& design, UnitSystem units, qreal pixelRatio = 1);
 
-// The data sheet page: its title, both views and the item grid.
+// The data sheet page: its title, the sketch with the design's legs, working points and diameter
+// on their dimensions, and the item grid.
 class TorsionSheetPage final : public SheetPage {
  public:
   TorsionSheetPage(const TorsionDesign& design, std::vector<TorsionSheetRow> rows);
@@ -33,6 +34,8 @@ class TorsionSheetPage final : public SheetPage {
   void Paint(QPainter& painter) override;
 
  private:
+  void PaintSketch(QPainter& painter) const;
+
   TorsionDesign design_;
   std::vector<TorsionSheetRow> rows_;
 };

@@ -1,9 +1,10 @@
-// The kinds' drawings and illustrations as last approved, at 100 % and 200 %
+// The kinds' drawings, illustrations and drawn data sheets as last approved, at 100 % and 200 %
 // (tests/data/pictures; a picture that differs is written beside the test program as
 // <name>.shown.png to look at).
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QPainter>
 
 #include "core/conical/conical_calc.h"
 #include "core/conical/conical_illustration.h"
@@ -20,7 +21,15 @@ namespace coilspring {
 namespace {
 
 // `value`: the extension's or conical's state (0 free, 1 L1, 2 L2), the torsion rod, θ2 or L2.
-enum class Drawing { Extension, TorsionViews, MomentDiagram, Conical, LoadCurve, Illustration };
+enum class Drawing {
+  Extension,
+  TorsionViews,
+  MomentDiagram,
+  Sheet,
+  Conical,
+  LoadCurve,
+  Illustration
+};
 const struct Case {
   const char* name;
   Drawing drawing;
@@ -34,6 +43,7 @@ const struct Case {
     {"extension_half_left_l1", Drawing::Extension, true, 1, HookKind::HalfRound},
     {"torsion_views_rod", Drawing::TorsionViews, false, 12},
     {"torsion_moment_beyond_max", Drawing::MomentDiagram, false, 118},
+    {"torsion_sheet", Drawing::Sheet, false, 60},
     {"extension_illustration", Drawing::Illustration, false, 0, {}, DrawExtensionIllustration},
     {"torsion_illustration", Drawing::Illustration, false, 0, {}, DrawTorsionIllustration},
     {"conical_illustration", Drawing::Illustration, false, 0, {}, DrawConicalPanelIllustration},
@@ -71,6 +81,14 @@ QImage Draw(const Case& c, qreal ratio) {
   CalculateTorsion(t, materials);
   if (c.drawing == Drawing::MomentDiagram)
     return MomentDiagramImage(t, UnitSystem::Gravitational, ratio);
+  if (c.drawing == Drawing::Sheet) {
+    TorsionSheetPage page(t, TorsionSheetRows(t, materials));
+    QImage image(page.PageSize() * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    QPainter painter(&image);
+    page.Paint(painter);
+    return image;
+  }
   return TorsionViewsImage(t, {kTorsionViewsWidth, kTorsionViewsHeight}, ratio);
 }
 
