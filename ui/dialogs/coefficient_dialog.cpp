@@ -10,6 +10,7 @@
 #include "core/records/file_io.h"
 #include "ui/platform/handler_guard.h"
 #include "ui/platform/unsaved_work.h"
+#include "ui/platform/window_place.h"
 #include "ui/widgets/widgets.h"
 
 namespace coilspring {
@@ -42,6 +43,7 @@ CoefficientDialog::CoefficientDialog(CalculatorState& state, Platform& platform,
                                      QString settingsPath, QWidget* parent)
     : QDialog(parent), state_(state), platform_(platform), settingsPath_(std::move(settingsPath)) {
   setObjectName(QStringLiteral("keisuu_make"));
+  KeepWindowPlace(this);
   setWindowTitle(QStringLiteral("keisuu_make"));
   setFont(GothicFont(kFontPixels));
   setFixedSize(kClientWidth, kClientHeight);

@@ -5,6 +5,7 @@
 
 #include "core/text/user_error.h"
 #include "ui/platform/handler_guard.h"
+#include "ui/platform/window_place.h"
 #include "ui/render/data_sheet_page.h"
 #include "ui/widgets/widgets.h"
 
@@ -43,6 +44,7 @@ class DrawnPageView final : public QWidget {
 DataSheetDialog::DataSheetDialog(Platform& platform, QWidget* parent)
     : QDialog(parent), platform_(platform) {
   setObjectName(QStringLiteral("prinform"));
+  KeepWindowPlace(this);
   setWindowTitle(QStringLiteral("prinform"));
   setFont(GothicFont(kWindowFontPixels));
   QPalette white = palette();

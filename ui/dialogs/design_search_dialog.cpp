@@ -21,6 +21,7 @@
 #include "core/text/sjis.h"
 #include "core/text/user_error.h"
 #include "ui/platform/handler_guard.h"
+#include "ui/platform/window_place.h"
 #include "ui/widgets/widgets.h"
 
 namespace coilspring {
@@ -76,6 +77,7 @@ DesignSearchDialog::DesignSearchDialog(const CalculatorState& state, Platform& p
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
   setObjectName("DesignSearch");
+  KeepWindowPlace(this);
   setWindowTitle(QStringLiteral("設計支援"));
   setFont(GothicFont(12));
   resize(1000, 640);

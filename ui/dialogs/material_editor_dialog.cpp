@@ -15,6 +15,7 @@
 #include "core/records/file_io.h"
 #include "ui/platform/handler_guard.h"
 #include "ui/platform/unsaved_work.h"
+#include "ui/platform/window_place.h"
 #include "ui/widgets/widgets.h"
 
 namespace coilspring {
@@ -57,6 +58,7 @@ MaterialEditorDialog::MaterialEditorDialog(CalculatorState& state, Platform& pla
                                            QWidget* parent)
     : QDialog(parent), state_(state), platform_(platform) {
   setObjectName(QStringLiteral("data_make"));
+  KeepWindowPlace(this);
   setWindowTitle(QStringLiteral("data_make"));
   setFont(GothicFont(kFontPixels));
   setFixedSize(kClientWidth, kClientHeight);

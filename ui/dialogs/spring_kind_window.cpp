@@ -100,6 +100,7 @@ void SpringKindWindowBase::Frame(const char* name, const char* viewEntry) {
 KindSearchDialog* SpringKindWindowBase::DesignSearchWindow() {
   if (designSearch_ != nullptr) return designSearch_;
   designSearch_ = new KindSearchDialog(kind_.kind, context_.state, platform_, units_, this);
+  KeepWindowPlace(designSearch_);
   ConnectGuarded(platform_, this, designSearch_, &KindSearchDialog::AdoptRequested,
                  &SpringKindWindowBase::AdoptSearchCandidate);
   ConnectGuarded(platform_, this, designSearch_, &KindSearchDialog::HistoryRequested,

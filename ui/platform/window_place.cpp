@@ -57,7 +57,8 @@ class WindowPlace final : public QObject {
     if (screen == nullptr) return;
     const QRect area = screen->availableGeometry();
     const QMargins frame = FrameOf(window_);
-    const QSize own = FixedSize(window_)
+    // A window given a size of its own before its first showing keeps that size as its default.
+    const QSize own = FixedSize(window_) || window_->testAttribute(Qt::WA_Resized)
                           ? window_->size()
                           : window_->sizeHint().expandedTo(window_->minimumSizeHint());
     QRect wanted(area.left() + frame.left() + std::max(0, (area.width() - own.width()) / 2),

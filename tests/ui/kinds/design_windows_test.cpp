@@ -7,6 +7,11 @@
 #include "core/compression/history.h"
 #include "core/records/file_io.h"
 #include "support/main_window_fixture.h"
+#include "ui/dialogs/coefficient_dialog.h"
+#include "ui/dialogs/data_sheet_dialog.h"
+#include "ui/dialogs/design_search_dialog.h"
+#include "ui/dialogs/kind_search_dialog.h"
+#include "ui/dialogs/material_editor_dialog.h"
 #include "ui/dialogs/spring_kind_window.h"
 #include "ui/widgets/look.h"
 #include "ui/widgets/string_grid.h"
@@ -337,6 +342,51 @@ TEST_P(DesignWindowTest, TheStepEntryWritesTheSpringsSolid) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryKind, DesignWindowTest, ::testing::ValuesIn(kWindows));
+
+// The dialogs too open inside the 1366×768 screen's free area, as far as their size allows (the
+// data sheet's page is taller than it), and in the program's next run again where they were left.
+using OpenDialog = QWidget* (*)(MainWindow&);
+const OpenDialog kDialogs[] = {[](MainWindow& w) -> QWidget* { return w.DataSheetWindow(); },
+                               [](MainWindow& w) -> QWidget* { return w.DesignSearchWindow(); },
+                               [](MainWindow& w) -> QWidget* { return w.MaterialEditor(); },
+                               [](MainWindow& w) -> QWidget* { return w.CoefficientWindow(); },
+                               [](MainWindow& w) -> QWidget* {
+                                 w.findChild<QAction*>("ExtensionMenu")->trigger();
+                                 return w.SpringKindWindows().front()->DesignSearchWindow();
+                               }};
+
+class DialogPlaceTest : public MainWindowTest, public ::testing::WithParamInterface<OpenDialog> {
+ protected:
+  QWidget* Open() {
+    Start();
+    window->show();
+    QWidget* dialog = GetParam()(*window);
+    dialog->show();
+    return dialog;
+  }
+  void TearDown() override {
+    window.reset();
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+  }
+  TempFolder configFolder;
+};
+
+TEST_P(DialogPlaceTest, OpensOnALaptopScreenWhereItWasLeft) {
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, configFolder.path());
+  QWidget* dialog = Open();
+  const QRect area = dialog->screen()->availableGeometry();
+  if (area.size() != QSize(1366, 768)) GTEST_SKIP() << "for the 1366×768 screen";
+  const QRect outer = dialog->frameGeometry();
+  EXPECT_EQ(area.intersected(outer).size(), outer.size().boundedTo(area.size()));
+  const QPoint left = area.topLeft() + QPoint(40, 0);
+  dialog->move(left);
+  dialog->close();
+  dialog = Open();
+  EXPECT_EQ(dialog->frameGeometry().topLeft(), left);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryDialog, DialogPlaceTest, ::testing::ValuesIn(kDialogs));
 
 }  // namespace
 }  // namespace coilspring::testing
