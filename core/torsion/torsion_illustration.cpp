@@ -13,7 +13,6 @@ using illustration::Line;
 constexpr double kPi = 3.14159265358979;
 constexpr int kOvershoot = 4;
 constexpr int kArrowLength = 6;
-constexpr int kWireCentreRadius = (kOuterRadius + kInnerRadius) / 2;
 
 int Rounded(double v) { return static_cast<int>(std::lround(v)); }
 
