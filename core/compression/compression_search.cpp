@@ -43,15 +43,14 @@ struct Context {
   const SearchRequirements& req;
   const MaterialTable& materials;
   const CoefficientSettings& settings;
-  std::vector<PreparedMaterial> prepared{};
-  std::vector<double> density{};  // g/cm^3, by prepared material
+  SearchedWires wires{};
   std::vector<EndKind> endKinds{};
   double p1 = 0, p2 = 0;  // kgf
   double rate = 0;        // kgf/mm needed
   ReferenceInputs referenceInputs(std::size_t prepared) const {
     ReferenceInputs in;
     in.seating = req.seating.value_or(Seating::BothFixed);
-    in.density = density[prepared];
+    in.density = wires.density[prepared];
     // The designs are judged at room temperature; the temperature group would only cost time
     // (it looks the material's kind up by name for every candidate).
     in.temperature = std::numeric_limits<double>::quiet_NaN();
@@ -62,11 +61,6 @@ struct Context {
     }
     return in;
   }
-};
-
-struct Job {
-  std::size_t prepared;
-  int row;
 };
 
 using Worker = SearchTally<SearchCandidate, kRejectionCount>;
@@ -97,7 +91,7 @@ bool Accept(const DesignRecord& r, std::size_t prepared, const Context& cx, Work
     ++w.rejected[static_cast<std::size_t>(why)];
     ok = false;
   };
-  const unsigned faults = CheckDesign(r, PreparedCovers(cx.prepared[prepared], r));
+  const unsigned faults = CheckDesign(r, PreparedCovers(cx.wires.prepared[prepared], r));
   if (faults & kFaultOverstress) reject(Rejection::Overstress);
   if (faults & kFaultBelowSolid) reject(Rejection::BelowSolid);
   if (faults & kFaultFewTurns) reject(Rejection::FewActiveTurns);
@@ -117,7 +111,8 @@ bool Accept(const DesignRecord& r, std::size_t prepared, const Context& cx, Work
   // The reference checks cost more than everything above together, so only candidates that
   // pass the rest are put through them (and counted under them). They also give the mass.
   if (!ok) return ok;
-  ref = ComputeReferenceChecks(r, *cx.prepared[prepared].material, cx.referenceInputs(prepared));
+  ref = ComputeReferenceChecks(r, *cx.wires.prepared[prepared].material,
+                               cx.referenceInputs(prepared));
   if (!ref.mass.valid) reject(Rejection::OtherChecks);
   if (req.bore && !(ref.outerDiameterAtL2.valid && ref.outerDiameterAtL2.value <= *req.bore))
     reject(Rejection::BoreAtL2);
@@ -154,9 +149,10 @@ GridSteps MeanDiameterSteps(const SearchRequirements& req, double d) {
 
 // Every candidate of one wire diameter of one material. Returns false when the search is to
 // stop.
-bool SearchWire(const Job& job, const Context& cx, Worker& w, const SearchProgress& progress) {
+bool SearchWire(const SearchedWires::Job& job, const Context& cx, Worker& w,
+                const SearchProgress& progress) {
   const SearchRequirements& req = cx.req;
-  const PreparedMaterial& pm = cx.prepared[job.prepared];
+  const PreparedMaterial& pm = cx.wires.prepared[job.prepared];
   const MaterialRecord& m = *pm.material;
   const double d = m.WireDiameters[job.row];
   const double G = m.ShearModulus;
@@ -299,17 +295,8 @@ std::int64_t EstimateCandidateCount(const SearchRequirements& req, const Materia
   if (!RequirementProblem(req, listed).empty()) return 0;
   // Each mean diameter is tried with two turn counts (the quarter turns around the one needed).
   const auto perDiameter = static_cast<std::int64_t>(SearchedEndKinds(req).size()) * 2;
-  std::int64_t count = 0;
-  for (const int n : SearchedMaterials(req, listed)) {
-    const MaterialRecord& m = materials[n];
-    for (int row = 0; row < m.UsableRows(); ++row) {
-      const double d = m.WireDiameters[row];
-      if (!(d > 0) || !Finite(d)) continue;
-      const GridSteps steps = MeanDiameterSteps(req, d);
-      if (steps.last >= steps.first) count += (steps.last - steps.first + 1) * perDiameter;
-    }
-  }
-  return count;
+  return CountGridCandidates(materials, SearchedMaterials(req, listed), perDiameter,
+                             [&req](double d) { return MeanDiameterSteps(req, d); });
 }
 
 std::string TooManyCandidatesMessage(std::int64_t count) {
@@ -352,35 +339,22 @@ SearchResult SearchDesigns(const SearchRequirements& req, const MaterialTable& m
   cx.p2 = StoredValue(req.P2, Quantity::Load, UnitSystemOf(req.loadUnit));
   cx.rate = (cx.p2 - cx.p1) / (req.L1 - req.L2);
   cx.endKinds = SearchedEndKinds(req);
-  const std::vector<int> numbers = SearchedMaterials(req, listed);
+  cx.wires = PrepareWires(
+      materials, SearchedMaterials(req, listed),
+      [&settings](PreparedMaterial& pm) { PrepareCompressionAllowable(pm, settings); });
 
-  std::vector<Job> jobs;
-  for (const int n : numbers) {
-    cx.prepared.push_back(PrepareMaterial(materials[n]));
-    PrepareCompressionAllowable(cx.prepared.back(), settings);
-    cx.density.push_back(DefaultDensity(materials[n]));
-    for (int row = 0; row < cx.prepared.back().rows; ++row)
-      jobs.push_back({cx.prepared.size() - 1, row});
-  }
-
-  RunSearch(
-      jobs.size(), threads, control, req.top,
-      [&req](const SearchCandidate& a, const SearchCandidate& b) {
-        return RanksBefore(a, b, req.rank);
+  RunWireSearch(
+      cx.wires, threads, control, req.top, req.rank,
+      [&cx](const SearchedWires::Job& job, Worker& w, const SearchProgress& progress) {
+        return SearchWire(job, cx, w, progress);
       },
-      [&](std::size_t j, Worker& w, const SearchProgress& progress) {
-        return SearchWire(jobs[j], cx, w, progress);
-      },
-      result);
-  result.seconds = SecondsSince(start);
+      start, result);
   return result;
 }
 
 std::string NothingFoundMessage(const SearchResult& result) {
-  if (!result.problem.empty()) return result.problem;
-  return NothingFoundText(
-      result.evaluated, result.rejected,
-      [](std::size_t i) { return RejectionName(static_cast<Rejection>(i)); },
+  return NothingFoundMessageOf<Rejection>(
+      result,
       "探索範囲に候補がありません（材料の線径、バネ指数の範囲、穴径・軸径、平均径の範囲を"
       "確認してください）");
 }

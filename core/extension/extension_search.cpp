@@ -42,17 +42,10 @@ bool Finite(double v) { return std::isfinite(v); }
 struct Context {
   const ExtensionRequirements& req;
   const CoefficientSettings& settings;
-  std::vector<PreparedMaterial> prepared{};
-  std::vector<double> density{};  // g/cm^3, by prepared material
-  std::vector<int> numbers{};     // the material's record number, by prepared material
+  SearchedWires wires{};
   std::vector<HookKind> hooks{};
   double p1 = 0, p2 = 0;  // kgf
   double rate = 0;        // kgf/mm needed
-};
-
-struct Job {
-  std::size_t prepared;
-  int row;
 };
 
 using Tally = SearchTally<ExtensionCandidate, kExtensionRejectionCount>;
@@ -100,9 +93,10 @@ GridSteps MeanDiameterSteps(const ExtensionRequirements& req, double d) {
 
 // Every candidate of one wire diameter of one material. Returns false when the search is to
 // stop.
-bool SearchWire(const Job& job, const Context& cx, Tally& w, const SearchProgress& progress) {
+bool SearchWire(const SearchedWires::Job& job, const Context& cx, Tally& w,
+                const SearchProgress& progress) {
   const ExtensionRequirements& req = cx.req;
-  const PreparedMaterial& pm = cx.prepared[job.prepared];
+  const PreparedMaterial& pm = cx.wires.prepared[job.prepared];
   const MaterialRecord& m = *pm.material;
   const double d = m.WireDiameters[job.row];
   const double G = m.ShearModulus;
@@ -114,7 +108,7 @@ bool SearchWire(const Job& job, const Context& cx, Tally& w, const SearchProgres
 
   ExtensionDesign r;
   ExtensionCandidate c;
-  r.MaterialNo = cx.numbers[job.prepared];
+  r.MaterialNo = cx.wires.numbers[job.prepared];
   r.WireDiameter = d;
   r.DiameterKind = DiameterKind::Mean;
   r.InputMode = InputMode::Lengths;
@@ -142,7 +136,7 @@ bool SearchWire(const Job& job, const Context& cx, Tally& w, const SearchProgres
         if (!Accept(r, faults, cx, w)) continue;
         ++w.kept;
         c.design = r;
-        c.mass = kPi / 4 * d * d * ExtensionWireLength(r) * cx.density[job.prepared] /
+        c.mass = kPi / 4 * d * d * ExtensionWireLength(r) * cx.wires.density[job.prepared] /
                  kCubicMillimetresPerCubicCentimetre;
         c.stressRatio = r.Stress2 / r.AllowableStress;
         w.Offer(c, static_cast<std::size_t>(req.top), before);
@@ -197,16 +191,10 @@ std::string RequirementProblem(const ExtensionRequirements& q, const MaterialTab
 std::int64_t EstimateCandidateCount(const ExtensionRequirements& req,
                                     const MaterialTable& materials) {
   if (!RequirementProblem(req, materials).empty()) return 0;
-  const auto perDiameter = static_cast<std::int64_t>(SearchedHooks(req).size()) * 2;
-  std::int64_t count = 0;
-  for (const int n : SearchedMaterials(req.materials, SearchableMaterials(materials))) {
-    const MaterialRecord& m = materials[n];
-    for (int row = 0; row < m.UsableRows(); ++row) {
-      const double d = m.WireDiameters[row];
-      if (d > 0 && Finite(d)) count += MeanDiameterSteps(req, d).count() * perDiameter;
-    }
-  }
-  return count;
+  return CountGridCandidates(materials,
+                             SearchedMaterials(req.materials, SearchableMaterials(materials)),
+                             static_cast<std::int64_t>(SearchedHooks(req).size()) * 2,
+                             [&req](double d) { return MeanDiameterSteps(req, d); });
 }
 
 std::string TooManyCandidatesMessage(const ExtensionRequirements&, std::int64_t count) {
@@ -248,32 +236,20 @@ ExtensionSearchResult SearchDesigns(const ExtensionRequirements& req,
   cx.p2 = StoredValue(req.P2, Quantity::Load, UnitSystemOf(req.loadUnit));
   cx.rate = (cx.p2 - cx.p1) / (req.L2 - req.L1);
   cx.hooks = SearchedHooks(req);
-  std::vector<Job> jobs;
-  for (const int n : SearchedMaterials(req.materials, SearchableMaterials(materials))) {
-    cx.prepared.push_back(PrepareMaterial(materials[n]));
-    cx.density.push_back(DefaultDensity(materials[n]));
-    cx.numbers.push_back(n);
-    for (int row = 0; row < cx.prepared.back().rows; ++row)
-      jobs.push_back({cx.prepared.size() - 1, row});
-  }
-  RunSearch(
-      jobs.size(), threads, control, req.top,
-      [&req](const ExtensionCandidate& a, const ExtensionCandidate& b) {
-        return RanksBefore(a, b, req.rank);
+  cx.wires =
+      PrepareWires(materials, SearchedMaterials(req.materials, SearchableMaterials(materials)));
+  RunWireSearch(
+      cx.wires, threads, control, req.top, req.rank,
+      [&cx](const SearchedWires::Job& job, Tally& w, const SearchProgress& progress) {
+        return SearchWire(job, cx, w, progress);
       },
-      [&](std::size_t j, Tally& w, const SearchProgress& progress) {
-        return SearchWire(jobs[j], cx, w, progress);
-      },
-      result);
-  result.seconds = SecondsSince(start);
+      start, result);
   return result;
 }
 
 std::string NothingFoundMessage(const ExtensionSearchResult& result) {
-  if (!result.problem.empty()) return result.problem;
-  return NothingFoundText(
-      result.evaluated, result.rejected,
-      [](std::size_t i) { return RejectionName(static_cast<ExtensionRejection>(i)); },
+  return NothingFoundMessageOf<ExtensionRejection>(
+      result,
       "探索範囲に候補がありません（材料の線径、バネ指数の範囲、穴径、平均径の範囲を確認して"
       "ください）");
 }

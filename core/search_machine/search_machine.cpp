@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "core/calc/reference_values.h"
+
 namespace coilspring {
 
 namespace {
@@ -75,6 +77,34 @@ std::string TopProblem(int top) {
 
 std::vector<int> SearchedMaterials(const std::vector<int>& asked, const std::vector<int>& listed) {
   return SortedUnique(asked.empty() ? listed : asked);
+}
+
+SearchedWires PrepareWires(const MaterialTable& materials, const std::vector<int>& numbers,
+                           const std::function<void(PreparedMaterial&)>& finish) {
+  SearchedWires wires;
+  for (const int n : numbers) {
+    wires.prepared.push_back(PrepareMaterial(materials[n]));
+    if (finish) finish(wires.prepared.back());
+    wires.density.push_back(DefaultDensity(materials[n]));
+    wires.numbers.push_back(n);
+    for (int row = 0; row < wires.prepared.back().rows; ++row)
+      wires.jobs.push_back({wires.prepared.size() - 1, row});
+  }
+  return wires;
+}
+
+std::int64_t CountGridCandidates(const MaterialTable& materials, const std::vector<int>& numbers,
+                                 std::int64_t perStep,
+                                 const std::function<GridSteps(double)>& steps) {
+  std::int64_t count = 0;
+  for (const int n : numbers) {
+    const MaterialRecord& m = materials[n];
+    for (int row = 0; row < m.UsableRows(); ++row) {
+      const double d = m.WireDiameters[row];
+      if (d > 0 && std::isfinite(d)) count += steps(d).count() * perStep;
+    }
+  }
+  return count;
 }
 
 std::string TooManyCandidatesMessage(std::int64_t count, const std::string& narrowing) {

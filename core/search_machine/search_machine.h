@@ -16,6 +16,7 @@
 #include <thread>
 #include <vector>
 
+#include "core/calc/allowable_stress.h"
 #include "core/display/display_units.h"
 #include "core/records/material_table.h"
 
@@ -86,6 +87,27 @@ std::string TopProblem(int top);
 // The materials a search goes through: those asked for, or every one the lists show.
 std::vector<int> SearchedMaterials(const std::vector<int>& asked, const std::vector<int>& listed);
 
+// The materials of one search made ready once, and its jobs: one per usable wire row of each.
+struct SearchedWires {
+  struct Job {
+    std::size_t prepared;  // index into `prepared`
+    int row;
+  };
+  std::vector<PreparedMaterial> prepared{};
+  std::vector<double> density{};  // g/cm^3, by prepared material
+  std::vector<int> numbers{};     // the material's record number, by prepared material
+  std::vector<Job> jobs{};
+};
+// `finish` completes each prepared material the way the kind's checks need it (may be empty).
+SearchedWires PrepareWires(const MaterialTable& materials, const std::vector<int>& numbers,
+                           const std::function<void(PreparedMaterial&)>& finish = {});
+
+// The candidates a search of the materials `numbers` evaluates: `perStep` at every mean-diameter
+// step `steps(d)` gives for each usable wire diameter d.
+std::int64_t CountGridCandidates(const MaterialTable& materials, const std::vector<int>& numbers,
+                                 std::int64_t perStep,
+                                 const std::function<GridSteps(double)>& steps);
+
 // Why a search of `count` candidates is too wide, naming `narrowing`: the requirement keys that
 // narrow it.
 std::string TooManyCandidatesMessage(std::int64_t count, const std::string& narrowing);
@@ -95,6 +117,17 @@ std::string TooManyCandidatesMessage(std::int64_t count, const std::string& narr
 std::string NothingFoundText(std::int64_t evaluated, std::span<const std::int64_t> rejected,
                              const std::function<const char*(std::size_t)>& reasonName,
                              const char* emptyRange);
+
+// NothingFoundText for a kind's result, its reasons named by the kind's RejectionName(Reason);
+// a requirement problem stands instead when there is one.
+template <class Reason, class Candidate, std::size_t Reasons>
+std::string NothingFoundMessageOf(const SearchResultOf<Candidate, Reasons>& result,
+                                  const char* emptyRange) {
+  if (!result.problem.empty()) return result.problem;
+  return NothingFoundText(
+      result.evaluated, result.rejected,
+      [](std::size_t i) { return RejectionName(static_cast<Reason>(i)); }, emptyRange);
+}
 
 // The progress and cancel state the threads of one search share.
 class SearchProgress {
@@ -194,6 +227,23 @@ void RunSearch(std::size_t jobCount, int threads, const SearchControl& control, 
 // Seconds since `start`, for a result's `seconds`.
 inline double SecondsSince(std::chrono::steady_clock::time_point start) {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// RunSearch over the jobs of `wires`, `searchWire(job, tally, progress)` each, ranked by the
+// kind's RanksBefore(a, b, rank); the result's `seconds` count from `start`.
+template <class Candidate, std::size_t Reasons, class Rank, class SearchWire>
+void RunWireSearch(const SearchedWires& wires, int threads, const SearchControl& control, int top,
+                   Rank rank, const SearchWire& searchWire,
+                   std::chrono::steady_clock::time_point start,
+                   SearchResultOf<Candidate, Reasons>& result) {
+  RunSearch(
+      wires.jobs.size(), threads, control, top,
+      [rank](const Candidate& a, const Candidate& b) { return RanksBefore(a, b, rank); },
+      [&](std::size_t j, SearchTally<Candidate, Reasons>& tally, const SearchProgress& progress) {
+        return searchWire(wires.jobs[j], tally, progress);
+      },
+      result);
+  result.seconds = SecondsSince(start);
 }
 
 }  // namespace coilspring

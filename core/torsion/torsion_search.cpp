@@ -38,17 +38,10 @@ bool Finite(double v) { return std::isfinite(v); }
 
 struct Context {
   const TorsionRequirements& req;
-  std::vector<PreparedMaterial> prepared{};
-  std::vector<int> numbers{};     // the material's record number, by prepared material
-  std::vector<double> density{};  // g/cm^3, by prepared material
-  double m1 = 0, m2 = 0;          // kgf·mm
-  double rate = 0;                // kgf·mm per degree needed
+  SearchedWires wires{};
+  double m1 = 0, m2 = 0;  // kgf·mm
+  double rate = 0;        // kgf·mm per degree needed
   RequiredAngles angles{};
-};
-
-struct Job {
-  std::size_t prepared;
-  int row;
 };
 
 using Tally = SearchTally<TorsionCandidate, kTorsionRejectionCount>;
@@ -88,9 +81,10 @@ GridSteps MeanDiameterSteps(const TorsionRequirements& req, double d) {
   return coilspring::MeanDiameterSteps(d, req.springIndex, req.rod, req.bore, req.meanDiameter);
 }
 
-bool SearchWire(const Job& job, const Context& cx, Tally& w, const SearchProgress& progress) {
+bool SearchWire(const SearchedWires::Job& job, const Context& cx, Tally& w,
+                const SearchProgress& progress) {
   const TorsionRequirements& req = cx.req;
-  const PreparedMaterial& pm = cx.prepared[job.prepared];
+  const PreparedMaterial& pm = cx.wires.prepared[job.prepared];
   const MaterialRecord& m = *pm.material;
   const double d = m.WireDiameters[job.row];
   if (!(d > 0) || !Finite(d)) return true;
@@ -101,7 +95,7 @@ bool SearchWire(const Job& job, const Context& cx, Tally& w, const SearchProgres
 
   TorsionDesign t;
   TorsionCandidate c;
-  t.MaterialNo = cx.numbers[job.prepared];
+  t.MaterialNo = cx.wires.numbers[job.prepared];
   t.WireDiameter = d;
   t.DiameterKind = DiameterKind::Mean;
   t.InputMode = kAnglesEntered;
@@ -130,7 +124,7 @@ bool SearchWire(const Job& job, const Context& cx, Tally& w, const SearchProgres
       if (!Accept(t, faults, cx, w)) continue;
       ++w.kept;
       c.design = t;
-      c.mass = kPi / 4 * d * d * TorsionWireLength(t) * cx.density[job.prepared] /
+      c.mass = kPi / 4 * d * d * TorsionWireLength(t) * cx.wires.density[job.prepared] /
                kCubicMillimetresPerCubicCentimetre;
       c.stressRatio = t.Stress2 / t.AllowableStress;
       w.Offer(c, static_cast<std::size_t>(req.top), before);
@@ -182,15 +176,9 @@ std::string RequirementProblem(const TorsionRequirements& q, const MaterialTable
 std::int64_t EstimateCandidateCount(const TorsionRequirements& req,
                                     const MaterialTable& materials) {
   if (!RequirementProblem(req, materials).empty()) return 0;
-  std::int64_t count = 0;
-  for (const int n : SearchedMaterials(req.materials, SearchableMaterials(materials))) {
-    const MaterialRecord& m = materials[n];
-    for (int row = 0; row < m.UsableRows(); ++row) {
-      const double d = m.WireDiameters[row];
-      if (d > 0 && Finite(d)) count += MeanDiameterSteps(req, d).count() * 2;
-    }
-  }
-  return count;
+  return CountGridCandidates(materials,
+                             SearchedMaterials(req.materials, SearchableMaterials(materials)), 2,
+                             [&req](double d) { return MeanDiameterSteps(req, d); });
 }
 
 std::string TooManyCandidatesMessage(const TorsionRequirements&, std::int64_t count) {
@@ -226,32 +214,20 @@ TorsionSearchResult SearchDesigns(const TorsionRequirements& req, const Material
   cx.m2 = StoredValue(req.M2, Quantity::Energy, UnitSystemOf(req.loadUnit));
   cx.rate = (cx.m2 - cx.m1) / req.stroke;
   cx.angles = AnglesOf(req);
-  std::vector<Job> jobs;
-  for (const int n : SearchedMaterials(req.materials, SearchableMaterials(materials))) {
-    cx.prepared.push_back(PrepareMaterial(materials[n]));
-    cx.numbers.push_back(n);
-    cx.density.push_back(DefaultDensity(materials[n]));
-    for (int row = 0; row < cx.prepared.back().rows; ++row)
-      jobs.push_back({cx.prepared.size() - 1, row});
-  }
-  RunSearch(
-      jobs.size(), threads, control, req.top,
-      [&req](const TorsionCandidate& a, const TorsionCandidate& b) {
-        return RanksBefore(a, b, req.rank);
+  cx.wires =
+      PrepareWires(materials, SearchedMaterials(req.materials, SearchableMaterials(materials)));
+  RunWireSearch(
+      cx.wires, threads, control, req.top, req.rank,
+      [&cx](const SearchedWires::Job& job, Tally& w, const SearchProgress& progress) {
+        return SearchWire(job, cx, w, progress);
       },
-      [&](std::size_t j, Tally& w, const SearchProgress& progress) {
-        return SearchWire(jobs[j], cx, w, progress);
-      },
-      result);
-  result.seconds = SecondsSince(start);
+      start, result);
   return result;
 }
 
 std::string NothingFoundMessage(const TorsionSearchResult& result) {
-  if (!result.problem.empty()) return result.problem;
-  return NothingFoundText(
-      result.evaluated, result.rejected,
-      [](std::size_t i) { return RejectionName(static_cast<TorsionRejection>(i)); },
+  return NothingFoundMessageOf<TorsionRejection>(
+      result,
       "探索範囲に候補がありません（材料の線径、バネ指数の範囲、穴径・軸径、平均径の範囲を"
       "確認してください）");
 }

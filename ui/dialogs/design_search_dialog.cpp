@@ -20,6 +20,7 @@
 #include "core/text/number_format.h"
 #include "core/text/sjis.h"
 #include "core/text/user_error.h"
+#include "ui/dialogs/search_dialog_parts.h"
 #include "ui/platform/handler_guard.h"
 #include "ui/platform/window_place.h"
 #include "ui/widgets/widgets.h"
@@ -279,12 +280,7 @@ void DesignSearchDialog::Search() {
   searcher_ = std::thread([this, q, materials = state_.materials(), settings = state_.settings] {
     SearchControl control;
     control.cancel = &cancel_;
-    control.progress = [this](double share) {
-      const int permille = static_cast<int>(share * 1000);
-      int shown = progressPermille_.load();
-      while (permille > shown && !progressPermille_.compare_exchange_weak(shown, permille)) {
-      }
-    };
+    control.progress = FurthestProgress(progressPermille_);
     SearchResult result = SearchDesigns(q, materials, settings, 0, control);
     // Queued to the window's thread; dropped if the window is gone by then.
     QMetaObject::invokeMethod(
@@ -295,23 +291,15 @@ void DesignSearchDialog::Search() {
 void DesignSearchDialog::CancelSearch() { cancel_ = true; }
 
 void DesignSearchDialog::ShowSearching(bool searching) {
-  searchButton_->setEnabled(!searching);
-  resultLabel_->setVisible(!searching);
-  progressBar_->setVisible(searching);
-  cancelButton_->setVisible(searching);
-  if (searching) {
-    progressBar_->setValue(0);
-    progressTimer_->start();
-  } else {
-    progressTimer_->stop();
-  }
+  ShowSearchingState(searching, searchButton_, resultLabel_, progressBar_, cancelButton_,
+                     progressTimer_);
 }
 
 void DesignSearchDialog::FinishSearch(const SearchResult& result) {
   searcher_.join();
   ShowSearching(false);
   if (result.cancelled) {
-    resultLabel_->setText(QStringLiteral("探索を中止しました（一覧は前の探索のままです）"));
+    resultLabel_->setText(CancelledSearchText());
     return;
   }
   ShowCandidates(result);
@@ -319,13 +307,9 @@ void DesignSearchDialog::FinishSearch(const SearchResult& result) {
     platform_.ShowMessage(this, MessageKind::Warning, Utf8(result.problem));
     return;
   }
-  const QString counts = QStringLiteral("評価 %1 件、条件を満たす設計 %2 件、%3 秒")
-                             .arg(result.evaluated)
-                             .arg(result.kept)
-                             .arg(ShortText(result.seconds));
-  resultLabel_->setText(result.candidates.empty()
-                            ? counts + QStringLiteral("：") + Utf8(NothingFoundMessage(result))
-                            : counts);
+  const bool empty = result.candidates.empty();
+  resultLabel_->setText(SearchSummaryText(result.evaluated, result.kept, result.seconds, empty,
+                                          empty ? NothingFoundMessage(result) : std::string()));
 }
 
 void DesignSearchDialog::ShowCandidates(const SearchResult& result) {

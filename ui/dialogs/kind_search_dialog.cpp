@@ -19,6 +19,7 @@
 #include "core/torsion/torsion_search.h"
 #include "json/json_text.h"
 #include "json/requirements_json.h"
+#include "ui/dialogs/search_dialog_parts.h"
 #include "ui/platform/handler_guard.h"
 #include "ui/widgets/widgets.h"
 
@@ -254,12 +255,7 @@ void KindSearchDialog::Search() {
   searcher_ = std::thread([this, run = std::move(prepared.run)] {
     SearchControl control;
     control.cancel = &cancel_;
-    control.progress = [this](double share) {
-      const int permille = static_cast<int>(share * 1000);
-      int shown = progressPermille_.load();
-      while (permille > shown && !progressPermille_.compare_exchange_weak(shown, permille)) {
-      }
-    };
+    control.progress = FurthestProgress(progressPermille_);
     Outcome outcome = run(control);
     // Queued to the window's thread; dropped if the window is gone by then.
     QMetaObject::invokeMethod(
@@ -271,23 +267,15 @@ void KindSearchDialog::Search() {
 void KindSearchDialog::CancelSearch() { cancel_ = true; }
 
 void KindSearchDialog::ShowSearching(bool searching) {
-  searchButton_->setEnabled(!searching);
-  resultLabel_->setVisible(!searching);
-  progressBar_->setVisible(searching);
-  cancelButton_->setVisible(searching);
-  if (searching) {
-    progressBar_->setValue(0);
-    progressTimer_->start();
-  } else {
-    progressTimer_->stop();
-  }
+  ShowSearchingState(searching, searchButton_, resultLabel_, progressBar_, cancelButton_,
+                     progressTimer_);
 }
 
 void KindSearchDialog::FinishSearch(const Outcome& outcome) {
   searcher_.join();
   ShowSearching(false);
   if (outcome.cancelled) {
-    resultLabel_->setText(QStringLiteral("探索を中止しました（一覧は前の探索のままです）"));
+    resultLabel_->setText(CancelledSearchText());
     return;
   }
   ShowList(outcome);
@@ -295,12 +283,8 @@ void KindSearchDialog::FinishSearch(const Outcome& outcome) {
     platform_.ShowMessage(this, MessageKind::Warning, Utf8(outcome.problem));
     return;
   }
-  const QString counts = QStringLiteral("評価 %1 件、条件を満たす設計 %2 件、%3 秒")
-                             .arg(outcome.evaluated)
-                             .arg(outcome.kept)
-                             .arg(ShortText(outcome.seconds));
-  resultLabel_->setText(
-      outcome.rows.empty() ? counts + QStringLiteral("：") + Utf8(outcome.nothingFound) : counts);
+  resultLabel_->setText(SearchSummaryText(outcome.evaluated, outcome.kept, outcome.seconds,
+                                          outcome.rows.empty(), outcome.nothingFound));
 }
 
 void KindSearchDialog::ShowList(const Outcome& outcome) {
