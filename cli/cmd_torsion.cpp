@@ -5,7 +5,6 @@
 #include <stdexcept>
 #include <string>
 #include <type_traits>
-#include <vector>
 
 #include "cli/reference_json.h"
 #include "cli/torsion_commands.h"
@@ -17,7 +16,6 @@
 #include "core/torsion/torsion_centre_line.h"
 #include "core/torsion/torsion_reference.h"
 #include "core/torsion/torsion_views.h"
-#include "json/json_text.h"
 #include "json/torsion_json.h"
 
 namespace coilspring::cli {
@@ -48,10 +46,8 @@ TorsionCalcOptions CalcOptions(const DesignFileOptions& o) {
 void PrintReference(const LoadedTorsion& file, double temperature, UnitSystem units) {
   const MaterialRecord& m = MaterialOf(*file.materials, file.design.MaterialNo);
   std::printf("参考計算\n");
-  for (const ReferenceRow& row :
-       TorsionReferenceRows(ComputeTorsionReference(file.design, m, temperature), units))
-    std::printf("  %s %s %s\n", PadToWidth(row.item, 30).c_str(), row.value.c_str(),
-                row.unit.c_str());
+  PrintReferenceRows(
+      TorsionReferenceRows(ComputeTorsionReference(file.design, m, temperature), units));
 }
 
 void PrintTable(const TorsionDesign& t, UnitSystem units) {
@@ -91,12 +87,7 @@ int RunTorsionCalc(const DesignFile& file, const DesignFileOptions& o) {
   const UnitSystem shown = units.value_or(UnitSystem::Gravitational);
   const LoadedTorsion t = LoadTorsion(file, o);
   if (o.json) {
-    JsonMembers members = TorsionMembers(t.design, shown);
-    if (units) members.insert(members.begin() + 1, {"units", JsonString(UnitSystemName(*units))});
-    std::vector<std::string> lines;
-    for (const std::string& line : t.check.lines) lines.push_back(JsonString(line));
-    members.emplace_back("lines", JsonArray(lines));
-    std::printf("%s\n", JsonObject(members).c_str());
+    PrintCalcJson(TorsionMembers(t.design, shown), units, t.check.lines);
   } else {
     PrintTable(t.design, shown);
     for (const std::string& line : t.check.lines) std::printf("  %s\n", line.c_str());

@@ -3,9 +3,16 @@
 // kind is one more line in kKindCommands (and in the drawing module's list, kind_drawing.h).
 #pragma once
 
+#include <optional>
+#include <string>
+#include <vector>
+
 #include "cli/commands.h"
 #include "cli/design_file.h"
+#include "core/compression/reference.h"
+#include "core/display/reference_rows.h"
 #include "core/drawing/centre_line.h"
+#include "json/json_text.h"
 
 namespace coilspring::cli {
 
@@ -24,5 +31,23 @@ struct KindCommands {
 };
 
 const KindCommands& CommandsOf(SpringKind kind);
+
+// What calc reads from its options for a kind that takes the units and the reference options.
+struct KindCalcOptions {
+  std::optional<UnitSystem> units;
+  ReferenceInputs reference;
+};
+// --units and the reference options into KindCalcOptions; --all is refused in the kind's words,
+// the other options are left to the caller.
+KindCalcOptions ReadKindCalcOptions(const DesignFileOptions& options, SpringKind kind);
+
+// The reference rows of calc's readable table, one indented line each; the heading is the kind's.
+void PrintReferenceRows(const std::vector<ReferenceRow>& rows);
+
+// calc --json of a kind: the kind's members, "units" after the first when the options named
+// them, then "reference" when there are rows to show and the check `lines`, on one line.
+void PrintCalcJson(JsonMembers members, std::optional<UnitSystem> units,
+                   const std::vector<std::string>& lines,
+                   const std::vector<ReferenceRow>* reference = nullptr);
 
 }  // namespace coilspring::cli

@@ -4,11 +4,23 @@
 // that the CLI and the windows take and refuse the same files.
 #pragma once
 
+#include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
+#include <type_traits>
+#include <vector>
 
 #include "cli/commands.h"
 #include "cli/design_file.h"
+#include "cli/kind_commands.h"
+#include "core/calc/fatigue.h"
+#include "core/display/display_units.h"
+#include "core/display/reference_rows.h"
+#include "core/kinds/spring_kinds.h"
+#include "core/records/design_codes.h"
+#include "core/text/display_width.h"
+#include "core/text/number_format.h"
 #include "json/spring_document.h"
 
 namespace coilspring::cli {
@@ -47,6 +59,36 @@ KindDesign<Design> LoadKindDesign(const DesignFile& file, const DesignFileOption
     ThrowInFile(file.path, e);
   }
   return x;
+}
+
+// calc's readable table of a kind that lists every field of its design: the kind's name, the
+// fields in `units`, the expected life, the check lines, then the reference rows.
+template <class Design>
+void PrintKindTable(SpringKind kind, const Design& design, const std::vector<ReferenceRow>& rows,
+                    const std::vector<std::string>& lines, UnitSystem units) {
+  std::printf("%s\n", InfoOf(kind).japaneseName);
+  Design::VisitFields(design, [&](const DesignField& f, const auto& value) {
+    using T = std::decay_t<decltype(value)>;
+    std::string text;
+    if constexpr (std::is_same_v<T, bool>)
+      text = value ? "true" : "false";
+    else if constexpr (std::is_same_v<T, double>)
+      text = FormatFull(ShownFieldValue(value, f, units));
+    else if constexpr (std::is_same_v<T, std::optional<double>>)
+      text = value ? FormatFull(ShownFieldValue(*value, f, units)) : "―";
+    else if constexpr (StoredCode<T>)
+      text = std::to_string(RawOf(value));
+    else
+      text = std::to_string(value);
+    // The labels are Japanese, and printf pads by bytes: pad them by terminal columns.
+    std::printf("  %-24s %s %s %s\n", f.name, PadToWidth(f.label, 18).c_str(), text.c_str(),
+                FieldUnitCaption(f, units).c_str());
+  });
+  std::printf("  %-24s %s %s\n", "LifeClassText", PadToWidth("期待寿命", 18).c_str(),
+              LifeClassText(design.LifeClass).c_str());
+  for (const std::string& line : lines) std::printf("  %s\n", line.c_str());
+  std::printf("参考値\n");
+  PrintReferenceRows(rows);
 }
 
 }  // namespace coilspring::cli

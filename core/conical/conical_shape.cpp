@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <type_traits>
+#include <utility>
 
 #include "core/calc/coil_formulas.h"
 #include "core/conical/conical_calc.h"
@@ -60,40 +60,7 @@ class CentreLine {
   double closesAt_ = 0;
 };
 
-ShapeFrame FrameAround(const std::vector<ShapePrimitive>& primitives, double d) {
-  double left = INFINITY, right = -INFINITY, bottom = INFINITY, top = -INFINITY;
-  const auto take = [&](ModelPoint p, double reach) {
-    left = std::min(left, p.x - reach);
-    right = std::max(right, p.x + reach);
-    bottom = std::min(bottom, p.y - reach);
-    top = std::max(top, p.y + reach);
-  };
-  for (const ShapePrimitive& primitive : primitives) {
-    if (const auto* line = std::get_if<ShapeLine>(&primitive)) {
-      take(line->from, 0);
-      take(line->to, 0);
-    } else {
-      const auto& arc = std::get<ShapeArc>(primitive);
-      take(arc.centre, arc.radius);
-    }
-  }
-  // FitShapeView fits 1.2 times the length and 1.1 times D + d.
-  return {(left + right) / 2, (bottom + top) / 2, right - left, top - bottom - d, d};
-}
-
 bool Finite(double v) { return std::isfinite(v); }
-
-// Moves the primitives by `dy` along y.
-void ShiftVertically(std::vector<ShapePrimitive>& primitives, double dy) {
-  for (ShapePrimitive& primitive : primitives)
-    std::visit(
-        [dy](auto& p) {
-          if constexpr (std::is_same_v<std::decay_t<decltype(p)>, ShapeArc>) p.centre.y += dy;
-          p.from.y += dy;
-          p.to.y += dy;
-        },
-        primitive);
-}
 
 }  // namespace
 
@@ -156,29 +123,16 @@ void DrawConicalShape(Canvas& canvas, const ConicalDesign& design, double length
 }
 
 std::string ConicalDxfText(const ConicalDesign& design, ShapeStatus* status) {
-  static constexpr std::array<const DxfLayer*, 3> kStateLayers = {
-      &kDxfFreeLayer, &kDxfWorking1Layer, &kDxfWorking2Layer};
   const std::array<double, 3> lengths = {design.FreeLength, design.Length1, design.Length2};
-  std::array<ConicalShape, 3> shapes;
-  std::vector<ShapePrimitive> centreLines;
-  // Each state a large coil and a half below the one before.
-  const double step = 1.5 * (design.LargeMean + design.WireDiameter);
-  for (std::size_t i = 0; i < shapes.size(); ++i) {
-    shapes[i] = BuildConicalShape(design, lengths[i]);
-    if (shapes[i].status != ShapeStatus::Built) continue;
-    const double shift = -step * static_cast<double>(i);
-    ShiftVertically(shapes[i].primitives, shift);
-    const ShapeFrame& f = shapes[i].frame;
-    const double overhang = design.WireDiameter;
-    centreLines.push_back(ShapeLine{{f.cx - f.L / 2 - overhang, f.cy + shift},
-                                    {f.cx + f.L / 2 + overhang, f.cy + shift}});
+  std::array<DxfStateShape, 3> states;
+  for (std::size_t i = 0; i < states.size(); ++i) {
+    ConicalShape shape = BuildConicalShape(design, lengths[i]);
+    if (i == 0 && status) *status = shape.status;
+    states[i] = {shape.status == ShapeStatus::Built, std::move(shape.primitives), shape.frame};
   }
-  if (status) *status = shapes[0].status;
-  std::vector<DxfLayerGroup> groups;
-  for (std::size_t i = 0; i < shapes.size(); ++i)
-    if (!shapes[i].primitives.empty()) groups.push_back({kStateLayers[i], shapes[i].primitives});
-  if (!groups.empty()) groups.push_back({&kDxfCentreLayer, centreLines});
-  return DxfLayeredTextOf(groups);
+  // Each state a large coil and a half below the one before.
+  return StatesDxfText(std::move(states), 1.5 * (design.LargeMean + design.WireDiameter),
+                       design.WireDiameter);
 }
 
 }  // namespace coilspring

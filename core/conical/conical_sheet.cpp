@@ -32,7 +32,6 @@ constexpr std::array<SheetItem, kDataSheetItems> kItems{{
 
 DataSheet MakeConicalDataSheet(const ConicalDesign& r, const MaterialTable& materials,
                                bool leftHanded) {
-  DataSheet sheet;
   const SheetValues values = {
       SjisToUtf8(MaterialOf(materials, r.MaterialNo).Symbol.Raw()),
       FormatFull(r.WireDiameter),
@@ -50,11 +49,10 @@ DataSheet MakeConicalDataSheet(const ConicalDesign& r, const MaterialTable& mate
       FormatShort(r.SolidHeight),
       EndKindName(r.EndKind),
   };
-  FillSheetItems(sheet, kItems, values);
-  sheet.labels = SheetLabels(r.FreeLength, r.Length1, r.Length2, r.Load2, r.Load1, r.LargeMean);
-  sheet.illustration = DrawConicalIllustration;
-  sheet.title = KindSheetTitle(SpringKind::Conical);
-  return sheet;
+  return KindDataSheet(
+      SpringKind::Conical, kItems, values,
+      SheetLabels(r.FreeLength, r.Length1, r.Length2, r.Load2, r.Load1, r.LargeMean),
+      DrawConicalIllustration);
 }
 
 }  // namespace coilspring

@@ -223,4 +223,23 @@ std::string DxfLayeredTextOf(std::span<const DxfLayerGroup> groups) {
   return out;
 }
 
+std::string StatesDxfText(std::array<DxfStateShape, 3> states, double step, double overhang) {
+  static constexpr std::array<const DxfLayer*, 3> kStateLayers = {
+      &kDxfFreeLayer, &kDxfWorking1Layer, &kDxfWorking2Layer};
+  std::vector<ShapePrimitive> centreLines;
+  for (std::size_t i = 0; i < states.size(); ++i) {
+    if (!states[i].built) continue;
+    const double shift = -step * static_cast<double>(i);
+    ShiftVertically(states[i].primitives, shift);
+    const ShapeFrame& f = states[i].frame;
+    centreLines.push_back(ShapeLine{{f.cx - f.L / 2 - overhang, f.cy + shift},
+                                    {f.cx + f.L / 2 + overhang, f.cy + shift}});
+  }
+  std::vector<DxfLayerGroup> groups;
+  for (std::size_t i = 0; i < states.size(); ++i)
+    if (!states[i].primitives.empty()) groups.push_back({kStateLayers[i], states[i].primitives});
+  if (!groups.empty()) groups.push_back({&kDxfCentreLayer, centreLines});
+  return DxfLayeredTextOf(groups);
+}
+
 }  // namespace coilspring

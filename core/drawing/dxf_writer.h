@@ -2,11 +2,14 @@
 // and ARC entities in model millimetres.
 #pragma once
 
+#include <array>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/drawing/shape_primitives.h"
+#include "core/drawing/shape_view_sink.h"
 
 namespace coilspring {
 
@@ -46,6 +49,17 @@ struct DxfLayerGroup {
 // The file of the fixed header with the layers above and their line types added to its tables,
 // each group's entities on its layer, in its colour and line type.
 std::string DxfLayeredTextOf(std::span<const DxfLayerGroup> groups);
+
+// One state of a side view for StatesDxfText: its primitives and frame, when it could be built.
+struct DxfStateShape {
+  bool built = false;
+  std::vector<ShapePrimitive> primitives;
+  ShapeFrame frame;
+};
+// The free state and the states at the first and second working points, each on its layer and
+// `step` below the one before, with a centre line through each built state that overhangs its
+// frame by `overhang` at both ends; the file has no centre lines when nothing is drawn.
+std::string StatesDxfText(std::array<DxfStateShape, 3> states, double step, double overhang);
 
 // The sink that writes entity records; exposed so that callers can write any construction.
 class DxfEntitySink : public ShapeSink {

@@ -1,6 +1,8 @@
 #include "core/drawing/shape_primitives.h"
 
 #include <cmath>
+#include <type_traits>
+#include <variant>
 
 namespace coilspring {
 namespace {
@@ -53,6 +55,17 @@ bool AllPrimitivesFinite(std::span<const ShapePrimitive> primitives) {
   for (const ShapePrimitive& primitive : primitives)
     if (!Finite(primitive)) return false;
   return true;
+}
+
+void ShiftVertically(std::span<ShapePrimitive> primitives, double dy) {
+  for (ShapePrimitive& primitive : primitives)
+    std::visit(
+        [dy](auto& p) {
+          if constexpr (std::is_same_v<std::decay_t<decltype(p)>, ShapeArc>) p.centre.y += dy;
+          p.from.y += dy;
+          p.to.y += dy;
+        },
+        primitive);
 }
 
 }  // namespace coilspring

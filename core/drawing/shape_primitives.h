@@ -71,4 +71,7 @@ void EmitPrimitives(std::span<const ShapePrimitive> primitives, ShapeSink& sink)
 // Whether every point, radius and fixed angle of the primitives is a finite number.
 bool AllPrimitivesFinite(std::span<const ShapePrimitive> primitives);
 
+// Moves the primitives by `dy` along y.
+void ShiftVertically(std::span<ShapePrimitive> primitives, double dy);
+
 }  // namespace coilspring

@@ -1,6 +1,8 @@
 #include "core/drawing/shape_view_sink.h"
 
+#include <algorithm>
 #include <cmath>
+#include <variant>
 
 namespace coilspring {
 namespace {
@@ -107,6 +109,27 @@ void DrawShapeFitted(Canvas& canvas, std::span<const ShapePrimitive> primitives,
   if (!view) return;
   ShapeViewSink sink(canvas, *view);
   EmitPrimitives(primitives, sink);
+}
+
+ShapeFrame FrameAround(std::span<const ShapePrimitive> primitives, double d) {
+  double left = INFINITY, right = -INFINITY, bottom = INFINITY, top = -INFINITY;
+  const auto take = [&](ModelPoint p, double reach) {
+    left = std::min(left, p.x - reach);
+    right = std::max(right, p.x + reach);
+    bottom = std::min(bottom, p.y - reach);
+    top = std::max(top, p.y + reach);
+  };
+  for (const ShapePrimitive& primitive : primitives) {
+    if (const auto* line = std::get_if<ShapeLine>(&primitive)) {
+      take(line->from, 0);
+      take(line->to, 0);
+    } else {
+      const auto& arc = std::get<ShapeArc>(primitive);
+      take(arc.centre, arc.radius);
+    }
+  }
+  // FitShapeView fits 1.2 times the length and 1.1 times D + d.
+  return {(left + right) / 2, (bottom + top) / 2, right - left, top - bottom - d, d};
 }
 
 }  // namespace coilspring

@@ -50,6 +50,8 @@ class ShapeViewSink : public ShapeSink {
 struct ShapeFrame {
   double cx = 0, cy = 0, L = 0, D = 0, d = 0;
 };
+// The box of every line end and every arc's circle, as the frame of a wire `d` thick.
+ShapeFrame FrameAround(std::span<const ShapePrimitive> primitives, double d);
 // Clears the picture to white and draws the primitives in a 1-pixel red pen, fitted by `frame`.
 void DrawShapeFitted(Canvas& canvas, std::span<const ShapePrimitive> primitives,
                      const ShapeFrame& frame);

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <type_traits>
 #include <utility>
 
 #include "core/calc/coil_formulas.h"
@@ -24,28 +23,6 @@ WirePath MirroredToRight(WirePath path, double bodyLength) {
     piece.sweepDegrees = -piece.sweepDegrees;
   }
   return path;
-}
-
-// The box of every line end and every arc's circle, as the picture's frame.
-ShapeFrame FrameAround(const std::vector<ShapePrimitive>& primitives, double d) {
-  double left = INFINITY, right = -INFINITY, bottom = INFINITY, top = -INFINITY;
-  const auto take = [&](ModelPoint p, double reach) {
-    left = std::min(left, p.x - reach);
-    right = std::max(right, p.x + reach);
-    bottom = std::min(bottom, p.y - reach);
-    top = std::max(top, p.y + reach);
-  };
-  for (const ShapePrimitive& primitive : primitives) {
-    if (const auto* line = std::get_if<ShapeLine>(&primitive)) {
-      take(line->from, 0);
-      take(line->to, 0);
-    } else {
-      const auto& arc = std::get<ShapeArc>(primitive);
-      take(arc.centre, arc.radius);
-    }
-  }
-  // FitShapeView fits 1.2 times the length and 1.1 times D + d.
-  return {(left + right) / 2, (bottom + top) / 2, right - left, top - bottom - d, d};
 }
 
 // The U hook's two legs and its bend (two arcs): at most six primitives a hook.
@@ -151,41 +128,16 @@ void DrawExtensionShape(Canvas& canvas, const ExtensionDesign& design, double le
 }
 
 std::string ExtensionDxfText(const ExtensionDesign& design, ShapeStatus* status) {
-  static constexpr std::array<const DxfLayer*, 3> kStateLayers = {
-      &kDxfFreeLayer, &kDxfWorking1Layer, &kDxfWorking2Layer};
   const std::array<double, 3> lengths = StateLengths(design);
-  std::array<ExtensionShape, 3> shapes;
-  std::vector<ShapePrimitive> centreLines;
-  // Each state one coil and a half below the one before.
-  const double step = 1.5 * (design.MeanDiameter + design.WireDiameter);
-  for (std::size_t i = 0; i < shapes.size(); ++i) {
-    shapes[i] = BuildExtensionShape(design, lengths[i]);
-    if (shapes[i].status != ShapeStatus::Built) continue;
-    const double shift = -step * static_cast<double>(i);
-    for (ShapePrimitive& primitive : shapes[i].primitives)
-      std::visit(
-          [shift](auto& p) {
-            if constexpr (std::is_same_v<std::decay_t<decltype(p)>, ShapeLine>) {
-              p.from.y += shift;
-              p.to.y += shift;
-            } else {
-              p.centre.y += shift;
-              p.from.y += shift;
-              p.to.y += shift;
-            }
-          },
-          primitive);
-    const ShapeFrame& f = shapes[i].frame;
-    const double overhang = design.WireDiameter;
-    centreLines.push_back(ShapeLine{{f.cx - f.L / 2 - overhang, f.cy + shift},
-                                    {f.cx + f.L / 2 + overhang, f.cy + shift}});
+  std::array<DxfStateShape, 3> states;
+  for (std::size_t i = 0; i < states.size(); ++i) {
+    ExtensionShape shape = BuildExtensionShape(design, lengths[i]);
+    if (i == 0 && status) *status = shape.status;
+    states[i] = {shape.status == ShapeStatus::Built, std::move(shape.primitives), shape.frame};
   }
-  if (status) *status = shapes[0].status;
-  std::vector<DxfLayerGroup> groups;
-  for (std::size_t i = 0; i < shapes.size(); ++i)
-    if (!shapes[i].primitives.empty()) groups.push_back({kStateLayers[i], shapes[i].primitives});
-  if (!groups.empty()) groups.push_back({&kDxfCentreLayer, centreLines});
-  return DxfLayeredTextOf(groups);
+  // Each state one coil and a half below the one before.
+  return StatesDxfText(std::move(states), 1.5 * (design.MeanDiameter + design.WireDiameter),
+                       design.WireDiameter);
 }
 
 }  // namespace coilspring

@@ -33,7 +33,6 @@ constexpr std::array<SheetItem, kDataSheetItems> kItems{{
 
 DataSheet MakeExtensionDataSheet(const ExtensionDesign& r, const MaterialTable& materials,
                                  bool leftHanded) {
-  DataSheet sheet;
   const SheetValues values = {
       SjisToUtf8(MaterialOf(materials, r.MaterialNo).Symbol.Raw()),
       FormatFull(r.WireDiameter),
@@ -51,11 +50,10 @@ DataSheet MakeExtensionDataSheet(const ExtensionDesign& r, const MaterialTable& 
       HookKindName(r.HookKind),
       FormatShort(r.MaxLength),
   };
-  FillSheetItems(sheet, kItems, values);
-  sheet.labels = SheetLabels(r.FreeLength, r.Length1, r.Length2, r.Load2, r.Load1, r.MeanDiameter);
-  sheet.illustration = DrawExtensionIllustration;
-  sheet.title = KindSheetTitle(SpringKind::Extension);
-  return sheet;
+  return KindDataSheet(
+      SpringKind::Extension, kItems, values,
+      SheetLabels(r.FreeLength, r.Length1, r.Length2, r.Load2, r.Load1, r.MeanDiameter),
+      DrawExtensionIllustration);
 }
 
 }  // namespace coilspring

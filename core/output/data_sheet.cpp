@@ -1,6 +1,7 @@
 #include "core/output/data_sheet.h"
 
 #include <string_view>
+#include <utility>
 
 #include "core/text/number_format.h"
 #include "core/text/sjis.h"
@@ -25,6 +26,17 @@ std::string SheetLabelText(std::string_view prefix, double value, std::string_vi
 
 std::string KindSheetTitle(SpringKind kind) {
   return std::string("要目表（") + InfoOf(kind).japaneseName + "）";
+}
+
+DataSheet KindDataSheet(SpringKind kind, const std::array<SheetItem, kDataSheetItems>& items,
+                        const SheetValues& values, std::array<std::string, 6> labels,
+                        void (*illustration)(Canvas&)) {
+  DataSheet sheet;
+  FillSheetItems(sheet, items, values);
+  sheet.labels = std::move(labels);
+  sheet.illustration = illustration;
+  sheet.title = KindSheetTitle(kind);
+  return sheet;
 }
 
 std::array<std::string, 6> SheetLabels(double freeLength, double length1, double length2,

@@ -56,6 +56,12 @@ struct DataSheet {
 // of the compression spring's "要目表": "要目表（ねじりコイルばね）".
 std::string KindSheetTitle(SpringKind kind);
 
+// The data sheet of a kind other than the compression spring: the items with their values, the
+// labels, the line art and the kind's title.
+DataSheet KindDataSheet(SpringKind kind, const std::array<SheetItem, kDataSheetItems>& items,
+                        const SheetValues& values, std::array<std::string, 6> labels,
+                        void (*illustration)(Canvas&));
+
 // The heading row and the items with their values.
 void FillSheetItems(DataSheet& sheet, const std::array<SheetItem, kDataSheetItems>& items,
                     const SheetValues& values);
